@@ -1,0 +1,12 @@
+#include "TestSupport.h"
+
+ScriptedMessages::ScriptedMessages(QList<int> answers)
+    : m_script(std::make_shared<ScriptMeldingen>())
+{
+    m_script->antwoorden = std::move(answers);
+    m_previous = ZetMeldingBackEnd(m_script);
+}
+
+ScriptedMessages::~ScriptedMessages() { ZetMeldingBackEnd(m_previous); }
+
+QString sourceDir() { return QString::fromLocal8Bit(qgetenv("ORVEL_SOURCE_DIR")); }
