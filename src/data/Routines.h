@@ -1,0 +1,67 @@
+#pragma once
+// Small text, date and mask routines that many windows share.
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <exception>
+#include <utility>
+
+class TZolDatum;
+
+// A text that is no date or no time where one was required. The text is
+// Dutch and meant for the user: "'31-02-2004' is geen geldige datum".
+class ConversieFout : public std::exception {
+public:
+    explicit ConversieFout(QString tekst) : m_tekst(std::move(tekst)), m_utf8(m_tekst.toUtf8()) {}
+    const QString& tekst() const { return m_tekst; }
+    const char* what() const noexcept override { return m_utf8.constData(); }
+
+private:
+    QString m_tekst;
+    QByteArray m_utf8;
+};
+
+// Pads a typed participant number with leading zeros to six characters;
+// a text of six or more characters comes back unchanged.
+QString VulNullen(const QString& tekst);
+
+// The day of a "dd-mm-yyyy" text at the time of a "hh:mm" text (both read as
+// leniently as typed input, see TekstNaarDatum and TekstNaarTijd).
+// Throws ConversieFout when either text is invalid.
+QDateTime MaakDatumTijd(const QString& datumTekst, const QString& tijdTekst);
+
+// A "dd-mm-yyyy" text as the month/day/year literal of the SQL texts:
+// "24-12-2003" gives "12/24/2003". A typed "1-2-2004" gives "02/01/2004".
+QString SQLDatum(const QString& tekst);
+
+// A course caption "code date time" cut at its first two blanks. Each
+// remainder keeps at most 50 characters; missing parts are empty.
+struct CursusTekstDelen {
+    QString eerste;
+    QString tweede;
+    QString rest;
+};
+CursusTekstDelen SplitsCursusTekst(const QString& tekst);
+
+// "Cursist in cursus <code> zetten?" with a line "Dag i: <day>" per day,
+// lines separated by "\r".
+QString CursusVraag(const QString& cursusCode, const QStringList& dagen);
+
+QString EersteHoofdletter(const QString& tekst);
+
+// Deletes the table and index files of a folder before a restore: *.db, *.px,
+// *.XG0, *.YG0, *.XG1 and *.YG1 (letter case ignored), and the journals of
+// the database file orvel2003.db. Gives false when a file could not be
+// deleted.
+bool WisTabelBestanden(const QString& map);
+
+// Tests on the weekday masks (a set bit: not available on that weekday).
+inline bool BitAan(int a, int b) { return (a & b) != 0; }
+inline bool BitUit(int a, int b) { return (a & b) == 0; }
+
+// The first guess at a course identifier: sets nudat to the start and adds its
+// day number, hour, minute, second and millisecond and the character codes of
+// both codes. Course generation makes the value unique.
+int MaakCursusID(TZolDatum& nudat, const QString& cursusCode, const QString& lokatieCode,
+                 const QDateTime& start);
