@@ -1,0 +1,164 @@
+#pragma once
+// Backup archives of Orvel's own format. Files gathered by name masks are
+// stored with their lower-case full names and MS-DOS dates; their data goes in
+// blocks of 16 KiB, each compressed on its own with zlib (or stored raw when it
+// does not shrink), so memory stays at a few such buffers whatever the file
+// size. With a maximum size the archive is split into volumes X.bck, X.002,
+// X.003, ... (for diskettes). Archives are read as untrusted input: damage ends
+// a restore with one of the error texts, never with a write outside the target.
+#include <QDateTime>
+#include <QFile>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+enum TBackupMode { bmAll, bmIncremental };
+enum TCompressionLevel { clFastest, clNone, clDefault, clMax };
+enum TRestoreMode { rmAll, rmNoOverwrite, rmNewer, rmExisting, rmExistingNewer };
+
+// Error codes, reported once at the end of an operation.
+namespace BackupFout {
+constexpr int Geen = 0;
+constexpr int BestandLezen = 1;
+constexpr int BestandOverschrijven = 2;
+constexpr int ArchiefLezen = 3;
+constexpr int ArchiefSchrijven = 4;
+constexpr int VerkeerdType = 5;
+constexpr int Compressie = 6;
+constexpr int FileIdOpslaan = 7;
+}  // namespace BackupFout
+
+QString BackupFoutTekst(int code);
+
+// One stored file as List reports it.
+struct TArchiefBestand {
+    QString naam;       // as archived: full path in lower case
+    QDateTime datum;    // invalid when the archived date word is not a date
+    qint64 grootte = 0; // bytes after decompression
+};
+
+class TZolBackupFile {
+public:
+    // Setting doorgaan false stops the operation after the current block.
+    using TProgressEvent = std::function<void(const QString& bestand, int procent, bool& doorgaan)>;
+    using TNeedDiskEvent = std::function<void(quint16 diskId, bool& doorgaan)>;
+    using TBackupErrorEvent = std::function<void(int fout, const QString& foutTekst)>;
+
+    TZolBackupFile();
+    ~TZolBackupFile();
+    TZolBackupFile(const TZolBackupFile&) = delete;
+    TZolBackupFile& operator=(const TZolBackupFile&) = delete;
+
+    static QString Version() { return QStringLiteral("5.00"); }
+
+    QString BackupTitle = QStringLiteral("Orvel");
+    TCompressionLevel CompressionLevel = clFastest;
+    TRestoreMode RestoreMode = rmAll;
+    qint64 MaxSize = 0;  // 0: one volume of any size
+    bool SetArchiveFlag = false;
+    bool RestoreFullPath = false;
+    bool SaveFileID = false;
+
+    TBackupMode BackupMode() const { return m_backupMode; }
+    // bmIncremental also switches SetArchiveFlag on.
+    void SetBackupMode(TBackupMode modus);
+
+    // Without OnNeedDisk the diskette question is asked through ToonMelding;
+    // without OnError the error text is shown as an error message.
+    TProgressEvent OnProgress;
+    TNeedDiskEvent OnNeedDisk;
+    TBackupErrorEvent OnError;
+
+    // True when the whole archive, with its end marker, was written.
+    bool Backup(const QStringList& maskers, const QString& archief);
+    // True when the archive was read to its end without error or stop. A
+    // missing archive gives false at once, without a message. With a target
+    // folder only the file-name part of each archived name is used (or, with
+    // RestoreFullPath, the path below its drive); without one, the archived
+    // name as is.
+    bool Restore(const QString& archief, const QString& doelMap);
+    // Reads the whole archive, decompressing every block, without writing.
+    bool List(const QString& archief, QList<TArchiefBestand>& inhoud);
+
+    int LastError() const { return m_fout; }
+    int FileCount() const { return m_aantal; }
+
+private:
+    struct TeBewaren {
+        QString pad;   // as found on disk
+        QString naam;  // as archived
+    };
+    enum class Actie { Overslaan, Tellen, Herstellen };
+    struct Inzending {
+        QString doel;
+        quint32 datum = 0;
+        Actie actie = Actie::Overslaan;
+        qint64 grootte = 0;
+    };
+    class Inpakker;
+    class Uitpakker;
+
+    void begin();
+    void verzamel(const QString& masker, const QString& archief, QList<TeBewaren>& lijst,
+                  QSet<QString>& namen) const;
+    std::unique_ptr<QFile> maakBestandsLijst(const QList<TeBewaren>& lijst) const;
+    bool schrijfArchief(const QList<TeBewaren>& lijst, QFile* bestandsLijst);
+    void bewaar(QFile& bron, const QString& naam, const QString& toonNaam);
+    void schrijfSegment(QFile& bron, qint64& over, const QString& toonNaam);
+    void schrijfBlok(qint64 lengte);
+    void volgendVolumeSchrijven();
+    void openUitvoer(const QString& pad);
+    void sluitUitvoer();
+    void schrijf(const char* data, qint64 lengte);
+    void schrijfInt(qint32 waarde);
+    void schrijfTekst(const QString& tekst);
+
+    bool leesArchief(const QString& archief);
+    void leesKop();
+    void leesInzendingen();
+    void leesBestand(const QString& naam, quint32 datum);
+    void kiesTellen(const QString& naam);
+    void kiesHerstellen(const QString& naam);
+    QString doelNaam(const QString& naam) const;
+    bool isArchief(const QString& doel) const;
+    bool moetHerstellen(const QString& doel, quint32 datum) const;
+    void volgendVolumeLezen(const QString& marker);
+    void leesSegment();
+    void leesBlok(qint32 lengte);
+    bool openDoel(QIODevice::OpenMode modus);
+    void sluitInzending(bool datumZetten);
+    void openInvoer(const QString& pad);
+    void leesExact(char* doel, qint64 lengte);
+    qint32 leesInt();
+    QString leesTekst(qint32 lengte);
+
+    void vraagDisk(int volume);
+    void naBlok(const QString& bestand, bool melden);
+    void meldFout();
+
+    TBackupMode m_backupMode = bmAll;
+
+    // Run-time state of the current operation.
+    bool m_bezig = false;
+    bool m_doorgaan = true;
+    int m_fout = BackupFout::Geen;
+    int m_aantal = 0;
+    int m_volume = 1;
+    qint64 m_totaal = 0;
+    qint64 m_gedaan = 0;
+    QString m_archief;
+    QString m_volumePad;
+    QString m_doelMap;
+    QFile m_uitvoer;
+    QFile m_invoer;
+    QFile m_doel;
+    Inzending m_inzending;
+    QList<TArchiefBestand>* m_inhoud = nullptr;
+    QByteArray m_blok;
+    QByteArray m_pak;
+    std::unique_ptr<Inpakker> m_inpakker;
+    std::unique_ptr<Uitpakker> m_uitpakker;
+};
