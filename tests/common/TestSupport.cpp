@@ -10,3 +10,15 @@ ScriptedMessages::ScriptedMessages(QList<int> answers)
 ScriptedMessages::~ScriptedMessages() { ZetMeldingBackEnd(m_previous); }
 
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("ORVEL_SOURCE_DIR")); }
+
+#include "data/DataModFrm.h"
+
+TempDatabase::TempDatabase() { heropen(); }
+
+TempDatabase::~TempDatabase() = default;
+
+void TempDatabase::heropen()
+{
+    m_dm.reset();
+    m_dm = std::make_unique<TDataModFrm>(m_dir.path());
+}

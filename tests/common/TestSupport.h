@@ -23,3 +23,20 @@ private:
 
 // The source tree, for tests that read shipped resources.
 QString sourceDir();
+
+class TDataModFrm;
+
+// A data module on a new database in a temporary folder.
+class TempDatabase {
+public:
+    TempDatabase();
+    ~TempDatabase();
+    QString map() const { return m_dir.path(); }
+    TDataModFrm& dm() { return *m_dm; }
+    // Closes and opens the module again on the same folder.
+    void heropen();
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<TDataModFrm> m_dm;
+};

@@ -1,0 +1,360 @@
+#include "DataModFrm.h"
+
+#include "DatabaseError.h"
+#include "ToonMelding.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QSqlQuery>
+#include <QStandardPaths>
+
+TDataModFrm* DataModFrm = nullptr;
+
+QString GeefAliasMap(const QString& opdrachtregelMap)
+{
+    if (!opdrachtregelMap.isEmpty())
+        return QDir(opdrachtregelMap).absolutePath();
+    const QString bewaard = QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003"))
+                                .value(QStringLiteral("DatabaseMap"))
+                                .toString();
+    if (!bewaard.isEmpty() && bewaard != QLatin1String("-"))
+        return bewaard;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+           + QStringLiteral("/Talvinord/Orvel2003");
+}
+
+QString GeefDatabaseMap()
+{
+    if (!DataModFrm || DataModFrm->DatabaseMap.isEmpty())
+        return QStringLiteral("ERROR");
+    return DataModFrm->DatabaseMap;
+}
+
+TDataModFrm::TDataModFrm(NietOpenen, const QString& databaseMap, QObject* parent)
+    : QObject(parent), DatabaseMap(GeefAliasMap(databaseMap))
+{
+    DataModFrm = this;
+    maakHandles();
+    KoppelRegels();
+    BeeindigApplicatie = [] { QCoreApplication::exit(1); };
+}
+
+TDataModFrm::TDataModFrm(const QString& databaseMap, QObject* parent)
+    : TDataModFrm(NietOpenen{}, databaseMap, parent)
+{
+    DataModuleCreate();
+}
+
+TDataModFrm::~TDataModFrm()
+{
+    CloseDatabases();
+    if (DataModFrm == this)
+        DataModFrm = nullptr;
+}
+
+void TDataModFrm::maakHandles()
+{
+    auto h = [this](const char* tabel) { return new TableHandle(m_storage, QLatin1String(tabel), this); };
+    HoofdDB = h("Hoofd");
+    HistorieDB = h("Historie");
+    CursusGegevensDB = h("CursusGegevens");
+    HistorieCursusDB = h("HistorieCursus");
+    CursusProfielDB = h("CursusProfiel");
+    CursussenDB = h("Cursussen");
+    BegeleidingDB = h("Begeleiding");
+    BegeleidersDB = h("Begeleiders");
+    BetaalWDB = h("Betaalwijze");
+    LokatieDB = h("Lokatie");
+    StedenDB = h("Steden");
+    LandDB = h("Land");
+    GroepsCodeDB = h("GroepsCode");
+    DatumsDB = h("datums");
+    OrganisatieDB = h("Organisaties");
+    DiplDataDB = h("DiplomaData");
+    ProfielDB = h("Profiel");
+    RegisterDB = h("Register");
+    AcceptenDB = h("Accepten");
+    DiplomaDB = h("Diploma");
+    LijstQ = new LijstQuery(m_storage, LijstQuery::Soort::Deelnemers, this);
+    LijstQ->setSql(QStringLiteral("select * from hoofd order by CursistNr"));
+    LijstQ2 = new LijstQuery(m_storage, LijstQuery::Soort::Inschrijvingen, this);
+    LijstQ2->setSql(QStringLiteral("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
+    LijstDetailDB = new LijstQuery(m_storage, LijstQuery::Soort::Detail, this);
+    LijstDetailDB->setSql(QStringLiteral("select * from cursusgegevens where CursistNr = '' order by CursistNr, CursusCode"));
+}
+
+QList<TableHandle*> TDataModFrm::alleHandles() const
+{
+    return findChildren<TableHandle*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+void TDataModFrm::DataModuleCreate()
+{
+    DatabaseFout = false;
+    OpenDatabases();
+    if (DatabaseFout)
+        return;
+    try {
+        Aanvullen();
+    } catch (const std::exception& fout) {
+        FoutjesException(fout);
+    }
+}
+
+void TDataModFrm::CheckIndex(TableHandle* tabel, int aantal)
+{
+    if (m_storage.indexAantal(tabel->naam()) != aantal)
+        throw DatabaseError(QStringLiteral("Index klopt niet!"));
+}
+
+void TDataModFrm::OpenDatabases()
+{
+    if (DatabaseFout)
+        return;
+    DatabaseBruikbaar = true;
+    try {
+        if (DatabaseMap.isEmpty() || DatabaseMap == QLatin1String("ERROR"))
+            throw DatabaseError(QStringLiteral("DatabaseMap bestaat niet!"));
+        // A first start on a fresh machine finds no folder yet.
+        if (!QFileInfo(DatabaseMap).isDir() && !QDir().mkpath(DatabaseMap))
+            throw DatabaseError(QStringLiteral("Kan map: %1 niet aanmaken").arg(DatabaseMap));
+        m_storage.open(DatabaseMap);
+
+        const QList<std::pair<TableHandle*, int>> volgorde{
+            {HoofdDB, 2},       {HistorieDB, 2},    {HistorieCursusDB, 1}, {BetaalWDB, 2},
+            {LokatieDB, 2},     {CursusGegevensDB, 1}, {CursussenDB, 1},   {CursusProfielDB, 2},
+            {BegeleidingDB, 1}, {BegeleidersDB, 2}, {GroepsCodeDB, 1},     {DatumsDB, 1},
+            {StedenDB, 2},      {LandDB, 1},        {OrganisatieDB, 1},    {DiplDataDB, 1}};
+        for (const auto& [tabel, aantal] : volgorde) {
+            tabel->open();
+            for (const IndexDef& index : tabel->def().indexen)
+                m_storage.laadIndex(tabel->naam(), index.naam);
+            CheckIndex(tabel, aantal);
+        }
+        for (TableHandle* tabel : {ProfielDB, DiplomaDB, RegisterDB, AcceptenDB})
+            tabel->open();
+
+        BerekenNrLengte();
+        VulBetaalwijzeLijst();
+        VulGroepsCodeLijst();
+        VulLokatieLijsten();
+        VulCursusLijsten();
+        VulBegeleiderLijsten();
+        SetMenu();
+    } catch (const std::exception& fout) {
+        const auto* db = dynamic_cast<const DatabaseError*>(&fout);
+        BehandelOpenFout(db ? db->tekst() : QString::fromUtf8(fout.what()));
+    }
+}
+
+void TDataModFrm::BehandelOpenFout(const QString& foutTekst)
+{
+    DatabaseBruikbaar = false;
+    DatabaseFout = true;
+    CloseDatabases();
+
+    if (QFileInfo(DatabaseMap).isDir()) {
+        if (foutTekst.contains(QLatin1String("VAL"))) {
+            const int plek = foutTekst.indexOf(QLatin1String("File:"));
+            BeschadigdBestand = plek < 0 ? QString() : foutTekst.mid(plek + 6).section(QLatin1Char('\r'), 0, 0).trimmed();
+            // Only an auxiliary file that can be made again may go; never the
+            // database itself or a journal that still holds its changes.
+            const QFileInfo info(BeschadigdBestand);
+            const QString naam = info.fileName().toLower();
+            const bool herbouwbaar = !naam.isEmpty() && info.absolutePath() == QFileInfo(DatabaseMap).absoluteFilePath()
+                                     && !naam.startsWith(QLatin1String(Storage::bestandsNaam));
+            if (herbouwbaar)
+                QFile::remove(BeschadigdBestand);
+            ToonMelding(mFout,
+                        QStringLiteral("Bestand ") + BeschadigdBestand + QStringLiteral(" is beschadigd en door Orvel verwijderd.")
+                            + QStringLiteral("\rU dient Orvel opnieuw op te starten. Bestand wordt dan weer aangemaakt."),
+                        Knoppen::OK, true);
+            DatabaseBruikbaar = herbouwbaar;
+        } else if (ToonMelding(mFout,
+                               QStringLiteral("Fout bij openen van database \rMelding is: ") + foutTekst
+                                   + QStringLiteral("\rWilt u indexeren kies \"Ja\" voor een Back-Up inlezen kiest u \"Annuleren\""),
+                               Knoppen::JaAnnuleren, true)
+                   == Antwoord::Ja) {
+            if (OpenIndexeren)
+                OpenIndexeren();
+        }
+    } else if (!QDir().mkpath(DatabaseMap)) {
+        ToonMelding(mFout,
+                    QStringLiteral("Kan map: ") + DatabaseMap + QStringLiteral(" niet openen!")
+                        + QStringLiteral("\rOrvel wordt gestopt. >>>!!Raadpleeg Talvinord!!<<<"),
+                    Knoppen::OK, true);
+        BeeindigApplicatie();
+        return;
+    }
+
+    if (!DatabaseBruikbaar) {
+        if (ToonMelding(mFout, QStringLiteral("Wilt u via een Back-Up proberen te herstellen?"), Knoppen::JaNee) == Antwoord::Ja
+            && OpenHerstel)
+            OpenHerstel();
+        ToonMelding(mInformatie, QStringLiteral("Orvel stopt nu.\rU kunt, nadat Orvel is gestopt, weer opnieuw opstarten"),
+                    Knoppen::OK, true);
+        BeeindigApplicatie();
+    }
+}
+
+void TDataModFrm::CloseDatabases()
+{
+    for (TableHandle* tabel : alleHandles())
+        tabel->close();
+    LijstQ->close();
+    LijstQ2->close();
+    LijstDetailDB->close();
+    m_storage.close();
+}
+
+void TDataModFrm::BerekenNrLengte()
+{
+    int hoogste = 0;
+    for (TableHandle* tabel : {HoofdDB, HistorieDB}) {
+        tabel->setIndexName(QString());
+        if (tabel->last()) {
+            bool ok = false;
+            const int nr = tabel->text(QStringLiteral("CursistNr")).trimmed().toInt(&ok);
+            if (ok)
+                hoogste = std::max(hoogste, nr);
+        }
+        tabel->first();
+    }
+    NrLengte = int(QString::number(hoogste == 0 ? 1 : hoogste).size());
+}
+
+void TDataModFrm::Aanvullen()
+{
+    const QDateTime nu = Nu();
+    TableHandle& datums = *DatumsDB;
+    datums.setIndexName(QString());
+    // One transaction: a year of days is written at once, not day by day.
+    m_storage.begin();
+    try {
+        datums.first();
+        while (!datums.eof() && QDateTime(datums.value(QStringLiteral("Datum")).toDate(), QTime(0, 0)) < nu.addDays(-1))
+            datums.remove();
+        const QDateTime horizon = nu.addDays(365);
+        if (datums.last())
+            Nudat.ZetDDatum(QDateTime(datums.value(QStringLiteral("Datum")).toDate().addDays(1), QTime(0, 0)));
+        else
+            Nudat.ZetDDatum(QDateTime(nu.date(), QTime(0, 0)));
+        while (Nudat.GeefDatum() <= horizon) {
+            datums.insert();
+            datums.setValue(QStringLiteral("Datum"), Nudat.GeefDatum().date());
+            const bool feestdag = Nudat.IsFeestdag();
+            datums.setValue(QStringLiteral("Uitsluiten"), feestdag);
+            if (feestdag)
+                datums.setValue(QStringLiteral("Opmerking"), QStringLiteral("(") + Nudat.FeestdagNaam() + QStringLiteral(")"));
+            datums.post();
+            Nudat.VolgendeDag();
+        }
+        m_storage.commit();
+    } catch (...) {
+        m_storage.rollback();
+        datums.cancel();
+        throw;
+    }
+    datums.first();
+}
+
+MenuTellingen TDataModFrm::Tellingen()
+{
+    MenuTellingen t;
+    if (!m_storage.isOpen())
+        return t;
+    t.hoofd = HoofdDB->recordCount();
+    t.historie = HistorieDB->recordCount();
+    t.cursusGegevens = CursusGegevensDB->recordCount();
+    const QString vorigFilter = CursussenDB->filter();
+    CursussenDB->setFilter(QStringLiteral("LokatieCode <> 'TELYST'"));
+    t.cursussenZonderTelLijst = CursussenDB->recordCount();
+    CursussenDB->setFilter(vorigFilter);
+    t.begeleiding = BegeleidingDB->recordCount();
+    return t;
+}
+
+void TDataModFrm::SetMenu() { Q_EMIT menuTellingen(Tellingen(), BegeleidingAan && BegeleidingAan()); }
+
+namespace {
+// Runs through a table in the order of one of its indexes and puts it back
+// in primary order afterwards, as every user of a shared handle must.
+template <typename F>
+void doorloop(TableHandle* tabel, const QString& index, F&& perRij)
+{
+    tabel->setIndexName(index);
+    for (bool rij = tabel->first(); rij; rij = tabel->next())
+        perRij(*tabel);
+    tabel->setIndexName(QString());
+    tabel->first();
+}
+}  // namespace
+
+void TDataModFrm::VulBetaalwijzeLijst()
+{
+    BetaalwijzeLijst.clear();
+    AcceptCode = -1;
+    doorloop(BetaalWDB, QString(), [this](TableHandle& t) {
+        const QString naam = t.text(QStringLiteral("Betaalwijze"));
+        BetaalwijzeLijst << naam;
+        if (naam == QLatin1String("Accept"))
+            AcceptCode = t.value(QStringLiteral("BetaalwCode")).toInt();
+    });
+}
+
+void TDataModFrm::VulGroepsCodeLijst()
+{
+    GroepsCodeLijst = QStringList{QStringLiteral(" ")};
+    doorloop(GroepsCodeDB, QString(), [this](TableHandle& t) { GroepsCodeLijst << t.text(QStringLiteral("GroepsCode")); });
+}
+
+void TDataModFrm::VulLokatieLijsten()
+{
+    LokatieNaamLijst.clear();
+    LokatieCodeLijst.clear();
+    doorloop(LokatieDB, QStringLiteral("OpLokatie"), [this](TableHandle& t) {
+        LokatieNaamLijst << t.text(QStringLiteral("Lokatie"));
+        LokatieCodeLijst << t.text(QStringLiteral("LokatieCode"));
+    });
+    Q_EMIT lokatieLijstenGewijzigd();
+}
+
+void TDataModFrm::VulCursusLijsten()
+{
+    CursusNaamLijst.clear();
+    CursusCodeLijst.clear();
+    doorloop(CursusProfielDB, QStringLiteral("OpProfiel"), [this](TableHandle& t) {
+        CursusNaamLijst << t.text(QStringLiteral("CursusNaam"));
+        CursusCodeLijst << t.text(QStringLiteral("CursusCode"));
+    });
+}
+
+void TDataModFrm::VulBegeleiderLijsten()
+{
+    InstructeurNaamLijst.clear();
+    InstructeurCodeLijst.clear();
+    BegeleiderNaamLijst.clear();
+    BegeleiderCodeLijst.clear();
+    doorloop(BegeleidersDB, QString(), [this](TableHandle& t) {
+        const bool instructeur = t.text(QStringLiteral("FunctieCode")) == QLatin1String("I");
+        (instructeur ? InstructeurNaamLijst : BegeleiderNaamLijst) << t.text(QStringLiteral("Naam"));
+        (instructeur ? InstructeurCodeLijst : BegeleiderCodeLijst) << t.text(QStringLiteral("PersoonCode"));
+    });
+}
+
+void TDataModFrm::FoutjesException(const std::exception& fout)
+{
+    if (dynamic_cast<const StilAfbreken*>(&fout))
+        return;
+    const auto* db = dynamic_cast<const DatabaseError*>(&fout);
+    const QString tekst = db ? db->tekst() : QString::fromUtf8(fout.what());
+    if (tekst.contains(QLatin1String("Master has detail records")))
+        ToonMelding(mFout, QStringLiteral("Er zijn nog records in de hoofdtabel die deze eigenschap bezitten!"), Knoppen::OK, true);
+    else if (tekst.contains(QLatin1String("Key violation")))
+        ToonMelding(mFout, QStringLiteral("Code bestaat al. Verzin een andere!"), Knoppen::OK, true);
+    else
+        ToonMelding(mFout, tekst, Knoppen::OK, true);
+}

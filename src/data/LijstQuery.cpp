@@ -1,0 +1,199 @@
+#include "LijstQuery.h"
+
+#include "DatabaseError.h"
+#include "Schema.h"
+#include "SqlTranslator.h"
+#include "Storage.h"
+#include "TableHandle.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+constexpr int maxChunks = 64;
+
+const VeldDef* zoekVeld(const QString& kolom)
+{
+    for (const char* tabel : {"Hoofd", "CursusGegevens"})
+        if (const VeldDef* v = Schema::tabelOf(QLatin1String(tabel)).veld(kolom))
+            return v;
+    for (const TabelDef& t : Schema::tabellen())
+        if (const VeldDef* v = t.veld(kolom))
+            return v;
+    return nullptr;
+}
+}  // namespace
+
+LijstQuery::LijstQuery(Storage& storage, Soort soort, QObject* parent)
+    : QObject(parent), m_storage(storage), m_soort(soort)
+{
+}
+
+void LijstQuery::setSql(const QString& localSql)
+{
+    close();
+    m_sql = localSql;
+}
+
+void LijstQuery::close()
+{
+    const bool wasOpen = m_open;
+    m_open = false;
+    m_kolommen.clear();
+    m_velden.clear();
+    m_chunks.clear();
+    m_chunkVolgorde.clear();
+    m_rowCount = -1;
+    m_oproepGeladen = m_stedenGeladen = false;
+    m_oproepNummers.clear();
+    m_steden.clear();
+    if (wasOpen)
+        Q_EMIT dataChanged();
+}
+
+void LijstQuery::open()
+{
+    close();
+    // Preparing the statement gives its columns without running it.
+    QSqlQuery q(m_storage.database());
+    if (!q.prepare(translateSql(m_sql)))
+        m_storage.gooi(q.lastError());
+    const QSqlRecord record = q.record();
+    QHash<QString, int> gezien;
+    for (int i = 0; i < record.count(); ++i) {
+        QString naam = record.fieldName(i);
+        const int keer = gezien[naam.toLower()]++;
+        if (keer > 0)
+            naam += QStringLiteral("_%1").arg(keer);
+        m_kolommen << naam;
+        m_velden << (keer > 0 ? nullptr : zoekVeld(naam));
+    }
+    m_aantalSqlKolommen = int(m_kolommen.size());
+    if (m_soort != Soort::Detail)
+        m_kolommen << QStringLiteral("Woonplaats") << QStringLiteral("MV") << QStringLiteral("Opr")
+                   << QStringLiteral("Oproep");
+    if (m_soort != Soort::Deelnemers)
+        m_kolommen << QStringLiteral("LaatsteCursus");
+    m_open = true;
+    // Run it now, so that a wrong text fails here and not while drawing.
+    laadChunk(0);
+    Q_EMIT dataChanged();
+}
+
+int LijstQuery::kolom(const QString& naam) const
+{
+    for (int i = 0; i < m_kolommen.size(); ++i)
+        if (m_kolommen[i].compare(naam, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+int LijstQuery::rowCount()
+{
+    if (!m_open)
+        return 0;
+    if (m_rowCount < 0) {
+        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM (%1)").arg(translateSql(m_sql)));
+        m_rowCount = q.next() ? q.value(0).toInt() : 0;
+    }
+    return m_rowCount;
+}
+
+void LijstQuery::laadChunk(int chunk)
+{
+    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT * FROM (%1) LIMIT %2 OFFSET %3")
+                                           .arg(translateSql(m_sql))
+                                           .arg(chunkGrootte)
+                                           .arg(qint64(chunk) * chunkGrootte));
+    QVector<Rij> rijen;
+    rijen.reserve(chunkGrootte);
+    while (q.next()) {
+        Rij r(m_aantalSqlKolommen);
+        for (int i = 0; i < m_aantalSqlKolommen; ++i)
+            r[i] = m_velden[i] ? TableHandle::uitOpslag(*m_velden[i], q.value(i)) : q.value(i);
+        rijen.push_back(std::move(r));
+    }
+    if (rijen.size() < chunkGrootte && m_rowCount < 0)
+        m_rowCount = chunk * chunkGrootte + int(rijen.size());
+    m_chunks.insert(chunk, std::move(rijen));
+    m_chunkVolgorde.push_front(chunk);
+    while (int(m_chunkVolgorde.size()) > maxChunks) {
+        m_chunks.remove(m_chunkVolgorde.back());
+        m_chunkVolgorde.pop_back();
+    }
+}
+
+const LijstQuery::Rij& LijstQuery::rij(int index)
+{
+    static const Rij leeg;
+    const int chunk = index / chunkGrootte;
+    if (!m_chunks.contains(chunk))
+        laadChunk(chunk);
+    else if (m_chunkVolgorde.front() != chunk) {
+        m_chunkVolgorde.remove(chunk);
+        m_chunkVolgorde.push_front(chunk);
+    }
+    const QVector<Rij>& rijen = m_chunks[chunk];
+    const int binnen = index % chunkGrootte;
+    return binnen < rijen.size() ? rijen[binnen] : leeg;
+}
+
+QVariant LijstQuery::waarde(int rijIndex, int kolomIndex)
+{
+    if (!m_open || rijIndex < 0 || kolomIndex < 0 || kolomIndex >= m_kolommen.size())
+        return {};
+    const Rij& r = rij(rijIndex);
+    if (r.isEmpty())
+        return {};
+    if (kolomIndex < m_aantalSqlKolommen)
+        return r[kolomIndex];
+    const QString& naam = m_kolommen[kolomIndex];
+    if (naam == QLatin1String("LaatsteCursus")) {
+        QVariantList herh;
+        for (int i = 1; i <= 10; ++i)
+            herh << r.value(kolom(QStringLiteral("Herh%1").arg(i)));
+        return LaatsteCursus(herh);
+    }
+    if (naam == QLatin1String("MV") || naam == QLatin1String("Oproep"))
+        return QStringLiteral(" ");
+    if (naam == QLatin1String("Opr"))
+        return opr(r.value(kolom(QStringLiteral("CursistNr"))).toString());
+    return woonplaats(r.value(kolom(QStringLiteral("StadCode"))));
+}
+
+bool LijstQuery::opr(const QString& cursistNr)
+{
+    if (!m_oproepGeladen) {
+        // Few participants are planned at once; one set serves every row.
+        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT DISTINCT upper(CursistNr) FROM Cursussen"));
+        while (q.next())
+            m_oproepNummers.insert(q.value(0).toString());
+        m_oproepGeladen = true;
+    }
+    return m_oproepNummers.contains(cursistNr.toUpper());
+}
+
+QString LijstQuery::woonplaats(const QVariant& stadCode)
+{
+    if (stadCode.isNull())
+        return {};
+    if (!m_stedenGeladen) {
+        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT StadCode, Stad FROM Steden"));
+        while (q.next())
+            m_steden.insert(q.value(0).toInt(), q.value(1).toString());
+        m_stedenGeladen = true;
+    }
+    return m_steden.value(stadCode.toInt());
+}
+
+QVariant LijstQuery::LaatsteCursus(const QVariantList& herhalingen)
+{
+    auto leeg = [](const QVariant& v) { return v.isNull() || v.toString().trimmed().isEmpty(); };
+    if (herhalingen.isEmpty() || leeg(herhalingen.first()))
+        return {};
+    for (int i = 1; i < herhalingen.size(); ++i)
+        if (leeg(herhalingen[i]))
+            return herhalingen[i - 1];
+    return herhalingen.last();
+}

@@ -1,0 +1,70 @@
+#pragma once
+// A read-only view on one SQL text of the main list (participants, or one row
+// per enrolment) or of the enrolment detail grid, with the calculated fields
+// Woonplaats, MV, Opr, Oproep and LaatsteCursus. Rows are fetched in chunks
+// when they are asked for, so the first screen never waits for the last row.
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <list>
+
+class Storage;
+struct VeldDef;
+
+class LijstQuery : public QObject {
+    Q_OBJECT
+public:
+    enum class Soort { Deelnemers, Inschrijvingen, Detail };
+
+    LijstQuery(Storage& storage, Soort soort, QObject* parent = nullptr);
+
+    Soort soort() const { return m_soort; }
+    void setSoort(Soort soort) { m_soort = soort; }
+    void setSql(const QString& localSql);
+    QString sql() const { return m_sql; }
+    void open();  // throws DatabaseError
+    void close();
+    bool isOpen() const { return m_open; }
+
+    // Result columns (a join's second CursistNr is CursistNr_1), then the
+    // calculated fields.
+    QStringList kolommen() const { return m_kolommen; }
+    int kolom(const QString& naam) const;  // -1 when absent; case-insensitive
+    int rowCount();
+    QVariant waarde(int rij, int kolom);
+    QVariant waarde(int rij, const QString& kolom) { return waarde(rij, this->kolom(kolom)); }
+
+    // The repeat date whose successor is the first empty one; Herh10 when
+    // all are filled; empty when Herh1 is empty.
+    static QVariant LaatsteCursus(const QVariantList& herhalingen);
+
+    static constexpr int chunkGrootte = 200;
+
+Q_SIGNALS:
+    void dataChanged();  // the view was (re)opened or closed
+
+private:
+    using Rij = QVector<QVariant>;
+    const Rij& rij(int index);
+    void laadChunk(int chunk);
+    bool opr(const QString& cursistNr);
+    QString woonplaats(const QVariant& stadCode);
+
+    Storage& m_storage;
+    Soort m_soort;
+    QString m_sql;
+    bool m_open = false;
+    QStringList m_kolommen;
+    QVector<const VeldDef*> m_velden;  // per result column; null when unknown
+    int m_aantalSqlKolommen = 0;
+    int m_rowCount = -1;
+    QHash<int, QVector<Rij>> m_chunks;
+    std::list<int> m_chunkVolgorde;  // most recently used first
+    QSet<QString> m_oproepNummers;
+    bool m_oproepGeladen = false;
+    QHash<int, QString> m_steden;
+    bool m_stedenGeladen = false;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// The tables of the database folder: their fields, sizes, required fields,
+// keys and secondary indexes under their logical names. Everything above the
+// storage speaks of these names only; the storage maps them onto SQLite.
+#include <QString>
+#include <QStringList>
+#include <QList>
+#include <optional>
+
+enum class VeldType { Tekst, SmallInt, Integer, AutoInc, Currency, Boolean, Datum, Tijd, DatumTijd, Memo };
+
+struct VeldDef {
+    QString naam;
+    VeldType type = VeldType::Tekst;
+    int grootte = 0;         // text fields: maximum number of characters
+    bool verplicht = false;  // posting an empty value is refused
+};
+
+struct IndexDef {
+    QString naam;  // logical name; empty for the primary key
+    QStringList velden;
+    bool uniek = false;
+    bool hoofdletterOngevoelig = false;
+};
+
+// A delete of a row that a detail table still refers to is refused by the
+// storage with "Master has detail records".
+struct DetailVerwijzing {
+    QString tabel;
+    QString veld;          // field in the detail table
+    QString masterVeld;    // field in the master table
+};
+
+struct TabelDef {
+    QString naam;  // as the files are named: "Hoofd", "datums", "Land", ...
+    QList<VeldDef> velden;
+    std::optional<IndexDef> primaireSleutel;
+    QList<IndexDef> indexen;  // secondary
+    QList<DetailVerwijzing> details;
+
+    int indexAantal() const { return (primaireSleutel ? 1 : 0) + int(indexen.size()); }
+    const VeldDef* veld(const QString& naam) const;  // case-insensitive
+    const IndexDef* index(const QString& naam) const;  // "" = primary key
+    QStringList veldNamen() const;
+};
+
+namespace Schema {
+const QList<TabelDef>& tabellen();
+const TabelDef* tabel(const QString& naam);  // case-insensitive, ".db" suffix allowed
+const TabelDef& tabelOf(const QString& naam);  // throws when unknown
+// Physical SQLite name of a logical index ("" = primary key).
+QString fysiekeIndexNaam(const QString& tabel, const QString& index);
+QString createTableSql(const TabelDef& tabel);
+QStringList createIndexSql(const TabelDef& tabel);
+QStringList createTriggerSql(const TabelDef& tabel);
+QString quoteIdent(const QString& naam);
+}  // namespace Schema

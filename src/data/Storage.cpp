@@ -1,0 +1,267 @@
+#include "Storage.h"
+
+#include "DatabaseError.h"
+#include "Schema.h"
+#include "SqlTranslator.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace {
+QString nieuweConnectieNaam()
+{
+    static QAtomicInt teller;
+    return QStringLiteral("orvel2003_%1").arg(teller.fetchAndAddRelaxed(1));
+}
+
+void bind(QSqlQuery& q, const QVariantList& waarden)
+{
+    for (const QVariant& w : waarden)
+        q.addBindValue(w);
+}
+
+struct SeedRij {
+    QString tabel;
+    QStringList velden;
+    QVariantList waarden;
+};
+
+// The rows an empty system needs: the reserved locations, the countries that
+// the participant window's flag cycles through, and the payment methods the
+// program relies on (2 is the default for new enrolments; "Accept" is the
+// acceptgiro method, looked up by name).
+QList<SeedRij> basisRijen()
+{
+    const QStringList lok{"LokatieCode", "Lokatie", "WeekDagen"};
+    const QStringList land{"LandCode", "Land"};
+    const QStringList bw{"BetaalwCode", "Betaalwijze", "Opmerking", "Toeslag", "Berekenen", "Systeem"};
+    return {
+        {"Lokatie", lok, {"-", "-", 0}},
+        {"Lokatie", lok, {"TELYST", "Telefoonlijst", 0}},
+        {"Land", land, {0, "Nederland"}},
+        {"Land", land, {1, QString::fromUtf8("België")}},
+        {"Land", land, {2, "Duitsland"}},
+        {"Betaalwijze", bw, {1, "Contant", "Betaald bij de cursus", 0, 1, 1}},
+        {"Betaalwijze", bw, {2, "Factuur", "Standaard voor nieuwe inschrijvingen", 0, 1, 1}},
+        {"Betaalwijze", bw, {3, "Accept", "Acceptgiro", 0, 1, 1}},
+        {"Betaalwijze", bw, {4, "Werkgever", "Betaald door de werkgever", 0, 1, 0}},
+        {"Betaalwijze", bw, {5, "Gratis", "Geen kosten", 0, 0, 0}},
+    };
+}
+}  // namespace
+
+QString VindBestandInMap(const QString& map, const QString& naam)
+{
+    QDir dir(map);
+    const QString exact = dir.filePath(naam);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QStringList namen = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& kandidaat : namen)
+        if (kandidaat.compare(naam, Qt::CaseInsensitive) == 0)
+            return dir.filePath(kandidaat);
+    return exact;
+}
+
+Storage::Storage() : m_connectie(nieuweConnectieNaam()) {}
+
+Storage::~Storage() { close(); }
+
+QSqlDatabase Storage::database() const { return QSqlDatabase::database(m_connectie, false); }
+
+bool Storage::isOpen() const { return QSqlDatabase::contains(m_connectie) && database().isOpen(); }
+
+void Storage::open(const QString& map)
+{
+    close();
+    m_map = map;
+    if (!QFileInfo(map).isDir())
+        throw DatabaseError(QStringLiteral("Map bestaat niet: %1").arg(map));
+    m_bestand = VindBestandInMap(map, QString::fromLatin1(bestandsNaam));
+    if (!QFileInfo::exists(m_bestand))
+        maakLegeDatabase(m_bestand);
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectie);
+        db.setDatabaseName(m_bestand);
+        if (!db.open())
+            gooi(db.lastError());
+    }
+    // A foreign or damaged file fails here, before anything is read from it.
+    execNative(QStringLiteral("PRAGMA schema_version"));
+    // A database that cannot be written to fails now rather than halfway
+    // through the user's first change.
+    execNative(QStringLiteral("BEGIN IMMEDIATE"));
+    execNative(QStringLiteral("ROLLBACK"));
+}
+
+void Storage::close()
+{
+    if (!QSqlDatabase::contains(m_connectie))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectie, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectie);
+}
+
+QSqlQuery Storage::execNative(const QString& sql, const QVariantList& waarden)
+{
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        gooi(q.lastError());
+    bind(q, waarden);
+    if (!q.exec())
+        gooi(q.lastError());
+    return q;
+}
+
+QSqlQuery Storage::exec(const QString& localSql, const QVariantList& waarden)
+{
+    return execNative(translateSql(localSql), waarden);
+}
+
+QSqlQuery Storage::execNamed(const QString& localSql, const QVariantMap& waarden)
+{
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    if (!q.prepare(translateSql(localSql)))
+        gooi(q.lastError());
+    for (auto it = waarden.cbegin(); it != waarden.cend(); ++it)
+        q.bindValue(it.key().startsWith(QLatin1Char(':')) ? it.key() : QLatin1Char(':') + it.key(), it.value());
+    if (!q.exec())
+        gooi(q.lastError());
+    return q;
+}
+
+void Storage::begin() { execNative(QStringLiteral("BEGIN")); }
+void Storage::commit() { execNative(QStringLiteral("COMMIT")); }
+void Storage::rollback()
+{
+    QSqlQuery q(database());
+    q.exec(QStringLiteral("ROLLBACK"));
+}
+
+void Storage::controleerTabel(const TabelDef& tabel)
+{
+    QSqlQuery q = execNative(QStringLiteral("PRAGMA table_info(%1)").arg(Schema::quoteIdent(tabel.naam)));
+    QStringList aanwezig;
+    while (q.next())
+        aanwezig << q.value(1).toString().toLower();
+    if (aanwezig.isEmpty())
+        throw DatabaseError(QStringLiteral("Tabel %1 ontbreekt in %2").arg(tabel.naam, m_bestand));
+    for (const VeldDef& v : tabel.velden)
+        if (!aanwezig.contains(v.naam.toLower()))
+            throw DatabaseError(QStringLiteral("Veld %1 ontbreekt in tabel %2").arg(v.naam, tabel.naam));
+}
+
+int Storage::indexAantal(const QString& tabel)
+{
+    QSqlQuery q = execNative(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' "
+                                            "AND tbl_name = ? COLLATE NOCASE AND name NOT LIKE 'sqlite_autoindex%'"),
+                             {Schema::tabelOf(tabel).naam});
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+void Storage::laadIndex(const QString& tabel, const QString& index)
+{
+    execNative(QStringLiteral("SELECT 1 FROM %1 INDEXED BY %2 LIMIT 1")
+                   .arg(Schema::quoteIdent(Schema::tabelOf(tabel).naam),
+                        Schema::quoteIdent(Schema::fysiekeIndexNaam(Schema::tabelOf(tabel).naam, index))));
+}
+
+void Storage::herbouwIndexen()
+{
+    begin();
+    try {
+        QSqlQuery q = execNative(QStringLiteral(
+            "SELECT type, name FROM sqlite_master WHERE type IN ('index', 'trigger') "
+            "AND name NOT LIKE 'sqlite_autoindex%'"));
+        QStringList weg;
+        while (q.next())
+            weg << QStringLiteral("DROP %1 %2").arg(q.value(0).toString(), Schema::quoteIdent(q.value(1).toString()));
+        q.finish();
+        for (const QString& sql : weg)
+            execNative(sql);
+        for (const TabelDef& t : Schema::tabellen())
+            for (const QString& sql : Schema::createIndexSql(t) + Schema::createTriggerSql(t))
+                execNative(sql);
+        commit();
+    } catch (...) {
+        rollback();
+        throw;
+    }
+}
+
+QString Storage::foutTekst(const QSqlError& fout) const
+{
+    const QString engine = fout.databaseText().isEmpty() ? fout.text() : fout.databaseText();
+    auto bevat = [&](const char* s) { return engine.contains(QLatin1String(s), Qt::CaseInsensitive); };
+    if (bevat("UNIQUE constraint failed"))
+        return QStringLiteral("Key violation (%1)").arg(engine);
+    if (bevat("Master has detail records"))
+        return engine;
+    if (bevat("NOT NULL constraint failed"))
+        return QStringLiteral("Field value required (%1)").arg(engine.section(QLatin1Char(':'), 1).trimmed());
+    if (bevat("CHECK constraint failed"))
+        return QStringLiteral("Tekst is te lang voor het veld (%1)").arg(engine);
+    if (bevat("not a database") || bevat("malformed") || bevat("corrupt"))
+        return QStringLiteral("Databasebestand is beschadigd: %1 (%2)").arg(m_bestand, engine);
+    if (bevat("readonly") || bevat("read-only"))
+        return QStringLiteral("Database kan niet worden beschreven (alleen-lezen): %1").arg(m_bestand);
+    if (bevat("unable to open"))
+        return QStringLiteral("Kan databasebestand niet openen: %1").arg(m_bestand);
+    if (bevat("disk is full") || bevat("database or disk is full"))
+        return QStringLiteral("De schijf is vol: %1").arg(m_bestand);
+    return engine;
+}
+
+void Storage::gooi(const QSqlError& fout) const { throw DatabaseError(foutTekst(fout)); }
+
+void Storage::maakLegeDatabase(const QString& bestand)
+{
+    const QString tijdelijk = bestand + QStringLiteral(".nieuw");
+    QFile::remove(tijdelijk);
+    QFile::remove(tijdelijk + QStringLiteral("-journal"));
+    {
+        Storage s;
+        s.m_bestand = tijdelijk;
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), s.m_connectie);
+        db.setDatabaseName(tijdelijk);
+        if (!db.open())
+            throw DatabaseError(QStringLiteral("Kan database niet aanmaken: %1").arg(bestand));
+        try {
+            s.begin();
+            for (const TabelDef& t : Schema::tabellen()) {
+                s.execNative(Schema::createTableSql(t));
+                for (const QString& sql : Schema::createIndexSql(t) + Schema::createTriggerSql(t))
+                    s.execNative(sql);
+            }
+            for (const SeedRij& rij : basisRijen()) {
+                QStringList velden, vragen;
+                for (const QString& v : rij.velden) {
+                    velden << Schema::quoteIdent(v);
+                    vragen << QStringLiteral("?");
+                }
+                s.execNative(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                 .arg(Schema::quoteIdent(rij.tabel), velden.join(QLatin1Char(',')), vragen.join(QLatin1Char(','))),
+                             rij.waarden);
+            }
+            s.commit();
+        } catch (const DatabaseError& e) {
+            s.close();
+            QFile::remove(tijdelijk);
+            throw DatabaseError(QStringLiteral("Kan database niet aanmaken: %1\r%2").arg(bestand, e.tekst()));
+        }
+    }
+    if (!QFile::rename(tijdelijk, bestand)) {
+        QFile::remove(tijdelijk);
+        throw DatabaseError(QStringLiteral("Kan database niet aanmaken: %1").arg(bestand));
+    }
+}

@@ -1,0 +1,70 @@
+#pragma once
+// The database folder's one SQLite file and everything that speaks SQLite:
+// opening, creating an empty database, checking the structure, running SQL
+// texts (through the translator), and turning engine failures into the error
+// texts the program reacts to ("Key violation", "Master has detail records",
+// "Field value required", a damaged-file text).
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+class QSqlError;
+struct TabelDef;
+
+class Storage {
+public:
+    static constexpr const char* bestandsNaam = "orvel2003.db";
+
+    Storage();
+    ~Storage();
+    Storage(const Storage&) = delete;
+    Storage& operator=(const Storage&) = delete;
+
+    // Opens the database of the folder. When the folder holds no database
+    // file at all, an empty one is created first (the folder must exist).
+    // An existing file is never replaced. Throws DatabaseError.
+    void open(const QString& map);
+    void close();
+    bool isOpen() const;
+    QString map() const { return m_map; }
+    QString bestand() const { return m_bestand; }
+    QSqlDatabase database() const;
+
+    // A local-SQL text, translated, with positional or named values bound.
+    QSqlQuery exec(const QString& localSql, const QVariantList& waarden = {});
+    // SQLite text as it stands; for the storage layer's own statements.
+    QSqlQuery execNative(const QString& sql, const QVariantList& waarden = {});
+    // Like exec, but named values (":CID") bound by name.
+    QSqlQuery execNamed(const QString& localSql, const QVariantMap& waarden);
+
+    // Throws when a table is missing or misses a field.
+    void controleerTabel(const TabelDef& tabel);
+    int indexAantal(const QString& tabel);
+    // Reads one row through a secondary index, so a missing index shows now.
+    void laadIndex(const QString& tabel, const QString& index);
+    // Drops and creates every index (and the delete checks) of the schema.
+    void herbouwIndexen();
+
+    void begin();
+    void commit();
+    void rollback();
+
+    // Engine failure → the text that the program reacts to.
+    QString foutTekst(const QSqlError& fout) const;
+    [[noreturn]] void gooi(const QSqlError& fout) const;
+
+    // The empty database a first start needs: every table, index and the rows
+    // the program relies on. Written to a temporary file and renamed, so an
+    // interrupted creation never leaves a half database behind.
+    static void maakLegeDatabase(const QString& bestand);
+
+private:
+    QString m_connectie;
+    QString m_map;
+    QString m_bestand;
+};
+
+// A file in a folder, found without regard to letter case (archives carry
+// lower-case names); the exact path when no such file exists.
+QString VindBestandInMap(const QString& map, const QString& naam);

@@ -1,0 +1,688 @@
+#include "TableHandle.h"
+
+#include "DatabaseError.h"
+#include "SqlTranslator.h"
+#include "Storage.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTime>
+#include <cmath>
+
+namespace {
+const QString rowidKolom = QStringLiteral("rowid");
+
+double opCenten(double bedrag) { return std::round(bedrag * 100.0) / 100.0; }
+
+QDate leesDatum(const QString& tekst)
+{
+    QDate d = QDate::fromString(tekst.left(10), QStringLiteral("yyyy-MM-dd"));
+    if (!d.isValid())
+        d = QDate::fromString(tekst, QStringLiteral("d-M-yyyy"));
+    return d;
+}
+
+QTime leesTijd(const QString& tekst)
+{
+    for (const char* formaat : {"hh:mm:ss", "h:mm:ss", "hh:mm", "h:mm"}) {
+        const QTime t = QTime::fromString(tekst.trimmed(), QLatin1String(formaat));
+        if (t.isValid())
+            return t;
+    }
+    return {};
+}
+
+QDateTime leesDatumTijd(const QString& tekst)
+{
+    for (const char* formaat : {"yyyy-MM-dd hh:mm:ss", "yyyy-MM-dd hh:mm", "d-M-yyyy h:mm:ss", "d-M-yyyy h:mm"}) {
+        const QDateTime dt = QDateTime::fromString(tekst.trimmed(), QLatin1String(formaat));
+        if (dt.isValid())
+            return dt;
+    }
+    const QDate d = leesDatum(tekst.trimmed());
+    return d.isValid() ? QDateTime(d, QTime(0, 0)) : QDateTime();
+}
+
+[[noreturn]] void ongeldig(const VeldDef& veld, const QVariant& waarde)
+{
+    throw DatabaseError(QStringLiteral("'%1' is geen geldige waarde voor veld '%2'").arg(waarde.toString(), veld.naam));
+}
+}  // namespace
+
+QVariant TableHandle::naarOpslag(const VeldDef& veld, const QVariant& waarde)
+{
+    if (waarde.isNull() || !waarde.isValid())
+        return {};
+    const bool isTekst = waarde.typeId() == QMetaType::QString;
+    if (isTekst && waarde.toString().isEmpty())
+        return {};  // an empty field holds no value
+    switch (veld.type) {
+    case VeldType::Tekst:
+    case VeldType::Memo: return waarde.toString();
+    case VeldType::SmallInt:
+    case VeldType::Integer:
+    case VeldType::AutoInc: {
+        bool ok = false;
+        const qlonglong n = isTekst ? waarde.toString().trimmed().toLongLong(&ok) : waarde.toLongLong(&ok);
+        if (!ok || (veld.type == VeldType::SmallInt && (n < -32768 || n > 32767)))
+            ongeldig(veld, waarde);
+        return n;
+    }
+    case VeldType::Boolean: return waarde.toBool() ? 1 : 0;
+    case VeldType::Currency: {
+        bool ok = false;
+        const double d = isTekst ? waarde.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
+                                 : waarde.toDouble(&ok);
+        if (!ok)
+            ongeldig(veld, waarde);
+        return opCenten(d);
+    }
+    case VeldType::Datum: {
+        const QDate d = waarde.typeId() == QMetaType::QDateTime ? waarde.toDateTime().date()
+                        : waarde.typeId() == QMetaType::QDate   ? waarde.toDate()
+                                                                : leesDatum(waarde.toString().trimmed());
+        if (!d.isValid())
+            ongeldig(veld, waarde);
+        return d.toString(QStringLiteral("yyyy-MM-dd"));
+    }
+    case VeldType::Tijd: {
+        const QTime t = waarde.typeId() == QMetaType::QDateTime ? waarde.toDateTime().time()
+                        : waarde.typeId() == QMetaType::QTime   ? waarde.toTime()
+                                                                : leesTijd(waarde.toString());
+        if (!t.isValid())
+            ongeldig(veld, waarde);
+        return t.toString(QStringLiteral("hh:mm:ss"));
+    }
+    case VeldType::DatumTijd: {
+        const QDateTime dt = waarde.typeId() == QMetaType::QDateTime ? waarde.toDateTime()
+                             : waarde.typeId() == QMetaType::QDate   ? QDateTime(waarde.toDate(), QTime(0, 0))
+                                                                     : leesDatumTijd(waarde.toString());
+        if (!dt.isValid())
+            ongeldig(veld, waarde);
+        return dt.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    }
+    }
+    return waarde;
+}
+
+QVariant TableHandle::uitOpslag(const VeldDef& veld, const QVariant& waarde)
+{
+    if (waarde.isNull())
+        return {};
+    switch (veld.type) {
+    case VeldType::Tekst:
+    case VeldType::Memo: return waarde.toString();
+    case VeldType::SmallInt:
+    case VeldType::Integer:
+    case VeldType::AutoInc: return waarde.toInt();
+    case VeldType::Boolean: return waarde.toInt() != 0;
+    case VeldType::Currency: return opCenten(waarde.toDouble());
+    case VeldType::Datum: return leesDatum(waarde.toString());
+    case VeldType::Tijd: return leesTijd(waarde.toString());
+    case VeldType::DatumTijd: return leesDatumTijd(waarde.toString());
+    }
+    return waarde;
+}
+
+TableHandle::TableHandle(Storage& storage, const QString& tabel, QObject* parent)
+    : QObject(parent), m_storage(storage), m_def(&Schema::tabelOf(tabel))
+{
+}
+
+void TableHandle::open()
+{
+    if (isOpen())
+        return;
+    m_storage.controleerTabel(*m_def);
+    zetToestand(Toestand::Bladeren);
+    first();
+}
+
+void TableHandle::close()
+{
+    m_rowid = -1;
+    m_rij.clear();
+    m_buffer.clear();
+    m_gewijzigd = false;
+    m_eof = m_bof = true;
+    zetToestand(Toestand::Gesloten);
+}
+
+void TableHandle::zetToestand(Toestand t)
+{
+    if (m_toestand == t)
+        return;
+    m_toestand = t;
+    Q_EMIT stateChanged();
+}
+
+const IndexDef* TableHandle::huidigeIndex() const { return m_def->index(m_index); }
+
+void TableHandle::setIndexName(const QString& index)
+{
+    if (!index.isEmpty() && !m_def->index(index))
+        throw DatabaseError(QStringLiteral("Index %1 bestaat niet voor tabel %2").arg(index, m_def->naam));
+    m_index = index;
+}
+
+void TableHandle::setFilter(const QString& filter)
+{
+    zorgVoorBladeren();
+    m_filter = filter.trimmed();
+    if (isOpen())
+        first();
+}
+
+QString TableHandle::kolomExpr(const QString& veld) const
+{
+    const IndexDef* index = huidigeIndex();
+    const bool nocase = index && index->hoofdletterOngevoelig;
+    return Schema::quoteIdent(veld) + (nocase ? QStringLiteral(" COLLATE NOCASE") : QString());
+}
+
+QStringList TableHandle::ordeVelden() const
+{
+    const IndexDef* index = huidigeIndex();
+    return index ? index->velden : QStringList();
+}
+
+QString TableHandle::ordeSql(bool omgekeerd) const
+{
+    const QString richting = omgekeerd ? QStringLiteral(" DESC") : QString();
+    QStringList delen;
+    for (const QString& veld : ordeVelden())
+        delen << kolomExpr(veld) + richting;
+    delen << rowidKolom + richting;
+    return delen.join(QStringLiteral(", "));
+}
+
+QString TableHandle::selectLijst() const
+{
+    QStringList kolommen{rowidKolom};
+    for (const VeldDef& v : m_def->velden)
+        kolommen << Schema::quoteIdent(v.naam);
+    return kolommen.join(QStringLiteral(", "));
+}
+
+TableHandle::Conditie TableHandle::filterConditie() const
+{
+    if (m_filter.isEmpty())
+        return {};
+    return {QStringLiteral("(") + translateSql(m_filter) + QStringLiteral(")"), {}};
+}
+
+// Rows after (or before) the current one in index order. Empty values sort
+// first, as in the index; the row id breaks ties between equal keys.
+TableHandle::Conditie TableHandle::naConditie(bool na) const
+{
+    QStringList velden = ordeVelden();
+    QList<QString> expr;
+    QVariantList waarden;
+    for (const QString& veld : velden) {
+        expr << kolomExpr(veld);
+        waarden << naarOpslag(*m_def->veld(veld), m_rij.value(veldIndex(veld)));
+    }
+    expr << rowidKolom;
+    waarden << m_rowid;
+
+    bool heeftLeeg = false;
+    for (const QVariant& w : waarden)
+        heeftLeeg = heeftLeeg || w.isNull();
+    const QString op = na ? QStringLiteral(">") : QStringLiteral("<");
+    if (!heeftLeeg) {
+        QStringList vragen;
+        for (int i = 0; i < waarden.size(); ++i)
+            vragen << QStringLiteral("?");
+        return {QStringLiteral("(%1) %2 (%3)").arg(expr.join(QStringLiteral(", ")), op, vragen.join(QStringLiteral(", "))),
+                waarden};
+    }
+    QStringList of;
+    QVariantList binds;
+    for (int i = 0; i < expr.size(); ++i) {
+        QStringList en;
+        QVariantList enBinds;
+        for (int j = 0; j < i; ++j) {
+            if (waarden[j].isNull()) {
+                en << expr[j] + QStringLiteral(" IS NULL");
+            } else {
+                en << expr[j] + QStringLiteral(" = ?");
+                enBinds << waarden[j];
+            }
+        }
+        if (waarden[i].isNull()) {
+            if (!na)
+                continue;  // nothing sorts before an empty value
+            en << expr[i] + QStringLiteral(" IS NOT NULL");
+        } else if (na) {
+            en << expr[i] + QStringLiteral(" > ?");
+            enBinds << waarden[i];
+        } else {
+            en << QStringLiteral("(%1 < ? OR %1 IS NULL)").arg(expr[i]);
+            enBinds << waarden[i];
+        }
+        of << QStringLiteral("(") + en.join(QStringLiteral(" AND ")) + QStringLiteral(")");
+        binds << enBinds;
+    }
+    if (of.isEmpty())
+        return {QStringLiteral("0"), {}};
+    return {QStringLiteral("(") + of.join(QStringLiteral(" OR ")) + QStringLiteral(")"), binds};
+}
+
+bool TableHandle::laadEerste(const Conditie& conditie, bool omgekeerd)
+{
+    QStringList waar;
+    QVariantList binds;
+    const Conditie filter = filterConditie();
+    for (const Conditie* c : {&filter, &conditie})
+        if (!c->sql.isEmpty()) {
+            waar << c->sql;
+            binds << c->waarden;
+        }
+    const QString sql = QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
+                            .arg(selectLijst(), Schema::quoteIdent(m_def->naam),
+                                 waar.isEmpty() ? QString() : QStringLiteral(" WHERE ") + waar.join(QStringLiteral(" AND ")),
+                                 ordeSql(omgekeerd));
+    QSqlQuery q = m_storage.execNative(sql, binds);
+    if (!q.next())
+        return false;
+    m_rowid = q.value(0).toLongLong();
+    m_rij.resize(m_def->velden.size());
+    for (int i = 0; i < m_def->velden.size(); ++i)
+        m_rij[i] = uitOpslag(m_def->velden[i], q.value(i + 1));
+    return true;
+}
+
+bool TableHandle::laadRowid(qint64 rowid)
+{
+    return laadEerste({rowidKolom + QStringLiteral(" = ?"), {rowid}}, false);
+}
+
+void TableHandle::vereistRij() const
+{
+    if (!isOpen())
+        throw DatabaseError(QStringLiteral("Tabel %1 is niet geopend").arg(m_def->naam));
+}
+
+void TableHandle::zorgVoorBladeren()
+{
+    if (m_toestand == Toestand::Wijzigen || m_toestand == Toestand::Invoegen)
+        post();
+}
+
+bool TableHandle::first()
+{
+    vereistRij();
+    zorgVoorBladeren();
+    const bool gevonden = laadEerste({}, false);
+    if (!gevonden) {
+        m_rowid = -1;
+        m_rij.clear();
+    }
+    m_bof = true;
+    m_eof = !gevonden;
+    Q_EMIT afterScroll();
+    return gevonden;
+}
+
+bool TableHandle::last()
+{
+    vereistRij();
+    zorgVoorBladeren();
+    const bool gevonden = laadEerste({}, true);
+    if (!gevonden) {
+        m_rowid = -1;
+        m_rij.clear();
+    }
+    m_eof = true;
+    m_bof = !gevonden;
+    Q_EMIT afterScroll();
+    return gevonden;
+}
+
+bool TableHandle::next()
+{
+    vereistRij();
+    zorgVoorBladeren();
+    if (m_rowid < 0) {
+        m_eof = true;
+        return false;
+    }
+    const bool gevonden = laadEerste(naConditie(true), false);
+    m_eof = !gevonden;
+    m_bof = false;
+    if (gevonden)
+        Q_EMIT afterScroll();
+    return gevonden;
+}
+
+bool TableHandle::prior()
+{
+    vereistRij();
+    zorgVoorBladeren();
+    if (m_rowid < 0) {
+        m_bof = true;
+        return false;
+    }
+    const bool gevonden = laadEerste(naConditie(false), true);
+    m_bof = !gevonden;
+    m_eof = false;
+    if (gevonden)
+        Q_EMIT afterScroll();
+    return gevonden;
+}
+
+bool TableHandle::isEmpty() { return recordCount() == 0; }
+
+int TableHandle::recordCount()
+{
+    vereistRij();
+    const Conditie filter = filterConditie();
+    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM %1%2")
+                                           .arg(Schema::quoteIdent(m_def->naam),
+                                                filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql));
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+void TableHandle::refresh()
+{
+    vereistRij();
+    if (m_toestand != Toestand::Bladeren)
+        return;
+    if (m_rowid < 0 || !laadRowid(m_rowid))
+        first();
+}
+
+bool TableHandle::findKey(const QVariantList& waarden)
+{
+    vereistRij();
+    zorgVoorBladeren();
+    const QStringList velden = ordeVelden();
+    if (waarden.isEmpty() || waarden.size() > velden.size())
+        throw DatabaseError(QStringLiteral("Onjuiste zoeksleutel voor tabel %1").arg(m_def->naam));
+    QStringList en;
+    QVariantList binds;
+    for (int i = 0; i < waarden.size(); ++i) {
+        const QVariant w = naarOpslag(*m_def->veld(velden[i]), waarden[i]);
+        if (w.isNull()) {
+            en << kolomExpr(velden[i]) + QStringLiteral(" IS NULL");
+        } else {
+            en << kolomExpr(velden[i]) + QStringLiteral(" = ?");
+            binds << w;
+        }
+    }
+    if (!laadEerste({en.join(QStringLiteral(" AND ")), binds}, false))
+        return false;
+    m_eof = m_bof = false;
+    Q_EMIT afterScroll();
+    return true;
+}
+
+void TableHandle::findNearest(const QVariantList& waarden)
+{
+    vereistRij();
+    zorgVoorBladeren();
+    const QStringList velden = ordeVelden();
+    QStringList expr, vragen;
+    QVariantList binds;
+    for (int i = 0; i < waarden.size() && i < velden.size(); ++i) {
+        const QVariant w = naarOpslag(*m_def->veld(velden[i]), waarden[i]);
+        if (w.isNull())
+            break;  // an empty value is at or before everything
+        expr << kolomExpr(velden[i]);
+        vragen << QStringLiteral("?");
+        binds << w;
+    }
+    const Conditie conditie = expr.isEmpty() ? Conditie{}
+                                             : Conditie{QStringLiteral("(%1) >= (%2)").arg(expr.join(QStringLiteral(", ")),
+                                                                                          vragen.join(QStringLiteral(", "))),
+                                                        binds};
+    if (laadEerste(conditie, false)) {
+        m_eof = m_bof = false;
+        Q_EMIT afterScroll();
+    } else {
+        last();
+    }
+}
+
+bool TableHandle::locate(const QString& velden, const QVariantList& waarden, LocateOpties opties)
+{
+    vereistRij();
+    zorgVoorBladeren();
+    const QStringList namen = velden.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (namen.size() != waarden.size())
+        throw DatabaseError(QStringLiteral("Onjuiste zoekvelden voor tabel %1").arg(m_def->naam));
+    QStringList en;
+    QVariantList binds;
+    for (int i = 0; i < namen.size(); ++i) {
+        const VeldDef* veld = m_def->veld(namen[i].trimmed());
+        if (!veld)
+            throw DatabaseError(QStringLiteral("Veld %1 bestaat niet in tabel %2").arg(namen[i], m_def->naam));
+        const QString kolom = Schema::quoteIdent(veld->naam);
+        const QVariant w = naarOpslag(*veld, waarden[i]);
+        const bool isTekst = veld->type == VeldType::Tekst || veld->type == VeldType::Memo;
+        if (w.isNull()) {
+            en << kolom + QStringLiteral(" IS NULL");
+        } else if (isTekst && opties.gedeeltelijk) {
+            const QString collatie = opties.hoofdletterOngevoelig ? QStringLiteral(" COLLATE NOCASE") : QString();
+            en << QStringLiteral("substr(%1, 1, ?) = ?%2").arg(kolom, collatie);
+            binds << w.toString().size() << w;
+        } else {
+            en << kolom + QStringLiteral(" = ?")
+                      + (isTekst && opties.hoofdletterOngevoelig ? QStringLiteral(" COLLATE NOCASE") : QString());
+            binds << w;
+        }
+    }
+    if (!laadEerste({en.join(QStringLiteral(" AND ")), binds}, false))
+        return false;
+    m_eof = m_bof = false;
+    Q_EMIT afterScroll();
+    return true;
+}
+
+int TableHandle::veldIndex(const QString& veld) const
+{
+    for (int i = 0; i < m_def->velden.size(); ++i)
+        if (m_def->velden[i].naam.compare(veld, Qt::CaseInsensitive) == 0)
+            return i;
+    throw DatabaseError(QStringLiteral("Veld %1 bestaat niet in tabel %2").arg(veld, m_def->naam));
+}
+
+QVariant TableHandle::value(const QString& veld) const
+{
+    const int i = veldIndex(veld);
+    const QVector<QVariant>& bron =
+        (m_toestand == Toestand::Wijzigen || m_toestand == Toestand::Invoegen) ? m_buffer : m_rij;
+    return bron.value(i);
+}
+
+QString TableHandle::text(const QString& veld) const
+{
+    const QVariant w = value(veld);
+    if (w.isNull())
+        return {};
+    switch (m_def->velden[veldIndex(veld)].type) {
+    case VeldType::Datum: return w.toDate().toString(QStringLiteral("dd-MM-yyyy"));
+    case VeldType::Tijd: return w.toTime().toString(QStringLiteral("hh:mm"));
+    case VeldType::DatumTijd: return w.toDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm"));
+    case VeldType::Currency: return QString::number(w.toDouble(), 'f', 2);
+    default: return w.toString();
+    }
+}
+
+void TableHandle::setValue(const QString& veld, const QVariant& waarde)
+{
+    if (m_toestand != Toestand::Wijzigen && m_toestand != Toestand::Invoegen)
+        throw DatabaseError(QStringLiteral("Tabel %1 is niet in wijzig- of invoegmodus").arg(m_def->naam));
+    const int i = veldIndex(veld);
+    const VeldDef& def = m_def->velden[i];
+    m_buffer[i] = uitOpslag(def, naarOpslag(def, waarde));
+    m_gewijzigd = true;
+}
+
+void TableHandle::edit()
+{
+    vereistRij();
+    if (m_toestand == Toestand::Wijzigen || m_toestand == Toestand::Invoegen)
+        return;
+    if (m_rowid < 0)
+        throw DatabaseError(QStringLiteral("Tabel %1 is leeg").arg(m_def->naam));
+    if (beforeEdit)
+        beforeEdit(*this);
+    m_buffer = m_rij;
+    m_gewijzigd = false;
+    zetToestand(Toestand::Wijzigen);
+}
+
+void TableHandle::insert()
+{
+    vereistRij();
+    zorgVoorBladeren();
+    m_buffer = QVector<QVariant>(m_def->velden.size());
+    m_gewijzigd = false;
+    zetToestand(Toestand::Invoegen);
+    if (onNewRecord)
+        onNewRecord(*this);
+}
+
+void TableHandle::controleerVerplicht() const
+{
+    for (int i = 0; i < m_def->velden.size(); ++i) {
+        const VeldDef& v = m_def->velden[i];
+        if (v.verplicht && (m_buffer[i].isNull() || m_buffer[i].toString().trimmed().isEmpty()))
+            throw DatabaseError(QStringLiteral("Veld '%1' is verplicht ").arg(v.naam));
+    }
+}
+
+void TableHandle::controleerGrootte() const
+{
+    for (int i = 0; i < m_def->velden.size(); ++i) {
+        const VeldDef& v = m_def->velden[i];
+        if (v.type == VeldType::Tekst && m_buffer[i].toString().size() > v.grootte)
+            throw DatabaseError(QStringLiteral("Tekst voor veld '%1' is te lang (maximaal %2 tekens)").arg(v.naam).arg(v.grootte));
+    }
+}
+
+void TableHandle::postFout(const DatabaseError& fout)
+{
+    if (onPostError)
+        onPostError(*this, fout);
+    throw fout;
+}
+
+void TableHandle::post()
+{
+    if (m_toestand != Toestand::Wijzigen && m_toestand != Toestand::Invoegen)
+        return;
+    controleerVerplicht();
+    if (beforePost)
+        beforePost(*this);
+    qint64 rowid = m_rowid;
+    try {
+        controleerGrootte();
+        QStringList velden, vragen;
+        QVariantList binds;
+        for (int i = 0; i < m_def->velden.size(); ++i) {
+            const VeldDef& v = m_def->velden[i];
+            QVariant w = naarOpslag(v, m_buffer[i]);
+            if (m_toestand == Toestand::Invoegen && v.type == VeldType::AutoInc && w.isNull()) {
+                QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT coalesce(max(%1), 0) + 1 FROM %2")
+                                                       .arg(Schema::quoteIdent(v.naam), Schema::quoteIdent(m_def->naam)));
+                w = q.next() ? q.value(0) : QVariant(1);
+                m_buffer[i] = w.toInt();
+            }
+            velden << Schema::quoteIdent(v.naam);
+            vragen << QStringLiteral("?");
+            binds << w;
+        }
+        if (m_toestand == Toestand::Invoegen) {
+            QSqlQuery q = m_storage.execNative(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                                   .arg(Schema::quoteIdent(m_def->naam), velden.join(QLatin1Char(',')),
+                                                        vragen.join(QLatin1Char(','))),
+                                               binds);
+            rowid = q.lastInsertId().toLongLong();
+        } else {
+            QStringList sets;
+            for (const QString& v : velden)
+                sets << v + QStringLiteral(" = ?");
+            binds << m_rowid;
+            m_storage.execNative(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
+                                     .arg(Schema::quoteIdent(m_def->naam), sets.join(QLatin1Char(','))),
+                                 binds);
+        }
+    } catch (const DatabaseError& fout) {
+        postFout(fout);
+    }
+    m_gewijzigd = false;
+    m_buffer.clear();
+    zetToestand(Toestand::Bladeren);
+    // The row is shown as stored, also when the filter no longer holds it.
+    m_rowid = rowid;
+    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                           .arg(selectLijst(), Schema::quoteIdent(m_def->naam)),
+                                       {rowid});
+    if (q.next()) {
+        m_rij.resize(m_def->velden.size());
+        for (int i = 0; i < m_def->velden.size(); ++i)
+            m_rij[i] = uitOpslag(m_def->velden[i], q.value(i + 1));
+    }
+    m_eof = m_bof = false;
+    Q_EMIT afterPost();
+    Q_EMIT dataChanged();
+}
+
+void TableHandle::cancel()
+{
+    if (m_toestand != Toestand::Wijzigen && m_toestand != Toestand::Invoegen)
+        return;
+    m_buffer.clear();
+    m_gewijzigd = false;
+    zetToestand(Toestand::Bladeren);
+    Q_EMIT afterCancel();
+    Q_EMIT afterScroll();
+}
+
+void TableHandle::remove()
+{
+    vereistRij();
+    if (m_toestand == Toestand::Invoegen) {
+        cancel();
+        return;
+    }
+    if (m_toestand == Toestand::Wijzigen)
+        cancel();
+    if (m_rowid < 0)
+        throw DatabaseError(QStringLiteral("Tabel %1 is leeg").arg(m_def->naam));
+    if (beforeDelete)
+        beforeDelete(*this);
+    try {
+        m_storage.execNative(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Schema::quoteIdent(m_def->naam)),
+                             {m_rowid});
+    } catch (const DatabaseError& fout) {
+        if (onDeleteError)
+            onDeleteError(*this, fout);
+        throw;
+    }
+    // Stay where the row was: on the next row, or the previous at the end.
+    if (!laadEerste(naConditie(true), false) && !laadEerste(naConditie(false), true)) {
+        m_rowid = -1;
+        m_rij.clear();
+        m_eof = m_bof = true;
+    }
+    Q_EMIT afterDelete();
+    Q_EMIT dataChanged();
+    Q_EMIT afterScroll();
+}
+
+void TableHandle::emptyTable()
+{
+    vereistRij();
+    cancel();
+    m_storage.execNative(QStringLiteral("DELETE FROM %1").arg(Schema::quoteIdent(m_def->naam)));
+    m_rowid = -1;
+    m_rij.clear();
+    m_eof = m_bof = true;
+    Q_EMIT dataChanged();
+    Q_EMIT afterScroll();
+}
