@@ -279,70 +279,61 @@ MenuTellingen TDataModFrm::Tellingen()
 
 void TDataModFrm::SetMenu() { Q_EMIT menuTellingen(Tellingen(), BegeleidingAan && BegeleidingAan()); }
 
-namespace {
-// Runs through a table in the order of one of its indexes and puts it back
-// in primary order afterwards, as every user of a shared handle must.
-template <typename F>
-void doorloop(TableHandle* tabel, const QString& index, F&& perRij)
+QList<QStringList> TDataModFrm::leesKolommen(const QString& sql, int aantal)
 {
-    tabel->setIndexName(index);
-    for (bool rij = tabel->first(); rij; rij = tabel->next())
-        perRij(*tabel);
-    tabel->setIndexName(QString());
-    tabel->first();
+    // A query of its own, so that rebuilding a list never moves a shared handle.
+    QList<QStringList> kolommen(aantal);
+    QSqlQuery q = m_storage.execNative(sql);
+    while (q.next())
+        for (int i = 0; i < aantal; ++i)
+            kolommen[i] << q.value(i).toString();
+    return kolommen;
 }
-}  // namespace
 
 void TDataModFrm::VulBetaalwijzeLijst()
 {
-    BetaalwijzeLijst.clear();
-    AcceptCode = -1;
-    doorloop(BetaalWDB, QString(), [this](TableHandle& t) {
-        const QString naam = t.text(QStringLiteral("Betaalwijze"));
-        BetaalwijzeLijst << naam;
-        if (naam == QLatin1String("Accept"))
-            AcceptCode = t.value(QStringLiteral("BetaalwCode")).toInt();
-    });
+    const auto k = leesKolommen(QStringLiteral("SELECT Betaalwijze, BetaalwCode FROM Betaalwijze ORDER BY BetaalwCode"), 2);
+    BetaalwijzeLijst = k[0];
+    const int plek = k[0].indexOf(QStringLiteral("Accept"));
+    AcceptCode = plek < 0 ? -1 : k[1][plek].toInt();
 }
 
 void TDataModFrm::VulGroepsCodeLijst()
 {
-    GroepsCodeLijst = QStringList{QStringLiteral(" ")};
-    doorloop(GroepsCodeDB, QString(), [this](TableHandle& t) { GroepsCodeLijst << t.text(QStringLiteral("GroepsCode")); });
+    GroepsCodeLijst = QStringList{QStringLiteral(" ")}
+                      + leesKolommen(QStringLiteral("SELECT GroepsCode FROM GroepsCode ORDER BY GroepsCode"), 1)[0];
 }
 
 void TDataModFrm::VulLokatieLijsten()
 {
-    LokatieNaamLijst.clear();
-    LokatieCodeLijst.clear();
-    doorloop(LokatieDB, QStringLiteral("OpLokatie"), [this](TableHandle& t) {
-        LokatieNaamLijst << t.text(QStringLiteral("Lokatie"));
-        LokatieCodeLijst << t.text(QStringLiteral("LokatieCode"));
-    });
+    const auto k = leesKolommen(
+        QStringLiteral("SELECT Lokatie, LokatieCode FROM Lokatie ORDER BY Lokatie COLLATE NOCASE, rowid"), 2);
+    LokatieNaamLijst = k[0];
+    LokatieCodeLijst = k[1];
     Q_EMIT lokatieLijstenGewijzigd();
 }
 
 void TDataModFrm::VulCursusLijsten()
 {
-    CursusNaamLijst.clear();
-    CursusCodeLijst.clear();
-    doorloop(CursusProfielDB, QStringLiteral("OpProfiel"), [this](TableHandle& t) {
-        CursusNaamLijst << t.text(QStringLiteral("CursusNaam"));
-        CursusCodeLijst << t.text(QStringLiteral("CursusCode"));
-    });
+    const auto k = leesKolommen(
+        QStringLiteral("SELECT CursusNaam, CursusCode FROM CursusProfiel ORDER BY CursusNaam COLLATE NOCASE, rowid"), 2);
+    CursusNaamLijst = k[0];
+    CursusCodeLijst = k[1];
 }
 
 void TDataModFrm::VulBegeleiderLijsten()
 {
+    const auto k = leesKolommen(
+        QStringLiteral("SELECT Naam, PersoonCode, FunctieCode = 'I' FROM Begeleiders ORDER BY PersoonCode"), 3);
     InstructeurNaamLijst.clear();
     InstructeurCodeLijst.clear();
     BegeleiderNaamLijst.clear();
     BegeleiderCodeLijst.clear();
-    doorloop(BegeleidersDB, QString(), [this](TableHandle& t) {
-        const bool instructeur = t.text(QStringLiteral("FunctieCode")) == QLatin1String("I");
-        (instructeur ? InstructeurNaamLijst : BegeleiderNaamLijst) << t.text(QStringLiteral("Naam"));
-        (instructeur ? InstructeurCodeLijst : BegeleiderCodeLijst) << t.text(QStringLiteral("PersoonCode"));
-    });
+    for (int i = 0; i < k[0].size(); ++i) {
+        const bool instructeur = k[2][i] == QLatin1String("1");
+        (instructeur ? InstructeurNaamLijst : BegeleiderNaamLijst) << k[0][i];
+        (instructeur ? InstructeurCodeLijst : BegeleiderCodeLijst) << k[1][i];
+    }
 }
 
 void TDataModFrm::FoutjesException(const std::exception& fout)

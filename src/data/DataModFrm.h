@@ -83,6 +83,7 @@ private:
     void KoppelRegels();
     void BerekenNrLengte();
     QList<TableHandle*> alleHandles() const;
+    QList<QStringList> leesKolommen(const QString& sql, int aantal);
 
     Storage m_storage;
 };

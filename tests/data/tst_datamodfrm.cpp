@@ -1,0 +1,374 @@
+#include "TestRegistry.h"
+#include "TestSupport.h"
+
+#include "data/DataModFrm.h"
+#include "data/DatabaseError.h"
+#include "data/Storage.h"
+
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Runs an operation that a row rule may stop, the way the program's
+// application-wide handler would.
+template <typename F>
+void viaHandler(F&& f)
+{
+    try {
+        f();
+    } catch (const std::exception& e) {
+        TDataModFrm::FoutjesException(e);
+    }
+}
+
+void voegToe(TableHandle* t, const QVariantMap& velden)
+{
+    t->insert();
+    for (auto it = velden.cbegin(); it != velden.cend(); ++it)
+        t->setValue(it.key(), it.value());
+    t->post();
+}
+}  // namespace
+
+class DataModFrmTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartCreatesTheDatabaseAndTheCalendar()
+    {
+        ScriptedMessages messages;
+        QTemporaryDir ouder;
+        const QString map = ouder.filePath("nieuw/Orvel2003");
+        TDataModFrm dm(map);
+        QVERIFY(!dm.DatabaseFout);
+        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(QFileInfo::exists(map + "/orvel2003.db"));
+
+        const QDate vandaag = QDate::currentDate();
+        QSqlQuery q = dm.storage().exec("select min(Datum), max(Datum), count(*) from datums");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), vandaag.toString(Qt::ISODate));
+        QVERIFY(q.value(1).toDate() >= vandaag.addDays(364));
+        QCOMPARE(q.value(2).toInt(), int(vandaag.daysTo(q.value(1).toDate())) + 1);
+
+        const int kerstJaar = vandaag.month() == 12 && vandaag.day() > 25 ? vandaag.year() + 1 : vandaag.year();
+        QVERIFY(dm.DatumsDB->findKey({QDate(kerstJaar, 12, 25)}));
+        QCOMPARE(dm.DatumsDB->value("Uitsluiten").toBool(), true);
+        QCOMPARE(dm.DatumsDB->text("Opmerking"), QString("(1e Kerstdag)"));
+        QVERIFY(dm.DatumsDB->findKey({QDate(kerstJaar, 12, 27)}) || QDate(kerstJaar, 12, 27) > vandaag.addDays(365));
+    }
+
+    void theCalendarDropsPastDaysAndIsFilledAYearAheadAfterAPause()
+    {
+        ScriptedMessages messages;
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.Nu = [] { return QDateTime::currentDateTime().addDays(800); };
+        dm.Aanvullen();
+        const QDate nu = QDate::currentDate().addDays(800);
+        QSqlQuery q = dm.storage().exec("select min(Datum), max(Datum), count(*) from datums");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toDate(), nu);
+        QCOMPARE(q.value(1).toDate(), nu.addDays(365));
+        QCOMPARE(q.value(2).toInt(), 366);
+    }
+
+    void wrongIndexCountFailsTheStart_data()
+    {
+        QTest::addColumn<QString>("wijziging");
+        QTest::newRow("missing OpStad") << "DROP INDEX Steden_OpStad";
+        QTest::newRow("one too many") << "CREATE INDEX Extra ON Land (Land)";
+    }
+    void wrongIndexCountFailsTheStart()
+    {
+        QFETCH(QString, wijziging);
+        QTemporaryDir dir;
+        {
+            Storage s;
+            s.open(dir.path());
+            s.execNative(wijziging);
+        }
+        ScriptedMessages messages({Antwoord::Annuleren, Antwoord::Nee});
+        int herstel = 0, gestopt = 0;
+        TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+        dm.OpenHerstel = [&] { ++herstel; };
+        dm.BeeindigApplicatie = [&] { ++gestopt; };
+        dm.DataModuleCreate();
+        QVERIFY(dm.DatabaseFout);
+        QCOMPARE(messages.texts().size(), 3);
+        if (wijziging.startsWith("CREATE"))
+            QVERIFY(messages.texts()[0].contains("Index klopt niet!"));
+        QVERIFY(messages.texts()[0].startsWith("Fout bij openen van database \rMelding is: "));
+        QCOMPARE(messages.messages()[0].knoppen, Knoppen::JaAnnuleren);
+        QCOMPARE(messages.texts()[1], QString("Wilt u via een Back-Up proberen te herstellen?"));
+        QCOMPARE(messages.texts()[2], QString("Orvel stopt nu.\rU kunt, nadat Orvel is gestopt, weer opnieuw opstarten"));
+        QCOMPARE(herstel, 0);
+        QCOMPARE(gestopt, 1);
+    }
+
+    void aRepairOffersNoRestoreAndARestoreOfferCallsTheBackupWindow()
+    {
+        QTemporaryDir dir;
+        {
+            Storage s;
+            s.open(dir.path());
+            s.execNative("DROP INDEX Hoofd_OpNaam");
+        }
+        {
+            ScriptedMessages messages({Antwoord::Ja});
+            TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+            int gestopt = 0;
+            dm.OpenIndexeren = [&] { dm.DatabaseBruikbaar = true; };
+            dm.BeeindigApplicatie = [&] { ++gestopt; };
+            dm.DataModuleCreate();
+            QVERIFY(dm.DatabaseFout);
+            QCOMPARE(messages.texts().size(), 1);  // no restore question after a repair
+            QCOMPARE(gestopt, 0);
+        }
+        ScriptedMessages messages({Antwoord::Annuleren, Antwoord::Ja});
+        TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+        int herstel = 0;
+        dm.OpenHerstel = [&] { ++herstel; };
+        dm.BeeindigApplicatie = [] {};
+        dm.DataModuleCreate();
+        QCOMPARE(herstel, 1);
+    }
+
+    void aDamagedDatabaseIsKeptAndLeadsToTheRepairAndRestoreOffers()
+    {
+        QTemporaryDir dir;
+        QFile f(dir.filePath("orvel2003.db"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const QByteArray rommel = QByteArray("SQLite format 3\0", 16) + QByteArray(8192, 'x');
+        f.write(rommel);
+        f.close();
+        ScriptedMessages messages({Antwoord::Annuleren, Antwoord::Nee});
+        TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+        dm.BeeindigApplicatie = [] {};
+        dm.DataModuleCreate();
+        QVERIFY(dm.DatabaseFout);
+        QCOMPARE(messages.texts().size(), 3);
+        QVERIFY(messages.texts()[0].contains("beschadigd"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), rommel);
+    }
+
+    void aDamagedAuxiliaryFileIsDeletedAndNamed()
+    {
+        QTemporaryDir dir;
+        ScriptedMessages messages;
+        TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+        QFile hulp(dir.filePath("Hoofd.VAL"));
+        QVERIFY(hulp.open(QIODevice::WriteOnly));
+        hulp.close();
+        dm.BehandelOpenFout("Corrupt file - other than header. File: " + hulp.fileName());
+        QVERIFY(!hulp.exists());
+        QCOMPARE(messages.texts(), QStringList{"Bestand " + hulp.fileName()
+                                               + " is beschadigd en door Orvel verwijderd.\rU dient Orvel opnieuw op te "
+                                                 "starten. Bestand wordt dan weer aangemaakt."});
+        QVERIFY(dm.DatabaseBruikbaar);
+
+        // The database itself is never taken for such a file.
+        ScriptedMessages tweede({Antwoord::Nee});
+        { Storage s; s.open(dir.path()); }
+        dm.BeeindigApplicatie = [] {};
+        dm.BehandelOpenFout("Corrupt file VAL. File: " + dir.filePath("orvel2003.db"));
+        QVERIFY(QFileInfo::exists(dir.filePath("orvel2003.db")));
+        QVERIFY(!dm.DatabaseBruikbaar);
+    }
+
+    void aFolderThatCannotBeCreatedStopsTheProgram()
+    {
+        QTemporaryDir dir;
+        QFile bestand(dir.filePath("gewoon-bestand"));
+        QVERIFY(bestand.open(QIODevice::WriteOnly));
+        bestand.close();
+        const QString map = bestand.fileName() + "/Orvel2003";
+        ScriptedMessages messages;
+        TDataModFrm dm(TDataModFrm::NietOpenen{}, map);
+        int gestopt = 0;
+        dm.BeeindigApplicatie = [&] { ++gestopt; };
+        dm.DataModuleCreate();
+        QVERIFY(dm.DatabaseFout);
+        QCOMPARE(messages.texts(),
+                 QStringList{"Kan map: " + map + " niet openen!\rOrvel wordt gestopt. >>>!!Raadpleeg Talvinord!!<<<"});
+        QCOMPARE(gestopt, 1);
+    }
+
+    void rowRulesHoldForEveryWindow()
+    {
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        ScriptedMessages messages;
+
+        // A supervisor with a lower-case function code is refused; the row stays in edit.
+        viaHandler([&] { voegToe(dm.BegeleidersDB, {{"PersoonCode", "ab"}, {"Naam", "Bakker"}, {"FunctieCode", "i"}}); });
+        QCOMPARE(messages.texts().last(), QString("FunctieCode mag alleen I of B zijn!"));
+        QCOMPARE(dm.BegeleidersDB->toestand(), TableHandle::Toestand::Invoegen);
+        dm.BegeleidersDB->setValue("FunctieCode", "I");
+        dm.BegeleidersDB->post();
+        QCOMPARE(dm.BegeleidersDB->text("PersoonCode"), QString("AB"));
+
+        // An instructor still planned for a course day cannot go.
+        dm.storage().exec("insert into Begeleiding (CursusID, Dag, InstructeurCode) values (1, 1, 'ab')");
+        viaHandler([&] { dm.BegeleidersDB->remove(); });
+        QCOMPARE(messages.texts().last(),
+                 QString("U kunt deze persoon NIET verwijderen!\rInstructeur staat nog genoteerd voor begeleiding van cursus(sen)."));
+        QCOMPARE(dm.BegeleidersDB->recordCount(), 1);
+
+        // A system payment method keeps its name.
+        QVERIFY(dm.BetaalWDB->locate("Betaalwijze", {"Accept"}));
+        dm.BetaalWDB->edit();
+        dm.BetaalWDB->setValue("Betaalwijze", "Giro");
+        dm.BetaalWDB->setValue("Toeslag", 1.25);
+        dm.BetaalWDB->post();
+        QCOMPARE(dm.BetaalWDB->text("Betaalwijze"), QString("Accept"));
+        QCOMPARE(dm.BetaalWDB->value("Toeslag").toDouble(), 1.25);
+        viaHandler([&] { dm.BetaalWDB->remove(); });
+        QCOMPARE(messages.texts().last(), QString("Deze betaalwijze mag NIET worden verwijderd!"));
+        // A new one is no system method, and a duplicate name is refused.
+        voegToe(dm.BetaalWDB, {{"Betaalwijze", "Pin"}});
+        QCOMPARE(dm.BetaalWDB->value("Systeem").toBool(), false);
+        viaHandler([&] { voegToe(dm.BetaalWDB, {{"Betaalwijze", "PIN"}}); });
+        QCOMPARE(messages.texts().last(), QString("Betaalwijze bestaat al!"));
+        dm.BetaalWDB->cancel();
+
+        // The system location cannot be removed; a used location neither.
+        QVERIFY(dm.LokatieDB->findKey({"-"}));
+        viaHandler([&] { dm.LokatieDB->remove(); });
+        QCOMPARE(messages.texts().last(), QString("Dit systeemrecord kan niet worden verwijderd!"));
+        voegToe(dm.LokatieDB, {{"LokatieCode", "AMS"}, {"Lokatie", "Amsterdam"}});
+        QVERIFY(dm.LokatieNaamLijst.contains("Amsterdam"));
+        dm.storage().exec("insert into CursusGegevens (CursistNr, CursusCode, LokatieCode) values ('000001', 'EHBO', 'AMS')");
+        viaHandler([&] { dm.LokatieDB->remove(); });
+        QCOMPARE(messages.texts().last(), QString("Er zijn nog records in de hoofdtabel met deze lokatie!\rRecord wordt NIET verwijderd!"));
+        viaHandler([&] { voegToe(dm.LokatieDB, {{"LokatieCode", "AMS"}, {"Lokatie", "Nog een"}}); });
+        QCOMPARE(messages.texts().last(), QString("LocatieCODE is al in gebruik!\rGeef een andere code op!"));
+        dm.LokatieDB->cancel();
+
+        // A required field left empty is named; the rules after it do not run.
+        viaHandler([&] { voegToe(dm.LokatieDB, {{"LokatieCode", "UTR"}}); });
+        QCOMPARE(messages.texts().last(), QString("Veld 'Lokatie' is verplicht "));
+        dm.LokatieDB->cancel();
+
+        // Course names differing only in case are refused.
+        voegToe(dm.CursusProfielDB, {{"CursusCode", "EHBO"}, {"CursusNaam", "Eerste hulp"}});
+        viaHandler([&] { voegToe(dm.CursusProfielDB, {{"CursusCode", "EHBO2"}, {"CursusNaam", "EERSTE HULP"}}); });
+        QCOMPARE(messages.texts().last(), QString("Code bestaat al. Verzin een andere!"));
+        dm.CursusProfielDB->cancel();
+
+        // Places are stored in upper case; a diploma layout needs its code.
+        voegToe(dm.StedenDB, {{"Stad", "Utrecht"}, {"LandCode", 0}});
+        QCOMPARE(dm.StedenDB->text("Stad"), QString("UTRECHT"));
+        QCOMPARE(dm.LandDB->text("Land"), QString("Nederland"));
+        viaHandler([&] { voegToe(dm.DiplDataDB, {{"BestandsNaam", "Rap_Diploma.frf"}}); });
+        QCOMPARE(messages.texts().last(), QString("U moet eerst een diplomacode invoeren!"));
+        dm.DiplDataDB->cancel();
+
+        // A group code twice.
+        voegToe(dm.GroepsCodeDB, {{"GroepsCode", "A1"}});
+        viaHandler([&] { voegToe(dm.GroepsCodeDB, {{"GroepsCode", "A1"}}); });
+        QCOMPARE(messages.texts().last(), QString("GroepsCode bestaat al!"));
+    }
+
+    void aTextTooLongForItsFieldIsRefused()
+    {
+        TempDatabase db;
+        ScriptedMessages messages;
+        TableHandle* hoofd = db.dm().HoofdDB;
+        hoofd->insert();
+        hoofd->setValue("CursistNr", "000001");
+        hoofd->setValue("E_Mail1", QString(41, 'x'));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, hoofd->post());
+        hoofd->setValue("E_Mail1", QString(40, 'x'));
+        hoofd->post();
+        QCOMPARE(hoofd->text("E_Mail1").size(), 40);
+        // Historie holds only 25 characters.
+        TableHandle* historie = db.dm().HistorieDB;
+        historie->insert();
+        historie->setValue("CursistNr", "000001");
+        historie->setValue("E_Mail1", QString(26, 'x'));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, historie->post());
+        historie->cancel();
+    }
+
+    void countsForTheEnabledCommandsLeaveOutPhoneLists()
+    {
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.storage().exec("insert into Hoofd (CursistNr) values ('000001')");
+        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                          "values ('01/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 7)");
+        MenuTellingen t = dm.Tellingen();
+        QCOMPARE(t.hoofd, 1);
+        QCOMPARE(t.cursussenZonderTelLijst, 0);
+        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                          "values ('01/15/2027 19:00', 1, '000001', 'EHBO', '-', 8)");
+        t = dm.Tellingen();
+        QCOMPARE(t.cursussenZonderTelLijst, 1);
+        QCOMPARE(dm.CursussenDB->filter(), QString());
+        QCOMPARE(dm.CursussenDB->recordCount(), 2);
+    }
+
+    void nrLengteCountsTheDigitsOfTheHighestNumber_data()
+    {
+        QTest::addColumn<QStringList>("hoofd");
+        QTest::addColumn<QStringList>("historie");
+        QTest::addColumn<int>("lengte");
+        QTest::newRow("empty") << QStringList{} << QStringList{} << 1;
+        QTest::newRow("hoofd") << QStringList{"000007", "000123"} << QStringList{} << 3;
+        QTest::newRow("historie higher") << QStringList{"000123"} << QStringList{"004711"} << 4;
+        QTest::newRow("not numeric") << QStringList{"00001a"} << QStringList{} << 1;
+    }
+    void nrLengteCountsTheDigitsOfTheHighestNumber()
+    {
+        QFETCH(QStringList, hoofd);
+        QFETCH(QStringList, historie);
+        QFETCH(int, lengte);
+        TempDatabase db;
+        for (const QString& nr : hoofd)
+            db.dm().storage().exec("insert into Hoofd (CursistNr) values (?)", {nr});
+        for (const QString& nr : historie)
+            db.dm().storage().exec("insert into Historie (CursistNr) values (?)", {nr});
+        db.heropen();
+        QCOMPARE(db.dm().NrLengte, lengte);
+    }
+
+    void pickListsAreInNameOrderAndParallel()
+    {
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.storage().exec("insert into CursusProfiel (CursusCode, CursusNaam) values ('ZZ', 'aed'), ('AA', 'Reanimatie')");
+        dm.storage().exec("insert into GroepsCode (GroepsCode) values ('B'), ('A')");
+        dm.VulCursusLijsten();
+        dm.VulGroepsCodeLijst();
+        QCOMPARE(dm.CursusNaamLijst, (QStringList{"aed", "Reanimatie"}));
+        QCOMPARE(dm.CursusCodeLijst, (QStringList{"ZZ", "AA"}));
+        QCOMPARE(dm.GroepsCodeLijst, (QStringList{" ", "A", "B"}));
+        QCOMPARE(dm.LokatieCodeLijst, (QStringList{"-", "TELYST"}));
+        QCOMPARE(dm.BetaalwijzeLijst.value(2), QString("Accept"));
+        QCOMPARE(dm.AcceptCode, 3);
+    }
+
+    void unhandledErrorsAreShownInDutch_data()
+    {
+        QTest::addColumn<QString>("fout");
+        QTest::addColumn<QString>("getoond");
+        QTest::newRow("detail") << "Master has detail records. Table: Steden" << "Er zijn nog records in de hoofdtabel die deze eigenschap bezitten!";
+        QTest::newRow("key") << "Key violation (UNIQUE)" << "Code bestaat al. Verzin een andere!";
+        QTest::newRow("other") << "Iets anders" << "Iets anders";
+    }
+    void unhandledErrorsAreShownInDutch()
+    {
+        QFETCH(QString, fout);
+        QFETCH(QString, getoond);
+        ScriptedMessages messages;
+        TDataModFrm::FoutjesException(DatabaseError(fout));
+        TDataModFrm::FoutjesException(StilAfbreken());
+        QCOMPARE(messages.texts(), QStringList{getoond});
+        QCOMPARE(messages.messages().first().soort, int(mFout));
+    }
+};
+
+ORVEL_TEST(DataModFrmTest)
+#include "tst_datamodfrm.moc"
