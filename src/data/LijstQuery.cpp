@@ -55,14 +55,15 @@ void LijstQuery::close()
 void LijstQuery::open()
 {
     close();
-    // Preparing the statement gives its columns without running it.
-    QSqlQuery q(m_storage.database());
-    if (!q.prepare(translateSql(m_sql)))
-        m_storage.gooi(q.lastError());
+    // The first chunk runs now, so that a wrong text fails here and not
+    // while drawing, and it gives the columns.
+    QSqlQuery q = voerChunkUit(0);
     const QSqlRecord record = q.record();
     QHash<QString, int> gezien;
     for (int i = 0; i < record.count(); ++i) {
-        QString naam = record.fieldName(i);
+        // SQLite names a repeated column "CursistNr:1"; the program knows it
+        // as CursistNr_1.
+        QString naam = record.fieldName(i).section(QLatin1Char(':'), 0, 0);
         const int keer = gezien[naam.toLower()]++;
         if (keer > 0)
             naam += QStringLiteral("_%1").arg(keer);
@@ -76,8 +77,7 @@ void LijstQuery::open()
     if (m_soort != Soort::Deelnemers)
         m_kolommen << QStringLiteral("LaatsteCursus");
     m_open = true;
-    // Run it now, so that a wrong text fails here and not while drawing.
-    laadChunk(0);
+    bewaarChunk(0, q);
     Q_EMIT dataChanged();
 }
 
@@ -100,12 +100,16 @@ int LijstQuery::rowCount()
     return m_rowCount;
 }
 
-void LijstQuery::laadChunk(int chunk)
+QSqlQuery LijstQuery::voerChunkUit(int chunk)
 {
-    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT * FROM (%1) LIMIT %2 OFFSET %3")
-                                           .arg(translateSql(m_sql))
-                                           .arg(chunkGrootte)
-                                           .arg(qint64(chunk) * chunkGrootte));
+    return m_storage.execNative(QStringLiteral("SELECT * FROM (%1) LIMIT %2 OFFSET %3")
+                                    .arg(translateSql(m_sql))
+                                    .arg(chunkGrootte)
+                                    .arg(qint64(chunk) * chunkGrootte));
+}
+
+void LijstQuery::bewaarChunk(int chunk, QSqlQuery& q)
+{
     QVector<Rij> rijen;
     rijen.reserve(chunkGrootte);
     while (q.next()) {
@@ -122,6 +126,12 @@ void LijstQuery::laadChunk(int chunk)
         m_chunks.remove(m_chunkVolgorde.back());
         m_chunkVolgorde.pop_back();
     }
+}
+
+void LijstQuery::laadChunk(int chunk)
+{
+    QSqlQuery q = voerChunkUit(chunk);
+    bewaarChunk(chunk, q);
 }
 
 const LijstQuery::Rij& LijstQuery::rij(int index)

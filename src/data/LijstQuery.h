@@ -5,6 +5,7 @@
 // when they are asked for, so the first screen never waits for the last row.
 #include <QHash>
 #include <QObject>
+#include <QSqlQuery>
 #include <QSet>
 #include <QStringList>
 #include <QVariant>
@@ -49,6 +50,8 @@ Q_SIGNALS:
 private:
     using Rij = QVector<QVariant>;
     const Rij& rij(int index);
+    QSqlQuery voerChunkUit(int chunk);
+    void bewaarChunk(int chunk, QSqlQuery& q);
     void laadChunk(int chunk);
     bool opr(const QString& cursistNr);
     QString woonplaats(const QVariant& stadCode);

@@ -231,7 +231,9 @@ TableHandle::Conditie TableHandle::naConditie(bool na) const
     for (const QVariant& w : waarden)
         heeftLeeg = heeftLeeg || w.isNull();
     const QString op = na ? QStringLiteral(">") : QStringLiteral("<");
-    if (!heeftLeeg) {
+    // Row values serve the common case; rows with an empty key field sort
+    // first, so a step back must use the long form that can reach them.
+    if (!heeftLeeg && na) {
         QStringList vragen;
         for (int i = 0; i < waarden.size(); ++i)
             vragen << QStringLiteral("?");

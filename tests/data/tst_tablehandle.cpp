@@ -1,0 +1,269 @@
+#include "TestRegistry.h"
+#include "TestSupport.h"
+
+#include "data/DataModFrm.h"
+#include "data/DatabaseError.h"
+#include "data/LijstQuery.h"
+#include "data/Zoeken.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+// Participants 000001.. with the given names, in that order.
+void vulHoofd(TDataModFrm& dm, const QStringList& namen)
+{
+    int nr = 0;
+    for (const QString& naam : namen)
+        dm.storage().exec("insert into Hoofd (CursistNr, Naam) values (?, ?)",
+                          {QString::number(++nr).rightJustified(6, '0'), naam.isEmpty() ? QVariant() : QVariant(naam)});
+}
+
+QStringList doorloop(TableHandle& t, const QString& veld, bool achteruit = false)
+{
+    QStringList uit;
+    for (bool rij = achteruit ? t.last() : t.first(); rij; rij = achteruit ? t.prior() : t.next())
+        uit << t.text(veld);
+    return uit;
+}
+}  // namespace
+
+class TableHandleTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void walksInIndexOrderBothWays()
+    {
+        TempDatabase db;
+        vulHoofd(db.dm(), {"de Vries", "Bakker", "", "bakker", "Aalders"});
+        TableHandle& h = *db.dm().HoofdDB;
+        QCOMPARE(doorloop(h, "CursistNr"), (QStringList{"000001", "000002", "000003", "000004", "000005"}));
+        h.setIndexName("OpNaam");
+        // Empty names first, equal names (any case) in the order they came.
+        QCOMPARE(doorloop(h, "Naam"), (QStringList{"", "Aalders", "Bakker", "bakker", "de Vries"}));
+        QCOMPARE(doorloop(h, "Naam", true), (QStringList{"de Vries", "bakker", "Bakker", "Aalders", ""}));
+        QVERIFY(h.eof() == false && h.bof());
+    }
+
+    void seeksExactAndNearest()
+    {
+        TempDatabase db;
+        vulHoofd(db.dm(), {"Jansen", "Pietersen", "Klaassen"});
+        TableHandle& h = *db.dm().HoofdDB;
+        QVERIFY(h.findKey({"000002"}));
+        QCOMPARE(h.text("Naam"), QString("Pietersen"));
+        QVERIFY(!h.findKey({"000009"}));
+        QCOMPARE(h.text("Naam"), QString("Pietersen"));  // a failed seek does not move
+        h.setIndexName("OpNaam");
+        h.findNearest({"k"});
+        QCOMPARE(h.text("Naam"), QString("Klaassen"));
+        h.findNearest({"zz"});
+        QCOMPARE(h.text("Naam"), QString("Pietersen"));  // past the end: the last row
+    }
+
+    void locatesOnSeveralFieldsCaseInsensitiveAndPartial()
+    {
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+                          "('01/15/2027 19:00', 1, '000001', 'EHBO', 'AMS', 1), ('01/15/2027 19:00', 1, '000002', 'AED', 'AMS', 2)");
+        TableHandle& c = *dm.CursussenDB;
+        QVERIFY(c.locate("Datum;CursusCode;LokatieCode", {QDateTime(QDate(2027, 1, 15), QTime(19, 0)), "AED", "AMS"}));
+        QCOMPARE(c.value("CursusID").toInt(), 2);
+        QVERIFY(!c.locate("CursusCode", {"aed"}));
+        QVERIFY(c.locate("CursusCode", {"aed"}, {true, false}));
+        QVERIFY(c.locate("CursusCode", {"eh"}, {true, true}));
+        QCOMPARE(c.value("CursusID").toInt(), 1);
+        QVERIFY(!c.locate("CursusCode", {"eh%"}, {true, true}));
+    }
+
+    void filterLimitsRowsAndCount()
+    {
+        TempDatabase db;
+        vulHoofd(db.dm(), {"A", "B", "C"});
+        TableHandle& h = *db.dm().HoofdDB;
+        h.setFilter("Naam <> 'B'");
+        QCOMPARE(h.recordCount(), 2);
+        QCOMPARE(doorloop(h, "Naam"), (QStringList{"A", "C"}));
+        h.setFilter(QString());
+        QCOMPARE(h.recordCount(), 3);
+    }
+
+    void editInsertPostAndCancel()
+    {
+        TempDatabase db;
+        vulHoofd(db.dm(), {"Jansen"});
+        TableHandle& h = *db.dm().HoofdDB;
+        QSignalSpy gepost(&h, &TableHandle::afterPost);
+        h.first();
+        h.edit();
+        QVERIFY(!h.isModified());
+        h.setValue("Naam", "Janssen");
+        QVERIFY(h.isModified());
+        h.cancel();
+        QCOMPARE(h.text("Naam"), QString("Jansen"));
+
+        h.insert();
+        h.setValue("CursistNr", "000002");
+        h.setValue("GebDatum", "01-02-1970");
+        h.setValue("Print", true);
+        h.post();
+        QCOMPARE(gepost.size(), 1);
+        QCOMPARE(h.text("CursistNr"), QString("000002"));
+        QCOMPARE(h.value("Print").toBool(), true);
+        QCOMPARE(h.recordCount(), 2);
+
+        // A duplicate key keeps the row in insert, with nothing lost.
+        h.insert();
+        h.setValue("CursistNr", "000001");
+        try {
+            h.post();
+            QFAIL("duplicate key accepted");
+        } catch (const DatabaseError& e) {
+            QVERIFY(e.tekst().contains("Key violation"));
+        }
+        QCOMPARE(h.toestand(), TableHandle::Toestand::Invoegen);
+        h.cancel();
+
+        // Moving on posts a pending edit.
+        h.first();
+        h.edit();
+        h.setValue("Naam", "Jansen-de Wit");
+        h.next();
+        QVERIFY(h.findKey({"000001"}));
+        QCOMPARE(h.text("Naam"), QString("Jansen-de Wit"));
+    }
+
+    void moneyStaysExactToTheCent()
+    {
+        TempDatabase db;
+        TableHandle& c = *db.dm().CursusGegevensDB;
+        c.insert();
+        c.setValue("CursistNr", "000001");
+        c.setValue("CursusCode", "EHBO");
+        c.setValue("Saldo", "82,50");
+        c.post();
+        QCOMPARE(c.text("Saldo"), QString("82.50"));
+        for (int i = 0; i < 10; ++i)
+            db.dm().storage().exec("update cursusgegevens set Saldo = Saldo + 0.10");
+        c.refresh();
+        QCOMPARE(c.text("Saldo"), QString("83.50"));
+    }
+
+    void deleteStaysInPlace()
+    {
+        TempDatabase db;
+        vulHoofd(db.dm(), {"A", "B", "C"});
+        TableHandle& h = *db.dm().HoofdDB;
+        QVERIFY(h.findKey({"000002"}));
+        h.remove();
+        QCOMPARE(h.text("Naam"), QString("C"));
+        h.remove();
+        QCOMPARE(h.text("Naam"), QString("A"));
+        h.remove();
+        QVERIFY(h.isEmpty() && h.eof() && !h.heeftRij());
+    }
+};
+
+class LijstQueryTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void laatsteCursusIsTheLastFilledRepeatDate_data()
+    {
+        QTest::addColumn<int>("gevuld");
+        QTest::addColumn<int>("verwacht");  // 0 = empty
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("three") << 3 << 3;
+        QTest::newRow("all ten") << 10 << 10;
+    }
+    void laatsteCursusIsTheLastFilledRepeatDate()
+    {
+        QFETCH(int, gevuld);
+        QFETCH(int, verwacht);
+        QVariantList herh;
+        for (int i = 1; i <= 10; ++i)
+            herh << (i <= gevuld ? QVariant(QDate(2000 + i, 1, 1)) : QVariant());
+        const QVariant laatste = LijstQuery::LaatsteCursus(herh);
+        QCOMPARE(laatste.isNull(), verwacht == 0);
+        if (verwacht)
+            QCOMPARE(laatste.toDate(), QDate(2000 + verwacht, 1, 1));
+    }
+
+    void joinedViewCarriesCalculatedFields()
+    {
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.storage().exec("insert into Steden (StadCode, Stad) values (7, 'ZWOLLE')");
+        dm.storage().exec("insert into Hoofd (CursistNr, Naam, StadCode) values ('000001', 'Jansen', 7), ('000002', 'Bakker', null)");
+        dm.storage().exec("insert into CursusGegevens (CursistNr, CursusCode, Herh1, Herh2, Herh3) values "
+                          "('000001', 'EHBO', '1/1/2020', '1/1/2021', '1/1/2022')");
+        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+                          "('1/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 1)");
+        LijstStatus().CursusLijstModus = true;
+        QVERIFY(OpenLijst("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
+        LijstQuery& q = *dm.LijstQ2;
+        QCOMPARE(q.rowCount(), 1);
+        QVERIFY2(q.kolom("CursistNr_1") > 0, qPrintable(q.kolommen().join(",")));
+        QCOMPARE(q.waarde(0, "Woonplaats").toString(), QString("ZWOLLE"));
+        QCOMPARE(q.waarde(0, "Opr").toBool(), true);
+        QCOMPARE(q.waarde(0, "MV").toString(), QString(" "));
+        QCOMPARE(q.waarde(0, "LaatsteCursus").toDate(), QDate(2022, 1, 1));
+
+        LijstStatus().CursusLijstModus = false;
+        QVERIFY(OpenLijst("select * from hoofd order by Naam descending"));
+        QVERIFY(!dm.LijstQ2->isOpen());
+        QCOMPARE(dm.LijstQ->waarde(0, "Naam").toString(), QString("Jansen"));
+        QCOMPARE(dm.LijstQ->waarde(1, "Opr").toBool(), false);
+        QCOMPARE(dm.LijstQ->kolom("LaatsteCursus"), -1);
+        QVERIFY(!OpenLijst("select * from nergens"));
+    }
+};
+
+class ZoekCursistTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void searchDecides_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("nrLengte");
+        QTest::addColumn<bool>("nummer");
+        QTest::addColumn<QString>("zoekvak");   // new text of the search box, or "-" when untouched
+        QTest::addColumn<QString>("huidige");   // CursistNr of the current row afterwards
+        QTest::newRow("number padded") << "12" << 6 << true << "-" << "000012";
+        QTest::newRow("name prefix any case") << "pie" << 6 << false << "-" << "000012";
+        QTest::newRow("surname then number") << "Jansen7" << 6 << true << "7" << "000007";
+        QTest::newRow("digits then letters") << "12ab" << 6 << false << "ab" << "000007";
+        QTest::newRow("longer than NrLengte") << "1234" << 3 << true << "4" << "000001";
+        QTest::newRow("number not found") << "99" << 6 << true << "-" << "000001";
+    }
+    void searchDecides()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(int, nrLengte);
+        QFETCH(bool, nummer);
+        QFETCH(QString, zoekvak);
+        QFETCH(QString, huidige);
+        TempDatabase db;
+        db.dm().storage().exec("insert into Hoofd (CursistNr, Naam) values ('000001', 'Aalders'), "
+                               "('000007', 'Abbink'), ('000012', 'Pietersen'), ('000013', 'Zegers')");
+        db.dm().HoofdDB->first();
+        db.dm().NrLengte = nrLengte;
+        QString vak = "-";
+        QCOMPARE(ZoekCursist(tekst, [&](const QString& t) { vak = t; }), nummer);
+        QCOMPARE(vak, zoekvak);
+        QCOMPARE(db.dm().HoofdDB->text("CursistNr"), huidige);
+        QCOMPARE(db.dm().HoofdDB->indexName(), nummer ? QString() : QString("OpNaam"));
+    }
+
+    void imageIndexOfAnUnknownCourseIsOne()
+    {
+        TempDatabase db;
+        db.dm().storage().exec("insert into CursusProfiel (CursusCode, CursusNaam, ImageIndex) values ('EHBO', 'Eerste hulp', 4)");
+        QCOMPARE(GeefImageIndex("ehbo"), 4);
+        QCOMPARE(GeefImageIndex("XYZ"), 1);
+    }
+};
+
+ORVEL_TEST(TableHandleTest)
+ORVEL_TEST(LijstQueryTest)
+ORVEL_TEST(ZoekCursistTest)
+#include "tst_tablehandle.moc"
