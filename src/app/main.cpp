@@ -1,14 +1,91 @@
+// orvel2003 [--database DIR]
+#include "app/EnkeleInstantie.h"
+#include "app/HelpViewer.h"
+#include "app/MainFrm.h"
+#include "app/SplashFrm.h"
 #include "controls/MeldingDialoog.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QCommandLineParser>
+#include <memory>
+
+namespace {
+// Without a screen nobody can answer a dialog: messages then go to the console.
+void ZetMeldingen()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        ZetMeldingBackEnd(std::make_shared<ConsoleMeldingen>());
+    else
+        ZetMeldingBackEnd(std::make_shared<MeldingDialoog>());
+}
+
+QString DatabaseMapOptie(const QApplication& app)
+{
+    QCommandLineParser opties;
+    opties.setApplicationDescription(QStringLiteral("Orvel, administratie van reanimatie- en AED-cursussen"));
+    opties.addHelpOption();
+    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("De map van de database."),
+                                      QStringLiteral("MAP"));
+    opties.addOption(database);
+    opties.process(app);
+    return opties.value(database);
+}
+}  // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ZetMeldingBackEnd(std::make_shared<MeldingDialoog>());
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Orvel"));
-    window.show();
+    QApplication::setOrganizationName(QStringLiteral("Talvinord"));
+    QApplication::setApplicationName(QStringLiteral("Orvel2003"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvel"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVEL_VERSION));
+    ZetMeldingen();
+    const QString databaseMap = DatabaseMapOptie(app);
+
+    EnkeleInstantie instantie;
+    if (instantie.AndereLoopt()) {
+        WaarschuwingsPiep();
+        ToonMelding(mInformatie, QStringLiteral("Orvel is al gestart!"));
+        instantie.StuurHerstel();
+        return 0;
+    }
+
+    // The program ends with its main window, not with the last window open.
+    QApplication::setQuitOnLastWindowClosed(false);
+    Help::InstalleerF1();
+
+    // The long-lived windows are created in a fixed order, the splash gauge
+    // advancing between them (it never passes 100):
+    //  1. +20, the main window, then the course-times window; +20
+    //  2. the data module, which opens the database; +20
+    //  3. the participant window; +20
+    //  4. the report data provider; +20
+    //  5. only when the database opened: +20, the settings window (it reads
+    //     the settings); +20, the calendar; +20
+    //  6. gauge full, splash freed
+    //  7. only when the database opened: the main window is shown and the
+    //     message loop runs until it closes.
+    auto splash = std::make_unique<TSplashFrm>();
+    splash->show();
+    splash->Stap(0);
+
+    splash->Stap(20);
+    auto mainFrm = std::make_unique<TMainFrm>();
+    QObject::connect(mainFrm.get(), &TMainFrm::Gesloten, &app, &QApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&instantie, &EnkeleInstantie::HerstelGevraagd, mainFrm.get(), &TMainFrm::Herstel);
+    splash->Stap(20);
+    // The data module is created here with databaseMap; until it is in, the
+    // main window starts with empty counts.
+    Q_UNUSED(databaseMap);
+    mainFrm->SetMenu(MenuTellingen{});
+    splash->Stap(20);
+    splash->Stap(20);
+    splash->Stap(20);
+
+    splash->Vol();
+    splash.reset();
+
+    mainFrm->show();
     return app.exec();
 }

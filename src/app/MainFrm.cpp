@@ -1,0 +1,684 @@
+#include "MainFrm.h"
+
+#include "AppInstellingen.h"
+#include "HelpViewer.h"
+#include "InfoBox.h"
+#include "OrvelInfo.h"
+#include "SysteemGeluid.h"
+#include "data/ToonMelding.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <memory>
+#include <stdexcept>
+
+TMainFrm* MainFrm = nullptr;
+
+namespace {
+using AppInstellingen::LeesMetStandaard;
+using AppInstellingen::LeesWaarde;
+using AppInstellingen::SchrijfWaarde;
+
+const QString HelpRegel = QStringLiteral("Help opvragen druk F1 of kies helptab vraagteken.");
+constexpr int HelpRegelStappen = 50;  // one character per tick scrolls the line in
+constexpr int SnelleTik = 50;
+constexpr int KlokTik = 10000;
+constexpr int HerhaalTik = 20000;
+const QColor UitgeschakeldGrijs(128, 128, 128);
+// The two backup buttons keep colours of their own: the one that wipes the
+// database must never look like an everyday button.
+const QColor BackUpMakenKleur(170, 225, 160);
+const QColor BackUpLezenKleur(245, 160, 150);
+
+// The pictures of the buttons: a symbol on a coloured disc.
+QIcon Icoon(const QString& symbool, const QColor& kleur, int maat)
+{
+    QPixmap plaatje(maat, maat);
+    plaatje.fill(Qt::transparent);
+    QPainter p(&plaatje);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kleur);
+    p.drawEllipse(QRectF(1, 1, maat - 2, maat - 2));
+    QFont letter(QStringLiteral("DejaVu Sans"));
+    letter.setPixelSize(int(maat * (symbool.size() > 1 ? 0.38 : 0.56)));
+    letter.setBold(true);
+    p.setFont(letter);
+    p.setPen(Qt::white);
+    p.drawText(plaatje.rect(), Qt::AlignCenter, symbool);
+    return QIcon(plaatje);
+}
+
+// A hint shows in the status bar and as a tooltip; "\r" breaks its lines.
+void ZetHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(QString(hint).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+    w->setStatusTip(QString(hint).replace(QLatin1Char('\r'), QLatin1Char(' ')));
+}
+
+void ZetHint(QAction* a, const QString& hint)
+{
+    a->setToolTip(hint);
+    a->setStatusTip(hint);
+}
+
+QString KleurTekst(const QColor& kleur) { return kleur.name(QColor::HexRgb); }
+
+void KnopKleur(QToolButton* knop, const QColor& achtergrond, const QColor& focus)
+{
+    knop->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: 1px solid %3;"
+                                       " border-radius: 4px; padding: 3px; }"
+                                       "QToolButton:hover { background-color: %2; }"
+                                       "QToolButton:pressed { background-color: %3; }")
+                            .arg(KleurTekst(achtergrond), KleurTekst(focus),
+                                 KleurTekst(achtergrond.darker(140))));
+}
+
+struct Knop {
+    QToolButton** veld;
+    const char* naam;
+    QString tekst;
+    QString hint;
+    QString symbool;
+    QColor kleur;
+};
+
+const QColor Blauw(40, 90, 160), Groen(40, 140, 70), Rood(190, 40, 40), Oranje(215, 120, 20),
+    Paars(120, 70, 150), Grijs(90, 90, 90);
+}  // namespace
+
+TMainFrm::TMainFrm(QWidget* parent)
+    : QMainWindow(parent)
+{
+    MainFrm = this;
+    setObjectName(QStringLiteral("MainFrm"));
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString versie = ProgrammaVersie();
+    setWindowTitle(versie.isEmpty() ? QStringLiteral("Orvel") : versie);
+
+    MaakToolbars();
+    MaakPaginas();
+    MaakStatusBalk();
+
+    LijstPlaats = new QWidget(this);
+    LijstPlaats->setObjectName(QStringLiteral("LijstPlaats"));
+    auto* midden = new QWidget(this);
+    auto* middenLayout = new QVBoxLayout(midden);
+    middenLayout->setContentsMargins(2, 2, 2, 0);
+    middenLayout->setSpacing(2);
+    middenLayout->addWidget(PageControl1);
+    middenLayout->addWidget(LijstPlaats, 1);
+    setCentralWidget(midden);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(SnelleTik);
+    connect(Timer1, &QTimer::timeout, this, &TMainFrm::Timer1Timer);
+    LeegSysTimer = new QTimer(this);
+    LeegSysTimer->setInterval(1000);
+    connect(LeegSysTimer, &QTimer::timeout, this, &TMainFrm::LeegSysTimerTimer);
+
+    KoppelKnoppen();
+    PageControl1Change();
+    ZetHelpTekst(LeesMetStandaard(QStringLiteral("HelpTekst"), QStringLiteral("1")) != QLatin1String("0"));
+    ZoekenOnderdrukt = true;
+    HelpTellerStap = 0;
+    Timer1->start();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+TMainFrm::~TMainFrm()
+{
+    Help::SluitHelp();
+    if (MainFrm == this)
+        MainFrm = nullptr;
+}
+
+void TMainFrm::MaakPaginas()
+{
+    PageControl1 = new QTabWidget(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setDocumentMode(true);
+    auto pagina = [this](QWidget** veld, const char* naam, const QString& titel, const QString& help,
+                         std::initializer_list<Knop> knoppen) {
+        auto* p = new QWidget(PageControl1);
+        p->setObjectName(QLatin1String(naam));
+        Help::ZetHelpPagina(p, help);
+        auto* rij = new QHBoxLayout(p);
+        rij->setSizeConstraint(QLayout::SetMinimumSize);
+        rij->setContentsMargins(4, 4, 4, 4);
+        rij->setSpacing(4);
+        for (const Knop& k : knoppen) {
+            auto* knop = new QToolButton(p);
+            knop->setObjectName(QLatin1String(k.naam));
+            knop->setText(k.tekst);
+            ZetHint(knop, k.hint);
+            knop->setIcon(Icoon(k.symbool, k.kleur, 32));
+            knop->setIconSize(QSize(32, 32));
+            knop->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            knop->setFixedSize(104, 62);
+            knop->setFocusPolicy(Qt::TabFocus);
+            *k.veld = knop;
+            // The Stop button stands apart at the right end of every page.
+            if (QByteArrayView(k.naam).startsWith("ExitBtn"))
+                rij->addStretch();
+            rij->addWidget(knop);
+        }
+        *veld = p;
+        // A narrow window scrolls the buttons instead of refusing to shrink.
+        auto* schuif = new QScrollArea(PageControl1);
+        schuif->setObjectName(QLatin1String(naam) + QStringLiteral("Schuif"));
+        schuif->setFrameShape(QFrame::NoFrame);
+        schuif->setWidgetResizable(true);
+        schuif->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        schuif->setWidget(p);
+        schuif->setFixedHeight(p->sizeHint().height() + schuif->horizontalScrollBar()->sizeHint().height());
+        PageControl1->addTab(schuif, titel);
+    };
+    const QString stopHint = QStringLiteral("Orvel afsluiten");
+    pagina(&CursusTab, "CursusTab", QStringLiteral("Cursussen"), QStringLiteral("cursussen.html"),
+           {{&OproepManagerBtn, "OproepManagerBtn", QStringLiteral("Manager"),
+             QStringLiteral("Oproepen verplaatsen of uit een cursus halen"), QStringLiteral("☎"), Blauw},
+            {&GenereerBtn, "GenereerBtn", QStringLiteral("Genereren"),
+             QStringLiteral("Nieuwe cursus samenstellen uit de oproepen"), QStringLiteral("✚"), Groen},
+            {&VerwerkBtn, "VerwerkBtn", QStringLiteral("Verwerken"),
+             QStringLiteral("Een gehouden cursus verwerken"), QStringLiteral("✔"), Groen},
+            {&VerwijderCursusBtn, "VerwijderCursusBtn", QStringLiteral("Verwijderen"),
+             QStringLiteral("Een cursus verwijderen"), QStringLiteral("✖"), Rood},
+            {&BegeleidBtn, "BegeleidBtn", QStringLiteral("Begeleiding"),
+             QStringLiteral("Overzicht van instructeurs en begeleiders per cursusdag"), QStringLiteral("☺"), Paars},
+            {&BetalingBtn, "BetalingBtn", QStringLiteral("Betaling"),
+             QStringLiteral("Betalingen per cursus vastleggen"), QStringLiteral("€"), Oranje},
+            {&AfdrukBtn1, "AfdrukBtn1", QStringLiteral("Afdrukken"),
+             QStringLiteral("Oproepen, lijsten en diploma's afdrukken of e-mailen"), QStringLiteral("▤"), Blauw},
+            {&ExitBtn1, "ExitBtn1", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
+    pagina(&OnderhoudTab, "OnderhoudTab", QStringLiteral("Onderhoud Diversen"), QStringLiteral("onderhoud.html"),
+           {{&GroepsCodesBtn, "GroepsCodesBtn", QStringLiteral("Groepscodes"),
+             QStringLiteral("Onderhoud van groepscodes"), QStringLiteral("#"), Blauw},
+            {&LokatieBtn, "LokatieBtn", QStringLiteral("Lokaties"),
+             QStringLiteral("Onderhoud van cursuslokaties"), QStringLiteral("⚑"), Groen},
+            {&BetaalwijzeBtn, "BetaalwijzeBtn", QStringLiteral("Betaalwijze"),
+             QStringLiteral("Onderhoud van betaalwijzen"), QStringLiteral("€"), Oranje},
+            {&CursusProfielBtn, "CursusProfielBtn", QStringLiteral("Cursusprofielen"),
+             QStringLiteral("Cursusprofielen aanmaken/bewerken"), QStringLiteral("☰"), Blauw},
+            {&GroepsDagenBtn, "GroepsDagenBtn", QStringLiteral("Wijzigen"),
+             QStringLiteral("Aanpassen uitsluitdagen/Oproepen voor groepen"), QStringLiteral("✎"), Paars},
+            {&BegeleidersBtn, "BegeleidersBtn", QStringLiteral("Begeleiders"),
+             QStringLiteral("Onderhoud van instructeurs en begeleiders"), QStringLiteral("☻"), Paars},
+            {&WoonplaatsBtn, "WoonplaatsBtn", QStringLiteral("Woonplaatsen"),
+             QStringLiteral("Onderhoud van woonplaatsen en landen"), QStringLiteral("⌂"), Groen},
+            {&DiplomaBtn, "DiplomaBtn", QStringLiteral("Diplomadata"),
+             QStringLiteral("Onderhoud van diplomagegevens"), QStringLiteral("★"), Oranje},
+            {&ExitBtn2, "ExitBtn2", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
+    pagina(&SysteemTab, "SysteemTab", QStringLiteral("Systeem Onderhoud"), QStringLiteral("systeem.html"),
+           {{&BackUpMakenBtn, "BackUpMakenBtn", QStringLiteral("Back-Up maken"),
+             QStringLiteral("Maakt een backup naar de opgegeven map"), QStringLiteral("⬇"), Groen},
+            {&BackUpLezenBtn, "BackUpLezenBtn", QStringLiteral("Back-Up inlezen"),
+             QStringLiteral("LET OP!! U wist hiermee uw huidige database!!!!"), QStringLiteral("⬆"), Rood},
+            {&DefaultsBtn, "DefaultsBtn", QStringLiteral("Instellingen"),
+             QStringLiteral("Standaardinstellingen wijzigen"), QStringLiteral("⚙"), Grijs},
+            {&UitsluitBtn, "UitsluitBtn", QStringLiteral("Vakanties etc.."),
+             QStringLiteral("Voer Vakantieperiodes en uitsluitingen in"), QStringLiteral("☀"), Oranje},
+            {&DesignerBtn, "DesignerBtn", QStringLiteral("Designer"),
+             QStringLiteral("Wijzig/ontwerp rapporten"), QStringLiteral("✐"), Paars},
+            {&IndexBtn, "IndexBtn", QStringLiteral("Index"), QStringLiteral("Nieuwe indexen maken"),
+             QStringLiteral("⚡"), Grijs},
+            {&CursustijdenBtn, "CursustijdenBtn", QStringLiteral("Tijden"),
+             QStringLiteral("Cursustijden invoeren/wijzigen"), QStringLiteral("◷"), Blauw},
+            {&ExitBtn3, "ExitBtn3", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
+    pagina(&HelpTab, "HelpTab", QStringLiteral("Help"), QStringLiteral("help.html"),
+           {{&VersieBtn, "VersieBtn", QStringLiteral("Versie"),
+             QStringLiteral("Informatie over deze versie van Orvel"), QStringLiteral("ℹ"), Blauw},
+            {&Help1Btn, "Help1Btn", QStringLiteral("Uitgebreide help"),
+             QStringLiteral("Uitgebreide help"), QStringLiteral("?"), Groen},
+            {&LeegsystemBtn, "LeegsystemBtn", QStringLiteral("Infoscherm leeg syteem"),
+             QStringLiteral("Informatie voor het werken met een lege database"), QStringLiteral("☐"), Grijs},
+            {&ExitBtn4, "ExitBtn4", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
+    LeegsystemBtn->setFixedWidth(150);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TMainFrm::PageControl1Change);
+}
+
+void TMainFrm::MaakToolbars()
+{
+    auto actie = [this](QAction** veld, const char* naam, const QString& hint) {
+        auto* a = new QAction(this);
+        a->setObjectName(QLatin1String(naam));
+        ZetHint(a, hint);
+        *veld = a;
+    };
+    actie(&ActionHistory, "ActionHistory", QStringLiteral("Historiescherm"));
+    actie(&ActionVerwijder, "ActionVerwijder", QStringLiteral("Plaats in historie"));
+    actie(&ActionLijst, "ActionLijst", QStringLiteral("Standaardweergave van de cursistenlijst"));
+    actie(&ActionAZ, "ActionAZ", QStringLiteral("Oplopend sorteren"));
+    actie(&ActionZA, "ActionZA", QStringLiteral("Aflopend sorteren"));
+    actie(&ActionGencursus, "ActionGencursus", QStringLiteral("Cursus genereren"));
+    actie(&ActionVerwerkCursus, "ActionVerwerkCursus", QStringLiteral("Cursus verwerken"));
+    actie(&ActionBetalingen, "ActionBetalingen", QStringLiteral("Betalingen"));
+    actie(&ActionBegeleiding, "ActionBegeleiding", QStringLiteral("Cursusbegeleiding"));
+
+    auto balk = [this](const char* naam) {
+        auto* b = new QToolBar(this);
+        b->setObjectName(QLatin1String(naam));
+        b->setMovable(false);
+        b->setFloatable(false);
+        b->setIconSize(QSize(22, 22));
+        b->toggleViewAction()->setVisible(false);
+        addToolBar(Qt::TopToolBarArea, b);
+        return b;
+    };
+    auto knop = [](QToolBar* b, const char* naam, const QString& hint, const QString& symbool,
+                   const QColor& kleur, QAction* met = nullptr) {
+        auto* k = new QToolButton(b);
+        k->setObjectName(QLatin1String(naam));
+        if (met) {
+            met->setIcon(Icoon(symbool, kleur, 22));
+            k->setDefaultAction(met);
+        } else {
+            k->setIcon(Icoon(symbool, kleur, 22));
+            ZetHint(k, hint);
+        }
+        k->setAutoRaise(true);
+        b->addWidget(k);
+        return k;
+    };
+
+    ToolBar1 = balk("ToolBar1");
+    NewCursistBtn = knop(ToolBar1, "NewCursistBtn", QStringLiteral("Nieuwe cursist."), QStringLiteral("✚"), Groen);
+    VerwijderBtn = knop(ToolBar1, "VerwijderBtn", {}, QStringLiteral("⇥"), Rood, ActionVerwijder);
+    HaalTerugBtn = knop(ToolBar1, "HaalTerugBtn", {}, QStringLiteral("↺"), Paars, ActionHistory);
+    OrgBeheerBtn = knop(ToolBar1, "OrgBeheerBtn", QStringLiteral("Organisatiebeheer"), QStringLiteral("⌂"), Blauw);
+    DiplInvBtn = knop(ToolBar1, "DiplInvBtn", QStringLiteral("Invoeren eenmalige cursisten voor diploma's"),
+                      QStringLiteral("★"), Oranje);
+    ToolBar1->addSeparator();
+    AfdrukBtn = knop(ToolBar1, "AfdrukBtn", QStringLiteral("Afdrukken"), QStringLiteral("▤"), Blauw);
+    BriefBtn = knop(ToolBar1, "BriefBtn", QStringLiteral("Briefmode AAN"), QStringLiteral("✉"), Oranje);
+    KalenderBtn = knop(ToolBar1, "KalenderBtn", QStringLiteral("Kalender"), QStringLiteral("▦"), Groen);
+    ToolBar1->addSeparator();
+    HelpBtn = knop(ToolBar1, "HelpBtn", QStringLiteral("Uitgebreide help"), QStringLiteral("?"), Groen);
+    WebBtn = knop(ToolBar1, "WebBtn", QStringLiteral("Maak verbinding met website van Orvel"),
+                  QStringLiteral("www"), Blauw);
+    auto* vulling = new QWidget(ToolBar1);
+    vulling->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    ToolBar1->addWidget(vulling);
+    HelpTekstPanel = new QLabel(ToolBar1);
+    HelpTekstPanel->setObjectName(QStringLiteral("HelpTekstPanel"));
+    HelpTekstPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    HelpTekstPanel->setMinimumWidth(HelpTekstPanel->fontMetrics().horizontalAdvance(HelpRegel) + 16);
+    HelpTekstPanel->setStyleSheet(QStringLiteral("color: #1f3f7f; font-weight: bold; padding-right: 6px;"));
+    m_helpTekstActie = ToolBar1->addWidget(HelpTekstPanel);
+
+    addToolBarBreak();
+    ToolBar2 = balk("ToolBar2");
+    ZoekVak = new QLineEdit(QStringLiteral("Voer naam of Nr in"), ToolBar2);
+    ZoekVak->setObjectName(QStringLiteral("ZoekVak"));
+    ZoekVak->setFixedWidth(170);
+    ZetHint(ZoekVak, QStringLiteral("Voer naam of Nr in en Orvel zoekt cursist op.\rDruk <TAB> om van uit "
+                                    "zoekveld naar record te springen."));
+    Help::ZetHelpPagina(ZoekVak, QStringLiteral("index.html#zoeken"));
+    ToolBar2->addWidget(ZoekVak);
+    SorteerAZBtn = knop(ToolBar2, "SorteerAZBtn", {}, QStringLiteral("AZ"), Blauw, ActionAZ);
+    SorteerZABtn = knop(ToolBar2, "SorteerZABtn", {}, QStringLiteral("ZA"), Blauw, ActionZA);
+    ToolBar2->addSeparator();
+    SplitBtn = knop(ToolBar2, "SplitBtn", QStringLiteral("Cursussen van de cursist onder de lijst tonen"),
+                    QStringLiteral("◫"), Paars);
+    SplitOffBtn = knop(ToolBar2, "SplitOffBtn", QStringLiteral("Alleen de cursistenlijst tonen"),
+                       QStringLiteral("☐"), Paars);
+    auto* splitGroep = new QButtonGroup(this);
+    for (QToolButton* k : {SplitBtn, SplitOffBtn}) {
+        k->setCheckable(true);
+        splitGroep->addButton(k);
+    }
+    ToolBar2->addSeparator();
+    VeldLijstBtn = knop(ToolBar2, "VeldLijstBtn", QStringLiteral("Pas de lay-out aan"), QStringLiteral("☷"), Groen);
+    ProfielBtn = knop(ToolBar2, "ProfielBtn", QStringLiteral("Profielen opslaan/ophalen"), QStringLiteral("☰"), Groen);
+    FilterAanBtn = knop(ToolBar2, "FilterAanBtn", QStringLiteral("Filter AANzetten"), QStringLiteral("▼"), Oranje);
+    FilterUitBtn = knop(ToolBar2, "FilterUitBtn", QStringLiteral("Filter UITzetten"), QStringLiteral("▽"), Grijs);
+    FilterMakenBtn = knop(ToolBar2, "FilterMakenBtn", QStringLiteral("Filter samenstellen"), QStringLiteral("⚗"), Oranje);
+    ToolBar2->addSeparator();
+    auto label = [this](QLabel** veld, const char* naam, const QString& tekst, int breedte) {
+        auto* l = new QLabel(tekst, ToolBar2);
+        l->setObjectName(QLatin1String(naam));
+        l->setMinimumWidth(breedte);
+        l->setFrameShape(QFrame::StyledPanel);
+        l->setContentsMargins(4, 0, 4, 0);
+        ToolBar2->addWidget(l);
+        *veld = l;
+    };
+    label(&TotLbl, "TotLbl", QStringLiteral("0"), 110);
+    label(&FilterLbl, "FilterLbl", QStringLiteral("FILTER"), 160);
+    label(&ProfielLbl, "ProfielLbl", QStringLiteral("PROFIEL"), 140);
+}
+
+void TMainFrm::MaakStatusBalk()
+{
+    StatusPaneel0 = new QLabel(QStringLiteral("Help opvragen druk F1 of klik op vraagteken."), this);
+    StatusPaneel0->setObjectName(QStringLiteral("StatusPaneel0"));
+    StatusPaneel0->setFixedWidth(350);
+    StatusPaneel1 = new QLabel(this);
+    StatusPaneel1->setObjectName(QStringLiteral("StatusPaneel1"));
+    StatusPaneel1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar()->addWidget(StatusPaneel0);
+    statusBar()->addWidget(StatusPaneel1, 1);
+}
+
+void TMainFrm::KoppelKnoppen()
+{
+    // Buttons whose windows live elsewhere are connected by those windows.
+    for (QToolButton* stop : {ExitBtn1, ExitBtn2, ExitBtn3, ExitBtn4})
+        connect(stop, &QToolButton::clicked, this, &TMainFrm::ExitBtn1Click);
+    connect(BackUpMakenBtn, &QToolButton::clicked, this, &TMainFrm::BackUpMaken1Click);
+    connect(VersieBtn, &QToolButton::clicked, this, &TMainFrm::VersieBtnClick);
+    connect(Help1Btn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
+    connect(HelpBtn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
+    connect(LeegsystemBtn, &QToolButton::clicked, this, &TMainFrm::LeegsystemBtnClick);
+    connect(WebBtn, &QToolButton::clicked, this, &TMainFrm::wwwBtnClick);
+}
+
+QList<QToolButton*> TMainFrm::GroteKnoppen() const
+{
+    QList<QToolButton*> knoppen;
+    for (QWidget* pagina : {CursusTab, OnderhoudTab, SysteemTab, HelpTab})
+        knoppen += pagina->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
+    return knoppen;
+}
+
+void TMainFrm::SetButtonState(QToolButton* knop, bool aan)
+{
+    const auto kleuren = AppInstellingen::HuidigeKleuren();
+    knop->setEnabled(aan);
+    KnopKleur(knop, aan ? kleuren.knop : UitgeschakeldGrijs, aan ? kleuren.focus : UitgeschakeldGrijs);
+}
+
+void TMainFrm::SetMenu(const MenuTellingen& tellingen)
+{
+    m_tellingen = tellingen;
+    ActionHistory->setEnabled(tellingen.historie > 0);
+    for (QAction* a : {ActionVerwijder, ActionLijst, ActionAZ, ActionZA})
+        a->setEnabled(tellingen.hoofd > 0);
+    ActionGencursus->setEnabled(tellingen.cursusGegevens > 0);
+    SetButtonState(GenereerBtn, tellingen.cursusGegevens > 0);
+    const bool cursussen = tellingen.cursussenZonderTelLijst > 0;
+    for (QAction* a : {ActionVerwerkCursus, ActionBetalingen})
+        a->setEnabled(cursussen);
+    for (QToolButton* k : {OproepManagerBtn, VerwerkBtn, VerwijderCursusBtn, BetalingBtn})
+        SetButtonState(k, cursussen);
+    SetButtonState(BegeleidBtn, tellingen.begeleiding > 0);
+    const QString begeleiding = LeesWaarde(QStringLiteral("Begeleiding"));
+    ActionBegeleiding->setEnabled(begeleiding != QLatin1String("0") && begeleiding != QLatin1String("-"));
+}
+
+void TMainFrm::SetMenu()
+{
+    // The data module recounts here once it is in; until then the last
+    // counts stand.
+    SetMenu(m_tellingen);
+}
+
+void TMainFrm::SetColor()
+{
+    const auto kleuren = AppInstellingen::HuidigeKleuren();
+    AppInstellingen::ZetHoofdKleur(this);
+    AppInstellingen::ZetHoofdKleur(PageControl1);
+    AppInstellingen::ZetHoofdKleur(ProfielLbl);
+    PageControl1->setStyleSheet(QStringLiteral("QTabWidget::pane { background: %1; border: none; }"
+                                               "QTabBar::tab:selected { background: %2; font-weight: bold; }")
+                                    .arg(KleurTekst(kleuren.hoofd), KleurTekst(kleuren.focus)));
+    for (QWidget* pagina : {CursusTab, OnderhoudTab, SysteemTab, HelpTab})
+        AppInstellingen::ZetHoofdKleur(pagina);
+    for (QToolButton* knop : GroteKnoppen()) {
+        if (!knop->objectName().contains(QLatin1String("BackUp")))
+            SetButtonState(knop, knop->isEnabled());
+    }
+    KnopKleur(BackUpMakenBtn, BackUpMakenKleur, BackUpMakenKleur.lighter(115));
+    KnopKleur(BackUpLezenBtn, BackUpLezenKleur, BackUpLezenKleur.lighter(115));
+}
+
+void TMainFrm::ZetHelpTekst(bool aan)
+{
+    m_helpTekst = aan;
+    m_helpTekstActie->setVisible(aan);
+}
+
+bool TMainFrm::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        if (m_hintsInPaneel)
+            StatusPaneel0->setText(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainFrm::Timer1Timer()
+{
+    StatusPaneel1->setText(QDateTime::currentDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm")));
+    if (!m_helpTekst) {
+        Timer1->setInterval(KlokTik);
+        m_hintsInPaneel = true;
+        HelpTellerStap = 0;
+        return;
+    }
+    if (HelpTellerStap == 0) {
+        m_hintsInPaneel = false;
+        Timer1->setInterval(SnelleTik);
+        HelpTekstPanel->clear();
+    }
+    ++HelpTellerStap;
+    if (HelpTellerStap <= HelpRegelStappen) {
+        HelpTekstPanel->setText(HelpRegel.mid(HelpRegelStappen - HelpTellerStap));
+        return;
+    }
+    Timer1->setInterval(HerhaalTik);
+    m_hintsInPaneel = true;
+    HelpTellerStap = 0;
+}
+
+void TMainFrm::PageControl1Change()
+{
+    auto* schuif = static_cast<QScrollArea*>(PageControl1->currentWidget());
+    Help::ZetHelpPagina(this, Help::HelpPagina(schuif->widget()));
+    SetMenu();
+}
+
+void TMainFrm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_eersteKeer && !event->spontaneous()) {
+        m_eersteKeer = false;
+        FormShow();
+    }
+}
+
+void TMainFrm::FormShow()
+{
+    SetColor();
+    ZetGeometrie();
+    // The data module's failure flag ends the program here once it is in.
+    // The participant list loads its profiles and opens here (ActionLijst).
+    const bool gesplitst =
+        LeesMetStandaard(QStringLiteral("SplitScreen"), QStringLiteral("0")) == QLatin1String("1");
+    (gesplitst ? SplitBtn : SplitOffBtn)->setChecked(true);
+    PageControl1->setCurrentIndex(0);
+    LayoutGewijzigd = false;
+    DetailLayoutGewijzigd = false;
+    SetMenu();
+    if (m_tellingen.hoofd == 0)
+        LeegSysTimer->start();
+}
+
+void TMainFrm::ZetGeometrie()
+{
+    if (LeesMetStandaard(QStringLiteral("Maximized"), QStringLiteral("1")) == QLatin1String("1")) {
+        move(1, 1);
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    const auto getal = [](const char* naam, const char* standaard) {
+        return LeesMetStandaard(QLatin1String(naam), QLatin1String(standaard)).toInt();
+    };
+    const int boven = getal("MainScreenT", "1");
+    const int links = getal("MainScreenL", "1");
+    const int breedte = getal("MainScreenW", "750");
+    const int hoogte = getal("MainScreenH", "550");
+    move(links, boven);
+    resize(breedte, hoogte);
+}
+
+void TMainFrm::closeEvent(QCloseEvent* event) { FormClose(event); }
+
+void TMainFrm::FormClose(QCloseEvent* event)
+{
+    bool backUpNu = false;
+    try {
+        BewaarSchermStand();
+        VraagLayoutOpslaan();
+        backUpNu = BackUpVerlopen();
+    } catch (const std::exception& fout) {
+        ToonMelding(mFout, QStringLiteral("Fout : ") + QString::fromUtf8(fout.what()));
+    }
+    if (backUpNu) {
+        event->ignore();
+        // The backup window opens once the close request has been answered.
+        QTimer::singleShot(0, this, &TMainFrm::BackUpMaken1Click);
+        return;
+    }
+    Timer1->stop();
+    LeegSysTimer->stop();
+    event->accept();
+    Q_EMIT Gesloten();
+}
+
+void TMainFrm::BewaarSchermStand()
+{
+    SchrijfWaarde(QStringLiteral("MainScreenW"), QString::number(width()));
+    SchrijfWaarde(QStringLiteral("MainScreenH"), QString::number(height()));
+    SchrijfWaarde(QStringLiteral("MainScreenL"), QString::number(x()));
+    SchrijfWaarde(QStringLiteral("MainScreenT"), QString::number(y()));
+    SchrijfWaarde(QStringLiteral("SplitScreen"), SplitBtn->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TMainFrm::VraagLayoutOpslaan()
+{
+    // The participant list compares its column widths with its profiles here
+    // and sets the two layout flags.
+    if (!LayoutGewijzigd && !DetailLayoutGewijzigd)
+        return;
+    const int antwoord = ToonMelding(
+        mVraag,
+        QStringLiteral("U heeft de lay-out van het scherm aangepast of het sorteerveld gewijzigd\rWilt u "
+                       "deze wijzigingen in profiel:") +
+            HuidigProfiel + QStringLiteral(" opslaan?"),
+        Knoppen::JaNee, true);
+    if (antwoord != Antwoord::Ja)
+        return;
+    // The participant list stores the flagged layouts in their profiles here.
+}
+
+bool TMainFrm::BackUpVerlopen()
+{
+    bool isGetal = false;
+    const int dagen = LeesWaarde(QStringLiteral("BackUpWarning")).toInt(&isGetal);
+    if (!isGetal || dagen <= 0)
+        return false;
+    const QDate laatste = QDate::fromString(LeesWaarde(QStringLiteral("BackUpDate")), QStringLiteral("dd-MM-yyyy"));
+    // A date that cannot be read counts as no backup at all.
+    if (laatste.isValid() && QDateTime(laatste, QTime(0, 0)).secsTo(QDateTime::currentDateTime()) <= qint64(dagen) * 86400)
+        return false;
+    WaarschuwingsPiep();
+    return ToonMelding(mWaarschuwing,
+                       QStringLiteral("Het is al meer dan ") + QString::number(dagen) +
+                           QStringLiteral(" dagen geleden \rdat u een BackUp heeft gemaakt!\rWilt u nu een "
+                                          "BackUp maken?"),
+                       Knoppen::JaNee) == Antwoord::Ja;
+}
+
+void TMainFrm::ExitBtn1Click() { close(); }
+
+void TMainFrm::BackUpMaken1Click()
+{
+    // The backup window opens here in its make mode; afterwards the current
+    // column profile is reloaded.
+}
+
+void TMainFrm::HelpBtnClick() { Help::ToonHelpZoeker(); }
+
+void TMainFrm::VersieBtnClick()
+{
+    ToonModaal([this] { return new TInfoBox(this); }, false);
+}
+
+void TMainFrm::LeegsystemBtnClick() { LeegSysTimer->start(); }
+
+void TMainFrm::LeegSysTimerTimer()
+{
+    LeegSysTimer->stop();
+    // The information window about an empty database opens here.
+}
+
+void TMainFrm::wwwBtnClick()
+{
+    if (!QDesktopServices::openUrl(QUrl(OrvelWebAdres())))
+        ToonMelding(mWaarschuwing, QStringLiteral("De website ") + OrvelWebAdres() +
+                                       QStringLiteral(" kan niet worden geopend.\rIs er een webbrowser ingesteld?"));
+}
+
+void TMainFrm::ToonModaal(const std::function<QDialog*()>& maak, bool menu)
+{
+    std::unique_ptr<QDialog> venster;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    try {
+        venster.reset(maak());
+    } catch (const std::exception& fout) {
+        QGuiApplication::restoreOverrideCursor();
+        ToonMelding(mFout, QString::fromUtf8(fout.what()), Knoppen::OK, true);
+        return;
+    }
+    QGuiApplication::restoreOverrideCursor();
+    venster->exec();
+    venster.reset();
+    if (menu)
+        SetMenu();
+}
+
+void TMainFrm::Herstel()
+{
+    if (!isVisible())
+        showMaximized();
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
+}
+
+void TMainFrm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto vorige = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        if (isMinimized() && !(vorige & Qt::WindowMinimized))
+            AppMini();
+        else if (!isMinimized() && (vorige & Qt::WindowMinimized))
+            AppRestore();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void TMainFrm::AppMini() { SpeelSysteemGeluid(QStringLiteral("Minimize")); }
+
+void TMainFrm::AppRestore() { SpeelSysteemGeluid(QStringLiteral("RestoreUp")); }

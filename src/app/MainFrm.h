@@ -1,0 +1,181 @@
+#pragma once
+// The main window: the page control with the large buttons that open the
+// other windows, the two toolbars, the place of the participant list, the
+// status bar with clock and rolling help line.
+#include "data/MenuTellingen.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+
+class TMainFrm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainFrm(QWidget* parent = nullptr);
+    ~TMainFrm() override;
+
+    // Enables or greys the commands from the data module's counts.
+    void SetMenu(const MenuTellingen& tellingen);
+    // The same with the counts of the last recount.
+    void SetMenu();
+    void SetButtonState(QToolButton* knop, bool aan);
+    void SetColor();
+    // Switches the rolling help line (the settings window calls this).
+    void ZetHelpTekst(bool aan);
+    bool HelpTekstAan() const { return m_helpTekst; }
+
+    // Creates a window on demand under the hourglass, shows it modally and
+    // frees it; "menu" recomputes the enabled commands afterwards.
+    void ToonModaal(const std::function<QDialog*()>& maak, bool menu);
+
+    // The restore message of a second start: bring the window to the front.
+    void Herstel();
+
+    // Layout of the participant list changed since its profile was loaded.
+    bool LayoutGewijzigd = false;
+    bool DetailLayoutGewijzigd = false;
+    // The next change of the search box is not a user's search.
+    bool ZoekenOnderdrukt = false;
+    int HelpTellerStap = 0;  // step of the rolling help line, 0 to 51
+    QString HuidigProfiel;
+
+    QTabWidget* PageControl1;
+    QWidget* CursusTab;
+    QWidget* OnderhoudTab;
+    QWidget* SysteemTab;
+    QWidget* HelpTab;
+    // Cursussen
+    QToolButton* OproepManagerBtn;
+    QToolButton* GenereerBtn;
+    QToolButton* VerwerkBtn;
+    QToolButton* VerwijderCursusBtn;
+    QToolButton* BegeleidBtn;
+    QToolButton* BetalingBtn;
+    QToolButton* AfdrukBtn1;
+    QToolButton* ExitBtn1;
+    // Onderhoud Diversen
+    QToolButton* GroepsCodesBtn;
+    QToolButton* LokatieBtn;
+    QToolButton* BetaalwijzeBtn;
+    QToolButton* CursusProfielBtn;
+    QToolButton* GroepsDagenBtn;
+    QToolButton* BegeleidersBtn;
+    QToolButton* WoonplaatsBtn;
+    QToolButton* DiplomaBtn;
+    QToolButton* ExitBtn2;
+    // Systeem Onderhoud
+    QToolButton* BackUpMakenBtn;
+    QToolButton* BackUpLezenBtn;
+    QToolButton* DefaultsBtn;
+    QToolButton* UitsluitBtn;
+    QToolButton* DesignerBtn;
+    QToolButton* IndexBtn;
+    QToolButton* CursustijdenBtn;
+    QToolButton* ExitBtn3;
+    // Help
+    QToolButton* VersieBtn;
+    QToolButton* Help1Btn;
+    QToolButton* LeegsystemBtn;
+    QToolButton* ExitBtn4;
+
+    // Toolbar of commands
+    QToolBar* ToolBar1;
+    QToolButton* NewCursistBtn;
+    QToolButton* VerwijderBtn;
+    QToolButton* HaalTerugBtn;
+    QToolButton* OrgBeheerBtn;
+    QToolButton* DiplInvBtn;
+    QToolButton* AfdrukBtn;
+    QToolButton* BriefBtn;
+    QToolButton* KalenderBtn;
+    QToolButton* HelpBtn;
+    QToolButton* WebBtn;
+    QLabel* HelpTekstPanel;
+    // Toolbar of the participant list
+    QToolBar* ToolBar2;
+    QLineEdit* ZoekVak;
+    QToolButton* SorteerAZBtn;
+    QToolButton* SorteerZABtn;
+    QToolButton* SplitBtn;
+    QToolButton* SplitOffBtn;
+    QToolButton* VeldLijstBtn;
+    QToolButton* ProfielBtn;
+    QToolButton* FilterAanBtn;
+    QToolButton* FilterUitBtn;
+    QToolButton* FilterMakenBtn;
+    QLabel* TotLbl;
+    QLabel* FilterLbl;
+    QLabel* ProfielLbl;
+
+    // The centre, where the participant list goes.
+    QWidget* LijstPlaats;
+
+    QLabel* StatusPaneel0;  // hints
+    QLabel* StatusPaneel1;  // date and time
+
+    QTimer* Timer1;
+    QTimer* LeegSysTimer;
+
+    QAction* ActionHistory;
+    QAction* ActionVerwijder;
+    QAction* ActionLijst;
+    QAction* ActionAZ;
+    QAction* ActionZA;
+    QAction* ActionGencursus;
+    QAction* ActionVerwerkCursus;
+    QAction* ActionBetalingen;
+    QAction* ActionBegeleiding;
+
+public Q_SLOTS:
+    void ExitBtn1Click();
+    void BackUpMaken1Click();
+    void HelpBtnClick();
+    void VersieBtnClick();
+    void LeegsystemBtnClick();
+    void wwwBtnClick();
+
+Q_SIGNALS:
+    // The window closed for good: the program ends.
+    void Gesloten();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void MaakPaginas();
+    void MaakToolbars();
+    void MaakStatusBalk();
+    void KoppelKnoppen();
+    void FormShow();
+    void FormClose(QCloseEvent* event);
+    void ZetGeometrie();
+    void BewaarSchermStand();
+    void VraagLayoutOpslaan();
+    bool BackUpVerlopen();
+    void PageControl1Change();
+    void Timer1Timer();
+    void LeegSysTimerTimer();
+    void AppMini();
+    void AppRestore();
+    QList<QToolButton*> GroteKnoppen() const;
+
+    MenuTellingen m_tellingen;
+    QAction* m_helpTekstActie = nullptr;
+    bool m_helpTekst = true;
+    bool m_hintsInPaneel = true;
+    bool m_eersteKeer = true;
+};
+
+// The main window while the program runs.
+extern TMainFrm* MainFrm;

@@ -1,0 +1,424 @@
+#include "TestRegistry.h"
+#include "TestSupport.h"
+#include "TijdelijkThuis.h"
+
+#include "app/BusyFrm.h"
+#include "app/HelpViewer.h"
+#include "app/InfoBox.h"
+#include "app/MainFrm.h"
+#include "app/SplashFrm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QSettings>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+Q_DECLARE_METATYPE(MenuTellingen)
+
+namespace {
+QSettings Register() { return QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")); }
+
+void Zet(const QString& naam, const QString& waarde) { Register().setValue(naam, waarde); }
+
+QWidget* HelpViewer()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("HelpFrm") && w->isVisible())
+            return w;
+    return nullptr;
+}
+}  // namespace
+
+class MainFrmTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TMainFrm> venster;
+
+    // A main window as the program shows it, with participants in the
+    // database unless said otherwise.
+    TMainFrm& Toon(const MenuTellingen& tellingen = {1, 0, 0, 0, 0})
+    {
+        venster = std::make_unique<TMainFrm>();
+        venster->SetMenu(tellingen);
+        venster->show();
+        [[maybe_unused]] const bool zichtbaar = QTest::qWaitForWindowExposed(venster.get());
+        return *venster;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { Help::InstalleerF1(); }
+    void init()
+    {
+        LeegInstellingen();
+        // Closing must not stop on the backup question unless a test asks.
+        Zet("BackUpWarning", "0");
+    }
+    void cleanup()
+    {
+        venster.reset();
+        Help::SluitHelp();
+    }
+
+    void geometryFollowsTheSettings_data()
+    {
+        QTest::addColumn<QStringList>("instellingen");  // name=value
+        QTest::addColumn<bool>("gemaximaliseerd");
+        QTest::addColumn<QRect>("geometrie");
+        QTest::newRow("not maximized, nothing stored")
+            << QStringList{"Maximized=0"} << false << QRect(1, 1, 750, 550);
+        QTest::newRow("not maximized, stored place and size")
+            << QStringList{"Maximized=0", "MainScreenL=40", "MainScreenT=30", "MainScreenW=800", "MainScreenH=600"}
+            << false << QRect(40, 30, 800, 600);
+        QTest::newRow("maximized") << QStringList{"Maximized=1"} << true << QRect();
+    }
+    void geometryFollowsTheSettings()
+    {
+        QFETCH(QStringList, instellingen);
+        QFETCH(bool, gemaximaliseerd);
+        QFETCH(QRect, geometrie);
+        for (const QString& regel : instellingen)
+            Zet(regel.section('=', 0, 0), regel.section('=', 1));
+        TMainFrm& w = Toon();
+        QCOMPARE(w.isMaximized(), gemaximaliseerd);
+        if (gemaximaliseerd)
+            return;
+        QCOMPARE(QRect(w.pos(), w.size()), geometrie);
+        // The four values exist afterwards, written with their defaults.
+        for (const char* naam : {"MainScreenL", "MainScreenT", "MainScreenW", "MainScreenH"})
+            QVERIFY2(Register().contains(naam), naam);
+    }
+
+    void closingStoresPlaceSizeAndSplitView()
+    {
+        Zet("Maximized", "0");
+        Zet("SplitScreen", "1");
+        TMainFrm& w = Toon();
+        QVERIFY(w.SplitBtn->isChecked());
+        w.move(12, 34);
+        w.resize(700, 500);
+        QTRY_COMPARE(w.pos(), QPoint(12, 34));
+        w.SplitOffBtn->click();
+        QVERIFY(w.close());
+        QCOMPARE(Register().value("MainScreenL").toString(), "12");
+        QCOMPARE(Register().value("MainScreenT").toString(), "34");
+        QCOMPARE(Register().value("MainScreenW").toString(), "700");
+        QCOMPARE(Register().value("MainScreenH").toString(), "500");
+        QCOMPARE(Register().value("SplitScreen").toString(), "0");
+    }
+
+    void closingWarnsWhenTheLastBackupIsTooOld_data()
+    {
+        QTest::addColumn<QString>("waarschuwing");
+        QTest::addColumn<QString>("backUpDatum");
+        QTest::addColumn<int>("antwoord");
+        QTest::addColumn<bool>("gevraagd");
+        QTest::addColumn<bool>("blijftOpen");
+        const auto geleden = [](int dagen) {
+            return QDate::currentDate().addDays(-dagen).toString("dd-MM-yyyy");
+        };
+        QTest::newRow("11 days, warn after 10, Yes") << "10" << geleden(11) << Antwoord::Ja << true << true;
+        QTest::newRow("11 days, warn after 10, No") << "10" << geleden(11) << Antwoord::Nee << true << false;
+        QTest::newRow("5 days, warn after 10") << "10" << geleden(5) << Antwoord::Ja << false << false;
+        QTest::newRow("warning off") << "0" << geleden(400) << Antwoord::Ja << false << false;
+        QTest::newRow("no backup date stored") << "10" << "-" << Antwoord::Nee << true << false;
+    }
+    void closingWarnsWhenTheLastBackupIsTooOld()
+    {
+        QFETCH(QString, waarschuwing);
+        QFETCH(QString, backUpDatum);
+        QFETCH(int, antwoord);
+        QFETCH(bool, gevraagd);
+        QFETCH(bool, blijftOpen);
+        Zet("BackUpWarning", waarschuwing);
+        Zet("BackUpDate", backUpDatum);
+        TMainFrm& w = Toon();
+        ScriptedMessages messages({antwoord});
+        QCOMPARE(w.close(), !blijftOpen);
+        QCOMPARE(w.isVisible(), blijftOpen);
+        if (!gevraagd) {
+            QVERIFY(messages.messages().isEmpty());
+            return;
+        }
+        QCOMPARE(messages.texts(), QStringList{"Het is al meer dan " + waarschuwing +
+                                               " dagen geleden \rdat u een BackUp heeft gemaakt!\r"
+                                               "Wilt u nu een BackUp maken?"});
+        QCOMPARE(messages.messages().first().soort, int(mWaarschuwing));
+        QCOMPARE(messages.messages().first().knoppen, Knoppen::JaNee);
+        QCOMPARE(messages.script().geluiden, QList<int>{mWaarschuwing});
+    }
+
+    void closingWithAChangedLayoutAsksToStoreIt()
+    {
+        TMainFrm& w = Toon();
+        w.HuidigProfiel = "StandaardProfiel";
+        w.DetailLayoutGewijzigd = true;
+        ScriptedMessages messages({Antwoord::Nee});
+        QVERIFY(w.close());
+        QCOMPARE(messages.texts(), QStringList{"U heeft de lay-out van het scherm aangepast of het sorteerveld "
+                                               "gewijzigd\rWilt u deze wijzigingen in profiel:StandaardProfiel "
+                                               "opslaan?"});
+        QCOMPARE(messages.messages().first().soort, int(mVraag));
+        QCOMPARE(messages.script().geluiden, QList<int>{mVraag});
+    }
+
+    void showingClearsTheLayoutFlagsAndSelectsTheFirstPage()
+    {
+        venster = std::make_unique<TMainFrm>();
+        venster->LayoutGewijzigd = true;
+        venster->PageControl1->setCurrentIndex(2);
+        venster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(venster.get()));
+        QVERIFY(!venster->LayoutGewijzigd);
+        QCOMPARE(venster->PageControl1->currentIndex(), 0);
+    }
+
+    void commandsFollowTheCounts_data()
+    {
+        QTest::addColumn<MenuTellingen>("tellingen");
+        QTest::addColumn<QString>("begeleiding");  // the setting
+        QTest::addColumn<QStringList>("aan");
+        const QStringList hoofd{"ActionVerwijder", "ActionLijst", "ActionAZ", "ActionZA"};
+        const QStringList cursussen{"ActionVerwerkCursus", "ActionBetalingen", "OproepManagerBtn",
+                                    "VerwerkBtn", "VerwijderCursusBtn", "BetalingBtn"};
+        QTest::newRow("empty database") << MenuTellingen{} << "0" << QStringList{};
+        QTest::newRow("participants only") << MenuTellingen{5, 0, 0, 0, 0} << "0" << hoofd;
+        QTest::newRow("history only") << MenuTellingen{0, 2, 0, 0, 0} << "0" << QStringList{"ActionHistory"};
+        QTest::newRow("enrolments") << MenuTellingen{0, 0, 3, 0, 0} << "0"
+                                    << QStringList{"ActionGencursus", "GenereerBtn"};
+        QTest::newRow("courses") << MenuTellingen{0, 0, 0, 1, 0} << "0" << cursussen;
+        QTest::newRow("supervision rows") << MenuTellingen{0, 0, 0, 0, 4} << "0" << QStringList{"BegeleidBtn"};
+        QTest::newRow("supervision setting on") << MenuTellingen{} << "1" << QStringList{"ActionBegeleiding"};
+        QTest::newRow("everything")
+            << MenuTellingen{1, 1, 1, 1, 1} << "1"
+            << hoofd + cursussen +
+                   QStringList{"ActionHistory", "ActionGencursus", "GenereerBtn", "BegeleidBtn", "ActionBegeleiding"};
+    }
+    void commandsFollowTheCounts()
+    {
+        QFETCH(MenuTellingen, tellingen);
+        QFETCH(QString, begeleiding);
+        QFETCH(QStringList, aan);
+        Zet("Begeleiding", begeleiding);
+        TMainFrm w;
+        // Everything on first, so that greying is seen as well.
+        w.SetMenu(MenuTellingen{1, 1, 1, 1, 1});
+        w.SetMenu(tellingen);
+        const QStringList acties{"ActionHistory", "ActionVerwijder", "ActionLijst", "ActionAZ", "ActionZA",
+                                 "ActionGencursus", "ActionVerwerkCursus", "ActionBetalingen", "ActionBegeleiding"};
+        for (const QString& naam : acties) {
+            auto* actie = w.findChild<QAction*>(naam);
+            QVERIFY2(actie, qPrintable(naam));
+            QVERIFY2(actie->isEnabled() == aan.contains(naam), qPrintable(naam));
+        }
+        for (const QString& naam : {"GenereerBtn", "OproepManagerBtn", "VerwerkBtn", "VerwijderCursusBtn",
+                                    "BetalingBtn", "BegeleidBtn"}) {
+            auto* knop = w.findChild<QToolButton*>(naam);
+            QVERIFY2(knop->isEnabled() == aan.contains(naam), qPrintable(naam));
+            // A greyed button is mid-grey, an enabled one is not.
+            QVERIFY2(knop->styleSheet().contains("background-color: #808080;") == !aan.contains(naam),
+                     qPrintable(naam));
+        }
+        // The toolbar buttons follow their actions.
+        QCOMPARE(w.HaalTerugBtn->isEnabled(), aan.contains("ActionHistory"));
+        QCOMPARE(w.SorteerZABtn->isEnabled(), aan.contains("ActionZA"));
+    }
+
+    void everyPageCarriesItsButtons_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QStringList>("knoppen");  // name=caption, in order
+        QTest::newRow("Cursussen") << 0 << "Cursussen"
+                                   << QStringList{"OproepManagerBtn=Manager", "GenereerBtn=Genereren",
+                                                  "VerwerkBtn=Verwerken", "VerwijderCursusBtn=Verwijderen",
+                                                  "BegeleidBtn=Begeleiding", "BetalingBtn=Betaling",
+                                                  "AfdrukBtn1=Afdrukken", "ExitBtn1=Stop"};
+        QTest::newRow("Onderhoud Diversen")
+            << 1 << "Onderhoud Diversen"
+            << QStringList{"GroepsCodesBtn=Groepscodes", "LokatieBtn=Lokaties", "BetaalwijzeBtn=Betaalwijze",
+                           "CursusProfielBtn=Cursusprofielen", "GroepsDagenBtn=Wijzigen",
+                           "BegeleidersBtn=Begeleiders", "WoonplaatsBtn=Woonplaatsen", "DiplomaBtn=Diplomadata",
+                           "ExitBtn2=Stop"};
+        QTest::newRow("Systeem Onderhoud")
+            << 2 << "Systeem Onderhoud"
+            << QStringList{"BackUpMakenBtn=Back-Up maken", "BackUpLezenBtn=Back-Up inlezen",
+                           "DefaultsBtn=Instellingen", "UitsluitBtn=Vakanties etc..", "DesignerBtn=Designer",
+                           "IndexBtn=Index", "CursustijdenBtn=Tijden", "ExitBtn3=Stop"};
+        QTest::newRow("Help") << 3 << "Help"
+                              << QStringList{"VersieBtn=Versie", "Help1Btn=Uitgebreide help",
+                                             "LeegsystemBtn=Infoscherm leeg syteem", "ExitBtn4=Stop"};
+    }
+    void everyPageCarriesItsButtons()
+    {
+        QFETCH(int, pagina);
+        QFETCH(QString, titel);
+        QFETCH(QStringList, knoppen);
+        TMainFrm w;
+        QCOMPARE(w.PageControl1->tabText(pagina), titel);
+        QStringList gevonden;
+        for (auto* knop : w.PageControl1->widget(pagina)->findChildren<QToolButton*>())
+            gevonden << knop->objectName() + "=" + knop->text();
+        QCOMPARE(gevonden, knoppen);
+    }
+
+    void everyStopButtonClosesTheWindow()
+    {
+        TMainFrm& w = Toon();
+        for (QToolButton* stop : {w.ExitBtn1, w.ExitBtn2, w.ExitBtn3, w.ExitBtn4}) {
+            w.show();
+            QVERIFY(w.isVisible());
+            stop->click();
+            QVERIFY2(!w.isVisible(), qPrintable(stop->objectName()));
+        }
+    }
+
+    void theHelpLineScrollsInAndRepeats()
+    {
+        Zet("HelpTekst", "1");
+        TMainFrm& w = Toon();
+        QVERIFY(w.HelpTekstPanel->isVisible());
+        const QString regel = "Help opvragen druk F1 of kies helptab vraagteken.";
+        // 50 steps of 50 ms.
+        QTRY_COMPARE_WITH_TIMEOUT(w.HelpTekstPanel->text(), regel, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(w.Timer1->interval(), 20000, 1000);
+        QCOMPARE(w.StatusPaneel1->text(), QDateTime::currentDateTime().toString("dd-MM-yyyy hh:mm"));
+        // While it scrolls, hints stay out of the status bar; afterwards they show.
+        QStatusTipEvent tip("Kies een cursus");
+        QApplication::sendEvent(&w, &tip);
+        QCOMPARE(w.StatusPaneel0->text(), QString("Kies een cursus"));
+    }
+
+    void withoutTheHelpLineTheClockTicksEveryTenSeconds()
+    {
+        Zet("HelpTekst", "0");
+        TMainFrm& w = Toon();
+        QVERIFY(!w.HelpTekstPanel->isVisible());
+        QTRY_COMPARE_WITH_TIMEOUT(w.Timer1->interval(), 10000, 1000);
+        QVERIFY(!w.StatusPaneel1->text().isEmpty());
+        QVERIFY(w.HelpTekstPanel->text().isEmpty());
+        // Switched on while running: the line starts scrolling.
+        w.ZetHelpTekst(true);
+        QTRY_VERIFY(w.HelpTekstPanel->isVisible());
+    }
+
+    void anEmptyDatabaseShowsItsInformationAfterOneSecond_data()
+    {
+        QTest::addColumn<int>("deelnemers");
+        QTest::addColumn<bool>("timer");
+        QTest::newRow("empty") << 0 << true;
+        QTest::newRow("participants") << 3 << false;
+    }
+    void anEmptyDatabaseShowsItsInformationAfterOneSecond()
+    {
+        QFETCH(int, deelnemers);
+        QFETCH(bool, timer);
+        TMainFrm& w = Toon(MenuTellingen{deelnemers, 0, 0, 0, 0});
+        QCOMPARE(w.LeegSysTimer->isActive(), timer);
+        QCOMPARE(w.LeegSysTimer->interval(), 1000);
+        // It fires once.
+        if (timer)
+            QTRY_VERIFY_WITH_TIMEOUT(!w.LeegSysTimer->isActive(), 3000);
+        w.LeegsystemBtn->click();
+        QVERIFY(w.LeegSysTimer->isActive());
+    }
+
+    void helpOpensTheOwnPages_data()
+    {
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<QString>("titel");
+        QTest::newRow("Cursussen") << 0 << "Tabblad Cursussen";
+        QTest::newRow("Onderhoud Diversen") << 1 << "Tabblad Onderhoud Diversen";
+        QTest::newRow("Systeem Onderhoud") << 2 << "Tabblad Systeem Onderhoud";
+        QTest::newRow("Help") << 3 << "Tabblad Help";
+    }
+    void helpOpensTheOwnPages()
+    {
+        QFETCH(int, pagina);
+        QFETCH(QString, titel);
+        TMainFrm& w = Toon();
+        w.PageControl1->setCurrentIndex(pagina);
+        w.activateWindow();
+        w.PageControl1->setFocus();
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, Qt::Key_F1);
+        QWidget* viewer = HelpViewer();
+        QVERIFY(viewer);
+        auto* browser = viewer->findChild<QTextBrowser*>("Browser");
+        QCOMPARE(browser->documentTitle(), titel);
+    }
+
+    void theHelpFinderSearchesEveryPage()
+    {
+        TMainFrm& w = Toon();
+        w.HelpBtn->click();
+        auto* viewer = qobject_cast<THelpFrm*>(HelpViewer());
+        QVERIFY(viewer);
+        QCOMPARE(viewer->Browser->documentTitle(), QString("Inhoud"));
+        QCOMPARE(viewer->PaginaLijst->count(), 5);
+        viewer->ZoekVeld->setText("BACK-UP");
+        QStringList zichtbaar;
+        for (int i = 0; i < viewer->PaginaLijst->count(); ++i)
+            if (!viewer->PaginaLijst->item(i)->isHidden())
+                zichtbaar << viewer->PaginaLijst->item(i)->text();
+        QCOMPARE(zichtbaar, (QStringList{"Inhoud", "Tabblad Systeem Onderhoud"}));
+    }
+
+    void theRestoreMessageBringsTheWindowBack()
+    {
+        venster = std::make_unique<TMainFrm>();
+        venster->Herstel();
+        QVERIFY(venster->isVisible());
+        QVERIFY(venster->isMaximized());
+        venster->showMinimized();
+        QTRY_VERIFY(venster->isMinimized());
+        venster->Herstel();
+        QTRY_VERIFY(!venster->isMinimized());
+    }
+
+    void theInformationWindowShowsTheVersion()
+    {
+        QCoreApplication::setApplicationVersion("2003.2.0.3");
+        TInfoBox info;
+        info.show();
+        QCOMPARE(info.VersieLbl->text(), QString("2003.2.0.3"));
+        QVERIFY(info.WebLbl->text().contains("href=\"https://"));
+        QCoreApplication::setApplicationVersion({});
+    }
+
+    void theBusyWindowShowsTheHourglassUntilItCloses()
+    {
+        auto* busy = new TBusyFrm;
+        QCOMPARE(BusyFrm, busy);
+        busy->PB->setMaximum(10);
+        busy->PB->setValue(7);
+        busy->show();
+        QCOMPARE(busy->PB->value(), 0);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        busy->close();
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QTRY_VERIFY(BusyFrm == nullptr);
+    }
+
+    void theSplashGaugeNeverPassesAHundred()
+    {
+        TSplashFrm splash;
+        QCOMPARE(splash.windowTitle(), QString("Starten...even geduld a.u.b."));
+        for (int stap = 0; stap < 8; ++stap)
+            splash.Stap(20);
+        QCOMPARE(splash.PBar->value(), 100);
+    }
+};
+
+ORVEL_TEST(MainFrmTest)
+#include "tst_mainfrm.moc"
