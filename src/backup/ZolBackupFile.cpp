@@ -61,14 +61,6 @@ int procent(qint64 gedaan, qint64 totaal)
 // How a file is named inside an archive: its full path in lower case.
 QString archiefNaam(const QString& pad) { return QDir::toNativeSeparators(pad).toLower(); }
 
-// X.bck continues in X.002, X.003, ...: the extension gives way to the number.
-QString volumeNaam(const QString& archief, int volume)
-{
-    const QFileInfo info(archief);
-    return info.dir().filePath(info.completeBaseName()
-                               + QStringLiteral(".%1").arg(volume, 3, 10, QLatin1Char('0')));
-}
-
 bool heeftStuurtekens(const QString& naam)
 {
     return std::any_of(naam.begin(), naam.end(), [](QChar c) { return c.unicode() < 0x20; });
@@ -164,6 +156,13 @@ QString BackupFoutTekst(int code)
         return QStringLiteral("Kan geen tijdelijke file maken om de file-ID te saven");
     default: return QString();
     }
+}
+
+QString VolumeNaam(const QString& archief, int volume)
+{
+    const QFileInfo info(archief);
+    return info.dir().filePath(info.completeBaseName()
+                               + QStringLiteral(".%1").arg(volume, 3, 10, QLatin1Char('0')));
 }
 
 TZolBackupFile::TZolBackupFile() : m_blok(kBlok, '\0'), m_pak(kBlok, '\0') {}
@@ -369,7 +368,7 @@ void TZolBackupFile::volgendVolumeSchrijven()
     sluitUitvoer();
     vraagDisk(m_volume);
     if (m_doorgaan)
-        openUitvoer(volumeNaam(m_archief, m_volume));
+        openUitvoer(VolumeNaam(m_archief, m_volume));
 }
 
 void TZolBackupFile::openUitvoer(const QString& pad)
@@ -568,7 +567,7 @@ void TZolBackupFile::volgendVolumeLezen(const QString& marker)
         throw Afbreken{BackupFout::VerkeerdType};
     m_invoer.close();
     m_volume = nummer.captured(1).toInt();
-    const QString pad = volumeNaam(m_archief, m_volume);
+    const QString pad = VolumeNaam(m_archief, m_volume);
     do
         vraagDisk(m_volume);
     while (m_doorgaan && !QFileInfo::exists(pad));

@@ -33,6 +33,9 @@ constexpr int FileIdOpslaan = 7;
 
 QString BackupFoutTekst(int code);
 
+// The file that holds a volume: X.bck continues in X.002, X.003, ...
+QString VolumeNaam(const QString& archief, int volume);
+
 // One stored file as List reports it.
 struct TArchiefBestand {
     QString naam;       // as archived: full path in lower case
