@@ -87,20 +87,24 @@ QString KnopStijl(const QColor& knop, const QColor& focus)
 void SetColor(QWidget* window)
 {
     const Kleuren& k = HuidigeKleuren();
-    // The background goes through the palette so that it reaches every page
-    // and panel while edit fields keep their own white base.
-    QPalette palet = window->palette();
-    palet.setColor(QPalette::Window, k.hoofd);
-    window->setPalette(palet);
     window->setStyleSheet(
         KnopStijl(k.knop, k.focus)
         + QStringLiteral(
               "QTableView, QTreeView { background-color: %1; gridline-color: #a0a0a0; }"
+              "QHeaderView { background-color: %1; }"
               "QHeaderView::section { background-color: %2; border: 1px solid #a0a0a0;"
               " padding: 2px 4px; }"
               "QTableCornerButton::section { background-color: %2; border: 1px solid #a0a0a0; }"
+              "QTabWidget::pane { background-color: %1; border: 1px solid #a0a0a0; }"
               "QTabBar::tab { background-color: palette(button); border: 1px solid #a0a0a0;"
               " padding: 4px 14px; margin-right: 1px; }"
               "QTabBar::tab:selected { background-color: %1; border-bottom-color: %1; }")
               .arg(css(k.hoofd), css(k.rand)));
+    // The background goes through the palette so that it reaches every page
+    // and panel while edit fields keep their own white base. It is set after
+    // the style sheet: changing a style sheet restores the palette the widget
+    // had when the previous one was applied.
+    QPalette palet = window->palette();
+    palet.setColor(QPalette::Window, k.hoofd);
+    window->setPalette(palet);
 }
