@@ -1,6 +1,6 @@
 #include "BusyFrm.h"
 
-#include "AppInstellingen.h"
+#include "controls/KleurSchema.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -91,7 +91,7 @@ void TBusyFrm::HerstelCursor()
 
 void TBusyFrm::showEvent(QShowEvent* event)
 {
-    AppInstellingen::ZetHoofdKleur(this);
+    SetColor(this);
     PB->setValue(0);
     Animate1->Start();
     if (!m_wachtCursor) {

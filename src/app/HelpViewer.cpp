@@ -1,6 +1,6 @@
 #include "HelpViewer.h"
 
-#include "AppInstellingen.h"
+#include "controls/KleurSchema.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,12 +57,15 @@ QString PaginaTitel(const QString& bestand)
     return gevonden.hasMatch() ? gevonden.captured(1) : bestand;
 }
 
-// The contents page first, the others in name order.
+// The contents page first, then the pages in the order it links to them.
 QStringList HelpPaginas()
 {
-    QStringList paginas = QDir(HelpMap).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
-    if (paginas.removeOne(Inhoud))
-        paginas.prepend(Inhoud);
+    QStringList paginas{Inhoud};
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+\\.html)"));
+    for (const auto& gevonden : link.globalMatch(PaginaTekst(Inhoud)))
+        paginas << gevonden.captured(1);
+    paginas += QDir(HelpMap).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
+    paginas.removeDuplicates();
     return paginas;
 }
 
@@ -116,7 +119,6 @@ THelpFrm::THelpFrm(QWidget* parent)
     setWindowTitle(QStringLiteral("Orvel Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(820, 560);
-    AppInstellingen::ZetHoofdKleur(this);
 
     ZoekVeld = new QLineEdit(this);
     ZoekVeld->setObjectName(QStringLiteral("ZoekVeld"));
@@ -162,6 +164,12 @@ THelpFrm::THelpFrm(QWidget* parent)
             Browser->find(ZoekVeld->text());
     });
     connect(PaginaLijst, &QListWidget::itemClicked, PaginaLijst, &QListWidget::itemActivated);
+}
+
+void THelpFrm::showEvent(QShowEvent* event)
+{
+    SetColor(this);
+    QWidget::showEvent(event);
 }
 
 void THelpFrm::VulPaginaLijst()

@@ -31,6 +31,9 @@ public:
     QListWidget* PaginaLijst;
     QTextBrowser* Browser;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void VulPaginaLijst();
 };

@@ -1,7 +1,7 @@
 #include "InfoBox.h"
 
-#include "AppInstellingen.h"
 #include "OrvelInfo.h"
+#include "controls/KleurSchema.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -48,7 +48,7 @@ TInfoBox::TInfoBox(QWidget* parent)
 
 void TInfoBox::showEvent(QShowEvent* event)
 {
-    AppInstellingen::ZetHoofdKleur(this);
+    SetColor(this);
     VersieLbl->setText(ProgrammaVersie());
     QDialog::showEvent(event);
 }

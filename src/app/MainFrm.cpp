@@ -1,10 +1,12 @@
 #include "MainFrm.h"
 
-#include "AppInstellingen.h"
 #include "HelpViewer.h"
 #include "InfoBox.h"
 #include "OrvelInfo.h"
 #include "SysteemGeluid.h"
+#include "controls/KleurSchema.h"
+#include "data/DataModFrm.h"
+#include "data/Instellingen.h"
 #include "data/ToonMelding.h"
 
 #include <QAction>
@@ -32,10 +34,6 @@
 TMainFrm* MainFrm = nullptr;
 
 namespace {
-using AppInstellingen::LeesMetStandaard;
-using AppInstellingen::LeesWaarde;
-using AppInstellingen::SchrijfWaarde;
-
 const QString HelpRegel = QStringLiteral("Help opvragen druk F1 of kies helptab vraagteken.");
 constexpr int HelpRegelStappen = 50;  // one character per tick scrolls the line in
 constexpr int SnelleTik = 50;
@@ -84,9 +82,10 @@ QString KleurTekst(const QColor& kleur) { return kleur.name(QColor::HexRgb); }
 void KnopKleur(QToolButton* knop, const QColor& achtergrond, const QColor& focus)
 {
     knop->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: 1px solid %3;"
-                                       " border-radius: 4px; padding: 3px; }"
+                                       " border-radius: 4px; padding: 2px; }"
                                        "QToolButton:hover { background-color: %2; }"
-                                       "QToolButton:pressed { background-color: %3; }")
+                                       "QToolButton:pressed { background-color: %3; }"
+                                       "QToolButton:disabled { color: #d8d8d8; }")
                             .arg(KleurTekst(achtergrond), KleurTekst(focus),
                                  KleurTekst(achtergrond.darker(140))));
 }
@@ -136,7 +135,7 @@ TMainFrm::TMainFrm(QWidget* parent)
 
     KoppelKnoppen();
     PageControl1Change();
-    ZetHelpTekst(LeesMetStandaard(QStringLiteral("HelpTekst"), QStringLiteral("1")) != QLatin1String("0"));
+    ZetHelpTekst(LeesMetStandaard(ZolRegister, QStringLiteral("HelpTekst"), QStringLiteral("1")) != QLatin1String("0"));
     ZoekenOnderdrukt = true;
     HelpTellerStap = 0;
     Timer1->start();
@@ -162,8 +161,8 @@ void TMainFrm::MaakPaginas()
         Help::ZetHelpPagina(p, help);
         auto* rij = new QHBoxLayout(p);
         rij->setSizeConstraint(QLayout::SetMinimumSize);
-        rij->setContentsMargins(4, 4, 4, 4);
-        rij->setSpacing(4);
+        rij->setContentsMargins(2, 3, 2, 3);
+        rij->setSpacing(1);
         for (const Knop& k : knoppen) {
             auto* knop = new QToolButton(p);
             knop->setObjectName(QLatin1String(k.naam));
@@ -172,7 +171,8 @@ void TMainFrm::MaakPaginas()
             knop->setIcon(Icoon(k.symbool, k.kleur, 32));
             knop->setIconSize(QSize(32, 32));
             knop->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            knop->setFixedSize(104, 62);
+            // As wide as the caption needs, so that a page fits a small window.
+            knop->setFixedSize(qMax(64, knop->fontMetrics().horizontalAdvance(k.tekst) + 6), 62);
             knop->setFocusPolicy(Qt::TabFocus);
             *k.veld = knop;
             // The Stop button stands apart at the right end of every page.
@@ -250,7 +250,6 @@ void TMainFrm::MaakPaginas()
             {&LeegsystemBtn, "LeegsystemBtn", QStringLiteral("Infoscherm leeg syteem"),
              QStringLiteral("Informatie voor het werken met een lege database"), QStringLiteral("☐"), Grijs},
             {&ExitBtn4, "ExitBtn4", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
-    LeegsystemBtn->setFixedWidth(150);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TMainFrm::PageControl1Change);
 }
 
@@ -313,6 +312,7 @@ void TMainFrm::MaakToolbars()
     HelpBtn = knop(ToolBar1, "HelpBtn", QStringLiteral("Uitgebreide help"), QStringLiteral("?"), Groen);
     WebBtn = knop(ToolBar1, "WebBtn", QStringLiteral("Maak verbinding met website van Orvel"),
                   QStringLiteral("www"), Blauw);
+    // The rolling help line runs at the right end of the toolbar.
     auto* vulling = new QWidget(ToolBar1);
     vulling->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     ToolBar1->addWidget(vulling);
@@ -327,7 +327,7 @@ void TMainFrm::MaakToolbars()
     ToolBar2 = balk("ToolBar2");
     ZoekVak = new QLineEdit(QStringLiteral("Voer naam of Nr in"), ToolBar2);
     ZoekVak->setObjectName(QStringLiteral("ZoekVak"));
-    ZoekVak->setFixedWidth(170);
+    ZoekVak->setFixedWidth(150);
     ZetHint(ZoekVak, QStringLiteral("Voer naam of Nr in en Orvel zoekt cursist op.\rDruk <TAB> om van uit "
                                     "zoekveld naar record te springen."));
     Help::ZetHelpPagina(ZoekVak, QStringLiteral("index.html#zoeken"));
@@ -360,9 +360,9 @@ void TMainFrm::MaakToolbars()
         ToolBar2->addWidget(l);
         *veld = l;
     };
-    label(&TotLbl, "TotLbl", QStringLiteral("0"), 110);
-    label(&FilterLbl, "FilterLbl", QStringLiteral("FILTER"), 160);
-    label(&ProfielLbl, "ProfielLbl", QStringLiteral("PROFIEL"), 140);
+    label(&TotLbl, "TotLbl", QStringLiteral("0"), 90);
+    label(&FilterLbl, "FilterLbl", QStringLiteral("FILTER"), 110);
+    label(&ProfielLbl, "ProfielLbl", QStringLiteral("PROFIEL"), 110);
 }
 
 void TMainFrm::MaakStatusBalk()
@@ -401,14 +401,15 @@ QList<QToolButton*> TMainFrm::GroteKnoppen() const
 
 void TMainFrm::SetButtonState(QToolButton* knop, bool aan)
 {
-    const auto kleuren = AppInstellingen::HuidigeKleuren();
+    const Kleuren& kleuren = HuidigeKleuren();
     knop->setEnabled(aan);
     KnopKleur(knop, aan ? kleuren.knop : UitgeschakeldGrijs, aan ? kleuren.focus : UitgeschakeldGrijs);
 }
 
-void TMainFrm::SetMenu(const MenuTellingen& tellingen)
+void TMainFrm::SetMenu(const MenuTellingen& tellingen, bool begeleidingAan)
 {
     m_tellingen = tellingen;
+    m_begeleidingAan = begeleidingAan;
     ActionHistory->setEnabled(tellingen.historie > 0);
     for (QAction* a : {ActionVerwijder, ActionLijst, ActionAZ, ActionZA})
         a->setEnabled(tellingen.hoofd > 0);
@@ -420,28 +421,34 @@ void TMainFrm::SetMenu(const MenuTellingen& tellingen)
     for (QToolButton* k : {OproepManagerBtn, VerwerkBtn, VerwijderCursusBtn, BetalingBtn})
         SetButtonState(k, cursussen);
     SetButtonState(BegeleidBtn, tellingen.begeleiding > 0);
-    const QString begeleiding = LeesWaarde(QStringLiteral("Begeleiding"));
-    ActionBegeleiding->setEnabled(begeleiding != QLatin1String("0") && begeleiding != QLatin1String("-"));
+    ActionBegeleiding->setEnabled(begeleidingAan);
 }
 
 void TMainFrm::SetMenu()
 {
-    // The data module recounts here once it is in; until then the last
-    // counts stand.
-    SetMenu(m_tellingen);
+    // The data module counts and answers through its signal; without one
+    // the last counts stand.
+    if (DataModFrm)
+        DataModFrm->SetMenu();
+    else
+        SetMenu(m_tellingen, m_begeleidingAan);
 }
 
 void TMainFrm::SetColor()
 {
-    const auto kleuren = AppInstellingen::HuidigeKleuren();
-    AppInstellingen::ZetHoofdKleur(this);
-    AppInstellingen::ZetHoofdKleur(PageControl1);
-    AppInstellingen::ZetHoofdKleur(ProfielLbl);
-    PageControl1->setStyleSheet(QStringLiteral("QTabWidget::pane { background: %1; border: none; }"
-                                               "QTabBar::tab:selected { background: %2; font-weight: bold; }")
-                                    .arg(KleurTekst(kleuren.hoofd), KleurTekst(kleuren.focus)));
-    for (QWidget* pagina : {CursusTab, OnderhoudTab, SysteemTab, HelpTab})
-        AppInstellingen::ZetHoofdKleur(pagina);
+    const Kleuren& kleuren = HuidigeKleuren();
+    ::SetColor(this);
+    for (QToolBar* balk : {ToolBar1, ToolBar2})
+        balk->setStyleSheet(QStringLiteral("QToolButton { background: transparent; border: 1px solid transparent;"
+                                           " border-radius: 3px; padding: 2px; }"
+                                           "QToolButton:hover { background-color: %1; border-color: %2; }"
+                                           "QToolButton:checked { background-color: %2; }")
+                                .arg(KleurTekst(kleuren.focus), KleurTekst(kleuren.focus.darker(130))));
+    // The chosen page stands out in the focus colour.
+    PageControl1->setStyleSheet(QStringLiteral("QTabWidget::pane { border: none; }"
+                                               "QTabBar::tab:selected { background-color: %1; font-weight: bold; }"
+                                               "QScrollArea, QScrollArea > QWidget > QWidget { background-color: %2; }")
+                                    .arg(KleurTekst(kleuren.focus), KleurTekst(kleuren.hoofd)));
     for (QToolButton* knop : GroteKnoppen()) {
         if (!knop->objectName().contains(QLatin1String("BackUp")))
             SetButtonState(knop, knop->isEnabled());
@@ -510,10 +517,13 @@ void TMainFrm::FormShow()
 {
     SetColor();
     ZetGeometrie();
-    // The data module's failure flag ends the program here once it is in.
+    if (DataModFrm && DataModFrm->DatabaseFout) {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        return;
+    }
     // The participant list loads its profiles and opens here (ActionLijst).
     const bool gesplitst =
-        LeesMetStandaard(QStringLiteral("SplitScreen"), QStringLiteral("0")) == QLatin1String("1");
+        LeesMetStandaard(ZolRegister, QStringLiteral("SplitScreen"), QStringLiteral("0")) == QLatin1String("1");
     (gesplitst ? SplitBtn : SplitOffBtn)->setChecked(true);
     PageControl1->setCurrentIndex(0);
     LayoutGewijzigd = false;
@@ -525,13 +535,13 @@ void TMainFrm::FormShow()
 
 void TMainFrm::ZetGeometrie()
 {
-    if (LeesMetStandaard(QStringLiteral("Maximized"), QStringLiteral("1")) == QLatin1String("1")) {
+    if (LeesMetStandaard(ZolRegister, QStringLiteral("Maximized"), QStringLiteral("1")) == QLatin1String("1")) {
         move(1, 1);
         setWindowState(windowState() | Qt::WindowMaximized);
         return;
     }
-    const auto getal = [](const char* naam, const char* standaard) {
-        return LeesMetStandaard(QLatin1String(naam), QLatin1String(standaard)).toInt();
+    const auto getal = [this](const char* naam, const char* standaard) {
+        return LeesMetStandaard(ZolRegister, QLatin1String(naam), QLatin1String(standaard)).toInt();
     };
     const int boven = getal("MainScreenT", "1");
     const int links = getal("MainScreenL", "1");
@@ -567,11 +577,11 @@ void TMainFrm::FormClose(QCloseEvent* event)
 
 void TMainFrm::BewaarSchermStand()
 {
-    SchrijfWaarde(QStringLiteral("MainScreenW"), QString::number(width()));
-    SchrijfWaarde(QStringLiteral("MainScreenH"), QString::number(height()));
-    SchrijfWaarde(QStringLiteral("MainScreenL"), QString::number(x()));
-    SchrijfWaarde(QStringLiteral("MainScreenT"), QString::number(y()));
-    SchrijfWaarde(QStringLiteral("SplitScreen"), SplitBtn->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    ZolRegister.SchrijfWaarde(QStringLiteral("MainScreenW"), QString::number(width()));
+    ZolRegister.SchrijfWaarde(QStringLiteral("MainScreenH"), QString::number(height()));
+    ZolRegister.SchrijfWaarde(QStringLiteral("MainScreenL"), QString::number(x()));
+    ZolRegister.SchrijfWaarde(QStringLiteral("MainScreenT"), QString::number(y()));
+    ZolRegister.SchrijfWaarde(QStringLiteral("SplitScreen"), SplitBtn->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TMainFrm::VraagLayoutOpslaan()
@@ -594,10 +604,10 @@ void TMainFrm::VraagLayoutOpslaan()
 bool TMainFrm::BackUpVerlopen()
 {
     bool isGetal = false;
-    const int dagen = LeesWaarde(QStringLiteral("BackUpWarning")).toInt(&isGetal);
+    const int dagen = ZolRegister.LeesWaarde(QStringLiteral("BackUpWarning")).toInt(&isGetal);
     if (!isGetal || dagen <= 0)
         return false;
-    const QDate laatste = QDate::fromString(LeesWaarde(QStringLiteral("BackUpDate")), QStringLiteral("dd-MM-yyyy"));
+    const QDate laatste = QDate::fromString(ZolRegister.LeesWaarde(QStringLiteral("BackUpDate")), QStringLiteral("dd-MM-yyyy"));
     // A date that cannot be read counts as no backup at all.
     if (laatste.isValid() && QDateTime(laatste, QTime(0, 0)).secsTo(QDateTime::currentDateTime()) <= qint64(dagen) * 86400)
         return false;

@@ -3,6 +3,7 @@
 // other windows, the two toolbars, the place of the participant list, the
 // status bar with clock and rolling help line.
 #include "data/MenuTellingen.h"
+#include "data/ZolRegister.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -22,9 +23,10 @@ public:
     explicit TMainFrm(QWidget* parent = nullptr);
     ~TMainFrm() override;
 
-    // Enables or greys the commands from the data module's counts.
-    void SetMenu(const MenuTellingen& tellingen);
-    // The same with the counts of the last recount.
+    // Enables or greys the commands from the data module's counts and the
+    // supervision setting.
+    void SetMenu(const MenuTellingen& tellingen, bool begeleidingAan);
+    // Asks the data module to count again.
     void SetMenu();
     void SetButtonState(QToolButton* knop, bool aan);
     void SetColor();
@@ -46,6 +48,8 @@ public:
     bool ZoekenOnderdrukt = false;
     int HelpTellerStap = 0;  // step of the rolling help line, 0 to 51
     QString HuidigProfiel;
+
+    TZolRegister ZolRegister;
 
     QTabWidget* PageControl1;
     QWidget* CursusTab;
@@ -98,7 +102,7 @@ public:
     QToolButton* KalenderBtn;
     QToolButton* HelpBtn;
     QToolButton* WebBtn;
-    QLabel* HelpTekstPanel;
+    QLabel* HelpTekstPanel;  // the rolling help line
     // Toolbar of the participant list
     QToolBar* ToolBar2;
     QLineEdit* ZoekVak;
@@ -172,6 +176,7 @@ private:
 
     MenuTellingen m_tellingen;
     QAction* m_helpTekstActie = nullptr;
+    bool m_begeleidingAan = false;
     bool m_helpTekst = true;
     bool m_hintsInPaneel = true;
     bool m_eersteKeer = true;

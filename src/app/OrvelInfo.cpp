@@ -1,11 +1,16 @@
 #include "OrvelInfo.h"
 
-#include <QCoreApplication>
+#include "data/ZolVersionInfo.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 
-QString ProgrammaVersie() { return QCoreApplication::applicationVersion(); }
+QString ProgrammaVersie()
+{
+    constexpr int FileVersion = 3;
+    return TZolVersionInfo().VersieItem(FileVersion);
+}
 
 QString OrvelWebAdres() { return QStringLiteral("https://www.orvel.nl/"); }
 

@@ -4,12 +4,32 @@
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
 #include "controls/MeldingDialoog.h"
+#include "data/DataModFrm.h"
+#include "data/ZolRegister.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <memory>
 
 namespace {
+// Every exception that no window handles ends in the data module's handler,
+// which turns the engine's texts into Dutch messages.
+class OrvelApplicatie : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* ontvanger, QEvent* gebeurtenis) override
+    {
+        try {
+            return QApplication::notify(ontvanger, gebeurtenis);
+        } catch (const std::exception& fout) {
+            while (QGuiApplication::overrideCursor())
+                QGuiApplication::restoreOverrideCursor();
+            TDataModFrm::FoutjesException(fout);
+            return false;
+        }
+    }
+};
+
 // Without a screen nobody can answer a dialog: messages then go to the console.
 void ZetMeldingen()
 {
@@ -35,7 +55,7 @@ QString DatabaseMapOptie(const QApplication& app)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    OrvelApplicatie app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Talvinord"));
     QApplication::setApplicationName(QStringLiteral("Orvel2003"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvel"));
@@ -70,21 +90,37 @@ int main(int argc, char** argv)
     splash->show();
     splash->Stap(0);
 
+    // Freed in reverse: the main window goes before the data module.
+    std::unique_ptr<TDataModFrm> dataModFrm;
+    std::unique_ptr<TMainFrm> mainFrm;
+
     splash->Stap(20);
-    auto mainFrm = std::make_unique<TMainFrm>();
+    mainFrm = std::make_unique<TMainFrm>();
     QObject::connect(mainFrm.get(), &TMainFrm::Gesloten, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instantie, &EnkeleInstantie::HerstelGevraagd, mainFrm.get(), &TMainFrm::Herstel);
     splash->Stap(20);
-    // The data module is created here with databaseMap; until it is in, the
-    // main window starts with empty counts.
-    Q_UNUSED(databaseMap);
-    mainFrm->SetMenu(MenuTellingen{});
+    dataModFrm = std::make_unique<TDataModFrm>(databaseMap);
+    QObject::connect(dataModFrm.get(), &TDataModFrm::menuTellingen, mainFrm.get(),
+                     qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);
     splash->Stap(20);
     splash->Stap(20);
 
+    const bool databaseOpen = !dataModFrm->DatabaseFout;
+    if (databaseOpen) {
+        splash->Stap(20);
+        // Supervision counts as on once the settings are read.
+        dataModFrm->BegeleidingAan = [] {
+            const QString aan = TZolRegister().LeesWaarde(QStringLiteral("Begeleiding"));
+            return !Ontbrekend(aan) && aan != QLatin1String("0");
+        };
+        splash->Stap(20);
+        splash->Stap(20);
+    }
     splash->Vol();
     splash.reset();
+    if (!databaseOpen)
+        return 1;
 
     mainFrm->show();
     return app.exec();
