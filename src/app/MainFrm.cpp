@@ -1,5 +1,6 @@
 #include "MainFrm.h"
 
+#include "DefaultFrm.h"
 #include "HelpViewer.h"
 #include "InfoBox.h"
 #include "OrvelInfo.h"
@@ -389,6 +390,7 @@ void TMainFrm::KoppelKnoppen()
     connect(HelpBtn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
     connect(LeegsystemBtn, &QToolButton::clicked, this, &TMainFrm::LeegsystemBtnClick);
     connect(WebBtn, &QToolButton::clicked, this, &TMainFrm::wwwBtnClick);
+    connect(DefaultsBtn, &QToolButton::clicked, this, &TMainFrm::StandaardInstellingen1Click);
 }
 
 QList<QToolButton*> TMainFrm::GroteKnoppen() const
@@ -647,6 +649,15 @@ void TMainFrm::wwwBtnClick()
     if (!QDesktopServices::openUrl(QUrl(OrvelWebAdres())))
         ToonMelding(mWaarschuwing, QStringLiteral("De website ") + OrvelWebAdres() +
                                        QStringLiteral(" kan niet worden geopend.\rIs er een webbrowser ingesteld?"));
+}
+
+void TMainFrm::StandaardInstellingen1Click()
+{
+    if (!DefaultFrm)
+        return;
+    DefaultFrm->exec();
+    SetColor();
+    SetMenu();
 }
 
 void TMainFrm::ToonModaal(const std::function<QDialog*()>& maak, bool menu)

@@ -10,6 +10,7 @@
 
 class QAction;
 class QDialog;
+class TDefaultFrm;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -50,6 +51,8 @@ public:
     QString HuidigProfiel;
 
     TZolRegister ZolRegister;
+    // The settings window; it exists once the database opened at start-up.
+    TDefaultFrm* DefaultFrm = nullptr;
 
     QTabWidget* PageControl1;
     QWidget* CursusTab;
@@ -145,6 +148,7 @@ public Q_SLOTS:
     void VersieBtnClick();
     void LeegsystemBtnClick();
     void wwwBtnClick();
+    void StandaardInstellingen1Click();
 
 Q_SIGNALS:
     // The window closed for good: the program ends.

@@ -1,13 +1,14 @@
 // orvel2003 [--database DIR]
+#include "app/DefaultFrm.h"
 #include "app/EnkeleInstantie.h"
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
 #include "controls/MeldingDialoog.h"
 #include "data/DataModFrm.h"
-#include "data/ZolRegister.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCommandLineParser>
 #include <memory>
 
@@ -93,28 +94,38 @@ int main(int argc, char** argv)
     // Freed in reverse: the main window goes before the data module.
     std::unique_ptr<TDataModFrm> dataModFrm;
     std::unique_ptr<TMainFrm> mainFrm;
+    std::unique_ptr<TDefaultFrm> defaultFrm;
 
     splash->Stap(20);
     mainFrm = std::make_unique<TMainFrm>();
     QObject::connect(mainFrm.get(), &TMainFrm::Gesloten, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instantie, &EnkeleInstantie::HerstelGevraagd, mainFrm.get(), &TMainFrm::Herstel);
+    // (step 1: the course-times window)
     splash->Stap(20);
     dataModFrm = std::make_unique<TDataModFrm>(databaseMap);
     QObject::connect(dataModFrm.get(), &TDataModFrm::menuTellingen, mainFrm.get(),
                      qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);
+    // (step 3: the participant window)
     splash->Stap(20);
+    // (step 4: the report data provider)
     splash->Stap(20);
 
     const bool databaseOpen = !dataModFrm->DatabaseFout;
     if (databaseOpen) {
         splash->Stap(20);
-        // Supervision counts as on once the settings are read.
-        dataModFrm->BegeleidingAan = [] {
-            const QString aan = TZolRegister().LeesWaarde(QStringLiteral("Begeleiding"));
-            return !Ontbrekend(aan) && aan != QLatin1String("0");
+        TMainFrm* hoofd = mainFrm.get();
+        TDataModFrm* data = dataModFrm.get();
+        defaultFrm = std::make_unique<TDefaultFrm>(
+            TDefaultFrm::Koppelingen{[hoofd](bool aan) { hoofd->ZetHelpTekst(aan); },
+                                     [data] { data->BegeleidingDB->emptyTable(); }},
+            hoofd);
+        mainFrm->DefaultFrm = defaultFrm.get();
+        dataModFrm->BegeleidingAan = [instellingen = defaultFrm.get()] {
+            return instellingen->ECursusBegeleiding->isChecked();
         };
         splash->Stap(20);
+        // (step 5: the calendar)
         splash->Stap(20);
     }
     splash->Vol();
