@@ -6,6 +6,7 @@
 #include "OrvelInfo.h"
 #include "SysteemGeluid.h"
 #include "controls/KleurSchema.h"
+#include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
 #include "data/Instellingen.h"
 #include "data/ToonMelding.h"
@@ -109,7 +110,7 @@ TMainFrm::TMainFrm(QWidget* parent)
 {
     MainFrm = this;
     setObjectName(QStringLiteral("MainFrm"));
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    WachtCursor wacht;
     const QString versie = ProgrammaVersie();
     setWindowTitle(versie.isEmpty() ? QStringLiteral("Orvel") : versie);
 
@@ -140,7 +141,6 @@ TMainFrm::TMainFrm(QWidget* parent)
     ZoekenOnderdrukt = true;
     HelpTellerStap = 0;
     Timer1->start();
-    QGuiApplication::restoreOverrideCursor();
 }
 
 TMainFrm::~TMainFrm()
@@ -663,15 +663,13 @@ void TMainFrm::StandaardInstellingen1Click()
 void TMainFrm::ToonModaal(const std::function<QDialog*()>& maak, bool menu)
 {
     std::unique_ptr<QDialog> venster;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     try {
+        WachtCursor wacht;
         venster.reset(maak());
     } catch (const std::exception& fout) {
-        QGuiApplication::restoreOverrideCursor();
-        ToonMelding(mFout, QString::fromUtf8(fout.what()), Knoppen::OK, true);
+        TDataModFrm::FoutjesException(fout);
         return;
     }
-    QGuiApplication::restoreOverrideCursor();
     venster->exec();
     venster.reset();
     if (menu)

@@ -7,6 +7,7 @@
 #include "app/InfoBox.h"
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
+#include "data/DatabaseError.h"
 
 #include <QAction>
 #include <QApplication>
@@ -269,6 +270,20 @@ private Q_SLOTS:
         for (auto* knop : w.PageControl1->widget(pagina)->findChildren<QToolButton*>())
             gevonden << knop->objectName() + "=" + knop->text();
         QCOMPARE(gevonden, knoppen);
+    }
+
+    void aWindowThatFailsToOpenLeavesNoHourglass()
+    {
+        TMainFrm w;
+        ScriptedMessages messages;
+        bool zandloper = false;
+        w.ToonModaal([&]() -> QDialog* {
+            zandloper = QGuiApplication::overrideCursor() != nullptr;
+            throw DatabaseError("Key violation");
+        }, true);
+        QVERIFY2(zandloper, "no hourglass while the window is made");
+        QVERIFY(!QGuiApplication::overrideCursor());
+        QCOMPARE(messages.texts(), QStringList{"Code bestaat al. Verzin een andere!"});
     }
 
     void everyStopButtonClosesTheWindow()
