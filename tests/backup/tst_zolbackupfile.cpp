@@ -237,19 +237,22 @@ private Q_SLOTS:
     void targetNameFollowsTheFolderRules_data()
     {
         QTest::addColumn<QByteArray>("archived");
+        QTest::addColumn<bool>("intoFolder");
         QTest::addColumn<bool>("fullPath");
         QTest::addColumn<QString>("existing");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("original platform: file-name part") << QByteArray("c:\\orvel\\data\\hoofd.db") << false << "" << "hoofd.db";
-        QTest::newRow("original platform: path below the drive") << QByteArray("c:\\orvel\\data\\hoofd.db") << true << "" << "orvel/data/hoofd.db";
-        QTest::newRow("this platform: file-name part") << QByteArray("/home/jan/orvel/hoofd.db") << false << "" << "hoofd.db";
-        QTest::newRow("this platform: path below the root") << QByteArray("/home/jan/orvel/hoofd.db") << true << "" << "home/jan/orvel/hoofd.db";
-        QTest::newRow("existing file in another case is the one replaced") << QByteArray("c:\\data\\rap_omslag.frf") << false << "Rap_Omslag.frf" << "Rap_Omslag.frf";
-        QTest::newRow("code page 1252 name") << QByteArray("c:\\data\\\x80-caf\xe9.frf") << false << "" << "€-café.frf";
+        QTest::newRow("original platform: file-name part") << QByteArray("c:\\orvel\\data\\hoofd.db") << true << false << "" << "hoofd.db";
+        QTest::newRow("original platform: path below the drive") << QByteArray("c:\\orvel\\data\\hoofd.db") << true << true << "" << "orvel/data/hoofd.db";
+        QTest::newRow("this platform: file-name part") << QByteArray("/home/jan/orvel/hoofd.db") << true << false << "" << "hoofd.db";
+        QTest::newRow("this platform: path below the root") << QByteArray("/home/jan/orvel/hoofd.db") << true << true << "" << "home/jan/orvel/hoofd.db";
+        QTest::newRow("no target folder: the archived name as is") << m_dir.filePath("doel/elders/hoofd.db").toUtf8() << false << false << "" << "elders/hoofd.db";
+        QTest::newRow("existing file in another case is the one replaced") << QByteArray("c:\\data\\rap_omslag.frf") << true << false << "Rap_Omslag.frf" << "Rap_Omslag.frf";
+        QTest::newRow("code page 1252 name") << QByteArray("c:\\data\\\x80-caf\xe9.frf") << true << false << "" << "€-café.frf";
     }
     void targetNameFollowsTheFolderRules()
     {
         QFETCH(QByteArray, archived);
+        QFETCH(bool, intoFolder);
         QFETCH(bool, fullPath);
         QFETCH(QString, existing);
         QFETCH(QString, expected);
@@ -259,7 +262,7 @@ private Q_SLOTS:
 
         TZolBackupFile backup;
         backup.RestoreFullPath = fullPath;
-        QVERIFY(backup.Restore(m_archive, m_target));
+        QVERIFY(backup.Restore(m_archive, intoFolder ? m_target : QString()));
         QCOMPARE(filesBelow(m_target), QStringList{expected});
         QCOMPARE(readFile(target(expected)), QByteArray("inhoud"));
         QCOMPARE(QFileInfo(target(expected)).lastModified(), kStored);
