@@ -5,6 +5,7 @@
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
 #include "controls/MeldingDialoog.h"
+#include "controls/OrvelApplication.h"
 #include "data/DataModFrm.h"
 
 #include <QApplication>
@@ -13,24 +14,6 @@
 #include <memory>
 
 namespace {
-// Every exception that no window handles ends in the data module's handler,
-// which turns the engine's texts into Dutch messages.
-class OrvelApplicatie : public QApplication {
-public:
-    using QApplication::QApplication;
-    bool notify(QObject* ontvanger, QEvent* gebeurtenis) override
-    {
-        try {
-            return QApplication::notify(ontvanger, gebeurtenis);
-        } catch (const std::exception& fout) {
-            while (QGuiApplication::overrideCursor())
-                QGuiApplication::restoreOverrideCursor();
-            TDataModFrm::FoutjesException(fout);
-            return false;
-        }
-    }
-};
-
 // Without a screen nobody can answer a dialog: messages then go to the console.
 void ZetMeldingen()
 {
@@ -56,7 +39,7 @@ QString DatabaseMapOptie(const QApplication& app)
 
 int main(int argc, char** argv)
 {
-    OrvelApplicatie app(argc, argv);
+    OrvelApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Talvinord"));
     QApplication::setApplicationName(QStringLiteral("Orvel2003"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvel"));

@@ -1,6 +1,6 @@
 #include "TestRegistry.h"
 
-#include <QApplication>
+#include "controls/OrvelApplication.h"
 #include <QTest>
 #include <cstring>
 #include <memory>
@@ -17,7 +17,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
                                                                      : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
+    OrvelApplication app(argc, argv);
     const char* only = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> args{argv[0]};
     for (int i = only ? 2 : 1; i < argc; ++i)
