@@ -53,6 +53,9 @@ public:
     TZolRegister ZolRegister;
     // The settings window; it exists once the database opened at start-up.
     TDefaultFrm* DefaultFrm = nullptr;
+    // Shows the participant window modally on the participant Hoofd stands
+    // on, or on a new participant; set at start-up once that window exists.
+    std::function<void(bool nieuw)> ToonCursistVenster;
 
     QTabWidget* PageControl1;
     QWidget* CursusTab;
