@@ -1,6 +1,8 @@
 #include "DefaultFrm.h"
 
 #include "controls/WachtCursor.h"
+#include "data/TableHandle.h"
+#include "output/AcceptenTabel.h"
 #include "data/ToonMelding.h"
 
 #include <QButtonGroup>
@@ -372,6 +374,7 @@ void TDefaultFrm::FormShow()
     kleurVenster();
     OpslaanBtn->setEnabled(false);
     m_opslaan = false;
+    m_testVelGevuld = false;
     PageControl->setCurrentIndex(0);
 }
 
@@ -457,9 +460,18 @@ void TDefaultFrm::DefaultAcceptBtnClick()
 void TDefaultFrm::TestAcceptBtnClick()
 {
     WachtCursor wacht;
-    // The positions being tuned are the ones on screen, saved or not.
-    if (PrintAccepten(TestAccepten(), AcceptTMarge->value(), AcceptTekst->value())
-        == PrintStatus::Failed)
+    PrintStatus status = PrintStatus::Failed;
+    try {
+        if (!m_testVelGevuld) {
+            VulAcceptenTabel(*m_koppelingen.accepten, TestAccepten());
+            m_testVelGevuld = true;
+        }
+        // The positions being tuned are the ones on screen, saved or not.
+        status = PrintAccepten(*m_koppelingen.accepten, AcceptTMarge->value(), AcceptTekst->value());
+    } catch (const std::exception&) {
+        status = PrintStatus::Failed;
+    }
+    if (status == PrintStatus::Failed)
         ToonMelding(mFout, QStringLiteral("Printerfout opgetreden!"), Knoppen::OK, true);
 }
 

@@ -17,6 +17,8 @@ class QSpinBox;
 class QTabWidget;
 class QTableView;
 
+class TableHandle;
+
 class TDefaultFrm : public QDialog {
     Q_OBJECT
 public:
@@ -26,10 +28,12 @@ public:
         std::function<void(bool aan)> zetHelpRegel;
         // Removes every supervision record; called when saving with supervision off.
         std::function<void()> leegBegeleiding;
+        // The work table the test forms are printed from.
+        TableHandle* accepten = nullptr;
     };
 
     // Reads the settings, writing the defaults of missing ones.
-    explicit TDefaultFrm(Koppelingen koppelingen = {}, QWidget* parent = nullptr);
+    explicit TDefaultFrm(Koppelingen koppelingen, QWidget* parent = nullptr);
 
     // Reads every setting into the controls, writing missing defaults, and
     // takes the colours of the stored scheme.
@@ -112,6 +116,7 @@ private:
     TZolRegister m_register;
     bool m_lezen = false;    // controls are being set from the store
     bool m_opslaan = false;  // a save is running
+    bool m_testVelGevuld = false;  // the test forms are in Accepten since this showing
     Kleuren m_eigen = Orvel2003Kleuren();
     // The sample button shows a chosen button colour and focus colour.
     QColor m_voorbeeldKnop = Orvel2003Kleuren().knop;

@@ -101,7 +101,7 @@ int main(int argc, char** argv)
         TDataModFrm* data = dataModFrm.get();
         defaultFrm = std::make_unique<TDefaultFrm>(
             TDefaultFrm::Koppelingen{[hoofd](bool aan) { hoofd->ZetHelpTekst(aan); },
-                                     [data] { data->BegeleidingDB->emptyTable(); }},
+                                     [data] { data->BegeleidingDB->emptyTable(); }, data->AcceptenDB},
             hoofd);
         mainFrm->DefaultFrm = defaultFrm.get();
         dataModFrm->BegeleidingAan = [instellingen = defaultFrm.get()] {

@@ -111,7 +111,7 @@ QList<TabelDef> maakTabellen()
                   std::nullopt, {}, {}};
     t << TabelDef{"Register", {T("Key", 50), T("Waarde", 100)}, std::nullopt, {}, {}};
     t << TabelDef{"Accepten",
-                  {T("CursistNr", 6), T("Naam", 60), T("Adres", 30), T("PCWoonplaats", 40), T("CursusCode", 6),
+                  {T("CursistNr", 6), T("Naam", 60), T("Adres", 30), T("PCWoonplaats", 40), T("CursusCode", 10),
                    T("Datum", 10), T("Bank", 14), T("Euro", 10), T("Centen", 2)},
                   std::nullopt, {}, {}};
     t << TabelDef{"Diploma",

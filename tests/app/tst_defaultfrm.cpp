@@ -3,6 +3,8 @@
 #include "TestRegistry.h"
 #include "TestSupport.h"
 #include "app/DefaultFrm.h"
+#include "data/DataModFrm.h"
+#include "output/AcceptenTabel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,6 +29,7 @@ const QString kVraag = QStringLiteral("U heeft wijzigingen aangebracht!\rWilt u 
 // rest of the program recorded.
 struct Fixture {
     TemporarySettings settings;
+    TempDatabase db;
     QList<bool> helpRegel;
     int begeleidingGeleegd = 0;
     std::unique_ptr<TDefaultFrm> frm;
@@ -35,7 +38,7 @@ struct Fixture {
     void create()
     {
         frm = std::make_unique<TDefaultFrm>(TDefaultFrm::Koppelingen{
-            [this](bool aan) { helpRegel << aan; }, [this] { ++begeleidingGeleegd; }});
+            [this](bool aan) { helpRegel << aan; }, [this] { ++begeleidingGeleegd; }, db.dm().AcceptenDB});
     }
     void store(const QString& name, const QString& value)
     {
@@ -292,6 +295,9 @@ private Q_SLOTS:
                      3);
         }
         QCOMPARE(f.settings.value("AcceptTekst"), "0");  // tuning is not saving
+        const QList<AcceptRegel> inTable = LeesAcceptenTabel(*f.db.dm().AcceptenDB);
+        QCOMPARE(inTable.size(), 3);
+        QCOMPARE(inTable.first().PCWoonplaats, "9999 KK  XXWOONPLAATSXX");
     }
 
     void aPrinterFailureDuringTheTestIsReported()
