@@ -313,63 +313,41 @@ void TableHandle::zorgVoorBladeren()
         post();
 }
 
-bool TableHandle::first()
+bool TableHandle::first() { return naarEinde(false); }
+
+bool TableHandle::last() { return naarEinde(true); }
+
+bool TableHandle::naarEinde(bool laatste)
 {
     vereistRij();
     zorgVoorBladeren();
-    const bool gevonden = laadEerste({}, false);
+    const bool gevonden = laadEerste({}, laatste);
     if (!gevonden) {
         m_rowid = -1;
         m_rij.clear();
     }
-    m_bof = true;
-    m_eof = !gevonden;
+    m_bof = !laatste || !gevonden;
+    m_eof = laatste || !gevonden;
     Q_EMIT afterScroll();
     return gevonden;
 }
 
-bool TableHandle::last()
-{
-    vereistRij();
-    zorgVoorBladeren();
-    const bool gevonden = laadEerste({}, true);
-    if (!gevonden) {
-        m_rowid = -1;
-        m_rij.clear();
-    }
-    m_eof = true;
-    m_bof = !gevonden;
-    Q_EMIT afterScroll();
-    return gevonden;
-}
+bool TableHandle::next() { return naarBuur(true); }
 
-bool TableHandle::next()
+bool TableHandle::prior() { return naarBuur(false); }
+
+// One row on in the index order (volgende) or one row back.
+bool TableHandle::naarBuur(bool volgende)
 {
     vereistRij();
     zorgVoorBladeren();
     if (m_rowid < 0) {
-        m_eof = true;
+        (volgende ? m_eof : m_bof) = true;
         return false;
     }
-    const bool gevonden = laadEerste(naConditie(true), false);
-    m_eof = !gevonden;
-    m_bof = false;
-    if (gevonden)
-        Q_EMIT afterScroll();
-    return gevonden;
-}
-
-bool TableHandle::prior()
-{
-    vereistRij();
-    zorgVoorBladeren();
-    if (m_rowid < 0) {
-        m_bof = true;
-        return false;
-    }
-    const bool gevonden = laadEerste(naConditie(false), true);
-    m_bof = !gevonden;
-    m_eof = false;
+    const bool gevonden = laadEerste(naConditie(volgende), !volgende);
+    (volgende ? m_eof : m_bof) = !gevonden;
+    (volgende ? m_bof : m_eof) = false;
     if (gevonden)
         Q_EMIT afterScroll();
     return gevonden;

@@ -105,6 +105,8 @@ private:
     Conditie filterConditie() const;
     Conditie naConditie(bool na) const;
     bool laadEerste(const Conditie& conditie, bool omgekeerd);
+    bool naarEinde(bool laatste);
+    bool naarBuur(bool volgende);
     bool laadRowid(qint64 rowid);
     void zetToestand(Toestand t);
     void zorgVoorBladeren();

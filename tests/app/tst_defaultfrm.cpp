@@ -304,10 +304,7 @@ private Q_SLOTS:
     {
         Fixture f;
         QTemporaryDir out;
-        QFile blocker(out.filePath("bestand"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        PrintJob::setPdfFolder(out.filePath("bestand/map"));
+        useUnwritablePdfFolder(out);
         ScriptedMessages messages;
         f.frm->show();
         f.frm->TestAcceptBtn->click();

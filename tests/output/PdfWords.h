@@ -1,11 +1,15 @@
 #pragma once
 // The words of a PDF file with their boxes in millimetres from the top-left
 // corner of their page, as pdftotext -bbox reads them back.
+#include "output/Printer.h"
+
+#include <QFile>
 #include <QList>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 struct PdfWord {
     int page = 0;  // from 0
@@ -56,4 +60,14 @@ inline QString pdfFonts(const QString& file)
     process.start(QStringLiteral("pdffonts"), {file});
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Sends print jobs to a PDF folder that can never be made (a file stands
+// where its parent folder should be), so that every job fails.
+inline void useUnwritablePdfFolder(const QTemporaryDir& out)
+{
+    QFile blocker(out.filePath(QStringLiteral("bestand")));
+    if (blocker.open(QIODevice::WriteOnly))
+        blocker.close();
+    PrintJob::setPdfFolder(out.filePath(QStringLiteral("bestand/map")));
 }

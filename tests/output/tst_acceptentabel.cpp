@@ -44,10 +44,7 @@ private Q_SLOTS:
         TempDatabase db;
         TableHandle& accepten = *db.dm().AcceptenDB;
         QTemporaryDir out;
-        QFile blocker(out.filePath("bestand"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        PrintJob::setPdfFolder(out.filePath("bestand/map"));
+        useUnwritablePdfFolder(out);
         VulAcceptenTabel(accepten, {{"000001", "Naam"}});
         QCOMPARE(PrintAccepten(accepten, 0, 0), PrintStatus::Failed);
         QVERIFY(!accepten.isOpen());

@@ -88,10 +88,7 @@ private Q_SLOTS:
     void aFolderThatCannotBeMadeFailsTheJob()
     {
         QTemporaryDir out;
-        QFile blocker(out.filePath("bestand"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        PrintJob::setPdfFolder(out.filePath("bestand/map"));
+        useUnwritablePdfFolder(out);
         ScriptedMessages messages;
         QCOMPARE(printOneText("Lijst"), PrintStatus::Failed);
         QVERIFY(messages.texts().isEmpty());  // the caller tells what failed
