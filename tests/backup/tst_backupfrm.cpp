@@ -1,0 +1,429 @@
+#include "BackupFixture.h"
+#include "TemporarySettings.h"
+#include "TestRegistry.h"
+#include "TestSupport.h"
+
+#include "backup/BackUpFrm.h"
+#include "backup/BackUpWerk.h"
+#include "backup/ZolBackupFile.h"
+#include "data/DataModFrm.h"
+#include "data/Storage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+const QDateTime kStart(QDate(2004, 3, 9), QTime(14, 5, 0));
+const QDateTime kOud(QDate(2003, 11, 2), QTime(9, 30, 0));
+const QString kGemaakt = QStringLiteral("Back-Up is gemaakt");
+const QString kIngelezen = QStringLiteral("Back-Up is ingelezen.");
+const QString kGeenRegister = QStringLiteral(
+    "Kan standaardinstellingen helaas NIET automatisch herstellen!\rU dient dit zelf (opnieuw) te doen.");
+
+struct Bestand {
+    QByteArray data;
+    QDateTime datum;
+    bool operator==(const Bestand&) const = default;
+};
+using Inhoud = QMap<QString, Bestand>;
+
+// The files of a folder (not below it) with their data and dates.
+Inhoud LeesMap(const QString& map)
+{
+    Inhoud inhoud;
+    for (const QFileInfo& info : QDir(map).entryInfoList(QDir::Files))
+        inhoud.insert(info.fileName(), {readFile(info.filePath()), info.lastModified()});
+    return inhoud;
+}
+
+QStringList Reservekopieen(const QString& map)
+{
+    return QDir(map).entryList({QStringLiteral("OrvelSysBU_*.bck")}, QDir::Files);
+}
+
+QStringList StagingResten(const QString& map)
+{
+    return QDir(map).entryList({QStringLiteral(".herstel-*")}, QDir::Dirs | QDir::Hidden);
+}
+}  // namespace
+
+class BackUpFrmTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<TempDatabase> m_db;
+    std::unique_ptr<QTemporaryDir> m_werk;
+    TZolRegister m_register;
+    QString m_backUpMap;
+    QString m_gekozenArchief;
+    QString m_gekozenMap;
+
+    QString db(const QString& naam = {}) const { return QDir(m_db->map()).filePath(naam); }
+
+    TBackUpFrm::Koppelingen koppelingen(bool splitScherm = false)
+    {
+        TBackUpFrm::Koppelingen k;
+        k.splitScherm = [splitScherm] { return splitScherm; };
+        k.kiesMap = [this](const QString&) { return m_gekozenMap; };
+        k.kiesBestand = [this](const QString&, const QString&, const QString&) { return m_gekozenArchief; };
+        k.nu = [] { return kStart; };
+        return k;
+    }
+
+    // Runs the window once as the user would: open it, press a button.
+    void draai(TBackUpFrm::Modus modus, bool splitScherm = false, bool reserveKopieHalen = false)
+    {
+        TBackUpFrm frm(modus, false, koppelingen(splitScherm));
+        frm.show();
+        reserveKopieHalen ? frm.GetSysBtnClick() : frm.StartBtnClick();
+        QVERIFY(!frm.isVisible());
+    }
+
+    // An archive of the database folder as it stands now, made as the window
+    // makes them, under the given name in the backup folder.
+    QString maakArchief(const QString& naam)
+    {
+        BackUpRegister(db(), false, m_register);
+        TZolBackupFile component;
+        const QString archief = QDir(m_backUpMap).filePath(naam);
+        if (!component.Backup(BackUpMaskers(db()), archief))
+            return {};
+        return archief;
+    }
+
+    void zetLand(int code, const QString& naam)
+    {
+        m_db->dm().storage().exec(QStringLiteral("insert into Land (LandCode, Land) values (?, ?)"), {code, naam});
+    }
+    bool heeftLand(int code) { return m_db->dm().LandDB->findKey({code}); }
+
+private Q_SLOTS:
+    void init()
+    {
+        m_settings = std::make_unique<TemporarySettings>();
+        m_db = std::make_unique<TempDatabase>();
+        m_werk = std::make_unique<QTemporaryDir>();
+        m_backUpMap = MetScheidingsteken(m_werk->filePath(QStringLiteral("Reserve")));
+        QDir().mkpath(m_backUpMap);
+        m_register.SchrijfWaarde(QStringLiteral("BackUpMap"), m_backUpMap);
+        m_gekozenArchief.clear();
+        m_gekozenMap.clear();
+    }
+
+    void cleanup()
+    {
+        m_db.reset();
+        m_werk.reset();
+        m_settings.reset();
+    }
+
+    void archiveNamesCarryTheStartMinute_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("backup folder") << BackUpArchiefNaam("/x/Reserve/", kStart) << "/x/Reserve/Orvel_200403091405.bck";
+        QTest::newRow("folder without separator") << BackUpArchiefNaam("/x/Reserve", kStart)
+                                                  << "/x/Reserve/Orvel_200403091405.bck";
+        QTest::newRow("diskette") << BackUpArchiefNaam("A:\\", kStart) << "A:\\Orvel_200403091405.bck";
+        QTest::newRow("safety copy") << ReserveKopieNaam("/data/orvel/", QDateTime(QDate(2004, 12, 31), QTime(23, 59, 59)))
+                                     << "/data/orvel/OrvelSysBU_200412312359.bck";
+    }
+    void archiveNamesCarryTheStartMinute()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, expected);
+        QCOMPARE(name, expected);
+    }
+
+    void missingBackUpMapShowsAndStoresTheDiskette()
+    {
+        ScriptedMessages meldingen;
+        QSettings(m_settings->file(), QSettings::IniFormat).remove(QStringLiteral("BackUpMap"));
+        TBackUpFrm frm(TBackUpFrm::Maken, false, koppelingen());
+        frm.show();
+        QCOMPARE(frm.BuLbl->text(), QStringLiteral("A:\\"));
+        QCOMPARE(m_settings->value(QStringLiteral("BackUpMap")), QStringLiteral("A:\\"));
+        QCOMPARE(frm.Panel1->text(), QStringLiteral("BACKUP MAKEN"));
+        QVERIFY(meldingen.texts().isEmpty());
+    }
+
+    void getSysBtnOnlyForRestoreWithASafetyCopy_data()
+    {
+        QTest::addColumn<int>("modus");
+        QTest::addColumn<bool>("safetyCopy");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("backup, no copy") << int(TBackUpFrm::Maken) << false << false;
+        QTest::newRow("backup, copy") << int(TBackUpFrm::Maken) << true << false;
+        QTest::newRow("restore, no copy") << int(TBackUpFrm::Inlezen) << false << false;
+        QTest::newRow("restore, copy") << int(TBackUpFrm::Inlezen) << true << true;
+    }
+    void getSysBtnOnlyForRestoreWithASafetyCopy()
+    {
+        QFETCH(int, modus);
+        QFETCH(bool, safetyCopy);
+        QFETCH(bool, enabled);
+        if (safetyCopy)
+            writeFile(db(QStringLiteral("OrvelSysBU_200401010101.bck")), "x", kOud);
+        // Another archive in the folder does not count as a safety copy.
+        writeFile(db(QStringLiteral("Orvel_200401010101.bck")), "x", kOud);
+        TBackUpFrm frm(TBackUpFrm::Modus(modus), false, koppelingen());
+        frm.show();
+        QCOMPARE(frm.GetSysBtn->isEnabled(), enabled);
+    }
+
+    void roundTripBringsBackEveryFileAndTheSettings()
+    {
+        writeFile(db(QStringLiteral("Rap_Omslag.frf")), textBytes(50000), kOud);
+        writeFile(db(QStringLiteral("hoofd.val")), randomBytes(3000, 7), kOud.addDays(-3));
+        writeFile(db(QStringLiteral("Cursustijden.txt")), "09:00\r\n", kOud);  // not a backup file
+        m_register.SchrijfWaarde(QStringLiteral("SMTPserver"), QStringLiteral("smtp.talvinord.nl"));
+        m_register.SchrijfWaarde(QStringLiteral("BackUpWarning"), QStringLiteral("10"));
+        zetLand(77, QStringLiteral("Bewaard"));
+
+        {
+            ScriptedMessages meldingen;
+            draai(TBackUpFrm::Maken, true);
+            QCOMPARE(meldingen.texts(), QStringList{kGemaakt});
+        }
+        const QString archief = m_backUpMap + QStringLiteral("Orvel_200403091405.bck");
+        QVERIFY(QFileInfo::exists(archief));
+        QCOMPARE(m_register.LeesWaarde(QStringLiteral("BackUpDate")), QStringLiteral("09-03-2004"));
+        QVERIFY(heeftLand(77));  // the database is open again
+
+        // What the archive holds, restored by the component alone.
+        const QString referentie = m_werk->filePath(QStringLiteral("referentie"));
+        QDir().mkpath(referentie);
+        QVERIFY(TZolBackupFile().Restore(archief, referentie));
+        const Inhoud verwacht = LeesMap(referentie);
+        QVERIFY(verwacht.contains(QStringLiteral("orvel2003.db")));
+        QVERIFY(verwacht.contains(QStringLiteral("rap_omslag.frf")));
+        QVERIFY(!verwacht.contains(QStringLiteral("cursustijden.txt")));
+
+        // Everything changes after the backup.
+        writeFile(db(QStringLiteral("Rap_Omslag.frf")), "gewijzigd", kStart);
+        QFile::remove(db(QStringLiteral("hoofd.val")));
+        writeFile(db(QStringLiteral("nieuw.db")), "tabel van later", kStart);
+        m_register.SchrijfWaarde(QStringLiteral("SMTPserver"), QStringLiteral("ander.nl"));
+        m_register.SchrijfWaarde(QStringLiteral("BackUpWarning"), QStringLiteral("0"));
+        m_register.SchrijfWaarde(QStringLiteral("SplitScreen"), QStringLiteral("0"));
+        zetLand(78, QStringLiteral("Later"));
+
+        m_gekozenArchief = archief;
+        {
+            ScriptedMessages meldingen({Antwoord::OK});
+            draai(TBackUpFrm::Inlezen);
+            QCOMPARE(meldingen.texts().size(), 2);
+            QVERIFY(meldingen.texts().last().startsWith(kIngelezen));
+        }
+
+        // Every backed-up file is back bit for bit with its date; a table
+        // made later is gone; other files stay.
+        const Inhoud na = LeesMap(db());
+        for (auto it = verwacht.cbegin(); it != verwacht.cend(); ++it) {
+            QVERIFY2(na.contains(it.key()), qPrintable(it.key()));
+            QCOMPARE(na.value(it.key()).data, it.value().data);
+            QCOMPARE(na.value(it.key()).datum, it.value().datum);
+        }
+        QVERIFY(!na.contains(QStringLiteral("nieuw.db")));
+        QVERIFY(na.contains(QStringLiteral("Cursustijden.txt")));
+        QVERIFY(StagingResten(db()).isEmpty());
+
+        // The restored layout is found under the name the program asks for,
+        // and the old spelling does not linger beside it.
+        const QString omslag = VindBestandInMap(db(), QStringLiteral("Rap_Omslag.frf"));
+        QCOMPARE(readFile(omslag), textBytes(50000));
+        QCOMPARE(QDir(db()).entryList({QStringLiteral("rap_omslag.frf")}, QDir::Files).size(), 1);
+
+        QCOMPARE(m_register.LeesWaarde(QStringLiteral("SMTPserver")), QStringLiteral("smtp.talvinord.nl"));
+        QCOMPARE(m_register.LeesWaarde(QStringLiteral("BackUpWarning")), QStringLiteral("10"));
+        QCOMPARE(m_register.LeesWaarde(QStringLiteral("SplitScreen")), QStringLiteral("1"));
+        QVERIFY(heeftLand(77));
+        QVERIFY(!heeftLand(78));
+    }
+
+    void registerHoldsSplitScreenThenTheSettingsInOrder()
+    {
+        m_register.SchrijfWaarde(QStringLiteral("HelpTekst"), QStringLiteral("1"));
+        m_register.SchrijfWaarde(QStringLiteral("ButtonColor"), QStringLiteral("$00FF0000"));
+        m_db->dm().CloseDatabases();
+        BackUpRegister(db(), false, m_register);
+        BackUpRegister(db(), true, m_register);  // emptied before it is written again
+        Storage opslag;
+        opslag.open(db());
+        QSqlQuery q = opslag.exec(QStringLiteral("select Key, Waarde from Register"));
+        QStringList rijen;
+        while (q.next())
+            rijen << q.value(0).toString() + QLatin1Char('=') + q.value(1).toString();
+        QCOMPARE(rijen.size(), 1 + RegisterSleutels().size());
+        QCOMPARE(rijen.first(), QStringLiteral("SplitScreen=1"));
+        QCOMPARE(rijen.at(1), QStringLiteral("HelpTekst=1"));
+        QCOMPARE(rijen.last(), QStringLiteral("ButtonColor=$00FF0000"));
+        QVERIFY(rijen.contains(QStringLiteral("DiplFont=-")));  // absent values travel as "-"
+    }
+
+    void safetyCopyOnlyForOrdinaryArchives_data()
+    {
+        QTest::addColumn<QString>("archiveName");
+        QTest::addColumn<bool>("safetyCopy");
+        QTest::newRow("backup") << "Orvel_200402010800.bck" << true;
+        QTest::newRow("sample") << "Voorbeeld.bck" << false;
+        QTest::newRow("empty system") << "LeegSysteem.bck" << false;
+    }
+    void safetyCopyOnlyForOrdinaryArchives()
+    {
+        QFETCH(QString, archiveName);
+        QFETCH(bool, safetyCopy);
+        m_db->dm().CloseDatabases();
+        m_gekozenArchief = maakArchief(archiveName);
+        QVERIFY(!m_gekozenArchief.isEmpty());
+        m_db->dm().OpenDatabases();
+        writeFile(db(QStringLiteral("OrvelSysBU_200401010101.bck")), "een oudere", kOud);
+
+        ScriptedMessages meldingen({Antwoord::OK});
+        draai(TBackUpFrm::Inlezen);
+
+        const QStringList kopieen = Reservekopieen(db());
+        if (!safetyCopy) {
+            QCOMPARE(kopieen.size(), 1);
+            QCOMPARE(meldingen.texts().last(), kIngelezen);
+            return;
+        }
+        const QString kopie = db(QStringLiteral("OrvelSysBU_200403091405.bck"));
+        QCOMPARE(kopieen.size(), 2);
+        QVERIFY(QFileInfo::exists(kopie));
+        QCOMPARE(meldingen.texts().last(),
+                 QStringLiteral("Back-Up is ingelezen.\rEr is een reservekopie gemaakt van uw vorige bestanden.\rBestand: ")
+                     + QDir::toNativeSeparators(kopie) + QStringLiteral("\rNoteer deze naam als u problemen verwacht."));
+        // The safety copy holds the database as it was before the restore.
+        QList<TArchiefBestand> inhoud;
+        QVERIFY(TZolBackupFile().List(kopie, inhoud));
+        QVERIFY(std::any_of(inhoud.cbegin(), inhoud.cend(),
+                            [](const TArchiefBestand& b) { return b.naam.endsWith(QLatin1String("/orvel2003.db")); }));
+    }
+
+    void getSysBtnBringsBackTheSafetyCopyWithoutAsking()
+    {
+        zetLand(77, QStringLiteral("Voor"));
+        m_gekozenArchief = maakArchief(QStringLiteral("Orvel_200402010800.bck"));
+        zetLand(78, QStringLiteral("Na backup"));
+        {
+            ScriptedMessages meldingen({Antwoord::OK});
+            draai(TBackUpFrm::Inlezen);
+        }
+        QVERIFY(!heeftLand(78));
+        m_gekozenArchief = db(QStringLiteral("OrvelSysBU_200403091405.bck"));
+        ScriptedMessages meldingen;
+        draai(TBackUpFrm::Inlezen, false, true);
+        QCOMPARE(meldingen.texts(), QStringList{kIngelezen});
+        QVERIFY(heeftLand(78));
+    }
+
+    void failedRestoreKeepsThePreviousDatabase_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("cut at half") << "half" << "Kan archief niet lezen";
+        QTest::newRow("only the header") << "header" << "Kan archief niet lezen";
+        QTest::newRow("foreign segment mark") << "mark" << "Verkeerd archieftype";
+    }
+    void failedRestoreKeepsThePreviousDatabase()
+    {
+        QFETCH(QString, damage);
+        QFETCH(QString, error);
+        writeFile(db(QStringLiteral("rap_lijst_a.frf")), randomBytes(100000, 3), kOud);
+        m_gekozenArchief = maakArchief(QStringLiteral("Orvel_200402010800.bck"));
+        QByteArray bytes = readFile(m_gekozenArchief);
+        if (damage == QLatin1String("half"))
+            bytes.truncate(bytes.size() / 2);
+        else if (damage == QLatin1String("header"))
+            bytes.truncate(4 + 5 + 4 + 4);
+        else
+            bytes.replace(QByteArray("EC2\0", 4), QByteArray("XY9\0", 4));
+        writeFile(m_gekozenArchief, bytes, kStart);
+        zetLand(79, QStringLiteral("Huidig"));
+        const Inhoud voor = LeesMap(db());
+
+        ScriptedMessages meldingen({Antwoord::OK});
+        draai(TBackUpFrm::Inlezen);
+
+        QVERIFY(meldingen.texts().contains(QStringLiteral("FOUT opgetreden bij Back-up actie!\rMelding: ") + error));
+        QVERIFY(!meldingen.texts().last().startsWith(kIngelezen));
+        QVERIFY(heeftLand(79));
+        QVERIFY(StagingResten(db()).isEmpty());
+        // The run rewrote the settings inside the database; other files are untouched.
+        QVERIFY(LeesMap(db()).value(QStringLiteral("rap_lijst_a.frf")) == voor.value(QStringLiteral("rap_lijst_a.frf")));
+    }
+
+    void archiveWithoutRegisterLeavesTheSettings()
+    {
+        const QString bron = m_werk->filePath(QStringLiteral("bron"));
+        QDir().mkpath(bron);
+        writeFile(bron + QStringLiteral("/Rap_Lijst_Oud.frf"), "layout", kOud);
+        m_gekozenArchief = m_backUpMap + QStringLiteral("Orvel_200301010101.bck");
+        QVERIFY(TZolBackupFile().Backup(BackUpMaskers(bron), m_gekozenArchief));
+        m_register.SchrijfWaarde(QStringLiteral("SMTPserver"), QStringLiteral("blijft.nl"));
+
+        ScriptedMessages meldingen({Antwoord::OK});
+        draai(TBackUpFrm::Inlezen);
+
+        QVERIFY(meldingen.texts().contains(kGeenRegister));
+        QCOMPARE(meldingen.messages().at(meldingen.texts().indexOf(kGeenRegister)).soort, int(mFout));
+        QCOMPARE(m_register.LeesWaarde(QStringLiteral("SMTPserver")), QStringLiteral("blijft.nl"));
+        QVERIFY(QFileInfo::exists(db(QStringLiteral("rap_lijst_oud.frf"))));
+    }
+
+    void missingBackupFolderAsksForAnother_data()
+    {
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("folder chosen") << true;
+        QTest::newRow("dialog cancelled") << false;
+    }
+    void missingBackupFolderAsksForAnother()
+    {
+        QFETCH(bool, chosen);
+        const QString weg = m_werk->filePath(QStringLiteral("bestaat-niet/"));
+        m_register.SchrijfWaarde(QStringLiteral("BackUpMap"), weg);
+        m_gekozenMap = chosen ? m_werk->filePath(QStringLiteral("Reserve")) : QString();
+
+        ScriptedMessages meldingen;
+        TBackUpFrm frm(TBackUpFrm::Maken, false, koppelingen());
+        frm.show();
+        frm.StartBtnClick();
+
+        QCOMPARE(meldingen.texts().first(), QStringLiteral("Opgegeven map : ") + weg + QStringLiteral(" NIET gevonden!"));
+        QCOMPARE(meldingen.messages().first().soort, int(mFout));
+        if (chosen) {
+            QVERIFY(!frm.isVisible());
+            QCOMPARE(m_register.LeesWaarde(QStringLiteral("BackUpMap")), m_backUpMap);
+            QVERIFY(QFileInfo::exists(m_backUpMap + QStringLiteral("Orvel_200403091405.bck")));
+            QCOMPARE(meldingen.texts().last(), kGemaakt);
+        } else {
+            // The attempt ends; the window can only be closed.
+            QVERIFY(frm.isVisible());
+            QVERIFY(!frm.StartBtn->isEnabled());
+            QCOMPARE(meldingen.texts().size(), 1);
+            QCOMPARE(m_register.LeesWaarde(QStringLiteral("BackUpMap")), weg);
+            frm.close();
+            QVERIFY(m_db->dm().LandDB->isOpen());  // opened again when the window hid
+        }
+    }
+
+    void cancelledRestoreQuestionChangesNothing()
+    {
+        m_gekozenArchief = maakArchief(QStringLiteral("Orvel_200402010800.bck"));
+        ScriptedMessages meldingen({Antwoord::Annuleren});
+        TBackUpFrm frm(TBackUpFrm::Inlezen, false, koppelingen());
+        frm.show();
+        frm.StartBtnClick();
+        QVERIFY(frm.isVisible());
+        QVERIFY(frm.StartBtn->isEnabled());
+        QCOMPARE(meldingen.texts().size(), 1);
+        QVERIFY(Reservekopieen(db()).isEmpty());
+    }
+};
+
+ORVEL_TEST(BackUpFrmTest)
+#include "tst_backupfrm.moc"
