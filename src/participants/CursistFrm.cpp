@@ -1,0 +1,671 @@
+#include "CursistFrm.h"
+
+#include "DBEditKoppeling.h"
+#include "EditMasker.h"
+#include "controls/KleurSchema.h"
+#include "data/DataModFrm.h"
+#include "data/DatabaseError.h"
+#include "data/Routines.h"
+#include "data/ToonMelding.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+// Resources of a static library are registered by hand, outside any namespace.
+static void LaadVlaggen() { Q_INIT_RESOURCE(Cursist); }
+
+TCursistFrm* CursistFrm = nullptr;
+
+namespace {
+const QString Veld_CursistNr = QStringLiteral("CursistNr");
+const QString Veld_LandCode = QStringLiteral("LandCode");
+const QString Veld_StadCode = QStringLiteral("StadCode");
+const QString Veld_Postcode = QStringLiteral("Postcode");
+
+const QString LeesStijl = QStringLiteral("background-color: silver;");
+const QString SchrijfStijl = QStringLiteral("background-color: white;");
+
+TableHandle& Hoofd() { return *DataModFrm->HoofdDB; }
+
+bool WordtBewerkt(const TableHandle& t)
+{
+    return t.toestand() == TableHandle::Toestand::Wijzigen || t.toestand() == TableHandle::Toestand::Invoegen;
+}
+
+QLabel* Bijschrift(const QString& tekst, QWidget* buddy)
+{
+    auto* label = new QLabel(tekst);
+    label->setBuddy(buddy);
+    return label;
+}
+}  // namespace
+
+TCursistFrm::TCursistFrm(QWidget* parent) : QDialog(parent)
+{
+    LaadVlaggen();
+    setObjectName(QStringLiteral("CursistFrm"));
+    setWindowTitle(QStringLiteral("Cursistgegevens"));
+    // No close box and no system menu: the exit button is the only way out.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+
+    // The masks belong to the fields of Hoofd, whatever control shows them.
+    VeldMaskers& maskers = VeldMaskers::Alle();
+    maskers.Zet(&Hoofd(), QStringLiteral("Voorl"), QStringLiteral(">cccccccc;1;_"));
+    maskers.Zet(&Hoofd(), QStringLiteral("Geslacht"), QStringLiteral(">L;1;_"));
+    maskers.Zet(&Hoofd(), QStringLiteral("GebDatum"), QStringLiteral("AA-AA-AAAA;1;_"));
+    maskers.Zet(&Hoofd(), Veld_Postcode, PostcodeMaskerNL);
+
+    auto* hoofd = new QVBoxLayout(this);
+    MaakTopBalk(hoofd);
+    MaakPersoonsGegevens(hoofd);
+    MaakCursusDeel(hoofd);
+
+    NewTimer = new QTimer(this);
+    NewTimer->setSingleShot(true);
+    NewTimer->setInterval(100);
+    connect(NewTimer, &QTimer::timeout, this, &TCursistFrm::NewTimerTimer);
+
+    for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel,
+                         &TableHandle::stateChanged})
+        connect(&Hoofd(), signaal, this, [this] {
+            ToonCursistNr();
+            ToonWoonplaats();
+        });
+    ZetKnoppen(true);
+    SetEditOff();
+    resize(760, 620);
+}
+
+TCursistFrm::~TCursistFrm()
+{
+    if (CursistFrm == this)
+        CursistFrm = nullptr;
+}
+
+void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
+{
+    auto* balk = new QHBoxLayout;
+    ModusPanel = new QLabel;
+    ModusPanel->setObjectName(QStringLiteral("ModusPanel"));
+    ModusPanel->setAlignment(Qt::AlignCenter);
+    ModusPanel->setMinimumWidth(110);
+    ModusPanel->setFrameShape(QFrame::Panel);
+    ModusPanel->setFrameShadow(QFrame::Sunken);
+    // Takes the focus that read-only controls hand away.
+    ModusPanel->setFocusPolicy(Qt::ClickFocus);
+    balk->addWidget(ModusPanel);
+
+    balk->addWidget(new QLabel(QStringLiteral("CursistNr:")));
+    DBCursistNr = new QLabel;
+    DBCursistNr->setObjectName(QStringLiteral("DBCursistNr"));
+    DBCursistNr->setMinimumWidth(70);
+    QFont vet = DBCursistNr->font();
+    vet.setBold(true);
+    DBCursistNr->setFont(vet);
+    balk->addWidget(DBCursistNr);
+    balk->addStretch();
+
+    auto knop = [&](QPushButton*& veld, const char* naam, const QString& tekst, const QString& hint,
+                    void (TCursistFrm::*handler)()) {
+        veld = new QPushButton(tekst);
+        veld->setObjectName(QLatin1String(naam));
+        veld->setToolTip(hint);
+        veld->setAutoDefault(false);
+        connect(veld, &QPushButton::clicked, this, handler);
+        balk->addWidget(veld);
+    };
+    knop(ProfielBtn, "ProfielBtn", QStringLiteral("&Profiel"), QStringLiteral("Cursusprofiel toevoegen/verwijderen"),
+         &TCursistFrm::ProfielBtnClick);
+    knop(NewCBtn, "NewCBtn", QStringLiteral("&Cursist"), QStringLiteral("Nieuwe cursist invoeren"),
+         &TCursistFrm::NewCBtnClick);
+    knop(WijzigBtn, "WijzigBtn", QStringLiteral("&Wijzigen"), QStringLiteral("Wijzigen van gegevens"),
+         &TCursistFrm::WijzigBtnClick);
+    knop(OpslaanBtn, "OpslaanBtn", QStringLiteral("&Opslaan"), {}, &TCursistFrm::OpslaanBtnClick);
+    knop(AnnuleerBtn, "AnnuleerBtn", QStringLiteral("&Annuleren"), {}, &TCursistFrm::AnnuleerBtnClick);
+
+    ChangePanel = new QLabel(QStringLiteral("!"));
+    ChangePanel->setObjectName(QStringLiteral("ChangePanel"));
+    ChangePanel->setToolTip(QStringLiteral("Wanneer ik blauw ben heeft u een wijziging aangebracht."));
+    ChangePanel->setAlignment(Qt::AlignCenter);
+    ChangePanel->setFixedWidth(24);
+    ChangePanel->setFrameShape(QFrame::Panel);
+    ChangePanel->setFrameShadow(QFrame::Sunken);
+    balk->addWidget(ChangePanel);
+
+    ExitBtn = new QToolButton;
+    ExitBtn->setObjectName(QStringLiteral("ExitBtn"));
+    ExitBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    ExitBtn->setIconSize(QSize(24, 24));
+    ExitBtn->setToolTip(QStringLiteral("Venster sluiten"));
+    connect(ExitBtn, &QToolButton::clicked, this, &TCursistFrm::ExitBtnClick);
+    balk->addWidget(ExitBtn);
+    hoofd->addLayout(balk);
+}
+
+QLineEdit* TCursistFrm::MaakEdit(const QString& veld, const QString& naam)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(naam);
+    auto* koppeling = new DBEditKoppeling(edit, &Hoofd(), veld);
+    connect(koppeling, &DBEditKoppeling::gewijzigd, this, &TCursistFrm::SetChangePanel);
+    m_koppelingen << koppeling;
+    return edit;
+}
+
+void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
+{
+    EditNaam = MaakEdit(QStringLiteral("Naam"), QStringLiteral("EditNaam"));
+    EditVoorl = MaakEdit(QStringLiteral("Voorl"), QStringLiteral("EditVoorl"));
+    EditTv = MaakEdit(QStringLiteral("Tussenv"), QStringLiteral("EditTv"));
+    EditTelefoon = MaakEdit(QStringLiteral("Telefoon"), QStringLiteral("EditTelefoon"));
+    EditTelWerk = MaakEdit(QStringLiteral("Tel_Werk"), QStringLiteral("EditTelWerk"));
+    EditGSM = MaakEdit(QStringLiteral("GSM"), QStringLiteral("EditGSM"));
+    EditFax = MaakEdit(QStringLiteral("FAX"), QStringLiteral("EditFax"));
+    EditAdres = MaakEdit(QStringLiteral("Adres"), QStringLiteral("EditAdres"));
+    EditPostcode = MaakEdit(Veld_Postcode, QStringLiteral("EditPostcode"));
+    EditPostcode->setToolTip(QStringLiteral("Als u andere postcodes wilt kiest u een ander land."));
+    EditGeslacht = MaakEdit(QStringLiteral("Geslacht"), QStringLiteral("EditGeslacht"));
+    EditGeslacht->setToolTip(QStringLiteral("Vul M,V of X in."));
+    EditGebDatum = MaakEdit(QStringLiteral("GebDatum"), QStringLiteral("EditGebDatum"));
+    EditGebDatum->setFocusPolicy(Qt::ClickFocus);  // reached from EditGeslacht only
+    EditBank = MaakEdit(QStringLiteral("Bank"), QStringLiteral("EditBank"));
+    EMail1Edit = MaakEdit(QStringLiteral("E_Mail1"), QStringLiteral("EMail1Edit"));
+    Email2Edit = MaakEdit(QStringLiteral("E_Mail2"), QStringLiteral("Email2Edit"));
+    EditBijz = MaakEdit(QStringLiteral("Bijzonderheden"), QStringLiteral("EditBijz"));
+
+    connect(EditNaam, &QLineEdit::textEdited, this, &TCursistFrm::EditNaamChange);
+    connect(EditAdres, &QLineEdit::textEdited, this, &TCursistFrm::EditAdresChange);
+    EditGeslacht->installEventFilter(this);
+
+    LndBtn = new QToolButton;
+    LndBtn->setObjectName(QStringLiteral("LndBtn"));
+    LndBtn->setIconSize(QSize(24, 16));
+    LndBtn->setFocusPolicy(Qt::NoFocus);
+    connect(LndBtn, &QToolButton::clicked, this, &TCursistFrm::LandBtnClick);
+
+    WoonplaatsCombo = new QComboBox;
+    WoonplaatsCombo->setObjectName(QStringLiteral("WoonplaatsCombo"));
+    WoonplaatsCombo->setMinimumWidth(200);
+    WoonplaatsCombo->installEventFilter(this);
+    connect(WoonplaatsCombo, &QComboBox::activated, this, &TCursistFrm::WoonplaatsComboChange);
+
+    auto* vak = new QWidget;
+    vak->setObjectName(QStringLiteral("PersoonPanel"));
+    auto* rooster = new QGridLayout(vak);
+    rooster->setContentsMargins(0, 4, 0, 4);
+    int rij = 0;
+    rooster->addWidget(Bijschrift(QStringLiteral("Naam"), EditNaam), rij, 0);
+    rooster->addWidget(EditNaam, rij, 1, 1, 3);
+    rooster->addWidget(Bijschrift(QStringLiteral("Voorl."), EditVoorl), rij, 4);
+    rooster->addWidget(EditVoorl, rij, 5);
+    rooster->addWidget(Bijschrift(QStringLiteral("Tussenv."), EditTv), rij, 6);
+    rooster->addWidget(EditTv, rij, 7);
+    ++rij;
+    rooster->addWidget(Bijschrift(QStringLiteral("Adres"), EditAdres), rij, 0);
+    rooster->addWidget(EditAdres, rij, 1, 1, 3);
+    rooster->addWidget(Bijschrift(QStringLiteral("Telefoon"), EditTelefoon), rij, 4);
+    rooster->addWidget(EditTelefoon, rij, 5);
+    rooster->addWidget(Bijschrift(QStringLiteral("Tel. werk"), EditTelWerk), rij, 6);
+    rooster->addWidget(EditTelWerk, rij, 7);
+    ++rij;
+    auto* postcodeRij = new QHBoxLayout;
+    postcodeRij->addWidget(new QLabel(QStringLiteral("Lnd")));
+    postcodeRij->addWidget(LndBtn);
+    postcodeRij->addWidget(EditPostcode);
+    rooster->addWidget(Bijschrift(QStringLiteral("Postcode"), EditPostcode), rij, 0);
+    rooster->addLayout(postcodeRij, rij, 1);
+    rooster->addWidget(Bijschrift(QStringLiteral("Woonplaats"), WoonplaatsCombo), rij, 2);
+    rooster->addWidget(WoonplaatsCombo, rij, 3);
+    rooster->addWidget(Bijschrift(QStringLiteral("GSM"), EditGSM), rij, 4);
+    rooster->addWidget(EditGSM, rij, 5);
+    rooster->addWidget(Bijschrift(QStringLiteral("FAX"), EditFax), rij, 6);
+    rooster->addWidget(EditFax, rij, 7);
+    ++rij;
+    auto* persoonRij = new QHBoxLayout;
+    persoonRij->addWidget(EditGeslacht);
+    persoonRij->addWidget(Bijschrift(QStringLiteral("Geb.datum"), EditGebDatum));
+    persoonRij->addWidget(EditGebDatum);
+    EditGeslacht->setMaximumWidth(40);
+    rooster->addWidget(Bijschrift(QStringLiteral("M/V"), EditGeslacht), rij, 0);
+    rooster->addLayout(persoonRij, rij, 1);
+    rooster->addWidget(Bijschrift(QStringLiteral("Bank"), EditBank), rij, 2);
+    rooster->addWidget(EditBank, rij, 3);
+    rooster->addWidget(Bijschrift(QStringLiteral("E-Mail 1"), EMail1Edit), rij, 4);
+    rooster->addWidget(EMail1Edit, rij, 5, 1, 3);
+    ++rij;
+    rooster->addWidget(Bijschrift(QStringLiteral("E-Mail 2"), Email2Edit), rij, 4);
+    rooster->addWidget(Email2Edit, rij, 5, 1, 3);
+    rooster->addWidget(Bijschrift(QStringLiteral("Bijzonderheden/Opmerkingen"), EditBijz), rij, 0, 1, 2);
+    ++rij;
+    rooster->addWidget(EditBijz, rij, 0, 1, 8);
+    rooster->setColumnStretch(1, 1);
+    rooster->setColumnStretch(3, 2);
+    rooster->setColumnStretch(5, 1);
+    rooster->setColumnStretch(7, 1);
+    hoofd->addWidget(vak);
+
+    const QList<QWidget*> volgorde{EditNaam,   EditVoorl,       EditTv,       EditTelefoon, EditTelWerk,
+                                   EditGSM,    EditFax,         EditAdres,    EditPostcode, WoonplaatsCombo,
+                                   EditGeslacht, EditGebDatum, EditBank, EMail1Edit,   Email2Edit, EditBijz};
+    for (int i = 1; i < volgorde.size(); ++i)
+        setTabOrder(volgorde[i - 1], volgorde[i]);
+}
+
+void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
+{
+    CursusDeel = new QWidget;
+    CursusDeel->setObjectName(QStringLiteral("CursusDeel"));
+    auto* deel = new QVBoxLayout(CursusDeel);
+    deel->setContentsMargins(0, 0, 0, 0);
+
+    auto* balk = new QHBoxLayout;
+    CursusBar = new QScrollArea;
+    CursusBar->setObjectName(QStringLiteral("CursusBar"));
+    CursusBar->setToolTip(QStringLiteral("Cursussen waarvoor de cursist is opgeroepen"));
+    CursusBar->setFixedHeight(44);
+    CursusBar->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    CursusBar->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CursusBar->setWidgetResizable(true);
+    CursusBar->setWidget(new QWidget);
+    balk->addWidget(CursusBar, 1);
+    CursusBtn = new QPushButton(QStringLiteral("Zet direct in cursus"));
+    CursusBtn->setObjectName(QStringLiteral("CursusBtn"));
+    CursusBtn->setAutoDefault(false);
+    balk->addWidget(CursusBtn);
+    deel->addLayout(balk);
+
+    auto* vlak = new QGridLayout;
+    GeenCursusLbl = new QLabel(QStringLiteral("Geen Cursusgegevens gevonden voor deze cursist\n\n"
+                                              "Maak via knop Profiel cursist deelnemer aan een cursus."));
+    GeenCursusLbl->setObjectName(QStringLiteral("GeenCursusLbl"));
+    GeenCursusLbl->setAlignment(Qt::AlignCenter);
+    GeenCursusLbl->setWordWrap(true);
+    GeenCursusLbl->setStyleSheet(QStringLiteral("color: navy; font-size: 16pt; font-weight: bold;"));
+    CursusTabs = new QTabWidget;
+    CursusTabs->setObjectName(QStringLiteral("CursusTabs"));
+    vlak->addWidget(GeenCursusLbl, 0, 0);
+    vlak->addWidget(CursusTabs, 0, 0);  // in front of the text
+    CursusTabs->hide();
+    deel->addLayout(vlak, 1);
+    hoofd->addWidget(CursusDeel, 1);
+}
+
+// ---- read and edit mode ----
+
+void TCursistFrm::ZetKnoppen(bool leesModus)
+{
+    ProfielBtn->setEnabled(leesModus);
+    NewCBtn->setEnabled(leesModus);
+    WijzigBtn->setEnabled(leesModus);
+    OpslaanBtn->setEnabled(!leesModus);
+    AnnuleerBtn->setEnabled(!leesModus);
+    ExitBtn->setEnabled(leesModus);
+    const bool cursusKnop = leesModus && CursusTabs->count() > 0;
+    CursusBtn->setEnabled(cursusKnop);
+    CursusBtn->setStyleSheet(cursusKnop ? QStringLiteral("background-color: aqua;") : QStringLiteral("background-color: silver;"));
+}
+
+void TCursistFrm::ZetDataControls(bool schrijfbaar)
+{
+    for (DBEditKoppeling* k : std::as_const(m_koppelingen)) {
+        k->edit()->setReadOnly(!schrijfbaar);
+        k->edit()->setStyleSheet(schrijfbaar ? SchrijfStijl : LeesStijl);
+    }
+    WoonplaatsCombo->setStyleSheet(schrijfbaar ? SchrijfStijl : LeesStijl);
+}
+
+void TCursistFrm::SetEditOn()
+{
+    m_editModus = true;
+    ModusPanel->setText(QStringLiteral("EDITMODUS"));
+    ModusPanel->setStyleSheet(QStringLiteral("background-color: yellow; font-weight: bold;"));
+    ZetDataControls(true);
+    if (Hoofd().toestand() == TableHandle::Toestand::Bladeren && Hoofd().heeftRij())
+        Hoofd().edit();
+    // The enrolment shown is edited along with the participant.
+    if (GetoondeInschrijving() && DataModFrm->CursusGegevensDB->heeftRij())
+        DataModFrm->CursusGegevensDB->edit();
+    SetLand();
+}
+
+void TCursistFrm::SetEditOff()
+{
+    m_editModus = false;
+    ModusPanel->setText(QStringLiteral("LEESMODUS"));
+    ModusPanel->setStyleSheet(QStringLiteral("background-color: lime; font-weight: bold;"));
+    ZetDataControls(false);
+    ModusPanel->setFocus();
+    ZetChangePanel(false);
+    SetLand();
+}
+
+void TCursistFrm::ZetChangePanel(bool gewijzigd)
+{
+    ChangePanel->setStyleSheet(gewijzigd ? QStringLiteral("background-color: aqua; font-weight: bold;")
+                                         : QStringLiteral("background-color: silver; font-weight: bold;"));
+    ChangePanel->setProperty("gewijzigd", gewijzigd);
+}
+
+void TCursistFrm::SetChangePanel()
+{
+    if (Hoofd().isModified() || DataModFrm->CursusGegevensDB->isModified())
+        ZetChangePanel(true);
+}
+
+// ---- buttons ----
+
+void TCursistFrm::NewCBtnClick()
+{
+    m_vorigeCursistNr = Hoofd().heeftRij() ? Hoofd().text(Veld_CursistNr) : QString();
+    const std::optional<QString> nummer = NewCursistNr(Hoofd(), *DataModFrm->HistorieDB);
+    if (!nummer) {
+        // Finding the highest number moved Hoofd: back to the participant shown.
+        if (!m_vorigeCursistNr.isEmpty())
+            Hoofd().findKey({m_vorigeCursistNr});
+        ToonMelding(mFout, MaximumBereiktTekst, Knoppen::OK);
+        return;
+    }
+    NieuweCursist = true;
+    ZetKnoppen(false);
+    CursusDeel->hide();
+    Hoofd().insert();
+    Hoofd().setValue(Veld_CursistNr, *nummer);
+    ToonCursistNr();
+    SetEditOn();
+    EditNaam->setFocus();
+}
+
+void TCursistFrm::WijzigBtnClick()
+{
+    if (!Hoofd().heeftRij())
+        return;  // nothing shown to change
+    ZetKnoppen(false);
+    SetEditOn();
+    SetVvVelden();
+}
+
+bool TCursistFrm::BewaarHoofd()
+{
+    try {
+        if (Hoofd().isModified())
+            Hoofd().post();
+        else
+            Hoofd().cancel();
+        return true;
+    } catch (const StilAfbreken&) {
+        return false;
+    } catch (const std::exception& fout) {
+        TDataModFrm::FoutjesException(fout);
+        return false;
+    }
+}
+
+void TCursistFrm::OpslaanBtnClick()
+{
+    // A new participant is checked like a changed one: saving it unchecked
+    // would store participants without name or address.
+    if (WordtBewerkt(Hoofd()) && !CheckInvoer())
+        return;
+    if (!BewaarHoofd())
+        return;  // still in edit mode, everything typed in place
+    ModusPanel->setFocus();
+    ZetKnoppen(true);
+    OpslaanInschrijving();
+    NieuweCursist = false;
+    SetEditOff();
+    CursusTabChange();
+    ZetChangePanel(false);
+}
+
+void TCursistFrm::AnnuleerBtnClick()
+{
+    Hoofd().cancel();
+    DataModFrm->CursusGegevensDB->cancel();
+    SetEditOff();
+    ZetKnoppen(true);
+    if (NieuweCursist) {
+        NieuweCursist = false;
+        if (Hoofd().isEmpty()) {
+            ExitBtnClick();
+            return;
+        }
+        const QString index = Hoofd().indexName();
+        Hoofd().setIndexName({});
+        Hoofd().findKey({m_vorigeCursistNr});
+        Hoofd().setIndexName(index);
+        SetLand();
+        CursusDeel->show();
+        VulCursusTabs();
+        VulCursusBar();
+    } else {
+        CursusTabChange();
+    }
+    ZetChangePanel(false);
+}
+
+void TCursistFrm::ExitBtnClick() { done(QDialog::Accepted); }
+
+void TCursistFrm::NewTimerTimer()
+{
+    NewTimer->stop();
+    NewCBtnClick();
+}
+
+// ---- personal data ----
+
+void TCursistFrm::EersteLetterGroot(QLineEdit* edit)
+{
+    const QString tekst = edit->text();
+    if (tekst.size() != 1)
+        return;
+    if (tekst != EersteHoofdletter(tekst))
+        edit->setText(EersteHoofdletter(tekst));
+    edit->end(false);
+}
+
+void TCursistFrm::EditNaamChange() { EersteLetterGroot(EditNaam); }
+
+void TCursistFrm::EditAdresChange() { EersteLetterGroot(EditAdres); }
+
+void TCursistFrm::EditGeslachtExit() { EditGebDatum->setFocus(Qt::TabFocusReason); }
+
+void TCursistFrm::LandBtnClick()
+{
+    if (!m_editModus)
+        return;
+    const int land = VolgendLand(Hoofd().value(Veld_LandCode).toInt());
+    if (WordtBewerkt(Hoofd()))
+        Hoofd().setValue(Veld_LandCode, land);
+    SetLand();
+    SetChangePanel();
+}
+
+void TCursistFrm::SetLand()
+{
+    const LandGegevens land = GeefLand(Hoofd().heeftRij() || WordtBewerkt(Hoofd()) ? Hoofd().value(Veld_LandCode).toInt() : 0);
+    LndBtn->setIcon(land.vlag.isEmpty() ? QIcon() : QIcon(land.vlag));
+    LndBtn->setToolTip(m_editModus && !land.naam.isEmpty() ? land.naam + QStringLiteral(" (Klik om te wijzigen)")
+                                                           : land.naam);
+    VeldMaskers::Alle().Zet(&Hoofd(), Veld_Postcode, land.postcodeMasker);
+}
+
+void TCursistFrm::VulWoonplaatsen()
+{
+    const QSignalBlocker stil(WoonplaatsCombo);
+    WoonplaatsCombo->clear();
+    TableHandle& steden = *DataModFrm->StedenDB;
+    for (bool rij = steden.first(); rij; rij = steden.next())
+        WoonplaatsCombo->addItem(steden.text(QStringLiteral("Stad")), steden.value(Veld_StadCode));
+    ToonWoonplaats();
+}
+
+void TCursistFrm::ToonWoonplaats()
+{
+    const QSignalBlocker stil(WoonplaatsCombo);
+    const QVariant code = Hoofd().heeftRij() || WordtBewerkt(Hoofd()) ? Hoofd().value(Veld_StadCode) : QVariant();
+    WoonplaatsCombo->setCurrentIndex(code.isNull() ? -1 : WoonplaatsCombo->findData(code));
+}
+
+void TCursistFrm::WoonplaatsComboChange(int index)
+{
+    if (!WordtBewerkt(Hoofd()) || index < 0)
+        return;
+    Hoofd().setValue(Veld_StadCode, WoonplaatsCombo->itemData(index));
+    SetChangePanel();
+}
+
+void TCursistFrm::ToonCursistNr()
+{
+    DBCursistNr->setText(Hoofd().heeftRij() || WordtBewerkt(Hoofd()) ? Hoofd().text(Veld_CursistNr) : QString());
+}
+
+// ---- checks ----
+
+QWidget* TCursistFrm::ControlVoor(InvoerCheck check) const
+{
+    switch (check) {
+    case InvoerCheck::Naam: return EditNaam;
+    case InvoerCheck::Adres: return EditAdres;
+    case InvoerCheck::Postcode: return EditPostcode;
+    case InvoerCheck::Woonplaats: return WoonplaatsCombo;
+    case InvoerCheck::Geslacht: return EditGeslacht;
+    case InvoerCheck::GebDatum: return EditGebDatum;
+    case InvoerCheck::AanmeldDatum:
+    case InvoerCheck::HHFreq: return nullptr;  // controls of the enrolment tab
+    }
+    return nullptr;
+}
+
+bool TCursistFrm::CheckInvoer()
+{
+    const TableHandle& h = Hoofd();
+    const CursistGegevens gegevens{h.text(QStringLiteral("Naam")),     h.text(QStringLiteral("Adres")),
+                                   h.text(Veld_Postcode),              WoonplaatsCombo->currentText(),
+                                   h.text(QStringLiteral("Geslacht")), h.text(QStringLiteral("GebDatum")),
+                                   GetoondeInschrijving()};
+    const std::optional<InvoerCheck> fout = ::CheckInvoer(gegevens, [] {
+        return ToonMelding(mWaarschuwing, GebDatumVraag, Knoppen::JaNee, true) == Antwoord::Ja;
+    });
+    if (!fout)
+        return true;
+    WaarschuwingsPiep();
+    ToonMelding(mWaarschuwing, QStringLiteral("Verplicht veld:\r") + CheckTekst(*fout), Knoppen::OK);
+    if (QWidget* control = ControlVoor(*fout))
+        control->setFocus();
+    return false;
+}
+
+// ---- lifecycle ----
+
+void TCursistFrm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    FormShow();
+    FormActivate();
+}
+
+void TCursistFrm::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    FormHide();
+}
+
+void TCursistFrm::FormShow()
+{
+    SetColor(this);
+    DataModFrm->StedenDB->setIndexName(QStringLiteral("OpStad"));
+    VulWoonplaatsen();
+    OpslaanBtnClick();
+    NewCBtn->setEnabled(false);
+    WijzigBtn->setEnabled(false);
+    OpslaanBtn->setEnabled(false);
+    AnnuleerBtn->setEnabled(false);
+    SetEditOff();
+    VulCursusBar();
+    if (NieuwGevraagd)
+        NewTimer->start();
+}
+
+void TCursistFrm::FormActivate()
+{
+    SetLand();
+    OpslaanBtnClick();
+    CursusDeel->show();
+    VulCursusTabs();
+    ZetChangePanel(false);
+}
+
+void TCursistFrm::FormHide()
+{
+    NewTimer->stop();
+    NieuwGevraagd = false;
+    NieuweCursist = false;
+    for (TableHandle* t : {DataModFrm->CursusGegevensDB, DataModFrm->CursussenDB})
+        if (!t->filter().isEmpty())
+            t->setFilter({});
+    DataModFrm->StedenDB->setIndexName({});
+}
+
+void TCursistFrm::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    if (ExitBtn->isEnabled())
+        ExitBtnClick();
+}
+
+// Escape does not close the window: only the exit button does.
+void TCursistFrm::reject() {}
+
+bool TCursistFrm::eventFilter(QObject* object, QEvent* event)
+{
+    if (object == EditGeslacht && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
+        EditGeslachtExit();
+        return true;
+    }
+    // In read mode the city box takes no choice and hands its focus away.
+    if (object == WoonplaatsCombo && !m_editModus) {
+        switch (event->type()) {
+        case QEvent::FocusIn: ModusPanel->setFocus(); return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel: return true;
+        default: break;
+        }
+    }
+    return QDialog::eventFilter(object, event);
+}
+
+// ---- the lower half ----
+
+void TCursistFrm::ProfielBtnClick() {}
+
+void TCursistFrm::VulCursusTabs()
+{
+    CursusTabs->setVisible(CursusTabs->count() > 0);
+}
+
+void TCursistFrm::CursusTabChange() {}
+
+void TCursistFrm::SetVvVelden() {}
+
+void TCursistFrm::OpslaanInschrijving() {}
+
+void TCursistFrm::VulCursusBar() {}
+
+std::optional<InschrijvingInvoer> TCursistFrm::GetoondeInschrijving() const { return std::nullopt; }

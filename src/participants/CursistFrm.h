@@ -1,0 +1,137 @@
+#pragma once
+// The participant window: one row of Hoofd with its personal data, shown in
+// read mode or edited, and a new participant started here. The lower half
+// holds the participant's enrolments and booked course days.
+#include "CursistInvoer.h"
+
+#include <QDialog>
+#include <QList>
+#include <optional>
+
+class DBEditKoppeling;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+class QTimer;
+class QToolButton;
+class QVBoxLayout;
+class QWidget;
+
+class TCursistFrm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TCursistFrm(QWidget* parent = nullptr);
+    ~TCursistFrm() override;
+
+    // Set by the main window before showing: start a new participant as soon
+    // as the window is up. Cleared when the window hides.
+    bool NieuwGevraagd = false;
+    // A participant made with NewCBtn is neither saved nor cancelled yet.
+    bool NieuweCursist = false;
+    bool InEditModus() const { return m_editModus; }
+
+    // Top bar.
+    QLabel* ModusPanel;
+    QLabel* DBCursistNr;
+    QPushButton* ProfielBtn;
+    QPushButton* NewCBtn;
+    QPushButton* WijzigBtn;
+    QPushButton* OpslaanBtn;
+    QPushButton* AnnuleerBtn;
+    QLabel* ChangePanel;
+    QToolButton* ExitBtn;
+
+    // Personal data.
+    QLineEdit* EditNaam;
+    QLineEdit* EditVoorl;
+    QLineEdit* EditTv;
+    QLineEdit* EditTelefoon;
+    QLineEdit* EditTelWerk;
+    QLineEdit* EditGSM;
+    QLineEdit* EditFax;
+    QLineEdit* EditAdres;
+    QToolButton* LndBtn;
+    QLineEdit* EditPostcode;
+    QComboBox* WoonplaatsCombo;
+    QLineEdit* EditGeslacht;
+    QLineEdit* EditGebDatum;
+    QLineEdit* EditBank;
+    QLineEdit* EMail1Edit;
+    QLineEdit* Email2Edit;
+    QLineEdit* EditBijz;
+
+    // Lower half: the enrolments and the course bar.
+    QWidget* CursusDeel;
+    QTabWidget* CursusTabs;
+    QLabel* GeenCursusLbl;
+    QScrollArea* CursusBar;
+    QPushButton* CursusBtn;  // "Zet direct in cursus"
+
+    QTimer* NewTimer;
+
+    void ProfielBtnClick();
+    void NewCBtnClick();
+    void WijzigBtnClick();
+    void OpslaanBtnClick();
+    void AnnuleerBtnClick();
+    void ExitBtnClick();
+    void LandBtnClick();
+    void SetLand();
+    void SetEditOn();
+    void SetEditOff();
+    void SetChangePanel();
+    // Runs the checks; on a failure tells the user and puts the focus on
+    // the control concerned. True when the data may be saved.
+    bool CheckInvoer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    void MaakTopBalk(QVBoxLayout* hoofd);
+    void MaakPersoonsGegevens(QVBoxLayout* hoofd);
+    void MaakCursusDeel(QVBoxLayout* hoofd);
+    QLineEdit* MaakEdit(const QString& veld, const QString& naam);
+    void FormShow();
+    void FormActivate();
+    void FormHide();
+    void NewTimerTimer();
+    void EditNaamChange();
+    void EditAdresChange();
+    void EersteLetterGroot(QLineEdit* edit);
+    void EditGeslachtExit();
+    void WoonplaatsComboChange(int index);
+    void VulWoonplaatsen();
+    void ToonWoonplaats();
+    void ToonCursistNr();
+    void ZetKnoppen(bool leesModus);
+    void ZetDataControls(bool schrijfbaar);
+    void ZetChangePanel(bool gewijzigd);
+    QWidget* ControlVoor(InvoerCheck check) const;
+    // Posts Hoofd when it holds changes, else leaves its edit state; false
+    // when the post failed (the user has been told).
+    bool BewaarHoofd();
+
+    // Call points of the lower half.
+    void VulCursusTabs();
+    void CursusTabChange();
+    void SetVvVelden();
+    void OpslaanInschrijving();
+    void VulCursusBar();
+    std::optional<InschrijvingInvoer> GetoondeInschrijving() const;
+
+    QList<DBEditKoppeling*> m_koppelingen;
+    bool m_editModus = false;
+    QString m_vorigeCursistNr;
+};
+
+// The participant window while the program runs.
+extern TCursistFrm* CursistFrm;

@@ -1,0 +1,61 @@
+#pragma once
+// The data rules of the participant window: the next participant number, the
+// chain of checks before a participant is saved, and the countries with
+// their flags and postcode masks.
+#include <QString>
+#include <functional>
+#include <optional>
+
+class TableHandle;
+
+// The highest participant number a table holds: the last row in key order
+// read as a number, 0 when the table is empty or that key is no number. The
+// table's index and filter are put back afterwards.
+int HoogsteCursistNr(TableHandle& tabel);
+
+// The number after the higher of the two, padded to six digits; none when it
+// would pass 999999, because a number is never issued twice.
+std::optional<QString> VolgendCursistNr(int hoogsteHoofd, int hoogsteHistorie);
+
+// The next number for a new participant, over Hoofd and Historie.
+std::optional<QString> NewCursistNr(TableHandle& hoofd, TableHandle& historie);
+
+inline const QString MaximumBereiktTekst = QStringLiteral("Maximum waarde (999999) is bereikt!");
+
+enum class InvoerCheck { Naam = 1, Adres, Postcode, Woonplaats, Geslacht, GebDatum, AanmeldDatum, HHFreq };
+
+// What the checks read: the personal data as the window holds it, and the
+// enrolment shown in the lower half when there is one.
+struct InschrijvingInvoer {
+    QString aanmeldDatum;
+    QString hhFreq;
+};
+struct CursistGegevens {
+    QString naam, adres, postcode, woonplaats, geslacht, gebDatum;
+    std::optional<InschrijvingInvoer> inschrijving;
+};
+
+// Runs the checks in order and gives the last one that failed. Name, address,
+// postcode, place and sex form a chain that stops at its first failure; the
+// birth date and the enrolment are always checked. A birth date that is no
+// date is put to the user through gebDatumHandhaven: true keeps it.
+std::optional<InvoerCheck> CheckInvoer(const CursistGegevens& gegevens,
+                                       const std::function<bool()>& gebDatumHandhaven);
+
+// The text after "Verplicht veld:\r" for a failed check.
+QString CheckTekst(InvoerCheck check);
+
+inline const QString GebDatumVraag = QStringLiteral("Geboortedatum klopt niet!\rWilt u deze toch handhaven?");
+
+// Countries: 0 Nederland, 1 België, 2 Duitsland. A code of 0 or less (an
+// empty one too) is Nederland and gets the Dutch postcode mask.
+struct LandGegevens {
+    QString naam;  // the flag's hint; empty for an unknown code
+    QString vlag;  // resource path of the flag picture; empty when none
+    QString postcodeMasker;
+};
+LandGegevens GeefLand(int landCode);
+// 0 → 1 → 2 → 0; any other code starts again at 0.
+int VolgendLand(int landCode);
+
+inline const QString PostcodeMaskerNL = QStringLiteral("0000 >LL;1;_");

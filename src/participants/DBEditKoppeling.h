@@ -1,0 +1,39 @@
+#pragma once
+// Keeps a line edit and one text field of a table handle together: the edit
+// shows the field of the current row, and what is typed goes into the field
+// while the handle is being edited or inserted. The field's edit mask (see
+// VeldMaskers) is applied and followed when it changes; without a mask the
+// edit takes no more characters than the field holds.
+#include "EditMasker.h"
+
+#include <QObject>
+#include <QString>
+
+class QLineEdit;
+class TableHandle;
+
+class DBEditKoppeling : public QObject {
+    Q_OBJECT
+public:
+    DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QString& veld);
+
+    // Shows the field of the current row (or of the row being edited).
+    void Toon();
+    QLineEdit* edit() const { return m_edit; }
+    const QString& veld() const { return m_veld; }
+
+Q_SIGNALS:
+    // The field got another value from the edit.
+    void gewijzigd();
+
+private:
+    void schrijf();
+    void zetMasker();
+    bool wordtBewerkt() const;
+
+    QLineEdit* m_edit;
+    TableHandle* m_tabel;
+    QString m_veld;
+    EditMasker m_masker;
+    bool m_laden = false;
+};
