@@ -7,6 +7,7 @@
 #include "controls/MeldingDialoog.h"
 #include "controls/OrvelApplication.h"
 #include "data/DataModFrm.h"
+#include "participants/CursistFrm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -77,6 +78,7 @@ int main(int argc, char** argv)
     // Freed in reverse: the main window goes before the data module.
     std::unique_ptr<TDataModFrm> dataModFrm;
     std::unique_ptr<TMainFrm> mainFrm;
+    std::unique_ptr<TCursistFrm> cursistFrm;
     std::unique_ptr<TDefaultFrm> defaultFrm;
 
     splash->Stap(20);
@@ -89,7 +91,13 @@ int main(int argc, char** argv)
     QObject::connect(dataModFrm.get(), &TDataModFrm::menuTellingen, mainFrm.get(),
                      qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);
-    // (step 3: the participant window)
+    cursistFrm = std::make_unique<TCursistFrm>(mainFrm.get());
+    CursistFrm = cursistFrm.get();
+    mainFrm->ToonCursistVenster = [](bool nieuw) {
+        if (nieuw)
+            CursistFrm->NieuwGevraagd = true;
+        CursistFrm->exec();
+    };
     splash->Stap(20);
     // (step 4: the report data provider)
     splash->Stap(20);
