@@ -5,6 +5,7 @@
 #include "InfoBox.h"
 #include "OrvelInfo.h"
 #include "SysteemGeluid.h"
+#include "backup/BackUpFrm.h"
 #include "controls/KleurSchema.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
@@ -385,6 +386,7 @@ void TMainFrm::KoppelKnoppen()
     for (QToolButton* stop : {ExitBtn1, ExitBtn2, ExitBtn3, ExitBtn4})
         connect(stop, &QToolButton::clicked, this, &TMainFrm::ExitBtn1Click);
     connect(BackUpMakenBtn, &QToolButton::clicked, this, &TMainFrm::BackUpMaken1Click);
+    connect(BackUpLezenBtn, &QToolButton::clicked, this, &TMainFrm::BackUpInlezen1Click);
     connect(VersieBtn, &QToolButton::clicked, this, &TMainFrm::VersieBtnClick);
     connect(Help1Btn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
     connect(HelpBtn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
@@ -623,10 +625,42 @@ bool TMainFrm::BackUpVerlopen()
 
 void TMainFrm::ExitBtn1Click() { close(); }
 
+namespace {
+TBackUpFrm* MaakBackUpFrm(TMainFrm* hoofd, TBackUpFrm::Modus modus)
+{
+    TBackUpFrm::Koppelingen koppelingen;
+    koppelingen.splitScherm = [hoofd] { return hoofd->SplitBtn->isChecked(); };
+    koppelingen.toonInstellingen = [hoofd] {
+        if (!hoofd->DefaultFrm)
+            return;
+        hoofd->DefaultFrm->show();
+        hoofd->DefaultFrm->raise();
+        hoofd->DefaultFrm->activateWindow();
+    };
+    koppelingen.leesInstellingen = [hoofd] {
+        if (hoofd->DefaultFrm)
+            hoofd->DefaultFrm->ReadDefaults();
+    };
+    return new TBackUpFrm(modus, false, std::move(koppelingen), hoofd);
+}
+}  // namespace
+
 void TMainFrm::BackUpMaken1Click()
 {
-    // The backup window opens here in its make mode; afterwards the current
-    // column profile is reloaded.
+    ToonModaal([this] { return MaakBackUpFrm(this, TBackUpFrm::Maken); }, false);
+    if (LaadProfielOpnieuw)
+        LaadProfielOpnieuw();
+}
+
+void TMainFrm::BackUpInlezen1Click()
+{
+    ToonModaal([this] { return MaakBackUpFrm(this, TBackUpFrm::Inlezen); }, false);
+    StatusPaneel0->clear();
+    SetMenu();
+    if (DataModFrm && DataModFrm->HoofdDB->isOpen() && DataModFrm->HoofdDB->isEmpty())
+        LeegSysTimer->start();
+    if (LaadProfielOpnieuw)
+        LaadProfielOpnieuw();
 }
 
 void TMainFrm::HelpBtnClick() { Help::ToonHelpZoeker(); }

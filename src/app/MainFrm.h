@@ -56,6 +56,9 @@ public:
     // Shows the participant window modally on the participant Hoofd stands
     // on, or on a new participant; set at start-up once that window exists.
     std::function<void(bool nieuw)> ToonCursistVenster;
+    // Reloads the current column profile of the participant list; called
+    // after a backup or restore, set once the list exists.
+    std::function<void()> LaadProfielOpnieuw;
 
     QTabWidget* PageControl1;
     QWidget* CursusTab;
@@ -147,6 +150,7 @@ public:
 public Q_SLOTS:
     void ExitBtn1Click();
     void BackUpMaken1Click();
+    void BackUpInlezen1Click();
     void HelpBtnClick();
     void VersieBtnClick();
     void LeegsystemBtnClick();

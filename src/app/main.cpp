@@ -4,6 +4,7 @@
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
+#include "backup/BackUpFrm.h"
 #include "controls/MeldingDialoog.h"
 #include "controls/OrvelApplication.h"
 #include "data/DataModFrm.h"
@@ -87,7 +88,15 @@ int main(int argc, char** argv)
     QObject::connect(&instantie, &EnkeleInstantie::HerstelGevraagd, mainFrm.get(), &TMainFrm::Herstel);
     // (step 1: the course-times window)
     splash->Stap(20);
-    dataModFrm = std::make_unique<TDataModFrm>(databaseMap);
+    dataModFrm = std::make_unique<TDataModFrm>(TDataModFrm::NietOpenen{}, databaseMap);
+    // A start that cannot open the database may restore a backup; the
+    // program ends afterwards either way.
+    dataModFrm->OpenHerstel = [s = splash.get()] {
+        s->hide();
+        TBackUpFrm herstel(TBackUpFrm::Inlezen, true);
+        herstel.exec();
+    };
+    dataModFrm->DataModuleCreate();
     QObject::connect(dataModFrm.get(), &TDataModFrm::menuTellingen, mainFrm.get(),
                      qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);
