@@ -11,6 +11,7 @@
 #include "data/DataModFrm.h"
 #include "data/Instellingen.h"
 #include "data/ToonMelding.h"
+#include "views/KolomProfiel.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -128,6 +129,7 @@ TMainFrm::TMainFrm(QWidget* parent)
     middenLayout->addWidget(PageControl1);
     middenLayout->addWidget(LijstPlaats, 1);
     setCentralWidget(midden);
+    MaakLijst();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(SnelleTik);
@@ -147,6 +149,8 @@ TMainFrm::TMainFrm(QWidget* parent)
 TMainFrm::~TMainFrm()
 {
     Help::SluitHelp();
+    if (LijstGrids().CLijst == CLijst)
+        LijstGrids() = {};
     if (MainFrm == this)
         MainFrm = nullptr;
 }
@@ -525,7 +529,7 @@ void TMainFrm::FormShow()
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return;
     }
-    // The participant list loads its profiles and opens here (ActionLijst).
+    ActionLijstExecute();
     const bool gesplitst =
         LeesMetStandaard(ZolRegister, QStringLiteral("SplitScreen"), QStringLiteral("0")) == QLatin1String("1");
     (gesplitst ? SplitBtn : SplitOffBtn)->setChecked(true);
@@ -590,8 +594,11 @@ void TMainFrm::BewaarSchermStand()
 
 void TMainFrm::VraagLayoutOpslaan()
 {
-    // The participant list compares its column widths with its profiles here
-    // and sets the two layout flags.
+    if (DataModFrm) {
+        VergelijkBreedtes();
+        if (SplitBtn->isChecked())
+            VergelijkDetailBreedtes();
+    }
     if (!LayoutGewijzigd && !DetailLayoutGewijzigd)
         return;
     const int antwoord = ToonMelding(
@@ -600,9 +607,18 @@ void TMainFrm::VraagLayoutOpslaan()
                        "deze wijzigingen in profiel:") +
             HuidigProfiel + QStringLiteral(" opslaan?"),
         Knoppen::JaNee, true);
-    if (antwoord != Antwoord::Ja)
+    if (antwoord != Antwoord::Ja || !DataModFrm)
         return;
-    // The participant list stores the flagged layouts in their profiles here.
+    const bool detail = DetailLayoutGewijzigd;
+    if (LayoutGewijzigd) {
+        BewaarVelden();
+        BewaarBreedtes();
+        BewaarFilter();
+    }
+    if (detail) {
+        BewaarDetailVelden();
+        BewaarDetailBreedtes();
+    }
 }
 
 bool TMainFrm::BackUpVerlopen()

@@ -3,6 +3,7 @@
 // other windows, the two toolbars, the place of the participant list, the
 // status bar with clock and rolling help line.
 #include "data/MenuTellingen.h"
+#include "data/Zoeken.h"
 #include "data/ZolRegister.h"
 
 #include <QMainWindow>
@@ -11,6 +12,9 @@
 class QAction;
 class QDialog;
 class TDefaultFrm;
+class TLijstGrid;
+class LijstQuery;
+class QSplitter;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -42,13 +46,14 @@ public:
     // The restore message of a second start: bring the window to the front.
     void Herstel();
 
-    // Layout of the participant list changed since its profile was loaded.
-    bool LayoutGewijzigd = false;
-    bool DetailLayoutGewijzigd = false;
+    // Layout of the participant list changed since its profile was loaded;
+    // the list's shared state, under the names the window is known by.
+    bool& LayoutGewijzigd = LijstStatus().LayoutGewijzigd;
+    bool& DetailLayoutGewijzigd = LijstStatus().DetailLayoutGewijzigd;
     // The next change of the search box is not a user's search.
     bool ZoekenOnderdrukt = false;
     int HelpTellerStap = 0;  // step of the rolling help line, 0 to 51
-    QString HuidigProfiel;
+    QString& HuidigProfiel = LijstStatus().HuidigProfiel;
 
     TZolRegister ZolRegister;
     // The settings window; it exists once the database opened at start-up.
@@ -130,6 +135,10 @@ public:
 
     // The centre, where the participant list goes.
     QWidget* LijstPlaats;
+    QSplitter* LijstSplitter;
+    TLijstGrid* CLijst;
+    TLijstGrid* ClijstDetail;
+    QTimer* ZoekTimer;
 
     QLabel* StatusPaneel0;  // hints
     QLabel* StatusPaneel1;  // date and time
@@ -156,6 +165,18 @@ public Q_SLOTS:
     void LeegsystemBtnClick();
     void wwwBtnClick();
     void StandaardInstellingen1Click();
+    // The participant list.
+    void ActionLijstExecute();
+    void ActionAZExecute();
+    void ActionZAExecute();
+    void CLijstTitleClick(int kolom);
+    void CLijstDblClick();
+    void NewCursistBtnClick();
+    void SplitBtnClick();
+    void ZoekVakChange();
+    void ZoekTimerTimer();
+    // The counter of the list that OpenLijst opened.
+    void LijstGeopend(LijstQuery* lijst);
 
 Q_SIGNALS:
     // The window closed for good: the program ends.
@@ -184,6 +205,14 @@ private:
     void AppMini();
     void AppRestore();
     QList<QToolButton*> GroteKnoppen() const;
+    void MaakLijst();
+    void KoppelLijst();
+    void ToonProfielLabel(int modus);
+    void KoppelDetail();
+    void ZetTeller();
+    void HeropenLijst();
+    void ZoekVakVerlaten();
+    bool eventFilter(QObject* object, QEvent* event) override;
 
     MenuTellingen m_tellingen;
     QAction* m_helpTekstActie = nullptr;

@@ -6,12 +6,23 @@
 #include "Storage.h"
 #include "TableHandle.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
 namespace {
 constexpr int maxChunks = 64;
+
+// The text without its closing order clause: counting needs no order, and
+// SQLite does not drop one inside a sub-select by itself.
+QString zonderOrder(const QString& sql)
+{
+    static const QRegularExpression order(QStringLiteral("\\border\\s+by\\b[^()']*$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = order.match(sql);
+    return m.hasMatch() ? sql.left(m.capturedStart()) : sql;
+}
 
 const VeldDef* zoekVeld(const QString& kolom)
 {
@@ -94,7 +105,7 @@ int LijstQuery::rowCount()
     if (!m_open)
         return 0;
     if (m_rowCount < 0) {
-        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM (%1)").arg(translateSql(m_sql)));
+        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM (%1)").arg(zonderOrder(translateSql(m_sql))));
         m_rowCount = q.next() ? q.value(0).toInt() : 0;
     }
     return m_rowCount;
@@ -206,4 +217,21 @@ QVariant LijstQuery::LaatsteCursus(const QVariantList& herhalingen)
         if (leeg(herhalingen[i]))
             return herhalingen[i - 1];
     return herhalingen.last();
+}
+
+int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelijk vergelijk)
+{
+    if (!m_open || kolom(kolomNaam) < 0 || kolom(kolomNaam) >= m_aantalSqlKolommen)
+        return -1;
+    // The numbering follows the rows as the view delivers them, so a row's
+    // number is its place in the list.
+    const QString veld = Schema::quoteIdent(m_kolommen[kolom(kolomNaam)]);
+    const QString voorwaarde = vergelijk == Vergelijk::Gelijk
+                                   ? QStringLiteral("k = ? COLLATE NOCASE")
+                                   : QStringLiteral("substr(k, 1, %1) = ? COLLATE NOCASE").arg(tekst.size());
+    QSqlQuery q = m_storage.execNative(
+        QStringLiteral("SELECT n FROM (SELECT row_number() OVER () - 1 AS n, %1 AS k FROM (%2)) WHERE %3 LIMIT 1")
+            .arg(veld, translateSql(m_sql), voorwaarde),
+        {tekst});
+    return q.next() ? q.value(0).toInt() : -1;
 }

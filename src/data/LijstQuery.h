@@ -42,6 +42,12 @@ public:
     // all are filled; empty when Herh1 is empty.
     static QVariant LaatsteCursus(const QVariantList& herhalingen);
 
+    // Position of the first row, in the view's own order, whose field equals
+    // the text (or begins with it), ignoring case; -1 when none. One pass of
+    // SQL over the key column, never a load of the rows.
+    enum class Vergelijk { Gelijk, BeginMet };
+    int zoekRij(const QString& kolom, const QString& tekst, Vergelijk vergelijk);
+
     static constexpr int chunkGrootte = 200;
 
 Q_SIGNALS:

@@ -1,0 +1,91 @@
+#include "CursistLijst.h"
+
+#include "data/LijstQuery.h"
+#include "data/Routines.h"
+
+#include <QRegularExpression>
+
+namespace {
+const QRegularExpression& OrderPatroon()
+{
+    static const QRegularExpression p(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
+    return p;
+}
+}  // namespace
+
+QString TellerTekst(int aantal, bool cursusModus)
+{
+    if (cursusModus)
+        return QString::number(aantal) + (aantal == 1 ? QStringLiteral(" Cursus record ") : QStringLiteral(" Cursus records "));
+    return QString::number(aantal) + (aantal == 1 ? QStringLiteral(" record ") : QStringLiteral(" records "));
+}
+
+QString TellerHint(bool cursusModus)
+{
+    return cursusModus ? QStringLiteral("LET OP!! Dit zijn het aantal gevonden CURSUSRECORDS!")
+                       : QStringLiteral("LET OP!! Dit zijn het aantal gevonden cursisten!");
+}
+
+bool KanSorterenOp(const QString& veld)
+{
+    return veld != QLatin1String("LaatsteCursus") && veld != QLatin1String("GebDatum") && veld != QLatin1String("Oproep");
+}
+
+QString SorteerVeldVoor(const QString& veld)
+{
+    if (veld == QLatin1String("Woonplaats"))
+        return QStringLiteral("StadCode");
+    if (veld == QLatin1String("MV"))
+        return QStringLiteral("Geslacht");
+    return veld;
+}
+
+bool HeeftOrder(const QString& sql) { return OrderPatroon().match(sql).hasMatch(); }
+
+QString SorteerSql(const QString& sql, const QString& veld)
+{
+    const QRegularExpressionMatch m = OrderPatroon().match(sql);
+    QString basis = m.hasMatch() ? sql.left(m.capturedStart()) : sql;
+    // A filter's text ends in its last condition; without a blank the order
+    // clause would stick to it.
+    if (!basis.isEmpty() && !basis.back().isSpace())
+        basis += QLatin1Char(' ');
+    return basis + QStringLiteral("order by ") + veld;
+}
+
+QString RichtingSql(const QString& sql, bool aflopend)
+{
+    static const QRegularExpression richting(QStringLiteral("\\s*\\b(ascending|descending)\\b"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = richting.match(sql);
+    const QString basis = m.hasMatch() ? sql.left(m.capturedStart()) : sql;
+    return basis + (aflopend ? QStringLiteral(" descending") : QStringLiteral(" ascending"));
+}
+
+ZoekUitkomst ZoekInLijst(LijstQuery& lijst, const QString& tekst, const ZetZoekTekst& zetZoekTekst)
+{
+    // ZoekCursist may give the box a new text; the list is searched for that.
+    QString gezocht = tekst;
+    const ZetZoekTekst zet = [&](const QString& nieuw) {
+        gezocht = nieuw;
+        if (zetZoekTekst)
+            zetZoekTekst(nieuw);
+    };
+    ZoekUitkomst uit;
+    uit.nummer = ZoekCursist(tekst, zet);
+    if (gezocht.isEmpty())
+        return uit;
+    if (uit.nummer) {
+        const QString nummer = VulNullen(gezocht.trimmed());
+        bool ok = false;
+        nummer.toInt(&ok);
+        if (ok)
+            uit.rij = lijst.zoekRij(QStringLiteral("CursistNr"), nummer, LijstQuery::Vergelijk::Gelijk);
+        return uit;
+    }
+    uit.rij = lijst.zoekRij(QStringLiteral("Naam"), gezocht, LijstQuery::Vergelijk::Gelijk);
+    uit.exact = uit.rij >= 0;
+    if (!uit.exact)
+        uit.rij = lijst.zoekRij(QStringLiteral("Naam"), gezocht, LijstQuery::Vergelijk::BeginMet);
+    return uit;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// The rules of the participant list that need no window: the texts of the
+// counters, the sort and direction rules on the list's SQL text, and what a
+// keystroke in the search box finds in the shown list.
+#include "data/Zoeken.h"
+
+#include <QString>
+
+class LijstQuery;
+
+// The record counter and its hint, per mode.
+QString TellerTekst(int aantal, bool cursusModus);
+QString TellerHint(bool cursusModus);
+
+// Titles on which the list cannot be sorted.
+bool KanSorterenOp(const QString& veld);
+// The field a column sorts on: Woonplaats on StadCode, MV on Geslacht.
+QString SorteerVeldVoor(const QString& veld);
+bool HeeftOrder(const QString& sql);
+// The text cut before its order clause, then "order by " and the field.
+QString SorteerSql(const QString& sql, const QString& veld);
+// The text with exactly one direction at its end.
+QString RichtingSql(const QString& sql, bool aflopend);
+
+// What a search-box keystroke found in the shown list.
+struct ZoekUitkomst {
+    bool nummer = false;  // the text was taken as a number
+    int rij = -1;         // row of the list to go to; -1 when none
+    bool exact = false;   // a name found whole: the grid takes the focus
+};
+// Positions Hoofd (ZoekCursist, which may change the box through
+// zetZoekTekst) and locates the participant in the list.
+ZoekUitkomst ZoekInLijst(LijstQuery& lijst, const QString& tekst, const ZetZoekTekst& zetZoekTekst);
