@@ -649,6 +649,10 @@ TBackUpFrm* MaakBackUpFrm(TMainFrm* hoofd, TBackUpFrm::Modus modus)
     koppelingen.toonInstellingen = [hoofd] {
         if (!hoofd->DefaultFrm)
             return;
+        // Without a modality of its own a window of the main window would be
+        // blocked by the modal backup window; shown modal it lies on top and
+        // the backup window waits until it closes.
+        hoofd->DefaultFrm->setWindowModality(Qt::ApplicationModal);
         hoofd->DefaultFrm->show();
         hoofd->DefaultFrm->raise();
         hoofd->DefaultFrm->activateWindow();

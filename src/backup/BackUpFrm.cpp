@@ -57,9 +57,6 @@ TBackUpFrm::TBackUpFrm(Modus modus, bool opstartFout, Koppelingen koppelingen, Q
 {
     setObjectName(QStringLiteral("BackUpFrm"));
     setWindowTitle(QStringLiteral("BackUp"));
-    // Only the main window is blocked, so the settings window opened from
-    // here can be used while this one is open.
-    setWindowModality(Qt::WindowModal);
     if (!m_koppelingen.nu)
         m_koppelingen.nu = [] { return QDateTime::currentDateTime(); };
     if (!m_koppelingen.kiesMap)
