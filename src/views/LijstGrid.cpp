@@ -243,6 +243,8 @@ TLijstGrid::TLijstGrid(const QString& naam, QWidget* parent)
     verticalHeader()->setFixedWidth(14);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setStretchLastSection(false);
+    // Narrow icon columns keep the width their profile gives them.
+    horizontalHeader()->setMinimumSectionSize(4);
     connect(horizontalHeader(), &QHeaderView::sectionMoved, this, [this] { Q_EMIT LayoutGewijzigd(); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &TLijstGrid::TitelGeklikt);
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {

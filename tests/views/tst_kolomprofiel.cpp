@@ -1,0 +1,251 @@
+#include "TestRegistry.h"
+#include "TestSupport.h"
+
+#include "data/DataModFrm.h"
+#include "data/Zoeken.h"
+#include "views/KolomProfiel.h"
+
+#include <QTest>
+
+namespace {
+QList<Kolom> Kolommen(const QStringList& velden, const QList<int>& breedtes = {})
+{
+    QList<Kolom> k;
+    for (int i = 0; i < velden.size(); ++i)
+        k << Kolom{velden[i], breedtes.value(i, 60), false};
+    return k;
+}
+
+QStringList Velden(const QList<Kolom>& kolommen)
+{
+    QStringList v;
+    for (const Kolom& k : kolommen)
+        v << k.veld;
+    return v;
+}
+}  // namespace
+
+Q_DECLARE_METATYPE(QList<int>)
+
+// Coding a layout to the text fields of a profile and back, without windows.
+class KolomCoderingTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void mainLayoutRoundTrips_data()
+    {
+        QTest::addColumn<QStringList>("velden");
+        QTest::addColumn<QList<int>>("breedtes");
+        QTest::addColumn<QString>("gecodeerd");
+        QTest::newRow("default profile")
+            << QStringList{"CursistNr", "Naam", "Voorl", "MV", "Postcode", "Woonplaats", "Bijzonderheden", "Bank",
+                           "Tel_Werk", "Telefoon"}
+            << QList<int>{48, 126, 50, 20, 51, 100, 359, 40, 80, 80} << "3#10#16#8#12#17#2#1#13#14#";
+        QTest::newRow("enrolment field gets a minus")
+            << QStringList{"Naam", "Postcode", "GroepsCode"} << QList<int>{100, 50, 80} << "10#12#-8#";
+        QTest::newRow("CursistNr is always the participant field")
+            << QStringList{"CursistNr", "CursusCode"} << QList<int>{50, 60} << "3#-5#";
+        QTest::newRow("MV comes before GSM") << QStringList{"GSM", "MV"} << QList<int>{80, 20} << "9#8#";
+    }
+    void mainLayoutRoundTrips()
+    {
+        QFETCH(QStringList, velden);
+        QFETCH(QList<int>, breedtes);
+        QFETCH(QString, gecodeerd);
+        const QList<Kolom> kolommen = Kolommen(velden, breedtes);
+        QCOMPARE(CodeerKolommen(kolommen), gecodeerd);
+        const QString b = KolomBreedtes(kolommen);
+        const QList<Kolom> terug = DecodeerKolommen(gecodeerd, b, velden.first(), false);
+        QCOMPARE(Velden(terug), velden);
+        for (int i = 0; i < terug.size(); ++i) {
+            QCOMPARE(terug[i].breedte, breedtes[i]);
+            QCOMPARE(terug[i].geel, i == 0);  // the sort field's title
+        }
+    }
+
+    void fieldOutsideBothTablesKeepsOnlyItsWidth()
+    {
+        const QList<Kolom> kolommen = Kolommen({"Naam", "Onbekend", "Adres"}, {100, 33, 90});
+        QCOMPARE(CodeerKolommen(kolommen), QString("10#0#"));
+        QCOMPARE(KolomBreedtes(kolommen), QString("100#33#90#"));
+    }
+
+    void detailLayoutCodesWithoutMinus()
+    {
+        const QList<Kolom> kolommen = Kolommen({"CursistNr", "CursusCode", "Naam", "Verzuimd"});
+        QCOMPARE(CodeerDetailKolommen(kolommen), QString("3#5#23#"));
+        QCOMPARE(Velden(DecodeerKolommen("3#5#23#", "50#60#70#", {}, true)),
+                 (QStringList{"CursistNr", "CursusCode", "Verzuimd"}));
+    }
+
+    void applyingReadsOnlyTheFirstTokenAndFiftyMoreCharacters()
+    {
+        // 3# then 25 tokens of "10#" (75 characters): only 50 characters
+        // after the first token are read, so 16 whole tokens and a cut one.
+        QString velden = "3#";
+        QString breedtes = "48#";
+        for (int i = 0; i < 25; ++i) {
+            velden += "12#";
+            breedtes += "51#";
+        }
+        const QList<Kolom> kolommen = DecodeerKolommen(velden, breedtes, {}, false);
+        QCOMPARE(kolommen.size(), 17);
+        QCOMPARE(kolommen.first().veld, QString("CursistNr"));
+    }
+
+    void damagedTokensAreSkipped()
+    {
+        QCOMPARE(Velden(DecodeerKolommen("3#x#99#10#", "1#2#3#4#", {}, false)), (QStringList{"CursistNr", "Naam"}));
+    }
+
+    void sortColumnIsTheYellowOneElseTheFirst()
+    {
+        QList<Kolom> kolommen = Kolommen({"CursistNr", "Naam", "Adres"});
+        QCOMPARE(GeefSorteerKolom(kolommen), QString());
+        QCOMPARE(BepaalSorteerVeld(kolommen), QString("CursistNr"));
+        kolommen[2].geel = true;
+        QCOMPARE(GeefSorteerKolom(kolommen), QString("Adres"));
+        QCOMPARE(BepaalSorteerVeld(kolommen), QString("Adres"));
+    }
+};
+
+// The profile routines on a real Profiel table and real grids.
+class ProfielOpslagTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempDatabase> db;
+    std::unique_ptr<TLijstGrid> lijst, detail;
+
+private Q_SLOTS:
+    void init()
+    {
+        db = std::make_unique<TempDatabase>();
+        db->dm().storage().exec("insert into Hoofd (CursistNr, Naam) values ('000001', 'Jansen'), ('000002', 'Bakker')");
+        lijst = std::make_unique<TLijstGrid>("CLijst");
+        detail = std::make_unique<TLijstGrid>("ClijstDetail");
+        LijstGrids() = {};
+        LijstGrids().CLijst = lijst.get();
+        LijstGrids().ClijstDetail = detail.get();
+        TLijstStatus& s = LijstStatus();
+        s.HuidigProfiel = "StandaardProfiel";
+        s.FilterTekst.clear();
+        s.CursusLijstModus = false;
+        s.LayoutGewijzigd = s.DetailLayoutGewijzigd = false;
+    }
+    void cleanup()
+    {
+        LijstGrids() = {};
+        lijst.reset();
+        detail.reset();
+        db.reset();
+    }
+
+    void reservedProfilesGetTheirDefaults()
+    {
+        MaakProfielAlsOntbreekt("StandaardProfiel");
+        MaakProfielAlsOntbreekt("DetailProfiel");
+        MaakProfielAlsOntbreekt("StandaardProfiel");  // present: left alone
+        QSqlQuery q = db->dm().storage().exec("select count(*) from Profiel");
+        q.next();
+        QCOMPARE(q.value(0).toInt(), 2);
+        const auto standaard = LeesProfiel("StandaardProfiel");
+        QVERIFY(standaard);
+        QCOMPARE(standaard->Velden, QString("3#10#16#8#12#17#2#1#13#14#"));
+        QCOMPARE(standaard->VeldBreedte, QString("48#126#50#20#51#100#359#40#80#80#"));
+        QCOMPARE(standaard->SorteerVeld, QString("CursistNr"));
+        QCOMPARE(standaard->FilterSQL, QString("select * from hoofd order by cursistnr"));
+        const auto detailRij = LeesProfiel("DetailProfiel");
+        QVERIFY(detailRij);
+        QCOMPARE(detailRij->Velden, QString("3#5#8#9#10#11#12#13#14#15#16#17#18#19#23#"));
+        QVERIFY(detailRij->SorteerVeld.isEmpty());
+        QVERIFY(!LeesProfiel("standaardprofiel"));  // names compare exactly
+    }
+
+    void loadingAppliesTheProfileAndStoringRoundTrips()
+    {
+        MaakProfielAlsOntbreekt("StandaardProfiel");
+        LijstStatus().LayoutGewijzigd = true;
+        QVERIFY(LaadProfiel());
+        QVERIFY(!LijstStatus().LayoutGewijzigd);
+        QCOMPARE(lijst->Kolommen().size(), 10);
+        QCOMPARE(lijst->Model()->headerData(0, Qt::Horizontal, Qt::UserRole).toBool(), true);  // CursistNr yellow
+        QCOMPARE(db->dm().LijstQ->rowCount(), 2);
+        QCOMPARE(CodeerKolommen(), QString("3#10#16#8#12#17#2#1#13#14#"));
+
+        // A dropped field and a moved column, stored and loaded again.
+        lijst->ZetVeldLijstOpen(true);
+        QVERIFY(lijst->DropVeld("Tussenv"));
+        lijst->horizontalHeader()->moveSection(1, 0);
+        QCOMPARE(CodeerKolommen(), QString("10#3#16#8#12#17#2#1#13#14#15#"));
+        BewaarVelden();
+        BewaarBreedtes();
+        lijst->ZetKolommen({});
+        QVERIFY(LaadProfiel());
+        QCOMPARE(Velden(lijst->Kolommen()).first(), QString("Naam"));
+        QCOMPARE(lijst->Kolommen().last(), (Kolom{"Tussenv", 70, false}));
+    }
+
+    void widthsDifferingFromTheProfileSetTheFlags()
+    {
+        MaakProfielAlsOntbreekt("StandaardProfiel");
+        MaakProfielAlsOntbreekt("DetailProfiel");
+        QVERIFY(LaadProfiel());
+        ZetDetailKolommen();
+        VergelijkBreedtes();
+        VergelijkDetailBreedtes();
+        QVERIFY(!LijstStatus().LayoutGewijzigd);
+        QVERIFY(!LijstStatus().DetailLayoutGewijzigd);
+        lijst->horizontalHeader()->resizeSection(1, 200);
+        detail->horizontalHeader()->resizeSection(0, 99);
+        VergelijkBreedtes();
+        VergelijkDetailBreedtes();
+        QVERIFY(LijstStatus().LayoutGewijzigd);
+        QVERIFY(LijstStatus().DetailLayoutGewijzigd);
+        BewaarDetailBreedtes();
+        QVERIFY(!LijstStatus().DetailLayoutGewijzigd);
+        QVERIFY(LeesProfiel("DetailProfiel")->VeldBreedte.startsWith("99#60#"));
+    }
+
+    void missingRowsAreReported_data()
+    {
+        QTest::addColumn<int>("routine");
+        QTest::addColumn<QString>("melding");
+        QTest::newRow("load") << 0 << "Kan profiel: Weg niet laden!";
+        QTest::newRow("store columns") << 1 << "Kan profiel: Weg niet opslaan!";
+        QTest::newRow("store widths") << 2 << "Kan profiel: Weg niet opslaan!";
+        QTest::newRow("store filter") << 3 << "Kan filter voor profiel: Weg niet opslaan!";
+        QTest::newRow("store detail columns") << 4 << "Kan detail-layout niet opslaan!";
+        QTest::newRow("store detail widths") << 5 << "Kan detail-layout niet opslaan!";
+        QTest::newRow("apply detail") << 6 << "Kan Detailprofiel niet vinden.";
+    }
+    void missingRowsAreReported()
+    {
+        QFETCH(int, routine);
+        QFETCH(QString, melding);
+        LijstStatus().HuidigProfiel = "Weg";
+        ScriptedMessages messages;
+        const std::function<void()> routines[] = {[] { QVERIFY(!LaadProfiel()); }, BewaarVelden, BewaarBreedtes,
+                                                  BewaarFilter, BewaarDetailVelden, BewaarDetailBreedtes,
+                                                  ZetDetailKolommen};
+        routines[routine]();
+        QCOMPARE(messages.texts(), QStringList{melding});
+        QCOMPARE(messages.messages().first().soort, int(mFout));
+        QCOMPARE(LijstStatus().HuidigProfiel, QString("Weg"));
+    }
+
+    void rejectedProfileSqlShowsItsColumnsOverAllParticipants()
+    {
+        db->dm().storage().exec("insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterSQL) "
+                                "values ('Kapot', '10#12#', '100#50#', 'Naam', 'select * from hoofd where nergens = 1')");
+        LijstStatus().HuidigProfiel = "Kapot";
+        ScriptedMessages messages;
+        QVERIFY(LaadProfiel());
+        QCOMPARE(messages.texts(), QStringList{"Kan profiel niet laden! Vorige wordt herstelt."});
+        QCOMPARE(Velden(lijst->Kolommen()), (QStringList{"Naam", "Postcode"}));
+        QVERIFY(db->dm().LijstQ->isOpen());
+        QCOMPARE(db->dm().LijstQ->rowCount(), 2);
+        QCOMPARE(LijstStatus().LijstSQL, QString("select * from hoofd"));
+    }
+};
+
+ORVEL_TEST(KolomCoderingTest)
+ORVEL_TEST(ProfielOpslagTest)
+#include "tst_kolomprofiel.moc"
