@@ -39,6 +39,8 @@ EditMasker EditMasker::Lees(const QString& klassiek)
         } else if (klassiek.mid(i, 2) == QLatin1String("<>")) {
             m.qtMasker += QLatin1Char('!');
             ++i;
+        } else if (c == QLatin1Char('!')) {
+            continue;  // only where optional blanks are shown; no counterpart here
         } else if (c == QLatin1Char('>') || c == QLatin1Char('<')) {
             m.qtMasker += c;
         } else if (const QChar t = qtTeken(c); !t.isNull()) {
