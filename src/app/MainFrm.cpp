@@ -663,13 +663,25 @@ TBackUpFrm* MaakBackUpFrm(TMainFrm* hoofd, TBackUpFrm::Modus modus)
     };
     return new TBackUpFrm(modus, false, std::move(koppelingen), hoofd);
 }
+
+// The list's query was closed with the database; it opens again through
+// the current profile.
+void HerlaadProfiel()
+{
+    if (!DataModFrm || !DataModFrm->HoofdDB->isOpen())
+        return;
+    try {
+        LaadProfiel();
+    } catch (const std::exception& fout) {
+        TDataModFrm::FoutjesException(fout);
+    }
+}
 }  // namespace
 
 void TMainFrm::BackUpMaken1Click()
 {
     ToonModaal([this] { return MaakBackUpFrm(this, TBackUpFrm::Maken); }, false);
-    if (LaadProfielOpnieuw)
-        LaadProfielOpnieuw();
+    HerlaadProfiel();
 }
 
 void TMainFrm::BackUpInlezen1Click()
@@ -679,8 +691,7 @@ void TMainFrm::BackUpInlezen1Click()
     SetMenu();
     if (DataModFrm && DataModFrm->HoofdDB->isOpen() && DataModFrm->HoofdDB->isEmpty())
         LeegSysTimer->start();
-    if (LaadProfielOpnieuw)
-        LaadProfielOpnieuw();
+    HerlaadProfiel();
 }
 
 void TMainFrm::HelpBtnClick() { Help::ToonHelpZoeker(); }

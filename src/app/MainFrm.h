@@ -61,9 +61,6 @@ public:
     // Shows the participant window modally on the participant Hoofd stands
     // on, or on a new participant; set at start-up once that window exists.
     std::function<void(bool nieuw)> ToonCursistVenster;
-    // Reloads the current column profile of the participant list; called
-    // after a backup or restore, set once the list exists.
-    std::function<void()> LaadProfielOpnieuw;
 
     QTabWidget* PageControl1;
     QWidget* CursusTab;
