@@ -321,6 +321,30 @@ private Q_SLOTS:
         QVERIFY(heeftLand(78));
     }
 
+    void afterAFailedStartARestoreAsksNothingAndLeavesTheDatabaseClosed()
+    {
+        zetLand(77, QStringLiteral("Gered"));
+        m_gekozenArchief = maakArchief(QStringLiteral("Orvel_200402010800.bck"));
+        writeFile(db(QStringLiteral("OrvelSysBU_200401010101.bck")), "een oudere", kOud);
+        m_db->dm().CloseDatabases();
+        writeFile(db(QStringLiteral("orvel2003.db")), "geen database", kStart);
+
+        ScriptedMessages meldingen;
+        TBackUpFrm frm(TBackUpFrm::Maken, true, koppelingen());
+        frm.show();
+        QCOMPARE(frm.Panel1->text(), QStringLiteral("BACKUP INLEZEN"));
+        frm.StartBtnClick();
+
+        QCOMPARE(meldingen.texts(),
+                 QStringList({QStringLiteral("U kunt ook een eerder gemaakte SYSTEEM back-up inlezen!\rKlik hiervoor op "
+                                             "de knop \"Haal RESERVEKOPIE\""),
+                              kIngelezen}));
+        QCOMPARE(Reservekopieen(db()).size(), 1);
+        QVERIFY(!m_db->dm().LandDB->isOpen());
+        m_db->heropen();
+        QVERIFY(heeftLand(77));
+    }
+
     void failedRestoreKeepsThePreviousDatabase_data()
     {
         QTest::addColumn<QString>("damage");
