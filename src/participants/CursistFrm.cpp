@@ -87,7 +87,7 @@ TCursistFrm::TCursistFrm(QWidget* parent) : QDialog(parent)
         });
     ZetKnoppen(true);
     SetEditOff();
-    resize(760, 620);
+    resize(940, 640);
 }
 
 TCursistFrm::~TCursistFrm()
@@ -194,6 +194,8 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     LndBtn = new QToolButton;
     LndBtn->setObjectName(QStringLiteral("LndBtn"));
     LndBtn->setIconSize(QSize(24, 16));
+    LndBtn->setFixedSize(34, 24);
+    LndBtn->setStyleSheet(QStringLiteral("padding: 0px;"));
     LndBtn->setFocusPolicy(Qt::NoFocus);
     connect(LndBtn, &QToolButton::clicked, this, &TCursistFrm::LandBtnClick);
 
@@ -240,6 +242,10 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     persoonRij->addWidget(Bijschrift(QStringLiteral("Geb.datum"), EditGebDatum));
     persoonRij->addWidget(EditGebDatum);
     EditGeslacht->setMaximumWidth(40);
+    EditPostcode->setMinimumWidth(80);
+    EditGebDatum->setMinimumWidth(95);
+    for (QLineEdit* telefoon : {EditTelefoon, EditTelWerk, EditGSM, EditFax})
+        telefoon->setMinimumWidth(115);
     rooster->addWidget(Bijschrift(QStringLiteral("M/V"), EditGeslacht), rij, 0);
     rooster->addLayout(persoonRij, rij, 1);
     rooster->addWidget(Bijschrift(QStringLiteral("Bank"), EditBank), rij, 2);
@@ -584,11 +590,20 @@ void TCursistFrm::hideEvent(QHideEvent* event)
     FormHide();
 }
 
+void TCursistFrm::ToonGegevens()
+{
+    for (DBEditKoppeling* k : std::as_const(m_koppelingen))
+        k->Toon();
+    ToonCursistNr();
+    ToonWoonplaats();
+}
+
 void TCursistFrm::FormShow()
 {
     SetColor(this);
     DataModFrm->StedenDB->setIndexName(QStringLiteral("OpStad"));
     VulWoonplaatsen();
+    ToonGegevens();
     OpslaanBtnClick();
     NewCBtn->setEnabled(false);
     WijzigBtn->setEnabled(false);

@@ -112,6 +112,8 @@ private:
     void VulWoonplaatsen();
     void ToonWoonplaats();
     void ToonCursistNr();
+    // Shows the row Hoofd stands on in every control bound to it.
+    void ToonGegevens();
     void ZetKnoppen(bool leesModus);
     void ZetDataControls(bool schrijfbaar);
     void ZetChangePanel(bool gewijzigd);

@@ -158,6 +158,14 @@ private Q_SLOTS:
         w.ExitBtn->click();
         QVERIFY(!w.isVisible());
         QCOMPARE(v.db.dm().StedenDB->indexName(), "");
+
+        // Another window changed the row meanwhile: the next showing shows it.
+        v.db.dm().storage().execNative("UPDATE Hoofd SET Naam = 'Bakker', StadCode = ? WHERE CursistNr = '000007'",
+                                       {v.utrecht});
+        v.hoofd().refresh();
+        w.show();
+        QCOMPARE(w.EditNaam->text(), "Bakker");
+        QCOMPARE(w.WoonplaatsCombo->currentText(), "UTRECHT");
     }
 
     void savingWritesWhatWasTypedIntoHoofd()
