@@ -1,0 +1,366 @@
+#include "TestRegistry.h"
+#include "TestSupport.h"
+#include "TijdelijkThuis.h"
+
+#include "app/CursistLijst.h"
+#include "app/MainFrm.h"
+#include "data/DataModFrm.h"
+#include "views/KolomProfiel.h"
+#include "views/LijstGrid.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <memory>
+
+// The SQL text rules of sorting and the counter texts, without windows.
+class LijstRegelsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void sortTextRules_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("veld");
+        QTest::addColumn<QString>("verwacht");
+        QTest::newRow("order clause replaced") << "select * from hoofd order by cursistnr" << "Naam"
+                                               << "select * from hoofd order by Naam";
+        QTest::newRow("direction dropped with the clause") << "select * from hoofd order by Naam descending"
+                                                           << "StadCode" << "select * from hoofd order by StadCode";
+        QTest::newRow("filter text without order gets a blank")
+            << "select * from hoofd where Geslacht = 'V'" << "Naam"
+            << "select * from hoofd where Geslacht = 'V' order by Naam";
+    }
+    void sortTextRules()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, veld);
+        QFETCH(QString, verwacht);
+        QCOMPARE(SorteerSql(sql, veld), verwacht);
+    }
+
+    void titlesMapToSortFields_data()
+    {
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<bool>("sorteerbaar");
+        QTest::addColumn<QString>("veld");
+        QTest::newRow("Woonplaats") << "Woonplaats" << true << "StadCode";
+        QTest::newRow("MV") << "MV" << true << "Geslacht";
+        QTest::newRow("Naam") << "Naam" << true << "Naam";
+        for (const char* t : {"LaatsteCursus", "GebDatum", "Oproep"})
+            QTest::newRow(t) << t << false << t;
+    }
+    void titlesMapToSortFields()
+    {
+        QFETCH(QString, titel);
+        QFETCH(bool, sorteerbaar);
+        QFETCH(QString, veld);
+        QCOMPARE(KanSorterenOp(titel), sorteerbaar);
+        QCOMPARE(SorteerVeldVoor(titel), veld);
+    }
+
+    void counterTexts_data()
+    {
+        QTest::addColumn<int>("aantal");
+        QTest::addColumn<bool>("cursusModus");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("one participant") << 1 << false << "1 record ";
+        QTest::newRow("participants") << 0 << false << "0 records ";
+        QTest::newRow("one enrolment") << 1 << true << "1 Cursus record ";
+        QTest::newRow("enrolments") << 25 << true << "25 Cursus records ";
+    }
+    void counterTexts()
+    {
+        QFETCH(int, aantal);
+        QFETCH(bool, cursusModus);
+        QFETCH(QString, tekst);
+        QCOMPARE(TellerTekst(aantal, cursusModus), tekst);
+    }
+};
+
+// The list in a shown main window on a database with participants.
+class CursistLijstTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<TempDatabase> db;
+    std::unique_ptr<TMainFrm> venster;
+
+    QString HuidigNummer()
+    {
+        const int rij = venster->CLijst->HuidigeRij();
+        return rij < 0 ? QString() : venster->CLijst->Model()->bron()->waarde(rij, "CursistNr").toString();
+    }
+    int KolomVan(const QString& veld)
+    {
+        const QList<::Kolom>& k = venster->CLijst->Model()->kolommen();
+        for (int i = 0; i < k.size(); ++i)
+            if (k[i].veld == veld)
+                return i;
+        return -1;
+    }
+    void Typ(const QString& tekst)
+    {
+        venster->ZoekVak->setFocus();
+        QTest::keyClicks(venster->ZoekVak, tekst);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        LeegInstellingen();
+        QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")).setValue("BackUpWarning", "0");
+        QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")).setValue("Maximized", "0");
+        db = std::make_unique<TempDatabase>();
+        Storage& s = db->dm().storage();
+        s.exec("insert into Steden (StadCode, Stad) values (1, 'ZWOLLE'), (2, 'AMSTERDAM')");
+        s.exec("insert into Hoofd (CursistNr, Naam, Geslacht, StadCode) values "
+               "('000007', 'Pietersen', 'M', 1), ('000012', 'Jansen', 'V', 2), ('000003', 'janssens', 'X', 1), "
+               "('000020', 'Bakker', 'M', 2)");
+        s.exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+               "('1/15/2027 23:00', 1, '000012', 'EHBO', 'TELYST', 1)");
+        s.exec("insert into CursusGegevens (CursistNr, CursusCode) values ('000012', 'EHBO'), ('000012', 'AED')");
+        db->heropen();  // NrLengte counts the numbers above
+        LijstStatus().CursusLijstModus = false;
+        LijstStatus().FilterTekst.clear();
+        venster = std::make_unique<TMainFrm>();
+        venster->show();
+        QVERIFY(QTest::qWaitForWindowExposed(venster.get()));
+        venster->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(venster.get()));
+    }
+    void cleanup()
+    {
+        if (venster) {
+            LijstStatus().LayoutGewijzigd = LijstStatus().DetailLayoutGewijzigd = false;
+            ScriptedMessages stil({Antwoord::Nee});
+            venster->close();
+        }
+        venster.reset();
+        db.reset();
+    }
+
+    void standardViewCreatesBothProfilesAndCounts()
+    {
+        QVERIFY(LeesProfiel("StandaardProfiel"));
+        QVERIFY(LeesProfiel("DetailProfiel"));
+        QCOMPARE(venster->CLijst->Kolommen().size(), 10);
+        QCOMPARE(venster->CLijst->Model()->rowCount(), 4);
+        QCOMPARE(HuidigNummer(), QString("000003"));
+        QCOMPARE(venster->TotLbl->text(), QString("4 records "));
+        QCOMPARE(venster->TotLbl->toolTip(), QString("LET OP!! Dit zijn het aantal gevonden cursisten!"));
+        QCOMPARE(venster->ProfielLbl->text(), QString("StandaardProfiel"));
+
+        LijstStatus().CursusLijstModus = true;
+        QVERIFY(OpenLijst("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
+        QCOMPARE(venster->TotLbl->text(), QString("2 Cursus records "));
+        QCOMPARE(venster->TotLbl->toolTip(), QString("LET OP!! Dit zijn het aantal gevonden CURSUSRECORDS!"));
+        LijstStatus().CursusLijstModus = false;
+    }
+
+    void searchBox_data()
+    {
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QString>("vak");         // text of the box right after typing
+        QTest::addColumn<QString>("nummer");      // current row afterwards
+        QTest::addColumn<bool>("directNaarGrid");  // a whole name: focus moves at once
+        QTest::addColumn<bool>("timer");           // a number found: focus moves after a second
+        QTest::newRow("number padded") << "12" << "12" << "000012" << false << true;
+        // The first row in the list's order (by number) whose name begins so.
+        QTest::newRow("name prefix any case") << "JAN" << "JAN" << "000003" << false << false;
+        QTest::newRow("whole name") << "janssens" << "Zoek Nr of naam" << "000003" << true << false;
+        QTest::newRow("surname then a digit") << "Bakk7" << "7" << "000007" << false << true;
+        QTest::newRow("number longer than the highest cut back") << "203" << "3" << "000003" << false << true;
+        QTest::newRow("digits then letters search the name") << "12ba" << "ba" << "000020" << false << false;
+    }
+    void searchBox()
+    {
+        QFETCH(QString, getypt);
+        QFETCH(QString, vak);
+        QFETCH(QString, nummer);
+        QFETCH(bool, directNaarGrid);
+        QFETCH(bool, timer);
+        Typ(getypt);
+        QCOMPARE(venster->ZoekVak->text(), vak);
+        QCOMPARE(HuidigNummer(), nummer);
+        QCOMPARE(venster->focusWidget() == venster->CLijst, directNaarGrid);
+        QCOMPARE(venster->ZoekTimer->isActive(), timer);
+        if (timer) {
+            QTRY_COMPARE_WITH_TIMEOUT(venster->focusWidget(), static_cast<QWidget*>(venster->CLijst), 2500);
+            QCOMPARE(venster->ZoekVak->text(), QString("Zoek Nr of naam"));
+            QVERIFY(!venster->ZoekTimer->isActive());
+        }
+    }
+
+    void titleClickSorts_data()
+    {
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("sorteerVeld");
+        QTest::addColumn<QString>("eerste");
+        QTest::newRow("Naam") << "Naam" << "Naam" << "000020";
+        QTest::newRow("Woonplaats sorts on StadCode") << "Woonplaats" << "StadCode" << "000007";
+        QTest::newRow("MV sorts on Geslacht") << "MV" << "Geslacht" << "000007";
+    }
+    void titleClickSorts()
+    {
+        QFETCH(QString, titel);
+        QFETCH(QString, sorteerVeld);
+        QFETCH(QString, eerste);
+        const int kolom = KolomVan(titel);
+        QVERIFY(kolom >= 0);
+        venster->CLijstTitleClick(kolom);
+        QCOMPARE(LijstStatus().HuidigSorteerVeld, sorteerVeld);
+        QCOMPARE(LijstStatus().LijstSQL, "select * from hoofd order by " + sorteerVeld);
+        QCOMPARE(GeefSorteerKolom(), titel);  // the one yellow title
+        QVERIFY(LijstStatus().LayoutGewijzigd);
+        QCOMPARE(HuidigNummer(), eerste);
+    }
+
+    void unsortableTitleOnlyTellsSo()
+    {
+        venster->CLijst->DropVeld("GebDatum");
+        const QString sql = LijstStatus().LijstSQL;
+        ScriptedMessages messages;
+        venster->CLijstTitleClick(KolomVan("GebDatum"));
+        QCOMPARE(messages.texts(), QStringList{"Op dit veld kan niet worden gesorteerd."});
+        QCOMPARE(messages.messages().first().soort, int(mInformatie));
+        QCOMPARE(messages.script().geluiden, QList<int>{mInformatie});
+        QCOMPARE(LijstStatus().LijstSQL, sql);
+    }
+
+    void rejectedSortRestoresTheSortField()
+    {
+        // An enrolment column in participant mode: hoofd has no GroepsCode.
+        venster->CLijst->DropVeld("GroepsCode");
+        ScriptedMessages messages;
+        venster->CLijstTitleClick(KolomVan("GroepsCode"));
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(LijstStatus().HuidigSorteerVeld, QString("CursistNr"));
+        QVERIFY(!db->dm().LijstQ->isOpen());
+        QCOMPARE(venster->CLijst->Model()->rowCount(), 0);
+    }
+
+    void directionKeepsExactlyOneWord()
+    {
+        venster->CLijstTitleClick(KolomVan("Naam"));
+        venster->ActionZAExecute();
+        venster->ActionZAExecute();
+        QCOMPARE(LijstStatus().LijstSQL.count("descending"), 1);
+        QCOMPARE(HuidigNummer(), QString("000003"));  // janssens: lower case sorts last
+        venster->ActionAZExecute();
+        QCOMPARE(LijstStatus().LijstSQL, QString("select * from hoofd order by Naam ascending"));
+        QCOMPARE(HuidigNummer(), QString("000020"));
+    }
+
+    void directionWithoutOrderAsksForASortField()
+    {
+        LijstStatus().LijstSQL = "select * from hoofd";
+        ScriptedMessages messages;
+        venster->ActionZAExecute();
+        QCOMPARE(messages.texts(), QStringList{"Wijs eerst een sorteerveld aan...."});
+        QCOMPARE(LijstStatus().LijstSQL, QString("select * from hoofd"));
+    }
+
+    void droppedFieldAlreadyShownIsRefused()
+    {
+        venster->CLijst->ZetVeldLijstOpen(true);
+        ScriptedMessages messages;
+        QVERIFY(!venster->CLijst->DropVeld("Naam"));
+        QCOMPARE(messages.texts(), QStringList{"Veld komt hier al voor!"});
+        QCOMPARE(messages.messages().first().soort, int(mWaarschuwing));
+        QVERIFY(!LijstStatus().LayoutGewijzigd);
+        QVERIFY(venster->CLijst->DropVeld("Tussenv"));
+        QCOMPARE(venster->CLijst->Kolommen().last(), (::Kolom{"Tussenv", 70, false}));
+        QVERIFY(LijstStatus().LayoutGewijzigd);
+    }
+
+    void iconsFollowSexAndCallUps()
+    {
+        venster->CLijst->DropVeld("Oproep");
+        LijstModel* m = venster->CLijst->Model();
+        const auto icoon = [&](const QString& nummer, const QString& veld) {
+            for (int r = 0; r < m->rowCount(); ++r)
+                if (m->bron()->waarde(r, "CursistNr").toString() == nummer)
+                    return m->data(m->index(r, KolomVan(veld)), Qt::DecorationRole).value<QPixmap>().toImage();
+            return QImage();
+        };
+        // Participant 000012 is only in a phone list, and still called up.
+        QCOMPARE(icoon("000012", "Oproep"), LijstModel::Icoon("Oproep", {}, true).toImage());
+        QCOMPARE(icoon("000007", "Oproep"), LijstModel::Icoon("Oproep", {}, false).toImage());
+        QCOMPARE(icoon("000007", "MV"), LijstModel::Icoon("MV", "M", false).toImage());
+        QCOMPARE(icoon("000012", "MV"), LijstModel::Icoon("MV", "V", false).toImage());
+        QCOMPARE(icoon("000003", "MV"), LijstModel::Icoon("MV", "X", false).toImage());
+        QVERIFY(!LijstModel::Icoon("Oproep", {}, true).isNull());
+        QVERIFY(LijstModel::Icoon("MV", "", false).isNull());
+    }
+
+    void doubleClickOpensTheParticipant()
+    {
+        QStringList geopend;
+        venster->ToonCursistVenster = [&](bool nieuw) {
+            geopend << (nieuw ? "nieuw" : db->dm().HoofdDB->text("CursistNr"));
+        };
+        venster->CLijst->GaNaarRij(1);
+        venster->CLijstDblClick();
+        QCOMPARE(geopend, QStringList{"000007"});
+        QCOMPARE(HuidigNummer(), QString("000003"));  // reopened at the first row
+
+        // The participant vanished behind the list's back.
+        venster->CLijst->GaNaarRij(1);
+        db->dm().storage().exec("delete from Hoofd where CursistNr = '000007'");
+        ScriptedMessages messages;
+        venster->CLijstDblClick();
+        QCOMPARE(messages.texts(), QStringList{"Record niet gevonden!"});
+        QCOMPARE(geopend.size(), 1);
+        QCOMPARE(venster->CLijst->Model()->rowCount(), 3);
+
+        venster->NewCursistBtnClick();
+        QCOMPARE(geopend.last(), QString("nieuw"));
+    }
+
+    void doubleClickRemovesAColumnWhileTheFieldListIsOpen()
+    {
+        venster->CLijst->ZetVeldLijstOpen(true);
+        venster->CLijst->setCurrentIndex(venster->CLijst->Model()->index(0, KolomVan("Naam")));
+        venster->CLijst->VerwijderHuidigeKolom();
+        QCOMPARE(KolomVan("Naam"), -1);
+        QVERIFY(LijstStatus().LayoutGewijzigd);
+    }
+
+    void splitViewShowsTheEnrolmentsOfTheCurrentParticipant()
+    {
+        venster->SplitBtn->setChecked(true);
+        QVERIFY(venster->ClijstDetail->isVisible());
+        QCOMPARE(venster->ClijstDetail->Kolommen().size(), 15);
+        venster->CLijst->GaNaarRij(2);  // 000012
+        QCOMPARE(venster->ClijstDetail->Model()->rowCount(), 2);
+        venster->CLijst->GaNaarRij(1);
+        QCOMPARE(venster->ClijstDetail->Model()->rowCount(), 0);
+        venster->SplitOffBtn->setChecked(true);
+        QVERIFY(!venster->ClijstDetail->isVisible());
+        ScriptedMessages stil({Antwoord::Nee});
+        venster->close();
+        QCOMPARE(QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")).value("SplitScreen").toString(),
+                 QString("0"));
+    }
+
+    void closingStoresTheChangedLayoutOnYes()
+    {
+        venster->CLijst->horizontalHeader()->resizeSection(KolomVan("Naam"), 222);
+        venster->CLijstTitleClick(KolomVan("Naam"));
+        ScriptedMessages messages({Antwoord::Ja});
+        venster->close();
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().first().endsWith("profiel:StandaardProfiel opslaan?"));
+        const auto rij = LeesProfiel("StandaardProfiel");
+        QCOMPARE(rij->VeldBreedte.section('#', 1, 1), QString("222"));
+        QCOMPARE(rij->SorteerVeld, QString("Naam"));
+        QCOMPARE(rij->FilterSQL, QString("select * from hoofd order by Naam"));
+        QVERIFY(!LijstStatus().LayoutGewijzigd);
+        venster.reset();
+    }
+};
+
+ORVEL_TEST(LijstRegelsTest)
+ORVEL_TEST(CursistLijstTest)
+#include "tst_cursistlijst.moc"
