@@ -1,15 +1,33 @@
 #include "CursistLijst.h"
 
+#include "data/DataModFrm.h"
 #include "data/LijstQuery.h"
 #include "data/Routines.h"
 
 #include <QRegularExpression>
+#include <QSqlQuery>
 
 namespace {
 const QRegularExpression& OrderPatroon()
 {
     static const QRegularExpression p(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
     return p;
+}
+// Whether any participant has this name (or one beginning with it): a seek on
+// the name index, so that a name nobody has never costs a pass over the list.
+bool NaamBestaat(const QString& tekst, LijstQuery::Vergelijk vergelijk)
+{
+    const bool gelijk = vergelijk == LijstQuery::Vergelijk::Gelijk;
+    QSqlQuery q = DataModFrm->storage().execNative(
+        gelijk ? QStringLiteral("SELECT Naam FROM Hoofd WHERE Naam = ? COLLATE NOCASE LIMIT 1")
+               : QStringLiteral("SELECT Naam FROM Hoofd WHERE Naam >= ? COLLATE NOCASE ORDER BY Naam COLLATE NOCASE LIMIT 1"),
+        {tekst});
+    return q.next() && (gelijk || q.value(0).toString().startsWith(tekst, Qt::CaseInsensitive));
+}
+
+int ZoekNaam(LijstQuery& lijst, const QString& tekst, LijstQuery::Vergelijk vergelijk)
+{
+    return NaamBestaat(tekst, vergelijk) ? lijst.zoekRij(QStringLiteral("Naam"), tekst, vergelijk) : -1;
 }
 }  // namespace
 
@@ -83,9 +101,9 @@ ZoekUitkomst ZoekInLijst(LijstQuery& lijst, const QString& tekst, const ZetZoekT
             uit.rij = lijst.zoekRij(QStringLiteral("CursistNr"), nummer, LijstQuery::Vergelijk::Gelijk);
         return uit;
     }
-    uit.rij = lijst.zoekRij(QStringLiteral("Naam"), gezocht, LijstQuery::Vergelijk::Gelijk);
+    uit.rij = ZoekNaam(lijst, gezocht, LijstQuery::Vergelijk::Gelijk);
     uit.exact = uit.rij >= 0;
     if (!uit.exact)
-        uit.rij = lijst.zoekRij(QStringLiteral("Naam"), gezocht, LijstQuery::Vergelijk::BeginMet);
+        uit.rij = ZoekNaam(lijst, gezocht, LijstQuery::Vergelijk::BeginMet);
     return uit;
 }
