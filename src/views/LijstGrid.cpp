@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFont>
 #include <QHash>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -225,6 +226,10 @@ TLijstGrid::TLijstGrid(const QString& naam, QWidget* parent)
     , m_model(new LijstModel(this))
 {
     setObjectName(naam);
+    // The column widths that profiles store were measured in the narrow
+    // eight-point screen font of the original grids; in the desktop's larger
+    // default font a participant number would no longer fit its column.
+    setFont(QFont(QStringLiteral("Arial"), 8));
     setHorizontalHeader(new LijstKop(this));
     setModel(m_model);
     setItemDelegate(new IcoonDelegate(this));
