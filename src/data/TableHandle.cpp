@@ -313,6 +313,16 @@ void TableHandle::zorgVoorBladeren()
         post();
 }
 
+// The first row in index order that meets the condition becomes current.
+bool TableHandle::gaNaarEersteDie(const Conditie& conditie)
+{
+    if (!laadEerste(conditie, false))
+        return false;
+    m_eof = m_bof = false;
+    Q_EMIT afterScroll();
+    return true;
+}
+
 bool TableHandle::first() { return naarEinde(false); }
 
 bool TableHandle::last() { return naarEinde(true); }
@@ -392,11 +402,7 @@ bool TableHandle::findKey(const QVariantList& waarden)
             binds << w;
         }
     }
-    if (!laadEerste({en.join(QStringLiteral(" AND ")), binds}, false))
-        return false;
-    m_eof = m_bof = false;
-    Q_EMIT afterScroll();
-    return true;
+    return gaNaarEersteDie({en.join(QStringLiteral(" AND ")), binds});
 }
 
 void TableHandle::findNearest(const QVariantList& waarden)
@@ -454,11 +460,7 @@ bool TableHandle::locate(const QString& velden, const QVariantList& waarden, Loc
             binds << w;
         }
     }
-    if (!laadEerste({en.join(QStringLiteral(" AND ")), binds}, false))
-        return false;
-    m_eof = m_bof = false;
-    Q_EMIT afterScroll();
-    return true;
+    return gaNaarEersteDie({en.join(QStringLiteral(" AND ")), binds});
 }
 
 int TableHandle::veldIndex(const QString& veld) const

@@ -106,6 +106,7 @@ private:
     Conditie naConditie(bool na) const;
     bool laadEerste(const Conditie& conditie, bool omgekeerd);
     bool naarEinde(bool laatste);
+    bool gaNaarEersteDie(const Conditie& conditie);
     bool naarBuur(bool volgende);
     bool laadRowid(qint64 rowid);
     void zetToestand(Toestand t);
