@@ -191,8 +191,17 @@ QString translateSql(const QString& localSql)
                 dubbel.insert(it.key(), eerste.value(it.key()));
     }
 
+    // Text fields sort without regard to case, as the name indexes do, so
+    // "de Groot" does not end up after every capital.
+    QSet<QString> tekstVelden;
+    for (const TabelInJoin& t : join)
+        for (const VeldDef& v : t.tabel->velden)
+            if (v.type == VeldType::Tekst || v.type == VeldType::Memo)
+                tekstVelden.insert(v.naam.toLower());
+
     QString uit;
     bool inFrom = false;
+    bool inOrderBy = false;
     auto vorigeBetekenis = [&](int i) -> const Token* {
         for (int j = i - 1; j >= 0; --j)
             if (tokens[j].soort != Soort::Spatie)
@@ -228,6 +237,10 @@ QString translateSql(const QString& localSql)
                 inFrom = true;
             else if (laag == QLatin1String("where") || laag == QLatin1String("order") || laag == QLatin1String("group"))
                 inFrom = false;
+            if (laag == QLatin1String("order"))
+                inOrderBy = true;
+            else if (laag == QLatin1String("limit") || laag == QLatin1String("union"))
+                inOrderBy = false;
             const Token* vorige = vorigeBetekenis(i);
             const Token* volgende = volgendeBetekenis(i);
             const bool gekwalificeerd = vorige && vorige->soort == Soort::Teken && vorige->tekst == QLatin1String(".");
@@ -241,6 +254,9 @@ QString translateSql(const QString& localSql)
                 uit += dubbel.value(laag) + QLatin1Char('.') + t.tekst;
             else
                 uit += t.tekst;
+            const bool aliasVoorVeld = volgende && volgende->soort == Soort::Teken && volgende->tekst == QLatin1String(".");
+            if (inOrderBy && !aliasVoorVeld && tekstVelden.contains(laag) && !sleutelwoorden().contains(laag))
+                uit += QStringLiteral(" COLLATE NOCASE");
             break;
         }
         default:

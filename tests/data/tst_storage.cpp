@@ -136,8 +136,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("local");
         QTest::addColumn<QString>("sqlite");
-        QTest::newRow("descending") << "select * from hoofd order by Naam descending" << "select * from hoofd order by Naam DESC";
-        QTest::newRow("ascending") << "select * from hoofd order by Naam ascending" << "select * from hoofd order by Naam ASC";
+        QTest::newRow("descending") << "select * from hoofd order by Naam descending" << "select * from hoofd order by Naam COLLATE NOCASE DESC";
+        QTest::newRow("ascending") << "select * from hoofd order by Naam ascending" << "select * from hoofd order by Naam COLLATE NOCASE ASC";
         QTest::newRow("date literal") << "select * from cursussen where datum < '12/24/2003'order by Datum"
                                       << "select * from cursussen where datum < '2003-12-24'order by Datum";
         QTest::newRow("date with time") << "select * from cursussen where datum = '1/2/2004 9:30'"
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QTest::newRow("table file name") << "select * from \"hoofd.db\"" << "select * from \"Hoofd\"";
         QTest::newRow("ambiguous join field")
             << "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and CursistNr = '000012' order by CursistNr"
-            << "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and h.CursistNr = '000012' order by h.CursistNr";
+            << "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and h.CursistNr = '000012' order by h.CursistNr COLLATE NOCASE";
         QTest::newRow("quote in a value") << "select * from cursusgegevens where groepscode = 'O''Brien'"
                                           << "select * from cursusgegevens where groepscode = 'O''Brien'";
         QTest::newRow("not a date") << "select * from hoofd where GebDatum = '13/45/2003'"
