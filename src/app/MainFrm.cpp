@@ -661,7 +661,9 @@ TBackUpFrm* MaakBackUpFrm(TMainFrm* hoofd, TBackUpFrm::Modus modus)
         if (hoofd->DefaultFrm)
             hoofd->DefaultFrm->ReadDefaults();
     };
-    return new TBackUpFrm(modus, false, std::move(koppelingen), hoofd);
+    auto* venster = new TBackUpFrm(modus, false, std::move(koppelingen), hoofd);
+    Help::ZetHelpPagina(venster, QStringLiteral("systeem.html#backup"));
+    return venster;
 }
 
 // The list's query was closed with the database; it opens again through

@@ -102,6 +102,7 @@ int main(int argc, char** argv)
     splash->Stap(20);
     cursistFrm = std::make_unique<TCursistFrm>(mainFrm.get());
     CursistFrm = cursistFrm.get();
+    Help::ZetHelpPagina(cursistFrm.get(), QStringLiteral("cursisten.html"));
     mainFrm->ToonCursistVenster = [](bool nieuw) {
         if (nieuw)
             CursistFrm->NieuwGevraagd = true;
@@ -121,6 +122,7 @@ int main(int argc, char** argv)
                                      [data] { data->BegeleidingDB->emptyTable(); }, data->AcceptenDB},
             hoofd);
         mainFrm->DefaultFrm = defaultFrm.get();
+        Help::ZetHelpPagina(defaultFrm.get(), QStringLiteral("systeem.html"));
         dataModFrm->BegeleidingAan = [instellingen = defaultFrm.get()] {
             return instellingen->ECursusBegeleiding->isChecked();
         };

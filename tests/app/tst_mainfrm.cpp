@@ -378,7 +378,7 @@ private Q_SLOTS:
         auto* viewer = qobject_cast<THelpFrm*>(HelpViewer());
         QVERIFY(viewer);
         QCOMPARE(viewer->Browser->documentTitle(), QString("Inhoud"));
-        QCOMPARE(viewer->PaginaLijst->count(), 5);
+        QCOMPARE(viewer->PaginaLijst->count(), 6);
         viewer->ZoekVeld->setText("BACK-UP");
         QStringList zichtbaar;
         for (int i = 0; i < viewer->PaginaLijst->count(); ++i)
