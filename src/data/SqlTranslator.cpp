@@ -192,12 +192,18 @@ QString translateSql(const QString& localSql)
     }
 
     // Text fields sort without regard to case, as the name indexes do, so
-    // "de Groot" does not end up after every capital.
-    QSet<QString> tekstVelden;
-    for (const TabelInJoin& t : join)
+    // "de Groot" does not end up after every capital. Key fields keep the
+    // exact order of their key, which is also what lets a sort use the key.
+    QSet<QString> tekstVelden, sleutelVelden;
+    for (const TabelInJoin& t : join) {
         for (const VeldDef& v : t.tabel->velden)
             if (v.type == VeldType::Tekst || v.type == VeldType::Memo)
                 tekstVelden.insert(v.naam.toLower());
+        if (t.tabel->primaireSleutel)
+            for (const QString& veld : t.tabel->primaireSleutel->velden)
+                sleutelVelden.insert(veld.toLower());
+    }
+    tekstVelden.subtract(sleutelVelden);
 
     QString uit;
     bool inFrom = false;
