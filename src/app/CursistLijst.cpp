@@ -5,7 +5,6 @@
 #include "data/Routines.h"
 
 #include <QRegularExpression>
-#include <QSqlQuery>
 
 namespace {
 const QRegularExpression& OrderPatroon()
@@ -13,16 +12,18 @@ const QRegularExpression& OrderPatroon()
     static const QRegularExpression p(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
     return p;
 }
-// Whether any participant has this name (or one beginning with it): a seek on
-// the name index, so that a name nobody has never costs a pass over the list.
+// Whether any participant has this name (or one beginning with it).
+// ZoekCursist has just put Hoofd on the first name from the text on, in the
+// order of the name index, so a name nobody has never costs a pass over the
+// list.
 bool NaamBestaat(const QString& tekst, LijstQuery::Vergelijk vergelijk)
 {
-    const bool gelijk = vergelijk == LijstQuery::Vergelijk::Gelijk;
-    QSqlQuery q = DataModFrm->storage().execNative(
-        gelijk ? QStringLiteral("SELECT Naam FROM Hoofd WHERE Naam = ? COLLATE NOCASE LIMIT 1")
-               : QStringLiteral("SELECT Naam FROM Hoofd WHERE Naam >= ? COLLATE NOCASE ORDER BY Naam COLLATE NOCASE LIMIT 1"),
-        {tekst});
-    return q.next() && (gelijk || q.value(0).toString().startsWith(tekst, Qt::CaseInsensitive));
+    const TableHandle& hoofd = *DataModFrm->HoofdDB;
+    if (!hoofd.heeftRij())
+        return false;
+    const QString naam = hoofd.text(QStringLiteral("Naam"));
+    return vergelijk == LijstQuery::Vergelijk::Gelijk ? naam.compare(tekst, Qt::CaseInsensitive) == 0
+                                                      : naam.startsWith(tekst, Qt::CaseInsensitive);
 }
 
 int ZoekNaam(LijstQuery& lijst, const QString& tekst, LijstQuery::Vergelijk vergelijk)

@@ -1,5 +1,6 @@
 #include "DefaultFrm.h"
 
+#include "controls/Knop.h"
 #include "controls/WachtCursor.h"
 #include "data/TableHandle.h"
 #include "output/AcceptenTabel.h"
@@ -74,7 +75,7 @@ TDefaultFrm::TDefaultFrm(Koppelingen koppelingen, QWidget* parent)
     PageControl->addTab(maakAcceptGiro(), QStringLiteral("AcceptGiro"));
     PageControl->addTab(maakEMail(), QStringLiteral("EMail"));
     PageControl->addTab(maakKleuren(), QStringLiteral("Kleuren"));
-    OpslaanBtn = maakKnop(QStringLiteral("OpslaanBtn"), QStringLiteral("Opslaan"),
+    OpslaanBtn = MaakKnop(this, QStringLiteral("OpslaanBtn"), QStringLiteral("Opslaan"),
                           QStringLiteral("Klik om op te slaan"));
     connect(OpslaanBtn, &QPushButton::clicked, this, &TDefaultFrm::OpslaanBtnClick);
 
@@ -93,16 +94,6 @@ TDefaultFrm::TDefaultFrm(Koppelingen koppelingen, QWidget* parent)
     toonEigenKleuren();
     ReadDefaults();
     OpslaanBtn->setEnabled(false);
-}
-
-QPushButton* TDefaultFrm::maakKnop(const QString& naam, const QString& tekst, const QString& hint)
-{
-    auto* knop = new QPushButton(tekst, this);
-    knop->setObjectName(naam);
-    knop->setToolTip(hint);
-    // Enter in a field must not press a button behind the user's back.
-    knop->setAutoDefault(false);
-    return knop;
 }
 
 QSpinBox* TDefaultFrm::maakSpin(const QString& naam, int maximum)
@@ -152,9 +143,9 @@ QWidget* TDefaultFrm::maakAcceptGiro()
     // A form is 101.5 mm high; more than that moves texts onto the next form.
     AcceptTMarge = maakSpin(QStringLiteral("AcceptTMarge"), 100);
     AcceptTekst = maakSpin(QStringLiteral("AcceptTekst"), 100);
-    DefaultAcceptBtn = maakKnop(QStringLiteral("DefaultAcceptBtn"), QStringLiteral("Default waarde "),
+    DefaultAcceptBtn = MaakKnop(this, QStringLiteral("DefaultAcceptBtn"), QStringLiteral("Default waarde "),
                                 QStringLiteral("Stelt defaultwaarde accepten in"));
-    TestAcceptBtn = maakKnop(QStringLiteral("TestAcceptBtn"), QStringLiteral("Test"),
+    TestAcceptBtn = MaakKnop(this, QStringLiteral("TestAcceptBtn"), QStringLiteral("Test"),
                              QStringLiteral("Test de instellingen via afdrukken testvel."));
     connect(DefaultAcceptBtn, &QPushButton::clicked, this, &TDefaultFrm::DefaultAcceptBtnClick);
     connect(TestAcceptBtn, &QPushButton::clicked, this, &TDefaultFrm::TestAcceptBtnClick);
@@ -222,11 +213,11 @@ QWidget* TDefaultFrm::maakKleuren()
     connect(Schema2, &QRadioButton::clicked, this, &TDefaultFrm::Schema2Click);
     connect(Schema3, &QRadioButton::clicked, this, &TDefaultFrm::Schema3Click);
 
-    HoofdKleurBtn = maakKnop(QStringLiteral("HoofdKleurBtn"), QStringLiteral("Hoofdkleur"));
-    RandKleurBtn = maakKnop(QStringLiteral("RandKleurBtn"), QStringLiteral("RandKleur"));
-    KnopKleurBtn = maakKnop(QStringLiteral("KnopKleurBtn"), QStringLiteral("KnopKleur"));
-    FocusKleurBtn = maakKnop(QStringLiteral("FocusKleurBtn"), QStringLiteral("Knop Focuskleur"));
-    VoorbeeldKnop = maakKnop(QStringLiteral("VoorbeeldKnop"), QStringLiteral("Voorbeeldknop"));
+    HoofdKleurBtn = MaakKnop(this, QStringLiteral("HoofdKleurBtn"), QStringLiteral("Hoofdkleur"));
+    RandKleurBtn = MaakKnop(this, QStringLiteral("RandKleurBtn"), QStringLiteral("RandKleur"));
+    KnopKleurBtn = MaakKnop(this, QStringLiteral("KnopKleurBtn"), QStringLiteral("KnopKleur"));
+    FocusKleurBtn = MaakKnop(this, QStringLiteral("FocusKleurBtn"), QStringLiteral("Knop Focuskleur"));
+    VoorbeeldKnop = MaakKnop(this, QStringLiteral("VoorbeeldKnop"), QStringLiteral("Voorbeeldknop"));
     for (QPushButton* knop : {HoofdKleurBtn, RandKleurBtn, KnopKleurBtn, VoorbeeldKnop})
         connect(knop, &QPushButton::clicked, this, [this, knop] { KleurBtnClick(knop); });
     connect(FocusKleurBtn, &QPushButton::clicked, this, &TDefaultFrm::FocusKleurBtnClick);

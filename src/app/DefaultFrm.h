@@ -102,7 +102,6 @@ private:
     QWidget* maakAcceptGiro();
     QWidget* maakEMail();
     QWidget* maakKleuren();
-    QPushButton* maakKnop(const QString& naam, const QString& tekst, const QString& hint = {});
     QSpinBox* maakSpin(const QString& naam, int maximum);
     void zetInstellingen(const Instellingen& instellingen);
     Instellingen leesControls() const;

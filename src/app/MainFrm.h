@@ -206,6 +206,7 @@ private:
     void KoppelLijst();
     void ToonProfielLabel(int modus);
     void KoppelDetail();
+    QString HuidigCursistNr() const;
     void ZetTeller();
     void HeropenLijst();
     void ZoekVakVerlaten();

@@ -202,8 +202,7 @@ void TMainFrm::CLijstTitleClick(int kolom)
     TLijstStatus& s = LijstStatus();
     const QString vorigVeld = s.HuidigSorteerVeld;
     CLijst->WisGeel();
-    DataModFrm->LijstQ->close();
-    DataModFrm->LijstQ2->close();
+    SluitLijsten();
     s.LijstSQL = (s.CursusLijstModus ? DataModFrm->LijstQ2 : DataModFrm->LijstQ)->sql();
     const QString sorteerVeld = SorteerVeldVoor(veld);
     s.LijstSQL = SorteerSql(s.LijstSQL, sorteerVeld);
@@ -227,8 +226,7 @@ void SorteerRichting(bool aflopend)
     if (!DataModFrm)
         return;
     WachtCursor wacht;
-    DataModFrm->LijstQ->close();
-    DataModFrm->LijstQ2->close();
+    SluitLijsten();
     s.LijstSQL = RichtingSql(s.LijstSQL, aflopend);
     OpenLijst(s.LijstSQL);
 }
@@ -244,14 +242,20 @@ void TMainFrm::HeropenLijst()
     OpenLijst(LijstStatus().LijstSQL);
 }
 
+// In enrolment mode the joined view gives the participant's number too.
+QString TMainFrm::HuidigCursistNr() const
+{
+    LijstQuery* lijst = CLijst->Model()->bron();
+    const int rij = CLijst->HuidigeRij();
+    return lijst && rij >= 0 ? lijst->waarde(rij, QStringLiteral("CursistNr")).toString() : QString();
+}
+
 void TMainFrm::CLijstDblClick()
 {
     if (!DataModFrm)
         return;
-    LijstQuery* lijst = CLijst->Model()->bron();
-    const int rij = CLijst->HuidigeRij();
     try {
-        const QString nummer = lijst && rij >= 0 ? lijst->waarde(rij, QStringLiteral("CursistNr")).toString() : QString();
+        const QString nummer = HuidigCursistNr();
         TableHandle& hoofd = *DataModFrm->HoofdDB;
         hoofd.setIndexName(QString());
         if (!nummer.isEmpty() && hoofd.findKey({nummer})) {
@@ -295,9 +299,7 @@ void TMainFrm::KoppelDetail()
 {
     if (!DataModFrm)
         return;
-    LijstQuery* lijst = CLijst->Model()->bron();
-    const int rij = CLijst->HuidigeRij();
-    const QString nummer = lijst && rij >= 0 ? lijst->waarde(rij, QStringLiteral("CursistNr")).toString() : QString();
+    const QString nummer = HuidigCursistNr();
     LijstQuery* detail = DataModFrm->LijstDetailDB;
     try {
         detail->setSql(QStringLiteral("select * from cursusgegevens where CursistNr = ") + quoteSqlString(nummer) +

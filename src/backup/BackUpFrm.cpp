@@ -2,6 +2,7 @@
 
 #include "BackUpWerk.h"
 #include "controls/KleurSchema.h"
+#include "controls/Knop.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
 #include "data/ToonMelding.h"
@@ -26,14 +27,6 @@ const QString kBackUpFilter = QStringLiteral("Orvel Backup files (Orvel_*.bck)")
 const QString kReserveFilter = QStringLiteral("SYSTEEM RESERVEKOPIE (OrvelSysBU_*.bck)");
 const QString kMapAangepast = QStringLiteral("Map is aangepast, klik op startknop linksboven.");
 const QString kDatumFormaat = QStringLiteral("dd-MM-yyyy");
-
-QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, const QString& hint)
-{
-    auto* knop = new QPushButton(tekst, ouder);
-    knop->setObjectName(QLatin1String(naam));
-    knop->setToolTip(hint);
-    return knop;
-}
 
 QLabel* Label(QWidget* ouder, const char* naam, const QString& tekst = {})
 {
@@ -90,16 +83,16 @@ void TBackUpFrm::MaakControls()
     groot.setBold(true);
     Panel1->setFont(groot);
 
-    StartBtn = Knop(this, "StartBtn", QStringLiteral("&Start"), {});
+    StartBtn = MaakKnop(this, QStringLiteral("StartBtn"), QStringLiteral("&Start"));
     StartBtn->setMinimumSize(90, 48);
     BuLbl = Label(this, "BuLbl");
     BuLbl->setToolTip(QStringLiteral("BackUp  in deze map"));
     BuLbl->setFrameShape(QFrame::StyledPanel);
     BuLbl->setMinimumWidth(220);
-    MapBtn = Knop(this, "MapBtn", QStringLiteral("Andere map"), QStringLiteral("Stel andere standaard BackUp map in"));
-    ABtn = Knop(this, "ABtn", QStringLiteral("A:\\"), QStringLiteral("Standaard de backup naar A schrijven"));
-    BackUpWBtn = Knop(this, "BackUpWBtn", QStringLiteral("Waarschuwing"), QStringLiteral("Intellen van Backup waarschuwing"));
-    GetSysBtn = Knop(this, "GetSysBtn", QStringLiteral("Haal RESERVEKOPIE"), QStringLiteral("Haalt de SYSTEEM reservekopie op"));
+    MapBtn = MaakKnop(this, QStringLiteral("MapBtn"), QStringLiteral("Andere map"), QStringLiteral("Stel andere standaard BackUp map in"));
+    ABtn = MaakKnop(this, QStringLiteral("ABtn"), QStringLiteral("A:\\"), QStringLiteral("Standaard de backup naar A schrijven"));
+    BackUpWBtn = MaakKnop(this, QStringLiteral("BackUpWBtn"), QStringLiteral("Waarschuwing"), QStringLiteral("Intellen van Backup waarschuwing"));
+    GetSysBtn = MaakKnop(this, QStringLiteral("GetSysBtn"), QStringLiteral("Haal RESERVEKOPIE"), QStringLiteral("Haalt de SYSTEEM reservekopie op"));
     DatumLbl = Label(this, "DatumLbl");
     DatumLbl->setFrameShape(QFrame::StyledPanel);
     DatumLbl->setMinimumWidth(90);

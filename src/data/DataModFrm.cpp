@@ -2,6 +2,7 @@
 
 #include "DatabaseError.h"
 #include "ToonMelding.h"
+#include "Zoeken.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -214,13 +215,7 @@ void TDataModFrm::BerekenNrLengte()
 {
     int hoogste = 0;
     for (TableHandle* tabel : {HoofdDB, HistorieDB}) {
-        tabel->setIndexName(QString());
-        if (tabel->last()) {
-            bool ok = false;
-            const int nr = tabel->text(QStringLiteral("CursistNr")).trimmed().toInt(&ok);
-            if (ok)
-                hoogste = std::max(hoogste, nr);
-        }
+        hoogste = std::max(hoogste, HoogsteCursistNr(*tabel));
         tabel->first();
     }
     NrLengte = int(QString::number(hoogste == 0 ? 1 : hoogste).size());

@@ -309,7 +309,7 @@ void TableHandle::vereistRij() const
 
 void TableHandle::zorgVoorBladeren()
 {
-    if (m_toestand == Toestand::Wijzigen || m_toestand == Toestand::Invoegen)
+    if (wordtBewerkt())
         post();
 }
 

@@ -34,6 +34,8 @@ public:
     bool isOpen() const { return m_toestand != Toestand::Gesloten; }
     Toestand toestand() const { return m_toestand; }
     bool isModified() const { return m_gewijzigd; }
+    // A row is being edited or inserted and not yet posted.
+    bool wordtBewerkt() const { return m_toestand == Toestand::Wijzigen || m_toestand == Toestand::Invoegen; }
 
     // "" = primary key order (insertion order for a table without a key).
     void setIndexName(const QString& index);

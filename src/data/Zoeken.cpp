@@ -54,6 +54,20 @@ bool ZoekHistorie(const QString& tekst, const ZetZoekTekst& zetZoekTekst)
     return ZoekOpNummerOfNaam(*DataModFrm->HistorieDB, tekst, DataModFrm->NrLengte, zetZoekTekst);
 }
 
+int HoogsteCursistNr(TableHandle& tabel)
+{
+    const QString index = tabel.indexName();
+    const QString filter = tabel.filter();
+    if (!filter.isEmpty())
+        tabel.setFilter({});
+    tabel.setIndexName({});
+    const int nummer = tabel.last() ? tabel.text(QStringLiteral("CursistNr")).trimmed().toInt() : 0;
+    tabel.setIndexName(index);
+    if (!filter.isEmpty())
+        tabel.setFilter(filter);
+    return nummer;
+}
+
 int GeefImageIndex(const QString& cursusCode)
 {
     QSqlQuery q = DataModFrm->storage().execNative(
@@ -67,11 +81,16 @@ TLijstStatus& LijstStatus()
     return status;
 }
 
+void SluitLijsten()
+{
+    DataModFrm->LijstQ->close();
+    DataModFrm->LijstQ2->close();
+}
+
 bool OpenLijst(const QString& sql)
 {
     try {
-        DataModFrm->LijstQ->close();
-        DataModFrm->LijstQ2->close();
+        SluitLijsten();
         LijstQuery* lijst = LijstStatus().CursusLijstModus ? DataModFrm->LijstQ2 : DataModFrm->LijstQ;
         lijst->setSql(sql);
         lijst->open();

@@ -20,6 +20,11 @@ bool ZoekHistorie(const QString& tekst, const ZetZoekTekst& zetZoekTekst);
 // The search itself, on any table with CursistNr and the index OpNaam.
 bool ZoekOpNummerOfNaam(TableHandle& tabel, const QString& tekst, int nrLengte, const ZetZoekTekst& zetZoekTekst);
 
+// The highest participant number a table holds: the last row in key order
+// read as a number, 0 when the table is empty or that key is no number. The
+// table's index and filter are put back afterwards.
+int HoogsteCursistNr(TableHandle& tabel);
+
 // ImageIndex of the course profile with that code (any case); 1 when none.
 int GeefImageIndex(const QString& cursusCode);
 
@@ -46,3 +51,5 @@ TLijstStatus& LijstStatus();
 // Opens the main list on an SQL text: the enrolment view in enrolment mode,
 // else the participant view. False, without a message, on any error.
 bool OpenLijst(const QString& sql);
+// Closes both list views (participants and enrolments).
+void SluitLijsten();

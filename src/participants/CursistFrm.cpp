@@ -3,6 +3,7 @@
 #include "DBEditKoppeling.h"
 #include "EditMasker.h"
 #include "controls/KleurSchema.h"
+#include "controls/Knop.h"
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 #include "data/Routines.h"
@@ -39,11 +40,6 @@ const QString LeesStijl = QStringLiteral("background-color: silver;");
 const QString SchrijfStijl = QStringLiteral("background-color: white;");
 
 TableHandle& Hoofd() { return *DataModFrm->HoofdDB; }
-
-bool WordtBewerkt(const TableHandle& t)
-{
-    return t.toestand() == TableHandle::Toestand::Wijzigen || t.toestand() == TableHandle::Toestand::Invoegen;
-}
 
 QLabel* Bijschrift(const QString& tekst, QWidget* buddy)
 {
@@ -121,10 +117,7 @@ void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
 
     auto knop = [&](QPushButton*& veld, const char* naam, const QString& tekst, const QString& hint,
                     void (TCursistFrm::*handler)()) {
-        veld = new QPushButton(tekst);
-        veld->setObjectName(QLatin1String(naam));
-        veld->setToolTip(hint);
-        veld->setAutoDefault(false);
+        veld = MaakKnop(this, QLatin1String(naam), tekst, hint);
         connect(veld, &QPushButton::clicked, this, handler);
         balk->addWidget(veld);
     };
@@ -424,7 +417,7 @@ void TCursistFrm::OpslaanBtnClick()
 {
     // A new participant is checked like a changed one: saving it unchecked
     // would store participants without name or address.
-    if (WordtBewerkt(Hoofd()) && !CheckInvoer())
+    if (Hoofd().wordtBewerkt() && !CheckInvoer())
         return;
     if (!BewaarHoofd())
         return;  // still in edit mode, everything typed in place
@@ -494,7 +487,7 @@ void TCursistFrm::LandBtnClick()
     if (!m_editModus)
         return;
     const int land = VolgendLand(Hoofd().value(Veld_LandCode).toInt());
-    if (WordtBewerkt(Hoofd()))
+    if (Hoofd().wordtBewerkt())
         Hoofd().setValue(Veld_LandCode, land);
     SetLand();
     SetChangePanel();
@@ -502,7 +495,7 @@ void TCursistFrm::LandBtnClick()
 
 void TCursistFrm::SetLand()
 {
-    const LandGegevens land = GeefLand(Hoofd().heeftRij() || WordtBewerkt(Hoofd()) ? Hoofd().value(Veld_LandCode).toInt() : 0);
+    const LandGegevens land = GeefLand(Hoofd().heeftRij() || Hoofd().wordtBewerkt() ? Hoofd().value(Veld_LandCode).toInt() : 0);
     LndBtn->setIcon(land.vlag.isEmpty() ? QIcon() : QIcon(land.vlag));
     LndBtn->setToolTip(m_editModus && !land.naam.isEmpty() ? land.naam + QStringLiteral(" (Klik om te wijzigen)")
                                                            : land.naam);
@@ -522,13 +515,13 @@ void TCursistFrm::VulWoonplaatsen()
 void TCursistFrm::ToonWoonplaats()
 {
     const QSignalBlocker stil(WoonplaatsCombo);
-    const QVariant code = Hoofd().heeftRij() || WordtBewerkt(Hoofd()) ? Hoofd().value(Veld_StadCode) : QVariant();
+    const QVariant code = Hoofd().heeftRij() || Hoofd().wordtBewerkt() ? Hoofd().value(Veld_StadCode) : QVariant();
     WoonplaatsCombo->setCurrentIndex(code.isNull() ? -1 : WoonplaatsCombo->findData(code));
 }
 
 void TCursistFrm::WoonplaatsComboChange(int index)
 {
-    if (!WordtBewerkt(Hoofd()) || index < 0)
+    if (!Hoofd().wordtBewerkt() || index < 0)
         return;
     Hoofd().setValue(Veld_StadCode, WoonplaatsCombo->itemData(index));
     SetChangePanel();
@@ -536,7 +529,7 @@ void TCursistFrm::WoonplaatsComboChange(int index)
 
 void TCursistFrm::ToonCursistNr()
 {
-    DBCursistNr->setText(Hoofd().heeftRij() || WordtBewerkt(Hoofd()) ? Hoofd().text(Veld_CursistNr) : QString());
+    DBCursistNr->setText(Hoofd().heeftRij() || Hoofd().wordtBewerkt() ? Hoofd().text(Veld_CursistNr) : QString());
 }
 
 // ---- checks ----

@@ -4,7 +4,6 @@
 #include "data/ZolDatum.h"
 
 namespace {
-const QString CursistNrVeld = QStringLiteral("CursistNr");
 constexpr int HoogsteNummer = 999999;
 
 bool IsDatum(const QString& tekst) { return TekstNaarDatum(tekst).isValid(); }
@@ -32,20 +31,6 @@ std::optional<InvoerCheck> EersteFoutInKeten(const CursistGegevens& g)
     return std::nullopt;
 }
 }  // namespace
-
-int HoogsteCursistNr(TableHandle& tabel)
-{
-    const QString index = tabel.indexName();
-    const QString filter = tabel.filter();
-    if (!filter.isEmpty())
-        tabel.setFilter({});
-    tabel.setIndexName({});
-    const int nummer = tabel.last() ? tabel.text(CursistNrVeld).trimmed().toInt() : 0;
-    tabel.setIndexName(index);
-    if (!filter.isEmpty())
-        tabel.setFilter(filter);
-    return nummer;
-}
 
 std::optional<QString> VolgendCursistNr(int hoogsteHoofd, int hoogsteHistorie)
 {

@@ -2,16 +2,14 @@
 // The data rules of the participant window: the next participant number, the
 // chain of checks before a participant is saved, and the countries with
 // their flags and postcode masks.
+#include "data/Zoeken.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
 
 class TableHandle;
 
-// The highest participant number a table holds: the last row in key order
-// read as a number, 0 when the table is empty or that key is no number. The
-// table's index and filter are put back afterwards.
-int HoogsteCursistNr(TableHandle& tabel);
 
 // The number after the higher of the two, padded to six digits; none when it
 // would pass 999999, because a number is never issued twice.

@@ -18,12 +18,6 @@ DBEditKoppeling::DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QStr
     zetMasker();
 }
 
-bool DBEditKoppeling::wordtBewerkt() const
-{
-    return m_tabel->toestand() == TableHandle::Toestand::Wijzigen
-           || m_tabel->toestand() == TableHandle::Toestand::Invoegen;
-}
-
 void DBEditKoppeling::zetMasker()
 {
     m_masker = VeldMaskers::Alle().Masker(m_tabel, m_veld);
@@ -42,14 +36,14 @@ void DBEditKoppeling::Toon()
     if (!m_tabel->isOpen())
         return;
     m_laden = true;
-    m_edit->setText(m_tabel->heeftRij() || wordtBewerkt() ? m_tabel->text(m_veld) : QString());
+    m_edit->setText(m_tabel->heeftRij() || m_tabel->wordtBewerkt() ? m_tabel->text(m_veld) : QString());
     m_edit->home(false);
     m_laden = false;
 }
 
 void DBEditKoppeling::schrijf()
 {
-    if (m_laden || !wordtBewerkt())
+    if (m_laden || !m_tabel->wordtBewerkt())
         return;
     const QString waarde = m_masker.VeldWaarde(m_masker.qtMasker.isEmpty() ? m_edit->text() : m_edit->displayText());
     if (waarde == m_tabel->text(m_veld))

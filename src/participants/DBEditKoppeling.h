@@ -29,7 +29,6 @@ Q_SIGNALS:
 private:
     void schrijf();
     void zetMasker();
-    bool wordtBewerkt() const;
 
     QLineEdit* m_edit;
     TableHandle* m_tabel;

@@ -203,42 +203,48 @@ void VergelijkDetailBreedtes()
         LijstStatus().DetailLayoutGewijzigd = true;
 }
 
-void BewaarVelden()
+namespace {
+// Stores one layout field of a profile; a stored layout is no longer changed.
+void BewaarLayout(const QString& profiel, const QString& veld, const QString& waarde, const QString& fout,
+                  bool& gewijzigd)
 {
-    const QString naam = LijstStatus().HuidigProfiel;
-    if (!SchrijfProfiel(naam, {{QStringLiteral("Velden"), CodeerKolommen()}})) {
-        Fout(QStringLiteral("Kan profiel: ") + naam + QStringLiteral(" niet opslaan!"));
+    if (!SchrijfProfiel(profiel, {{veld, waarde}})) {
+        Fout(fout);
         return;
     }
-    LijstStatus().LayoutGewijzigd = false;
+    gewijzigd = false;
+}
+
+QString KanProfielNietOpslaan(const QString& naam)
+{
+    return QStringLiteral("Kan profiel: ") + naam + QStringLiteral(" niet opslaan!");
+}
+}  // namespace
+
+void BewaarVelden()
+{
+    TLijstStatus& s = LijstStatus();
+    BewaarLayout(s.HuidigProfiel, QStringLiteral("Velden"), CodeerKolommen(), KanProfielNietOpslaan(s.HuidigProfiel),
+                 s.LayoutGewijzigd);
 }
 
 void BewaarBreedtes()
 {
-    const QString naam = LijstStatus().HuidigProfiel;
-    if (!SchrijfProfiel(naam, {{QStringLiteral("VeldBreedte"), KolomBreedtes()}})) {
-        Fout(QStringLiteral("Kan profiel: ") + naam + QStringLiteral(" niet opslaan!"));
-        return;
-    }
-    LijstStatus().LayoutGewijzigd = false;
+    TLijstStatus& s = LijstStatus();
+    BewaarLayout(s.HuidigProfiel, QStringLiteral("VeldBreedte"), KolomBreedtes(),
+                 KanProfielNietOpslaan(s.HuidigProfiel), s.LayoutGewijzigd);
 }
 
 void BewaarDetailVelden()
 {
-    if (!SchrijfProfiel(Detail, {{QStringLiteral("Velden"), CodeerDetailKolommen()}})) {
-        Fout(QStringLiteral("Kan detail-layout niet opslaan!"));
-        return;
-    }
-    LijstStatus().DetailLayoutGewijzigd = false;
+    BewaarLayout(Detail, QStringLiteral("Velden"), CodeerDetailKolommen(),
+                 QStringLiteral("Kan detail-layout niet opslaan!"), LijstStatus().DetailLayoutGewijzigd);
 }
 
 void BewaarDetailBreedtes()
 {
-    if (!SchrijfProfiel(Detail, {{QStringLiteral("VeldBreedte"), DetailKolomBreedtes()}})) {
-        Fout(QStringLiteral("Kan detail-layout niet opslaan!"));
-        return;
-    }
-    LijstStatus().DetailLayoutGewijzigd = false;
+    BewaarLayout(Detail, QStringLiteral("VeldBreedte"), DetailKolomBreedtes(),
+                 QStringLiteral("Kan detail-layout niet opslaan!"), LijstStatus().DetailLayoutGewijzigd);
 }
 
 void BewaarFilter()
@@ -325,8 +331,7 @@ bool LaadProfiel()
         g.FilterToepassen(false);
     if (!OpenLijst(s.LijstSQL)) {
         Fout(QStringLiteral("Kan profiel niet laden! Vorige wordt herstelt."));
-        DataModFrm->LijstQ->close();
-        DataModFrm->LijstQ2->close();
+        SluitLijsten();
         ZetKolommen(rij->Velden, rij->VeldBreedte);
         s.CursusLijstModus = false;
         // The rejected text must not stay behind for the next sort to build on.
