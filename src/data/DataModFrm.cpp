@@ -240,13 +240,11 @@ void TDataModFrm::Aanvullen()
         while (Nudat.GeefDatum() <= horizon) {
             datums.insert();
             datums.setValue(QStringLiteral("Datum"), Nudat.GeefDatum().date());
-            const bool feestdag = Nudat.IsFeestdag();
-            datums.setValue(QStringLiteral("Uitsluiten"), feestdag);
-            if (feestdag)
-                datums.setValue(QStringLiteral("Opmerking"), QStringLiteral("(") + Nudat.FeestdagNaam() + QStringLiteral(")"));
+            ZetKalenderDag(datums);
             datums.post();
             Nudat.VolgendeDag();
         }
+        HerstelKoningsdag(datums);
         m_storage.commit();
     } catch (...) {
         m_storage.rollback();
@@ -254,6 +252,38 @@ void TDataModFrm::Aanvullen()
         throw;
     }
     datums.first();
+}
+
+void TDataModFrm::ZetKalenderDag(TableHandle& datums)
+{
+    const bool feestdag = Nudat.IsFeestdag();
+    datums.setValue(QStringLiteral("Uitsluiten"), feestdag);
+    datums.setValue(QStringLiteral("Opmerking"),
+                    feestdag ? QStringLiteral("(") + Nudat.FeestdagNaam() + QStringLiteral(")") : QVariant());
+}
+
+void TDataModFrm::HerstelKoningsdag(TableHandle& datums)
+{
+    if (!datums.first())
+        return;
+    const int vanJaar = datums.value(QStringLiteral("Datum")).toDate().year();
+    datums.last();
+    const int totJaar = datums.value(QStringLiteral("Datum")).toDate().year();
+    // A row still as the old rule wrote it: Koninginnedag excluded, Koningsdag
+    // an ordinary open day. A remark of the user's own keeps the row.
+    const auto herstel = [&](const QDate& dag, bool oudUitsluiten, const QString& oudeOpmerking) {
+        if (!datums.findKey({dag}) || datums.value(QStringLiteral("Uitsluiten")).toBool() != oudUitsluiten
+            || datums.text(QStringLiteral("Opmerking")).trimmed() != oudeOpmerking)
+            return;
+        Nudat.ZetDDatum(QDateTime(dag, QTime(0, 0)));
+        datums.edit();
+        ZetKalenderDag(datums);
+        datums.post();
+    };
+    for (int jaar = std::max(vanJaar, EersteKoningsdagJaar); jaar <= totJaar; ++jaar) {
+        herstel(Koninginnedag(jaar), true, QStringLiteral("(Koninginnedag)"));
+        herstel(Koningsdag(jaar), false, QString());
+    }
 }
 
 MenuTellingen TDataModFrm::Tellingen()

@@ -82,6 +82,11 @@ private:
     void maakHandles();
     void KoppelRegels();
     void BerekenNrLengte();
+    // The calendar row's exclusion and remark for the day Nudat stands on.
+    void ZetKalenderDag(TableHandle& datums);
+    // Sets right the rows that a calendar filled before 2014's change of the
+    // national holiday still holds.
+    void HerstelKoningsdag(TableHandle& datums);
     QList<TableHandle*> alleHandles() const;
     QList<QStringList> leesKolommen(const QString& sql, int aantal);
 

@@ -67,13 +67,30 @@ QDate Paaszondag(int jaar)
     return QDate(jaar, 3, 22).addDays(a + b);
 }
 
-QDate Koninginnedag(int jaar)
+// The day itself, or the Saturday before when it falls on a Sunday.
+QDate NietOpZondag(const QDate& dag)
 {
-    const QDate dertigApril(jaar, 4, 30);
-    return dertigApril.dayOfWeek() == Qt::Sunday ? dertigApril.addDays(-1) : dertigApril;
+    return dag.dayOfWeek() == Qt::Sunday ? dag.addDays(-1) : dag;
+}
+
+Feestdag KoningsFeest(int jaar)
+{
+    if (jaar < EersteKoningsdagJaar)
+        return {QStringLiteral("Koninginnedag"), Koninginnedag(jaar)};
+    return {QStringLiteral("Koningsdag"), Koningsdag(jaar)};
 }
 
 }  // namespace
+
+QDate Koninginnedag(int jaar)
+{
+    return NietOpZondag(QDate(jaar, 4, 30));
+}
+
+QDate Koningsdag(int jaar)
+{
+    return NietOpZondag(QDate(jaar, 4, 27));
+}
 
 QString DatumNaarTekst(const QDate& datum)
 {
@@ -215,7 +232,7 @@ void TZolDatum::MaakFeestdagen(int jaar)
         {QStringLiteral("Nieuwjaarsdag"), QDate(jaar, 1, 1)},
         {QStringLiteral("1e Paasdag"), pasen},
         {QStringLiteral("2e Paasdag"), pasen.addDays(1)},
-        {QStringLiteral("Koninginnedag"), Koninginnedag(jaar)},
+        KoningsFeest(jaar),
         {QStringLiteral("Bevrijdingsdag"), QDate(jaar, 5, 5)},
         {QStringLiteral("Hemelvaartsdag"), pasen.addDays(39)},
         {QStringLiteral("1e Pinksterdag"), pasen.addDays(49)},
@@ -226,7 +243,8 @@ void TZolDatum::MaakFeestdagen(int jaar)
     }};
     // Hemelvaartsdag can come before 5 May, and in a year with Easter on
     // 22 March it falls on 30 April. Only a strictly earlier date moves, so on
-    // a shared day the fixed holiday stays first and gives the name.
+    // a shared day the fixed holiday stays first and gives the name. (From
+    // 2014 on the King's day lies before every possible Hemelvaartsdag.)
     if (m_feestdagen[5].datum < m_feestdagen[4].datum)
         std::swap(m_feestdagen[4], m_feestdagen[5]);
     if (m_feestdagen[4].datum < m_feestdagen[3].datum)

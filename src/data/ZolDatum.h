@@ -33,6 +33,14 @@ struct Feestdag {
     QDate datum;
 };
 
+// The national holiday moved in 2014: up to 2013 Koninginnedag on 30 April,
+// from 2014 Koningsdag on 27 April; either moves to the Saturday before when
+// it falls on a Sunday. Both days are given for any year: the calendar of
+// plannable days needs the old one to find rows written by the old rule.
+inline constexpr int EersteKoningsdagJaar = 2014;
+QDate Koninginnedag(int jaar);
+QDate Koningsdag(int jaar);
+
 // A date to stand on and walk from, with the Dutch public holidays of its
 // year. One instance lives on the data module; the calendar of plannable days
 // and the course identifiers are made with it.

@@ -2,6 +2,8 @@
 #include "TestSupport.h"
 #include "TijdelijkThuis.h"
 
+#include "data/ZolDatum.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -64,6 +66,19 @@ private Q_SLOTS:
             QVERIFY(q.next());
             QCOMPARE(q.value(0).toInt(), 1);
             QCOMPARE(q.value(1).toString(), "(1e Kerstdag)");
+
+            // The national holiday is Koningsdag; 30 April is a working day.
+            QDate koningsdag = Koningsdag(vandaag.year());
+            if (koningsdag < vandaag)
+                koningsdag = Koningsdag(vandaag.year() + 1);
+            QVERIFY(q.exec("select Uitsluiten, Opmerking from Datums where Datum = '"
+                           + koningsdag.toString(Qt::ISODate) + "'"));
+            QVERIFY(q.next());
+            QCOMPARE(q.value(0).toInt(), 1);
+            QCOMPARE(q.value(1).toString(), "(Koningsdag)");
+            QVERIFY(q.exec("select Uitsluiten from Datums where Datum = '"
+                           + QDate(koningsdag.year(), 4, 30).toString(Qt::ISODate) + "'"));
+            QVERIFY(!q.next() || q.value(0).toInt() == 0);
         }
         QSqlDatabase::removeDatabase("eerstestart");
     }

@@ -73,6 +73,53 @@ private Q_SLOTS:
         QCOMPARE(q.value(2).toInt(), 366);
     }
 
+    // A calendar filled before the national holiday moved to 27 April still
+    // excludes 30 April and leaves Koningsdag open; the next fill sets such
+    // rows right and keeps the ones the user changed.
+    void theNextFillSetsRightRowsOfTheOldQueensDayRule_data()
+    {
+        QTest::addColumn<QDate>("dag");
+        QTest::addColumn<bool>("uitsluiten");
+        QTest::addColumn<QString>("opmerking");
+        QTest::addColumn<bool>("verwachtUitsluiten");
+        QTest::addColumn<QString>("verwachteOpmerking");
+        const QDate dertigApril(2027, 4, 30), koningsdag(2027, 4, 27);
+        QTest::newRow("30 April excluded by the old rule")
+            << dertigApril << true << "(Koninginnedag)" << false << "";
+        QTest::newRow("29 April excluded by the old rule, 30 April a Sunday")
+            << QDate(2028, 4, 29) << true << "(Koninginnedag)" << false << "";
+        QTest::newRow("Koningsdag left open by the old rule")
+            << koningsdag << false << "" << true << "(Koningsdag)";
+        QTest::newRow("30 April with the user's own remark")
+            << dertigApril << true << "(Koninginnedag) Meivakantie" << true << "(Koninginnedag) Meivakantie";
+        QTest::newRow("30 April opened by the user") << dertigApril << false << "(Koninginnedag)" << false
+                                                     << "(Koninginnedag)";
+        QTest::newRow("Koningsdag with the user's own remark")
+            << koningsdag << false << "Open dag" << false << "Open dag";
+    }
+    void theNextFillSetsRightRowsOfTheOldQueensDayRule()
+    {
+        QFETCH(QDate, dag);
+        QFETCH(bool, uitsluiten);
+        QFETCH(QString, opmerking);
+        QFETCH(bool, verwachtUitsluiten);
+        QFETCH(QString, verwachteOpmerking);
+        ScriptedMessages messages;
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.Nu = [dag] { return QDateTime(dag.addDays(-100), QTime(10, 0)); };
+        dm.storage().exec("delete from datums");
+        dm.Aanvullen();
+        dm.storage().exec("update datums set Uitsluiten = ?, Opmerking = ? where Datum = ?",
+                          {int(uitsluiten), opmerking.isEmpty() ? QVariant() : QVariant(opmerking), dag.toString(Qt::ISODate)});
+
+        dm.Aanvullen();
+        QVERIFY(dm.DatumsDB->findKey({dag}));
+        QCOMPARE(dm.DatumsDB->value("Uitsluiten").toBool(), verwachtUitsluiten);
+        QCOMPARE(dm.DatumsDB->text("Opmerking"), verwachteOpmerking);
+        QVERIFY(messages.texts().isEmpty());
+    }
+
     void wrongIndexCountFailsTheStart_data()
     {
         QTest::addColumn<QString>("wijziging");

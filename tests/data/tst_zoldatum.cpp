@@ -91,12 +91,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("jaar");
         QTest::addColumn<QStringList>("volgorde");  // entries 4 to 6
-        const QString koningin = "Koninginnedag", bevrijding = "Bevrijdingsdag",
+        const QString koningin = "Koninginnedag", koning = "Koningsdag", bevrijding = "Bevrijdingsdag",
                       hemelvaart = "Hemelvaartsdag";
         QTest::newRow("late, 2003") << 2003 << QStringList{koningin, bevrijding, hemelvaart};
-        QTest::newRow("on 5 May, 2016") << 2016 << QStringList{koningin, bevrijding, hemelvaart};
+        QTest::newRow("on 5 May, 2016") << 2016 << QStringList{koning, bevrijding, hemelvaart};
         QTest::newRow("on 1 May, 2008") << 2008 << QStringList{koningin, hemelvaart, bevrijding};
-        QTest::newRow("on 30 April, 2285") << 2285 << QStringList{koningin, hemelvaart, bevrijding};
+        QTest::newRow("on 30 April, 1818") << 1818 << QStringList{koningin, hemelvaart, bevrijding};
+        QTest::newRow("on 30 April, 2285") << 2285 << QStringList{koning, hemelvaart, bevrijding};
     }
     void earlyAscensionDayMovesBeforeLiberationDay()
     {
@@ -108,6 +109,35 @@ private Q_SLOTS:
         const auto& tabel = nudat.Feestdagen();
         for (size_t i = 1; i < tabel.size(); ++i)
             QVERIFY2(tabel[i - 1].datum <= tabel[i].datum, qPrintable(tabel[i].naam));
+    }
+
+    // Entry 4 is the national holiday of the year's own rule; the day of the
+    // other rule is an ordinary day.
+    void kingsDayReplacesQueensDayFrom2014_data()
+    {
+        QTest::addColumn<int>("jaar");
+        QTest::addColumn<QString>("naam");
+        QTest::addColumn<QDate>("feestdag");
+        QTest::addColumn<QDate>("gewoneDag");
+        QTest::newRow("2006, 30 April a Sunday") << 2006 << "Koninginnedag" << QDate(2006, 4, 29) << QDate(2006, 4, 27);
+        QTest::newRow("2013, the last Koninginnedag")
+            << 2013 << "Koninginnedag" << QDate(2013, 4, 30) << QDate(2013, 4, 27);
+        QTest::newRow("2014, 27 April a Sunday") << 2014 << "Koningsdag" << QDate(2014, 4, 26) << QDate(2014, 4, 30);
+        QTest::newRow("2025, 27 April a Sunday") << 2025 << "Koningsdag" << QDate(2025, 4, 26) << QDate(2025, 4, 30);
+        QTest::newRow("2027") << 2027 << "Koningsdag" << QDate(2027, 4, 27) << QDate(2027, 4, 30);
+    }
+    void kingsDayReplacesQueensDayFrom2014()
+    {
+        QFETCH(int, jaar);
+        QFETCH(QString, naam);
+        QFETCH(QDate, feestdag);
+        QFETCH(QDate, gewoneDag);
+        TZolDatum nudat;
+        nudat.MaakFeestdagen(jaar);
+        QCOMPARE(nudat.Feestdagen()[3].naam, naam);
+        QCOMPARE(nudat.Feestdagen()[3].datum, feestdag);
+        QCOMPARE(OpDatum(QDateTime(feestdag, QTime(0, 0))).FeestdagNaam(), naam);
+        QVERIFY(!OpDatum(QDateTime(gewoneDag, QTime(0, 0))).IsFeestdag());
     }
 
     void makingHolidaysLeavesTheCurrentDate()
@@ -132,7 +162,9 @@ private Q_SLOTS:
         QTest::newRow("Liberation before Ascension on 5 May")
             << QDateTime(QDate(2016, 5, 5), QTime(0, 0)) << "Bevrijdingsdag";
         QTest::newRow("Koninginnedag before Ascension on 30 April")
-            << QDateTime(QDate(2285, 4, 30), QTime(0, 0)) << "Koninginnedag";
+            << QDateTime(QDate(1818, 4, 30), QTime(0, 0)) << "Koninginnedag";
+        QTest::newRow("Ascension alone on 30 April after 2013")
+            << QDateTime(QDate(2285, 4, 30), QTime(0, 0)) << "Hemelvaartsdag";
         QTest::newRow("Ascension on 1 May") << QDateTime(QDate(2008, 5, 1), QTime(0, 0)) << "Hemelvaartsdag";
         QTest::newRow("Whit Monday") << QDateTime(QDate(2003, 6, 9), QTime(0, 0)) << "2e Pinksterdag";
     }
