@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "Schema.h"
 #include "SqlTranslator.h"
+#include "Verbreden.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -97,6 +98,7 @@ void Storage::open(const QString& map)
     // through the user's first change.
     execNative(QStringLiteral("BEGIN IMMEDIATE"));
     execNative(QStringLiteral("ROLLBACK"));
+    VerbreedTekstVelden(*this);
 }
 
 void Storage::close()

@@ -125,6 +125,52 @@ private Q_SLOTS:
             QVERIFY2(e.tekst().contains(phrase), qPrintable(e.tekst()));
         }
     }
+
+    // A database made when a field was narrower takes the schema's size at
+    // the next opening, and keeps its rows, their order, its indexes and the
+    // delete checks that name the table.
+    void aDatabaseWithNarrowerFieldsIsWidenedWhenOpened()
+    {
+        QTemporaryDir dir;
+        const int bank = Schema::tabelOf("Hoofd").veld("Bank")->grootte;
+        const QString lang = QString(bank, u'1');
+        {
+            Storage s;
+            s.open(dir.path());
+            for (const QString tabel : {"Hoofd", "Accepten"}) {
+                const TabelDef& def = Schema::tabelOf(tabel);
+                s.execNative(QStringLiteral("DROP TABLE %1").arg(tabel));
+                s.execNative(Schema::createTableSql(def).replace(
+                    QStringLiteral("length(\"Bank\") <= %1").arg(def.veld("Bank")->grootte),
+                    QStringLiteral("length(\"Bank\") <= 5")));
+                for (const QString& sql : Schema::createIndexSql(def) + Schema::createTriggerSql(def))
+                    s.execNative(sql);
+            }
+            s.exec("insert into Steden (StadCode, Stad) values (1, 'ERGENS')");
+            s.exec("insert into Hoofd (CursistNr, Naam, StadCode, Bank) values ('000002', 'Bakker', 1, '12345')");
+            for (const QString nr : {"000009", "000003", "000005"})
+                s.exec("insert into Accepten (CursistNr) values (?)", {nr});
+            s.exec("delete from Accepten where CursistNr = '000003'");
+            s.exec("insert into Accepten (CursistNr) values ('000001')");
+            QVERIFY_THROWS_EXCEPTION(DatabaseError, s.exec("update Hoofd set Bank = ?", {lang}));
+        }
+        Storage s;
+        s.open(dir.path());
+        s.exec("update Hoofd set Bank = ?", {lang});
+        s.exec("insert into Accepten (CursistNr, Bank) values ('000004', ?)", {lang});
+        QSqlQuery q = s.exec("select Naam, Bank from Hoofd where CursistNr = '000002'");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toString(), "Bakker");
+        QCOMPARE(q.value(1).toString(), lang);
+        QStringList volgorde;
+        for (q = s.exec("select CursistNr from Accepten"); q.next();)
+            volgorde << q.value(0).toString();
+        QCOMPARE(volgorde, (QStringList{"000009", "000005", "000001", "000004"}));
+        QCOMPARE(s.indexAantal("Hoofd"), 2);
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, s.exec("insert into Hoofd (CursistNr) values ('000002')"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, s.exec("delete from Steden"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, s.exec("update Hoofd set Bank = ?", {lang + "1"}));
+    }
 };
 
 // Every SQL text that the program runs, as the program writes it, against the
