@@ -1,6 +1,7 @@
 #include "LargeDatabase.h"
 
 #include "data/Storage.h"
+#include "data/ZolDatum.h"
 
 #include <QDate>
 #include <QRandomGenerator>
@@ -56,7 +57,7 @@ void MaakGroteDatabase(const QString& map)
     }
     const QStringList codes{"EHBO", "AED", "REA", "BHV", "KIND"};
     prepare(q, QStringLiteral("INSERT INTO CursusProfiel (CursusCode, CursusNaam, Dagen, Prijs, MaxCursisten, HHFreq) "
-                              "VALUES (?, ?, 1, 82.50, 12, 12)"));
+                              "VALUES (?, ?, 1, 8250, 12, 12)"));
     for (const QString& code : codes) {
         q.addBindValue(code);
         q.addBindValue(QStringLiteral("Cursus ") + code);
@@ -74,7 +75,7 @@ void MaakGroteDatabase(const QString& map)
         q.addBindValue(1 + rnd.bounded(steden));
         q.addBindValue(QStringLiteral("0%1").arg(100000000 + rnd.bounded(899999999)));
         q.addBindValue(QStringLiteral("deelnemer%1@voorbeeld.nl").arg(i));
-        q.addBindValue(QDate(1940, 1, 1).addDays(rnd.bounded(25000)).toString(QStringLiteral("dd-MM-yyyy")));
+        q.addBindValue(DatumNaarTekst(QDate(1940, 1, 1).addDays(rnd.bounded(25000))));
         exec(q);
     }
     prepare(q, QStringLiteral("INSERT INTO CursusGegevens (CursistNr, CursusCode, AanmeldDatum, GroepsCode, LokatieCode, "

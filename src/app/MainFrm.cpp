@@ -11,6 +11,8 @@
 #include "data/DataModFrm.h"
 #include "data/Instellingen.h"
 #include "data/ToonMelding.h"
+#include "data/VeldTekst.h"
+#include "data/ZolDatum.h"
 #include "views/KolomProfiel.h"
 
 #include <QAction>
@@ -483,7 +485,7 @@ bool TMainFrm::event(QEvent* event)
 
 void TMainFrm::Timer1Timer()
 {
-    StatusPaneel1->setText(QDateTime::currentDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm")));
+    StatusPaneel1->setText(DatumTijdNaarTekst(QDateTime::currentDateTime()));
     if (!m_helpTekst) {
         Timer1->setInterval(KlokTik);
         m_hintsInPaneel = true;
@@ -627,7 +629,7 @@ bool TMainFrm::BackUpVerlopen()
     const int dagen = ZolRegister.LeesWaarde(QStringLiteral("BackUpWarning")).toInt(&isGetal);
     if (!isGetal || dagen <= 0)
         return false;
-    const QDate laatste = QDate::fromString(ZolRegister.LeesWaarde(QStringLiteral("BackUpDate")), QStringLiteral("dd-MM-yyyy"));
+    const QDate laatste = TekstNaarDatum(ZolRegister.LeesWaarde(QStringLiteral("BackUpDate")));
     // A date that cannot be read counts as no backup at all.
     if (laatste.isValid() && QDateTime(laatste, QTime(0, 0)).secsTo(QDateTime::currentDateTime()) <= qint64(dagen) * 86400)
         return false;

@@ -6,6 +6,7 @@
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
 #include "data/ToonMelding.h"
+#include "data/ZolDatum.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,7 +27,6 @@ const QString kFilters = QStringLiteral("Orvel Backup files (Orvel_*.bck);;SYSTE
 const QString kBackUpFilter = QStringLiteral("Orvel Backup files (Orvel_*.bck)");
 const QString kReserveFilter = QStringLiteral("SYSTEEM RESERVEKOPIE (OrvelSysBU_*.bck)");
 const QString kMapAangepast = QStringLiteral("Map is aangepast, klik op startknop linksboven.");
-const QString kDatumFormaat = QStringLiteral("dd-MM-yyyy");
 
 QLabel* Label(QWidget* ouder, const char* naam, const QString& tekst = {})
 {
@@ -278,7 +278,7 @@ TBackUpFrm::Afloop TBackUpFrm::MaakBackUp()
     }
     ProgressBar1->setValue(100);
     if (gelukt) {
-        const QString vandaag = start.date().toString(kDatumFormaat);
+        const QString vandaag = DatumNaarTekst(start.date());
         DatumLbl->setText(vandaag);
         m_register.SchrijfWaarde(QStringLiteral("BackUpDate"), vandaag);
         ToonMelding(mInformatie, QStringLiteral("Back-Up is gemaakt"), Knoppen::OK, true);

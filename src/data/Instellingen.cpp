@@ -1,5 +1,7 @@
 #include "Instellingen.h"
 
+#include "ZolDatum.h"
+
 #include <QDate>
 #include <initializer_list>
 #include <utility>
@@ -31,7 +33,7 @@ void schrijfBackUpStandaarden(TZolRegister& reg)
 {
     if (Ontbrekend(reg.LeesWaarde(QStringLiteral("BackUpDate"))))
         reg.SchrijfWaarde(QStringLiteral("BackUpDate"),
-                          QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy")));
+                          DatumNaarTekst(QDate::currentDate()));
     if (Ontbrekend(reg.LeesWaarde(QStringLiteral("BackUpMap"))))
         reg.SchrijfWaarde(QStringLiteral("BackUpMap"), QStringLiteral("A:\\"));
 }

@@ -3,6 +3,10 @@
 #include "DatabaseError.h"
 
 namespace {
+// Fields that hold a path the program writes itself (a folder chosen in a
+// dialog, a file name): as long as a path on the platforms it runs on.
+constexpr int maxPad = 4096;
+
 VeldDef T(const QString& naam, int grootte, bool verplicht = false)
 {
     return {naam, VeldType::Tekst, grootte, verplicht};
@@ -102,17 +106,17 @@ QList<TabelDef> maakTabellen()
                    T("Aantekeningen", 240)},
                   sleutel({"Organisatie"}), {}, {}};
     t << TabelDef{"DiplomaData",
-                  {T("DiplomaCode", 6), T("BestandsNaam", 80), T("Reanimatiepartner", 80),
+                  {T("DiplomaCode", 6), T("BestandsNaam", maxPad), T("Reanimatiepartner", 80),
                    T("Contactpersoon", 80), T("Contactgegevens", 160)},
                   sleutel({"DiplomaCode"}), {}, {}};
     t << TabelDef{"Profiel",
-                  {T("Profielschets", 40), T("Velden", 255), T("VeldBreedte", 255), T("SorteerVeld", 80),
-                   T("FilterTxt", 255), F("FilterSQL", VeldType::Memo)},
+                  {T("Profielschets", 80), T("Velden", 1024), T("VeldBreedte", 1024), T("SorteerVeld", 80),
+                   F("FilterTxt", VeldType::Memo), F("FilterSQL", VeldType::Memo)},
                   std::nullopt, {}, {}};
-    t << TabelDef{"Register", {T("Key", 50), T("Waarde", 100)}, std::nullopt, {}, {}};
+    t << TabelDef{"Register", {T("Key", 50), T("Waarde", maxPad)}, std::nullopt, {}, {}};
     t << TabelDef{"Accepten",
                   {T("CursistNr", 6), T("Naam", 60), T("Adres", 30), T("PCWoonplaats", 40), T("CursusCode", 10),
-                   T("Datum", 10), T("Bank", 14), T("Euro", 10), T("Centen", 2)},
+                   T("Datum", 10), T("Bank", 14), T("Euro", 20), T("Centen", 2)},
                   std::nullopt, {}, {}};
     t << TabelDef{"Diploma",
                   {T("CursistNr", 6), T("Naam", 60), T("GebDatum", 10), T("PostCode", 7), T("Woonplaats", 31),
@@ -127,8 +131,8 @@ QString sqlType(VeldType type)
     case VeldType::SmallInt:
     case VeldType::Integer:
     case VeldType::AutoInc:
-    case VeldType::Boolean: return QStringLiteral("INTEGER");
-    case VeldType::Currency: return QStringLiteral("NUMERIC");
+    case VeldType::Boolean:
+    case VeldType::Currency: return QStringLiteral("INTEGER");  // money in whole cents
     default: return QStringLiteral("TEXT");
     }
 }
@@ -150,6 +154,11 @@ const IndexDef* TabelDef::index(const QString& naam) const
         if (i.naam.compare(naam, Qt::CaseInsensitive) == 0)
             return &i;
     return nullptr;
+}
+
+bool TabelDef::isSleutelVeld(const QString& naam) const
+{
+    return primaireSleutel && primaireSleutel->velden.contains(naam, Qt::CaseInsensitive);
 }
 
 QStringList TabelDef::veldNamen() const
@@ -191,6 +200,11 @@ QString quoteIdent(const QString& naam)
     return QLatin1Char('"') + QString(naam).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
 
+QString teLangTekst(const QString& veld, int grootte)
+{
+    return QStringLiteral("Tekst voor veld '%1' is te lang (maximaal %2 tekens)").arg(veld).arg(grootte);
+}
+
 QString fysiekeIndexNaam(const QString& tabel, const QString& index)
 {
     return tabel + QLatin1Char('_') + (index.isEmpty() ? QStringLiteral("PK") : index);
@@ -202,7 +216,7 @@ QString createTableSql(const TabelDef& tabel)
     for (const VeldDef& v : tabel.velden) {
         const QString naam = quoteIdent(v.naam);
         QString kolom = naam + QLatin1Char(' ') + sqlType(v.type);
-        if (v.verplicht)
+        if (v.verplicht || tabel.isSleutelVeld(v.naam))
             kolom += QStringLiteral(" NOT NULL");
         if (v.type == VeldType::Tekst)
             kolom += QStringLiteral(" CHECK(length(%1) <= %2)").arg(naam).arg(v.grootte);

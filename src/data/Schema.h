@@ -42,6 +42,8 @@ struct TabelDef {
     const VeldDef* veld(const QString& naam) const;  // case-insensitive
     const IndexDef* index(const QString& naam) const;  // "" = primary key
     QStringList veldNamen() const;
+    // Key fields are required: no row without its key.
+    bool isSleutelVeld(const QString& naam) const;
 };
 
 namespace Schema {
@@ -54,4 +56,6 @@ QString createTableSql(const TabelDef& tabel);
 QStringList createIndexSql(const TabelDef& tabel);
 QStringList createTriggerSql(const TabelDef& tabel);
 QString quoteIdent(const QString& naam);
+// "Tekst voor veld 'X' is te lang (maximaal N tekens)".
+QString teLangTekst(const QString& veld, int grootte);
 }  // namespace Schema

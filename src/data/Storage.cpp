@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -211,8 +212,14 @@ QString Storage::foutTekst(const QSqlError& fout) const
         return engine;
     if (bevat("NOT NULL constraint failed"))
         return QStringLiteral("Field value required (%1)").arg(engine.section(QLatin1Char(':'), 1).trimmed());
-    if (bevat("CHECK constraint failed"))
-        return QStringLiteral("Tekst is te lang voor het veld (%1)").arg(engine);
+    if (bevat("CHECK constraint failed")) {
+        // The size checks read: length("Veld") <= N.
+        static const QRegularExpression grootte(QStringLiteral("length\\(\"((?:[^\"]|\"\")+)\"\\) <= (\\d+)"));
+        const QRegularExpressionMatch m = grootte.match(engine);
+        if (m.hasMatch())
+            return Schema::teLangTekst(m.captured(1).replace(QLatin1String("\"\""), QLatin1String("\"")), m.captured(2).toInt());
+        return QStringLiteral("Ongeldige waarde voor een veld (%1)").arg(engine);
+    }
     if (bevat("not a database") || bevat("malformed") || bevat("corrupt"))
         return QStringLiteral("Databasebestand is beschadigd: %1 (%2)").arg(m_bestand, engine);
     if (bevat("readonly") || bevat("read-only"))

@@ -1,20 +1,20 @@
 #include "TableHandle.h"
 
+#include "Bedrag.h"
 #include "DatabaseError.h"
+#include "Routines.h"
 #include "SqlTranslator.h"
 #include "Storage.h"
+#include "VeldTekst.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTime>
-#include <cmath>
 
 namespace {
 const QString rowidKolom = QStringLiteral("rowid");
-
-double opCenten(double bedrag) { return std::round(bedrag * 100.0) / 100.0; }
 
 QDate leesDatum(const QString& tekst)
 {
@@ -72,12 +72,20 @@ QVariant TableHandle::naarOpslag(const VeldDef& veld, const QVariant& waarde)
     }
     case VeldType::Boolean: return waarde.toBool() ? 1 : 0;
     case VeldType::Currency: {
-        bool ok = false;
-        const double d = isTekst ? waarde.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok)
-                                 : waarde.toDouble(&ok);
-        if (!ok)
-            ongeldig(veld, waarde);
-        return opCenten(d);
+        if (waarde.metaType() == QMetaType::fromType<Bedrag>())
+            return waarde.value<Bedrag>().Centen();
+        if (!isTekst) {
+            bool ok = false;
+            const double euro = waarde.toDouble(&ok);
+            if (!ok)
+                ongeldig(veld, waarde);
+            return Bedrag::UitEuro(euro).Centen();
+        }
+        try {
+            return Bedrag::Lees(waarde.toString()).Centen();
+        } catch (const ConversieFout& fout) {
+            throw DatabaseError(fout.tekst());
+        }
     }
     case VeldType::Datum: {
         const QDate d = waarde.typeId() == QMetaType::QDateTime ? waarde.toDateTime().date()
@@ -118,7 +126,7 @@ QVariant TableHandle::uitOpslag(const VeldDef& veld, const QVariant& waarde)
     case VeldType::Integer:
     case VeldType::AutoInc: return waarde.toInt();
     case VeldType::Boolean: return waarde.toInt() != 0;
-    case VeldType::Currency: return opCenten(waarde.toDouble());
+    case VeldType::Currency: return QVariant::fromValue(Bedrag::UitCenten(waarde.toLongLong()));
     case VeldType::Datum: return leesDatum(waarde.toString());
     case VeldType::Tijd: return leesTijd(waarde.toString());
     case VeldType::DatumTijd: return leesDatumTijd(waarde.toString());
@@ -481,16 +489,7 @@ QVariant TableHandle::value(const QString& veld) const
 
 QString TableHandle::text(const QString& veld) const
 {
-    const QVariant w = value(veld);
-    if (w.isNull())
-        return {};
-    switch (m_def->velden[veldIndex(veld)].type) {
-    case VeldType::Datum: return w.toDate().toString(QStringLiteral("dd-MM-yyyy"));
-    case VeldType::Tijd: return w.toTime().toString(QStringLiteral("hh:mm"));
-    case VeldType::DatumTijd: return w.toDateTime().toString(QStringLiteral("dd-MM-yyyy hh:mm"));
-    case VeldType::Currency: return QString::number(w.toDouble(), 'f', 2);
-    default: return w.toString();
-    }
+    return VeldTekst(value(veld));
 }
 
 void TableHandle::setValue(const QString& veld, const QVariant& waarde)
@@ -528,11 +527,16 @@ void TableHandle::insert()
         onNewRecord(*this);
 }
 
-void TableHandle::controleerVerplicht() const
+// The fields marked required are checked before the row rules run; key
+// fields after them, so that a rule with its own message for a missing key
+// speaks first. An autoinc key is assigned when the row is stored.
+void TableHandle::controleerVerplicht(bool sleutels) const
 {
     for (int i = 0; i < m_def->velden.size(); ++i) {
         const VeldDef& v = m_def->velden[i];
-        if (v.verplicht && (m_buffer[i].isNull() || m_buffer[i].toString().trimmed().isEmpty()))
+        const bool verplicht = sleutels ? !v.verplicht && v.type != VeldType::AutoInc && m_def->isSleutelVeld(v.naam)
+                                        : v.verplicht;
+        if (verplicht && (m_buffer[i].isNull() || m_buffer[i].toString().trimmed().isEmpty()))
             throw DatabaseError(QStringLiteral("Veld '%1' is verplicht ").arg(v.naam));
     }
 }
@@ -542,7 +546,7 @@ void TableHandle::controleerGrootte() const
     for (int i = 0; i < m_def->velden.size(); ++i) {
         const VeldDef& v = m_def->velden[i];
         if (v.type == VeldType::Tekst && m_buffer[i].toString().size() > v.grootte)
-            throw DatabaseError(QStringLiteral("Tekst voor veld '%1' is te lang (maximaal %2 tekens)").arg(v.naam).arg(v.grootte));
+            throw DatabaseError(Schema::teLangTekst(v.naam, v.grootte));
     }
 }
 
@@ -557,9 +561,10 @@ void TableHandle::post()
 {
     if (m_toestand != Toestand::Wijzigen && m_toestand != Toestand::Invoegen)
         return;
-    controleerVerplicht();
+    controleerVerplicht(false);
     if (beforePost)
         beforePost(*this);
+    controleerVerplicht(true);
     qint64 rowid = m_rowid;
     try {
         controleerGrootte();

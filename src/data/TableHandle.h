@@ -65,7 +65,7 @@ public:
     bool locate(const QString& velden, const QVariantList& waarden, LocateOpties opties = {});
 
     QVariant value(const QString& veld) const;
-    QString text(const QString& veld) const;  // empty for null
+    QString text(const QString& veld) const;  // VeldTekst of the value; empty for null
     void setValue(const QString& veld, const QVariant& waarde);
 
     void edit();
@@ -115,7 +115,7 @@ private:
     void zorgVoorBladeren();
     void vereistRij() const;
     int veldIndex(const QString& veld) const;
-    void controleerVerplicht() const;
+    void controleerVerplicht(bool sleutels) const;
     void controleerGrootte() const;
     [[noreturn]] void postFout(const DatabaseError& fout);
 

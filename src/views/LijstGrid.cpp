@@ -2,10 +2,9 @@
 
 #include "data/LijstQuery.h"
 #include "data/ToonMelding.h"
+#include "data/VeldTekst.h"
 
 #include <QDataStream>
-#include <QDate>
-#include <QDateTime>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFont>
@@ -92,26 +91,7 @@ QVariant LijstModel::waarde(int rij, const QString& veld) const
     return m_bron ? m_bron->waarde(rij, veld) : QVariant();
 }
 
-QString LijstModel::Tekst(const QString& veld, const QVariant& waarde)
-{
-    if (waarde.isNull())
-        return {};
-    switch (waarde.typeId()) {
-    case QMetaType::QDate:
-        return waarde.toDate().toString(QStringLiteral("dd-MM-yyyy"));
-    case QMetaType::QDateTime:
-        return waarde.toDateTime().toString(QStringLiteral("dd-MM-yy hh:mm"));
-    case QMetaType::QTime:
-        return waarde.toTime().toString(QStringLiteral("hh:mm"));
-    case QMetaType::Bool:
-        return waarde.toBool() ? QStringLiteral("Ja") : QStringLiteral("Nee");
-    default:
-        break;
-    }
-    if (veld.compare(QLatin1String("Saldo"), Qt::CaseInsensitive) == 0)
-        return QStringLiteral("€ ") + QString::number(waarde.toDouble(), 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
-    return waarde.toString();
-}
+QString LijstModel::Tekst(const QVariant& waarde) { return VeldTekst(waarde); }
 
 QPixmap LijstModel::Icoon(const QString& veld, const QVariant& geslacht, bool opr)
 {
@@ -141,7 +121,7 @@ QVariant LijstModel::data(const QModelIndex& index, int role) const
         case Qt::DisplayRole:
             if (veld == MV || veld == Oproep)
                 return {};
-            return Tekst(veld, waarde(index.row(), veld));
+            return Tekst(waarde(index.row(), veld));
         case Qt::DecorationRole:
             if (veld == MV)
                 return Icoon(veld, waarde(index.row(), QStringLiteral("Geslacht")), false);

@@ -42,8 +42,8 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-    // The text a value is shown as.
-    static QString Tekst(const QString& veld, const QVariant& waarde);
+    // The text a value is shown as: the data layer's field formatter.
+    static QString Tekst(const QVariant& waarde);
     // The icon of a cell of the MV or Oproep column; null for any other.
     static QPixmap Icoon(const QString& veld, const QVariant& geslacht, bool opr);
 

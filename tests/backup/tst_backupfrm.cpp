@@ -447,6 +447,31 @@ private Q_SLOTS:
         QCOMPARE(meldingen.texts().size(), 1);
         QVERIFY(Reservekopieen(db()).isEmpty());
     }
+
+    // The backup folder travels inside every backup as a setting.
+    void aDeepBackupFolderIsBackedUpAndRestored()
+    {
+        QString diep = m_werk->filePath(QStringLiteral("Reserve"));
+        while (diep.size() < 249)
+            diep += QStringLiteral("/submap");
+        m_backUpMap = MetScheidingsteken(diep.left(249));
+        QCOMPARE(m_backUpMap.size(), 250);
+        QVERIFY(QDir().mkpath(m_backUpMap));
+        m_register.SchrijfWaarde(QStringLiteral("BackUpMap"), m_backUpMap);
+        {
+            ScriptedMessages meldingen;
+            draai(TBackUpFrm::Maken);
+            QCOMPARE(meldingen.texts(), QStringList{kGemaakt});
+        }
+        m_register.SchrijfWaarde(QStringLiteral("BackUpMap"), QStringLiteral("A:\\"));
+        m_gekozenArchief = m_backUpMap + QStringLiteral("Orvel_200403091405.bck");
+        {
+            ScriptedMessages meldingen({Antwoord::OK});
+            draai(TBackUpFrm::Inlezen);
+            QVERIFY(meldingen.texts().last().startsWith(kIngelezen));
+        }
+        QCOMPARE(m_register.LeesWaarde(QStringLiteral("BackUpMap")), m_backUpMap);
+    }
 };
 
 ORVEL_TEST(BackUpFrmTest)

@@ -1,6 +1,7 @@
 #include "TestRegistry.h"
 #include "TestSupport.h"
 
+#include "data/Bedrag.h"
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 #include "data/Storage.h"
@@ -270,7 +271,7 @@ private Q_SLOTS:
         dm.BetaalWDB->setValue("Toeslag", 1.25);
         dm.BetaalWDB->post();
         QCOMPARE(dm.BetaalWDB->text("Betaalwijze"), QString("Accept"));
-        QCOMPARE(dm.BetaalWDB->value("Toeslag").toDouble(), 1.25);
+        QCOMPARE(dm.BetaalWDB->value("Toeslag").value<Bedrag>(), Bedrag::UitCenten(125));
         viaHandler([&] { dm.BetaalWDB->remove(); });
         QCOMPARE(messages.texts().last(), QString("Deze betaalwijze mag NIET worden verwijderd!"));
         // A new one is no system method, and a duplicate name is refused.

@@ -133,22 +133,6 @@ private Q_SLOTS:
         QCOMPARE(h.text("Naam"), QString("Jansen-de Wit"));
     }
 
-    void moneyStaysExactToTheCent()
-    {
-        TempDatabase db;
-        TableHandle& c = *db.dm().CursusGegevensDB;
-        c.insert();
-        c.setValue("CursistNr", "000001");
-        c.setValue("CursusCode", "EHBO");
-        c.setValue("Saldo", "82,50");
-        c.post();
-        QCOMPARE(c.text("Saldo"), QString("82.50"));
-        for (int i = 0; i < 10; ++i)
-            db.dm().storage().exec("update cursusgegevens set Saldo = Saldo + 0.10");
-        c.refresh();
-        QCOMPARE(c.text("Saldo"), QString("83.50"));
-    }
-
     void deleteStaysInPlace()
     {
         TempDatabase db;

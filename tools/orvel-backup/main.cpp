@@ -6,6 +6,7 @@
 //   orvel-backup restore ARCHIVE FOLDER [--mode M] [--full-path]
 #include "backup/ZolBackupFile.h"
 #include "data/ToonMelding.h"
+#include "data/VeldTekst.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -82,7 +83,7 @@ int toon(TZolBackupFile& backup, const QString& archief)
     const bool gelukt = backup.List(archief, inhoud);
     QTextStream uit(stdout);
     for (const TArchiefBestand& bestand : inhoud)
-        uit << bestand.datum.toString(QStringLiteral("dd-MM-yyyy hh:mm")).leftJustified(16) << ' '
+        uit << DatumTijdNaarTekst(bestand.datum).leftJustified(16) << ' '
             << QString::number(bestand.grootte).rightJustified(12) << "  " << bestand.naam << '\n';
     return gelukt ? Gelukt : Mislukt;
 }
