@@ -6,6 +6,10 @@ namespace {
 // Fields that hold a path the program writes itself (a folder chosen in a
 // dialog, a file name): as long as a path on the platforms it runs on.
 constexpr int maxPad = 4096;
+// Bank holds the longest IBAN, every e-mail field the longest address mail
+// systems deliver.
+constexpr int ibanGrootte = 34;
+constexpr int emailGrootte = 254;
 
 VeldDef T(const QString& naam, int grootte, bool verplicht = false)
 {
@@ -18,12 +22,14 @@ IndexDef ciIndex(const QString& naam, const QString& veld, bool uniek = false)
     return {naam, {veld}, uniek, true};
 }
 
-QList<VeldDef> persoonVelden(int emailGrootte)
+// The register and the history have the same fields and sizes, so a move
+// between them never fails on a size.
+QList<VeldDef> persoonVelden()
 {
     return {T("CursistNr", 6), T("Naam", 30), T("Voorl", 8), T("Tussenv", 8), T("Geslacht", 1),
             T("Adres", 30), F("LandCode", VeldType::SmallInt), T("Postcode", 7),
             F("StadCode", VeldType::Integer), T("Telefoon", 12), T("Tel_Werk", 12), T("GSM", 12),
-            T("FAX", 12), T("E_Mail1", emailGrootte), T("E_Mail2", emailGrootte), T("Bank", 14),
+            T("FAX", 12), T("E_Mail1", emailGrootte), T("E_Mail2", emailGrootte), T("Bank", ibanGrootte),
             T("GebDatum", 10), T("Bijzonderheden", 240), F("Print", VeldType::Boolean)};
 }
 
@@ -49,8 +55,8 @@ QList<VeldDef> inschrijvingVelden(const QString& weekDagenNaam)
 QList<TabelDef> maakTabellen()
 {
     QList<TabelDef> t;
-    t << TabelDef{"Hoofd", persoonVelden(40), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
-    t << TabelDef{"Historie", persoonVelden(25), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
+    t << TabelDef{"Hoofd", persoonVelden(), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
+    t << TabelDef{"Historie", persoonVelden(), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
     t << TabelDef{"CursusGegevens", inschrijvingVelden("WeekDagen"), sleutel({"CursistNr", "CursusCode"}), {}, {}};
     t << TabelDef{"HistorieCursus", inschrijvingVelden("Weekdagen"), sleutel({"CursistNr", "CursusCode"}), {}, {}};
     t << TabelDef{"CursusProfiel",
@@ -73,7 +79,7 @@ QList<TabelDef> maakTabellen()
                   sleutel({"CursusID", "Dag"}), {}, {}};
     t << TabelDef{"Begeleiders",
                   {T("PersoonCode", 5, true), T("Naam", 20, true), T("FunctieCode", 1, true),
-                   F("UurLoon", VeldType::Currency), T("E_Mail", 40)},
+                   F("UurLoon", VeldType::Currency), T("E_Mail", emailGrootte)},
                   sleutel({"PersoonCode"}), {ciIndex("OpNaam", "Naam")}, {}};
     t << TabelDef{"Betaalwijze",
                   {F("BetaalwCode", VeldType::AutoInc), T("Betaalwijze", 15), T("Opmerking", 76),
@@ -102,7 +108,7 @@ QList<TabelDef> maakTabellen()
     t << TabelDef{"Organisaties",
                   {T("Organisatie", 25), T("Tav", 25), T("Adres", 30), T("Postcode", 7),
                    F("StadCode", VeldType::Integer), T("ContactPersoon", 25), T("TelPrive", 15),
-                   T("TelWerk", 15), T("Fax", 15), T("GSM", 12), T("Email", 25), T("DebiteurNr", 15),
+                   T("TelWerk", 15), T("Fax", 15), T("GSM", 12), T("Email", emailGrootte), T("DebiteurNr", 15),
                    T("Aantekeningen", 240)},
                   sleutel({"Organisatie"}), {}, {}};
     t << TabelDef{"DiplomaData",
@@ -116,7 +122,7 @@ QList<TabelDef> maakTabellen()
     t << TabelDef{"Register", {T("Key", 50), T("Waarde", maxPad)}, std::nullopt, {}, {}};
     t << TabelDef{"Accepten",
                   {T("CursistNr", 6), T("Naam", 60), T("Adres", 30), T("PCWoonplaats", 40), T("CursusCode", 10),
-                   T("Datum", 10), T("Bank", 14), T("Euro", 20), T("Centen", 2)},
+                   T("Datum", 10), T("Bank", ibanGrootte), T("Euro", 20), T("Centen", 2)},
                   std::nullopt, {}, {}};
     t << TabelDef{"Diploma",
                   {T("CursistNr", 6), T("Naam", 60), T("GebDatum", 10), T("PostCode", 7), T("Woonplaats", 31),

@@ -21,7 +21,7 @@ private Q_SLOTS:
         QList<AcceptRegel> forms;
         for (const QString& nr : {"000003", "000001", "000004", "000002"})
             forms << AcceptRegel{nr, "Naam " + nr, "Straat 1", "1234 AB  Plaats", "REA", "01-02-2027",
-                                 "123BANK7891234", "12", "50"};
+                                 "NL91 ABNA 0417 1643 00", "12", "50"};
         VulAcceptenTabel(accepten, forms);  // a new run replaces the last one
 
         const QList<AcceptRegel> read = LeesAcceptenTabel(accepten);
@@ -29,7 +29,7 @@ private Q_SLOTS:
         for (const AcceptRegel& r : read)
             numbers << r.CursistNr;
         QCOMPARE(numbers, (QStringList{"000003", "000001", "000004", "000002"}));
-        QCOMPARE(read.at(2).Bank, "123BANK7891234");
+        QCOMPARE(read.at(2).Bank, "NL91 ABNA 0417 1643 00");
         QCOMPARE(read.at(2).Centen, "50");
 
         QCOMPARE(PrintAccepten(accepten, 0, 0), PrintStatus::Ok);

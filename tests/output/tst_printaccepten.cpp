@@ -122,6 +122,35 @@ private Q_SLOTS:
             QVERIFY2(w.page == 1 || !w.text.endsWith('4'), qPrintable(w.text));
     }
 
+    // The account field of the form reaches from the account's place to the
+    // right-hand column: an IBAN, as typed, stays on its line within it.
+    void anIbanStandsWithinTheAccountField_data()
+    {
+        QTest::addColumn<QString>("iban");
+        QTest::newRow("18 characters") << "NL91ABNA0417164300";
+        QTest::newRow("in groups of four") << "NL91 ABNA 0417 1643 00";
+    }
+    void anIbanStandsWithinTheAccountField()
+    {
+        QFETCH(QString, iban);
+        constexpr double kVakLinks = 50.0, kVakRechts = 130.0, kRegel = 30.0;
+        AcceptRegel regel = form(1);
+        regel.Bank = iban;
+        const QString pdf = printed({regel}, 0, 0);
+        QVERIFY(!pdf.isEmpty());
+        QStringList tekst;
+        double links = kPageWidth, rechts = 0;
+        for (const PdfWord& w : readPdfWords(pdf))
+            if (qAbs(w.top - kRegel) <= kTolerance && w.left > kVakLinks - 10) {
+                tekst << w.text;
+                links = qMin(links, w.left);
+                rechts = qMax(rechts, w.right);
+            }
+        QCOMPARE(tekst.join(' '), iban);
+        QVERIFY2(qAbs(links - kVakLinks) <= kTolerance, qPrintable(QString::number(links)));
+        QVERIFY2(rechts < kVakRechts, qPrintable(QString::number(rechts)));
+    }
+
     void formsArePrintedInArial()
     {
         const QFontInfo info(PrintJob::printFont("Arial", 12));
