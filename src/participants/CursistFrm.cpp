@@ -419,6 +419,11 @@ void TCursistFrm::OpslaanBtnClick()
     // would store participants without name or address.
     if (Hoofd().wordtBewerkt() && !CheckInvoer())
         return;
+    const auto bankToch = [] { return ToonMelding(mVraag, IBANVraag, Knoppen::JaNee) == Antwoord::Ja; };
+    if (Hoofd().wordtBewerkt() && !BankOpslaan(Hoofd().text(QStringLiteral("Bank")), bankToch)) {
+        EditBank->setFocus();
+        return;
+    }
     if (!BewaarHoofd())
         return;  // still in edit mode, everything typed in place
     ModusPanel->setFocus();

@@ -3,6 +3,8 @@
 #include "data/TableHandle.h"
 #include "data/ZolDatum.h"
 
+#include <QRegularExpression>
+
 namespace {
 constexpr int HoogsteNummer = 999999;
 
@@ -58,6 +60,27 @@ std::optional<InvoerCheck> CheckInvoer(const CursistGegevens& gegevens,
             fout = InvoerCheck::HHFreq;
     }
     return fout;
+}
+
+bool IsIBAN(const QString& bank)
+{
+    static const QRegularExpression vorm(QStringLiteral("^[A-Z]{2}[0-9]{2}[A-Z0-9]{11,30}$"));
+    const QString iban = bank.toUpper().remove(u' ');
+    if (!vorm.match(iban).hasMatch())
+        return false;
+    // Country and check digits go to the end; letters count as 10 to 35.
+    // The remainder is carried along, so no number grows beyond 97 * 36.
+    int rest = 0;
+    for (const QChar teken : iban.mid(4) + iban.left(4)) {
+        const int waarde = teken.isDigit() ? teken.digitValue() : teken.unicode() - u'A' + 10;
+        rest = (rest * (waarde < 10 ? 10 : 100) + waarde) % 97;
+    }
+    return rest == 1;
+}
+
+bool BankOpslaan(const QString& bank, const std::function<bool()>& bankToch)
+{
+    return bank.trimmed().isEmpty() || IsIBAN(bank) || bankToch();
 }
 
 QString CheckTekst(InvoerCheck check)

@@ -45,6 +45,17 @@ QString CheckTekst(InvoerCheck check);
 
 inline const QString GebDatumVraag = QStringLiteral("Geboortedatum klopt niet!\rWilt u deze toch handhaven?");
 
+// True for an IBAN whose check digits hold (ISO 13616, mod 97): two letters,
+// two digits and 11 to 30 letters or digits, in groups or not, in either case.
+bool IsIBAN(const QString& bank);
+
+// Whether the account number may be saved: an empty one or a sound IBAN at
+// once; anything else (an old-style number, a typing error) when the user
+// answers bankToch with Ja, so that no notation is ever refused.
+bool BankOpslaan(const QString& bank, const std::function<bool()>& bankToch);
+
+inline const QString IBANVraag = QStringLiteral("Het IBAN-nummer lijkt niet te kloppen. Toch opslaan?");
+
 // Countries: 0 Nederland, 1 België, 2 Duitsland. A code of 0 or less (an
 // empty one too) is Nederland and gets the Dutch postcode mask.
 struct LandGegevens {

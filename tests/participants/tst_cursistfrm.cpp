@@ -348,6 +348,47 @@ private Q_SLOTS:
         QCOMPARE(v.opgeslagen("000120", "GebDatum"), "31-02-1980");
     }
 
+    void anAccountWithWrongCheckDigitsIsSavedOnlyAfterJa_data()
+    {
+        QTest::addColumn<int>("antwoord");
+        QTest::addColumn<QString>("modus");
+        QTest::addColumn<QString>("opgeslagen");
+        QTest::newRow("Ja saves") << int(Antwoord::Ja) << "LEESMODUS" << "NL00ABNA0417164300";
+        QTest::newRow("Nee returns to editing") << int(Antwoord::Nee) << "EDITMODUS" << "";
+    }
+    void anAccountWithWrongCheckDigitsIsSavedOnlyAfterJa()
+    {
+        QFETCH(int, antwoord);
+        QFETCH(QString, modus);
+        QFETCH(QString, opgeslagen);
+        Venster v;
+        v.cursist("000120");
+        v.toon("000120");
+        v.frm->WijzigBtn->click();
+        typ(v.frm->EditBank, "NL00ABNA0417164300");
+        v.meldingen.script().antwoorden = {antwoord};
+        v.frm->OpslaanBtn->click();
+        QCOMPARE(v.meldingen.texts(), QStringList{"Het IBAN-nummer lijkt niet te kloppen. Toch opslaan?"});
+        QCOMPARE(v.meldingen.messages().first().soort, int(mVraag));
+        QCOMPARE(v.meldingen.messages().first().knoppen, Knoppen::JaNee);
+        QCOMPARE(v.frm->ModusPanel->text(), modus);
+        QCOMPARE(v.opgeslagen("000120", "Bank"), opgeslagen);
+        QCOMPARE(v.frm->EditBank->text(), "NL00ABNA0417164300");
+    }
+
+    void anIbanInGroupsIsStoredAsTypedWithoutAQuestion()
+    {
+        Venster v;
+        v.cursist("000120");
+        v.toon("000120");
+        v.frm->WijzigBtn->click();
+        typ(v.frm->EditBank, "NL91 ABNA 0417 1643 00");
+        v.frm->OpslaanBtn->click();
+        QVERIFY(v.meldingen.texts().isEmpty());
+        QCOMPARE(v.frm->ModusPanel->text(), "LEESMODUS");
+        QCOMPARE(v.opgeslagen("000120", "Bank"), "NL91 ABNA 0417 1643 00");
+    }
+
     void aSavedNewParticipantIsStoredUnderItsNumber()
     {
         Venster v;

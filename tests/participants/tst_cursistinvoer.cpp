@@ -168,6 +168,41 @@ private Q_SLOTS:
         QFETCH(QString, waarde);
         QCOMPARE(EditMasker::Lees(klassiek).VeldWaarde(getoond), waarde);
     }
+
+    // Any notation can be saved; only one that is no sound IBAN is asked about.
+    void anAccountThatIsNoSoundIbanIsSavedOnlyAfterJa_data()
+    {
+        QTest::addColumn<QString>("bank");
+        QTest::addColumn<bool>("iban");
+        QTest::addColumn<int>("antwoord");  // the answer when asked
+        QTest::addColumn<bool>("opslaan");
+        QTest::newRow("empty, nothing asked") << "" << false << int(Antwoord::Nee) << true;
+        QTest::newRow("blanks only, nothing asked") << "   " << false << int(Antwoord::Nee) << true;
+        QTest::newRow("Dutch IBAN") << "NL91ABNA0417164300" << true << int(Antwoord::Nee) << true;
+        QTest::newRow("in groups of four") << "NL91 ABNA 0417 1643 00" << true << int(Antwoord::Nee) << true;
+        QTest::newRow("in lower case") << "nl91 abna 0417 1643 00" << true << int(Antwoord::Nee) << true;
+        QTest::newRow("Belgian, 16") << "BE68 5390 0754 7034" << true << int(Antwoord::Nee) << true;
+        QTest::newRow("German, 22") << "DE89 3704 0044 0532 0130 00" << true << int(Antwoord::Nee) << true;
+        QTest::newRow("wrong check digits, Ja") << "NL00ABNA0417164300" << false << int(Antwoord::Ja) << true;
+        QTest::newRow("wrong check digits, Nee") << "NL00ABNA0417164300" << false << int(Antwoord::Nee) << false;
+        QTest::newRow("digits swapped") << "NL91ABNA0417164030" << false << int(Antwoord::Nee) << false;
+        QTest::newRow("one digit short") << "NL91ABNA041716430" << false << int(Antwoord::Nee) << false;
+        QTest::newRow("old-style number, Ja") << "417164300" << false << int(Antwoord::Ja) << true;
+        QTest::newRow("letters for check digits") << "NLAAABNA0417164300" << false << int(Antwoord::Nee) << false;
+        QTest::newRow("longer than any IBAN") << "NL91ABNA0417164300" + QString(17, u'0') << false
+                                              << int(Antwoord::Nee) << false;
+    }
+    void anAccountThatIsNoSoundIbanIsSavedOnlyAfterJa()
+    {
+        QFETCH(QString, bank);
+        QFETCH(bool, iban);
+        QFETCH(int, antwoord);
+        QFETCH(bool, opslaan);
+        QCOMPARE(IsIBAN(bank), iban);
+        int gevraagd = 0;
+        QCOMPARE(BankOpslaan(bank, [&] { ++gevraagd; return antwoord == Antwoord::Ja; }), opslaan);
+        QCOMPARE(gevraagd, !iban && !bank.trimmed().isEmpty() ? 1 : 0);
+    }
 };
 
 ORVEL_TEST(CursistInvoerTest)
