@@ -195,6 +195,33 @@ private Q_SLOTS:
         QCOMPARE(b.rijen(inDeWeg, "000012").size(), rijenInDeWeg);
     }
 
+    // The enrolments are written before the participant row: when that row
+    // is refused last, the enrolments already written go back as well.
+    void aRowRefusedAfterTheEnrolmentsUndoesTheWholeMove()
+    {
+        Bestand b;
+        b.actief("000012");
+        HistorieWerk werk(b.dm());
+        QCOMPARE(werk.NaarHistorie("000012").resultaat, HistorieWerk::Verplaatst);
+        const QList<QVariantList> persoon = b.rijen("Historie", "000012");
+        const QList<QVariantList> inschrijvingen = b.rijen("HistorieCursus", "000012");
+        // A register table that is narrower than the history.
+        Storage& opslag = b.dm().storage();
+        const TabelDef& hoofd = Schema::tabelOf("Hoofd");
+        opslag.execNative("DROP TABLE Hoofd");
+        opslag.execNative(Schema::createTableSql(hoofd).replace(
+            QStringLiteral("length(\"Bank\") <= %1").arg(hoofd.veld("Bank")->grootte),
+            QStringLiteral("length(\"Bank\") <= 5")));
+
+        const HistorieWerk::Uitkomst uitkomst = werk.NaarActueel("000012");
+        QCOMPARE(uitkomst.resultaat, HistorieWerk::NietVerplaatst);
+        QCOMPARE(uitkomst.tekst, "FOUT opgetreden bij verplaatsen!\rTekst voor veld 'Bank' is te lang (maximaal 5 "
+                                 "tekens)\rDe cursist is NIET verplaatst.");
+        QCOMPARE(b.rijen("Historie", "000012"), persoon);
+        QCOMPARE(b.rijen("HistorieCursus", "000012"), inschrijvingen);
+        QVERIFY(b.rijen("CursusGegevens", "000012").isEmpty());
+    }
+
     void aParticipantWhoIsNotThereIsNotMoved()
     {
         Bestand b;
