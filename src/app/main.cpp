@@ -5,9 +5,11 @@
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
 #include "backup/BackUpFrm.h"
+#include "backup/HerstelWissel.h"
 #include "controls/MeldingDialoog.h"
 #include "controls/OrvelApplication.h"
 #include "data/DataModFrm.h"
+#include "data/FolderLock.h"
 #include "participants/CursistFrm.h"
 
 #include <QApplication>
@@ -56,6 +58,12 @@ int main(int argc, char** argv)
         instantie.StuurHerstel();
         return 0;
     }
+
+    // One program per database folder, held until the program ends; an
+    // interrupted restore is settled before anything is opened.
+    FolderLock databaseSlot;
+    if (!NeemDatabaseMap(GeefAliasMap(databaseMap), databaseSlot))
+        return 1;
 
     // The program ends with its main window, not with the last window open.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,10 +1,12 @@
 #include "BackUpFrm.h"
 
 #include "BackUpWerk.h"
+#include "HerstelWissel.h"
 #include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
+#include "data/FolderLock.h"
 #include "data/ToonMelding.h"
 #include "data/ZolDatum.h"
 
@@ -69,6 +71,8 @@ TBackUpFrm::TBackUpFrm(Modus modus, bool opstartFout, Koppelingen koppelingen, Q
     m_backup.SaveFileID = false;
     m_backup.SetArchiveFlag = false;
     m_backup.RestoreMode = rmAll;
+    // The names are chosen free; one taken meanwhile is never replaced.
+    m_backup.ArchiefVervangen = false;
     m_backup.OnProgress = [this](const QString& bestand, int procent, bool&) { OnProgress(bestand, procent); };
     m_backup.OnError = [this](int, const QString& tekst) { m_fout = kFoutVoorvoegsel + tekst; };
 }
@@ -225,13 +229,21 @@ void TBackUpFrm::StartBtnClick()
     try {
         if (DataModFrm)
             DataModFrm->CloseDatabases();
+        std::unique_ptr<BackUpInstellingen> instellingen;
         if (!m_opstartFout)
-            BackUpRegister(DatabaseMap(), m_koppelingen.splitScherm && m_koppelingen.splitScherm(), m_register);
+            instellingen = std::make_unique<BackUpInstellingen>(
+                DatabaseMap(), m_koppelingen.splitScherm && m_koppelingen.splitScherm(), m_register);
+        m_backup.LeesVan = instellingen ? instellingen->vervangers() : QHash<QString, QString>();
         afloop = m_modus == Maken ? MaakBackUp() : LeesBackUp();
     } catch (const BackUpFout& fout) {
         m_fout = kFoutVoorvoegsel + fout.tekst();
         MeldFout();
+    } catch (const std::exception& fout) {
+        // Whatever went wrong, the window must stay closable.
+        m_fout = kFoutVoorvoegsel + QString::fromUtf8(fout.what());
+        MeldFout();
     }
+    m_backup.LeesVan.clear();
     m_bezig = false;
     m_reserveKopieHalen = false;
     switch (afloop) {
@@ -280,8 +292,13 @@ TBackUpFrm::Afloop TBackUpFrm::MaakBackUp()
     if (gelukt) {
         const QString vandaag = DatumNaarTekst(start.date());
         DatumLbl->setText(vandaag);
-        m_register.SchrijfWaarde(QStringLiteral("BackUpDate"), vandaag);
-        ToonMelding(mInformatie, QStringLiteral("Back-Up is gemaakt"), Knoppen::OK, true);
+        if (m_register.SchrijfWaarde(QStringLiteral("BackUpDate"), vandaag))
+            ToonMelding(mInformatie, QStringLiteral("Back-Up is gemaakt"), Knoppen::OK, true);
+        else
+            ToonMelding(mWaarschuwing,
+                        QStringLiteral("Back-Up is gemaakt\rMaar de datum van deze Back-Up kon NIET worden "
+                                       "opgeslagen in de instellingen."),
+                        Knoppen::OK, true);
     } else {
         MeldFout();
         ToonMelding(mInformatie, QStringLiteral("Back-Up is mislukt of afgebroken."), Knoppen::OK, true);
@@ -321,17 +338,23 @@ TBackUpFrm::Afloop TBackUpFrm::LeesBackUp()
         return Afloop::Gestopt;
     }
 
+    // Held for the safety copy and the restore: no other program may work in
+    // the folder meanwhile, and none may hold it now.
+    FolderLock slot;
+    if (slot.neem(DatabaseMap()) == FolderLock::Uitkomst::ElderGehouden)
+        throw BackUpFout(MapInGebruikTekst(DatabaseMap()));
     if (!m_opstartFout && ReserveKopieNodig(archief) && !MaakReserveKopie())
         return Afloop::Klaar;
 
     m_backup.MaxSize = 0;
     ProgressBar1->setValue(0);
-    bool gelukt = false;
+    HerstelUitkomst uitkomst = HerstelUitkomst::NietIngelezen;
     {
         WachtCursor wacht;
-        gelukt = HerstelVeilig(m_backup, archief, DatabaseMap());
+        HerstelOpties opties{m_maskers, true, &m_register};
+        uitkomst = HerstelVeilig(m_backup, archief, DatabaseMap(), opties);
     }
-    if (!gelukt) {
+    if (uitkomst == HerstelUitkomst::NietIngelezen) {
         if (m_fout.isEmpty())
             ToonMelding(mInformatie, QStringLiteral("Back-Up is mislukt of afgebroken."), Knoppen::OK, true);
         else
@@ -341,7 +364,7 @@ TBackUpFrm::Afloop TBackUpFrm::LeesBackUp()
         return Afloop::Klaar;
     }
 
-    if (!RestoreRegister(DatabaseMap(), m_register))
+    if (uitkomst == HerstelUitkomst::InstellingenMisten)
         ToonMelding(mFout,
                     QStringLiteral("Kan standaardinstellingen helaas NIET automatisch herstellen!\rU dient dit zelf "
                                    "(opnieuw) te doen."),
@@ -365,14 +388,17 @@ bool TBackUpFrm::MaakReserveKopie()
 {
     const QString naam = ReserveKopieNaam(DatabaseMap(), m_koppelingen.nu());
     m_backup.MaxSize = 0;
+    bool gelukt = false;
     {
         WachtCursor wacht;
-        m_backup.Backup(m_maskers, naam);
+        gelukt = m_backup.Backup(m_maskers, naam);
     }
     // Without its safety copy the current data is not replaced.
-    if (!m_fout.isEmpty()) {
-        MeldFout();
-        QFile::remove(naam);
+    if (!gelukt) {
+        if (m_fout.isEmpty())
+            ToonMelding(mInformatie, QStringLiteral("Back-Up is mislukt of afgebroken."), Knoppen::OK, true);
+        else
+            MeldFout();
         return false;
     }
     ReserveKopie = naam;

@@ -1,8 +1,6 @@
 #include "BackUpWerk.h"
 
-#include "ZolBackupFile.h"
 #include "data/DatabaseError.h"
-#include "data/Routines.h"
 #include "data/Storage.h"
 #include "data/ZolRegister.h"
 
@@ -15,21 +13,37 @@ namespace {
 const QString kTijdFormaat = QStringLiteral("yyyyMMddhhmm");
 const QString kReserveVoorvoegsel = QStringLiteral("OrvelSysBU_");
 
-// Removes every file of the folder whose name equals the given one apart from
-// letter case, so that a restored lower-case name does not stand beside the
-// old spelling of the same file.
-bool VerwijderNaamGenoten(QDir& map, const QString& naam)
+QString VrijeArchiefNaam(const QString& map, const QString& voorvoegsel, const QDateTime& start)
 {
-    bool gelukt = true;
-    for (const QString& bestaand : map.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (bestaand.compare(naam, Qt::CaseInsensitive) == 0)
-            gelukt = map.remove(bestaand) && gelukt;
-    return gelukt;
+    const QString basis = MetScheidingsteken(map) + voorvoegsel;
+    auto vrij = [&](const QString& naam) { return !QFileInfo::exists(VindBestandInMap(map, naam)); };
+    QString naam = voorvoegsel + start.toString(kTijdFormaat) + QStringLiteral(".bck");
+    if (vrij(naam))
+        return basis + start.toString(kTijdFormaat) + QStringLiteral(".bck");
+    const QString metSeconden = start.toString(kTijdFormaat + QStringLiteral("ss"));
+    naam = voorvoegsel + metSeconden + QStringLiteral(".bck");
+    for (int teller = 2; !vrij(naam); ++teller)
+        naam = voorvoegsel + metSeconden + QStringLiteral("_%1.bck").arg(teller);
+    return MetScheidingsteken(map) + naam;
 }
 
-[[noreturn]] void OverschrijvenMislukt()
+// Throws DatabaseError (AlleenLezenFout for a database that cannot be written).
+void SchrijfRegister(const QString& databaseMap, bool splitScherm, const TZolRegister& register_)
 {
-    throw BackUpFout(BackupFoutTekst(BackupFout::BestandOverschrijven));
+    Storage opslag;
+    opslag.open(databaseMap);
+    opslag.begin();
+    try {
+        opslag.exec(QStringLiteral("delete from Register"));
+        const QString invoegen = QStringLiteral("insert into Register (Key, Waarde) values (?, ?)");
+        opslag.exec(invoegen, {QStringLiteral("SplitScreen"), splitScherm ? QStringLiteral("1") : QStringLiteral("0")});
+        for (const QString& sleutel : RegisterSleutels())
+            opslag.exec(invoegen, {sleutel, register_.LeesWaarde(sleutel)});
+        opslag.commit();
+    } catch (...) {
+        opslag.rollback();
+        throw;
+    }
 }
 }  // namespace
 
@@ -44,14 +58,12 @@ QStringList BackUpMaskers(const QString& databaseMap)
 
 QString BackUpArchiefNaam(const QString& backUpMap, const QDateTime& start)
 {
-    return MetScheidingsteken(backUpMap) + QStringLiteral("Orvel_") + start.toString(kTijdFormaat)
-           + QStringLiteral(".bck");
+    return VrijeArchiefNaam(backUpMap, QStringLiteral("Orvel_"), start);
 }
 
 QString ReserveKopieNaam(const QString& databaseMap, const QDateTime& start)
 {
-    return MetScheidingsteken(databaseMap) + kReserveVoorvoegsel + start.toString(kTijdFormaat)
-           + QStringLiteral(".bck");
+    return VrijeArchiefNaam(databaseMap, kReserveVoorvoegsel, start);
 }
 
 bool HeeftReserveKopie(const QString& databaseMap)
@@ -94,23 +106,44 @@ const QStringList& RegisterSleutels()
 void BackUpRegister(const QString& databaseMap, bool splitScherm, const TZolRegister& register_)
 {
     try {
-        Storage opslag;
-        opslag.open(databaseMap);
-        opslag.begin();
-        try {
-            opslag.exec(QStringLiteral("delete from Register"));
-            const QString invoegen = QStringLiteral("insert into Register (Key, Waarde) values (?, ?)");
-            opslag.exec(invoegen, {QStringLiteral("SplitScreen"), splitScherm ? QStringLiteral("1") : QStringLiteral("0")});
-            for (const QString& sleutel : RegisterSleutels())
-                opslag.exec(invoegen, {sleutel, register_.LeesWaarde(sleutel)});
-            opslag.commit();
-        } catch (...) {
-            opslag.rollback();
-            throw;
-        }
+        SchrijfRegister(databaseMap, splitScherm, register_);
     } catch (const DatabaseError& fout) {
         throw BackUpFout(fout.tekst());
     }
+}
+
+BackUpInstellingen::BackUpInstellingen(const QString& databaseMap, bool splitScherm, const TZolRegister& register_)
+{
+    try {
+        SchrijfRegister(databaseMap, splitScherm, register_);
+        return;
+    } catch (const AlleenLezenFout&) {
+        // Below: the settings go into a copy.
+    } catch (const DatabaseError& fout) {
+        throw BackUpFout(fout.tekst());
+    }
+    const QString database = QFileInfo(VindBestandInMap(databaseMap, QString::fromLatin1(Storage::bestandsNaam))).absoluteFilePath();
+    m_kopie = std::make_unique<QTemporaryDir>();
+    const QString kopie = m_kopie->filePath(QString::fromLatin1(Storage::bestandsNaam));
+    if (!m_kopie->isValid() || !QFile::copy(database, kopie)
+        || !QFile::setPermissions(kopie, QFile::ReadOwner | QFile::WriteOwner))
+        throw BackUpFout(QStringLiteral("De database kan niet worden beschreven, en er is geen ruimte voor een kopie "
+                                        "met de instellingen in:\r")
+                         + QDir::toNativeSeparators(QDir::tempPath()));
+    try {
+        SchrijfRegister(m_kopie->path(), splitScherm, register_);
+    } catch (const DatabaseError& fout) {
+        throw BackUpFout(fout.tekst());
+    }
+    m_vervangers.insert(database, kopie);
+}
+
+BackUpInstellingen::~BackUpInstellingen() = default;
+
+QString MapInGebruikTekst(const QString& map)
+{
+    return QStringLiteral("De map ") + QDir::toNativeSeparators(map)
+           + QStringLiteral(" is in gebruik door een ander Orvel-programma.\rSluit dat programma eerst af.");
 }
 
 bool RestoreRegister(const QString& databaseMap, TZolRegister& register_)
@@ -133,26 +166,5 @@ bool RestoreRegister(const QString& databaseMap, TZolRegister& register_)
     for (const auto& [sleutel, waarde] : rijen)
         if (!sleutel.isEmpty())
             register_.SchrijfWaarde(sleutel, waarde);
-    return true;
-}
-
-bool HerstelVeilig(TZolBackupFile& component, const QString& archief, const QString& databaseMap)
-{
-    // Inside the database folder, so that moving the files in is a rename on
-    // the same file system; the masks of a backup do not reach into it.
-    QTemporaryDir staging(MetScheidingsteken(databaseMap) + QStringLiteral(".herstel-XXXXXX"));
-    if (!staging.isValid())
-        throw BackUpFout(BackupFoutTekst(BackupFout::BestandOverschrijven));
-    if (!component.Restore(archief, staging.path()))
-        return false;
-
-    if (!WisTabelBestanden(databaseMap))
-        OverschrijvenMislukt();
-    QDir map(databaseMap);
-    const QDir klaar(staging.path());
-    for (const QString& naam : klaar.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!VerwijderNaamGenoten(map, naam) || !QFile::rename(klaar.filePath(naam), map.filePath(naam)))
-            OverschrijvenMislukt();
-    }
     return true;
 }

@@ -1,14 +1,16 @@
 #pragma once
 // The data work behind the backup window: which files a backup takes, how
-// archives are named, the settings that travel inside a backup in the table
-// Register, and a restore that only replaces the database once the whole
-// archive has been read.
+// archives are named, and the settings that travel inside a backup in the
+// table Register. The restore itself is HerstelVeilig (HerstelWissel.h).
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <stdexcept>
 
-class TZolBackupFile;
+class QTemporaryDir;
+
 class TZolRegister;
 
 // A failure of a backup or restore, with the Dutch text the user is shown.
@@ -25,10 +27,12 @@ private:
 // order they are gathered.
 QStringList BackUpMaskers(const QString& databaseMap);
 
-// "Orvel_yyyyMMddhhmm.bck" in the backup folder.
+// Archive names never name an existing file: "<voorvoegsel>yyyyMMddhhmm.bck";
+// when that is taken, with the seconds; then with a counter after them.
+// "Orvel_..." in the backup folder.
 QString BackUpArchiefNaam(const QString& backUpMap, const QDateTime& start);
-// "OrvelSysBU_yyyyMMddhhmm.bck" in the database folder: the safety copy made
-// before a restore.
+// "OrvelSysBU_..." in the database folder: the safety copy made before a
+// restore.
 QString ReserveKopieNaam(const QString& databaseMap, const QDateTime& start);
 bool HeeftReserveKopie(const QString& databaseMap);
 // Safety copies themselves and the shipped sample and empty systems are
@@ -45,14 +49,25 @@ const QStringList& RegisterSleutels();
 // writes SplitScreen first, then every setting of RegisterSleutels with its
 // stored value ("-" when absent). Throws BackUpFout.
 void BackUpRegister(const QString& databaseMap, bool splitScherm, const TZolRegister& register_);
+
+// The settings for a backup, written with BackUpRegister. A database that
+// cannot be written gets them in a copy of it instead, which the archive
+// takes in the database's place (set vervangers() as the component's
+// LeesVan); the copy lives as long as this object. Throws BackUpFout when
+// neither works, saying why.
+class BackUpInstellingen {
+public:
+    BackUpInstellingen(const QString& databaseMap, bool splitScherm, const TZolRegister& register_);
+    ~BackUpInstellingen();
+    const QHash<QString, QString>& vervangers() const { return m_vervangers; }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_kopie;
+    QHash<QString, QString> m_vervangers;
+};
+
+// The refusal of a folder that another program holds.
+QString MapInGebruikTekst(const QString& map);
 // Writes every row of Register back into the settings store. False when the
 // folder holds no database with a Register table.
 bool RestoreRegister(const QString& databaseMap, TZolRegister& register_);
-
-// Restores an archive into a staging folder beside the database and, only
-// when the archive was read to its end without error, deletes the table files
-// of the (closed) database folder and moves the restored files in. On any
-// failure the folder is left as it was and no staging folder remains. The
-// component reports its own errors through its OnError; a failure of the swap
-// throws BackUpFout. True when the archive was restored.
-bool HerstelVeilig(TZolBackupFile& component, const QString& archief, const QString& databaseMap);

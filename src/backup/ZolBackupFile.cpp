@@ -12,6 +12,7 @@
 #include <QTemporaryFile>
 #include <QtEndian>
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <zlib.h>
 
@@ -61,14 +62,24 @@ int procent(qint64 gedaan, qint64 totaal)
 // How a file is named inside an archive: its full path in lower case.
 QString archiefNaam(const QString& pad) { return QDir::toNativeSeparators(pad).toLower(); }
 
+// C0 and C1 control characters and DEL: in a name they can only do harm
+// (a terminal obeys them, a name spans two lines).
 bool heeftStuurtekens(const QString& naam)
 {
-    return std::any_of(naam.begin(), naam.end(), [](QChar c) { return c.unicode() < 0x20; });
+    return std::any_of(naam.begin(), naam.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u < 0x20 || (u >= 0x7F && u <= 0x9F);
+    });
 }
+
+// The file volume 1 is written to until it is complete, so that an archive
+// cut short never carries a valid-looking name.
+QString onvoltooidNaam(const QString& archief) { return archief + QStringLiteral(".deel"); }
+}  // namespace
 
 // Archived names are lower case; on a case-sensitive file system the file
 // they stand for may exist in another case, and that file is the one meant.
-QString bestaandPad(QString pad, const QStringList& delen)
+QString BestaandPad(QString pad, const QStringList& delen)
 {
     for (const QString& deel : delen) {
         const QDir map(pad);
@@ -84,7 +95,6 @@ QString bestaandPad(QString pad, const QStringList& delen)
     }
     return pad;
 }
-}  // namespace
 
 class TZolBackupFile::Inpakker {
 public:
@@ -206,7 +216,10 @@ bool TZolBackupFile::Backup(const QStringList& maskers, const QString& archief)
     bool compleet = false;
     std::unique_ptr<QFile> bestandsLijst;
     m_inpakker = std::make_unique<Inpakker>(zlibNiveau(CompressionLevel));
+    m_eersteVolume = onvoltooidNaam(archief);
     try {
+        if (!ArchiefVervangen && QFileInfo::exists(archief))
+            throw Afbreken{BackupFout::ArchiefSchrijven};
         // A volume must hold at least one block after its segment mark, or
         // the archive would continue on new volumes without end.
         if (MaxSize != 0 && MaxSize <= kVolumeReserve + kSegmentMerk.size())
@@ -220,6 +233,8 @@ bool TZolBackupFile::Backup(const QStringList& maskers, const QString& archief)
     }
     m_uitvoer.close();
     bestandsLijst.reset();
+    if (!compleet || m_fout != BackupFout::Geen)
+        ruimOnvoltooidOp();
     bool klaar = true;
     if (OnProgress)
         OnProgress(QString(), 100, klaar);
@@ -227,8 +242,14 @@ bool TZolBackupFile::Backup(const QStringList& maskers, const QString& archief)
     return compleet && m_fout == BackupFout::Geen;
 }
 
-void TZolBackupFile::verzamel(const QString& masker, const QString& archief,
-                              QList<TeBewaren>& lijst, QSet<QString>& namen) const
+namespace {
+struct Masker {
+    QDir map;
+    QString patroon;
+    bool subMappen;
+};
+
+Masker leesMasker(const QString& masker)
 {
     // Subfolders are asked for with a trailing " /s". Here "/s" may also
     // begin a folder name, so only a separate last word counts as the switch.
@@ -237,10 +258,33 @@ void TZolBackupFile::verzamel(const QString& masker, const QString& archief,
     const QRegularExpressionMatch subMappen = schakelaar.match(masker);
     const QFileInfo info(
         (subMappen.hasMatch() ? masker.left(subMappen.capturedStart()) : masker).trimmed());
-    const QDir map = info.absoluteDir();
     const QString patroon = info.fileName() == QLatin1String("*.*") ? QStringLiteral("*") : info.fileName();
+    return {info.absoluteDir(), patroon, subMappen.hasMatch()};
+}
+}  // namespace
+
+bool TZolBackupFile::ValtOnder(const QStringList& maskers, const QString& pad)
+{
+    const QFileInfo bestand(pad);
+    const QString map = QDir::cleanPath(bestand.absolutePath());
+    return std::any_of(maskers.begin(), maskers.end(), [&](const QString& tekst) {
+        const Masker masker = leesMasker(tekst);
+        const QString maskerMap = QDir::cleanPath(masker.map.absolutePath());
+        const bool inMap = map.compare(maskerMap, Qt::CaseInsensitive) == 0
+                           || (masker.subMappen
+                               && map.startsWith(maskerMap + QLatin1Char('/'), Qt::CaseInsensitive));
+        return inMap && QDir::match(masker.patroon, bestand.fileName());
+    });
+}
+
+void TZolBackupFile::verzamel(const QString& tekst, const QString& archief,
+                              QList<TeBewaren>& lijst, QSet<QString>& namen) const
+{
+    const Masker masker = leesMasker(tekst);
+    const QDir& map = masker.map;
+    const QString& patroon = masker.patroon;
     const QDir::SortFlags volgorde = QDir::Name | QDir::IgnoreCase;
-    if (subMappen.hasMatch())
+    if (masker.subMappen)
         for (const QString& sub :
              map.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, volgorde))
             verzamel(map.filePath(sub) + QLatin1Char('/') + patroon + QStringLiteral(" /s"), archief,
@@ -282,10 +326,10 @@ std::unique_ptr<QFile> TZolBackupFile::maakBestandsLijst(const QList<TeBewaren>&
 bool TZolBackupFile::schrijfArchief(const QList<TeBewaren>& lijst, QFile* bestandsLijst)
 {
     for (const TeBewaren& b : lijst)
-        m_totaal += QFileInfo(b.pad).size();
+        m_totaal += QFileInfo(LeesVan.value(b.pad, b.pad)).size();
     if (bestandsLijst)
         m_totaal += bestandsLijst->size();
-    openUitvoer(m_archief);
+    openUitvoer(m_eersteVolume);
     schrijfTekst(BackupTitle);
     // The total only serves the restore percentage; past 2 GiB it saturates.
     schrijfInt(qint32(qMin<qint64>(m_totaal, std::numeric_limits<qint32>::max())));
@@ -297,7 +341,7 @@ bool TZolBackupFile::schrijfArchief(const QList<TeBewaren>& lijst, QFile* bestan
             break;
         if (!QFileInfo::exists(b.pad))
             continue;
-        QFile bron(b.pad);
+        QFile bron(LeesVan.value(b.pad, b.pad));
         if (!bron.open(QIODevice::ReadOnly))
             throw Afbreken{BackupFout::BestandLezen};
         bewaar(bron, b.naam, b.pad);
@@ -313,7 +357,34 @@ bool TZolBackupFile::schrijfArchief(const QList<TeBewaren>& lijst, QFile* bestan
         return false;
     schrijfInt(0);
     sluitUitvoer();
+    if (m_volume == 1)
+        geefEindNaam();
     return true;
+}
+
+void TZolBackupFile::geefEindNaam()
+{
+    std::error_code fout;
+    if (ArchiefVervangen)
+        std::filesystem::rename(QFile::encodeName(m_eersteVolume).toStdString(),
+                                QFile::encodeName(m_archief).toStdString(), fout);
+    else if (!QFile::rename(m_eersteVolume, m_archief))
+        fout = std::make_error_code(std::errc::file_exists);
+    if (fout)
+        throw Afbreken{BackupFout::ArchiefSchrijven};
+    m_eersteVolume.clear();
+}
+
+void TZolBackupFile::ruimOnvoltooidOp()
+{
+    if (!m_eersteVolume.isEmpty()) {
+        QFile::remove(m_eersteVolume);
+        return;
+    }
+    // Volume 1 had its name already: it and the volumes after it go.
+    QFile::remove(m_archief);
+    for (int volume = 2; volume <= m_volume; ++volume)
+        QFile::remove(VolumeNaam(m_archief, volume));
 }
 
 void TZolBackupFile::bewaar(QFile& bron, const QString& naam, const QString& toonNaam)
@@ -366,6 +437,10 @@ void TZolBackupFile::volgendVolumeSchrijven()
     ++m_volume;
     schrijfTekst(kVolgendeDisk + QStringLiteral("%1").arg(m_volume, 3, 10, QLatin1Char('0')));
     sluitUitvoer();
+    // A full first volume is complete as far as it goes, and may leave the
+    // drive before the archive ends.
+    if (m_volume == 2)
+        geefEindNaam();
     vraagDisk(m_volume);
     if (m_doorgaan)
         openUitvoer(VolumeNaam(m_archief, m_volume));
@@ -496,12 +571,16 @@ void TZolBackupFile::kiesTellen(const QString& naam)
 
 void TZolBackupFile::kiesHerstellen(const QString& naam)
 {
-    const QString doel = doelNaam(naam);
+    const QStringList delen = doelDelen(naam);
+    const QString doel = delen.isEmpty() ? QString()
+                         : m_doelMap.isEmpty() ? naam
+                                               : BestaandPad(m_doelMap, delen);
     if (doel.isEmpty() || isArchief(doel)) {
         m_fout = BackupFout::BestandOverschrijven;
         return;
     }
-    if (!moetHerstellen(doel, m_inzending.datum))
+    const QString bestaand = VergelijkMap.isEmpty() ? doel : BestaandPad(VergelijkMap, delen);
+    if (!moetHerstellen(bestaand, m_inzending.datum))
         return;
     const QFileInfo info(doel);
     QDir().mkpath(info.absolutePath());
@@ -512,7 +591,9 @@ void TZolBackupFile::kiesHerstellen(const QString& naam)
     ++m_aantal;
 }
 
-QString TZolBackupFile::doelNaam(const QString& naam) const
+// The parts of the target name below the target folder; empty when the name
+// is refused.
+QStringList TZolBackupFile::doelDelen(const QString& naam) const
 {
     static const QRegularExpression scheiding(QStringLiteral("[\\\\/]"));
     static const QRegularExpression station(QStringLiteral("^[A-Za-z]:$"));
@@ -523,15 +604,13 @@ QString TZolBackupFile::doelNaam(const QString& naam) const
     if (heeftStuurtekens(naam) || delen.contains(QStringLiteral("..")) || bestandsNaam.isEmpty()
         || bestandsNaam == QLatin1String("."))
         return {};
-    if (m_doelMap.isEmpty())
-        return naam;
     if (!RestoreFullPath)
-        return bestaandPad(m_doelMap, {bestandsNaam});
+        return {bestandsNaam};
     if (station.match(delen.first()).hasMatch())
         delen.removeFirst();
     delen.removeAll(QString());
     delen.removeAll(QStringLiteral("."));
-    return bestaandPad(m_doelMap, delen);
+    return delen;
 }
 
 bool TZolBackupFile::isArchief(const QString& doel) const
@@ -542,9 +621,9 @@ bool TZolBackupFile::isArchief(const QString& doel) const
                || pad == QFileInfo(m_volumePad).canonicalFilePath());
 }
 
-bool TZolBackupFile::moetHerstellen(const QString& doel, quint32 datum) const
+bool TZolBackupFile::moetHerstellen(const QString& bestaand, quint32 datum) const
 {
-    const QFileInfo info(doel);
+    const QFileInfo info(bestaand);
     const bool bestaat = info.exists();
     const bool ouder = bestaat && DosDatumTijd(info.lastModified()) < datum;
     switch (RestoreMode) {

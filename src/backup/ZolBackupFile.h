@@ -8,6 +8,7 @@
 // a restore with one of the error texts, never with a write outside the target.
 #include <QDateTime>
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -18,6 +19,11 @@
 enum TBackupMode { bmAll, bmIncremental };
 enum TCompressionLevel { clFastest, clNone, clDefault, clMax };
 enum TRestoreMode { rmAll, rmNoOverwrite, rmNewer, rmExisting, rmExistingNewer };
+
+// The path of a file below a folder, each part found without regard to
+// letter case (archived names are lower case); parts not found keep their
+// own spelling.
+QString BestaandPad(QString map, const QStringList& delen);
 
 // Error codes, reported once at the end of an operation.
 namespace BackupFout {
@@ -64,6 +70,15 @@ public:
     bool SetArchiveFlag = false;
     bool RestoreFullPath = false;
     bool SaveFileID = false;
+    // False: an archive whose name is taken by then is never replaced (the
+    // backup fails instead).
+    bool ArchiefVervangen = true;
+    // A restore decides by RestoreMode against the files of this folder
+    // rather than the target folder (a restore into a staging folder).
+    QString VergelijkMap;
+    // A gathered file (absolute path) whose data and date are read from
+    // another file instead, keeping its own name in the archive.
+    QHash<QString, QString> LeesVan;
 
     TBackupMode BackupMode() const { return m_backupMode; }
     // bmIncremental also switches SetArchiveFlag on.
@@ -75,8 +90,13 @@ public:
     TNeedDiskEvent OnNeedDisk;
     TBackupErrorEvent OnError;
 
-    // True when the whole archive, with its end marker, was written.
+    // True when the whole archive, with its end marker, was written. The
+    // first volume carries its final name only when it is complete (or, when
+    // split, once it is full); an archive that was not completed is removed.
     bool Backup(const QStringList& maskers, const QString& archief);
+    // True when the file lies among those the masks gather, whether or not
+    // it exists.
+    static bool ValtOnder(const QStringList& maskers, const QString& pad);
     // True when the archive was read to its end without error or stop. A
     // missing archive gives false at once, without a message. With a target
     // folder only the file-name part of each archived name is used (or, with
@@ -114,6 +134,8 @@ private:
     void schrijfBlok(qint64 lengte);
     void volgendVolumeSchrijven();
     void openUitvoer(const QString& pad);
+    void geefEindNaam();
+    void ruimOnvoltooidOp();
     void sluitUitvoer();
     void schrijf(const char* data, qint64 lengte);
     void schrijfInt(qint32 waarde);
@@ -125,9 +147,9 @@ private:
     void leesBestand(const QString& naam, quint32 datum);
     void kiesTellen(const QString& naam);
     void kiesHerstellen(const QString& naam);
-    QString doelNaam(const QString& naam) const;
+    QStringList doelDelen(const QString& naam) const;
     bool isArchief(const QString& doel) const;
-    bool moetHerstellen(const QString& doel, quint32 datum) const;
+    bool moetHerstellen(const QString& bestaand, quint32 datum) const;
     void volgendVolumeLezen(const QString& marker);
     void leesSegment();
     void leesBlok(qint32 lengte);
@@ -153,6 +175,7 @@ private:
     qint64 m_totaal = 0;
     qint64 m_gedaan = 0;
     QString m_archief;
+    QString m_eersteVolume;  // the file volume 1 is written to until it is complete
     QString m_volumePad;
     QString m_doelMap;
     QFile m_uitvoer;

@@ -16,6 +16,12 @@ private:
     QByteArray m_utf8;
 };
 
+// A database that can be read but not written (a read-only file or folder).
+class AlleenLezenFout : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
 class StilAfbreken : public std::exception {
 public:
     const char* what() const noexcept override { return "Operation aborted"; }

@@ -28,6 +28,8 @@ int TekenCodes(const QString& tekst)
     return som;
 }
 
+}  // namespace
+
 bool IsTabelBestand(const QString& naam)
 {
     static const QStringList extensies{"db", "px", "xg0", "yg0", "xg1", "yg1"};
@@ -36,8 +38,6 @@ bool IsTabelBestand(const QString& naam)
     const QString klein = naam.toLower();
     return extensies.contains(QFileInfo(klein).suffix()) || journalen.contains(klein);
 }
-
-}  // namespace
 
 QString VulNullen(const QString& tekst)
 {

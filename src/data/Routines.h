@@ -50,10 +50,12 @@ QString CursusVraag(const QString& cursusCode, const QStringList& dagen);
 
 QString EersteHoofdletter(const QString& tekst);
 
-// Deletes the table and index files of a folder before a restore: *.db, *.px,
-// *.XG0, *.YG0, *.XG1 and *.YG1 (letter case ignored), and the journals of
-// the database file orvel2003.db. Gives false when a file could not be
-// deleted.
+// The table and index files of a folder: *.db, *.px, *.XG0, *.YG0, *.XG1 and
+// *.YG1 (letter case ignored), and the journals of the database file
+// orvel2003.db.
+bool IsTabelBestand(const QString& naam);
+// Deletes the table and index files of a folder. Gives false when a file
+// could not be deleted.
 bool WisTabelBestanden(const QString& map);
 
 // Tests on the weekday masks (a set bit: not available on that weekday).

@@ -96,8 +96,23 @@ void Storage::open(const QString& map)
     // A foreign or damaged file fails here, before anything is read from it.
     execNative(QStringLiteral("PRAGMA schema_version"));
     // A database that cannot be written to fails now rather than halfway
-    // through the user's first change.
+    // through the user's first change. Taking the write lock is not enough
+    // (SQLite grants it on a read-only file): a page is really written, with
+    // its own value, and rolled back.
     execNative(QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        QSqlQuery versie = execNative(QStringLiteral("PRAGMA user_version"));
+        const int waarde = versie.next() ? versie.value(0).toInt() : 0;
+        versie.finish();
+        execNative(QStringLiteral("PRAGMA user_version = %1").arg(waarde));
+    } catch (const DatabaseError& fout) {
+        rollback();
+        close();
+        // A folder that cannot be written leaves no room for the journal.
+        if (!fout.tekst().contains(QLatin1String("alleen-lezen")) && !fout.tekst().contains(QLatin1String("niet openen")))
+            throw;
+        throw AlleenLezenFout(QStringLiteral("Database kan niet worden beschreven (alleen-lezen): %1").arg(m_bestand));
+    }
     execNative(QStringLiteral("ROLLBACK"));
     VerbreedTekstVelden(*this);
 }

@@ -21,6 +21,20 @@ private:
     std::shared_ptr<MeldingBackEnd> m_previous;
 };
 
+// File permissions bind the test for the object's lifetime, also when it runs
+// as root (who otherwise writes read-only files): the capabilities that
+// override them are set aside for the calling thread and given back after.
+class PermissionsBind {
+public:
+    PermissionsBind();
+    ~PermissionsBind();
+    PermissionsBind(const PermissionsBind&) = delete;
+    PermissionsBind& operator=(const PermissionsBind&) = delete;
+
+private:
+    unsigned m_effective = 0;
+};
+
 // The source tree, for tests that read shipped resources.
 QString sourceDir();
 

@@ -4,12 +4,24 @@
 //   orvel-backup create ARCHIVE MASK... [--level L] [--volume-size BYTES]
 //   orvel-backup list ARCHIVE
 //   orvel-backup restore ARCHIVE FOLDER [--mode M] [--full-path]
+//
+// A restore goes through the same staged swap as the window: nothing in the
+// folder changes unless the whole archive was read, a folder holding a
+// database gets a safety copy first, and a folder that a running Orvel holds
+// is refused.
+#include "backup/BackUpWerk.h"
+#include "backup/HerstelWissel.h"
 #include "backup/ZolBackupFile.h"
+#include "data/FolderLock.h"
+#include "data/Storage.h"
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
+#include "data/ZolRegister.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 #include <optional>
@@ -68,12 +80,34 @@ int maak(TZolBackupFile& backup, const QStringList& args, const QCommandLinePars
     if (!getal || volume < 0)
         return meld(mFout, QStringLiteral("Ongeldige volumegrootte: %1").arg(parser.value("volume-size")),
                     VerkeerdGebruik);
+    // Writing the archive over one of the files it stores would destroy it.
+    if (TZolBackupFile::ValtOnder(args.mid(2), args[1]))
+        return meld(mFout, QStringLiteral("Het archief %1 valt onder de bestanden die worden bewaard.\rKies een "
+                                          "archief buiten deze bestanden.").arg(QDir::toNativeSeparators(args[1])),
+                    VerkeerdGebruik);
     backup.CompressionLevel = *niveau;
     backup.MaxSize = volume;
     backup.OnNeedDisk = [](quint16, bool&) {};
     if (!backup.Backup(args.mid(2), args[1]))
         return meld(mInformatie, QStringLiteral("Back-Up is mislukt of afgebroken."), Mislukt);
     return meld(mInformatie, QStringLiteral("Back-Up is gemaakt (%1 bestanden)").arg(backup.FileCount()), Gelukt);
+}
+
+// Control characters in a name are shown as escapes, so that a crafted name
+// can neither steer the terminal nor pass for two lines.
+QString zichtbaar(const QString& naam)
+{
+    QString uit;
+    for (QChar teken : naam) {
+        const char16_t u = teken.unicode();
+        const int breedte = u <= 0xFF ? 2 : 4;
+        if (teken.isPrint())
+            uit += teken;
+        else
+            uit += (breedte == 2 ? QStringLiteral("\\x") : QStringLiteral("\\u"))
+                   + QString::number(u, 16).toUpper().rightJustified(breedte, QLatin1Char('0'));
+    }
+    return uit;
 }
 
 int toon(TZolBackupFile& backup, const QString& archief)
@@ -84,8 +118,24 @@ int toon(TZolBackupFile& backup, const QString& archief)
     QTextStream uit(stdout);
     for (const TArchiefBestand& bestand : inhoud)
         uit << DatumTijdNaarTekst(bestand.datum).leftJustified(16) << ' '
-            << QString::number(bestand.grootte).rightJustified(12) << "  " << bestand.naam << '\n';
+            << QString::number(bestand.grootte).rightJustified(12) << "  " << zichtbaar(bestand.naam) << '\n';
     return gelukt ? Gelukt : Mislukt;
+}
+
+// A folder that holds a database gets a safety copy before a restore, as
+// the window makes one; its name, or empty when none was needed. Throws
+// BackUpFout when it cannot be made.
+QString maakReserveKopie(const QString& archief, const QString& map)
+{
+    if (!QFileInfo::exists(VindBestandInMap(map, QString::fromLatin1(Storage::bestandsNaam)))
+        || !ReserveKopieNodig(archief))
+        return {};
+    TZolBackupFile kopie;
+    kopie.ArchiefVervangen = false;
+    const QString naam = ReserveKopieNaam(map, QDateTime::currentDateTime());
+    if (!kopie.Backup(BackUpMaskers(map), naam))
+        throw BackUpFout(QStringLiteral("Er kon geen reservekopie worden gemaakt; de Back-Up is NIET ingelezen."));
+    return naam;
 }
 
 int herstel(TZolBackupFile& backup, const QStringList& args, const QCommandLineParser& parser)
@@ -94,12 +144,40 @@ int herstel(TZolBackupFile& backup, const QStringList& args, const QCommandLineP
     if (!wijze)
         return meld(mFout, QStringLiteral("Onbekende herstelwijze: %1 (kies uit %2)")
                                .arg(parser.value("mode"), namen(kHerstelWijzen)), VerkeerdGebruik);
+    const QString& archief = args[1];
+    const QString& map = args[2];
+    // Without a folder the archived names would be used as they stand.
+    if (map.trimmed().isEmpty())
+        return meld(mFout, QStringLiteral("Geef de map op waarin de Back-Up wordt ingelezen."), VerkeerdGebruik);
+    if (!QDir().mkpath(map))
+        return meld(mFout, QStringLiteral("Kan map: %1 niet openen!").arg(map), Mislukt);
+    FolderLock slot;
+    if (slot.neem(map) == FolderLock::Uitkomst::ElderGehouden)
+        return meld(mFout, MapInGebruikTekst(map), Mislukt);
+    TZolRegister instellingen;
+    const HerstelVerslag verslag = RondOnderbrokenHerstelAf(map, instellingen);
+    if (verslag.soort == HerstelVerslag::Mislukt)
+        return meld(mFout, verslag.tekst, Mislukt);
+    if (verslag.soort != HerstelVerslag::Niets)
+        ToonMelding(mInformatie, verslag.tekst);
+
     backup.RestoreMode = *wijze;
     backup.RestoreFullPath = parser.isSet("full-path");
-    backup.OnNeedDisk = [&](quint16 volume, bool& doorgaan) { zoekVolume(args[1], volume, doorgaan); };
-    if (!backup.Restore(args[1], args[2]))
-        return meld(mInformatie, QStringLiteral("Inlezen van de Back-Up is mislukt of afgebroken."), Mislukt);
-    return meld(mInformatie, QStringLiteral("Back-Up is ingelezen (%1 bestanden)").arg(backup.FileCount()), Gelukt);
+    backup.OnNeedDisk = [&](quint16 volume, bool& doorgaan) { zoekVolume(archief, volume, doorgaan); };
+    try {
+        const QString kopie = maakReserveKopie(archief, map);
+        if (HerstelVeilig(backup, archief, map) == HerstelUitkomst::NietIngelezen)
+            return meld(mInformatie, QStringLiteral("Inlezen van de Back-Up is mislukt of afgebroken.\rUw vorige "
+                                                    "bestanden zijn ongewijzigd."), Mislukt);
+        return meld(mInformatie, QStringLiteral("Back-Up is ingelezen (%1 bestanden)").arg(backup.FileCount())
+                                     + (kopie.isEmpty() ? QString()
+                                                        : QStringLiteral("\rEr is een reservekopie gemaakt van uw "
+                                                                         "vorige bestanden.\rBestand: ")
+                                                              + QDir::toNativeSeparators(kopie)),
+                    Gelukt);
+    } catch (const BackUpFout& fout) {
+        return meld(mFout, fout.tekst(), Mislukt);
+    }
 }
 }  // namespace
 

@@ -1,0 +1,194 @@
+#include "BackupFixture.h"
+#include "TemporarySettings.h"
+#include "TestRegistry.h"
+#include "TestSupport.h"
+
+#include "backup/BackUpWerk.h"
+#include "backup/HerstelWissel.h"
+#include "backup/ZolBackupFile.h"
+#include "data/DataModFrm.h"
+#include "data/FolderLock.h"
+#include "data/ZolRegister.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QTest>
+
+// A restore stopped after each step of its swap, as a crash or a power cut
+// would stop it, and the start that follows.
+namespace {
+const QDateTime kDatum(QDate(2004, 3, 9), QTime(14, 4, 0));
+const QString kOnderbroken = QStringLiteral("Bij de vorige keer is het inlezen van een Back-Up onderbroken.\r");
+
+// Thrown from the step hook: the restore ends there, leaving the files as
+// they are, with nothing rolled back.
+struct Gestopt {};
+
+QStringList herstelMappen(const QString& map)
+{
+    return QDir(map).entryList({QStringLiteral(".herstel-*")}, QDir::Dirs | QDir::Hidden);
+}
+}  // namespace
+
+class HerstelWisselTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TemporarySettings> m_settings;
+    std::unique_ptr<QTemporaryDir> m_werk;
+    QString m_map;
+    QString m_archief;
+
+    static void zetLand(TDataModFrm& dm, int code)
+    {
+        dm.storage().exec(QStringLiteral("insert into Land (LandCode, Land) values (?, ?)"), {code, QStringLiteral("L")});
+    }
+
+    // The database folder holds the old data (country 77, layout "oud");
+    // the archive holds the new (country 78, layout "nieuw").
+    void maakMapEnArchief()
+    {
+        m_werk = std::make_unique<QTemporaryDir>();
+        m_map = m_werk->filePath(QStringLiteral("db"));
+        QDir().mkpath(m_map);
+        m_archief = m_werk->filePath(QStringLiteral("Orvel_200403091405.bck"));
+        TZolRegister instellingen;
+        {
+            TDataModFrm dm(m_map);
+            zetLand(dm, 78);
+            dm.CloseDatabases();
+        }
+        writeFile(QDir(m_map).filePath(QStringLiteral("Rap_A.frf")), "nieuw", kDatum);
+        BackUpRegister(m_map, false, instellingen);
+        QVERIFY(TZolBackupFile().Backup(BackUpMaskers(m_map), m_archief));
+        {
+            TDataModFrm dm(m_map);
+            dm.storage().exec(QStringLiteral("delete from Land where LandCode = 78"));
+            zetLand(dm, 77);
+            dm.CloseDatabases();
+        }
+        writeFile(QDir(m_map).filePath(QStringLiteral("Rap_A.frf")), "oud", kDatum);
+    }
+
+    // Restores the archive as the window does; stops after step `stop`
+    // (counted from 0; -1: never). The steps taken, by name.
+    QStringList herstel(int stop)
+    {
+        QStringList stappen;
+        HerstelStapGedaan = [&](const QString& stap) {
+            stappen << stap;
+            if (stappen.size() - 1 == stop)
+                throw Gestopt{};
+        };
+        TZolRegister instellingen;
+        TZolBackupFile component;
+        try {
+            HerstelVeilig(component, m_archief, m_map, {BackUpMaskers(m_map), true, &instellingen});
+        } catch (const Gestopt&) {
+        }
+        HerstelStapGedaan = nullptr;
+        return stappen;
+    }
+
+    // The start after the crash: its report, then the database it opens.
+    void startNormaal(const QString& verwachtBericht, int verwachtLand)
+    {
+        {
+            ScriptedMessages meldingen;
+            FolderLock slot;
+            QVERIFY(NeemDatabaseMap(m_map, slot));
+            QCOMPARE(meldingen.texts().size(), verwachtBericht.isEmpty() ? 0 : 1);
+            if (!verwachtBericht.isEmpty())
+                QVERIFY2(meldingen.texts().first().startsWith(verwachtBericht), qPrintable(meldingen.texts().first()));
+        }
+        QVERIFY(herstelMappen(m_map).isEmpty());
+        ScriptedMessages stil;
+        TDataModFrm dm(m_map);
+        QVERIFY(!dm.DatabaseFout);
+        QSqlQuery controle = dm.storage().execNative(QStringLiteral("PRAGMA integrity_check"));
+        QVERIFY(controle.next());
+        QCOMPARE(controle.value(0).toString(), QStringLiteral("ok"));
+        QCOMPARE(dm.LandDB->findKey({verwachtLand}), true);
+        QCOMPARE(dm.LandDB->findKey({verwachtLand == 77 ? 78 : 77}), false);
+        // The layout belongs to the same side as the database.
+        QCOMPARE(readFile(VindBestandInMap(m_map, QStringLiteral("rap_a.frf"))),
+                 QByteArray(verwachtLand == 77 ? "oud" : "nieuw"));
+        QCOMPARE(QDir(m_map).entryList({QStringLiteral("rap_a.frf")}, QDir::Files).size(), 1);
+    }
+
+private Q_SLOTS:
+    void init() { m_settings = std::make_unique<TemporarySettings>(); }
+    void cleanup()
+    {
+        m_werk.reset();
+        m_settings.reset();
+    }
+
+    void aStopAfterAnyStepLeavesTheOldOrTheNewData_data()
+    {
+        QTest::addColumn<int>("stop");
+        QTest::addColumn<bool>("nieuw");
+        TemporarySettings instellingen;
+        maakMapEnArchief();
+        const QStringList stappen = herstel(-1);
+        QVERIFY(stappen.size() >= 6);
+        bool erin = false;
+        for (int i = 0; i < stappen.size(); ++i) {
+            erin = erin || stappen[i] == QLatin1String("journaal erin");
+            QTest::newRow(qPrintable(stappen[i])) << i << erin;
+        }
+    }
+    void aStopAfterAnyStepLeavesTheOldOrTheNewData()
+    {
+        QFETCH(int, stop);
+        QFETCH(bool, nieuw);
+        maakMapEnArchief();
+        herstel(stop);
+        QCOMPARE(herstelMappen(m_map).size(), 1);
+        // Never an empty database in place of the one that is away.
+        startNormaal(kOnderbroken
+                         + (nieuw ? QStringLiteral("") : QStringLiteral("Orvel heeft uw vorige bestanden teruggezet")),
+                     nieuw ? 78 : 77);
+    }
+
+    void aRestoreThatRunsThroughLeavesNothingToSettle()
+    {
+        maakMapEnArchief();
+        herstel(-1);
+        startNormaal(QString(), 78);
+    }
+
+    void aStagingFolderLeftWhileReadingIsRemovedAtTheNextStart()
+    {
+        maakMapEnArchief();
+        // Killed while the archive was read: the staging folder holds a part.
+        writeFile(QDir(m_map).filePath(QStringLiteral(".herstel-a1b2c3/nieuw/orvel2003.db")),
+                  randomBytes(40000, 5), kDatum);
+        startNormaal(kOnderbroken + QStringLiteral("Er was nog niets vervangen"), 77);
+    }
+
+    void aSwapThatCannotBeSettledStopsTheStartAndCreatesNothing()
+    {
+        maakMapEnArchief();
+        herstel(-1);
+        // A finished swap whose database cannot move in: the name is taken
+        // by a folder.
+        const QString herstelMap = QDir(m_map).filePath(QStringLiteral(".herstel-x1y2z3"));
+        writeFile(herstelMap + QStringLiteral("/nieuw/orvel2003.db"), "deel", kDatum);
+        writeFile(herstelMap + QStringLiteral("/journaal"), "erin\n", kDatum);
+        QFile::remove(QDir(m_map).filePath(QStringLiteral("orvel2003.db")));
+        QDir().mkpath(QDir(m_map).filePath(QStringLiteral("orvel2003.db/bezet")));
+
+        ScriptedMessages meldingen;
+        FolderLock slot;
+        QVERIFY(!NeemDatabaseMap(m_map, slot));
+        QCOMPARE(meldingen.texts().size(), 1);
+        QCOMPARE(meldingen.messages().first().soort, int(mFout));
+        QVERIFY(meldingen.texts().first().contains(QDir::toNativeSeparators(herstelMap)));
+        QVERIFY(QFileInfo::exists(herstelMap + QStringLiteral("/nieuw/orvel2003.db")));
+        QVERIFY(!QFileInfo(QDir(m_map).filePath(QStringLiteral("orvel2003.db"))).isFile());
+    }
+};
+
+ORVEL_TEST(HerstelWisselTest)
+#include "tst_herstelwissel.moc"
