@@ -114,7 +114,7 @@ void Storage::open(const QString& map)
         throw AlleenLezenFout(QStringLiteral("Database kan niet worden beschreven (alleen-lezen): %1").arg(m_bestand));
     }
     execNative(QStringLiteral("ROLLBACK"));
-    VerbreedTekstVelden(*this);
+    WerkTabellenBij(*this);
 }
 
 void Storage::close()
