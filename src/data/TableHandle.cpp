@@ -673,3 +673,45 @@ void TableHandle::emptyTable()
     Q_EMIT dataChanged();
     Q_EMIT afterScroll();
 }
+
+// ---- Grids kept in step with the handle ----
+
+bool TableHandle::gaNaarRowid(qint64 rowid)
+{
+    vereistRij();
+    if (rowid == m_rowid && rowid >= 0 && m_toestand == Toestand::Bladeren)
+        return true;
+    zorgVoorBladeren();
+    return gaNaarEersteDie({rowidKolom + QStringLiteral(" = ?"), {rowid}});
+}
+
+QVector<TableHandle::GridRij> TableHandle::leesRijen(int vanaf, int aantal) const
+{
+    vereistRij();
+    const Conditie filter = filterConditie();
+    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ? OFFSET ?")
+                                           .arg(selectLijst(), Schema::quoteIdent(m_def->naam),
+                                                filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql,
+                                                ordeSql(false)),
+                                       {aantal, vanaf});
+    QVector<GridRij> rijen;
+    while (q.next()) {
+        GridRij rij{q.value(0).toLongLong(), QVector<QVariant>(m_def->velden.size())};
+        for (int i = 0; i < m_def->velden.size(); ++i)
+            rij.waarden[i] = uitOpslag(m_def->velden[i], q.value(i + 1));
+        rijen << rij;
+    }
+    return rijen;
+}
+
+int TableHandle::positieVan(qint64 rowid) const
+{
+    vereistRij();
+    const Conditie filter = filterConditie();
+    QSqlQuery q = m_storage.execNative(
+        QStringLiteral("SELECT n FROM (SELECT rowid AS r, row_number() OVER (ORDER BY %1) - 1 AS n FROM %2%3) WHERE r = ?")
+            .arg(ordeSql(false), Schema::quoteIdent(m_def->naam),
+                 filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql),
+        {rowid});
+    return q.next() ? q.value(0).toInt() : -1;
+}

@@ -86,6 +86,22 @@ public:
     static QVariant naarOpslag(const VeldDef& veld, const QVariant& waarde);
     static QVariant uitOpslag(const VeldDef& veld, const QVariant& waarde);
 
+    // ---- Grids kept in step with the handle ----
+    // A row is known by its row id, which neither a sort nor an edit changes.
+    qint64 rowid() const { return m_rowid; }
+    // The row becomes current (a pending edit is posted first); false, and
+    // the handle stays where it was, when the filter does not hold the row.
+    bool gaNaarRowid(qint64 rowid);
+    struct GridRij {
+        qint64 rowid = -1;
+        QVector<QVariant> waarden;  // in the order of the table's fields
+    };
+    // Rows vanaf .. vanaf + aantal - 1 in the handle's index order and
+    // filter, read with a query of their own: the handle does not move.
+    QVector<GridRij> leesRijen(int vanaf, int aantal) const;
+    // Position of a row in that order; -1 when the filter does not hold it.
+    int positieVan(qint64 rowid) const;
+
 Q_SIGNALS:
     void afterScroll();
     void afterPost();

@@ -1,13 +1,13 @@
 #include "CursistFrm.h"
 
-#include "DBEditKoppeling.h"
-#include "EditMasker.h"
 #include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 #include "data/Routines.h"
 #include "data/ToonMelding.h"
+#include "views/DBEditKoppeling.h"
+#include "views/EditMasker.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -60,10 +60,10 @@ TCursistFrm::TCursistFrm(QWidget* parent) : QDialog(parent)
 
     // The masks belong to the fields of Hoofd, whatever control shows them.
     VeldMaskers& maskers = VeldMaskers::Alle();
-    maskers.Zet(&Hoofd(), QStringLiteral("Voorl"), QStringLiteral(">cccccccc;1;_"));
-    maskers.Zet(&Hoofd(), QStringLiteral("Geslacht"), QStringLiteral(">L;1;_"));
-    maskers.Zet(&Hoofd(), QStringLiteral("GebDatum"), QStringLiteral("AA-AA-AAAA;1;_"));
-    maskers.Zet(&Hoofd(), Veld_Postcode, PostcodeMaskerNL);
+    maskers.Zet(Hoofd().naam(), QStringLiteral("Voorl"), QStringLiteral(">cccccccc;1;_"));
+    maskers.Zet(Hoofd().naam(), QStringLiteral("Geslacht"), QStringLiteral(">L;1;_"));
+    maskers.Zet(Hoofd().naam(), QStringLiteral("GebDatum"), QStringLiteral("AA-AA-AAAA;1;_"));
+    maskers.Zet(Hoofd().naam(), Veld_Postcode, PostcodeMaskerNL);
 
     auto* hoofd = new QVBoxLayout(this);
     MaakTopBalk(hoofd);
@@ -504,7 +504,7 @@ void TCursistFrm::SetLand()
     LndBtn->setIcon(land.vlag.isEmpty() ? QIcon() : QIcon(land.vlag));
     LndBtn->setToolTip(m_editModus && !land.naam.isEmpty() ? land.naam + QStringLiteral(" (Klik om te wijzigen)")
                                                            : land.naam);
-    VeldMaskers::Alle().Zet(&Hoofd(), Veld_Postcode, land.postcodeMasker);
+    VeldMaskers::Alle().Zet(Hoofd().naam(), Veld_Postcode, land.postcodeMasker);
 }
 
 void TCursistFrm::VulWoonplaatsen()

@@ -3,7 +3,7 @@
 #include "TestSupport.h"
 #include "data/DataModFrm.h"
 #include "participants/CursistFrm.h"
-#include "participants/DBEditKoppeling.h"
+#include "views/DBEditKoppeling.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -2,7 +2,7 @@
 #include "TestSupport.h"
 #include "data/DataModFrm.h"
 #include "participants/CursistInvoer.h"
-#include "participants/EditMasker.h"
+#include "views/EditMasker.h"
 
 #include <QTest>
 

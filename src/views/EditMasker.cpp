@@ -1,7 +1,5 @@
 #include "EditMasker.h"
 
-#include "data/TableHandle.h"
-
 namespace {
 // Characters that QLineEdit reads as mask characters; as fixed text they
 // need a backslash.
@@ -91,12 +89,18 @@ VeldMaskers& VeldMaskers::Alle()
     return alle;
 }
 
-QString VeldMaskers::sleutel(const TableHandle* tabel, const QString& veld)
+int EditMasker::EersteInvoerPlaats() const
 {
-    return QString::number(reinterpret_cast<quintptr>(tabel)) + QLatin1Char('.') + veld.toLower();
+    const int plaats = int(m_vast.indexOf(QChar(0)));
+    return plaats < 0 ? 0 : plaats;
 }
 
-void VeldMaskers::Zet(const TableHandle* tabel, const QString& veld, const QString& klassiek)
+QString VeldMaskers::sleutel(const QString& tabel, const QString& veld)
+{
+    return tabel.toLower() + QLatin1Char('.') + veld.toLower();
+}
+
+void VeldMaskers::Zet(const QString& tabel, const QString& veld, const QString& klassiek)
 {
     const EditMasker masker = EditMasker::Lees(klassiek);
     const QString s = sleutel(tabel, veld);
@@ -106,7 +110,7 @@ void VeldMaskers::Zet(const TableHandle* tabel, const QString& veld, const QStri
     Q_EMIT gewijzigd(tabel, veld);
 }
 
-EditMasker VeldMaskers::Masker(const TableHandle* tabel, const QString& veld) const
+EditMasker VeldMaskers::Masker(const QString& tabel, const QString& veld) const
 {
     return m_maskers.value(sleutel(tabel, veld));
 }

@@ -1,7 +1,7 @@
 #pragma once
-// Keeps a line edit and one text field of a table handle together: the edit
-// shows the field of the current row, and what is typed goes into the field
-// while the handle is being edited or inserted. The field's edit mask (see
+// Keeps a line edit and one field of a table handle together: the edit shows
+// the field of the current row, and what is typed goes into the field while
+// the handle is being edited or inserted. The field's edit mask (see
 // VeldMaskers) is applied and followed when it changes; without a mask the
 // edit takes no more characters than the field holds.
 #include "EditMasker.h"
@@ -20,15 +20,20 @@ public:
     // Shows the field of the current row (or of the row being edited).
     void Toon();
     QLineEdit* edit() const { return m_edit; }
+    TableHandle* tabel() const { return m_tabel; }
     const QString& veld() const { return m_veld; }
 
 Q_SIGNALS:
     // The field got another value from the edit.
     void gewijzigd();
 
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     void schrijf();
     void zetMasker();
+    bool leeg() const;
 
     QLineEdit* m_edit;
     TableHandle* m_tabel;

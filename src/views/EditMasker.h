@@ -1,14 +1,12 @@
 #pragma once
 // Edit masks in the classic form "mask;save literals;blank character"
 // ("0000 >LL;1;_"), translated to QLineEdit input masks, and the masks kept
-// per field of a table handle: a mask belongs to the field, so every edit
-// bound to that field follows when it changes.
+// per field of a table: a mask belongs to the field, so every edit bound to
+// that field, through whichever handle, follows when it changes.
 #include <QChar>
 #include <QHash>
 #include <QObject>
 #include <QString>
-
-class TableHandle;
 
 struct EditMasker {
     QString qtMasker;           // for QLineEdit::setInputMask; empty = none
@@ -25,6 +23,8 @@ struct EditMasker {
     // become blanks, trailing blanks go, and a text of fixed characters and
     // blanks only is empty (nothing was typed).
     QString VeldWaarde(const QString& getoond) const;
+    // The first place where something is typed; 0 without a mask.
+    int EersteInvoerPlaats() const;
 
     bool operator==(const EditMasker&) const = default;
 
@@ -39,13 +39,14 @@ class VeldMaskers : public QObject {
 public:
     static VeldMaskers& Alle();
 
-    void Zet(const TableHandle* tabel, const QString& veld, const QString& klassiek);
-    EditMasker Masker(const TableHandle* tabel, const QString& veld) const;
+    // Table and field names are compared without regard to case.
+    void Zet(const QString& tabel, const QString& veld, const QString& klassiek);
+    EditMasker Masker(const QString& tabel, const QString& veld) const;
 
 Q_SIGNALS:
-    void gewijzigd(const TableHandle* tabel, const QString& veld);
+    void gewijzigd(const QString& tabel, const QString& veld);
 
 private:
-    static QString sleutel(const TableHandle* tabel, const QString& veld);
+    static QString sleutel(const QString& tabel, const QString& veld);
     QHash<QString, EditMasker> m_maskers;
 };

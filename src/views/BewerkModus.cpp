@@ -1,0 +1,120 @@
+#include "BewerkModus.h"
+
+#include "data/TableHandle.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+
+namespace {
+const QString LeesStijl = QStringLiteral("background-color: silver;");
+const QString SchrijfStijl = QStringLiteral("background-color: white;");
+}  // namespace
+
+TBewerkModus::TBewerkModus(QObject* parent) : QObject(parent) {}
+
+void TBewerkModus::DataControl(QWidget* control)
+{
+    m_controls << control;
+    if (qobject_cast<QComboBox*>(control))
+        control->installEventFilter(this);
+    zetControls();
+}
+
+void TBewerkModus::Knop(QAbstractButton* knop, Rol rol) { m_knoppen << KnopRol{knop, rol}; }
+
+void TBewerkModus::Tabel(const TableHandle* tabel) { m_tabellen << tabel; }
+
+void TBewerkModus::Panelen(QLabel* modusPanel, QLabel* changePanel)
+{
+    m_modusPanel = modusPanel;
+    m_changePanel = changePanel;
+    if (m_modusPanel)
+        m_modusPanel->setFocusPolicy(Qt::ClickFocus);
+}
+
+void TBewerkModus::zetControls()
+{
+    for (QWidget* control : std::as_const(m_controls)) {
+        if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->setReadOnly(!m_edit);
+        else if (auto* tekst = qobject_cast<QPlainTextEdit*>(control))
+            tekst->setReadOnly(!m_edit);
+        else if (auto* rijk = qobject_cast<QTextEdit*>(control))
+            rijk->setReadOnly(!m_edit);
+        else if (qobject_cast<QAbstractButton*>(control))
+            control->setEnabled(m_edit);
+        if (!qobject_cast<QAbstractButton*>(control))
+            control->setStyleSheet(m_edit ? SchrijfStijl : LeesStijl);
+    }
+}
+
+void TBewerkModus::SetEditOn()
+{
+    m_edit = true;
+    if (m_modusPanel) {
+        m_modusPanel->setText(QStringLiteral("EDITMODUS"));
+        m_modusPanel->setStyleSheet(QStringLiteral("background-color: yellow; font-weight: bold;"));
+    }
+    zetControls();
+}
+
+void TBewerkModus::SetEditOff()
+{
+    m_edit = false;
+    if (m_modusPanel) {
+        m_modusPanel->setText(QStringLiteral("LEESMODUS"));
+        m_modusPanel->setStyleSheet(QStringLiteral("background-color: lime; font-weight: bold;"));
+        m_modusPanel->setFocus();
+    }
+    zetControls();
+    ZetChangePanel(false);
+}
+
+void TBewerkModus::ZetKnoppen(bool leesModus)
+{
+    for (const KnopRol& k : std::as_const(m_knoppen))
+        k.knop->setEnabled((k.rol == Rol::Bladeren) == leesModus);
+}
+
+void TBewerkModus::SetChangePanel()
+{
+    for (const TableHandle* tabel : std::as_const(m_tabellen))
+        if (tabel->isModified()) {
+            ZetChangePanel(true);
+            return;
+        }
+}
+
+void TBewerkModus::ZetChangePanel(bool gewijzigd)
+{
+    m_gewijzigd = gewijzigd;
+    if (!m_changePanel)
+        return;
+    m_changePanel->setStyleSheet(gewijzigd ? QStringLiteral("background-color: aqua; font-weight: bold;")
+                                           : QStringLiteral("background-color: silver; font-weight: bold;"));
+    m_changePanel->setProperty("gewijzigd", gewijzigd);
+}
+
+// In browse mode a combo box takes no choice and hands its focus away.
+bool TBewerkModus::eventFilter(QObject* object, QEvent* event)
+{
+    if (!m_edit) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (m_modusPanel)
+                m_modusPanel->setFocus();
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::Wheel: return true;
+        default: break;
+        }
+    }
+    return QObject::eventFilter(object, event);
+}

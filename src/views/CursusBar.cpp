@@ -1,0 +1,57 @@
+#include "CursusBar.h"
+
+#include "DataActie.h"
+#include "LijstGrid.h"
+#include "data/Schema.h"
+#include "data/Storage.h"
+#include "data/TableHandle.h"
+
+#include <QDateTime>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSqlQuery>
+
+TCursusBar::TCursusBar(Storage& storage, const QString& naam, QWidget* parent)
+    : QScrollArea(parent), m_storage(storage)
+{
+    setObjectName(naam);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setWidgetResizable(true);
+    auto* binnen = new QWidget;
+    m_rij = new QHBoxLayout(binnen);
+    m_rij->setContentsMargins(2, 2, 2, 2);
+    m_rij->addStretch();
+    setWidget(binnen);
+}
+
+QList<QPushButton*> TCursusBar::Knoppen() const { return widget()->findChildren<QPushButton*>(); }
+
+void TCursusBar::Leeg()
+{
+    for (QPushButton* knop : Knoppen())
+        delete knop;
+}
+
+void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
+{
+    Leeg();
+    const VeldDef& datum = *Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum"));
+    DataActie([&] {
+        QSqlQuery q = m_storage.exec(QStringLiteral("select distinct CursusID, CursusCode, Datum from Cursussen where Dag = 1")
+                                         + (conditie.isEmpty() ? QString() : QStringLiteral(" and (") + conditie + QStringLiteral(")"))
+                                         + QStringLiteral(" order by Datum, CursusCode"),
+                                     waarden);
+        while (q.next()) {
+            const int id = q.value(0).toInt();
+            const QDate eersteDag = TableHandle::uitOpslag(datum, q.value(2)).toDateTime().date();
+            auto* knop = new QPushButton(q.value(1).toString() + QLatin1Char(' ')
+                                         + LijstModel::Tekst(QStringLiteral("Datum"), eersteDag));
+            knop->setObjectName(QStringLiteral("Cursus%1").arg(id));
+            knop->setProperty("CursusID", id);
+            knop->setAutoDefault(false);
+            connect(knop, &QPushButton::clicked, this, [this, id] { Q_EMIT CursusGekozen(id); });
+            m_rij->insertWidget(m_rij->count() - 1, knop);
+        }
+    });
+}

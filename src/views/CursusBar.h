@@ -1,0 +1,31 @@
+#pragma once
+// The course bar: one button per course, captioned with the course code and
+// its first day ("EHBO01 14-03-2026") and tagged with the CursusID in the
+// property "CursusID", built from a query on the first-day rows of
+// Cursussen. The payments, processing, call-up manager and print windows
+// share it.
+#include <QScrollArea>
+#include <QVariantList>
+
+class QHBoxLayout;
+class QPushButton;
+class Storage;
+
+class TCursusBar : public QScrollArea {
+    Q_OBJECT
+public:
+    TCursusBar(Storage& storage, const QString& naam, QWidget* parent = nullptr);
+
+    // The courses whose first-day rows also meet the condition (local SQL on
+    // Cursussen, values bound; empty = every course), by first day.
+    void Vul(const QString& conditie = {}, const QVariantList& waarden = {});
+    void Leeg();
+    QList<QPushButton*> Knoppen() const;
+
+Q_SIGNALS:
+    void CursusGekozen(int cursusID);
+
+private:
+    Storage& m_storage;
+    QHBoxLayout* m_rij;
+};

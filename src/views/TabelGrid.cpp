@@ -1,0 +1,261 @@
+#include "TabelGrid.h"
+
+#include "DataActie.h"
+#include "LijstGrid.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+namespace {
+constexpr int BewaardeChunks = 16;
+}
+
+TabelModel::TabelModel(TableHandle& tabel, QObject* parent)
+    : QAbstractTableModel(parent), m_tabel(tabel)
+{
+    connect(&tabel, &TableHandle::dataChanged, this, &TabelModel::herlaad);
+    connect(&tabel, &TableHandle::stateChanged, this, &TabelModel::toestandGewijzigd);
+}
+
+void TabelModel::setKolommen(const QStringList& velden)
+{
+    beginResetModel();
+    m_velden.clear();
+    m_veldIndex.clear();
+    const QList<VeldDef>& alle = m_tabel.def().velden;
+    for (const QString& veld : velden)
+        for (int i = 0; i < alle.size(); ++i)
+            if (alle[i].naam.compare(veld, Qt::CaseInsensitive) == 0) {
+                m_velden << alle[i].naam;
+                m_veldIndex << i;
+            }
+    endResetModel();
+}
+
+const VeldDef& TabelModel::veldVan(int kolom) const { return m_tabel.def().velden[m_veldIndex[kolom]]; }
+
+void TabelModel::herlaad()
+{
+    beginResetModel();
+    m_aantal = -1;
+    m_chunks.clear();
+    m_invoegen = m_tabel.toestand() == TableHandle::Toestand::Invoegen;
+    endResetModel();
+}
+
+// Starting or ending an insert adds or removes the new row; editing only
+// changes how the current row is shown.
+void TabelModel::toestandGewijzigd()
+{
+    if ((m_tabel.toestand() == TableHandle::Toestand::Invoegen) != m_invoegen || !m_tabel.isOpen()) {
+        herlaad();
+        return;
+    }
+    const int rij = huidigeRij();
+    if (rij >= 0 && !m_velden.isEmpty())
+        Q_EMIT dataChanged(index(rij, 0), index(rij, int(m_velden.size()) - 1));
+}
+
+int TabelModel::aantalOpgeslagen() const
+{
+    if (m_aantal < 0)
+        m_aantal = m_tabel.isOpen() ? m_tabel.recordCount() : 0;
+    return m_aantal;
+}
+
+int TabelModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : aantalOpgeslagen() + (m_invoegen ? 1 : 0);
+}
+
+int TabelModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_velden.size()); }
+
+const TableHandle::GridRij* TabelModel::opgeslagenRij(int rij) const
+{
+    if (rij < 0 || rij >= aantalOpgeslagen())
+        return nullptr;
+    const int chunk = rij / chunkGrootte;
+    auto it = m_chunks.find(chunk);
+    if (it == m_chunks.end()) {
+        if (m_chunks.size() >= BewaardeChunks)
+            m_chunks.clear();
+        it = m_chunks.insert(chunk, m_tabel.leesRijen(chunk * chunkGrootte, chunkGrootte));
+    }
+    const int plaats = rij % chunkGrootte;
+    return plaats < it->size() ? &(*it)[plaats] : nullptr;
+}
+
+int TabelModel::huidigeRij() const
+{
+    if (m_invoegen)
+        return rowCount() - 1;
+    if (!m_tabel.isOpen() || m_tabel.rowid() < 0)
+        return -1;
+    for (auto it = m_chunks.cbegin(); it != m_chunks.cend(); ++it)
+        for (int i = 0; i < it->size(); ++i)
+            if ((*it)[i].rowid == m_tabel.rowid())
+                return it.key() * chunkGrootte + i;
+    return m_tabel.positieVan(m_tabel.rowid());
+}
+
+qint64 TabelModel::rowidVan(int rij) const
+{
+    const TableHandle::GridRij* r = isInvoegRij(rij) ? nullptr : opgeslagenRij(rij);
+    return r ? r->rowid : -1;
+}
+
+// The row being edited or inserted shows the handle's values, not the stored ones.
+QVariant TabelModel::waarde(int rij, int kolom) const
+{
+    const QString& veld = m_velden[kolom];
+    if (isInvoegRij(rij))
+        return m_tabel.value(veld);
+    const TableHandle::GridRij* r = opgeslagenRij(rij);
+    if (!r)
+        return {};
+    if (m_tabel.toestand() == TableHandle::Toestand::Wijzigen && r->rowid == m_tabel.rowid())
+        return m_tabel.value(veld);
+    return r->waarden.value(m_veldIndex[kolom]);
+}
+
+QVariant TabelModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.column() >= m_velden.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    // A cell that cannot be read is drawn empty rather than failing the view.
+    try {
+        return LijstModel::Tekst(m_velden[index.column()], waarde(index.row(), index.column()));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+QVariant TabelModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section == huidigeRij() ? QStringLiteral("▶") : QString();
+    return m_velden.value(section);
+}
+
+Qt::ItemFlags TabelModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    // A numbered key is given by the table, never typed.
+    if (m_bewerkbaar && index.isValid() && veldVan(index.column()).type != VeldType::AutoInc)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool TabelModel::setData(const QModelIndex& index, const QVariant& waarde, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    const int rij = index.row();
+    const QString tekst = waarde.toString();
+    if (tekst == data(index, Qt::EditRole).toString())
+        return true;  // nothing typed: the row is not put into edit state
+    const bool gelukt = DataActie([&] {
+        if (!isInvoegRij(rij) && rowidVan(rij) != m_tabel.rowid())
+            m_tabel.gaNaarRowid(rowidVan(rij));
+        if (m_tabel.toestand() == TableHandle::Toestand::Bladeren)
+            m_tabel.edit();
+        m_tabel.setValue(m_velden[index.column()], tekst.isEmpty() ? QVariant() : QVariant(tekst));
+    });
+    if (gelukt)
+        Q_EMIT dataChanged(this->index(rij, 0), this->index(rij, columnCount() - 1));
+    return gelukt;
+}
+
+// Text cells take no more characters than their field holds.
+class TabelDelegate : public QStyledItemDelegate {
+public:
+    explicit TabelDelegate(TTabelGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+    QWidget* createEditor(QWidget* ouder, const QStyleOptionViewItem& optie, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(ouder, optie, index);
+        const VeldDef& veld = m_grid->Model()->veldVan(index.column());
+        if (auto* regel = qobject_cast<QLineEdit*>(editor); regel && veld.type == VeldType::Tekst && veld.grootte > 0)
+            regel->setMaxLength(veld.grootte);
+        m_grid->m_editor = editor;
+        return editor;
+    }
+
+private:
+    TTabelGrid* m_grid;
+};
+
+TTabelGrid::TTabelGrid(TableHandle& tabel, const QString& naam, QWidget* parent)
+    : QTableView(parent), m_model(new TabelModel(tabel, this))
+{
+    setObjectName(naam);
+    setModel(m_model);
+    setItemDelegate(new TabelDelegate(this));
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    // Every row has the same height, so the view never measures rows it does
+    // not show.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setFixedWidth(16);
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel})
+        connect(&tabel, signaal, this, &TTabelGrid::VolgTabel);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TTabelGrid::VolgTabel);
+}
+
+void TTabelGrid::ZetBewerkbaar(bool bewerkbaar)
+{
+    m_model->setBewerkbaar(bewerkbaar);
+    setEditTriggers(bewerkbaar ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                                     | QAbstractItemView::AnyKeyPressed
+                               : QAbstractItemView::NoEditTriggers);
+}
+
+void TTabelGrid::BewaarInvoer()
+{
+    if (!m_editor)
+        return;
+    QWidget* editor = m_editor;
+    m_editor = nullptr;
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void TTabelGrid::VolgTabel()
+{
+    if (m_volgen)
+        return;
+    m_volgen = true;
+    const int rij = m_model->huidigeRij();
+    if (rij < 0 || m_model->columnCount() == 0) {
+        setCurrentIndex({});
+    } else {
+        const QModelIndex doel = m_model->index(rij, qMax(0, currentIndex().column()));
+        setCurrentIndex(doel);
+        scrollTo(doel);
+    }
+    m_model->headerDataChanged(Qt::Vertical, 0, qMax(0, m_model->rowCount() - 1));
+    m_volgen = false;
+}
+
+void TTabelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (m_volgen || !current.isValid() || (previous.isValid() && current.row() == previous.row()))
+        return;
+    if (m_model->isInvoegRij(current.row()))
+        return;
+    const qint64 rowid = m_model->rowidVan(current.row());
+    TableHandle& tabel = Tabel();
+    if (rowid == tabel.rowid() && !tabel.wordtBewerkt())
+        return;
+    // Leaving a changed row posts it; when that fails, the grid goes back
+    // to the row still being edited.
+    if (!DataActie([&] { tabel.gaNaarRowid(rowid); }))
+        QMetaObject::invokeMethod(this, &TTabelGrid::VolgTabel, Qt::QueuedConnection);
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The grid of a maintenance window: the rows of a table handle in the
+// handle's index order and filter, read in chunks as they come into view and
+// each known by its row id. Grid and handle stay in step: a row chosen in the
+// grid becomes the handle's current row (a pending edit is posted first),
+// and a handle that moves takes the grid along. Where a window allows it,
+// cells are edited in place: typing puts the handle into edit state, and
+// leaving the row posts it; a row being inserted shows at the end.
+#include "data/TableHandle.h"
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QPointer>
+#include <QStringList>
+#include <QTableView>
+
+class TabelModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TabelModel(TableHandle& tabel, QObject* parent = nullptr);
+
+    TableHandle& tabel() const { return m_tabel; }
+    // The fields shown, from left to right; the titles are the field names.
+    void setKolommen(const QStringList& velden);
+    const QStringList& kolommen() const { return m_velden; }
+    const VeldDef& veldVan(int kolom) const;
+    void setBewerkbaar(bool bewerkbaar) { m_bewerkbaar = bewerkbaar; }
+    bool bewerkbaar() const { return m_bewerkbaar; }
+
+    // The grid row of the handle's current row, or of the row it inserts;
+    // -1 when there is none.
+    int huidigeRij() const;
+    qint64 rowidVan(int rij) const;  // -1 for the row being inserted
+    bool isInvoegRij(int rij) const { return m_invoegen && rij == rowCount() - 1; }
+    // Forgets what was read: the table changed.
+    void herlaad();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& waarde, int role = Qt::EditRole) override;
+
+    static constexpr int chunkGrootte = 200;
+
+private:
+    void toestandGewijzigd();
+    int aantalOpgeslagen() const;
+    const TableHandle::GridRij* opgeslagenRij(int rij) const;
+    QVariant waarde(int rij, int kolom) const;
+
+    TableHandle& m_tabel;
+    QStringList m_velden;
+    QVector<int> m_veldIndex;  // per column, the field's place in the table
+    bool m_bewerkbaar = false;
+    bool m_invoegen = false;
+    mutable int m_aantal = -1;
+    mutable QHash<int, QVector<TableHandle::GridRij>> m_chunks;
+};
+
+class TTabelGrid : public QTableView {
+    Q_OBJECT
+public:
+    TTabelGrid(TableHandle& tabel, const QString& naam, QWidget* parent = nullptr);
+
+    TabelModel* Model() const { return m_model; }
+    TableHandle& Tabel() const { return m_model->tabel(); }
+    void ZetKolommen(const QStringList& velden) { m_model->setKolommen(velden); }
+    void ZetBewerkbaar(bool bewerkbaar);
+    // Hands what is typed in an open cell to the handle, before a step that
+    // posts or moves.
+    void BewaarInvoer();
+    // Puts the grid on the handle's current row.
+    void VolgTabel();
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    friend class TabelDelegate;
+    TabelModel* m_model;
+    QPointer<QWidget> m_editor;
+    bool m_volgen = false;
+};
