@@ -12,10 +12,19 @@ constexpr int BewaardeChunks = 16;
 }
 
 TabelModel::TabelModel(TableHandle& tabel, QObject* parent)
-    : QAbstractTableModel(parent), m_tabel(tabel)
+    : QAbstractTableModel(parent), m_tabel(tabel), m_index(tabel.indexName()), m_filter(tabel.filter())
 {
     connect(&tabel, &TableHandle::dataChanged, this, &TabelModel::herlaad);
     connect(&tabel, &TableHandle::stateChanged, this, &TabelModel::toestandGewijzigd);
+    connect(&tabel, &TableHandle::afterScroll, this, &TabelModel::volgordeNagaan);
+}
+
+// The handle moved: in another index order or filter the rows read are
+// those of another list.
+void TabelModel::volgordeNagaan()
+{
+    if (m_tabel.indexName() != m_index || m_tabel.filter() != m_filter)
+        herlaad();
 }
 
 void TabelModel::setKolommen(const QStringList& velden)
@@ -41,6 +50,8 @@ void TabelModel::herlaad()
     m_aantal = -1;
     m_chunks.clear();
     m_invoegen = m_tabel.toestand() == TableHandle::Toestand::Invoegen;
+    m_index = m_tabel.indexName();
+    m_filter = m_tabel.filter();
     endResetModel();
 }
 

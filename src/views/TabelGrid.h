@@ -46,6 +46,7 @@ public:
 
 private:
     void toestandGewijzigd();
+    void volgordeNagaan();
     int aantalOpgeslagen() const;
     const TableHandle::GridRij* opgeslagenRij(int rij) const;
     QVariant waarde(int rij, int kolom) const;
@@ -55,6 +56,7 @@ private:
     QVector<int> m_veldIndex;  // per column, the field's place in the table
     bool m_bewerkbaar = false;
     bool m_invoegen = false;
+    QString m_index, m_filter;  // of the rows read
     mutable int m_aantal = -1;
     mutable QHash<int, QVector<TableHandle::GridRij>> m_chunks;
 };

@@ -1,0 +1,31 @@
+#pragma once
+// The cities window: the rows of Steden in an editable grid with a database
+// navigator, listed by name while the window is shown. Every post passes the
+// data module's rule that stores the city in capitals; StadCode is numbered
+// by the table.
+#include "views/OnderhoudFrm.h"
+
+class QLabel;
+class TDataModFrm;
+class TDBNavigator;
+class TTabelGrid;
+
+class TWoonplaatsFrm : public TOnderhoudFrm {
+    Q_OBJECT
+public:
+    explicit TWoonplaatsFrm(TDataModFrm& dm, QWidget* parent = nullptr);
+
+    QLabel* LandCodeLbl;
+    TDBNavigator* DBNavigator1;
+    TTabelGrid* DBGrid1;
+
+protected:
+    void FormShow() override;
+    void FormHide() override;
+    // A city still being edited is saved first; a refused one keeps the
+    // window open.
+    bool MagSluiten() override;
+
+private:
+    TDataModFrm& m_dm;
+};

@@ -1,0 +1,444 @@
+#include "TestRegistry.h"
+#include "TestSupport.h"
+
+#include "data/DataModFrm.h"
+#include "views/BewerkModus.h"
+#include "views/CursusBar.h"
+#include "views/DBEditKoppeling.h"
+#include "views/DBNavigator.h"
+#include "views/OnderhoudFrm.h"
+#include "views/OpzoekCombo.h"
+#include "views/TabelGrid.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSqlQuery>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// A database with the cities named, inserted in this order.
+struct Steden {
+    ScriptedMessages meldingen;
+    TempDatabase db;
+    explicit Steden(const QStringList& namen = {"ZWOLLE", "AMSTERDAM", "UTRECHT", "BREDA"}, QList<int> antwoorden = {})
+        : meldingen(std::move(antwoorden))
+    {
+        for (const QString& naam : namen)
+            stad(naam);
+        tabel().first();
+    }
+    TableHandle& tabel() { return *db.dm().StedenDB; }
+    int stad(const QString& naam)
+    {
+        tabel().insert();
+        tabel().setValue("Stad", naam);
+        tabel().post();
+        return tabel().value("StadCode").toInt();
+    }
+    QString opgeslagen(int stadCode)
+    {
+        QSqlQuery q = db.dm().storage().execNative("SELECT Stad FROM Steden WHERE StadCode = ?", {stadCode});
+        return q.next() ? q.value(0).toString() : QStringLiteral("<geen>");
+    }
+};
+
+QStringList kolom(const TabelModel& model, int kolom)
+{
+    QStringList teksten;
+    for (int rij = 0; rij < model.rowCount(); ++rij)
+        teksten << model.index(rij, kolom).data().toString();
+    return teksten;
+}
+}  // namespace
+
+// The grid of a maintenance window and the handle under it.
+class TabelGridTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void rowsFollowTheIndexAndTheFilterOfTheHandle()
+    {
+        Steden s;
+        TTabelGrid grid(s.tabel(), "Grid");
+        grid.ZetKolommen({"StadCode", "Stad"});
+        QCOMPARE(kolom(*grid.Model(), 1), (QStringList{"ZWOLLE", "AMSTERDAM", "UTRECHT", "BREDA"}));
+        // A handle that moves in another order or filter takes the grid along.
+        s.tabel().setIndexName("OpStad");
+        s.tabel().first();
+        QCOMPARE(kolom(*grid.Model(), 1), (QStringList{"AMSTERDAM", "BREDA", "UTRECHT", "ZWOLLE"}));
+        s.tabel().setFilter("Stad > 'C'");
+        QCOMPARE(kolom(*grid.Model(), 1), (QStringList{"UTRECHT", "ZWOLLE"}));
+    }
+
+    void aLongTableIsReadInChunksWithEveryRowInItsPlace()
+    {
+        Steden s(QStringList{});
+        QStringList namen;
+        for (int i = 0; i < 2 * TabelModel::chunkGrootte + 50; ++i) {
+            namen << QStringLiteral("STAD%1").arg(i, 4, 10, QLatin1Char('0'));
+            s.db.dm().storage().execNative("INSERT INTO Steden (StadCode, Stad) VALUES (?, ?)", {i + 1, namen.last()});
+        }
+        s.tabel().first();
+        TTabelGrid grid(s.tabel(), "Grid");
+        grid.ZetKolommen({"Stad"});
+        QCOMPARE(grid.Model()->rowCount(), namen.size());
+        for (int rij : {0, TabelModel::chunkGrootte - 1, TabelModel::chunkGrootte, int(namen.size()) - 1})
+            QCOMPARE(grid.Model()->index(rij, 0).data().toString(), namen[rij]);
+        // Reading rows never moves the handle.
+        QCOMPARE(s.tabel().text("Stad"), namen.first());
+    }
+
+    void gridAndHandleMoveTogether()
+    {
+        Steden s;
+        s.tabel().setIndexName("OpStad");
+        TTabelGrid grid(s.tabel(), "Grid");
+        grid.ZetKolommen({"Stad"});
+        QVERIFY(s.tabel().locate("Stad", {"UTRECHT"}));
+        QCOMPARE(grid.currentIndex().row(), 2);
+        grid.setCurrentIndex(grid.Model()->index(1, 0));
+        QCOMPARE(s.tabel().text("Stad"), QStringLiteral("BREDA"));
+        s.tabel().last();
+        QCOMPARE(grid.currentIndex().row(), 3);
+    }
+
+    void anEditedRowIsPostedWhenLeftAndKeepsItsRowid()
+    {
+        Steden s;
+        s.tabel().setIndexName("OpStad");
+        TTabelGrid grid(s.tabel(), "Grid");
+        grid.ZetKolommen({"StadCode", "Stad"});
+        grid.ZetBewerkbaar(true);
+        grid.setCurrentIndex(grid.Model()->index(0, 1));  // AMSTERDAM
+        const int code = s.tabel().value("StadCode").toInt();
+        QVERIFY(grid.Model()->setData(grid.Model()->index(0, 1), "Xanten"));
+        QCOMPARE(s.tabel().toestand(), TableHandle::Toestand::Wijzigen);
+        QCOMPARE(grid.Model()->index(0, 1).data().toString(), QStringLiteral("Xanten"));
+        grid.setCurrentIndex(grid.Model()->index(1, 1));  // BREDA: leaving the row posts it
+        QCOMPARE(s.opgeslagen(code), QStringLiteral("XANTEN"));
+        QCOMPARE(s.tabel().text("Stad"), QStringLiteral("BREDA"));
+        QCOMPARE(kolom(*grid.Model(), 1), (QStringList{"BREDA", "UTRECHT", "XANTEN", "ZWOLLE"}));
+        QCOMPARE(grid.currentIndex().row(), 0);
+    }
+
+    void theNumberedKeyCannotBeTyped()
+    {
+        Steden s;
+        TTabelGrid grid(s.tabel(), "Grid");
+        grid.ZetKolommen({"StadCode", "Stad"});
+        grid.ZetBewerkbaar(true);
+        QVERIFY(!(grid.Model()->flags(grid.Model()->index(0, 0)) & Qt::ItemIsEditable));
+        QVERIFY(grid.Model()->flags(grid.Model()->index(0, 1)) & Qt::ItemIsEditable);
+        grid.ZetBewerkbaar(false);
+        QVERIFY(!(grid.Model()->flags(grid.Model()->index(0, 1)) & Qt::ItemIsEditable));
+    }
+
+    void aRowThatCannotBePostedKeepsTheGridOnIt()
+    {
+        Steden s;
+        TTabelGrid grid(s.tabel(), "Grid");
+        grid.ZetKolommen({"Stad"});
+        grid.ZetBewerkbaar(true);
+        grid.setCurrentIndex(grid.Model()->index(0, 0));
+        QVERIFY(grid.Model()->setData(grid.Model()->index(0, 0), QString(40, QLatin1Char('A'))));
+        grid.setCurrentIndex(grid.Model()->index(2, 0));
+        QCoreApplication::processEvents();
+        QCOMPARE(s.meldingen.texts().size(), 1);
+        QVERIFY(s.meldingen.texts().first().contains("te lang"));
+        QCOMPARE(s.tabel().toestand(), TableHandle::Toestand::Wijzigen);
+        QCOMPARE(grid.currentIndex().row(), 0);
+        QCOMPARE(s.opgeslagen(1), QStringLiteral("ZWOLLE"));
+    }
+};
+
+// The navigator's steps and which of them it offers.
+class DBNavigatorTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void buttonsFollowTheStateOfTheHandle_data()
+    {
+        QTest::addColumn<QString>("toestand");
+        QTest::addColumn<QString>("aan");  // first prior next last insert delete edit post cancel
+        QTest::newRow("empty table") << "leeg" << "....+....";
+        QTest::newRow("on the first row") << "eerste" << "..>>+-E..";
+        QTest::newRow("on the last row") << "laatste" << "<<..+-E..";
+        QTest::newRow("editing") << "wijzigen" << "<<>>+-.PC";
+        QTest::newRow("inserting") << "invoegen" << "<<>>+-.PC";
+    }
+    void buttonsFollowTheStateOfTheHandle()
+    {
+        QFETCH(QString, toestand);
+        QFETCH(QString, aan);
+        Steden s(toestand == "leeg" ? QStringList{} : QStringList{"A", "B", "C"});
+        TDBNavigator nav(s.tabel(), "Nav");
+        if (toestand == "laatste")
+            s.tabel().last();
+        if (toestand == "wijzigen") {
+            s.tabel().next();
+            s.tabel().edit();
+        }
+        if (toestand == "invoegen")
+            s.tabel().insert();
+        QString gezien;
+        for (int k = 0; k < TDBNavigator::AantalKnoppen; ++k)
+            gezien += nav.knop(TDBNavigator::Knop(k))->isEnabled() ? aan[k] : QLatin1Char('.');
+        QCOMPARE(gezien, aan);
+    }
+
+    void stepsMoveEditAndPost()
+    {
+        Steden s;
+        TDBNavigator nav(s.tabel(), "Nav");
+        nav.Klik(TDBNavigator::Laatste);
+        QCOMPARE(s.tabel().text("Stad"), QStringLiteral("BREDA"));
+        nav.Klik(TDBNavigator::Vorige);
+        QCOMPARE(s.tabel().text("Stad"), QStringLiteral("UTRECHT"));
+        nav.Klik(TDBNavigator::Invoegen);
+        s.tabel().setValue("Stad", "Ede");
+        nav.Klik(TDBNavigator::Opslaan);
+        QCOMPARE(s.tabel().text("Stad"), QStringLiteral("EDE"));
+        QCOMPARE(s.tabel().value("StadCode").toInt(), 5);
+        nav.Klik(TDBNavigator::Wijzigen);
+        s.tabel().setValue("Stad", "Epe");
+        nav.Klik(TDBNavigator::Annuleren);
+        QCOMPARE(s.opgeslagen(5), QStringLiteral("EDE"));
+        nav.Klik(TDBNavigator::Eerste);
+        QCOMPARE(s.tabel().text("Stad"), QStringLiteral("ZWOLLE"));
+    }
+
+    void deletingAsksFirst_data()
+    {
+        QTest::addColumn<int>("antwoord");
+        QTest::addColumn<int>("over");
+        QTest::newRow("cancelled") << int(Antwoord::Annuleren) << 4;
+        QTest::newRow("confirmed") << int(Antwoord::OK) << 3;
+    }
+    void deletingAsksFirst()
+    {
+        QFETCH(int, antwoord);
+        QFETCH(int, over);
+        Steden s({"ZWOLLE", "AMSTERDAM", "UTRECHT", "BREDA"}, {antwoord});
+        TDBNavigator nav(s.tabel(), "Nav");
+        nav.Klik(TDBNavigator::Verwijderen);
+        QCOMPARE(s.meldingen.texts(), QStringList{"Record verwijderen?"});
+        QCOMPARE(s.tabel().recordCount(), over);
+    }
+
+    void aCityStillInUseIsNotDeleted()
+    {
+        Steden s({"ZWOLLE"}, {int(Antwoord::OK)});
+        TableHandle& hoofd = *s.db.dm().HoofdDB;
+        hoofd.insert();
+        hoofd.setValue("CursistNr", "000001");
+        hoofd.setValue("StadCode", 1);
+        hoofd.post();
+        TDBNavigator nav(s.tabel(), "Nav");
+        nav.Klik(TDBNavigator::Verwijderen);
+        QCOMPARE(s.meldingen.texts().size(), 2);
+        QCOMPARE(s.tabel().recordCount(), 1);
+    }
+
+    void anOpenCellIsHandedOverBeforeAStep()
+    {
+        Steden s;
+        QWidget venster;
+        auto* grid = new TTabelGrid(s.tabel(), "Grid", &venster);
+        auto* nav = new TDBNavigator(s.tabel(), "Nav", &venster);
+        QObject::connect(nav, &TDBNavigator::voorStap, grid, &TTabelGrid::BewaarInvoer);
+        auto* rij = new QVBoxLayout(&venster);
+        rij->addWidget(nav);
+        rij->addWidget(grid);
+        grid->ZetKolommen({"Stad"});
+        grid->ZetBewerkbaar(true);
+        venster.show();
+        grid->setCurrentIndex(grid->Model()->index(0, 0));
+        grid->edit(grid->currentIndex());
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        QCOMPARE(editor->maxLength(), 31);
+        editor->setText("Zwolle-Zuid");
+        nav->Klik(TDBNavigator::Opslaan);
+        QCOMPARE(s.opgeslagen(1), QStringLiteral("ZWOLLE-ZUID"));
+    }
+};
+
+// Masks belong to a table's field, whatever handle or control shows it.
+class VeldKoppelingTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void aMaskIsSharedByTableAndFieldOnly()
+    {
+        TempDatabase db;
+        QLineEdit hoofdEdit, historieEdit;
+        VeldMaskers::Alle().Zet("Hoofd", "Bank", "0000;1;_");
+        DBEditKoppeling hoofd(&hoofdEdit, db.dm().HoofdDB, "Bank");
+        DBEditKoppeling historie(&historieEdit, db.dm().HistorieDB, "Bank");
+        QCOMPARE(hoofdEdit.inputMask(), QStringLiteral("9999;_"));
+        QVERIFY(historieEdit.inputMask().isEmpty());
+        // A handle made later on the same table gets the field's mask.
+        TableHandle later(db.dm().storage(), "hoofd");
+        QLineEdit laterEdit;
+        DBEditKoppeling koppeling(&laterEdit, &later, "BANK");
+        QCOMPARE(laterEdit.inputMask(), QStringLiteral("9999;_"));
+        VeldMaskers::Alle().Zet("HOOFD", "bank", "");
+        QVERIFY(hoofdEdit.inputMask().isEmpty());
+        QVERIFY(laterEdit.inputMask().isEmpty());
+    }
+
+    void aClickIntoAnEmptyMaskedFieldStartsAtItsFirstBlank_data()
+    {
+        QTest::addColumn<QString>("veld");
+        QTest::addColumn<QString>("masker");
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QString>("waarde");
+        QTest::newRow("postcode") << "Postcode" << "0000 >LL;1;_" << "1234ab" << "1234 AB";
+        QTest::newRow("birth date") << "GebDatum" << "AA-AA-AAAA;1;_" << "01021980" << "01-02-1980";
+        QTest::newRow("sex") << "Geslacht" << ">L;1;_" << "v" << "V";
+        QTest::newRow("initials") << "Voorl" << ">cccccccc;1;_" << "jk" << "JK";
+    }
+    void aClickIntoAnEmptyMaskedFieldStartsAtItsFirstBlank()
+    {
+        QFETCH(QString, veld);
+        QFETCH(QString, masker);
+        QFETCH(QString, getypt);
+        QFETCH(QString, waarde);
+        TempDatabase db;
+        TableHandle& hoofd = *db.dm().HoofdDB;
+        VeldMaskers::Alle().Zet("Hoofd", veld, masker);
+        QWidget venster;
+        auto* edit = new QLineEdit(&venster);
+        edit->setMinimumWidth(200);
+        DBEditKoppeling koppeling(edit, &hoofd, veld);
+        venster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&venster));
+        hoofd.insert();
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() * 2 / 3, edit->height() / 2));
+        QCOMPARE(edit->cursorPosition(), 0);
+        QTest::keyClicks(edit, getypt);
+        QCOMPARE(hoofd.text(veld), waarde);
+        // In a field that holds something the click places the cursor as usual.
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+        QVERIFY(edit->cursorPosition() > 0);
+        VeldMaskers::Alle().Zet("Hoofd", veld, "");
+    }
+};
+
+// Look-up combo, mode controller and course bar.
+class OnderhoudDelenTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void theLookUpComboReadsItsOwnListAndStoresTheCode()
+    {
+        Steden s;
+        TableHandle& hoofd = *s.db.dm().HoofdDB;
+        s.tabel().last();
+        TOpzoekCombo combo(s.db.dm().storage(), "select StadCode, Stad from Steden order by Stad", hoofd, "StadCode",
+                           "Combo");
+        combo.Vul();
+        QCOMPARE(combo.count(), 4);
+        QCOMPARE(combo.itemText(0), QStringLiteral("AMSTERDAM"));
+        QCOMPARE(s.tabel().text("Stad"), QStringLiteral("BREDA"));  // the shared handle stayed
+        hoofd.insert();
+        hoofd.setValue("CursistNr", "000001");
+        QCOMPARE(combo.currentIndex(), -1);
+        QSignalSpy gewijzigd(&combo, &TOpzoekCombo::gewijzigd);
+        combo.activated(2);  // UTRECHT
+        QCOMPARE(gewijzigd.size(), 1);
+        QCOMPARE(hoofd.value("StadCode").toInt(), 3);
+        hoofd.post();
+        QCOMPARE(combo.currentText(), QStringLiteral("UTRECHT"));
+        combo.activated(0);  // browsing: no choice is stored
+        QCOMPARE(hoofd.value("StadCode").toInt(), 3);
+    }
+
+    void controlsAndButtonsFollowTheMode()
+    {
+        Steden s;
+        QWidget venster;
+        auto* edit = new QLineEdit(&venster);
+        auto* vink = new QCheckBox(&venster);
+        auto* nieuw = new QPushButton(&venster);
+        auto* opslaan = new QPushButton(&venster);
+        auto* modus = new QLabel(&venster);
+        auto* change = new QLabel(&venster);
+        TBewerkModus m;
+        m.DataControl(edit);
+        m.DataControl(vink);
+        m.Knop(nieuw, TBewerkModus::Rol::Bladeren);
+        m.Knop(opslaan, TBewerkModus::Rol::Bewerken);
+        m.Tabel(&s.tabel());
+        m.Panelen(modus, change);
+        for (bool edits : {false, true, false}) {
+            edits ? m.SetEditOn() : m.SetEditOff();
+            m.ZetKnoppen(!edits);
+            QCOMPARE(edit->isReadOnly(), !edits);
+            QVERIFY(edit->styleSheet().contains(edits ? "white" : "silver"));
+            QCOMPARE(vink->isEnabled(), edits);
+            QCOMPARE(nieuw->isEnabled(), !edits);
+            QCOMPARE(opslaan->isEnabled(), edits);
+            QCOMPARE(modus->text(), edits ? QStringLiteral("EDITMODUS") : QStringLiteral("LEESMODUS"));
+        }
+        m.SetChangePanel();
+        QVERIFY(!m.Gewijzigd());
+        s.tabel().edit();
+        s.tabel().setValue("Stad", "Ommen");
+        m.SetChangePanel();
+        QVERIFY(m.Gewijzigd());
+        QVERIFY(change->styleSheet().contains("aqua"));
+        m.SetEditOff();
+        QVERIFY(!m.Gewijzigd());
+    }
+
+    void aWindowInEditModeCannotBeClosed()
+    {
+        TOnderhoudFrm venster;
+        venster.show();
+        venster.Modus.SetEditOn();
+        venster.close();
+        QVERIFY(venster.isVisible());
+        venster.Modus.SetEditOff();
+        venster.close();
+        QVERIFY(!venster.isVisible());
+    }
+
+    void theCourseBarHasOneButtonPerCourseByFirstDay()
+    {
+        TempDatabase db;
+        Storage& st = db.dm().storage();
+        const auto rij = [&](const QString& datum, int dag, const QString& nr, const QString& code, int id) {
+            st.execNative("INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                          "VALUES (?, ?, ?, ?, '-', ?)",
+                          {datum, dag, nr, code, id});
+        };
+        rij("2026-03-21 19:00:00", 1, "000001", "REA002", 9);
+        rij("2026-03-14 19:00:00", 1, "000001", "EHBO01", 7);
+        rij("2026-03-14 19:00:00", 1, "000002", "EHBO01", 7);
+        rij("2026-03-15 19:00:00", 2, "000002", "EHBO01", 7);
+        TCursusBar bar(st, "Bar");
+        bar.Vul();
+        QStringList teksten;
+        QList<int> ids;
+        for (QPushButton* knop : bar.Knoppen()) {
+            teksten << knop->text();
+            ids << knop->property("CursusID").toInt();
+        }
+        QCOMPARE(teksten, (QStringList{"EHBO01 14-03-2026", "REA002 21-03-2026"}));
+        QCOMPARE(ids, (QList<int>{7, 9}));
+        QSignalSpy gekozen(&bar, &TCursusBar::CursusGekozen);
+        bar.Knoppen().last()->click();
+        QCOMPARE(gekozen.value(0).value(0).toInt(), 9);
+        bar.Vul("CursistNr = ?", {"000002"});
+        QCOMPARE(bar.Knoppen().size(), 1);
+        QCOMPARE(bar.Knoppen().first()->text(), QStringLiteral("EHBO01 14-03-2026"));
+    }
+};
+
+ORVEL_TEST(TabelGridTest)
+ORVEL_TEST(DBNavigatorTest)
+ORVEL_TEST(VeldKoppelingTest)
+ORVEL_TEST(OnderhoudDelenTest)
+#include "tst_onderhoudkit.moc"
