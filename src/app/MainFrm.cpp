@@ -13,6 +13,7 @@
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
 #include "data/ZolDatum.h"
+#include "participants/WoonplaatsFrm.h"
 #include "views/KolomProfiel.h"
 
 #include <QAction>
@@ -399,6 +400,7 @@ void TMainFrm::KoppelKnoppen()
     connect(LeegsystemBtn, &QToolButton::clicked, this, &TMainFrm::LeegsystemBtnClick);
     connect(WebBtn, &QToolButton::clicked, this, &TMainFrm::wwwBtnClick);
     connect(DefaultsBtn, &QToolButton::clicked, this, &TMainFrm::StandaardInstellingen1Click);
+    connect(WoonplaatsBtn, &QToolButton::clicked, this, &TMainFrm::WoonplaatsBtnClick);
 }
 
 QList<QToolButton*> TMainFrm::GroteKnoppen() const
@@ -727,6 +729,13 @@ void TMainFrm::StandaardInstellingen1Click()
     DefaultFrm->exec();
     SetColor();
     SetMenu();
+}
+
+// The list shows city names: it is read again after the cities changed.
+void TMainFrm::WoonplaatsBtnClick()
+{
+    ToonModaal([this] { return new TWoonplaatsFrm(*DataModFrm, this); }, true);
+    HeropenLijst();
 }
 
 void TMainFrm::ToonModaal(const std::function<QDialog*()>& maak, bool menu)

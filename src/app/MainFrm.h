@@ -162,6 +162,7 @@ public Q_SLOTS:
     void LeegsystemBtnClick();
     void wwwBtnClick();
     void StandaardInstellingen1Click();
+    void WoonplaatsBtnClick();
     // The participant list.
     void ActionLijstExecute();
     void ActionAZExecute();
