@@ -1,7 +1,7 @@
 #include "CursusBar.h"
 
 #include "DataActie.h"
-#include "LijstGrid.h"
+#include "data/VeldTekst.h"
 #include "data/Schema.h"
 #include "data/Storage.h"
 #include "data/TableHandle.h"
@@ -46,7 +46,7 @@ void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
             const int id = q.value(0).toInt();
             const QDate eersteDag = TableHandle::uitOpslag(datum, q.value(2)).toDateTime().date();
             auto* knop = new QPushButton(q.value(1).toString() + QLatin1Char(' ')
-                                         + LijstModel::Tekst(QStringLiteral("Datum"), eersteDag));
+                                         + VeldTekst(eersteDag));
             knop->setObjectName(QStringLiteral("Cursus%1").arg(id));
             knop->setProperty("CursusID", id);
             knop->setAutoDefault(false);

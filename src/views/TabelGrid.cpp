@@ -1,7 +1,7 @@
 #include "TabelGrid.h"
 
 #include "DataActie.h"
-#include "LijstGrid.h"
+#include "data/VeldTekst.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -136,7 +136,7 @@ QVariant TabelModel::data(const QModelIndex& index, int role) const
         return {};
     // A cell that cannot be read is drawn empty rather than failing the view.
     try {
-        return LijstModel::Tekst(m_velden[index.column()], waarde(index.row(), index.column()));
+        return VeldTekst(waarde(index.row(), index.column()));
     } catch (const std::exception&) {
         return {};
     }
