@@ -316,6 +316,10 @@ HerstelUitkomst HerstelVeilig(TZolBackupFile& component, const QString& archief,
 
 HerstelVerslag RondOnderbrokenHerstelAf(const QString& map, TZolRegister& instellingen)
 {
+    // Safety copies are only written by a restore holding the folder, so an
+    // unfinished one found now belongs to a run that died.
+    for (const QString& deel : QDir(map).entryList({QStringLiteral("OrvelSysBU_*.bck.deel")}, QDir::Files))
+        QFile::remove(QDir(map).filePath(deel));
     HerstelVerslag verslag;
     for (const QString& herstelMap : herstelMappen(map)) {
         const HerstelVerslag deel = rondAf(map, herstelMap, instellingen);
@@ -327,8 +331,6 @@ HerstelVerslag RondOnderbrokenHerstelAf(const QString& map, TZolRegister& instel
     }
     return verslag;
 }
-
-bool HeeftOnderbrokenHerstel(const QString& map) { return !herstelMappen(map).isEmpty(); }
 
 bool NeemDatabaseMap(const QString& map, FolderLock& slot)
 {

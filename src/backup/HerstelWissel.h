@@ -63,9 +63,6 @@ HerstelVerslag RondOnderbrokenHerstelAf(const QString& map, TZolRegister& instel
 // restore could not be settled); then nothing has been opened or created.
 bool NeemDatabaseMap(const QString& map, FolderLock& slot);
 
-// True when the folder shows a restore that has not been settled.
-bool HeeftOnderbrokenHerstel(const QString& map);
-
 // Called after every step of a swap, with the step's name. Tests stop a
 // restore there to see what a crash at that moment leaves.
 extern std::function<void(const QString& stap)> HerstelStapGedaan;

@@ -45,6 +45,11 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QStringList stagingFolders(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral(".herstel-*")}, QDir::Dirs | QDir::Hidden);
+}
+
 QStringList filesBelow(const QString& folder)
 {
     QStringList files;

@@ -14,6 +14,8 @@ void writeFile(const QString& path, const QByteArray& bytes, const QDateTime& mo
 QByteArray readFile(const QString& path);
 // Every file below a folder, relative to it, sorted.
 QStringList filesBelow(const QString& folder);
+// The hidden folders of restores in a database folder that are not settled.
+QStringList stagingFolders(const QString& folder);
 
 // Builds archive bytes field by field, to make archives that our writer never
 // makes: names from the original platform, damaged fields.

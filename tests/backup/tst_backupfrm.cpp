@@ -5,15 +5,23 @@
 
 #include "backup/BackUpFrm.h"
 #include "backup/BackUpWerk.h"
+#include "data/FolderLock.h"
 #include "backup/ZolBackupFile.h"
 #include "data/DataModFrm.h"
 #include "data/Storage.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <stdexcept>
+#ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 namespace {
 const QDateTime kStart(QDate(2004, 3, 9), QTime(14, 5, 0));
@@ -44,10 +52,27 @@ QStringList Reservekopieen(const QString& map)
     return QDir(map).entryList({QStringLiteral("OrvelSysBU_*.bck")}, QDir::Files);
 }
 
-QStringList StagingResten(const QString& map)
-{
-    return QDir(map).entryList({QStringLiteral(".herstel-*")}, QDir::Dirs | QDir::Hidden);
-}
+// The database inside an archive, restored aside and opened.
+class ArchiefDatabase {
+public:
+    explicit ArchiefDatabase(const QString& archief)
+    {
+        gelezen = TZolBackupFile().Restore(archief, m_map.path());
+        if (gelezen)
+            opslag.open(m_map.path());
+    }
+    bool heeftLand(int code) { return opslag.exec(QStringLiteral("select 1 from Land where LandCode = ?"), {code}).next(); }
+    QString instelling(const QString& sleutel)
+    {
+        QSqlQuery q = opslag.exec(QStringLiteral("select Waarde from Register where Key = ?"), {sleutel});
+        return q.next() ? q.value(0).toString() : QString();
+    }
+    bool gelezen = false;
+    Storage opslag;
+
+private:
+    QTemporaryDir m_map;
+};
 }  // namespace
 
 class BackUpFrmTest : public QObject {
@@ -229,7 +254,7 @@ private Q_SLOTS:
         }
         QVERIFY(!na.contains(QStringLiteral("nieuw.db")));
         QVERIFY(na.contains(QStringLiteral("Cursustijden.txt")));
-        QVERIFY(StagingResten(db()).isEmpty());
+        QVERIFY(stagingFolders(db()).isEmpty());
 
         // The restored layout is found under the name the program asks for,
         // and the old spelling does not linger beside it.
@@ -376,7 +401,7 @@ private Q_SLOTS:
         QVERIFY(meldingen.texts().contains(QStringLiteral("FOUT opgetreden bij Back-up actie!\rMelding: ") + error));
         QVERIFY(!meldingen.texts().last().startsWith(kIngelezen));
         QVERIFY(heeftLand(79));
-        QVERIFY(StagingResten(db()).isEmpty());
+        QVERIFY(stagingFolders(db()).isEmpty());
         // The run rewrote the settings inside the database; other files are untouched.
         QVERIFY(LeesMap(db()).value(QStringLiteral("rap_lijst_a.frf")) == voor.value(QStringLiteral("rap_lijst_a.frf")));
     }
@@ -446,6 +471,182 @@ private Q_SLOTS:
         QVERIFY(frm.StartBtn->isEnabled());
         QCOMPARE(meldingen.texts().size(), 1);
         QVERIFY(Reservekopieen(db()).isEmpty());
+    }
+
+    void archiveNamesNeverNameAnExistingFile_data()
+    {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("minute free") << QStringList{} << "OrvelSysBU_200403091405.bck";
+        QTest::newRow("minute taken") << QStringList{"OrvelSysBU_200403091405.bck"} << "OrvelSysBU_20040309140500.bck";
+        QTest::newRow("minute taken in other case") << QStringList{"orvelsysbu_200403091405.bck"}
+                                                    << "OrvelSysBU_20040309140500.bck";
+        QTest::newRow("second taken") << QStringList{"OrvelSysBU_200403091405.bck", "OrvelSysBU_20040309140500.bck"}
+                                      << "OrvelSysBU_20040309140500_2.bck";
+        QTest::newRow("counter taken") << QStringList{"OrvelSysBU_200403091405.bck", "OrvelSysBU_20040309140500.bck",
+                                                      "OrvelSysBU_20040309140500_2.bck"}
+                                       << "OrvelSysBU_20040309140500_3.bck";
+    }
+    void archiveNamesNeverNameAnExistingFile()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(QString, expected);
+        const QString map = m_werk->filePath(QStringLiteral("namen"));
+        for (const QString& naam : existing)
+            writeFile(map + QLatin1Char('/') + naam, "x", kOud);
+        QDir().mkpath(map);
+        const QString naam = ReserveKopieNaam(map, kStart);
+        QCOMPARE(naam, MetScheidingsteken(map) + expected);
+        // The file dialog's filter still finds it.
+        QVERIFY(QDir::match(QStringLiteral("OrvelSysBU_*.bck"), QFileInfo(naam).fileName()));
+    }
+
+    void twoRestoresInOneMinuteKeepBothSafetyCopies()
+    {
+        zetLand(77, QStringLiteral("Bewaard"));
+        m_gekozenArchief = maakArchief(QStringLiteral("Orvel_200402010800.bck"));
+        zetLand(79, QStringLiteral("Eerste"));
+        for (int keer = 0; keer < 2; ++keer) {
+            ScriptedMessages meldingen({Antwoord::OK});
+            draai(TBackUpFrm::Inlezen);
+            QVERIFY(meldingen.texts().last().startsWith(kIngelezen));
+        }
+        QCOMPARE(Reservekopieen(db()),
+                 (QStringList{"OrvelSysBU_200403091405.bck", "OrvelSysBU_20040309140500.bck"}));
+        ArchiefDatabase eerste(db(QStringLiteral("OrvelSysBU_200403091405.bck")));
+        QVERIFY(eerste.gelezen);
+        QVERIFY(eerste.heeftLand(79));
+        ArchiefDatabase tweede(db(QStringLiteral("OrvelSysBU_20040309140500.bck")));
+        QVERIFY(tweede.gelezen);
+        QVERIFY(!tweede.heeftLand(79));
+    }
+
+    // An archive may hold any name; a restore replaces only the database and
+    // the files a backup of the folder holds.
+    void aRestoreReplacesOnlyTheDatabaseAndBackupFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("this restore's safety copy") << "orvelsysbu_200403091405.bck";
+        QTest::newRow("a backup archive") << "orvel_200401010101.bck";
+        QTest::newRow("a volume") << "orvel_200401010101.002";
+        QTest::newRow("the folder's lock") << "orvel2003.lock";
+        QTest::newRow("course times") << "cursustijden.txt";
+    }
+    void aRestoreReplacesOnlyTheDatabaseAndBackupFiles()
+    {
+        QFETCH(QString, name);
+        const bool reserveKopie = name.startsWith(QLatin1String("orvelsysbu"));
+        if (!reserveKopie)
+            writeFile(db(name), "eigen", kOud);
+        const QByteArray eigen = reserveKopie ? QByteArray() : readFile(db(name));
+        zetLand(77, QStringLiteral("Bewaard"));
+        m_db->dm().CloseDatabases();
+        BackUpRegister(db(), false, m_register);
+        m_gekozenArchief = m_backUpMap + QStringLiteral("Orvel_200402010800.bck");
+        ArchiveBuilder archief;
+        archief.header("Orvel", 0, 3).entry("c:\\orvel\\orvel2003.db", kOud).mark();
+        const QByteArray database = readFile(db(QStringLiteral("orvel2003.db")));
+        for (qsizetype blok = 0; blok < database.size(); blok += 16384)
+            archief.zlibBlock(database.mid(blok, 16384));
+        archief.integer(0)
+            .file("c:\\orvel\\" + name.toLatin1(), "vreemd", kOud)
+            .file("c:\\orvel\\rap_lijst_x.frf", "layout", kOud)
+            .integer(0)
+            .save(m_gekozenArchief);
+        m_db->dm().OpenDatabases();
+        zetLand(79, QStringLiteral("Later"));
+
+        ScriptedMessages meldingen({Antwoord::OK});
+        draai(TBackUpFrm::Inlezen);
+
+        QVERIFY(meldingen.texts().last().startsWith(kIngelezen));
+        QVERIFY(heeftLand(77));
+        QVERIFY(!heeftLand(79));
+        QCOMPARE(readFile(db(QStringLiteral("rap_lijst_x.frf"))), QByteArray("layout"));
+        if (reserveKopie) {
+            QCOMPARE(Reservekopieen(db()), QStringList{"OrvelSysBU_200403091405.bck"});
+            ArchiefDatabase kopie(db(QStringLiteral("OrvelSysBU_200403091405.bck")));
+            QVERIFY(kopie.gelezen);
+            QVERIFY(kopie.heeftLand(79));
+        } else {
+            QCOMPARE(readFile(db(name)), eigen);
+        }
+        QVERIFY(stagingFolders(db()).isEmpty());
+    }
+
+#ifdef Q_OS_LINUX
+    void aRestoreIntoAFolderAnotherProgramHoldsIsRefused()
+    {
+        m_gekozenArchief = maakArchief(QStringLiteral("Orvel_200402010800.bck"));
+        zetLand(79, QStringLiteral("Huidig"));
+        // Another program's lock: a descriptor of its own on the lock file.
+        const int ander = ::open(QFile::encodeName(db(QLatin1String(FolderLock::bestandsNaam))).constData(),
+                                 O_RDWR | O_CREAT, 0644);
+        QVERIFY(ander >= 0 && ::flock(ander, LOCK_EX | LOCK_NB) == 0);
+
+        ScriptedMessages meldingen({Antwoord::OK});
+        draai(TBackUpFrm::Inlezen);
+        ::close(ander);
+
+        QCOMPARE(meldingen.texts().last(), QStringLiteral("FOUT opgetreden bij Back-up actie!\rMelding: ")
+                                               + MapInGebruikTekst(MetScheidingsteken(db())));
+        QVERIFY(Reservekopieen(db()).isEmpty());
+        QVERIFY(heeftLand(79));
+    }
+#endif
+
+    void aReadOnlyDatabaseIsBackedUpWithTheSettings()
+    {
+        m_register.SchrijfWaarde(QStringLiteral("SMTPserver"), QStringLiteral("alleen-lezen.nl"));
+        zetLand(77, QStringLiteral("Bewaard"));
+        const QString bestand = db(QStringLiteral("orvel2003.db"));
+        m_db->dm().CloseDatabases();
+        const QByteArray voor = readFile(bestand);
+        QFile::setPermissions(bestand, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        m_db->dm().BeeindigApplicatie = [] {};
+        QStringList teksten;
+        {
+            PermissionsBind bind;
+            ScriptedMessages meldingen({Antwoord::Annuleren, Antwoord::Nee});
+            draai(TBackUpFrm::Maken);
+            teksten = meldingen.texts();
+        }
+        // The backup succeeds; opening the database afterwards says why it
+        // cannot go on.
+        QCOMPARE(teksten.first(), kGemaakt);
+        QVERIFY(teksten.at(1).contains(QStringLiteral("alleen-lezen")));
+        QCOMPARE(readFile(bestand), voor);
+        ArchiefDatabase archief(m_backUpMap + QStringLiteral("Orvel_200403091405.bck"));
+        QVERIFY(archief.gelezen);
+        QVERIFY(archief.heeftLand(77));
+        QCOMPARE(archief.instelling(QStringLiteral("SMTPserver")), QStringLiteral("alleen-lezen.nl"));
+    }
+
+    void aBackupDateThatCannotBeStoredIsReported()
+    {
+        ScriptedMessages meldingen;
+        TBackUpFrm frm(TBackUpFrm::Maken, false, koppelingen());
+        frm.show();
+        m_settings->makeUnwritable();
+        frm.StartBtnClick();
+        QCOMPARE(meldingen.texts(), QStringList{QStringLiteral("Back-Up is gemaakt\rMaar de datum van deze Back-Up kon "
+                                                               "NIET worden opgeslagen in de instellingen.")});
+        QCOMPARE(meldingen.messages().first().soort, int(mWaarschuwing));
+        QVERIFY(QFileInfo::exists(m_backUpMap + QStringLiteral("Orvel_200403091405.bck")));
+    }
+
+    void anyFailureLeavesTheWindowClosable()
+    {
+        TBackUpFrm::Koppelingen k = koppelingen();
+        k.splitScherm = []() -> bool { throw std::runtime_error("onverwacht"); };
+        ScriptedMessages meldingen;
+        TBackUpFrm frm(TBackUpFrm::Maken, false, k);
+        frm.show();
+        frm.StartBtnClick();
+        QCOMPARE(meldingen.texts(), QStringList{QStringLiteral("FOUT opgetreden bij Back-up actie!\rMelding: onverwacht")});
+        frm.reject();
+        QVERIFY(!frm.isVisible());
+        QVERIFY(m_db->dm().LandDB->isOpen());
     }
 
     // The backup folder travels inside every backup as a setting.

@@ -24,11 +24,6 @@ const QString kOnderbroken = QStringLiteral("Bij de vorige keer is het inlezen v
 // Thrown from the step hook: the restore ends there, leaving the files as
 // they are, with nothing rolled back.
 struct Gestopt {};
-
-QStringList herstelMappen(const QString& map)
-{
-    return QDir(map).entryList({QStringLiteral(".herstel-*")}, QDir::Dirs | QDir::Hidden);
-}
 }  // namespace
 
 class HerstelWisselTest : public QObject {
@@ -101,7 +96,7 @@ class HerstelWisselTest : public QObject {
             if (!verwachtBericht.isEmpty())
                 QVERIFY2(meldingen.texts().first().startsWith(verwachtBericht), qPrintable(meldingen.texts().first()));
         }
-        QVERIFY(herstelMappen(m_map).isEmpty());
+        QVERIFY(stagingFolders(m_map).isEmpty());
         ScriptedMessages stil;
         TDataModFrm dm(m_map);
         QVERIFY(!dm.DatabaseFout);
@@ -144,7 +139,7 @@ private Q_SLOTS:
         QFETCH(bool, nieuw);
         maakMapEnArchief();
         herstel(stop);
-        QCOMPARE(herstelMappen(m_map).size(), 1);
+        QCOMPARE(stagingFolders(m_map).size(), 1);
         // Never an empty database in place of the one that is away.
         startNormaal(kOnderbroken
                          + (nieuw ? QStringLiteral("") : QStringLiteral("Orvel heeft uw vorige bestanden teruggezet")),
@@ -158,13 +153,16 @@ private Q_SLOTS:
         startNormaal(QString(), 78);
     }
 
-    void aStagingFolderLeftWhileReadingIsRemovedAtTheNextStart()
+    void whatAKilledReadLeftIsRemovedAtTheNextStart()
     {
         maakMapEnArchief();
         // Killed while the archive was read: the staging folder holds a part.
         writeFile(QDir(m_map).filePath(QStringLiteral(".herstel-a1b2c3/nieuw/orvel2003.db")),
                   randomBytes(40000, 5), kDatum);
+        // And a safety copy cut off before it was complete.
+        writeFile(QDir(m_map).filePath(QStringLiteral("OrvelSysBU_200403091405.bck.deel")), "half", kDatum);
         startNormaal(kOnderbroken + QStringLiteral("Er was nog niets vervangen"), 77);
+        QVERIFY(QDir(m_map).entryList({QStringLiteral("*.deel")}, QDir::Files).isEmpty());
     }
 
     void aSwapThatCannotBeSettledStopsTheStartAndCreatesNothing()

@@ -278,6 +278,9 @@ private Q_SLOTS:
         QTest::newRow("file-name part is the folder itself") << QByteArray("c:\\data\\.") << false;
         QTest::newRow("name without file-name part") << QByteArray("c:\\data\\") << false;
         QTest::newRow("control character") << QByteArray("c:\\data\\a\nb.db") << false;
+        QTest::newRow("DEL") << QByteArray("c:\\data\\a\x7f.db") << false;
+        // 0x81 is unassigned in code page 1252 and reads as the C1 control U+0081.
+        QTest::newRow("C1 control character") << QByteArray("c:\\data\\a\x81b.db") << false;
     }
     void unsafeNamesAreRefusedAndTheRestContinues()
     {
@@ -373,6 +376,34 @@ private Q_SLOTS:
         ScriptedMessages messages;
         QVERIFY(!backup.Backup({source("*.db")}, m_dir.filePath(archive)));
         QCOMPARE(messages.texts(), QStringList{text});
+        // Nothing that was not completed stays behind, under any name.
+        QCOMPARE(filesBelow(m_dir.path()), QStringList{"Bron/a.db"});
+    }
+
+    void anArchiveCarriesItsNameOnlyWhenComplete()
+    {
+        writeFile(source("a.db"), randomBytes(40000, 4), kStored);
+        writeFile(m_archive, "een eerder archief", kStored);
+        TZolBackupFile backup;
+        QStringList seen;
+        backup.OnProgress = [&](const QString&, int percent, bool& doorgaan) {
+            if (percent > 0 && percent < 100) {
+                seen = QDir(m_dir.path()).entryList(QDir::Files);
+                doorgaan = false;  // stopped halfway, as a kill would stop it
+            }
+        };
+        QVERIFY(!backup.Backup({source("*.db")}, m_archive));
+        QCOMPARE(seen, (QStringList{"Orvel_200403091405.bck", "Orvel_200403091405.bck.deel"}));
+        QCOMPARE(readFile(m_archive), QByteArray("een eerder archief"));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"Orvel_200403091405.bck"});
+
+        // Told not to replace, the component leaves a taken name alone.
+        backup.OnProgress = nullptr;
+        backup.ArchiefVervangen = false;
+        ScriptedMessages messages;
+        QVERIFY(!backup.Backup({source("*.db")}, m_archive));
+        QCOMPARE(messages.texts(), QStringList{"Kan archief niet schrijven"});
+        QCOMPARE(readFile(m_archive), QByteArray("een eerder archief"));
     }
 
     void unreadableFileStopsTheBackup()

@@ -182,6 +182,40 @@ private Q_SLOTS:
         QCOMPARE(herstel, 1);
     }
 
+    // Taking SQLite's write lock succeeds on a read-only file; the opening
+    // must find out before the user's first change fails.
+    void aDatabaseThatCannotBeWrittenFailsTheStart_data()
+    {
+        QTest::addColumn<bool>("folder");
+        QTest::newRow("read-only file") << false;
+        QTest::newRow("read-only folder") << true;
+    }
+    void aDatabaseThatCannotBeWrittenFailsTheStart()
+    {
+        QFETCH(bool, folder);
+        QTemporaryDir dir;
+        {
+            Storage s;
+            s.open(dir.path());
+        }
+        const QString pad = folder ? dir.path() : dir.filePath("orvel2003.db");
+        const QFile::Permissions voor = QFile::permissions(pad);
+        QFile::setPermissions(pad, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ReadOther);
+        ScriptedMessages messages({Antwoord::Annuleren, Antwoord::Nee});
+        {
+            PermissionsBind bind;
+            TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+            dm.BeeindigApplicatie = [] {};
+            dm.DataModuleCreate();
+            QVERIFY(dm.DatabaseFout);
+        }
+        QFile::setPermissions(pad, voor);
+        QCOMPARE(messages.texts().size(), 3);
+        QVERIFY2(messages.texts()[0].startsWith("Fout bij openen van database \rMelding is: Database kan niet worden "
+                                                "beschreven (alleen-lezen)"),
+                 qPrintable(messages.texts()[0]));
+    }
+
     void aDamagedDatabaseIsKeptAndLeadsToTheRepairAndRestoreOffers()
     {
         QTemporaryDir dir;
