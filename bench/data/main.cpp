@@ -6,7 +6,7 @@
 #include "data/SqlTranslator.h"
 #include "data/Zoeken.h"
 #include "views/KolomProfiel.h"
-#include "views/LijstGrid.h"
+#include "views/LijstPaneel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -56,13 +56,13 @@ void LeesNatief(Storage& s, const QString& sql)
 void LijstBenchmarks(TDataModFrm& dm)
 {
     Storage& s = dm.storage();
-    TLijstStatus& st = LijstStatus();
+    TLijstPaneel st(dm);
     LijstModel model;
     model.setKolommen(DecodeerKolommen("3#10#16#8#12#17#2#1#13#14#", "48#126#50#20#51#100#359#40#80#80#", {}, false));
     const QString standaard = QStringLiteral("select * from hoofd order by cursistnr");
     const auto open = [&](const QString& sql, bool cursus) {
         st.CursusLijstModus = cursus;
-        OpenLijst(sql);
+        st.OpenLijst(sql);
         model.setBron(cursus ? dm.LijstQ2 : dm.LijstQ);
     };
     Vergelijk("first screen of the standard list", [&] {
@@ -78,11 +78,11 @@ void LijstBenchmarks(TDataModFrm& dm)
     }, 1);
     const auto nop = [](const QString&) {};
     const QString rijNr = QStringLiteral("SELECT n FROM (SELECT row_number() OVER () - 1 AS n, %1 AS k FROM (%2)) WHERE %3 LIMIT 1");
-    Vergelijk("search keystroke, name prefix", [&] { ZoekInLijst(*dm.LijstQ, QStringLiteral("Smit"), nop); }, [&] {
+    Vergelijk("search keystroke, name prefix", [&] { ZoekInLijst(dm, *dm.LijstQ, QStringLiteral("Smit"), nop); }, [&] {
         s.execNative(rijNr.arg(QStringLiteral("Naam"), translateSql(standaard),
                                QStringLiteral("substr(k, 1, 4) = 'Smit' COLLATE NOCASE"))).next();
     }, 20);
-    Vergelijk("search keystroke, number", [&] { ZoekInLijst(*dm.LijstQ, QStringLiteral("54321"), nop); }, [&] {
+    Vergelijk("search keystroke, number", [&] { ZoekInLijst(dm, *dm.LijstQ, QStringLiteral("54321"), nop); }, [&] {
         s.execNative(rijNr.arg(QStringLiteral("CursistNr"), translateSql(standaard),
                                QStringLiteral("k = '054321' COLLATE NOCASE"))).next();
     }, 20);
@@ -100,7 +100,6 @@ void LijstBenchmarks(TDataModFrm& dm)
         s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd h, CursusGegevens d WHERE h.CursistNr = d.CursistNr")).next();
         LeesNatief(s, QStringLiteral("SELECT * FROM Hoofd h, CursusGegevens d WHERE h.CursistNr = d.CursistNr LIMIT 50"));
     });
-    st.CursusLijstModus = false;
 }
 }  // namespace
 
@@ -118,8 +117,8 @@ int main(int argc, char** argv)
     if (dm->DatabaseFout)
         return 1;
     meet("open standard list, read first 50 rows", [&] {
-        LijstStatus().CursusLijstModus = false;
-        OpenLijst(QStringLiteral("select * from hoofd order by cursistnr"));
+        dm->LijstQ->setSql(QStringLiteral("select * from hoofd order by cursistnr"));
+        dm->LijstQ->open();
         for (int r = 0; r < 50; ++r)
             for (const QString& k : {QStringLiteral("Naam"), QStringLiteral("Woonplaats"), QStringLiteral("Opr")})
                 dm->LijstQ->waarde(r, k);
@@ -131,8 +130,8 @@ int main(int argc, char** argv)
     }, 5);
     meet("list row count", [&] { dm->LijstQ->rowCount(); });
     const auto nop = [](const QString&) {};
-    meet("name seek through ZoekCursist", [&] { ZoekCursist(QStringLiteral("Visser5"), nop); ZoekCursist(QStringLiteral("Smit"), nop); }, 20);
-    meet("number seek through ZoekCursist", [&] { ZoekCursist(QStringLiteral("54321"), nop); }, 20);
+    meet("name seek through ZoekCursist", [&] { ZoekCursist(*dm, QStringLiteral("Visser5"), nop); ZoekCursist(*dm, QStringLiteral("Smit"), nop); }, 20);
+    meet("number seek through ZoekCursist", [&] { ZoekCursist(*dm, QStringLiteral("54321"), nop); }, 20);
     meet("next 100 rows by name (table handle)", [&] {
         dm->HoofdDB->setIndexName(QStringLiteral("OpNaam"));
         dm->HoofdDB->first();

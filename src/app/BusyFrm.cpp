@@ -8,8 +8,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-TBusyFrm* BusyFrm = nullptr;
-
 // Sheets flying from one folder to another, for as long as the job runs.
 class TKopieAnimatie : public QWidget {
 public:
@@ -63,7 +61,6 @@ TBusyFrm::TBusyFrm(QWidget* parent)
     setObjectName(QStringLiteral("BusyFrm"));
     setWindowTitle(QStringLiteral("Even geduld, cursus aanmaken..."));
     setAttribute(Qt::WA_DeleteOnClose);
-    BusyFrm = this;
 
     Animate1 = new TKopieAnimatie(this);
     PB = new QProgressBar(this);
@@ -74,12 +71,7 @@ TBusyFrm::TBusyFrm(QWidget* parent)
     setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
 }
 
-TBusyFrm::~TBusyFrm()
-{
-    HerstelCursor();
-    if (BusyFrm == this)
-        BusyFrm = nullptr;
-}
+TBusyFrm::~TBusyFrm() { HerstelCursor(); }
 
 void TBusyFrm::HerstelCursor()
 {

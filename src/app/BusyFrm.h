@@ -23,6 +23,3 @@ private:
     void HerstelCursor();
     bool m_wachtCursor = false;
 };
-
-// The busy window while one is open; cleared when it is freed.
-extern TBusyFrm* BusyFrm;

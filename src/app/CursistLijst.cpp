@@ -16,9 +16,8 @@ const QRegularExpression& OrderPatroon()
 // ZoekCursist has just put Hoofd on the first name from the text on, in the
 // order of the name index, so a name nobody has never costs a pass over the
 // list.
-bool NaamBestaat(const QString& tekst, LijstQuery::Vergelijk vergelijk)
+bool NaamBestaat(const TableHandle& hoofd, const QString& tekst, LijstQuery::Vergelijk vergelijk)
 {
-    const TableHandle& hoofd = *DataModFrm->HoofdDB;
     if (!hoofd.heeftRij())
         return false;
     const QString naam = hoofd.text(QStringLiteral("Naam"));
@@ -26,9 +25,9 @@ bool NaamBestaat(const QString& tekst, LijstQuery::Vergelijk vergelijk)
                                                       : naam.startsWith(tekst, Qt::CaseInsensitive);
 }
 
-int ZoekNaam(LijstQuery& lijst, const QString& tekst, LijstQuery::Vergelijk vergelijk)
+int ZoekNaam(const TableHandle& hoofd, LijstQuery& lijst, const QString& tekst, LijstQuery::Vergelijk vergelijk)
 {
-    return NaamBestaat(tekst, vergelijk) ? lijst.zoekRij(QStringLiteral("Naam"), tekst, vergelijk) : -1;
+    return NaamBestaat(hoofd, tekst, vergelijk) ? lijst.zoekRij(QStringLiteral("Naam"), tekst, vergelijk) : -1;
 }
 }  // namespace
 
@@ -81,7 +80,7 @@ QString RichtingSql(const QString& sql, bool aflopend)
     return basis + (aflopend ? QStringLiteral(" descending") : QStringLiteral(" ascending"));
 }
 
-ZoekUitkomst ZoekInLijst(LijstQuery& lijst, const QString& tekst, const ZetZoekTekst& zetZoekTekst)
+ZoekUitkomst ZoekInLijst(TDataModFrm& dm, LijstQuery& lijst, const QString& tekst, const ZetZoekTekst& zetZoekTekst)
 {
     // ZoekCursist may give the box a new text; the list is searched for that.
     QString gezocht = tekst;
@@ -91,7 +90,7 @@ ZoekUitkomst ZoekInLijst(LijstQuery& lijst, const QString& tekst, const ZetZoekT
             zetZoekTekst(nieuw);
     };
     ZoekUitkomst uit;
-    uit.nummer = ZoekCursist(tekst, zet);
+    uit.nummer = ZoekCursist(dm, tekst, zet);
     if (gezocht.isEmpty())
         return uit;
     if (uit.nummer) {
@@ -102,9 +101,9 @@ ZoekUitkomst ZoekInLijst(LijstQuery& lijst, const QString& tekst, const ZetZoekT
             uit.rij = lijst.zoekRij(QStringLiteral("CursistNr"), nummer, LijstQuery::Vergelijk::Gelijk);
         return uit;
     }
-    uit.rij = ZoekNaam(lijst, gezocht, LijstQuery::Vergelijk::Gelijk);
+    uit.rij = ZoekNaam(*dm.HoofdDB, lijst, gezocht, LijstQuery::Vergelijk::Gelijk);
     uit.exact = uit.rij >= 0;
     if (!uit.exact)
-        uit.rij = ZoekNaam(lijst, gezocht, LijstQuery::Vergelijk::BeginMet);
+        uit.rij = ZoekNaam(*dm.HoofdDB, lijst, gezocht, LijstQuery::Vergelijk::BeginMet);
     return uit;
 }

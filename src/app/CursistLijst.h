@@ -7,6 +7,7 @@
 #include <QString>
 
 class LijstQuery;
+class TDataModFrm;
 
 // The record counter and its hint, per mode.
 QString TellerTekst(int aantal, bool cursusModus);
@@ -30,4 +31,4 @@ struct ZoekUitkomst {
 };
 // Positions Hoofd (ZoekCursist, which may change the box through
 // zetZoekTekst) and locates the participant in the list.
-ZoekUitkomst ZoekInLijst(LijstQuery& lijst, const QString& tekst, const ZetZoekTekst& zetZoekTekst);
+ZoekUitkomst ZoekInLijst(TDataModFrm& dm, LijstQuery& lijst, const QString& tekst, const ZetZoekTekst& zetZoekTekst);

@@ -9,12 +9,13 @@
 #include "controls/KleurSchema.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
+#include "data/DatabaseError.h"
 #include "data/Instellingen.h"
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
 #include "data/ZolDatum.h"
 #include "participants/WoonplaatsFrm.h"
-#include "views/KolomProfiel.h"
+#include "views/LijstPaneel.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -37,8 +38,6 @@
 #include <QUrl>
 #include <memory>
 #include <stdexcept>
-
-TMainFrm* MainFrm = nullptr;
 
 namespace {
 const QString HelpRegel = QStringLiteral("Help opvragen druk F1 of kies helptab vraagteken.");
@@ -110,10 +109,9 @@ const QColor Blauw(40, 90, 160), Groen(40, 140, 70), Rood(190, 40, 40), Oranje(2
     Paars(120, 70, 150), Grijs(90, 90, 90);
 }  // namespace
 
-TMainFrm::TMainFrm(QWidget* parent)
-    : QMainWindow(parent)
+TMainFrm::TMainFrm(TDataModFrm& dm, QWidget* parent)
+    : QMainWindow(parent), m_dm(dm)
 {
-    MainFrm = this;
     setObjectName(QStringLiteral("MainFrm"));
     WachtCursor wacht;
     const QString versie = ProgrammaVersie();
@@ -123,16 +121,14 @@ TMainFrm::TMainFrm(QWidget* parent)
     MaakPaginas();
     MaakStatusBalk();
 
-    LijstPlaats = new QWidget(this);
-    LijstPlaats->setObjectName(QStringLiteral("LijstPlaats"));
+    MaakLijst();
     auto* midden = new QWidget(this);
     auto* middenLayout = new QVBoxLayout(midden);
     middenLayout->setContentsMargins(2, 2, 2, 0);
     middenLayout->setSpacing(2);
     middenLayout->addWidget(PageControl1);
-    middenLayout->addWidget(LijstPlaats, 1);
+    middenLayout->addWidget(Lijst, 1);
     setCentralWidget(midden);
-    MaakLijst();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(SnelleTik);
@@ -152,10 +148,6 @@ TMainFrm::TMainFrm(QWidget* parent)
 TMainFrm::~TMainFrm()
 {
     Help::SluitHelp();
-    if (LijstGrids().CLijst == CLijst)
-        LijstGrids() = {};
-    if (MainFrm == this)
-        MainFrm = nullptr;
 }
 
 void TMainFrm::MaakPaginas()
@@ -438,12 +430,8 @@ void TMainFrm::SetMenu(const MenuTellingen& tellingen, bool begeleidingAan)
 
 void TMainFrm::SetMenu()
 {
-    // The data module counts and answers through its signal; without one
-    // the last counts stand.
-    if (DataModFrm)
-        DataModFrm->SetMenu();
-    else
-        SetMenu(m_tellingen, m_begeleidingAan);
+    // The data module counts and answers through its signal.
+    m_dm.SetMenu();
 }
 
 void TMainFrm::SetColor()
@@ -529,7 +517,7 @@ void TMainFrm::FormShow()
 {
     SetColor();
     ZetGeometrie();
-    if (DataModFrm && DataModFrm->DatabaseFout) {
+    if (m_dm.DatabaseFout) {
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         return;
     }
@@ -538,8 +526,8 @@ void TMainFrm::FormShow()
         LeesMetStandaard(ZolRegister, QStringLiteral("SplitScreen"), QStringLiteral("0")) == QLatin1String("1");
     (gesplitst ? SplitBtn : SplitOffBtn)->setChecked(true);
     PageControl1->setCurrentIndex(0);
-    LayoutGewijzigd = false;
-    DetailLayoutGewijzigd = false;
+    Lijst->LayoutGewijzigd = false;
+    Lijst->DetailLayoutGewijzigd = false;
     SetMenu();
     if (m_tellingen.hoofd == 0)
         LeegSysTimer->start();
@@ -598,30 +586,28 @@ void TMainFrm::BewaarSchermStand()
 
 void TMainFrm::VraagLayoutOpslaan()
 {
-    if (DataModFrm) {
-        VergelijkBreedtes();
-        if (SplitBtn->isChecked())
-            VergelijkDetailBreedtes();
-    }
-    if (!LayoutGewijzigd && !DetailLayoutGewijzigd)
+    Lijst->VergelijkBreedtes();
+    if (SplitBtn->isChecked())
+        Lijst->VergelijkDetailBreedtes();
+    if (!Lijst->LayoutGewijzigd && !Lijst->DetailLayoutGewijzigd)
         return;
     const int antwoord = ToonMelding(
         mVraag,
         QStringLiteral("U heeft de lay-out van het scherm aangepast of het sorteerveld gewijzigd\rWilt u "
                        "deze wijzigingen in profiel:") +
-            HuidigProfiel + QStringLiteral(" opslaan?"),
+            Lijst->HuidigProfiel + QStringLiteral(" opslaan?"),
         Knoppen::JaNee, true);
-    if (antwoord != Antwoord::Ja || !DataModFrm)
+    if (antwoord != Antwoord::Ja)
         return;
-    const bool detail = DetailLayoutGewijzigd;
-    if (LayoutGewijzigd) {
-        BewaarVelden();
-        BewaarBreedtes();
-        BewaarFilter();
+    const bool detail = Lijst->DetailLayoutGewijzigd;
+    if (Lijst->LayoutGewijzigd) {
+        Lijst->BewaarVelden();
+        Lijst->BewaarBreedtes();
+        Lijst->BewaarFilter();
     }
     if (detail) {
-        BewaarDetailVelden();
-        BewaarDetailBreedtes();
+        Lijst->BewaarDetailVelden();
+        Lijst->BewaarDetailBreedtes();
     }
 }
 
@@ -646,7 +632,7 @@ bool TMainFrm::BackUpVerlopen()
 void TMainFrm::ExitBtn1Click() { close(); }
 
 namespace {
-TBackUpFrm* MaakBackUpFrm(TMainFrm* hoofd, TBackUpFrm::Modus modus)
+TBackUpFrm* MaakBackUpFrm(TDataModFrm& dm, TMainFrm* hoofd, TBackUpFrm::Modus modus)
 {
     TBackUpFrm::Koppelingen koppelingen;
     koppelingen.splitScherm = [hoofd] { return hoofd->SplitBtn->isChecked(); };
@@ -665,37 +651,37 @@ TBackUpFrm* MaakBackUpFrm(TMainFrm* hoofd, TBackUpFrm::Modus modus)
         if (hoofd->DefaultFrm)
             hoofd->DefaultFrm->ReadDefaults();
     };
-    auto* venster = new TBackUpFrm(modus, false, std::move(koppelingen), hoofd);
+    auto* venster = new TBackUpFrm(dm, modus, false, std::move(koppelingen), hoofd);
     Help::ZetHelpPagina(venster, QStringLiteral("systeem.html#backup"));
     return venster;
 }
+}  // namespace
 
 // The list's query was closed with the database; it opens again through
 // the current profile.
-void HerlaadProfiel()
+void TMainFrm::HerlaadProfiel()
 {
-    if (!DataModFrm || !DataModFrm->HoofdDB->isOpen())
+    if (!m_dm.HoofdDB->isOpen())
         return;
     try {
-        LaadProfiel();
+        Lijst->LaadProfiel();
     } catch (const std::exception& fout) {
-        TDataModFrm::FoutjesException(fout);
+        FoutjesException(fout);
     }
 }
-}  // namespace
 
 void TMainFrm::BackUpMaken1Click()
 {
-    ToonModaal([this] { return MaakBackUpFrm(this, TBackUpFrm::Maken); }, false);
+    ToonModaal([this] { return MaakBackUpFrm(m_dm, this, TBackUpFrm::Maken); }, false);
     HerlaadProfiel();
 }
 
 void TMainFrm::BackUpInlezen1Click()
 {
-    ToonModaal([this] { return MaakBackUpFrm(this, TBackUpFrm::Inlezen); }, false);
+    ToonModaal([this] { return MaakBackUpFrm(m_dm, this, TBackUpFrm::Inlezen); }, false);
     StatusPaneel0->clear();
     SetMenu();
-    if (DataModFrm && DataModFrm->HoofdDB->isOpen() && DataModFrm->HoofdDB->isEmpty())
+    if (m_dm.HoofdDB->isOpen() && m_dm.HoofdDB->isEmpty())
         LeegSysTimer->start();
     HerlaadProfiel();
 }
@@ -734,7 +720,7 @@ void TMainFrm::StandaardInstellingen1Click()
 // The list shows city names: it is read again after the cities changed.
 void TMainFrm::WoonplaatsBtnClick()
 {
-    ToonModaal([this] { return new TWoonplaatsFrm(*DataModFrm, this); }, true);
+    ToonModaal([this] { return new TWoonplaatsFrm(m_dm, this); }, true);
     HeropenLijst();
 }
 
@@ -745,7 +731,7 @@ void TMainFrm::ToonModaal(const std::function<QDialog*()>& maak, bool menu)
         WachtCursor wacht;
         venster.reset(maak());
     } catch (const std::exception& fout) {
-        TDataModFrm::FoutjesException(fout);
+        FoutjesException(fout);
         return;
     }
     venster->exec();

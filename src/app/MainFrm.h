@@ -3,7 +3,6 @@
 // other windows, the two toolbars, the place of the participant list, the
 // status bar with clock and rolling help line.
 #include "data/MenuTellingen.h"
-#include "data/Zoeken.h"
 #include "data/ZolRegister.h"
 
 #include <QMainWindow>
@@ -11,10 +10,11 @@
 
 class QAction;
 class QDialog;
+class TDataModFrm;
 class TDefaultFrm;
 class TLijstGrid;
+class TLijstPaneel;
 class LijstQuery;
-class QSplitter;
 class QLabel;
 class QLineEdit;
 class QTabWidget;
@@ -25,7 +25,7 @@ class QToolButton;
 class TMainFrm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainFrm(QWidget* parent = nullptr);
+    explicit TMainFrm(TDataModFrm& dm, QWidget* parent = nullptr);
     ~TMainFrm() override;
 
     // Enables or greys the commands from the data module's counts and the
@@ -46,14 +46,9 @@ public:
     // The restore message of a second start: bring the window to the front.
     void Herstel();
 
-    // Layout of the participant list changed since its profile was loaded;
-    // the list's shared state, under the names the window is known by.
-    bool& LayoutGewijzigd = LijstStatus().LayoutGewijzigd;
-    bool& DetailLayoutGewijzigd = LijstStatus().DetailLayoutGewijzigd;
     // The next change of the search box is not a user's search.
     bool ZoekenOnderdrukt = false;
     int HelpTellerStap = 0;  // step of the rolling help line, 0 to 51
-    QString& HuidigProfiel = LijstStatus().HuidigProfiel;
 
     TZolRegister ZolRegister;
     // The settings window; it exists once the database opened at start-up.
@@ -130,9 +125,8 @@ public:
     QLabel* FilterLbl;
     QLabel* ProfielLbl;
 
-    // The centre, where the participant list goes.
-    QWidget* LijstPlaats;
-    QSplitter* LijstSplitter;
+    // The centre: the participant list with its shared state, and its grids.
+    TLijstPaneel* Lijst;
     TLijstGrid* CLijst;
     TLijstGrid* ClijstDetail;
     QTimer* ZoekTimer;
@@ -206,13 +200,14 @@ private:
     void MaakLijst();
     void KoppelLijst();
     void ToonProfielLabel(int modus);
-    void KoppelDetail();
-    QString HuidigCursistNr() const;
     void ZetTeller();
     void HeropenLijst();
     void ZoekVakVerlaten();
     bool eventFilter(QObject* object, QEvent* event) override;
+    void SorteerRichting(bool aflopend);
+    void HerlaadProfiel();
 
+    TDataModFrm& m_dm;
     MenuTellingen m_tellingen;
     QAction* m_helpTekstActie = nullptr;
     bool m_begeleidingAan = false;
@@ -220,6 +215,3 @@ private:
     bool m_hintsInPaneel = true;
     bool m_eersteKeer = true;
 };
-
-// The main window while the program runs.
-extern TMainFrm* MainFrm;

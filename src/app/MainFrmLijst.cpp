@@ -5,19 +5,16 @@
 
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
-#include "data/SqlTranslator.h"
+#include "data/DatabaseError.h"
 #include "data/ToonMelding.h"
-#include "views/KolomProfiel.h"
-#include "views/LijstGrid.h"
+#include "views/LijstPaneel.h"
 
 #include <QAction>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSplitter>
 #include <QTimer>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 namespace {
 const QString ZoekVakVerlatenTekst = QStringLiteral("Zoek Nr of naam");
@@ -25,17 +22,9 @@ const QString ZoekVakVerlatenTekst = QStringLiteral("Zoek Nr of naam");
 
 void TMainFrm::MaakLijst()
 {
-    auto* layout = new QVBoxLayout(LijstPlaats);
-    layout->setContentsMargins(0, 0, 0, 0);
-    LijstSplitter = new QSplitter(Qt::Vertical, LijstPlaats);
-    LijstSplitter->setObjectName(QStringLiteral("LijstSplitter"));
-    CLijst = new TLijstGrid(QStringLiteral("CLijst"), LijstSplitter);
-    ClijstDetail = new TLijstGrid(QStringLiteral("ClijstDetail"), LijstSplitter);
-    ClijstDetail->hide();
-    LijstSplitter->setStretchFactor(0, 3);
-    LijstSplitter->setStretchFactor(1, 1);
-    LijstSplitter->setChildrenCollapsible(false);
-    layout->addWidget(LijstSplitter);
+    Lijst = new TLijstPaneel(m_dm, this);
+    CLijst = Lijst->CLijst;
+    ClijstDetail = Lijst->ClijstDetail;
 
     ZoekTimer = new QTimer(this);
     ZoekTimer->setInterval(1000);
@@ -44,22 +33,10 @@ void TMainFrm::MaakLijst()
 
 void TMainFrm::KoppelLijst()
 {
-    TLijstGrids& grids = LijstGrids();
-    grids.CLijst = CLijst;
-    grids.ClijstDetail = ClijstDetail;
-    grids.ToonProfielNaam = [this](int modus) { ToonProfielLabel(modus); };
-    grids.SplitAan = [this] { return SplitBtn->isChecked(); };
-    grids.KoppelDetail = [this] { KoppelDetail(); };
-
-    connect(&LijstStatus(), &TLijstStatus::lijstGeopend, this, &TMainFrm::LijstGeopend);
+    connect(Lijst, &TLijstPaneel::lijstGeopend, this, &TMainFrm::LijstGeopend);
+    connect(Lijst, &TLijstPaneel::profielNaamGetoond, this, &TMainFrm::ToonProfielLabel);
     connect(CLijst, &TLijstGrid::TitelGeklikt, this, &TMainFrm::CLijstTitleClick);
     connect(CLijst, &TLijstGrid::OpenRij, this, &TMainFrm::CLijstDblClick);
-    connect(CLijst, &TLijstGrid::LayoutGewijzigd, this, [] { LijstStatus().LayoutGewijzigd = true; });
-    connect(ClijstDetail, &TLijstGrid::LayoutGewijzigd, this, [] { LijstStatus().DetailLayoutGewijzigd = true; });
-    connect(CLijst, &TLijstGrid::RijGewijzigd, this, [this] {
-        if (SplitBtn->isChecked())
-            KoppelDetail();
-    });
     connect(ActionLijst, &QAction::triggered, this, &TMainFrm::ActionLijstExecute);
     connect(ActionAZ, &QAction::triggered, this, &TMainFrm::ActionAZExecute);
     connect(ActionZA, &QAction::triggered, this, &TMainFrm::ActionZAExecute);
@@ -107,10 +84,10 @@ void TMainFrm::ZoekVakChange()
         return;
     }
     LijstQuery* lijst = CLijst->Model()->bron();
-    if (!DataModFrm || !lijst || !lijst->isOpen())
+    if (!lijst || !lijst->isOpen())
         return;
     try {
-        const ZoekUitkomst uit = ZoekInLijst(*lijst, ZoekVak->text(), [this](const QString& tekst) {
+        const ZoekUitkomst uit = ZoekInLijst(m_dm, *lijst, ZoekVak->text(), [this](const QString& tekst) {
             ZoekVak->setText(tekst);
             ZoekVak->setCursorPosition(int(tekst.size()));
         });
@@ -131,20 +108,16 @@ void TMainFrm::ZoekTimerTimer() { ZoekVakVerlaten(); }
 
 void TMainFrm::LijstGeopend(LijstQuery* lijst)
 {
-    if (CLijst->Model()->bron() != lijst) {
-        CLijst->setBron(lijst);
-        connect(lijst, &LijstQuery::dataChanged, this, &TMainFrm::ZetTeller, Qt::UniqueConnection);
-    }
-    CLijst->Model()->setOproepInspringing(LijstStatus().CursusLijstModus ? 3 : 2);
+    connect(lijst, &LijstQuery::dataChanged, this, &TMainFrm::ZetTeller, Qt::UniqueConnection);
     ZetTeller();
 }
 
 void TMainFrm::ZetTeller()
 {
     LijstQuery* lijst = CLijst->Model()->bron();
-    if (!lijst || !DataModFrm || !CLijst->isVisible())
+    if (!lijst || !CLijst->isVisible())
         return;
-    const bool cursusModus = lijst == DataModFrm->LijstQ2;
+    const bool cursusModus = lijst == m_dm.LijstQ2;
     int aantal = 0;
     try {
         aantal = lijst->isOpen() ? lijst->rowCount() : 0;
@@ -153,12 +126,12 @@ void TMainFrm::ZetTeller()
     TotLbl->setText(TellerTekst(aantal, cursusModus));
     TotLbl->setToolTip(TellerHint(cursusModus));
     TotLbl->setStatusTip(TellerHint(cursusModus));
-    FilterLbl->setText(LijstStatus().FilterTekst);
+    FilterLbl->setText(Lijst->FilterTekst);
 }
 
 void TMainFrm::ToonProfielLabel(int modus)
 {
-    const QString naam = LijstStatus().HuidigProfiel;
+    const QString naam = Lijst->HuidigProfiel;
     ProfielBtn->setToolTip(QStringLiteral("Huidig Profiel:\n") + naam);
     ProfielBtn->setStatusTip(QStringLiteral("Huidig Profiel: ") + naam);
     ProfielLbl->setText(naam);
@@ -168,24 +141,22 @@ void TMainFrm::ToonProfielLabel(int modus)
 
 void TMainFrm::ActionLijstExecute()
 {
-    if (!DataModFrm)
-        return;
     WachtCursor wacht;
     try {
         ZoekenOnderdrukt = true;
-        HuidigProfiel = QStringLiteral("StandaardProfiel");
-        MaakProfielAlsOntbreekt(QStringLiteral("StandaardProfiel"));
-        LaadProfiel();
-        MaakProfielAlsOntbreekt(QStringLiteral("DetailProfiel"));
-        if (SplitBtn->isChecked())
-            ZetDetailKolommen();
+        Lijst->HuidigProfiel = QStringLiteral("StandaardProfiel");
+        Lijst->MaakProfielAlsOntbreekt(QStringLiteral("StandaardProfiel"));
+        Lijst->LaadProfiel();
+        Lijst->MaakProfielAlsOntbreekt(QStringLiteral("DetailProfiel"));
+        if (Lijst->SplitAan())
+            Lijst->ZetDetailKolommen();
         CLijst->setFocus(Qt::OtherFocusReason);
-        if (DataModFrm->LijstQ->isOpen() && DataModFrm->LijstQ->rowCount() > 0) {
+        if (m_dm.LijstQ->isOpen() && m_dm.LijstQ->rowCount() > 0) {
             ActionAZ->setEnabled(true);
             ActionZA->setEnabled(true);
         }
     } catch (const std::exception& fout) {
-        TDataModFrm::FoutjesException(fout);
+        FoutjesException(fout);
     }
 }
 
@@ -196,18 +167,16 @@ void TMainFrm::CLijstTitleClick(int kolom)
         ToonMelding(mInformatie, QStringLiteral("Op dit veld kan niet worden gesorteerd."), Knoppen::OK, true);
         return;
     }
-    if (!DataModFrm)
-        return;
     WachtCursor wacht;
-    TLijstStatus& s = LijstStatus();
+    TLijstPaneel& s = *Lijst;
     const QString vorigVeld = s.HuidigSorteerVeld;
     CLijst->WisGeel();
-    SluitLijsten();
-    s.LijstSQL = (s.CursusLijstModus ? DataModFrm->LijstQ2 : DataModFrm->LijstQ)->sql();
+    s.SluitLijsten();
+    s.LijstSQL = (s.CursusLijstModus ? m_dm.LijstQ2 : m_dm.LijstQ)->sql();
     const QString sorteerVeld = SorteerVeldVoor(veld);
     s.LijstSQL = SorteerSql(s.LijstSQL, sorteerVeld);
     s.HuidigSorteerVeld = sorteerVeld;
-    if (OpenLijst(s.LijstSQL)) {
+    if (s.OpenLijst(s.LijstSQL)) {
         CLijst->ZetGeel(kolom, true);
         s.LayoutGewijzigd = true;
     } else {
@@ -215,22 +184,18 @@ void TMainFrm::CLijstTitleClick(int kolom)
     }
 }
 
-namespace {
-void SorteerRichting(bool aflopend)
+void TMainFrm::SorteerRichting(bool aflopend)
 {
-    TLijstStatus& s = LijstStatus();
+    TLijstPaneel& s = *Lijst;
     if (!HeeftOrder(s.LijstSQL)) {
         ToonMelding(mInformatie, QStringLiteral("Wijs eerst een sorteerveld aan...."), Knoppen::OK, true);
         return;
     }
-    if (!DataModFrm)
-        return;
     WachtCursor wacht;
-    SluitLijsten();
+    s.SluitLijsten();
     s.LijstSQL = RichtingSql(s.LijstSQL, aflopend);
-    OpenLijst(s.LijstSQL);
+    s.OpenLijst(s.LijstSQL);
 }
-}  // namespace
 
 void TMainFrm::ActionAZExecute() { SorteerRichting(false); }
 
@@ -239,24 +204,14 @@ void TMainFrm::ActionZAExecute() { SorteerRichting(true); }
 void TMainFrm::HeropenLijst()
 {
     WachtCursor wacht;
-    OpenLijst(LijstStatus().LijstSQL);
-}
-
-// In enrolment mode the joined view gives the participant's number too.
-QString TMainFrm::HuidigCursistNr() const
-{
-    LijstQuery* lijst = CLijst->Model()->bron();
-    const int rij = CLijst->HuidigeRij();
-    return lijst && rij >= 0 ? lijst->waarde(rij, QStringLiteral("CursistNr")).toString() : QString();
+    Lijst->OpenLijst(Lijst->LijstSQL);
 }
 
 void TMainFrm::CLijstDblClick()
 {
-    if (!DataModFrm)
-        return;
     try {
-        const QString nummer = HuidigCursistNr();
-        TableHandle& hoofd = *DataModFrm->HoofdDB;
+        const QString nummer = Lijst->HuidigCursistNr();
+        TableHandle& hoofd = *m_dm.HoofdDB;
         hoofd.setIndexName(QString());
         if (!nummer.isEmpty() && hoofd.findKey({nummer})) {
             if (ToonCursistVenster)
@@ -266,7 +221,7 @@ void TMainFrm::CLijstDblClick()
             ToonMelding(mInformatie, QStringLiteral("Record niet gevonden!"));
         }
     } catch (const std::exception& fout) {
-        TDataModFrm::FoutjesException(fout);
+        FoutjesException(fout);
     }
     SetMenu();
     HeropenLijst();
@@ -283,31 +238,4 @@ void TMainFrm::NewCursistBtnClick()
     CLijst->GaNaarRij(rij);
 }
 
-void TMainFrm::SplitBtnClick()
-{
-    if (!SplitBtn->isChecked()) {
-        ClijstDetail->hide();
-        return;
-    }
-    if (DataModFrm)
-        ZetDetailKolommen();
-    else
-        ClijstDetail->show();
-}
-
-void TMainFrm::KoppelDetail()
-{
-    if (!DataModFrm)
-        return;
-    const QString nummer = HuidigCursistNr();
-    LijstQuery* detail = DataModFrm->LijstDetailDB;
-    try {
-        detail->setSql(QStringLiteral("select * from cursusgegevens where CursistNr = ") + quoteSqlString(nummer) +
-                       QStringLiteral(" order by CursistNr, CursusCode"));
-        detail->open();
-    } catch (const std::exception&) {
-        detail->close();
-    }
-    if (ClijstDetail->Model()->bron() != detail)
-        ClijstDetail->setBron(detail);
-}
+void TMainFrm::SplitBtnClick() { Lijst->ZetSplit(SplitBtn->isChecked()); }

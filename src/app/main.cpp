@@ -84,54 +84,53 @@ int main(int argc, char** argv)
     splash->show();
     splash->Stap(0);
 
-    // Freed in reverse: the main window goes before the data module.
-    std::unique_ptr<TDataModFrm> dataModFrm;
+    // The one data module, passed to every window and helper. It exists
+    // before the windows that hold it and opens the database at its step;
+    // freed in reverse, so the windows go before it.
+    TDataModFrm dataModFrm(TDataModFrm::NietOpenen{}, databaseMap);
     std::unique_ptr<TMainFrm> mainFrm;
     std::unique_ptr<TCursistFrm> cursistFrm;
     std::unique_ptr<TDefaultFrm> defaultFrm;
 
     splash->Stap(20);
-    mainFrm = std::make_unique<TMainFrm>();
+    mainFrm = std::make_unique<TMainFrm>(dataModFrm);
     QObject::connect(mainFrm.get(), &TMainFrm::Gesloten, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instantie, &EnkeleInstantie::HerstelGevraagd, mainFrm.get(), &TMainFrm::Herstel);
     // (step 1: the course-times window)
     splash->Stap(20);
-    dataModFrm = std::make_unique<TDataModFrm>(TDataModFrm::NietOpenen{}, databaseMap);
     // A start that cannot open the database may restore a backup; the
     // program ends afterwards either way.
-    dataModFrm->OpenHerstel = [s = splash.get()] {
+    dataModFrm.OpenHerstel = [s = splash.get(), &dataModFrm] {
         s->hide();
-        TBackUpFrm herstel(TBackUpFrm::Inlezen, true);
+        TBackUpFrm herstel(dataModFrm, TBackUpFrm::Inlezen, true);
         herstel.exec();
     };
-    dataModFrm->DataModuleCreate();
-    QObject::connect(dataModFrm.get(), &TDataModFrm::menuTellingen, mainFrm.get(),
+    dataModFrm.DataModuleCreate();
+    QObject::connect(&dataModFrm, &TDataModFrm::menuTellingen, mainFrm.get(),
                      qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);
-    cursistFrm = std::make_unique<TCursistFrm>(mainFrm.get());
-    CursistFrm = cursistFrm.get();
+    cursistFrm = std::make_unique<TCursistFrm>(dataModFrm, mainFrm.get());
     Help::ZetHelpPagina(cursistFrm.get(), QStringLiteral("cursisten.html"));
-    mainFrm->ToonCursistVenster = [](bool nieuw) {
+    mainFrm->ToonCursistVenster = [venster = cursistFrm.get()](bool nieuw) {
         if (nieuw)
-            CursistFrm->NieuwGevraagd = true;
-        CursistFrm->exec();
+            venster->NieuwGevraagd = true;
+        venster->exec();
     };
     splash->Stap(20);
     // (step 4: the report data provider)
     splash->Stap(20);
 
-    const bool databaseOpen = !dataModFrm->DatabaseFout;
+    const bool databaseOpen = !dataModFrm.DatabaseFout;
     if (databaseOpen) {
         splash->Stap(20);
         TMainFrm* hoofd = mainFrm.get();
-        TDataModFrm* data = dataModFrm.get();
         defaultFrm = std::make_unique<TDefaultFrm>(
             TDefaultFrm::Koppelingen{[hoofd](bool aan) { hoofd->ZetHelpTekst(aan); },
-                                     [data] { data->BegeleidingDB->emptyTable(); }, data->AcceptenDB},
+                                     [&dataModFrm] { dataModFrm.BegeleidingDB->emptyTable(); }, dataModFrm.AcceptenDB},
             hoofd);
         mainFrm->DefaultFrm = defaultFrm.get();
         Help::ZetHelpPagina(defaultFrm.get(), QStringLiteral("systeem.html"));
-        dataModFrm->BegeleidingAan = [instellingen = defaultFrm.get()] {
+        dataModFrm.BegeleidingAan = [instellingen = defaultFrm.get()] {
             return instellingen->ECursusBegeleiding->isChecked();
         };
         splash->Stap(20);

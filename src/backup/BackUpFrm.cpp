@@ -44,8 +44,9 @@ bool MapBestaat(const QString& map)
 }
 }  // namespace
 
-TBackUpFrm::TBackUpFrm(Modus modus, bool opstartFout, Koppelingen koppelingen, QWidget* parent)
+TBackUpFrm::TBackUpFrm(TDataModFrm& dm, Modus modus, bool opstartFout, Koppelingen koppelingen, QWidget* parent)
     : QDialog(parent),
+      m_dm(dm),
       m_modus(opstartFout ? Inlezen : modus),
       m_opstartFout(opstartFout),
       m_koppelingen(std::move(koppelingen))
@@ -133,7 +134,7 @@ void TBackUpFrm::MaakControls()
     connect(BackUpWBtn, &QPushButton::clicked, this, &TBackUpFrm::BackUpWBtnClick);
 }
 
-QString TBackUpFrm::DatabaseMap() const { return MetScheidingsteken(GeefDatabaseMap()); }
+QString TBackUpFrm::DatabaseMap() const { return MetScheidingsteken(m_dm.GeefDatabaseMap()); }
 
 void TBackUpFrm::showEvent(QShowEvent* event)
 {
@@ -190,9 +191,9 @@ void TBackUpFrm::hideEvent(QHideEvent* event)
 void TBackUpFrm::FormHide()
 {
     m_maskers.clear();
-    if (m_opstartFout || !DataModFrm)
+    if (m_opstartFout)
         return;
-    DataModFrm->OpenDatabases();
+    m_dm.OpenDatabases();
     if (m_koppelingen.leesInstellingen)
         m_koppelingen.leesInstellingen();
 }
@@ -227,8 +228,7 @@ void TBackUpFrm::StartBtnClick()
     Afloop afloop = Afloop::Klaar;
     m_bezig = true;
     try {
-        if (DataModFrm)
-            DataModFrm->CloseDatabases();
+        m_dm.CloseDatabases();
         std::unique_ptr<BackUpInstellingen> instellingen;
         if (!m_opstartFout)
             instellingen = std::make_unique<BackUpInstellingen>(

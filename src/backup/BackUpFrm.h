@@ -13,6 +13,7 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class TDataModFrm;
 
 class TBackUpFrm : public QDialog {
     Q_OBJECT
@@ -38,7 +39,8 @@ public:
 
     // After a failed start the mode is always Inlezen, the colours are not
     // applied and the database stays closed afterwards.
-    TBackUpFrm(Modus modus, bool opstartFout, Koppelingen koppelingen = {}, QWidget* parent = nullptr);
+    TBackUpFrm(TDataModFrm& dm, Modus modus, bool opstartFout, Koppelingen koppelingen = {},
+               QWidget* parent = nullptr);
 
     Modus modus() const { return m_modus; }
     // The safety copy made by the last restore; empty when none was made.
@@ -86,6 +88,7 @@ private:
     void OnProgress(const QString& bestand, int procent);
     QString DatabaseMap() const;
 
+    TDataModFrm& m_dm;
     Modus m_modus;
     bool m_opstartFout;
     bool m_reserveKopieHalen = false;

@@ -1,6 +1,6 @@
 #include "OrvelApplication.h"
 
-#include "data/DataModFrm.h"
+#include "data/DatabaseError.h"
 
 #include <QGuiApplication>
 
@@ -12,7 +12,7 @@ bool OrvelApplication::notify(QObject* ontvanger, QEvent* gebeurtenis)
         // Whatever was busy has stopped: no hourglass may outlive it.
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
-        TDataModFrm::FoutjesException(fout);
+        FoutjesException(fout);
     }
     return false;
 }

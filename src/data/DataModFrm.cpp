@@ -12,8 +12,6 @@
 #include <QSqlQuery>
 #include <QStandardPaths>
 
-TDataModFrm* DataModFrm = nullptr;
-
 QString GeefAliasMap(const QString& opdrachtregelMap)
 {
     if (!opdrachtregelMap.isEmpty())
@@ -27,17 +25,14 @@ QString GeefAliasMap(const QString& opdrachtregelMap)
            + QStringLiteral("/Talvinord/Orvel2003");
 }
 
-QString GeefDatabaseMap()
+QString TDataModFrm::GeefDatabaseMap() const
 {
-    if (!DataModFrm || DataModFrm->DatabaseMap.isEmpty())
-        return QStringLiteral("ERROR");
-    return DataModFrm->DatabaseMap;
+    return DatabaseMap.isEmpty() ? QStringLiteral("ERROR") : DatabaseMap;
 }
 
 TDataModFrm::TDataModFrm(NietOpenen, const QString& databaseMap, QObject* parent)
     : QObject(parent), DatabaseMap(GeefAliasMap(databaseMap))
 {
-    DataModFrm = this;
     maakHandles();
     KoppelRegels();
     BeeindigApplicatie = [] { QCoreApplication::exit(1); };
@@ -49,12 +44,7 @@ TDataModFrm::TDataModFrm(const QString& databaseMap, QObject* parent)
     DataModuleCreate();
 }
 
-TDataModFrm::~TDataModFrm()
-{
-    CloseDatabases();
-    if (DataModFrm == this)
-        DataModFrm = nullptr;
-}
+TDataModFrm::~TDataModFrm() { CloseDatabases(); }
 
 void TDataModFrm::maakHandles()
 {
@@ -359,18 +349,4 @@ void TDataModFrm::VulBegeleiderLijsten()
         (instructeur ? InstructeurNaamLijst : BegeleiderNaamLijst) << k[0][i];
         (instructeur ? InstructeurCodeLijst : BegeleiderCodeLijst) << k[1][i];
     }
-}
-
-void TDataModFrm::FoutjesException(const std::exception& fout)
-{
-    if (dynamic_cast<const StilAfbreken*>(&fout))
-        return;
-    const auto* db = dynamic_cast<const DatabaseError*>(&fout);
-    const QString tekst = db ? db->tekst() : QString::fromUtf8(fout.what());
-    if (tekst.contains(QLatin1String("Master has detail records")))
-        ToonMelding(mFout, QStringLiteral("Er zijn nog records in de hoofdtabel die deze eigenschap bezitten!"), Knoppen::OK, true);
-    else if (tekst.contains(QLatin1String("Key violation")))
-        ToonMelding(mFout, QStringLiteral("Code bestaat al. Verzin een andere!"), Knoppen::OK, true);
-    else
-        ToonMelding(mFout, tekst, Knoppen::OK, true);
 }

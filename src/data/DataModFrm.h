@@ -42,12 +42,12 @@ public:
     void VulCursusLijsten();
     void VulBegeleiderLijsten();
 
-    // The handler for every exception that no window handles.
-    static void FoutjesException(const std::exception& fout);
     // The failure path of a start that could not open the database.
     void BehandelOpenFout(const QString& foutTekst);
 
     Storage& storage() { return m_storage; }
+    // The directory of the connection; "ERROR" when unknown.
+    QString GeefDatabaseMap() const;
 
     // Module state.
     QString DatabaseMap;
@@ -93,10 +93,6 @@ private:
     Storage m_storage;
 };
 
-extern TDataModFrm* DataModFrm;
-
 // The folder of the alias "Orvel2003": the --database option when given,
 // else the folder kept with the settings, else the default data folder.
 QString GeefAliasMap(const QString& opdrachtregelMap = {});
-// The directory of the data module's connection; "ERROR" when unknown.
-QString GeefDatabaseMap();

@@ -26,3 +26,8 @@ class StilAfbreken : public std::exception {
 public:
     const char* what() const noexcept override { return "Operation aborted"; }
 };
+
+// The handler for every exception that no window handles: the engine's texts
+// for a duplicate key and a row still referred to become Dutch, any other
+// text is shown as it is, and a StilAfbreken shows nothing.
+void FoutjesException(const std::exception& fout);

@@ -44,14 +44,14 @@ bool ZoekOpNummerOfNaam(TableHandle& tabel, const QString& invoer, int nrLengte,
     return true;
 }
 
-bool ZoekCursist(const QString& tekst, const ZetZoekTekst& zetZoekTekst)
+bool ZoekCursist(TDataModFrm& dm, const QString& tekst, const ZetZoekTekst& zetZoekTekst)
 {
-    return ZoekOpNummerOfNaam(*DataModFrm->HoofdDB, tekst, DataModFrm->NrLengte, zetZoekTekst);
+    return ZoekOpNummerOfNaam(*dm.HoofdDB, tekst, dm.NrLengte, zetZoekTekst);
 }
 
-bool ZoekHistorie(const QString& tekst, const ZetZoekTekst& zetZoekTekst)
+bool ZoekHistorie(TDataModFrm& dm, const QString& tekst, const ZetZoekTekst& zetZoekTekst)
 {
-    return ZoekOpNummerOfNaam(*DataModFrm->HistorieDB, tekst, DataModFrm->NrLengte, zetZoekTekst);
+    return ZoekOpNummerOfNaam(*dm.HistorieDB, tekst, dm.NrLengte, zetZoekTekst);
 }
 
 int HoogsteCursistNr(TableHandle& tabel)
@@ -68,35 +68,9 @@ int HoogsteCursistNr(TableHandle& tabel)
     return nummer;
 }
 
-int GeefImageIndex(const QString& cursusCode)
+int GeefImageIndex(TDataModFrm& dm, const QString& cursusCode)
 {
-    QSqlQuery q = DataModFrm->storage().execNative(
+    QSqlQuery q = dm.storage().execNative(
         QStringLiteral("SELECT ImageIndex FROM CursusProfiel WHERE CursusCode = ? COLLATE NOCASE LIMIT 1"), {cursusCode});
     return q.next() && !q.value(0).isNull() ? q.value(0).toInt() : 1;
-}
-
-TLijstStatus& LijstStatus()
-{
-    static TLijstStatus status;
-    return status;
-}
-
-void SluitLijsten()
-{
-    DataModFrm->LijstQ->close();
-    DataModFrm->LijstQ2->close();
-}
-
-bool OpenLijst(const QString& sql)
-{
-    try {
-        SluitLijsten();
-        LijstQuery* lijst = LijstStatus().CursusLijstModus ? DataModFrm->LijstQ2 : DataModFrm->LijstQ;
-        lijst->setSql(sql);
-        lijst->open();
-        Q_EMIT LijstStatus().lijstGeopend(lijst);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
 }

@@ -28,8 +28,6 @@
 // Resources of a static library are registered by hand, outside any namespace.
 static void LaadVlaggen() { Q_INIT_RESOURCE(Cursist); }
 
-TCursistFrm* CursistFrm = nullptr;
-
 namespace {
 const QString Veld_CursistNr = QStringLiteral("CursistNr");
 const QString Veld_LandCode = QStringLiteral("LandCode");
@@ -39,8 +37,6 @@ const QString Veld_Postcode = QStringLiteral("Postcode");
 const QString LeesStijl = QStringLiteral("background-color: silver;");
 const QString SchrijfStijl = QStringLiteral("background-color: white;");
 
-TableHandle& Hoofd() { return *DataModFrm->HoofdDB; }
-
 QLabel* Bijschrift(const QString& tekst, QWidget* buddy)
 {
     auto* label = new QLabel(tekst);
@@ -49,7 +45,7 @@ QLabel* Bijschrift(const QString& tekst, QWidget* buddy)
 }
 }  // namespace
 
-TCursistFrm::TCursistFrm(QWidget* parent) : QDialog(parent)
+TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : QDialog(parent), m_dm(dm)
 {
     LaadVlaggen();
     setObjectName(QStringLiteral("CursistFrm"));
@@ -86,11 +82,9 @@ TCursistFrm::TCursistFrm(QWidget* parent) : QDialog(parent)
     resize(940, 640);
 }
 
-TCursistFrm::~TCursistFrm()
-{
-    if (CursistFrm == this)
-        CursistFrm = nullptr;
-}
+TCursistFrm::~TCursistFrm() = default;
+
+TableHandle& TCursistFrm::Hoofd() const { return *m_dm.HoofdDB; }
 
 void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
 {
@@ -336,8 +330,8 @@ void TCursistFrm::SetEditOn()
     if (Hoofd().toestand() == TableHandle::Toestand::Bladeren && Hoofd().heeftRij())
         Hoofd().edit();
     // The enrolment shown is edited along with the participant.
-    if (GetoondeInschrijving() && DataModFrm->CursusGegevensDB->heeftRij())
-        DataModFrm->CursusGegevensDB->edit();
+    if (GetoondeInschrijving() && m_dm.CursusGegevensDB->heeftRij())
+        m_dm.CursusGegevensDB->edit();
     SetLand();
 }
 
@@ -361,7 +355,7 @@ void TCursistFrm::ZetChangePanel(bool gewijzigd)
 
 void TCursistFrm::SetChangePanel()
 {
-    if (Hoofd().isModified() || DataModFrm->CursusGegevensDB->isModified())
+    if (Hoofd().isModified() || m_dm.CursusGegevensDB->isModified())
         ZetChangePanel(true);
 }
 
@@ -370,7 +364,7 @@ void TCursistFrm::SetChangePanel()
 void TCursistFrm::NewCBtnClick()
 {
     m_vorigeCursistNr = Hoofd().heeftRij() ? Hoofd().text(Veld_CursistNr) : QString();
-    const std::optional<QString> nummer = NewCursistNr(Hoofd(), *DataModFrm->HistorieDB);
+    const std::optional<QString> nummer = NewCursistNr(Hoofd(), *m_dm.HistorieDB);
     if (!nummer) {
         // Finding the highest number moved Hoofd: back to the participant shown.
         if (!m_vorigeCursistNr.isEmpty())
@@ -408,7 +402,7 @@ bool TCursistFrm::BewaarHoofd()
     } catch (const StilAfbreken&) {
         return false;
     } catch (const std::exception& fout) {
-        TDataModFrm::FoutjesException(fout);
+        FoutjesException(fout);
         return false;
     }
 }
@@ -438,7 +432,7 @@ void TCursistFrm::OpslaanBtnClick()
 void TCursistFrm::AnnuleerBtnClick()
 {
     Hoofd().cancel();
-    DataModFrm->CursusGegevensDB->cancel();
+    m_dm.CursusGegevensDB->cancel();
     SetEditOff();
     ZetKnoppen(true);
     if (NieuweCursist) {
@@ -511,7 +505,7 @@ void TCursistFrm::VulWoonplaatsen()
 {
     const QSignalBlocker stil(WoonplaatsCombo);
     WoonplaatsCombo->clear();
-    TableHandle& steden = *DataModFrm->StedenDB;
+    TableHandle& steden = *m_dm.StedenDB;
     for (bool rij = steden.first(); rij; rij = steden.next())
         WoonplaatsCombo->addItem(steden.text(QStringLiteral("Stad")), steden.value(Veld_StadCode));
     ToonWoonplaats();
@@ -599,7 +593,7 @@ void TCursistFrm::ToonGegevens()
 void TCursistFrm::FormShow()
 {
     SetColor(this);
-    DataModFrm->StedenDB->setIndexName(QStringLiteral("OpStad"));
+    m_dm.StedenDB->setIndexName(QStringLiteral("OpStad"));
     VulWoonplaatsen();
     ToonGegevens();
     OpslaanBtnClick();
@@ -627,10 +621,10 @@ void TCursistFrm::FormHide()
     NewTimer->stop();
     NieuwGevraagd = false;
     NieuweCursist = false;
-    for (TableHandle* t : {DataModFrm->CursusGegevensDB, DataModFrm->CursussenDB})
+    for (TableHandle* t : {m_dm.CursusGegevensDB, m_dm.CursussenDB})
         if (!t->filter().isEmpty())
             t->setFilter({});
-    DataModFrm->StedenDB->setIndexName({});
+    m_dm.StedenDB->setIndexName({});
 }
 
 void TCursistFrm::closeEvent(QCloseEvent* event)

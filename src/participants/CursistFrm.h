@@ -9,6 +9,8 @@
 #include <optional>
 
 class DBEditKoppeling;
+class TDataModFrm;
+class TableHandle;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -24,7 +26,7 @@ class QWidget;
 class TCursistFrm : public QDialog {
     Q_OBJECT
 public:
-    explicit TCursistFrm(QWidget* parent = nullptr);
+    explicit TCursistFrm(TDataModFrm& dm, QWidget* parent = nullptr);
     ~TCursistFrm() override;
 
     // Set by the main window before showing: start a new participant as soon
@@ -96,6 +98,7 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
+    TableHandle& Hoofd() const;
     void MaakTopBalk(QVBoxLayout* hoofd);
     void MaakPersoonsGegevens(QVBoxLayout* hoofd);
     void MaakCursusDeel(QVBoxLayout* hoofd);
@@ -130,10 +133,8 @@ private:
     void VulCursusBar();
     std::optional<InschrijvingInvoer> GetoondeInschrijving() const;
 
+    TDataModFrm& m_dm;
     QList<DBEditKoppeling*> m_koppelingen;
     bool m_editModus = false;
     QString m_vorigeCursistNr;
 };
-
-// The participant window while the program runs.
-extern TCursistFrm* CursistFrm;

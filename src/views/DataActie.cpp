@@ -1,6 +1,5 @@
 #include "DataActie.h"
 
-#include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 
 bool DataActie(const std::function<void()>& actie)
@@ -11,7 +10,7 @@ bool DataActie(const std::function<void()>& actie)
     } catch (const StilAfbreken&) {
         return false;
     } catch (const std::exception& fout) {
-        TDataModFrm::FoutjesException(fout);
+        FoutjesException(fout);
         return false;
     }
 }

@@ -1,10 +1,7 @@
 #include "KolomProfiel.h"
 
-#include "data/DataModFrm.h"
-#include "data/ToonMelding.h"
-#include "data/Zoeken.h"
+#include "data/TableHandle.h"
 
-#include <QRegularExpression>
 
 namespace {
 const QString Standaard = QStringLiteral("StandaardProfiel");
@@ -14,12 +11,9 @@ const QString Detail = QStringLiteral("DetailProfiel");
 constexpr int VeldenRest = 50;
 constexpr int BreedtesRest = 100;
 
-void Fout(const QString& tekst) { ToonMelding(mFout, tekst, Knoppen::OK, true); }
-
-// Positions ProfielDB on the row with exactly this name.
-bool ZoekProfiel(const QString& naam)
+// Positions the profile table on the row with exactly this name.
+bool ZoekProfiel(TableHandle& p, const QString& naam)
 {
-    TableHandle& p = *DataModFrm->ProfielDB;
     if (!p.isOpen())
         p.open();
     return p.locate(QStringLiteral("Profielschets"), {naam});
@@ -124,21 +118,19 @@ QString BepaalSorteerVeld(const QList<Kolom>& kolommen)
     return kolommen.first().veld;
 }
 
-std::optional<ProfielRij> LeesProfiel(const QString& naam)
+std::optional<ProfielRij> LeesProfiel(TableHandle& p, const QString& naam)
 {
-    if (!ZoekProfiel(naam))
+    if (!ZoekProfiel(p, naam))
         return std::nullopt;
-    const TableHandle& p = *DataModFrm->ProfielDB;
     return ProfielRij{p.text(QStringLiteral("Profielschets")), p.text(QStringLiteral("Velden")),
                       p.text(QStringLiteral("VeldBreedte")),   p.text(QStringLiteral("SorteerVeld")),
                       p.text(QStringLiteral("FilterTxt")),     p.text(QStringLiteral("FilterSQL"))};
 }
 
-bool SchrijfProfiel(const QString& naam, const QList<QPair<QString, QString>>& waarden)
+bool SchrijfProfiel(TableHandle& p, const QString& naam, const QList<QPair<QString, QString>>& waarden)
 {
-    if (!ZoekProfiel(naam))
+    if (!ZoekProfiel(p, naam))
         return false;
-    TableHandle& p = *DataModFrm->ProfielDB;
     p.edit();
     try {
         for (const auto& [veld, waarde] : waarden)
@@ -151,11 +143,10 @@ bool SchrijfProfiel(const QString& naam, const QList<QPair<QString, QString>>& w
     return true;
 }
 
-void MaakProfielAlsOntbreekt(const QString& naam)
+void MaakProfielAlsOntbreekt(TableHandle& p, const QString& naam)
 {
-    if (ZoekProfiel(naam))
+    if (ZoekProfiel(p, naam))
         return;
-    TableHandle& p = *DataModFrm->ProfielDB;
     p.insert();
     p.setValue(QStringLiteral("Profielschets"), naam);
     if (naam == Standaard) {
@@ -168,179 +159,4 @@ void MaakProfielAlsOntbreekt(const QString& naam)
         p.setValue(QStringLiteral("VeldBreedte"), QStringLiteral("50#60#110#70#70#70#70#70#70#70#70#70#70#50#70#"));
     }
     p.post();
-}
-
-TLijstGrids& LijstGrids()
-{
-    static TLijstGrids grids;
-    return grids;
-}
-
-namespace {
-QList<Kolom> HoofdKolommen() { return LijstGrids().CLijst ? LijstGrids().CLijst->Kolommen() : QList<Kolom>{}; }
-QList<Kolom> DetailKolommen()
-{
-    return LijstGrids().ClijstDetail ? LijstGrids().ClijstDetail->Kolommen() : QList<Kolom>{};
-}
-}  // namespace
-
-QString CodeerKolommen() { return CodeerKolommen(HoofdKolommen()); }
-QString CodeerDetailKolommen() { return CodeerDetailKolommen(DetailKolommen()); }
-QString KolomBreedtes() { return KolomBreedtes(HoofdKolommen()); }
-QString DetailKolomBreedtes() { return KolomBreedtes(DetailKolommen()); }
-
-void VergelijkBreedtes()
-{
-    const auto rij = LeesProfiel(LijstStatus().HuidigProfiel);
-    if (!rij || rij->VeldBreedte != KolomBreedtes())
-        LijstStatus().LayoutGewijzigd = true;
-}
-
-void VergelijkDetailBreedtes()
-{
-    const auto rij = LeesProfiel(Detail);
-    if (!rij || rij->VeldBreedte != DetailKolomBreedtes())
-        LijstStatus().DetailLayoutGewijzigd = true;
-}
-
-namespace {
-// Stores one layout field of a profile; a stored layout is no longer changed.
-void BewaarLayout(const QString& profiel, const QString& veld, const QString& waarde, const QString& fout,
-                  bool& gewijzigd)
-{
-    if (!SchrijfProfiel(profiel, {{veld, waarde}})) {
-        Fout(fout);
-        return;
-    }
-    gewijzigd = false;
-}
-
-QString KanProfielNietOpslaan(const QString& naam)
-{
-    return QStringLiteral("Kan profiel: ") + naam + QStringLiteral(" niet opslaan!");
-}
-}  // namespace
-
-void BewaarVelden()
-{
-    TLijstStatus& s = LijstStatus();
-    BewaarLayout(s.HuidigProfiel, QStringLiteral("Velden"), CodeerKolommen(), KanProfielNietOpslaan(s.HuidigProfiel),
-                 s.LayoutGewijzigd);
-}
-
-void BewaarBreedtes()
-{
-    TLijstStatus& s = LijstStatus();
-    BewaarLayout(s.HuidigProfiel, QStringLiteral("VeldBreedte"), KolomBreedtes(),
-                 KanProfielNietOpslaan(s.HuidigProfiel), s.LayoutGewijzigd);
-}
-
-void BewaarDetailVelden()
-{
-    BewaarLayout(Detail, QStringLiteral("Velden"), CodeerDetailKolommen(),
-                 QStringLiteral("Kan detail-layout niet opslaan!"), LijstStatus().DetailLayoutGewijzigd);
-}
-
-void BewaarDetailBreedtes()
-{
-    BewaarLayout(Detail, QStringLiteral("VeldBreedte"), DetailKolomBreedtes(),
-                 QStringLiteral("Kan detail-layout niet opslaan!"), LijstStatus().DetailLayoutGewijzigd);
-}
-
-void BewaarFilter()
-{
-    TLijstStatus& s = LijstStatus();
-    if (!SchrijfProfiel(s.HuidigProfiel, {{QStringLiteral("FilterTxt"), s.FilterTekst},
-                                          {QStringLiteral("FilterSQL"), s.LijstSQL},
-                                          {QStringLiteral("SorteerVeld"), s.HuidigSorteerVeld}}))
-        Fout(QStringLiteral("Kan filter voor profiel: ") + s.HuidigProfiel + QStringLiteral(" niet opslaan!"));
-}
-
-QString GeefSorteerKolom() { return GeefSorteerKolom(HoofdKolommen()); }
-
-void BepaalSorteerVeld() { LijstStatus().HuidigSorteerVeld = BepaalSorteerVeld(HoofdKolommen()); }
-
-bool MarkeerSorteerKolom()
-{
-    TLijstGrid* grid = LijstGrids().CLijst;
-    if (!grid)
-        return false;
-    const QList<Kolom>& kolommen = grid->Model()->kolommen();
-    for (int i = 0; i < kolommen.size(); ++i)
-        if (kolommen[i].veld == LijstStatus().HuidigSorteerVeld) {
-            grid->ZetGeel(i, true);
-            return true;
-        }
-    return false;
-}
-
-void ZetKolommen(const QString& velden, const QString& breedtes)
-{
-    if (TLijstGrid* grid = LijstGrids().CLijst)
-        grid->ZetKolommen(DecodeerKolommen(velden, breedtes, LijstStatus().HuidigSorteerVeld, false));
-}
-
-void ZetDetailKolommen()
-{
-    const auto rij = LeesProfiel(Detail);
-    if (!rij) {
-        Fout(QStringLiteral("Kan Detailprofiel niet vinden."));
-        return;
-    }
-    if (TLijstGrid* grid = LijstGrids().ClijstDetail) {
-        grid->ZetKolommen(DecodeerKolommen(rij->Velden, rij->VeldBreedte, {}, true));
-        if (LijstGrids().KoppelDetail)
-            LijstGrids().KoppelDetail();
-        grid->show();
-    }
-}
-
-void ToonProfielNaam(int modus)
-{
-    if (LijstGrids().ToonProfielNaam)
-        LijstGrids().ToonProfielNaam(modus);
-}
-
-bool IsGefilterd(const QString& sql)
-{
-    static const QRegularExpression waar(QStringLiteral("\\bwhere\\b"), QRegularExpression::CaseInsensitiveOption);
-    return waar.match(sql).hasMatch();
-}
-
-bool LaadProfiel()
-{
-    TLijstStatus& s = LijstStatus();
-    TLijstGrids& g = LijstGrids();
-    if (!s.FilterTekst.trimmed().isEmpty() && g.FilterWissen)
-        g.FilterWissen();
-    const auto rij = LeesProfiel(s.HuidigProfiel);
-    if (!rij) {
-        Fout(QStringLiteral("Kan profiel: ") + s.HuidigProfiel + QStringLiteral(" niet laden!"));
-        return false;
-    }
-    s.HuidigSorteerVeld = rij->SorteerVeld;
-    s.HuidigProfiel = rij->Profielschets;
-    s.FilterTekst = rij->FilterTxt;
-    s.LijstSQL = rij->FilterSQL;
-    ZetKolommen(rij->Velden, rij->VeldBreedte);
-    ToonProfielNaam(1);
-    const bool gefilterd = IsGefilterd(s.LijstSQL);
-    if (g.ZetFilterKnoppen)
-        g.ZetFilterKnoppen(gefilterd);
-    if (gefilterd && g.FilterToepassen)
-        g.FilterToepassen(false);
-    if (!OpenLijst(s.LijstSQL)) {
-        Fout(QStringLiteral("Kan profiel niet laden! Vorige wordt herstelt."));
-        SluitLijsten();
-        ZetKolommen(rij->Velden, rij->VeldBreedte);
-        s.CursusLijstModus = false;
-        // The rejected text must not stay behind for the next sort to build on.
-        s.LijstSQL = QStringLiteral("select * from hoofd");
-        OpenLijst(s.LijstSQL);
-        if (g.SplitAan && g.SplitAan())
-            ZetDetailKolommen();
-    }
-    s.LayoutGewijzigd = false;
-    s.DetailLayoutGewijzigd = false;
-    return true;
 }

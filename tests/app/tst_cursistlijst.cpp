@@ -6,7 +6,7 @@
 #include "app/MainFrm.h"
 #include "data/DataModFrm.h"
 #include "views/KolomProfiel.h"
-#include "views/LijstGrid.h"
+#include "views/LijstPaneel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -121,9 +121,7 @@ private Q_SLOTS:
                "('1/15/2027 23:00', 1, '000012', 'EHBO', 'TELYST', 1)");
         s.exec("insert into CursusGegevens (CursistNr, CursusCode) values ('000012', 'EHBO'), ('000012', 'AED')");
         db->heropen();  // NrLengte counts the numbers above
-        LijstStatus().CursusLijstModus = false;
-        LijstStatus().FilterTekst.clear();
-        venster = std::make_unique<TMainFrm>();
+        venster = std::make_unique<TMainFrm>(db->dm());
         venster->show();
         QVERIFY(QTest::qWaitForWindowExposed(venster.get()));
         venster->activateWindow();
@@ -132,7 +130,7 @@ private Q_SLOTS:
     void cleanup()
     {
         if (venster) {
-            LijstStatus().LayoutGewijzigd = LijstStatus().DetailLayoutGewijzigd = false;
+            venster->Lijst->LayoutGewijzigd = venster->Lijst->DetailLayoutGewijzigd = false;
             ScriptedMessages stil({Antwoord::Nee});
             venster->close();
         }
@@ -142,8 +140,8 @@ private Q_SLOTS:
 
     void standardViewCreatesBothProfilesAndCounts()
     {
-        QVERIFY(LeesProfiel("StandaardProfiel"));
-        QVERIFY(LeesProfiel("DetailProfiel"));
+        QVERIFY(LeesProfiel(*db->dm().ProfielDB, "StandaardProfiel"));
+        QVERIFY(LeesProfiel(*db->dm().ProfielDB, "DetailProfiel"));
         QCOMPARE(venster->CLijst->Kolommen().size(), 10);
         QCOMPARE(venster->CLijst->Model()->rowCount(), 4);
         QCOMPARE(HuidigNummer(), QString("000003"));
@@ -151,11 +149,11 @@ private Q_SLOTS:
         QCOMPARE(venster->TotLbl->toolTip(), QString("LET OP!! Dit zijn het aantal gevonden cursisten!"));
         QCOMPARE(venster->ProfielLbl->text(), QString("StandaardProfiel"));
 
-        LijstStatus().CursusLijstModus = true;
-        QVERIFY(OpenLijst("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
+        venster->Lijst->CursusLijstModus = true;
+        QVERIFY(venster->Lijst->OpenLijst("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
         QCOMPARE(venster->TotLbl->text(), QString("2 Cursus records "));
         QCOMPARE(venster->TotLbl->toolTip(), QString("LET OP!! Dit zijn het aantal gevonden CURSUSRECORDS!"));
-        LijstStatus().CursusLijstModus = false;
+        venster->Lijst->CursusLijstModus = false;
     }
 
     void searchBox_data()
@@ -209,23 +207,23 @@ private Q_SLOTS:
         const int kolom = KolomVan(titel);
         QVERIFY(kolom >= 0);
         venster->CLijstTitleClick(kolom);
-        QCOMPARE(LijstStatus().HuidigSorteerVeld, sorteerVeld);
-        QCOMPARE(LijstStatus().LijstSQL, "select * from hoofd order by " + sorteerVeld);
-        QCOMPARE(GeefSorteerKolom(), titel);  // the one yellow title
-        QVERIFY(LijstStatus().LayoutGewijzigd);
+        QCOMPARE(venster->Lijst->HuidigSorteerVeld, sorteerVeld);
+        QCOMPARE(venster->Lijst->LijstSQL, "select * from hoofd order by " + sorteerVeld);
+        QCOMPARE(venster->Lijst->GeefSorteerKolom(), titel);  // the one yellow title
+        QVERIFY(venster->Lijst->LayoutGewijzigd);
         QCOMPARE(HuidigNummer(), eerste);
     }
 
     void unsortableTitleOnlyTellsSo()
     {
         venster->CLijst->DropVeld("GebDatum");
-        const QString sql = LijstStatus().LijstSQL;
+        const QString sql = venster->Lijst->LijstSQL;
         ScriptedMessages messages;
         venster->CLijstTitleClick(KolomVan("GebDatum"));
         QCOMPARE(messages.texts(), QStringList{"Op dit veld kan niet worden gesorteerd."});
         QCOMPARE(messages.messages().first().soort, int(mInformatie));
         QCOMPARE(messages.script().geluiden, QList<int>{mInformatie});
-        QCOMPARE(LijstStatus().LijstSQL, sql);
+        QCOMPARE(venster->Lijst->LijstSQL, sql);
     }
 
     void rejectedSortRestoresTheSortField()
@@ -235,7 +233,7 @@ private Q_SLOTS:
         ScriptedMessages messages;
         venster->CLijstTitleClick(KolomVan("GroepsCode"));
         QVERIFY(messages.texts().isEmpty());
-        QCOMPARE(LijstStatus().HuidigSorteerVeld, QString("CursistNr"));
+        QCOMPARE(venster->Lijst->HuidigSorteerVeld, QString("CursistNr"));
         QVERIFY(!db->dm().LijstQ->isOpen());
         QCOMPARE(venster->CLijst->Model()->rowCount(), 0);
     }
@@ -245,20 +243,20 @@ private Q_SLOTS:
         venster->CLijstTitleClick(KolomVan("Naam"));
         venster->ActionZAExecute();
         venster->ActionZAExecute();
-        QCOMPARE(LijstStatus().LijstSQL.count("descending"), 1);
+        QCOMPARE(venster->Lijst->LijstSQL.count("descending"), 1);
         QCOMPARE(HuidigNummer(), QString("000007"));  // Pietersen: janssens sorts among the J's
         venster->ActionAZExecute();
-        QCOMPARE(LijstStatus().LijstSQL, QString("select * from hoofd order by Naam ascending"));
+        QCOMPARE(venster->Lijst->LijstSQL, QString("select * from hoofd order by Naam ascending"));
         QCOMPARE(HuidigNummer(), QString("000020"));
     }
 
     void directionWithoutOrderAsksForASortField()
     {
-        LijstStatus().LijstSQL = "select * from hoofd";
+        venster->Lijst->LijstSQL = "select * from hoofd";
         ScriptedMessages messages;
         venster->ActionZAExecute();
         QCOMPARE(messages.texts(), QStringList{"Wijs eerst een sorteerveld aan...."});
-        QCOMPARE(LijstStatus().LijstSQL, QString("select * from hoofd"));
+        QCOMPARE(venster->Lijst->LijstSQL, QString("select * from hoofd"));
     }
 
     void droppedFieldAlreadyShownIsRefused()
@@ -268,10 +266,10 @@ private Q_SLOTS:
         QVERIFY(!venster->CLijst->DropVeld("Naam"));
         QCOMPARE(messages.texts(), QStringList{"Veld komt hier al voor!"});
         QCOMPARE(messages.messages().first().soort, int(mWaarschuwing));
-        QVERIFY(!LijstStatus().LayoutGewijzigd);
+        QVERIFY(!venster->Lijst->LayoutGewijzigd);
         QVERIFY(venster->CLijst->DropVeld("Tussenv"));
         QCOMPARE(venster->CLijst->Kolommen().last(), (::Kolom{"Tussenv", 70, false}));
-        QVERIFY(LijstStatus().LayoutGewijzigd);
+        QVERIFY(venster->Lijst->LayoutGewijzigd);
     }
 
     void iconsFollowSexAndCallUps()
@@ -324,7 +322,7 @@ private Q_SLOTS:
         venster->CLijst->setCurrentIndex(venster->CLijst->Model()->index(0, KolomVan("Naam")));
         venster->CLijst->VerwijderHuidigeKolom();
         QCOMPARE(KolomVan("Naam"), -1);
-        QVERIFY(LijstStatus().LayoutGewijzigd);
+        QVERIFY(venster->Lijst->LayoutGewijzigd);
     }
 
     void splitViewShowsTheEnrolmentsOfTheCurrentParticipant()
@@ -352,11 +350,11 @@ private Q_SLOTS:
         venster->close();
         QCOMPARE(messages.texts().size(), 1);
         QVERIFY(messages.texts().first().endsWith("profiel:StandaardProfiel opslaan?"));
-        const auto rij = LeesProfiel("StandaardProfiel");
+        const auto rij = LeesProfiel(*db->dm().ProfielDB, "StandaardProfiel");
         QCOMPARE(rij->VeldBreedte.section('#', 1, 1), QString("222"));
         QCOMPARE(rij->SorteerVeld, QString("Naam"));
         QCOMPARE(rij->FilterSQL, QString("select * from hoofd order by Naam"));
-        QVERIFY(!LijstStatus().LayoutGewijzigd);
+        QVERIFY(!venster->Lijst->LayoutGewijzigd);
         venster.reset();
     }
 };

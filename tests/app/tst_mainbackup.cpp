@@ -53,7 +53,7 @@ private Q_SLOTS:
         TemporarySettings settings;
         TempDatabase db;
         ScriptedMessages meldingen;
-        TMainFrm hoofd;
+        TMainFrm hoofd(db.dm());
         hoofd.StatusPaneel0->setText(QStringLiteral("een hint"));
         BackUpVensterWachter wachter;
         (inlezen ? hoofd.BackUpLezenBtn : hoofd.BackUpMakenBtn)->click();
@@ -70,7 +70,7 @@ private Q_SLOTS:
         reg.SchrijfWaarde(QStringLiteral("BackUpWarning"), QStringLiteral("10"));
         reg.SchrijfWaarde(QStringLiteral("BackUpDate"), QDate::currentDate().addDays(-11).toString(QStringLiteral("dd-MM-yyyy")));
         ScriptedMessages meldingen({Antwoord::Ja});
-        TMainFrm hoofd;
+        TMainFrm hoofd(db.dm());
         hoofd.show();
         BackUpVensterWachter wachter;
         QVERIFY(!hoofd.close());

@@ -7,6 +7,7 @@
 #include "app/InfoBox.h"
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
+#include "views/LijstPaneel.h"
 #include "data/DatabaseError.h"
 
 #include <QAction>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QProgressBar>
 #include <QSettings>
 #include <QStatusTipEvent>
@@ -44,13 +46,14 @@ QWidget* HelpViewer()
 class MainFrmTest : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<TempDatabase> db;
     std::unique_ptr<TMainFrm> venster;
 
     // A main window as the program shows it, with participants in the
     // database unless said otherwise.
     TMainFrm& Toon(const MenuTellingen& tellingen = {1, 0, 0, 0, 0})
     {
-        venster = std::make_unique<TMainFrm>();
+        venster = std::make_unique<TMainFrm>(db->dm());
         venster->SetMenu(tellingen, false);
         venster->show();
         [[maybe_unused]] const bool zichtbaar = QTest::qWaitForWindowExposed(venster.get());
@@ -64,10 +67,12 @@ private Q_SLOTS:
         LeegInstellingen();
         // Closing must not stop on the backup question unless a test asks.
         Zet("BackUpWarning", "0");
+        db = std::make_unique<TempDatabase>();
     }
     void cleanup()
     {
         venster.reset();
+        db.reset();
         Help::SluitHelp();
     }
 
@@ -162,8 +167,8 @@ private Q_SLOTS:
     void closingWithAChangedLayoutAsksToStoreIt()
     {
         TMainFrm& w = Toon();
-        w.HuidigProfiel = "StandaardProfiel";
-        w.DetailLayoutGewijzigd = true;
+        w.Lijst->HuidigProfiel = "StandaardProfiel";
+        w.Lijst->DetailLayoutGewijzigd = true;
         ScriptedMessages messages({Antwoord::Nee});
         QVERIFY(w.close());
         QCOMPARE(messages.texts(), QStringList{"U heeft de lay-out van het scherm aangepast of het sorteerveld "
@@ -175,12 +180,12 @@ private Q_SLOTS:
 
     void showingClearsTheLayoutFlagsAndSelectsTheFirstPage()
     {
-        venster = std::make_unique<TMainFrm>();
-        venster->LayoutGewijzigd = true;
+        venster = std::make_unique<TMainFrm>(db->dm());
+        venster->Lijst->LayoutGewijzigd = true;
         venster->PageControl1->setCurrentIndex(2);
         venster->show();
         QVERIFY(QTest::qWaitForWindowExposed(venster.get()));
-        QVERIFY(!venster->LayoutGewijzigd);
+        QVERIFY(!venster->Lijst->LayoutGewijzigd);
         QCOMPARE(venster->PageControl1->currentIndex(), 0);
     }
 
@@ -210,7 +215,7 @@ private Q_SLOTS:
         QFETCH(MenuTellingen, tellingen);
         QFETCH(bool, begeleiding);
         QFETCH(QStringList, aan);
-        TMainFrm w;
+        TMainFrm w(db->dm());
         // Everything on first, so that greying is seen as well.
         w.SetMenu(MenuTellingen{1, 1, 1, 1, 1}, true);
         w.SetMenu(tellingen, begeleiding);
@@ -264,7 +269,7 @@ private Q_SLOTS:
         QFETCH(int, pagina);
         QFETCH(QString, titel);
         QFETCH(QStringList, knoppen);
-        TMainFrm w;
+        TMainFrm w(db->dm());
         QCOMPARE(w.PageControl1->tabText(pagina), titel);
         QStringList gevonden;
         for (auto* knop : w.PageControl1->widget(pagina)->findChildren<QToolButton*>())
@@ -274,7 +279,7 @@ private Q_SLOTS:
 
     void aWindowThatFailsToOpenLeavesNoHourglass()
     {
-        TMainFrm w;
+        TMainFrm w(db->dm());
         ScriptedMessages messages;
         bool zandloper = false;
         w.ToonModaal([&]() -> QDialog* {
@@ -389,7 +394,7 @@ private Q_SLOTS:
 
     void theRestoreMessageBringsTheWindowBack()
     {
-        venster = std::make_unique<TMainFrm>();
+        venster = std::make_unique<TMainFrm>(db->dm());
         venster->Herstel();
         QVERIFY(venster->isVisible());
         QVERIFY(venster->isMaximized());
@@ -406,13 +411,12 @@ private Q_SLOTS:
         QCOMPARE(info.VersieLbl->text(), QString(ORVEL_VERSION));
         QVERIFY(info.WebLbl->text().contains("href=\"https://"));
         // The main window carries it as its caption.
-        QCOMPARE(TMainFrm().windowTitle(), QString(ORVEL_VERSION));
+        QCOMPARE(TMainFrm(db->dm()).windowTitle(), QString(ORVEL_VERSION));
     }
 
     void theBusyWindowShowsTheHourglassUntilItCloses()
     {
-        auto* busy = new TBusyFrm;
-        QCOMPARE(BusyFrm, busy);
+        QPointer<TBusyFrm> busy = new TBusyFrm;
         busy->PB->setMaximum(10);
         busy->PB->setValue(7);
         busy->show();
@@ -421,7 +425,7 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         busy->close();
         QVERIFY(!QGuiApplication::overrideCursor());
-        QTRY_VERIFY(BusyFrm == nullptr);
+        QTRY_VERIFY(busy.isNull());
     }
 
     void theSplashGaugeNeverPassesAHundred()

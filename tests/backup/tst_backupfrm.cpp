@@ -101,7 +101,7 @@ class BackUpFrmTest : public QObject {
     // Runs the window once as the user would: open it, press a button.
     void draai(TBackUpFrm::Modus modus, bool splitScherm = false, bool reserveKopieHalen = false)
     {
-        TBackUpFrm frm(modus, false, koppelingen(splitScherm));
+        TBackUpFrm frm(m_db->dm(), modus, false, koppelingen(splitScherm));
         frm.show();
         reserveKopieHalen ? frm.GetSysBtnClick() : frm.StartBtnClick();
         QVERIFY(!frm.isVisible());
@@ -167,7 +167,7 @@ private Q_SLOTS:
     {
         ScriptedMessages meldingen;
         QSettings(m_settings->file(), QSettings::IniFormat).remove(QStringLiteral("BackUpMap"));
-        TBackUpFrm frm(TBackUpFrm::Maken, false, koppelingen());
+        TBackUpFrm frm(m_db->dm(), TBackUpFrm::Maken, false, koppelingen());
         frm.show();
         QCOMPARE(frm.BuLbl->text(), QStringLiteral("A:\\"));
         QCOMPARE(m_settings->value(QStringLiteral("BackUpMap")), QStringLiteral("A:\\"));
@@ -194,7 +194,7 @@ private Q_SLOTS:
             writeFile(db(QStringLiteral("OrvelSysBU_200401010101.bck")), "x", kOud);
         // Another archive in the folder does not count as a safety copy.
         writeFile(db(QStringLiteral("Orvel_200401010101.bck")), "x", kOud);
-        TBackUpFrm frm(TBackUpFrm::Modus(modus), false, koppelingen());
+        TBackUpFrm frm(m_db->dm(), TBackUpFrm::Modus(modus), false, koppelingen());
         frm.show();
         QCOMPARE(frm.GetSysBtn->isEnabled(), enabled);
     }
@@ -355,7 +355,7 @@ private Q_SLOTS:
         writeFile(db(QStringLiteral("orvel2003.db")), "geen database", kStart);
 
         ScriptedMessages meldingen;
-        TBackUpFrm frm(TBackUpFrm::Maken, true, koppelingen());
+        TBackUpFrm frm(m_db->dm(), TBackUpFrm::Maken, true, koppelingen());
         frm.show();
         QCOMPARE(frm.Panel1->text(), QStringLiteral("BACKUP INLEZEN"));
         frm.StartBtnClick();
@@ -438,7 +438,7 @@ private Q_SLOTS:
         m_gekozenMap = chosen ? m_werk->filePath(QStringLiteral("Reserve")) : QString();
 
         ScriptedMessages meldingen;
-        TBackUpFrm frm(TBackUpFrm::Maken, false, koppelingen());
+        TBackUpFrm frm(m_db->dm(), TBackUpFrm::Maken, false, koppelingen());
         frm.show();
         frm.StartBtnClick();
 
@@ -464,7 +464,7 @@ private Q_SLOTS:
     {
         m_gekozenArchief = maakArchief(QStringLiteral("Orvel_200402010800.bck"));
         ScriptedMessages meldingen({Antwoord::Annuleren});
-        TBackUpFrm frm(TBackUpFrm::Inlezen, false, koppelingen());
+        TBackUpFrm frm(m_db->dm(), TBackUpFrm::Inlezen, false, koppelingen());
         frm.show();
         frm.StartBtnClick();
         QVERIFY(frm.isVisible());
@@ -625,7 +625,7 @@ private Q_SLOTS:
     void aBackupDateThatCannotBeStoredIsReported()
     {
         ScriptedMessages meldingen;
-        TBackUpFrm frm(TBackUpFrm::Maken, false, koppelingen());
+        TBackUpFrm frm(m_db->dm(), TBackUpFrm::Maken, false, koppelingen());
         frm.show();
         m_settings->makeUnwritable();
         frm.StartBtnClick();
@@ -640,7 +640,7 @@ private Q_SLOTS:
         TBackUpFrm::Koppelingen k = koppelingen();
         k.splitScherm = []() -> bool { throw std::runtime_error("onverwacht"); };
         ScriptedMessages meldingen;
-        TBackUpFrm frm(TBackUpFrm::Maken, false, k);
+        TBackUpFrm frm(m_db->dm(), TBackUpFrm::Maken, false, k);
         frm.show();
         frm.StartBtnClick();
         QCOMPARE(meldingen.texts(), QStringList{QStringLiteral("FOUT opgetreden bij Back-up actie!\rMelding: onverwacht")});

@@ -30,7 +30,7 @@ QString foutTekst(F&& f)
     try {
         f();
     } catch (const std::exception& e) {
-        TDataModFrm::FoutjesException(e);
+        FoutjesException(e);
     }
     return meldingen.texts().value(0);
 }

@@ -19,7 +19,7 @@ void viaHandler(F&& f)
     try {
         f();
     } catch (const std::exception& e) {
-        TDataModFrm::FoutjesException(e);
+        FoutjesException(e);
     }
 }
 
@@ -467,8 +467,8 @@ private Q_SLOTS:
         QFETCH(QString, fout);
         QFETCH(QString, getoond);
         ScriptedMessages messages;
-        TDataModFrm::FoutjesException(DatabaseError(fout));
-        TDataModFrm::FoutjesException(StilAfbreken());
+        FoutjesException(DatabaseError(fout));
+        FoutjesException(StilAfbreken());
         QCOMPARE(messages.texts(), QStringList{getoond});
         QCOMPARE(messages.messages().first().soort, int(mFout));
     }

@@ -182,9 +182,9 @@ private Q_SLOTS:
                           "('000001', 'EHBO', '1/1/2020', '1/1/2021', '1/1/2022')");
         dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
                           "('1/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 1)");
-        LijstStatus().CursusLijstModus = true;
-        QVERIFY(OpenLijst("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
         LijstQuery& q = *dm.LijstQ2;
+        q.setSql("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr");
+        q.open();
         QCOMPARE(q.rowCount(), 1);
         QVERIFY2(q.kolom("CursistNr_1") > 0, qPrintable(q.kolommen().join(",")));
         QCOMPARE(q.waarde(0, "Woonplaats").toString(), QString("ZWOLLE"));
@@ -192,13 +192,12 @@ private Q_SLOTS:
         QCOMPARE(q.waarde(0, "MV").toString(), QString(" "));
         QCOMPARE(q.waarde(0, "LaatsteCursus").toDate(), QDate(2022, 1, 1));
 
-        LijstStatus().CursusLijstModus = false;
-        QVERIFY(OpenLijst("select * from hoofd order by Naam descending"));
-        QVERIFY(!dm.LijstQ2->isOpen());
-        QCOMPARE(dm.LijstQ->waarde(0, "Naam").toString(), QString("Jansen"));
-        QCOMPARE(dm.LijstQ->waarde(1, "Opr").toBool(), false);
-        QCOMPARE(dm.LijstQ->kolom("LaatsteCursus"), -1);
-        QVERIFY(!OpenLijst("select * from nergens"));
+        LijstQuery& deelnemers = *dm.LijstQ;
+        deelnemers.setSql("select * from hoofd order by Naam descending");
+        deelnemers.open();
+        QCOMPARE(deelnemers.waarde(0, "Naam").toString(), QString("Jansen"));
+        QCOMPARE(deelnemers.waarde(1, "Opr").toBool(), false);
+        QCOMPARE(deelnemers.kolom("LaatsteCursus"), -1);
     }
 };
 
@@ -232,7 +231,7 @@ private Q_SLOTS:
         db.dm().HoofdDB->first();
         db.dm().NrLengte = nrLengte;
         QString vak = "-";
-        QCOMPARE(ZoekCursist(tekst, [&](const QString& t) { vak = t; }), nummer);
+        QCOMPARE(ZoekCursist(db.dm(), tekst, [&](const QString& t) { vak = t; }), nummer);
         QCOMPARE(vak, zoekvak);
         QCOMPARE(db.dm().HoofdDB->text("CursistNr"), huidige);
         QCOMPARE(db.dm().HoofdDB->indexName(), nummer ? QString() : QString("OpNaam"));
@@ -242,8 +241,8 @@ private Q_SLOTS:
     {
         TempDatabase db;
         db.dm().storage().exec("insert into CursusProfiel (CursusCode, CursusNaam, ImageIndex) values ('EHBO', 'Eerste hulp', 4)");
-        QCOMPARE(GeefImageIndex("ehbo"), 4);
-        QCOMPARE(GeefImageIndex("XYZ"), 1);
+        QCOMPARE(GeefImageIndex(db.dm(), "ehbo"), 4);
+        QCOMPARE(GeefImageIndex(db.dm(), "XYZ"), 1);
     }
 };
 

@@ -34,8 +34,7 @@ struct Venster {
     {
         utrecht = stad("Utrecht");
         amsterdam = stad("Amsterdam");
-        frm = std::make_unique<TCursistFrm>();
-        CursistFrm = frm.get();
+        frm = std::make_unique<TCursistFrm>(db.dm());
     }
     TableHandle& hoofd() { return *db.dm().HoofdDB; }
     int stad(const QString& naam)

@@ -2,8 +2,8 @@
 #include "TestSupport.h"
 
 #include "data/DataModFrm.h"
-#include "data/Zoeken.h"
 #include "views/KolomProfiel.h"
+#include "views/LijstPaneel.h"
 
 #include <QTest>
 
@@ -108,34 +108,54 @@ private Q_SLOTS:
     }
 };
 
-// The profile routines on a real Profiel table and real grids.
+// The profile routines on a real Profiel table and the grids of a list panel.
 class ProfielOpslagTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TempDatabase> db;
-    std::unique_ptr<TLijstGrid> lijst, detail;
+    std::unique_ptr<TLijstPaneel> paneel;
+    TLijstGrid* lijst = nullptr;
+    TLijstGrid* detail = nullptr;
+
+    TableHandle& profielen() { return *db->dm().ProfielDB; }
+    std::optional<ProfielRij> LeesProfiel(const QString& naam) { return ::LeesProfiel(profielen(), naam); }
+    void MaakProfielAlsOntbreekt(const QString& naam) { ::MaakProfielAlsOntbreekt(profielen(), naam); }
 
 private Q_SLOTS:
     void init()
     {
         db = std::make_unique<TempDatabase>();
         db->dm().storage().exec("insert into Hoofd (CursistNr, Naam) values ('000001', 'Jansen'), ('000002', 'Bakker')");
-        lijst = std::make_unique<TLijstGrid>("CLijst");
-        detail = std::make_unique<TLijstGrid>("ClijstDetail");
-        LijstGrids() = {};
-        LijstGrids().CLijst = lijst.get();
-        LijstGrids().ClijstDetail = detail.get();
-        TLijstStatus& s = LijstStatus();
-        s.HuidigProfiel = "StandaardProfiel";
-        s.FilterTekst.clear();
-        s.CursusLijstModus = false;
-        s.LayoutGewijzigd = s.DetailLayoutGewijzigd = false;
+        paneel = std::make_unique<TLijstPaneel>(db->dm());
+        lijst = paneel->CLijst;
+        detail = paneel->ClijstDetail;
     }
     void cleanup()
     {
-        LijstGrids() = {};
-        lijst.reset();
-        detail.reset();
+        paneel.reset();
         db.reset();
+    }
+
+    void openingTakesTheViewOfTheModeAndClosesTheOther()
+    {
+        TDataModFrm& dm = db->dm();
+        dm.storage().exec("insert into CursusGegevens (CursistNr, CursusCode) values ('000001', 'EHBO')");
+        QList<LijstQuery*> geopend;
+        connect(paneel.get(), &TLijstPaneel::lijstGeopend, this, [&](LijstQuery* lijst) { geopend << lijst; });
+        paneel->CursusLijstModus = true;
+        QVERIFY(paneel->OpenLijst("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
+        QVERIFY(dm.LijstQ2->isOpen());
+        QCOMPARE(lijst->Model()->bron(), dm.LijstQ2);
+        QCOMPARE(lijst->Model()->rowCount(), 1);
+
+        paneel->CursusLijstModus = false;
+        QVERIFY(paneel->OpenLijst("select * from hoofd order by Naam descending"));
+        QVERIFY(!dm.LijstQ2->isOpen());
+        QCOMPARE(lijst->Model()->bron(), dm.LijstQ);
+        QCOMPARE(geopend.size(), 2);
+        QCOMPARE(geopend, (QList<LijstQuery*>{dm.LijstQ2, dm.LijstQ}));
+
+        QVERIFY(!paneel->OpenLijst("select * from nergens"));
+        QCOMPARE(geopend.size(), 2);
     }
 
     void reservedProfilesGetTheirDefaults()
@@ -162,23 +182,23 @@ private Q_SLOTS:
     void loadingAppliesTheProfileAndStoringRoundTrips()
     {
         MaakProfielAlsOntbreekt("StandaardProfiel");
-        LijstStatus().LayoutGewijzigd = true;
-        QVERIFY(LaadProfiel());
-        QVERIFY(!LijstStatus().LayoutGewijzigd);
+        paneel->LayoutGewijzigd = true;
+        QVERIFY(paneel->LaadProfiel());
+        QVERIFY(!paneel->LayoutGewijzigd);
         QCOMPARE(lijst->Kolommen().size(), 10);
         QCOMPARE(lijst->Model()->headerData(0, Qt::Horizontal, Qt::UserRole).toBool(), true);  // CursistNr yellow
         QCOMPARE(db->dm().LijstQ->rowCount(), 2);
-        QCOMPARE(CodeerKolommen(), QString("3#10#16#8#12#17#2#1#13#14#"));
+        QCOMPARE(paneel->CodeerKolommen(), QString("3#10#16#8#12#17#2#1#13#14#"));
 
         // A dropped field and a moved column, stored and loaded again.
         lijst->ZetVeldLijstOpen(true);
         QVERIFY(lijst->DropVeld("Tussenv"));
         lijst->horizontalHeader()->moveSection(1, 0);
-        QCOMPARE(CodeerKolommen(), QString("10#3#16#8#12#17#2#1#13#14#15#"));
-        BewaarVelden();
-        BewaarBreedtes();
+        QCOMPARE(paneel->CodeerKolommen(), QString("10#3#16#8#12#17#2#1#13#14#15#"));
+        paneel->BewaarVelden();
+        paneel->BewaarBreedtes();
         lijst->ZetKolommen({});
-        QVERIFY(LaadProfiel());
+        QVERIFY(paneel->LaadProfiel());
         QCOMPARE(Velden(lijst->Kolommen()).first(), QString("Naam"));
         QCOMPARE(lijst->Kolommen().last(), (Kolom{"Tussenv", 70, false}));
     }
@@ -187,20 +207,20 @@ private Q_SLOTS:
     {
         MaakProfielAlsOntbreekt("StandaardProfiel");
         MaakProfielAlsOntbreekt("DetailProfiel");
-        QVERIFY(LaadProfiel());
-        ZetDetailKolommen();
-        VergelijkBreedtes();
-        VergelijkDetailBreedtes();
-        QVERIFY(!LijstStatus().LayoutGewijzigd);
-        QVERIFY(!LijstStatus().DetailLayoutGewijzigd);
+        QVERIFY(paneel->LaadProfiel());
+        paneel->ZetDetailKolommen();
+        paneel->VergelijkBreedtes();
+        paneel->VergelijkDetailBreedtes();
+        QVERIFY(!paneel->LayoutGewijzigd);
+        QVERIFY(!paneel->DetailLayoutGewijzigd);
         lijst->horizontalHeader()->resizeSection(1, 200);
         detail->horizontalHeader()->resizeSection(0, 99);
-        VergelijkBreedtes();
-        VergelijkDetailBreedtes();
-        QVERIFY(LijstStatus().LayoutGewijzigd);
-        QVERIFY(LijstStatus().DetailLayoutGewijzigd);
-        BewaarDetailBreedtes();
-        QVERIFY(!LijstStatus().DetailLayoutGewijzigd);
+        paneel->VergelijkBreedtes();
+        paneel->VergelijkDetailBreedtes();
+        QVERIFY(paneel->LayoutGewijzigd);
+        QVERIFY(paneel->DetailLayoutGewijzigd);
+        paneel->BewaarDetailBreedtes();
+        QVERIFY(!paneel->DetailLayoutGewijzigd);
         QVERIFY(LeesProfiel("DetailProfiel")->VeldBreedte.startsWith("99#60#"));
     }
 
@@ -220,29 +240,31 @@ private Q_SLOTS:
     {
         QFETCH(int, routine);
         QFETCH(QString, melding);
-        LijstStatus().HuidigProfiel = "Weg";
+        TLijstPaneel& p = *paneel;
+        p.HuidigProfiel = "Weg";
         ScriptedMessages messages;
-        const std::function<void()> routines[] = {[] { QVERIFY(!LaadProfiel()); }, BewaarVelden, BewaarBreedtes,
-                                                  BewaarFilter, BewaarDetailVelden, BewaarDetailBreedtes,
-                                                  ZetDetailKolommen};
+        const std::function<void()> routines[] = {[&] { QVERIFY(!p.LaadProfiel()); }, [&] { p.BewaarVelden(); },
+                                                  [&] { p.BewaarBreedtes(); },          [&] { p.BewaarFilter(); },
+                                                  [&] { p.BewaarDetailVelden(); },      [&] { p.BewaarDetailBreedtes(); },
+                                                  [&] { p.ZetDetailKolommen(); }};
         routines[routine]();
         QCOMPARE(messages.texts(), QStringList{melding});
         QCOMPARE(messages.messages().first().soort, int(mFout));
-        QCOMPARE(LijstStatus().HuidigProfiel, QString("Weg"));
+        QCOMPARE(p.HuidigProfiel, QString("Weg"));
     }
 
     void rejectedProfileSqlShowsItsColumnsOverAllParticipants()
     {
         db->dm().storage().exec("insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterSQL) "
                                 "values ('Kapot', '10#12#', '100#50#', 'Naam', 'select * from hoofd where nergens = 1')");
-        LijstStatus().HuidigProfiel = "Kapot";
+        paneel->HuidigProfiel = "Kapot";
         ScriptedMessages messages;
-        QVERIFY(LaadProfiel());
+        QVERIFY(paneel->LaadProfiel());
         QCOMPARE(messages.texts(), QStringList{"Kan profiel niet laden! Vorige wordt herstelt."});
         QCOMPARE(Velden(lijst->Kolommen()), (QStringList{"Naam", "Postcode"}));
         QVERIFY(db->dm().LijstQ->isOpen());
         QCOMPARE(db->dm().LijstQ->rowCount(), 2);
-        QCOMPARE(LijstStatus().LijstSQL, QString("select * from hoofd"));
+        QCOMPARE(paneel->LijstSQL, QString("select * from hoofd"));
     }
 };
 
