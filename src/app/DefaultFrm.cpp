@@ -4,6 +4,7 @@
 #include "controls/WachtCursor.h"
 #include "data/TableHandle.h"
 #include "output/AcceptenTabel.h"
+#include "views/LijstGrid.h"
 #include "data/ToonMelding.h"
 
 #include <QButtonGroup>
@@ -12,15 +13,12 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStandardItemModel>
 #include <QTabWidget>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace {
@@ -222,14 +220,10 @@ QWidget* TDefaultFrm::maakKleuren()
         connect(knop, &QPushButton::clicked, this, [this, knop] { KleurBtnClick(knop); });
     connect(FocusKleurBtn, &QPushButton::clicked, this, &TDefaultFrm::FocusKleurBtnClick);
 
-    VoorbeeldGrid = new QTableView(pagina);
-    VoorbeeldGrid->setObjectName(QStringLiteral("VoorbeeldGrid"));
-    auto* voorbeeld = new QStandardItemModel(3, 4, VoorbeeldGrid);
-    voorbeeld->setHorizontalHeaderLabels({QStringLiteral("CursistNr"), QStringLiteral("Naam"),
-                                          QStringLiteral("Adres"), QStringLiteral("Woonplaats")});
-    VoorbeeldGrid->setModel(voorbeeld);
-    VoorbeeldGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    VoorbeeldGrid->horizontalHeader()->setStretchLastSection(true);
+    VoorbeeldGrid = new TLijstGrid(QStringLiteral("VoorbeeldGrid"), pagina);
+    VoorbeeldGrid->ZetKolommen({{QStringLiteral("CursistNr"), 60}, {QStringLiteral("Naam"), 140},
+                                {QStringLiteral("Adres"), 140}, {QStringLiteral("Woonplaats"), 120}});
+    VoorbeeldGrid->setBron(m_koppelingen.deelnemers);
 
     auto* keuze = new QVBoxLayout;
     for (QRadioButton* radio : {Schema1, Schema2, Schema3})

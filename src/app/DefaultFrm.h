@@ -15,7 +15,8 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QTabWidget;
-class QTableView;
+class LijstQuery;
+class TLijstGrid;
 
 class TableHandle;
 
@@ -30,6 +31,8 @@ public:
         std::function<void()> leegBegeleiding;
         // The work table the test forms are printed from.
         TableHandle* accepten = nullptr;
+        // The participant list, shown on the Kleuren page as a sample of the colours.
+        LijstQuery* deelnemers = nullptr;
     };
 
     // Reads the settings, writing the defaults of missing ones.
@@ -73,8 +76,8 @@ public:
     QPushButton* KnopKleurBtn;
     QPushButton* FocusKleurBtn;
     QPushButton* VoorbeeldKnop;
-    // A sample of the colours; shows the participant list once given its model.
-    QTableView* VoorbeeldGrid;
+    // A sample of the colours: a grid over the participant list.
+    TLijstGrid* VoorbeeldGrid;
 
     QPushButton* OpslaanBtn;
 

@@ -126,7 +126,8 @@ int main(int argc, char** argv)
         TMainFrm* hoofd = mainFrm.get();
         defaultFrm = std::make_unique<TDefaultFrm>(
             TDefaultFrm::Koppelingen{[hoofd](bool aan) { hoofd->ZetHelpTekst(aan); },
-                                     [&dataModFrm] { dataModFrm.BegeleidingDB->emptyTable(); }, dataModFrm.AcceptenDB},
+                                     [&dataModFrm] { dataModFrm.BegeleidingDB->emptyTable(); }, dataModFrm.AcceptenDB,
+                                     dataModFrm.LijstQ},
             hoofd);
         mainFrm->DefaultFrm = defaultFrm.get();
         Help::ZetHelpPagina(defaultFrm.get(), QStringLiteral("systeem.html"));

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "app/DefaultFrm.h"
 #include "data/DataModFrm.h"
+#include "views/LijstGrid.h"
 #include "output/AcceptenTabel.h"
 
 #include <QApplication>
@@ -38,7 +39,8 @@ struct Fixture {
     void create()
     {
         frm = std::make_unique<TDefaultFrm>(TDefaultFrm::Koppelingen{
-            [this](bool aan) { helpRegel << aan; }, [this] { ++begeleidingGeleegd; }, db.dm().AcceptenDB});
+            [this](bool aan) { helpRegel << aan; }, [this] { ++begeleidingGeleegd; }, db.dm().AcceptenDB,
+            db.dm().LijstQ});
     }
     void store(const QString& name, const QString& value)
     {
@@ -310,6 +312,30 @@ private Q_SLOTS:
         f.frm->TestAcceptBtn->click();
         QCOMPARE(messages.texts(), QStringList{"Printerfout opgetreden!"});
         QVERIFY(messages.messages().first().beep);
+    }
+
+    void theColourSampleIsAGridOverTheParticipantList()
+    {
+        Fixture f;
+        TableHandle& steden = *f.db.dm().StedenDB;
+        steden.insert();
+        steden.setValue("Stad", "Ede");
+        steden.post();
+        TableHandle& hoofd = *f.db.dm().HoofdDB;
+        hoofd.insert();
+        hoofd.setValue("CursistNr", "000007");
+        hoofd.setValue("Naam", "Jansen");
+        hoofd.setValue("StadCode", steden.value("StadCode"));
+        hoofd.post();
+        LijstQuery& lijst = *f.db.dm().LijstQ;
+        lijst.setSql("select * from hoofd");
+        lijst.open();
+        const LijstModel& grid = *f.frm->VoorbeeldGrid->Model();
+        QCOMPARE(grid.rowCount(), 1);
+        QStringList cellen;
+        for (int k = 0; k < grid.columnCount(); ++k)
+            cellen << grid.headerData(k, Qt::Horizontal).toString() + "=" + grid.index(0, k).data().toString();
+        QCOMPARE(cellen, (QStringList{"CursistNr=000007", "Naam=Jansen", "Adres=", "Woonplaats=EDE"}));
     }
 };
 
