@@ -27,7 +27,9 @@ TWoonplaatsFrm::TWoonplaatsFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm
                           QStringLiteral("Netnummer"), QStringLiteral("PostcodeE"), QStringLiteral("PostcodeS"),
                           QStringLiteral("StreekCode"), QStringLiteral("LandCode")});
     DBGrid1->ZetBewerkbaar(true);
-    DBGrid1->horizontalHeader()->resizeSection(1, 220);
+    const int breedtes[] = {70, 220, 130, 80, 80, 80, 80, 70};
+    for (int k = 0; k < 8; ++k)
+        DBGrid1->horizontalHeader()->resizeSection(k, breedtes[k]);
     connect(DBNavigator1, &TDBNavigator::voorStap, DBGrid1, &TTabelGrid::BewaarInvoer);
 
     LandCodeLbl = new QLabel(QStringLiteral("Betekenis landcode : 0=NL 1=BE 2=DU"), this);
@@ -42,7 +44,7 @@ TWoonplaatsFrm::TWoonplaatsFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm
     auto* hoofd = new QVBoxLayout(this);
     hoofd->addLayout(boven);
     hoofd->addWidget(DBGrid1, 1);
-    resize(820, 480);
+    resize(900, 480);
 }
 
 void TWoonplaatsFrm::FormShow()

@@ -50,5 +50,5 @@ void TOnderhoudFrm::closeEvent(QCloseEvent* event)
     ExitBtnClick();
 }
 
-// Escape closes only as the exit button would.
-void TOnderhoudFrm::reject() { ExitBtnClick(); }
+// Escape does not close a maintenance window: its exit button does.
+void TOnderhoudFrm::reject() {}

@@ -246,7 +246,12 @@ void TTabelGrid::VolgTabel()
     if (rij < 0 || m_model->columnCount() == 0) {
         setCurrentIndex({});
     } else {
-        const QModelIndex doel = m_model->index(rij, qMax(0, currentIndex().column()));
+        // A new row starts in the first column that can be typed in.
+        int kolom = qMin(m_kolom, m_model->columnCount() - 1);
+        if (m_model->bewerkbaar())
+            while (kolom + 1 < m_model->columnCount() && !(m_model->flags(m_model->index(rij, kolom)) & Qt::ItemIsEditable))
+                ++kolom;
+        const QModelIndex doel = m_model->index(rij, kolom);
         setCurrentIndex(doel);
         scrollTo(doel);
     }
@@ -257,6 +262,8 @@ void TTabelGrid::VolgTabel()
 void TTabelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
+    if (current.isValid() && !m_volgen)
+        m_kolom = current.column();
     if (m_volgen || !current.isValid() || (previous.isValid() && current.row() == previous.row()))
         return;
     if (m_model->isInvoegRij(current.row()))

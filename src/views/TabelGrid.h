@@ -83,5 +83,6 @@ private:
     friend class TabelDelegate;
     TabelModel* m_model;
     QPointer<QWidget> m_editor;
+    int m_kolom = 0;  // the column the user was in, kept when the rows are read again
     bool m_volgen = false;
 };
