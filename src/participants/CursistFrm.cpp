@@ -8,18 +8,15 @@
 #include "data/ToonMelding.h"
 #include "views/DBEditKoppeling.h"
 #include "views/EditMasker.h"
+#include "views/OpzoekCombo.h"
 
-#include <QCloseEvent>
-#include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSignalBlocker>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -31,11 +28,7 @@ static void LaadVlaggen() { Q_INIT_RESOURCE(Cursist); }
 namespace {
 const QString Veld_CursistNr = QStringLiteral("CursistNr");
 const QString Veld_LandCode = QStringLiteral("LandCode");
-const QString Veld_StadCode = QStringLiteral("StadCode");
 const QString Veld_Postcode = QStringLiteral("Postcode");
-
-const QString LeesStijl = QStringLiteral("background-color: silver;");
-const QString SchrijfStijl = QStringLiteral("background-color: white;");
 
 QLabel* Bijschrift(const QString& tekst, QWidget* buddy)
 {
@@ -45,14 +38,13 @@ QLabel* Bijschrift(const QString& tekst, QWidget* buddy)
 }
 }  // namespace
 
-TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : QDialog(parent), m_dm(dm)
+TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(parent), m_dm(dm)
 {
     LaadVlaggen();
     setObjectName(QStringLiteral("CursistFrm"));
     setWindowTitle(QStringLiteral("Cursistgegevens"));
     // No close box and no system menu: the exit button is the only way out.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
 
     // The masks belong to the fields of Hoofd, whatever control shows them.
     VeldMaskers& maskers = VeldMaskers::Alle();
@@ -73,10 +65,10 @@ TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : QDialog(parent), m_
 
     for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel,
                          &TableHandle::stateChanged})
-        connect(&Hoofd(), signaal, this, [this] {
-            ToonCursistNr();
-            ToonWoonplaats();
-        });
+        connect(&Hoofd(), signaal, this, &TCursistFrm::ToonCursistNr);
+    Modus.Panelen(ModusPanel, ChangePanel);
+    Modus.Tabel(&Hoofd());
+    Modus.Tabel(m_dm.CursusGegevensDB);
     ZetKnoppen(true);
     SetEditOff();
     resize(940, 640);
@@ -95,8 +87,6 @@ void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
     ModusPanel->setMinimumWidth(110);
     ModusPanel->setFrameShape(QFrame::Panel);
     ModusPanel->setFrameShadow(QFrame::Sunken);
-    // Takes the focus that read-only controls hand away.
-    ModusPanel->setFocusPolicy(Qt::ClickFocus);
     balk->addWidget(ModusPanel);
 
     balk->addWidget(new QLabel(QStringLiteral("CursistNr:")));
@@ -114,6 +104,9 @@ void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
         veld = MaakKnop(this, QLatin1String(naam), tekst, hint);
         connect(veld, &QPushButton::clicked, this, handler);
         balk->addWidget(veld);
+        Modus.Knop(veld, handler == &TCursistFrm::OpslaanBtnClick || handler == &TCursistFrm::AnnuleerBtnClick
+                             ? TBewerkModus::Rol::Bewerken
+                             : TBewerkModus::Rol::Bladeren);
     };
     knop(ProfielBtn, "ProfielBtn", QStringLiteral("&Profiel"), QStringLiteral("Cursusprofiel toevoegen/verwijderen"),
          &TCursistFrm::ProfielBtnClick);
@@ -133,13 +126,7 @@ void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
     ChangePanel->setFrameShadow(QFrame::Sunken);
     balk->addWidget(ChangePanel);
 
-    ExitBtn = new QToolButton;
-    ExitBtn->setObjectName(QStringLiteral("ExitBtn"));
-    ExitBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    ExitBtn->setIconSize(QSize(24, 24));
-    ExitBtn->setToolTip(QStringLiteral("Venster sluiten"));
-    connect(ExitBtn, &QToolButton::clicked, this, &TCursistFrm::ExitBtnClick);
-    balk->addWidget(ExitBtn);
+    balk->addWidget(MaakExitBtn(QStringLiteral("Venster sluiten")));
     hoofd->addLayout(balk);
 }
 
@@ -150,6 +137,7 @@ QLineEdit* TCursistFrm::MaakEdit(const QString& veld, const QString& naam)
     auto* koppeling = new DBEditKoppeling(edit, &Hoofd(), veld);
     connect(koppeling, &DBEditKoppeling::gewijzigd, this, &TCursistFrm::SetChangePanel);
     m_koppelingen << koppeling;
+    Modus.DataControl(edit);
     return edit;
 }
 
@@ -186,11 +174,11 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     LndBtn->setFocusPolicy(Qt::NoFocus);
     connect(LndBtn, &QToolButton::clicked, this, &TCursistFrm::LandBtnClick);
 
-    WoonplaatsCombo = new QComboBox;
-    WoonplaatsCombo->setObjectName(QStringLiteral("WoonplaatsCombo"));
+    WoonplaatsCombo = new TOpzoekCombo(m_dm.storage(), QStringLiteral("select StadCode, Stad from Steden order by Stad"),
+                                       Hoofd(), QStringLiteral("StadCode"), QStringLiteral("WoonplaatsCombo"));
     WoonplaatsCombo->setMinimumWidth(200);
-    WoonplaatsCombo->installEventFilter(this);
-    connect(WoonplaatsCombo, &QComboBox::activated, this, &TCursistFrm::WoonplaatsComboChange);
+    connect(WoonplaatsCombo, &TOpzoekCombo::gewijzigd, this, &TCursistFrm::SetChangePanel);
+    Modus.DataControl(WoonplaatsCombo);
 
     auto* vak = new QWidget;
     vak->setObjectName(QStringLiteral("PersoonPanel"));
@@ -301,32 +289,15 @@ void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
 
 void TCursistFrm::ZetKnoppen(bool leesModus)
 {
-    ProfielBtn->setEnabled(leesModus);
-    NewCBtn->setEnabled(leesModus);
-    WijzigBtn->setEnabled(leesModus);
-    OpslaanBtn->setEnabled(!leesModus);
-    AnnuleerBtn->setEnabled(!leesModus);
-    ExitBtn->setEnabled(leesModus);
+    Modus.ZetKnoppen(leesModus);
     const bool cursusKnop = leesModus && CursusTabs->count() > 0;
     CursusBtn->setEnabled(cursusKnop);
     CursusBtn->setStyleSheet(cursusKnop ? QStringLiteral("background-color: aqua;") : QStringLiteral("background-color: silver;"));
 }
 
-void TCursistFrm::ZetDataControls(bool schrijfbaar)
-{
-    for (DBEditKoppeling* k : std::as_const(m_koppelingen)) {
-        k->edit()->setReadOnly(!schrijfbaar);
-        k->edit()->setStyleSheet(schrijfbaar ? SchrijfStijl : LeesStijl);
-    }
-    WoonplaatsCombo->setStyleSheet(schrijfbaar ? SchrijfStijl : LeesStijl);
-}
-
 void TCursistFrm::SetEditOn()
 {
-    m_editModus = true;
-    ModusPanel->setText(QStringLiteral("EDITMODUS"));
-    ModusPanel->setStyleSheet(QStringLiteral("background-color: yellow; font-weight: bold;"));
-    ZetDataControls(true);
+    Modus.SetEditOn();
     if (Hoofd().toestand() == TableHandle::Toestand::Bladeren && Hoofd().heeftRij())
         Hoofd().edit();
     // The enrolment shown is edited along with the participant.
@@ -337,27 +308,11 @@ void TCursistFrm::SetEditOn()
 
 void TCursistFrm::SetEditOff()
 {
-    m_editModus = false;
-    ModusPanel->setText(QStringLiteral("LEESMODUS"));
-    ModusPanel->setStyleSheet(QStringLiteral("background-color: lime; font-weight: bold;"));
-    ZetDataControls(false);
-    ModusPanel->setFocus();
-    ZetChangePanel(false);
+    Modus.SetEditOff();
     SetLand();
 }
 
-void TCursistFrm::ZetChangePanel(bool gewijzigd)
-{
-    ChangePanel->setStyleSheet(gewijzigd ? QStringLiteral("background-color: aqua; font-weight: bold;")
-                                         : QStringLiteral("background-color: silver; font-weight: bold;"));
-    ChangePanel->setProperty("gewijzigd", gewijzigd);
-}
-
-void TCursistFrm::SetChangePanel()
-{
-    if (Hoofd().isModified() || m_dm.CursusGegevensDB->isModified())
-        ZetChangePanel(true);
-}
+void TCursistFrm::SetChangePanel() { Modus.SetChangePanel(); }
 
 // ---- buttons ----
 
@@ -426,7 +381,7 @@ void TCursistFrm::OpslaanBtnClick()
     NieuweCursist = false;
     SetEditOff();
     CursusTabChange();
-    ZetChangePanel(false);
+    Modus.ZetChangePanel(false);
 }
 
 void TCursistFrm::AnnuleerBtnClick()
@@ -452,10 +407,8 @@ void TCursistFrm::AnnuleerBtnClick()
     } else {
         CursusTabChange();
     }
-    ZetChangePanel(false);
+    Modus.ZetChangePanel(false);
 }
-
-void TCursistFrm::ExitBtnClick() { done(QDialog::Accepted); }
 
 void TCursistFrm::NewTimerTimer()
 {
@@ -483,7 +436,7 @@ void TCursistFrm::EditGeslachtExit() { EditGebDatum->setFocus(Qt::TabFocusReason
 
 void TCursistFrm::LandBtnClick()
 {
-    if (!m_editModus)
+    if (!Modus.InEditModus())
         return;
     const int land = VolgendLand(Hoofd().value(Veld_LandCode).toInt());
     if (Hoofd().wordtBewerkt())
@@ -496,34 +449,9 @@ void TCursistFrm::SetLand()
 {
     const LandGegevens land = GeefLand(Hoofd().heeftRij() || Hoofd().wordtBewerkt() ? Hoofd().value(Veld_LandCode).toInt() : 0);
     LndBtn->setIcon(land.vlag.isEmpty() ? QIcon() : QIcon(land.vlag));
-    LndBtn->setToolTip(m_editModus && !land.naam.isEmpty() ? land.naam + QStringLiteral(" (Klik om te wijzigen)")
+    LndBtn->setToolTip(Modus.InEditModus() && !land.naam.isEmpty() ? land.naam + QStringLiteral(" (Klik om te wijzigen)")
                                                            : land.naam);
     VeldMaskers::Alle().Zet(Hoofd().naam(), Veld_Postcode, land.postcodeMasker);
-}
-
-void TCursistFrm::VulWoonplaatsen()
-{
-    const QSignalBlocker stil(WoonplaatsCombo);
-    WoonplaatsCombo->clear();
-    TableHandle& steden = *m_dm.StedenDB;
-    for (bool rij = steden.first(); rij; rij = steden.next())
-        WoonplaatsCombo->addItem(steden.text(QStringLiteral("Stad")), steden.value(Veld_StadCode));
-    ToonWoonplaats();
-}
-
-void TCursistFrm::ToonWoonplaats()
-{
-    const QSignalBlocker stil(WoonplaatsCombo);
-    const QVariant code = Hoofd().heeftRij() || Hoofd().wordtBewerkt() ? Hoofd().value(Veld_StadCode) : QVariant();
-    WoonplaatsCombo->setCurrentIndex(code.isNull() ? -1 : WoonplaatsCombo->findData(code));
-}
-
-void TCursistFrm::WoonplaatsComboChange(int index)
-{
-    if (!Hoofd().wordtBewerkt() || index < 0)
-        return;
-    Hoofd().setValue(Veld_StadCode, WoonplaatsCombo->itemData(index));
-    SetChangePanel();
 }
 
 void TCursistFrm::ToonCursistNr()
@@ -571,15 +499,8 @@ bool TCursistFrm::CheckInvoer()
 
 void TCursistFrm::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
-    FormShow();
+    TOnderhoudFrm::showEvent(event);
     FormActivate();
-}
-
-void TCursistFrm::hideEvent(QHideEvent* event)
-{
-    QDialog::hideEvent(event);
-    FormHide();
 }
 
 void TCursistFrm::ToonGegevens()
@@ -587,14 +508,13 @@ void TCursistFrm::ToonGegevens()
     for (DBEditKoppeling* k : std::as_const(m_koppelingen))
         k->Toon();
     ToonCursistNr();
-    ToonWoonplaats();
+    WoonplaatsCombo->Toon();
 }
 
 void TCursistFrm::FormShow()
 {
-    SetColor(this);
     m_dm.StedenDB->setIndexName(QStringLiteral("OpStad"));
-    VulWoonplaatsen();
+    WoonplaatsCombo->Vul();
     ToonGegevens();
     OpslaanBtnClick();
     NewCBtn->setEnabled(false);
@@ -613,7 +533,7 @@ void TCursistFrm::FormActivate()
     OpslaanBtnClick();
     CursusDeel->show();
     VulCursusTabs();
-    ZetChangePanel(false);
+    Modus.ZetChangePanel(false);
 }
 
 void TCursistFrm::FormHide()
@@ -627,35 +547,23 @@ void TCursistFrm::FormHide()
     m_dm.StedenDB->setIndexName({});
 }
 
-void TCursistFrm::closeEvent(QCloseEvent* event)
-{
-    event->ignore();
-    if (ExitBtn->isEnabled())
-        ExitBtnClick();
-}
-
-// Escape does not close the window: only the exit button does.
-void TCursistFrm::reject() {}
-
+// Leaving the sex field, by key or by mouse, goes on to the birth date,
+// which is no tab stop of its own.
 bool TCursistFrm::eventFilter(QObject* object, QEvent* event)
 {
-    if (object == EditGeslacht && event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
-        EditGeslachtExit();
-        return true;
-    }
-    // In read mode the city box takes no choice and hands its focus away.
-    if (object == WoonplaatsCombo && !m_editModus) {
-        switch (event->type()) {
-        case QEvent::FocusIn: ModusPanel->setFocus(); return false;
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::Wheel: return true;
+    if (object == EditGeslacht && event->type() == QEvent::FocusOut) {
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::MouseFocusReason:
+        case Qt::ShortcutFocusReason:
+            if (focusWidget() != EditGebDatum)
+                QMetaObject::invokeMethod(this, &TCursistFrm::EditGeslachtExit, Qt::QueuedConnection);
+            break;
         default: break;
         }
     }
-    return QDialog::eventFilter(object, event);
+    return TOnderhoudFrm::eventFilter(object, event);
 }
 
 // ---- the lower half ----

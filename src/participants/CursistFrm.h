@@ -1,18 +1,19 @@
 #pragma once
 // The participant window: one row of Hoofd with its personal data, shown in
 // read mode or edited, and a new participant started here. The lower half
-// holds the participant's enrolments and booked course days.
+// holds the participant's enrolments and booked course days. Built on the
+// maintenance-window kit: the modes, button table and change indicator come
+// from TOnderhoudFrm.
 #include "CursistInvoer.h"
+#include "views/OnderhoudFrm.h"
 
-#include <QDialog>
 #include <QList>
 #include <optional>
 
 class DBEditKoppeling;
 class TDataModFrm;
+class TOpzoekCombo;
 class TableHandle;
-class QComboBox;
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,7 +24,7 @@ class QToolButton;
 class QVBoxLayout;
 class QWidget;
 
-class TCursistFrm : public QDialog {
+class TCursistFrm : public TOnderhoudFrm {
     Q_OBJECT
 public:
     explicit TCursistFrm(TDataModFrm& dm, QWidget* parent = nullptr);
@@ -34,7 +35,7 @@ public:
     bool NieuwGevraagd = false;
     // A participant made with NewCBtn is neither saved nor cancelled yet.
     bool NieuweCursist = false;
-    bool InEditModus() const { return m_editModus; }
+    bool InEditModus() const { return Modus.InEditModus(); }
 
     // Top bar.
     QLabel* ModusPanel;
@@ -45,7 +46,6 @@ public:
     QPushButton* OpslaanBtn;
     QPushButton* AnnuleerBtn;
     QLabel* ChangePanel;
-    QToolButton* ExitBtn;
 
     // Personal data.
     QLineEdit* EditNaam;
@@ -58,7 +58,7 @@ public:
     QLineEdit* EditAdres;
     QToolButton* LndBtn;
     QLineEdit* EditPostcode;
-    QComboBox* WoonplaatsCombo;
+    TOpzoekCombo* WoonplaatsCombo;
     QLineEdit* EditGeslacht;
     QLineEdit* EditGebDatum;
     QLineEdit* EditBank;
@@ -80,7 +80,6 @@ public:
     void WijzigBtnClick();
     void OpslaanBtnClick();
     void AnnuleerBtnClick();
-    void ExitBtnClick();
     void LandBtnClick();
     void SetLand();
     void SetEditOn();
@@ -92,9 +91,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void FormShow() override;
+    void FormHide() override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
@@ -103,23 +101,16 @@ private:
     void MaakPersoonsGegevens(QVBoxLayout* hoofd);
     void MaakCursusDeel(QVBoxLayout* hoofd);
     QLineEdit* MaakEdit(const QString& veld, const QString& naam);
-    void FormShow();
     void FormActivate();
-    void FormHide();
     void NewTimerTimer();
     void EditNaamChange();
     void EditAdresChange();
     void EersteLetterGroot(QLineEdit* edit);
     void EditGeslachtExit();
-    void WoonplaatsComboChange(int index);
-    void VulWoonplaatsen();
-    void ToonWoonplaats();
     void ToonCursistNr();
     // Shows the row Hoofd stands on in every control bound to it.
     void ToonGegevens();
     void ZetKnoppen(bool leesModus);
-    void ZetDataControls(bool schrijfbaar);
-    void ZetChangePanel(bool gewijzigd);
     QWidget* ControlVoor(InvoerCheck check) const;
     // Posts Hoofd when it holds changes, else leaves its edit state; false
     // when the post failed (the user has been told).
@@ -135,6 +126,5 @@ private:
 
     TDataModFrm& m_dm;
     QList<DBEditKoppeling*> m_koppelingen;
-    bool m_editModus = false;
     QString m_vorigeCursistNr;
 };

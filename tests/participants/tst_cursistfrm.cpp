@@ -4,6 +4,7 @@
 #include "data/DataModFrm.h"
 #include "participants/CursistFrm.h"
 #include "views/DBEditKoppeling.h"
+#include "views/OpzoekCombo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -503,8 +504,20 @@ private Q_SLOTS:
         QVERIFY(!v.frm->NieuwGevraagd);
     }
 
-    void tabFromSexGoesToTheBirthDate()
+    void leavingSexGoesToTheBirthDateHoweverItIsLeft_data()
     {
+        QTest::addColumn<QString>("weg");
+        QTest::addColumn<QString>("doel");
+        QTest::newRow("tab") << "tab" << "EditGebDatum";
+        QTest::newRow("shift-tab") << "backtab" << "EditGebDatum";
+        QTest::newRow("click into the name") << "klik" << "EditGebDatum";
+        // A failed check that points at another field is no leaving by the user.
+        QTest::newRow("moved by the window") << "venster" << "EditNaam";
+    }
+    void leavingSexGoesToTheBirthDateHoweverItIsLeft()
+    {
+        QFETCH(QString, weg);
+        QFETCH(QString, doel);
         Venster v;
         v.cursist("000120");
         v.toon("000120");
@@ -515,10 +528,20 @@ private Q_SLOTS:
         w.WoonplaatsCombo->setFocus();
         QTest::keyClick(&w, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w.EditGeslacht);
-        QTest::keyClick(w.EditGeslacht, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w.EditGebDatum);
-        QTest::keyClick(w.EditGebDatum, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), w.EditBank);
+        if (weg == "tab")
+            QTest::keyClick(w.EditGeslacht, Qt::Key_Tab);
+        else if (weg == "backtab")
+            QTest::keyClick(w.EditGeslacht, Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (weg == "klik")
+            QTest::mouseClick(w.EditNaam, Qt::LeftButton);
+        else
+            w.EditNaam->setFocus();
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget()->objectName(), doel);
+        if (doel == "EditGebDatum") {
+            QTest::keyClick(w.EditGebDatum, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), w.EditBank);
+        }
     }
 };
 
