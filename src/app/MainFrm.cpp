@@ -720,7 +720,13 @@ void TMainFrm::StandaardInstellingen1Click()
 // The list shows city names: it is read again after the cities changed.
 void TMainFrm::WoonplaatsBtnClick()
 {
-    ToonModaal([this] { return new TWoonplaatsFrm(m_dm, this); }, true);
+    ToonModaal(
+        [this] {
+            auto* venster = new TWoonplaatsFrm(m_dm, this);
+            Help::ZetHelpPagina(venster, QStringLiteral("onderhoud.html"));
+            return venster;
+        },
+        true);
     HeropenLijst();
 }
 

@@ -3,10 +3,10 @@
 #include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "data/DataModFrm.h"
-#include "data/DatabaseError.h"
 #include "data/Routines.h"
 #include "data/ToonMelding.h"
 #include "views/DBEditKoppeling.h"
+#include "views/DataActie.h"
 #include "views/EditMasker.h"
 #include "views/OpzoekCombo.h"
 
@@ -348,18 +348,12 @@ void TCursistFrm::WijzigBtnClick()
 
 bool TCursistFrm::BewaarHoofd()
 {
-    try {
+    return DataActie([this] {
         if (Hoofd().isModified())
             Hoofd().post();
         else
             Hoofd().cancel();
-        return true;
-    } catch (const StilAfbreken&) {
-        return false;
-    } catch (const std::exception& fout) {
-        FoutjesException(fout);
-        return false;
-    }
+    });
 }
 
 void TCursistFrm::OpslaanBtnClick()
