@@ -7,6 +7,7 @@
 #include "data/Zoeken.h"
 
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -145,6 +146,37 @@ private Q_SLOTS:
         QCOMPARE(h.text("Naam"), QString("A"));
         h.remove();
         QVERIFY(h.isEmpty() && h.eof() && !h.heeftRij());
+    }
+
+    void gridsReadRowsByRowidWithoutMovingTheHandle()
+    {
+        TempDatabase db;
+        vulHoofd(db.dm(), {"Visser", "Bakker", "Aalders", "Mulder"});
+        TableHandle& h = *db.dm().HoofdDB;
+        h.setIndexName("OpNaam");
+        h.setFilter("Naam <> 'Mulder'");
+        QVERIFY(h.locate("Naam", {"Bakker"}));
+        const qint64 bakker = h.rowid();
+        const QVector<TableHandle::GridRij> rijen = h.leesRijen(1, 5);
+        QCOMPARE(rijen.size(), 2);  // from the second row, within the filter
+        QCOMPARE(rijen[0].rowid, bakker);
+        QCOMPARE(rijen[1].waarden[h.def().veldNamen().indexOf("Naam")].toString(), QStringLiteral("Visser"));
+        QCOMPARE(h.rowid(), bakker);
+        QCOMPARE(h.positieVan(bakker), 1);
+        QVERIFY(h.gaNaarRowid(rijen[1].rowid));
+        QCOMPARE(h.text("Naam"), QStringLiteral("Visser"));
+        // A row the filter leaves out is no place to go: the handle stays.
+        QSqlQuery q = db.dm().storage().execNative("SELECT rowid FROM Hoofd WHERE Naam = 'Mulder'");
+        QVERIFY(q.next());
+        QCOMPARE(h.positieVan(q.value(0).toLongLong()), -1);
+        QVERIFY(!h.gaNaarRowid(q.value(0).toLongLong()));
+        QCOMPARE(h.text("Naam"), QStringLiteral("Visser"));
+        // Going to a row posts the row being edited first.
+        h.edit();
+        h.setValue("Naam", "Vos");
+        QVERIFY(h.gaNaarRowid(bakker));
+        QCOMPARE(h.toestand(), TableHandle::Toestand::Bladeren);
+        QCOMPARE(doorloop(h, "Naam"), (QStringList{"Aalders", "Bakker", "Vos"}));
     }
 };
 
