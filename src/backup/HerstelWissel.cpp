@@ -4,6 +4,7 @@
 #include "ZolBackupFile.h"
 #include "data/FolderLock.h"
 #include "data/Routines.h"
+#include "data/Storage.h"
 #include "data/ToonMelding.h"
 #include "data/ZolRegister.h"
 
@@ -18,7 +19,7 @@
 std::function<void(const QString& stap)> HerstelStapGedaan;
 
 namespace {
-const QString kVoorvoegsel = QStringLiteral(".herstel-");
+const QString kVoorvoegsel = QLatin1String(Storage::herstelVoorvoegsel);
 const QString kNieuw = QStringLiteral("nieuw");
 const QString kOud = QStringLiteral("oud");
 const QString kJournaal = QStringLiteral("journaal");
@@ -137,11 +138,6 @@ void verplaatsAlles(const QString& van, const QString& naar)
     flushMappen(naar, bestanden);
 }
 
-bool instellingenTerug(const QString& map, TZolRegister& instellingen)
-{
-    return RestoreRegister(map, instellingen);
-}
-
 class Wissel {
 public:
     Wissel(const QString& map, const QString& herstelMap, const HerstelOpties& opties, const QString& archief)
@@ -188,7 +184,7 @@ public:
             draaiTerug();
             throw;
         }
-        const bool metInstellingen = !m_opties.instellingen || instellingenTerug(m_map, *m_opties.instellingen);
+        const bool metInstellingen = !m_opties.instellingen || RestoreRegister(m_map, *m_opties.instellingen);
         journaal.staat = kKlaar;
         schrijfJournaal(m_herstel, journaal);
         QDir(m_herstel).removeRecursively();
@@ -263,7 +259,7 @@ HerstelVerslag rondAf(const QString& map, const QString& herstelMap, TZolRegiste
     try {
         if (journaal.staat == kErin) {
             verplaatsAlles(QDir(herstelMap).filePath(kNieuw), map);
-            const bool metInstellingen = !journaal.instellingen || instellingenTerug(map, instellingen);
+            const bool metInstellingen = !journaal.instellingen || RestoreRegister(map, instellingen);
             verslag = {HerstelVerslag::Afgemaakt,
                        kOnderbroken + QStringLiteral("Orvel heeft het inlezen afgemaakt: de Back-Up is ingelezen.")
                            + (metInstellingen ? QString()

@@ -84,8 +84,15 @@ void Storage::open(const QString& map)
     if (!QFileInfo(map).isDir())
         throw DatabaseError(QStringLiteral("Map bestaat niet: %1").arg(map));
     m_bestand = VindBestandInMap(map, QString::fromLatin1(bestandsNaam));
-    if (!QFileInfo::exists(m_bestand))
+    if (!QFileInfo::exists(m_bestand)) {
+        const QStringList herstel = QDir(map).entryList({QLatin1String(herstelVoorvoegsel) + QLatin1Char('*')},
+                                                        QDir::Dirs | QDir::Hidden);
+        if (!herstel.isEmpty())
+            throw DatabaseError(QStringLiteral("De database staat apart voor het inlezen van een Back-Up:\r%1\r"
+                                               "Orvel maakt hier geen nieuwe database.")
+                                    .arg(QDir::toNativeSeparators(QDir(map).filePath(herstel.first()))));
         maakLegeDatabase(m_bestand);
+    }
 
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectie);

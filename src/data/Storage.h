@@ -15,6 +15,9 @@ struct TabelDef;
 class Storage {
 public:
     static constexpr const char* bestandsNaam = "orvel2003.db";
+    // The hidden folders a restore swaps its files through (".herstel-..."):
+    // while one stands in the folder, a missing database is away, not new.
+    static constexpr const char* herstelVoorvoegsel = ".herstel-";
 
     Storage();
     ~Storage();
@@ -22,8 +25,9 @@ public:
     Storage& operator=(const Storage&) = delete;
 
     // Opens the database of the folder. When the folder holds no database
-    // file at all, an empty one is created first (the folder must exist).
-    // An existing file is never replaced. Throws DatabaseError.
+    // file at all, an empty one is created first (the folder must exist),
+    // unless an unsettled restore stands in the folder. An existing file is
+    // never replaced. Throws DatabaseError.
     void open(const QString& map);
     void close();
     bool isOpen() const;

@@ -165,6 +165,23 @@ private Q_SLOTS:
         QVERIFY(QDir(m_map).entryList({QStringLiteral("*.deel")}, QDir::Files).isEmpty());
     }
 
+    // Should anything open the folder before the swap is settled, it finds
+    // the database away, not missing.
+    void noEmptyDatabaseBesideAnUnsettledSwap()
+    {
+        maakMapEnArchief();
+        QCOMPARE(herstel(3).last(), QStringLiteral("journaal erin"));  // the old database aside, the new not yet in
+        QVERIFY(!QFileInfo::exists(QDir(m_map).filePath(QStringLiteral("orvel2003.db"))));
+        ScriptedMessages meldingen({Antwoord::Annuleren, Antwoord::Nee});
+        TDataModFrm dm(TDataModFrm::NietOpenen{}, m_map);
+        dm.BeeindigApplicatie = [] {};
+        dm.DataModuleCreate();
+        QVERIFY(dm.DatabaseFout);
+        QVERIFY(meldingen.texts().first().contains(QStringLiteral("Orvel maakt hier geen nieuwe database.")));
+        QVERIFY(!QFileInfo::exists(QDir(m_map).filePath(QStringLiteral("orvel2003.db"))));
+        startNormaal(kOnderbroken + QStringLiteral("Orvel heeft het inlezen afgemaakt"), 78);
+    }
+
     void aSwapThatCannotBeSettledStopsTheStartAndCreatesNothing()
     {
         maakMapEnArchief();
