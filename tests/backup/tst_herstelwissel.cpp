@@ -165,6 +165,30 @@ private Q_SLOTS:
         QVERIFY(QDir(m_map).entryList({QStringLiteral("*.deel")}, QDir::Files).isEmpty());
     }
 
+    void aSwapThatFailsPutsTheOldFilesBackAtOnce()
+    {
+        maakMapEnArchief();
+        // Once the old files are aside, the layout's name is taken by a
+        // folder, so the layout cannot move in after the database did.
+        HerstelStapGedaan = [this](const QString& stap) {
+            if (stap == QLatin1String("journaal erin"))
+                QDir().mkpath(QDir(m_map).filePath(QStringLiteral("rap_a.frf")));
+        };
+        TZolRegister instellingen;
+        TZolBackupFile component;
+        QString fout;
+        try {
+            HerstelVeilig(component, m_archief, m_map, {BackUpMaskers(m_map), true, &instellingen});
+        } catch (const BackUpFout& f) {
+            fout = f.tekst();
+        }
+        HerstelStapGedaan = nullptr;
+        QCOMPARE(fout, QStringLiteral("Kan bestand NIET overschrijven"));
+        QVERIFY(stagingFolders(m_map).isEmpty());
+        QVERIFY(QDir(m_map).rmdir(QStringLiteral("rap_a.frf")));
+        startNormaal(QString(), 77);
+    }
+
     // Should anything open the folder before the swap is settled, it finds
     // the database away, not missing.
     void noEmptyDatabaseBesideAnUnsettledSwap()
