@@ -46,32 +46,42 @@ const QStringList& DetailVelden()
     return velden;
 }
 
-QString CodeerKolommen(const QList<Kolom>& kolommen)
+namespace {
+// The number under which a column is stored ("-8" for an enrolment field in
+// the main grid), or empty for a field the grid's profile cannot name.
+QString VeldCode(const QString& veld, bool detail)
 {
-    QString tekst;
-    for (const Kolom& k : kolommen) {
-        if (const int n = int(HoofdVelden().indexOf(k.veld)); n >= 0)
-            tekst += QString::number(n) + QLatin1Char('#');
-        else if (const int d = int(DetailVelden().indexOf(k.veld)); d >= 0)
-            tekst += QLatin1Char('-') + QString::number(d) + QLatin1Char('#');
-    }
-    return tekst;
+    if (const int n = int(HoofdVelden().indexOf(veld)); n >= 0 && !detail)
+        return QString::number(n);
+    const int d = int(DetailVelden().indexOf(veld));
+    if (d < 0)
+        return {};
+    return detail ? QString::number(d) : QLatin1Char('-') + QString::number(d);
 }
 
-QString CodeerDetailKolommen(const QList<Kolom>& kolommen)
+QString Codeer(const QList<Kolom>& kolommen, bool detail)
 {
     QString tekst;
     for (const Kolom& k : kolommen)
-        if (const int d = int(DetailVelden().indexOf(k.veld)); d >= 0)
-            tekst += QString::number(d) + QLatin1Char('#');
+        if (const QString code = VeldCode(k.veld, detail); !code.isEmpty())
+            tekst += code + QLatin1Char('#');
     return tekst;
 }
+}  // namespace
 
-QString KolomBreedtes(const QList<Kolom>& kolommen)
+QString CodeerKolommen(const QList<Kolom>& kolommen) { return Codeer(kolommen, false); }
+
+QString CodeerDetailKolommen(const QList<Kolom>& kolommen) { return Codeer(kolommen, true); }
+
+// A column whose field is not stored keeps no width either: applying a layout
+// takes one width per stored field, so a width left in would shift every
+// later width onto the wrong column.
+QString KolomBreedtes(const QList<Kolom>& kolommen, bool detail)
 {
     QString tekst;
     for (const Kolom& k : kolommen)
-        tekst += QString::number(k.breedte) + QLatin1Char('#');
+        if (!VeldCode(k.veld, detail).isEmpty())
+            tekst += QString::number(k.breedte) + QLatin1Char('#');
     return tekst;
 }
 

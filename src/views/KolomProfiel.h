@@ -18,7 +18,8 @@ const QStringList& DetailVelden();
 // Coding of a layout, pure.
 QString CodeerKolommen(const QList<Kolom>& kolommen);
 QString CodeerDetailKolommen(const QList<Kolom>& kolommen);
-QString KolomBreedtes(const QList<Kolom>& kolommen);
+// The widths of the columns that the coding above stores, in the same order.
+QString KolomBreedtes(const QList<Kolom>& kolommen, bool detail = false);
 // Decodes Velden and VeldBreedte; detail fields only for the detail grid. The
 // title of the column of the sort field is marked.
 QList<Kolom> DecodeerKolommen(const QString& velden, const QString& breedtes, const QString& sorteerVeld,

@@ -102,7 +102,7 @@ void TLijstPaneel::KoppelDetail()
 QString TLijstPaneel::CodeerKolommen() const { return ::CodeerKolommen(CLijst->Kolommen()); }
 QString TLijstPaneel::CodeerDetailKolommen() const { return ::CodeerDetailKolommen(ClijstDetail->Kolommen()); }
 QString TLijstPaneel::KolomBreedtes() const { return ::KolomBreedtes(CLijst->Kolommen()); }
-QString TLijstPaneel::DetailKolomBreedtes() const { return ::KolomBreedtes(ClijstDetail->Kolommen()); }
+QString TLijstPaneel::DetailKolomBreedtes() const { return ::KolomBreedtes(ClijstDetail->Kolommen(), true); }
 
 void TLijstPaneel::VergelijkBreedtes()
 {

@@ -62,19 +62,44 @@ private Q_SLOTS:
         }
     }
 
-    void fieldOutsideBothTablesKeepsOnlyItsWidth()
+    // A column that the profile cannot name is left out of both texts, so
+    // every later column keeps its own width; the detail grid codes its
+    // fields without a minus.
+    void aColumnThatIsNotStoredTakesItsWidthAlong_data()
     {
-        const QList<Kolom> kolommen = Kolommen({"Naam", "Onbekend", "Adres"}, {100, 33, 90});
-        QCOMPARE(CodeerKolommen(kolommen), QString("10#0#"));
-        QCOMPARE(KolomBreedtes(kolommen), QString("100#33#90#"));
+        QTest::addColumn<bool>("detail");
+        QTest::addColumn<QStringList>("velden");
+        QTest::addColumn<QList<int>>("breedtes");
+        QTest::addColumn<QString>("gecodeerd");
+        QTest::addColumn<QString>("gecodeerdeBreedtes");
+        QTest::addColumn<QStringList>("geladen");
+        QTest::addColumn<QList<int>>("geladenBreedtes");
+        QTest::newRow("main grid, field outside both tables")
+            << false << QStringList{"Naam", "Onbekend", "Adres"} << QList<int>{100, 33, 90} << "10#0#" << "100#90#"
+            << QStringList{"Naam", "Adres"} << QList<int>{100, 90};
+        QTest::newRow("detail grid, participant field")
+            << true << QStringList{"CursistNr", "CursusCode", "Naam", "Verzuimd"} << QList<int>{100, 60, 70, 80}
+            << "3#5#23#" << "100#60#80#" << QStringList{"CursistNr", "CursusCode", "Verzuimd"}
+            << QList<int>{100, 60, 80};
     }
-
-    void detailLayoutCodesWithoutMinus()
+    void aColumnThatIsNotStoredTakesItsWidthAlong()
     {
-        const QList<Kolom> kolommen = Kolommen({"CursistNr", "CursusCode", "Naam", "Verzuimd"});
-        QCOMPARE(CodeerDetailKolommen(kolommen), QString("3#5#23#"));
-        QCOMPARE(Velden(DecodeerKolommen("3#5#23#", "50#60#70#", {}, true)),
-                 (QStringList{"CursistNr", "CursusCode", "Verzuimd"}));
+        QFETCH(bool, detail);
+        QFETCH(QStringList, velden);
+        QFETCH(QList<int>, breedtes);
+        QFETCH(QString, gecodeerd);
+        QFETCH(QString, gecodeerdeBreedtes);
+        QFETCH(QStringList, geladen);
+        QFETCH(QList<int>, geladenBreedtes);
+        const QList<Kolom> kolommen = Kolommen(velden, breedtes);
+        QCOMPARE(detail ? CodeerDetailKolommen(kolommen) : CodeerKolommen(kolommen), gecodeerd);
+        QCOMPARE(KolomBreedtes(kolommen, detail), gecodeerdeBreedtes);
+        const QList<Kolom> terug = DecodeerKolommen(gecodeerd, gecodeerdeBreedtes, {}, detail);
+        QCOMPARE(Velden(terug), geladen);
+        QList<int> terugBreedtes;
+        for (const Kolom& k : terug)
+            terugBreedtes << k.breedte;
+        QCOMPARE(terugBreedtes, geladenBreedtes);
     }
 
     void applyingReadsOnlyTheFirstTokenAndFiftyMoreCharacters()
