@@ -87,14 +87,17 @@ void begeleidersRegels(TDataModFrm& dm, TableHandle& t)
 void stedenRegels(TDataModFrm& dm, TableHandle& t)
 {
     t.beforePost = [](TableHandle& h) { h.setValue(QStringLiteral("Stad"), h.text(QStringLiteral("Stad")).toUpper()); };
-    // The handle on Land follows the handle on Steden.
-    QObject::connect(&t, &TableHandle::afterScroll, &dm, [&dm, &t] {
+    // The handle on Land follows the handle on Steden: to another place, and
+    // to the country a place was just saved with.
+    const auto volgLand = [&dm, &t] {
         if (!dm.LandDB->isOpen())
             return;
         const QVariant land = t.heeftRij() ? t.value(QStringLiteral("LandCode")) : QVariant();
         dm.LandDB->setFilter(land.isNull() ? QStringLiteral("LandCode is null")
                                            : QStringLiteral("LandCode = %1").arg(land.toInt()));
-    });
+    };
+    QObject::connect(&t, &TableHandle::afterScroll, &dm, volgLand);
+    QObject::connect(&t, &TableHandle::afterPost, &dm, volgLand);
 }
 
 void diplomaDataRegels(TableHandle& t)

@@ -39,9 +39,14 @@ class ZolDatumTest : public QObject {
 private Q_SLOTS:
     void startsOnTodayWithThisYearsHolidays()
     {
+        // Around midnight "today" is one of two days.
+        const QDate voor = QDate::currentDate();
         TZolDatum nudat;
-        QCOMPARE(nudat.GeefDatum(), QDateTime(QDate::currentDate(), QTime(0, 0)));
-        QCOMPARE(nudat.Feestdagen().front().datum, QDate(QDate::currentDate().year(), 1, 1));
+        const QDate na = QDate::currentDate();
+        const QDate vandaag = nudat.GeefDatum().date();
+        QVERIFY(vandaag == voor || vandaag == na);
+        QCOMPARE(nudat.GeefDatum().time(), QTime(0, 0));
+        QCOMPARE(nudat.Feestdagen().front().datum, QDate(vandaag.year(), 1, 1));
     }
 
     void easterFollowsGaussWithBothCorrections_data()
