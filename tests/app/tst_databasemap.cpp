@@ -1,6 +1,6 @@
+#include "TemporarySettings.h"
 #include "TestRegistry.h"
 #include "TestSupport.h"
-#include "TijdelijkThuis.h"
 
 #include "backup/BackUpWerk.h"
 #include "backup/HerstelWissel.h"
@@ -57,7 +57,8 @@ private Q_SLOTS:
 
     void aSecondProgramOnTheSameFolderIsRefusedUntilTheFirstEnds()
     {
-        const QString thuis = TijdelijkThuis().path();
+        TemporarySettings settings;
+        const QString thuis = settings.path();
         const QString map = thuis + "/gedeeld";
         QProcess eerste;
         start(eerste, thuis + "/gebruiker1", map);
@@ -79,7 +80,8 @@ private Q_SLOTS:
 
     void theStartAfterAnInterruptedRestoreFinishesItAndSaysSo()
     {
-        const QString thuis = TijdelijkThuis().path();
+        TemporarySettings settings;
+        const QString thuis = settings.path();
         const QString map = thuis + "/onderbroken";
         QDir().mkpath(map);
         const QString archief = thuis + "/Orvel_200403091405.bck";

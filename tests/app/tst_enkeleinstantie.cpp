@@ -1,6 +1,6 @@
+#include "TemporarySettings.h"
 #include "TestRegistry.h"
 #include "TestSupport.h"
-#include "TijdelijkThuis.h"
 
 #include "app/EnkeleInstantie.h"
 
@@ -31,22 +31,20 @@ bool Luistert(const QString& sleutel)
 class EnkeleInstantieTest : public QObject {
     Q_OBJECT
 
-    // A process of the program with the tests' temporary home.
+    std::unique_ptr<TemporarySettings> settings;
+
+    // A process of the program on the test's own settings.
     std::unique_ptr<QProcess> Start()
     {
         auto proces = std::make_unique<QProcess>();
-        QProcessEnvironment omgeving = QProcessEnvironment::systemEnvironment();
-        omgeving.insert("QT_QPA_PLATFORM", "offscreen");
-        omgeving.insert("HOME", TijdelijkThuis().path());
-        omgeving.insert("XDG_CONFIG_HOME", TijdelijkThuis().path() + "/config");
-        omgeving.insert("XDG_DATA_HOME", TijdelijkThuis().path() + "/data");
-        proces->setProcessEnvironment(omgeving);
-        proces->start(Programma(), {"--database", TijdelijkThuis().path() + "/db"});
+        proces->setProcessEnvironment(settings->environment());
+        proces->start(Programma(), {"--database", settings->path() + "/db"});
         return proces;
     }
 
 private Q_SLOTS:
-    void initTestCase() { LeegInstellingen(); }
+    void init() { settings = std::make_unique<TemporarySettings>(); }
+    void cleanup() { settings.reset(); }
 
     void aLaterInstanceFindsTheFirstAndAsksItToRestore()
     {
@@ -69,14 +67,22 @@ private Q_SLOTS:
         QVERIFY(!opnieuw.StuurHerstel());
     }
 
-    void aConnectionWithoutAMessageIsIgnored()
+    void onlyTheRestoreMessageIsObeyed()
     {
         const QString sleutel = "OrvelTest-" + QUuid::createUuid().toString(QUuid::Id128);
         EnkeleInstantie eerste(sleutel);
         QSignalSpy herstel(&eerste, &EnkeleInstantie::HerstelGevraagd);
+        // A connection without a message, then one with other lines before
+        // the restore message: the server reads them in this order, so once
+        // the restore has arrived the others have been read as well.
         QVERIFY(Luistert(sleutel));
-        QTest::qWait(100);
-        QCOMPARE(herstel.count(), 0);
+        QLocalSocket verbinding;
+        verbinding.connectToServer(sleutel);
+        QVERIFY(verbinding.waitForConnected(1000));
+        verbinding.write("\n1023\nherstel\n" + QByteArray::number(EnkeleInstantie::HerstelBericht) + "\n");
+        QVERIFY(verbinding.waitForBytesWritten(1000));
+        QTRY_COMPARE(herstel.count(), 1);
+        verbinding.disconnectFromServer();
     }
 
     void aSecondStartOfTheProgramEndsWithAMessage()

@@ -15,8 +15,7 @@ private Q_SLOTS:
         ScriptedMessages messages;
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
         QTimer::singleShot(0, [] { throw DatabaseError("Key violation (UNIQUE constraint failed: Land.LandCode)"); });
-        QTest::qWait(50);
-        QCOMPARE(messages.texts(), QStringList{"Code bestaat al. Verzin een andere!"});
+        QTRY_COMPARE(messages.texts(), QStringList{"Code bestaat al. Verzin een andere!"});
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 };

@@ -127,7 +127,12 @@ private Q_SLOTS:
             QVERIFY2(knop->isEnabled() == leesModus, qPrintable(knop->objectName()));
         QCOMPARE(w.OpslaanBtn->isEnabled(), !leesModus);
         QCOMPARE(w.AnnuleerBtn->isEnabled(), !leesModus);
-        QVERIFY(!w.CursusBtn->isEnabled() || leesModus);
+        // While editing, the course button is off and silver; in read mode
+        // the enrolment shown decides, which this participant has none of.
+        if (!leesModus) {
+            QVERIFY(!w.CursusBtn->isEnabled());
+            QVERIFY(w.CursusBtn->styleSheet().contains("silver"));
+        }
         for (QLineEdit* edit : {w.EditNaam, w.EditPostcode, w.EditGebDatum, w.EditBijz})
             QCOMPARE(edit->isReadOnly(), leesModus);
         QCOMPARE(v.hoofd().toestand() == TableHandle::Toestand::Bladeren, leesModus);
@@ -254,12 +259,14 @@ private Q_SLOTS:
         v.cursist("000120");
         v.archief("000455");
         v.toon("000120");
+        v.frm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(v.frm.get()));
         v.frm->NewCBtn->click();
         QCOMPARE(v.frm->DBCursistNr->text(), "000456");
         QCOMPARE(v.hoofd().toestand(), TableHandle::Toestand::Invoegen);
         QVERIFY(v.frm->CursusDeel->isHidden());
         QCOMPARE(v.frm->EditNaam->text(), "");
-        QCOMPARE(QApplication::focusWidget() == v.frm->EditNaam || !v.frm->isActiveWindow(), true);
+        QCOMPARE(QApplication::focusWidget(), v.frm->EditNaam);
     }
 
     void noNumberIsIssuedPastTheMaximum()
