@@ -320,7 +320,7 @@ private Q_SLOTS:
         verwijderen("system payment method", "Betaalwijze", {}, {{"Betaalwijze", "Accept"}},
                     "Deze betaalwijze mag NIET worden verwijderd!");
         invoegen("payment method name in other case", "Betaalwijze",
-                 {"insert into Betaalwijze (Betaalwijze, Systeem) values ('Pin', 0)"}, {{"Betaalwijze", "PIN"}},
+                 {"insert into Betaalwijze (BetaalwCode, Betaalwijze, Systeem) values (6, 'Pin', 0)"}, {{"Betaalwijze", "PIN"}},
                  "Betaalwijze bestaat al!");
         verwijderen("system location", "Lokatie", {}, {{"LokatieCode", "-"}},
                     "Dit systeemrecord kan niet worden verwijderd!");

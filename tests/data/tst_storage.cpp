@@ -120,16 +120,16 @@ private Q_SLOTS:
         rij("CursusProfiel.CursusOrganisatie", "CursusProfiel", "CursusOrganisatie", 50,
             {{"CursusCode", "EHBO"}, {"CursusNaam", "Eerste hulp"}});
         rij("Begeleiders.PersoonCode", "Begeleiders", "PersoonCode", 5, {{"Naam", "Bakker"}, {"FunctieCode", "I"}});
-        rij("Betaalwijze.Opmerking", "Betaalwijze", "Opmerking", 76, {});
+        rij("Betaalwijze.Opmerking", "Betaalwijze", "Opmerking", 76, {{"BetaalwCode", 9}});
         rij("Lokatie.Tel. Contactpersoon", "Lokatie", "Tel. Contactpersoon", 12,
             {{"LokatieCode", "AMS"}, {"Lokatie", "Amsterdam"}});
-        rij("Steden.Stad", "Steden", "Stad", 31, {});
+        rij("Steden.Stad", "Steden", "Stad", 31, {{"StadCode", 9}});
         rij("Land.Land", "Land", "Land", 10, {{"LandCode", 9}});
         rij("datums.Opmerking", "datums", "Opmerking", 30, {{"Datum", "2027-01-01"}});
         rij("Organisaties.Aantekeningen", "Organisaties", "Aantekeningen", 240, {{"Organisatie", "Talvinord"}});
         rij("Register.Key", "Register", "Key", 50, {});
-        rij("Register.Waarde", "Register", "Waarde", 100, {}, true);
-        rij("Profiel.Profielschets", "Profiel", "Profielschets", 40, {}, true);
+        rij("Register.Waarde", "Register", "Waarde", 255, {}, true);
+        rij("Profiel.Profielschets", "Profiel", "Profielschets", 80, {}, true);
     }
     void textFieldsHoldTheirSize()
     {
@@ -146,7 +146,11 @@ private Q_SLOTS:
             rij.insert(veld, waarde);
             return rij;
         };
-        voegIn(s, tabel, metTekst(QString(grootte, 'x')));
+        try {
+            voegIn(s, tabel, metTekst(QString(grootte, 'x')));
+        } catch (const DatabaseError& e) {
+            QFAIL(qPrintable(e.tekst()));
+        }
         QSqlQuery q = s.execNative(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
                                        .arg(Schema::quoteIdent(tabel), Schema::quoteIdent(veld)),
                                    {QString(grootte, 'x')});
@@ -206,7 +210,11 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Storage s;
         s.open(dir.path());
-        voegIn(s, tabel, eerste);
+        try {
+            voegIn(s, tabel, eerste);
+        } catch (const DatabaseError& e) {
+            QFAIL(qPrintable(e.tekst()));
+        }
         try {
             voegIn(s, tabel, tweede);
             QVERIFY2(!geweigerd, "the second row was stored");
