@@ -89,7 +89,7 @@ private Q_SLOTS:
     }
 
     // A text of the field's size is stored whole; one character more is
-    // refused. "minimaal" marks fields kept wider than the classic tables,
+    // refused (the first row is gone by then, so no key stands in the way). "minimaal" marks fields kept wider than the classic tables,
     // because the program itself writes longer values into them.
     void textFieldsHoldTheirSize_data()
     {
@@ -109,11 +109,11 @@ private Q_SLOTS:
         rij("Hoofd.Voorl", "Hoofd", "Voorl", 8, cursist);
         rij("Hoofd.Geslacht", "Hoofd", "Geslacht", 1, cursist);
         rij("Hoofd.Postcode", "Hoofd", "Postcode", 7, cursist);
-        rij("Hoofd.E_Mail1", "Hoofd", "E_Mail1", 40, cursist);
-        rij("Hoofd.Bank", "Hoofd", "Bank", 14, cursist);
+        rij("Hoofd.E_Mail1", "Hoofd", "E_Mail1", 254, cursist);
+        rij("Hoofd.Bank", "Hoofd", "Bank", 34, cursist);
         rij("Hoofd.GebDatum", "Hoofd", "GebDatum", 10, cursist);
         rij("Hoofd.Bijzonderheden", "Hoofd", "Bijzonderheden", 240, cursist);
-        rij("Historie.E_Mail2", "Historie", "E_Mail2", 25, cursist);
+        rij("Historie.E_Mail2", "Historie", "E_Mail2", 254, cursist);
         rij("CursusGegevens.GroepsCode", "CursusGegevens", "GroepsCode", 20, inschrijving);
         rij("CursusGegevens.DiplomaNr", "CursusGegevens", "DiplomaNr", 10, inschrijving);
         rij("CursusProfiel.CursusNaam", "CursusProfiel", "CursusNaam", 25, {{"CursusCode", "EHBO"}});
@@ -158,6 +158,7 @@ private Q_SLOTS:
         QCOMPARE(q.value(0).toInt(), 1);
         if (minimaal)
             return;
+        s.execNative(QStringLiteral("DELETE FROM %1").arg(Schema::quoteIdent(tabel)));
         try {
             voegIn(s, tabel, metTekst(QString(grootte + 1, 'y')));
             QFAIL("a text one character too long was stored");
