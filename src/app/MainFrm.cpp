@@ -381,18 +381,15 @@ void TMainFrm::MaakStatusBalk()
 
 void TMainFrm::KoppelKnoppen()
 {
-    // Buttons whose windows live elsewhere are connected by those windows.
+    // Buttons that open a window of their own go through the command table.
     for (QToolButton* stop : {ExitBtn1, ExitBtn2, ExitBtn3, ExitBtn4})
         connect(stop, &QToolButton::clicked, this, &TMainFrm::ExitBtn1Click);
-    connect(BackUpMakenBtn, &QToolButton::clicked, this, &TMainFrm::BackUpMaken1Click);
-    connect(BackUpLezenBtn, &QToolButton::clicked, this, &TMainFrm::BackUpInlezen1Click);
-    connect(VersieBtn, &QToolButton::clicked, this, &TMainFrm::VersieBtnClick);
     connect(Help1Btn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
     connect(HelpBtn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
     connect(LeegsystemBtn, &QToolButton::clicked, this, &TMainFrm::LeegsystemBtnClick);
     connect(WebBtn, &QToolButton::clicked, this, &TMainFrm::wwwBtnClick);
     connect(DefaultsBtn, &QToolButton::clicked, this, &TMainFrm::StandaardInstellingen1Click);
-    connect(WoonplaatsBtn, &QToolButton::clicked, this, &TMainFrm::WoonplaatsBtnClick);
+    MaakOpdrachten();
 }
 
 QList<QToolButton*> TMainFrm::GroteKnoppen() const
@@ -670,15 +667,42 @@ void TMainFrm::HerlaadProfiel()
     }
 }
 
-void TMainFrm::BackUpMaken1Click()
+void TMainFrm::MaakOpdrachten()
 {
-    ToonModaal([this] { return MaakBackUpFrm(m_dm, this, TBackUpFrm::Maken); }, false);
-    HerlaadProfiel();
+    m_opdrachten = {
+        {BackUpMakenBtn, [this] { return MaakBackUpFrm(m_dm, this, TBackUpFrm::Maken); }, false,
+         [this] { HerlaadProfiel(); }},
+        {BackUpLezenBtn, [this] { return MaakBackUpFrm(m_dm, this, TBackUpFrm::Inlezen); }, false,
+         [this] { NaBackUpInlezen(); }},
+        {VersieBtn, [this] { return new TInfoBox(this); }, false, {}},
+        // The list shows city names: it is read again after the cities changed.
+        {WoonplaatsBtn,
+         [this] {
+             auto* venster = new TWoonplaatsFrm(m_dm, this);
+             Help::ZetHelpPagina(venster, QStringLiteral("onderhoud.html"));
+             return venster;
+         },
+         true, [this] { HeropenLijst(); }},
+    };
+    for (const Opdracht& opdracht : m_opdrachten)
+        connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });
 }
 
-void TMainFrm::BackUpInlezen1Click()
+void TMainFrm::VoerOpdrachtUit(QToolButton* knop)
 {
-    ToonModaal([this] { return MaakBackUpFrm(m_dm, this, TBackUpFrm::Inlezen); }, false);
+    for (const Opdracht& opdracht : m_opdrachten)
+        if (opdracht.knop == knop) {
+            ToonModaal(opdracht.maak, opdracht.menu);
+            if (opdracht.daarna)
+                opdracht.daarna();
+            return;
+        }
+}
+
+void TMainFrm::BackUpMaken1Click() { VoerOpdrachtUit(BackUpMakenBtn); }
+
+void TMainFrm::NaBackUpInlezen()
+{
     StatusPaneel0->clear();
     SetMenu();
     if (m_dm.HoofdDB->isOpen() && m_dm.HoofdDB->isEmpty())
@@ -687,11 +711,6 @@ void TMainFrm::BackUpInlezen1Click()
 }
 
 void TMainFrm::HelpBtnClick() { Help::ToonHelpZoeker(); }
-
-void TMainFrm::VersieBtnClick()
-{
-    ToonModaal([this] { return new TInfoBox(this); }, false);
-}
 
 void TMainFrm::LeegsystemBtnClick() { LeegSysTimer->start(); }
 
@@ -715,19 +734,6 @@ void TMainFrm::StandaardInstellingen1Click()
     DefaultFrm->exec();
     SetColor();
     SetMenu();
-}
-
-// The list shows city names: it is read again after the cities changed.
-void TMainFrm::WoonplaatsBtnClick()
-{
-    ToonModaal(
-        [this] {
-            auto* venster = new TWoonplaatsFrm(m_dm, this);
-            Help::ZetHelpPagina(venster, QStringLiteral("onderhoud.html"));
-            return venster;
-        },
-        true);
-    HeropenLijst();
 }
 
 void TMainFrm::ToonModaal(const std::function<QDialog*()>& maak, bool menu)

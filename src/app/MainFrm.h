@@ -43,6 +43,20 @@ public:
     // frees it; "menu" recomputes the enabled commands afterwards.
     void ToonModaal(const std::function<QDialog*()>& maak, bool menu);
 
+    // The command table: a button, the window it opens (through ToonModaal),
+    // whether the enabled commands are recomputed, and what the main window
+    // does once that window has closed. The windows of the other folders are
+    // made here, so none of them needs to know the main window.
+    struct Opdracht {
+        QToolButton* knop;
+        std::function<QDialog*()> maak;
+        bool menu;
+        std::function<void()> daarna;
+    };
+    const QList<Opdracht>& Opdrachten() const { return m_opdrachten; }
+    // Opens the window of a button of the command table.
+    void VoerOpdrachtUit(QToolButton* knop);
+
     // The restore message of a second start: bring the window to the front.
     void Herstel();
 
@@ -150,13 +164,10 @@ public:
 public Q_SLOTS:
     void ExitBtn1Click();
     void BackUpMaken1Click();
-    void BackUpInlezen1Click();
     void HelpBtnClick();
-    void VersieBtnClick();
     void LeegsystemBtnClick();
     void wwwBtnClick();
     void StandaardInstellingen1Click();
-    void WoonplaatsBtnClick();
     // The participant list.
     void ActionLijstExecute();
     void ActionAZExecute();
@@ -185,6 +196,8 @@ private:
     void MaakToolbars();
     void MaakStatusBalk();
     void KoppelKnoppen();
+    void MaakOpdrachten();
+    void NaBackUpInlezen();
     void FormShow();
     void FormClose(QCloseEvent* event);
     void ZetGeometrie();
@@ -208,6 +221,7 @@ private:
     void HerlaadProfiel();
 
     TDataModFrm& m_dm;
+    QList<Opdracht> m_opdrachten;
     MenuTellingen m_tellingen;
     QAction* m_helpTekstActie = nullptr;
     bool m_begeleidingAan = false;

@@ -1,0 +1,63 @@
+#include "TemporarySettings.h"
+#include "TestRegistry.h"
+#include "TestSupport.h"
+
+#include "app/MainFrm.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QDialog>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+// Every button of the main window's command table opens its own window,
+// modally, and the window is freed when it closes.
+class OpdrachtenTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachCommandOpensItsWindow_data()
+    {
+        QTest::addColumn<QString>("knop");
+        QTest::addColumn<QString>("venster");
+        QTest::newRow("Back-Up maken") << "BackUpMakenBtn" << "BackUpFrm";
+        QTest::newRow("Back-Up inlezen") << "BackUpLezenBtn" << "BackUpFrm";
+        QTest::newRow("Versie") << "VersieBtn" << "InfoBox";
+        QTest::newRow("Woonplaatsen") << "WoonplaatsBtn" << "WoonplaatsFrm";
+    }
+    void eachCommandOpensItsWindow()
+    {
+        QFETCH(QString, knop);
+        QFETCH(QString, venster);
+        TemporarySettings settings;
+        TempDatabase db;
+        ScriptedMessages meldingen;
+        TMainFrm hoofd(db.dm());
+        auto* k = hoofd.findChild<QToolButton*>(knop);
+        QVERIFY(k);
+        QVERIFY(std::any_of(hoofd.Opdrachten().begin(), hoofd.Opdrachten().end(),
+                            [k](const TMainFrm::Opdracht& o) { return o.knop == k; }));
+
+        QString geopend;
+        QPointer<QDialog> dialoog;
+        QTimer wachter;
+        wachter.setInterval(10);
+        connect(&wachter, &QTimer::timeout, this, [&] {
+            auto* modaal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!modaal)
+                return;
+            geopend = modaal->objectName();
+            dialoog = modaal;
+            modaal->done(QDialog::Accepted);
+        });
+        wachter.start();
+        k->click();
+        wachter.stop();
+        QCOMPARE(geopend, venster);
+        QTRY_VERIFY(dialoog.isNull());
+    }
+};
+
+ORVEL_TEST(OpdrachtenTest)
+#include "tst_opdrachten.moc"

@@ -1,0 +1,2 @@
+#include "participants/Cursist.h"
+#include "planning/Gen.h"

@@ -1,0 +1,2 @@
+#include "data/DataModFrm.h"
+#include "data/Instellingen.h"

@@ -1,0 +1,2 @@
+#include "views/Grid.h"
+#include "controls/Kleur.h"

@@ -1,0 +1,2 @@
+#include "extra/Ding.h"
+#include <QString>

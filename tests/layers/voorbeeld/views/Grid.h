@@ -1,0 +1,3 @@
+#include "app/MainFrm.h"
+#include "controls/Knop.h"
+#include "data/DataModFrm.h"
