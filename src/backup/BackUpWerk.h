@@ -2,25 +2,22 @@
 // The data work behind the backup window: which files a backup takes, how
 // archives are named, and the settings that travel inside a backup in the
 // table Register. The restore itself is HerstelVeilig (HerstelWissel.h).
+#include "data/OrvelFout.h"
+
 #include <QDateTime>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <stdexcept>
 
 class QTemporaryDir;
 
 class TZolRegister;
 
 // A failure of a backup or restore, with the Dutch text the user is shown.
-class BackUpFout : public std::runtime_error {
+class BackUpFout : public OrvelFout {
 public:
-    explicit BackUpFout(const QString& tekst) : std::runtime_error(tekst.toStdString()), m_tekst(tekst) {}
-    const QString& tekst() const { return m_tekst; }
-
-private:
-    QString m_tekst;
+    using OrvelFout::OrvelFout;
 };
 
 // Tables, their index and validity files, and the report layouts, in the

@@ -2,18 +2,13 @@
 // Exceptions of the data layer. A DatabaseError is shown to the user with its
 // text by the application-wide handler; a StilAfbreken aborts an operation
 // without any further message (the rule that raised it has already spoken).
-#include <QString>
+#include "OrvelFout.h"
+
 #include <exception>
 
-class DatabaseError : public std::exception {
+class DatabaseError : public OrvelFout {
 public:
-    explicit DatabaseError(QString tekst) : m_tekst(std::move(tekst)), m_utf8(m_tekst.toUtf8()) {}
-    const QString& tekst() const { return m_tekst; }
-    const char* what() const noexcept override { return m_utf8.constData(); }
-
-private:
-    QString m_tekst;
-    QByteArray m_utf8;
+    using OrvelFout::OrvelFout;
 };
 
 // A database that can be read but not written (a read-only file or folder).

@@ -1,25 +1,18 @@
 #pragma once
 // Small text, date and mask routines that many windows share.
-#include <QByteArray>
+#include "OrvelFout.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <exception>
-#include <utility>
 
 class TZolDatum;
 
 // A text that is no date or no time where one was required. The text is
 // Dutch and meant for the user: "'31-02-2004' is geen geldige datum".
-class ConversieFout : public std::exception {
+class ConversieFout : public OrvelFout {
 public:
-    explicit ConversieFout(QString tekst) : m_tekst(std::move(tekst)), m_utf8(m_tekst.toUtf8()) {}
-    const QString& tekst() const { return m_tekst; }
-    const char* what() const noexcept override { return m_utf8.constData(); }
-
-private:
-    QString m_tekst;
-    QByteArray m_utf8;
+    using OrvelFout::OrvelFout;
 };
 
 // Pads a typed participant number with leading zeros to six characters;
