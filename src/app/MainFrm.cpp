@@ -87,13 +87,7 @@ QString KleurTekst(const QColor& kleur) { return kleur.name(QColor::HexRgb); }
 
 void KnopKleur(QToolButton* knop, const QColor& achtergrond, const QColor& focus)
 {
-    knop->setStyleSheet(QStringLiteral("QToolButton { background-color: %1; border: 1px solid %3;"
-                                       " border-radius: 4px; padding: 2px; }"
-                                       "QToolButton:hover { background-color: %2; }"
-                                       "QToolButton:pressed { background-color: %3; }"
-                                       "QToolButton:disabled { color: #d8d8d8; }")
-                            .arg(KleurTekst(achtergrond), KleurTekst(focus),
-                                 KleurTekst(achtergrond.darker(140))));
+    knop->setStyleSheet(KnopStijl(achtergrond, focus));
 }
 
 struct Knop {

@@ -75,13 +75,16 @@ void ZetHuidigeKleuren(const Kleuren& kleuren) { huidige() = kleuren; }
 
 QString KnopStijl(const QColor& knop, const QColor& focus)
 {
+    // A greyed caption must stay readable on a dark button as on a light one.
+    const QColor uit = knop.lightness() < 140 ? QColor(0xd8, 0xd8, 0xd8) : QColor(0x80, 0x80, 0x80);
     return QStringLiteral(
-               "QPushButton, QToolButton { background-color: %1; border: 1px solid #7f7f7f;"
-               " border-radius: 3px; padding: 4px 12px; }"
+               "QPushButton, QToolButton { background-color: %1; border: 1px solid %4; border-radius: 3px; }"
+               "QPushButton { padding: 4px 12px; }"
+               "QToolButton { padding: 2px; }"
                "QPushButton:hover, QToolButton:hover { background-color: %2; }"
                "QPushButton:pressed, QToolButton:pressed { background-color: %3; }"
-               "QPushButton:disabled, QToolButton:disabled { color: #808080; }")
-        .arg(css(knop), css(focus), css(focus.darker(115)));
+               "QPushButton:disabled, QToolButton:disabled { color: %5; }")
+        .arg(css(knop), css(focus), css(focus.darker(115)), css(knop.darker(140)), css(uit));
 }
 
 void SetColor(QWidget* window)
