@@ -204,10 +204,8 @@ void TDataModFrm::CloseDatabases()
 void TDataModFrm::BerekenNrLengte()
 {
     int hoogste = 0;
-    for (TableHandle* tabel : {HoofdDB, HistorieDB}) {
+    for (TableHandle* tabel : {HoofdDB, HistorieDB})
         hoogste = std::max(hoogste, HoogsteCursistNr(*tabel));
-        tabel->first();
-    }
     NrLengte = int(QString::number(hoogste == 0 ? 1 : hoogste).size());
 }
 
@@ -281,14 +279,17 @@ MenuTellingen TDataModFrm::Tellingen()
     MenuTellingen t;
     if (!m_storage.isOpen())
         return t;
-    t.hoofd = HoofdDB->recordCount();
-    t.historie = HistorieDB->recordCount();
-    t.cursusGegevens = CursusGegevensDB->recordCount();
-    const QString vorigFilter = CursussenDB->filter();
-    CursussenDB->setFilter(QStringLiteral("LokatieCode <> 'TELYST'"));
-    t.cursussenZonderTelLijst = CursussenDB->recordCount();
-    CursussenDB->setFilter(vorigFilter);
-    t.begeleiding = BegeleidingDB->recordCount();
+    // Whole tables, counted past the shared handles and whatever filter a
+    // window has set on them.
+    const auto tel = [this](const char* sql) {
+        QSqlQuery q = m_storage.execNative(QLatin1String(sql));
+        return q.next() ? q.value(0).toInt() : 0;
+    };
+    t.hoofd = tel("SELECT count(*) FROM Hoofd");
+    t.historie = tel("SELECT count(*) FROM Historie");
+    t.cursusGegevens = tel("SELECT count(*) FROM CursusGegevens");
+    t.cursussenZonderTelLijst = tel("SELECT count(*) FROM Cursussen WHERE LokatieCode <> 'TELYST'");
+    t.begeleiding = tel("SELECT count(*) FROM Begeleiding");
     return t;
 }
 
@@ -335,6 +336,8 @@ void TDataModFrm::VulCursusLijsten()
     CursusNaamLijst = k[0];
     CursusCodeLijst = k[1];
 }
+
+QString TDataModFrm::WoonplaatsenSql() { return QStringLiteral("select StadCode, Stad from Steden order by Stad, StadCode"); }
 
 void TDataModFrm::VulBegeleiderLijsten()
 {

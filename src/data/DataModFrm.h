@@ -41,6 +41,9 @@ public:
     void VulLokatieLijsten();
     void VulCursusLijsten();
     void VulBegeleiderLijsten();
+    // The places (StadCode, Stad) in the order of OpStad, for a list of its
+    // own that never walks StedenDB.
+    static QString WoonplaatsenSql();
 
     // The failure path of a start that could not open the database.
     void BehandelOpenFout(const QString& foutTekst);

@@ -27,6 +27,7 @@ public:
     TableHandle(Storage& storage, const QString& tabel, QObject* parent = nullptr);
 
     const TabelDef& def() const { return *m_def; }
+    Storage& storage() const { return m_storage; }
     QString naam() const { return m_def->naam; }
 
     void open();

@@ -56,16 +56,9 @@ bool ZoekHistorie(TDataModFrm& dm, const QString& tekst, const ZetZoekTekst& zet
 
 int HoogsteCursistNr(TableHandle& tabel)
 {
-    const QString index = tabel.indexName();
-    const QString filter = tabel.filter();
-    if (!filter.isEmpty())
-        tabel.setFilter({});
-    tabel.setIndexName({});
-    const int nummer = tabel.last() ? tabel.text(QStringLiteral("CursistNr")).trimmed().toInt() : 0;
-    tabel.setIndexName(index);
-    if (!filter.isEmpty())
-        tabel.setFilter(filter);
-    return nummer;
+    QSqlQuery q = tabel.storage().execNative(
+        QStringLiteral("SELECT CursistNr FROM %1 ORDER BY CursistNr DESC, rowid DESC LIMIT 1").arg(Schema::quoteIdent(tabel.naam())));
+    return q.next() ? q.value(0).toString().trimmed().toInt() : 0;
 }
 
 int GeefImageIndex(TDataModFrm& dm, const QString& cursusCode)

@@ -19,8 +19,8 @@ bool ZoekHistorie(TDataModFrm& dm, const QString& tekst, const ZetZoekTekst& zet
 bool ZoekOpNummerOfNaam(TableHandle& tabel, const QString& tekst, int nrLengte, const ZetZoekTekst& zetZoekTekst);
 
 // The highest participant number a table holds: the last row in key order
-// read as a number, 0 when the table is empty or that key is no number. The
-// table's index and filter are put back afterwards.
+// read as a number, 0 when the table is empty or that key is no number. Read
+// through a query of its own; the handle does not move.
 int HoogsteCursistNr(TableHandle& tabel);
 
 // ImageIndex of the course profile with that code (any case); 1 when none.

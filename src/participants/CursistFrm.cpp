@@ -174,7 +174,7 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     LndBtn->setFocusPolicy(Qt::NoFocus);
     connect(LndBtn, &QToolButton::clicked, this, &TCursistFrm::LandBtnClick);
 
-    WoonplaatsCombo = new TOpzoekCombo(m_dm.storage(), QStringLiteral("select StadCode, Stad from Steden order by Stad"),
+    WoonplaatsCombo = new TOpzoekCombo(m_dm.storage(), TDataModFrm::WoonplaatsenSql(),
                                        Hoofd(), QStringLiteral("StadCode"), QStringLiteral("WoonplaatsCombo"));
     WoonplaatsCombo->setMinimumWidth(200);
     connect(WoonplaatsCombo, &TOpzoekCombo::gewijzigd, this, &TCursistFrm::SetChangePanel);
