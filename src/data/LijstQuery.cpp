@@ -226,12 +226,13 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
     // The numbering follows the rows as the view delivers them, so a row's
     // number is its place in the list.
     const QString veld = Schema::quoteIdent(m_kolommen[kolom(kolomNaam)]);
-    const QString voorwaarde = vergelijk == Vergelijk::Gelijk
-                                   ? QStringLiteral("k = ? COLLATE NOCASE")
-                                   : QStringLiteral("substr(k, 1, %1) = ? COLLATE NOCASE").arg(tekst.size());
+    // length() counts characters as substr() does, also outside the basic plane.
+    const bool gelijk = vergelijk == Vergelijk::Gelijk;
+    const QString voorwaarde = gelijk ? QStringLiteral("k = ? COLLATE NOCASE")
+                                      : QStringLiteral("substr(k, 1, length(?)) = ? COLLATE NOCASE");
     QSqlQuery q = m_storage.execNative(
         QStringLiteral("SELECT n FROM (SELECT row_number() OVER () - 1 AS n, %1 AS k FROM (%2)) WHERE %3 LIMIT 1")
             .arg(veld, translateSql(m_sql), voorwaarde),
-        {tekst});
+        gelijk ? QVariantList{tekst} : QVariantList{tekst, tekst});
     return q.next() ? q.value(0).toInt() : -1;
 }

@@ -196,9 +196,15 @@ int Storage::indexAantal(const QString& tabel)
 
 void Storage::laadIndex(const QString& tabel, const QString& index)
 {
-    execNative(QStringLiteral("SELECT 1 FROM %1 INDEXED BY %2 LIMIT 1")
-                   .arg(Schema::quoteIdent(Schema::tabelOf(tabel).naam),
-                        Schema::quoteIdent(Schema::fysiekeIndexNaam(Schema::tabelOf(tabel).naam, index))));
+    const QString naam = Schema::tabelOf(tabel).naam;
+    QSqlQuery q(database());
+    // A missing index is named as the program knows it, not by its SQLite name.
+    if (!q.exec(QStringLiteral("SELECT 1 FROM %1 INDEXED BY %2 LIMIT 1")
+                    .arg(Schema::quoteIdent(naam), Schema::quoteIdent(Schema::fysiekeIndexNaam(naam, index))))) {
+        if (q.lastError().databaseText().contains(QLatin1String("no such index"), Qt::CaseInsensitive))
+            throw DatabaseError(QStringLiteral("Index %1 van tabel %2 ontbreekt").arg(index, naam));
+        gooi(q.lastError());
+    }
 }
 
 void Storage::herbouwIndexen()

@@ -460,8 +460,10 @@ bool TableHandle::locate(const QString& velden, const QVariantList& waarden, Loc
             en << kolom + QStringLiteral(" IS NULL");
         } else if (isTekst && opties.gedeeltelijk) {
             const QString collatie = opties.hoofdletterOngevoelig ? QStringLiteral(" COLLATE NOCASE") : QString();
-            en << QStringLiteral("substr(%1, 1, ?) = ?%2").arg(kolom, collatie);
-            binds << w.toString().size() << w;
+            // The length in characters as SQLite counts them, so a character
+            // outside the basic plane counts once.
+            en << QStringLiteral("substr(%1, 1, length(?)) = ?%2").arg(kolom, collatie);
+            binds << w << w;
         } else {
             en << kolom + QStringLiteral(" = ?")
                       + (isTekst && opties.hoofdletterOngevoelig ? QStringLiteral(" COLLATE NOCASE") : QString());

@@ -8,15 +8,21 @@
 bool ZoekOpNummerOfNaam(TableHandle& tabel, const QString& invoer, int nrLengte, const ZetZoekTekst& zetZoekTekst)
 {
     QString tekst = invoer;
+    // An integer may start after blanks, as its conversion skips them.
+    int begin = 0;
+    while (begin < tekst.size() && tekst.at(begin).isSpace())
+        ++begin;
+    if (begin == tekst.size())
+        begin = 0;
     // Position (1-based) of the first character that is not part of an integer.
     int positie = 0;
-    for (int i = 0; i < tekst.size(); ++i)
-        if (!tekst.at(i).isDigit() && !(i == 0 && (tekst.at(i) == QLatin1Char('-') || tekst.at(i) == QLatin1Char('+'))
-                                        && tekst.size() > 1)) {
+    for (int i = begin; i < tekst.size(); ++i)
+        if (!tekst.at(i).isDigit()
+            && !(i == begin && (tekst.at(i) == QLatin1Char('-') || tekst.at(i) == QLatin1Char('+')) && tekst.size() > i + 1)) {
             positie = i + 1;
             break;
         }
-    if (positie == 1 && tekst.at(tekst.size() - 1).isDigit())
+    if (positie == begin + 1 && tekst.at(tekst.size() - 1).isDigit())
         positie = int(tekst.size());
 
     bool isNummer = positie == 0;

@@ -249,6 +249,7 @@ private Q_SLOTS:
         QTest::newRow("digits then letters") << "12ab" << 6 << false << "ab" << "000007";
         QTest::newRow("longer than NrLengte") << "1234" << 3 << true << "4" << "000001";
         QTest::newRow("number not found") << "99" << 6 << true << "-" << "000001";
+        QTest::newRow("leading blank") << " 12" << 6 << true << "-" << "000012";
     }
     void searchDecides()
     {
@@ -267,6 +268,19 @@ private Q_SLOTS:
         QCOMPARE(vak, zoekvak);
         QCOMPARE(db.dm().HoofdDB->text("CursistNr"), huidige);
         QCOMPARE(db.dm().HoofdDB->indexName(), nummer ? QString() : QString("OpNaam"));
+    }
+
+    void aNamePrefixOutsideTheBasicPlaneIsFound()
+    {
+        TempDatabase db;
+        db.dm().storage().exec("insert into Hoofd (CursistNr, Naam) values ('000001', 'Aalders'), (?, ?)",
+                               {"000002", QString::fromUtf8("\xF0\x9F\x98\x80mid")});
+        const QString prefix = QString::fromUtf8("\xF0\x9F\x98\x80m");
+        QVERIFY(db.dm().HoofdDB->locate("Naam", {prefix}, {true, true}));
+        QCOMPARE(db.dm().HoofdDB->text("CursistNr"), QString("000002"));
+        LijstQuery& lijst = *db.dm().LijstQ;
+        lijst.open();
+        QCOMPARE(lijst.zoekRij("Naam", prefix, LijstQuery::Vergelijk::BeginMet), 1);
     }
 
     void imageIndexOfAnUnknownCourseIsOne()
