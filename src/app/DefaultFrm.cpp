@@ -22,27 +22,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QCheckBox* maakVink(QWidget* ouder, const QString& naam, const QString& tekst)
-{
-    auto* vink = new QCheckBox(tekst, ouder);
-    vink->setObjectName(naam);
-    return vink;
-}
-
-QRadioButton* maakRadio(QWidget* ouder, const QString& naam, const QString& tekst)
-{
-    auto* radio = new QRadioButton(tekst, ouder);
-    radio->setObjectName(naam);
-    return radio;
-}
-
-QLineEdit* maakEdit(QWidget* ouder, const QString& naam)
-{
-    auto* edit = new QLineEdit(ouder);
-    edit->setObjectName(naam);
-    return edit;
-}
-
 // "label [spin] label" on one line, as the pages read.
 QHBoxLayout* spinRegel(const QString& voor, QSpinBox* spin, const QString& na)
 {
@@ -107,15 +86,15 @@ QSpinBox* TDefaultFrm::maakSpin(const QString& naam, int maximum)
 QWidget* TDefaultFrm::maakDiversen()
 {
     auto* pagina = new QWidget;
-    ESchermMax = maakVink(pagina, QStringLiteral("ESchermMax"),
+    ESchermMax = MaakControl<QCheckBox>(pagina, QStringLiteral("ESchermMax"),
                           QStringLiteral("Scherm altijd volledig zetten"));
-    HelpTekst = maakVink(pagina, QStringLiteral("HelpTekst"),
+    HelpTekst = MaakControl<QCheckBox>(pagina, QStringLiteral("HelpTekst"),
                          QStringLiteral("Laat helptekstmelding zien."));
-    ECursusBegeleiding = maakVink(pagina, QStringLiteral("ECursusBegeleiding"),
+    ECursusBegeleiding = MaakControl<QCheckBox>(pagina, QStringLiteral("ECursusBegeleiding"),
                                   QStringLiteral("Cursusbegeleiding ingeschakeld."));
-    EVoorbeeld = maakVink(pagina, QStringLiteral("EVoorbeeld"),
+    EVoorbeeld = MaakControl<QCheckBox>(pagina, QStringLiteral("EVoorbeeld"),
                           QStringLiteral("Voorbeeld op scherm (bij afdrukken)"));
-    EPlijstAlfa = maakVink(pagina, QStringLiteral("EPlijstAlfa"),
+    EPlijstAlfa = MaakControl<QCheckBox>(pagina, QStringLiteral("EPlijstAlfa"),
                            QStringLiteral("Af te drukken lijsten sorteren op naam"));
     BackUpWarnSpin = maakSpin(QStringLiteral("BackUpWarnSpin"), 31);
     VerzendSpin = maakSpin(QStringLiteral("VerzendSpin"), 31);
@@ -166,12 +145,12 @@ QWidget* TDefaultFrm::maakAcceptGiro()
 QWidget* TDefaultFrm::maakEMail()
 {
     auto* pagina = new QWidget;
-    EFromAdress = maakEdit(pagina, QStringLiteral("EFromAdress"));
-    EFromName = maakEdit(pagina, QStringLiteral("EFromName"));
-    ESMTPserver = maakEdit(pagina, QStringLiteral("ESMTPserver"));
-    EUserName = maakEdit(pagina, QStringLiteral("EUserName"));
-    ERadioADSL = maakRadio(pagina, QStringLiteral("ERadioADSL"), QStringLiteral("ADSL"));
-    ERadioModem = maakRadio(pagina, QStringLiteral("ERadioModem"), QStringLiteral("Modem"));
+    EFromAdress = MaakControl<QLineEdit>(pagina, QStringLiteral("EFromAdress"));
+    EFromName = MaakControl<QLineEdit>(pagina, QStringLiteral("EFromName"));
+    ESMTPserver = MaakControl<QLineEdit>(pagina, QStringLiteral("ESMTPserver"));
+    EUserName = MaakControl<QLineEdit>(pagina, QStringLiteral("EUserName"));
+    ERadioADSL = MaakControl<QRadioButton>(pagina, QStringLiteral("ERadioADSL"), QStringLiteral("ADSL"));
+    ERadioModem = MaakControl<QRadioButton>(pagina, QStringLiteral("ERadioModem"), QStringLiteral("Modem"));
     auto* verbinding = new QButtonGroup(pagina);
     verbinding->addButton(ERadioADSL);
     verbinding->addButton(ERadioModem);
@@ -201,9 +180,9 @@ QWidget* TDefaultFrm::maakEMail()
 QWidget* TDefaultFrm::maakKleuren()
 {
     auto* pagina = new QWidget;
-    Schema1 = maakRadio(pagina, QStringLiteral("Schema1"), QStringLiteral("Orvel2003 kleurenschema"));
-    Schema2 = maakRadio(pagina, QStringLiteral("Schema2"), QStringLiteral("Windows kleurenschema"));
-    Schema3 = maakRadio(pagina, QStringLiteral("Schema3"), QStringLiteral("Eigen kleurenschema"));
+    Schema1 = MaakControl<QRadioButton>(pagina, QStringLiteral("Schema1"), QStringLiteral("Orvel2003 kleurenschema"));
+    Schema2 = MaakControl<QRadioButton>(pagina, QStringLiteral("Schema2"), QStringLiteral("Windows kleurenschema"));
+    Schema3 = MaakControl<QRadioButton>(pagina, QStringLiteral("Schema3"), QStringLiteral("Eigen kleurenschema"));
     auto* schemas = new QButtonGroup(pagina);
     for (QRadioButton* radio : {Schema1, Schema2, Schema3})
         schemas->addButton(radio);

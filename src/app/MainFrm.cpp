@@ -7,6 +7,7 @@
 #include "SysteemGeluid.h"
 #include "backup/BackUpFrm.h"
 #include "controls/KleurSchema.h"
+#include "controls/Knop.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
@@ -159,8 +160,7 @@ void TMainFrm::MaakPaginas()
         rij->setContentsMargins(2, 3, 2, 3);
         rij->setSpacing(1);
         for (const Knop& k : knoppen) {
-            auto* knop = new QToolButton(p);
-            knop->setObjectName(QLatin1String(k.naam));
+            auto* knop = MaakControl<QToolButton>(p, QLatin1String(k.naam));
             knop->setText(k.tekst);
             ZetHint(knop, k.hint);
             knop->setIcon(Icoon(k.symbool, k.kleur, 32));
@@ -278,8 +278,7 @@ void TMainFrm::MaakToolbars()
     };
     auto knop = [](QToolBar* b, const char* naam, const QString& hint, const QString& symbool,
                    const QColor& kleur, QAction* met = nullptr) {
-        auto* k = new QToolButton(b);
-        k->setObjectName(QLatin1String(naam));
+        auto* k = MaakControl<QToolButton>(b, QLatin1String(naam));
         if (met) {
             met->setIcon(Icoon(symbool, kleur, 22));
             k->setDefaultAction(met);
@@ -347,8 +346,7 @@ void TMainFrm::MaakToolbars()
     FilterMakenBtn = knop(ToolBar2, "FilterMakenBtn", QStringLiteral("Filter samenstellen"), QStringLiteral("⚗"), Oranje);
     ToolBar2->addSeparator();
     auto label = [this](QLabel** veld, const char* naam, const QString& tekst, int breedte) {
-        auto* l = new QLabel(tekst, ToolBar2);
-        l->setObjectName(QLatin1String(naam));
+        auto* l = MaakControl<QLabel>(ToolBar2, QLatin1String(naam), tekst);
         l->setMinimumWidth(breedte);
         l->setFrameShape(QFrame::StyledPanel);
         l->setContentsMargins(4, 0, 4, 0);

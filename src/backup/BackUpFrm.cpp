@@ -30,13 +30,6 @@ const QString kBackUpFilter = QStringLiteral("Orvel Backup files (Orvel_*.bck)")
 const QString kReserveFilter = QStringLiteral("SYSTEEM RESERVEKOPIE (OrvelSysBU_*.bck)");
 const QString kMapAangepast = QStringLiteral("Map is aangepast, klik op startknop linksboven.");
 
-QLabel* Label(QWidget* ouder, const char* naam, const QString& tekst = {})
-{
-    auto* label = new QLabel(tekst, ouder);
-    label->setObjectName(QLatin1String(naam));
-    return label;
-}
-
 bool MapBestaat(const QString& map)
 {
     // A relative name would be looked up beside the program, never meant.
@@ -80,7 +73,7 @@ TBackUpFrm::TBackUpFrm(TDataModFrm& dm, Modus modus, bool opstartFout, Koppeling
 
 void TBackUpFrm::MaakControls()
 {
-    Panel1 = Label(this, "Panel1");
+    Panel1 = MaakControl<QLabel>(this, QStringLiteral("Panel1"));
     Panel1->setAlignment(Qt::AlignCenter);
     Panel1->setMinimumHeight(48);
     QFont groot = Panel1->font();
@@ -90,7 +83,7 @@ void TBackUpFrm::MaakControls()
 
     StartBtn = MaakKnop(this, QStringLiteral("StartBtn"), QStringLiteral("&Start"));
     StartBtn->setMinimumSize(90, 48);
-    BuLbl = Label(this, "BuLbl");
+    BuLbl = MaakControl<QLabel>(this, QStringLiteral("BuLbl"));
     BuLbl->setToolTip(QStringLiteral("BackUp  in deze map"));
     BuLbl->setFrameShape(QFrame::StyledPanel);
     BuLbl->setMinimumWidth(220);
@@ -98,10 +91,10 @@ void TBackUpFrm::MaakControls()
     ABtn = MaakKnop(this, QStringLiteral("ABtn"), QStringLiteral("A:\\"), QStringLiteral("Standaard de backup naar A schrijven"));
     BackUpWBtn = MaakKnop(this, QStringLiteral("BackUpWBtn"), QStringLiteral("Waarschuwing"), QStringLiteral("Intellen van Backup waarschuwing"));
     GetSysBtn = MaakKnop(this, QStringLiteral("GetSysBtn"), QStringLiteral("Haal RESERVEKOPIE"), QStringLiteral("Haalt de SYSTEEM reservekopie op"));
-    DatumLbl = Label(this, "DatumLbl");
+    DatumLbl = MaakControl<QLabel>(this, QStringLiteral("DatumLbl"));
     DatumLbl->setFrameShape(QFrame::StyledPanel);
     DatumLbl->setMinimumWidth(90);
-    Label1 = Label(this, "Label1", QStringLiteral("Geen bestanden gedaan"));
+    Label1 = MaakControl<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("Geen bestanden gedaan"));
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
@@ -113,7 +106,7 @@ void TBackUpFrm::MaakControls()
     mapRij->addWidget(ABtn);
     mapRij->addWidget(BackUpWBtn);
     auto* datumRij = new QHBoxLayout;
-    datumRij->addWidget(Label(this, "DatumTekst", QStringLiteral("Datum laatste backUp")));
+    datumRij->addWidget(MaakControl<QLabel>(this, QStringLiteral("DatumTekst"), QStringLiteral("Datum laatste backUp")));
     datumRij->addWidget(DatumLbl);
     datumRij->addStretch(1);
     datumRij->addWidget(GetSysBtn);

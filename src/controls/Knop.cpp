@@ -2,8 +2,7 @@
 
 QPushButton* MaakKnop(QWidget* ouder, const QString& naam, const QString& tekst, const QString& hint)
 {
-    auto* knop = new QPushButton(tekst, ouder);
-    knop->setObjectName(naam);
+    auto* knop = MaakControl<QPushButton>(ouder, naam, tekst);
     knop->setToolTip(hint);
     knop->setAutoDefault(false);
     return knop;

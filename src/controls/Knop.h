@@ -1,6 +1,17 @@
 #pragma once
-// The push buttons of the windows: known by their name, with their hint.
+// The one factory of the windows' controls: each control is made under its
+// name, so that it can be found by the name the window gives it.
 #include <QPushButton>
+#include <utility>
+
+// A control of type T, made with the given arguments and the owner last.
+template <typename T, typename... Argumenten>
+T* MaakControl(QWidget* ouder, const QString& naam, Argumenten&&... argumenten)
+{
+    auto* control = new T(std::forward<Argumenten>(argumenten)..., ouder);
+    control->setObjectName(naam);
+    return control;
+}
 
 // A button is never a dialog's default: Enter in a field must not press a
 // button behind the user's back.
