@@ -14,14 +14,21 @@
 namespace {
 constexpr int maxChunks = 64;
 
-// The text without its closing order clause: counting needs no order, and
-// SQLite does not drop one inside a sub-select by itself.
-QString zonderOrder(const QString& sql)
+// The text split into its part before the closing order clause and the
+// terms of that clause. SQLite does not drop an order inside a sub-select by
+// itself, so counting runs on the first part alone.
+struct Gesplitst {
+    QString basis;
+    QString volgorde;  // empty when the text has no order clause
+};
+Gesplitst splitsOrder(const QString& sql)
 {
-    static const QRegularExpression order(QStringLiteral("\\border\\s+by\\b[^()']*$"),
+    static const QRegularExpression order(QStringLiteral("\\border\\s+by\\b([^()']*)$"),
                                           QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = order.match(sql);
-    return m.hasMatch() ? sql.left(m.capturedStart()) : sql;
+    if (!m.hasMatch())
+        return {sql, {}};
+    return {sql.left(m.capturedStart()), m.captured(1).trimmed()};
 }
 
 const VeldDef* zoekVeld(const QString& kolom)
@@ -66,6 +73,7 @@ void LijstQuery::close()
 void LijstQuery::open()
 {
     close();
+    bepaalVolgorde();
     // The first chunk runs now, so that a wrong text fails here and not
     // while drawing, and it gives the columns.
     QSqlQuery q = voerChunkUit(0);
@@ -92,6 +100,24 @@ void LijstQuery::open()
     Q_EMIT dataChanged();
 }
 
+void LijstQuery::bepaalVolgorde()
+{
+    // Rows with equal sort values may come out in any order, and differently
+    // in separate statements; ending the order in the rowids of the joined
+    // tables makes every row's place fixed, so chunks fit together and a
+    // found row's number is its place in the list.
+    const QString vertaald = translateSql(m_sql);
+    const Gesplitst delen = splitsOrder(vertaald);
+    const QString sleutels = rijSleutels(m_sql);
+    m_basis = delen.basis;
+    m_volgorde = delen.volgorde;
+    const bool onleesbareOrder = delen.volgorde.isEmpty()
+        && vertaald.contains(QRegularExpression(QStringLiteral("\\border\\s+by\\b"), QRegularExpression::CaseInsensitiveOption));
+    if (!sleutels.isEmpty() && !onleesbareOrder)
+        m_volgorde += (m_volgorde.isEmpty() ? QString() : QStringLiteral(", ")) + sleutels;
+    m_geordend = m_volgorde.isEmpty() ? vertaald : QStringLiteral("%1 ORDER BY %2").arg(m_basis, m_volgorde);
+}
+
 int LijstQuery::kolom(const QString& naam) const
 {
     for (int i = 0; i < m_kolommen.size(); ++i)
@@ -105,7 +131,7 @@ int LijstQuery::rowCount()
     if (!m_open)
         return 0;
     if (m_rowCount < 0) {
-        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM (%1)").arg(zonderOrder(translateSql(m_sql))));
+        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM (%1)").arg(m_basis));
         m_rowCount = q.next() ? q.value(0).toInt() : 0;
     }
     return m_rowCount;
@@ -113,8 +139,9 @@ int LijstQuery::rowCount()
 
 QSqlQuery LijstQuery::voerChunkUit(int chunk)
 {
-    return m_storage.execNative(QStringLiteral("SELECT * FROM (%1) LIMIT %2 OFFSET %3")
-                                    .arg(translateSql(m_sql))
+    // The statement itself carries the order; a sub-select would not keep it.
+    return m_storage.execNative(QStringLiteral("%1 LIMIT %2 OFFSET %3")
+                                    .arg(m_geordend)
                                     .arg(chunkGrootte)
                                     .arg(qint64(chunk) * chunkGrootte));
 }
@@ -223,16 +250,21 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
 {
     if (!m_open || kolom(kolomNaam) < 0 || kolom(kolomNaam) >= m_aantalSqlKolommen)
         return -1;
-    // The numbering follows the rows as the view delivers them, so a row's
+    // The numbering follows the same total order as the chunks, so a row's
     // number is its place in the list.
     const QString veld = Schema::quoteIdent(m_kolommen[kolom(kolomNaam)]);
     // length() counts characters as substr() does, also outside the basic plane.
     const bool gelijk = vergelijk == Vergelijk::Gelijk;
-    const QString voorwaarde = gelijk ? QStringLiteral("k = ? COLLATE NOCASE")
-                                      : QStringLiteral("substr(k, 1, length(?)) = ? COLLATE NOCASE");
+    const QString voorwaarde = gelijk ? QStringLiteral("%1 = ? COLLATE NOCASE")
+                                      : QStringLiteral("substr(%1, 1, length(?)) = ? COLLATE NOCASE");
+    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
+    QString genummerd = m_basis;
+    const QString nummer = m_volgorde.isEmpty() ? QStringLiteral("row_number() OVER ()")
+                                                : QStringLiteral("row_number() OVER (ORDER BY %1)").arg(m_volgorde);
+    genummerd.replace(select, QStringLiteral("SELECT %1 - 1 AS lijst_rij_nr, ").arg(nummer));
     QSqlQuery q = m_storage.execNative(
-        QStringLiteral("SELECT n FROM (SELECT row_number() OVER () - 1 AS n, %1 AS k FROM (%2)) WHERE %3 LIMIT 1")
-            .arg(veld, translateSql(m_sql), voorwaarde),
+        QStringLiteral("SELECT lijst_rij_nr FROM (%1) WHERE %2 ORDER BY lijst_rij_nr LIMIT 1")
+            .arg(genummerd, voorwaarde.arg(veld)),
         gelijk ? QVariantList{tekst} : QVariantList{tekst, tekst});
     return q.next() ? q.value(0).toInt() : -1;
 }

@@ -59,12 +59,16 @@ private:
     QSqlQuery voerChunkUit(int chunk);
     void bewaarChunk(int chunk, QSqlQuery& q);
     void laadChunk(int chunk);
+    void bepaalVolgorde();
     bool opr(const QString& cursistNr);
     QString woonplaats(const QVariant& stadCode);
 
     Storage& m_storage;
     Soort m_soort;
     QString m_sql;
+    QString m_basis;      // translated, without its order clause
+    QString m_volgorde;   // the order terms, ending in the rowids
+    QString m_geordend;   // translated, in that total order
     bool m_open = false;
     QStringList m_kolommen;
     QVector<const VeldDef*> m_velden;  // per result column; null when unknown

@@ -162,6 +162,14 @@ QList<TabelInJoin> joinTabellen(const QVector<Token>& tokens)
 
 }  // namespace
 
+QString rijSleutels(const QString& localSql)
+{
+    QStringList sleutels;
+    for (const TabelInJoin& t : joinTabellen(tokenize(localSql)))
+        sleutels << Schema::quoteIdent(t.alias) + QStringLiteral(".rowid");
+    return sleutels.join(QStringLiteral(", "));
+}
+
 QString quoteSqlString(const QString& value)
 {
     return QLatin1Char('\'') + QString(value).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');

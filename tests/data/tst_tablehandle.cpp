@@ -231,6 +231,47 @@ private Q_SLOTS:
         QCOMPARE(deelnemers.waarde(1, "Opr").toBool(), false);
         QCOMPARE(deelnemers.kolom("LaatsteCursus"), -1);
     }
+
+    // Far more rows than one chunk, sharing three names: only the order's
+    // tiebreaker decides where each falls.
+    void equalSortValuesGiveEveryRowOnceInItsFoundPlace_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("by name") << "select * from hoofd order by Naam";
+        QTest::newRow("by name descending") << "select * from hoofd order by Naam descending";
+        QTest::newRow("unordered") << "select * from hoofd";
+        QTest::newRow("joined") << "select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr order by h.Naam";
+    }
+    void equalSortValuesGiveEveryRowOnceInItsFoundPlace()
+    {
+        QFETCH(QString, sql);
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        const int aantal = LijstQuery::chunkGrootte * 2 + 57;
+        QStringList deelnemers, inschrijvingen;
+        for (int i = 0; i < aantal; ++i) {
+            // Numbers inserted out of their order, so rowid and key differ.
+            const QString nr = QString::number((i * 37) % aantal + 1).rightJustified(6, '0');
+            deelnemers << QString("('%1', '%2')").arg(nr, QStringList{"Jansen", "de Vries", "Bakker"}[i % 3]);
+            inschrijvingen << QString("('%1', 'EHBO')").arg(nr);
+        }
+        dm.storage().exec("insert into Hoofd (CursistNr, Naam) values " + deelnemers.join(","));
+        dm.storage().exec("insert into CursusGegevens (CursistNr, CursusCode) values " + inschrijvingen.join(","));
+        LijstQuery& lijst = *dm.LijstQ;
+        lijst.setSql(sql);
+        lijst.open();
+        QCOMPARE(lijst.rowCount(), aantal);
+        QSet<QString> gezien;
+        // Backwards, so chunks load in another order than they follow.
+        for (int r = aantal - 1; r >= 0; --r) {
+            const QString nr = lijst.waarde(r, "CursistNr").toString();
+            QVERIFY2(!gezien.contains(nr), qPrintable(nr));
+            gezien.insert(nr);
+            if (r % 29 == 0)
+                QCOMPARE(lijst.zoekRij("CursistNr", nr, LijstQuery::Vergelijk::Gelijk), r);
+        }
+        QCOMPARE(int(gezien.size()), aantal);
+    }
 };
 
 class ZoekCursistTest : public QObject {
