@@ -9,14 +9,34 @@
 #include <QStringList>
 
 namespace {
+// Per unit of scale.
 constexpr int deelnemers = 100000;
 constexpr int inschrijvingen = 250000;
 constexpr int cursussen = 2000;
 constexpr int steden = 400;
 
-const QStringList achternamen{"Jansen", "de Vries", "Bakker", "Visser", "Smit", "Meijer", "de Boer", "Mulder",
-                              "de Groot", "Bos", "Vos", "Peters", "Hendriks", "van Leeuwen", "Dekker", "Brouwer",
-                              "de Wit", "Dijkstra", "Smits", "de Graaf", "van der Meer", "Kok", "Jacobs", "Vermeulen"};
+const QStringList achternamen{
+    "Jansen", "Vries", "Bakker", "Visser", "Smit", "Meijer", "Boer", "Mulder", "Groot", "Bos", "Vos", "Peters",
+    "Hendriks", "Leeuwen", "Dekker", "Brouwer", "Wit", "Dijkstra", "Smits", "Graaf", "Meer", "Kok", "Jacobs",
+    "Vermeulen", "Berg", "Heuvel", "Veen", "Bosch", "Dijk", "Willems", "Hoek", "Koster", "Prins", "Huisman",
+    "Peeters", "Kuipers", "Wouters", "Schouten", "Post", "Vink", "Beek", "Verbeek", "Jonker", "Evers", "Boom",
+    "Maas", "Kramer", "Martens", "Hermans", "Verhoeven", "Linden", "Bosman", "Timmermans", "Gerritsen", "Blom",
+    "Scholten", "Kroon", "Hoekstra", "Sanders", "Wijk", "Postma", "Graaf", "Koning", "Vliet", "Molenaar",
+    "Lange", "Groen", "Haan", "Koch", "Hoogendoorn", "Kok", "Jong", "Veenstra", "Verschuren", "Wolters",
+    "Kuiper", "Zwart", "Bruin", "Dam", "Wal", "Hofman", "Stam", "Brink", "Mol", "Schipper", "Bouwman",
+    "Claassen", "Pauw", "Ruiter", "Wilde", "Snijders", "Loon", "Rijn", "Tol", "Versteeg", "Zanten", "Akker",
+    "Driel", "Eijk", "Aalders"};
+const QStringList voorvoegsels{"", "", "", "van", "de", "van der", "van den", "van de", "ter", "den"};
+const QStringList voornamen{
+    "Jan", "Piet", "Kees", "Henk", "Willem", "Johan", "Gerrit", "Hans", "Peter", "Erik", "Marco", "Bas", "Tim",
+    "Daan", "Sem", "Lucas", "Levi", "Finn", "Milan", "Thijs", "Ruben", "Jesse", "Stijn", "Bram", "Luuk", "Joris",
+    "Sander", "Dennis", "Martijn", "Niels", "Wouter", "Jeroen", "Arjen", "Rutger", "Koen", "Gijs", "Floris",
+    "Teun", "Jasper", "Maarten", "Anna", "Emma", "Sophie", "Julia", "Lotte", "Sanne", "Fleur", "Eva", "Lisa",
+    "Iris", "Anouk", "Femke", "Linda", "Marieke", "Ingrid", "Petra", "Monique", "Astrid", "Els", "Ria",
+    "Joke", "Truus", "Annet", "Karin", "Esther", "Wendy", "Mirjam", "Ilse", "Nienke", "Roos", "Noor", "Tess",
+    "Mila", "Saar", "Yara", "Lieke", "Jet", "Marloes", "Evelien", "Hanneke", "Gerda", "Tineke", "Anja",
+    "Bianca", "Carla", "Diana", "Elly", "Greet", "Hilde", "Joyce", "Kim", "Laura", "Manon", "Nicole", "Paula",
+    "Renate", "Simone", "Tamara", "Ursula", "Vera"};
 
 void prepare(QSqlQuery& q, const QString& sql)
 {
@@ -29,10 +49,20 @@ void exec(QSqlQuery& q)
     if (!q.exec())
         qFatal("insert failed");
 }
+
+QString Achternaam(QRandomGenerator& rnd)
+{
+    const QString voorvoegsel = voorvoegsels[rnd.bounded(int(voorvoegsels.size()))];
+    const QString naam = achternamen[rnd.bounded(int(achternamen.size()))];
+    return voorvoegsel.isEmpty() ? naam : voorvoegsel + QLatin1Char(' ') + naam;
+}
 }  // namespace
 
-void MaakGroteDatabase(const QString& map)
+void MaakGroteDatabase(const QString& map, int schaal)
 {
+    const int deelnemers = ::deelnemers * schaal;
+    const int inschrijvingen = ::inschrijvingen * schaal;
+    const int cursussen = ::cursussen * schaal;
     Storage s;
     s.open(map);
     {
@@ -67,8 +97,8 @@ void MaakGroteDatabase(const QString& map)
                               "Telefoon, E_Mail1, GebDatum, Print) VALUES (?, ?, ?, ?, ?, 0, ?, ?, ?, ?, ?, 0)"));
     for (int i = 1; i <= deelnemers; ++i) {
         q.addBindValue(QString::number(i).rightJustified(6, QLatin1Char('0')));
-        q.addBindValue(achternamen[rnd.bounded(int(achternamen.size()))] + QString::number(rnd.bounded(1000)));
-        q.addBindValue(QString(QChar('A' + rnd.bounded(26))) + QLatin1Char('.'));
+        q.addBindValue(Achternaam(rnd));
+        q.addBindValue(voornamen[rnd.bounded(int(voornamen.size()))].left(8));
         q.addBindValue(rnd.bounded(2) ? QStringLiteral("M") : QStringLiteral("V"));
         q.addBindValue(QStringLiteral("Dorpsstraat %1").arg(rnd.bounded(300)));
         q.addBindValue(QStringLiteral("%1 AB").arg(1000 + rnd.bounded(9000)));

@@ -1,105 +1,155 @@
-// Times the data layer on the large database: one line per operation.
+// Times the participant list on the large database against the floor of each
+// answer: the same answer from an indexed SQLite query, in this process on the
+// same file. Usage: bench_data [DIR] [--scale N]. At a scale above 1 the run
+// also measures scale 1 and prints the growth of every operation.
 #include "LargeDatabase.h"
 
 #include "app/CursistLijst.h"
 #include "data/DataModFrm.h"
-#include "data/SqlTranslator.h"
-#include "data/Zoeken.h"
-#include "views/KolomProfiel.h"
+#include "data/LijstQuery.h"
+#include "data/Storage.h"
 #include "views/LijstPaneel.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QSqlQuery>
+#include <QSqlRecord>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 namespace {
-double meet(const char* naam, const std::function<void()>& werk, int keer = 1)
+using Werk = std::function<void()>;
+
+struct Meting {
+    QString operatie;
+    double ours = 0;
+    double floor = 0;
+};
+
+// Median of several runs, each after its own preparation, which is not timed.
+double mediaan(const Werk& voorbereiding, const Werk& werk, int keer = 9)
 {
-    QElapsedTimer t;
-    t.start();
-    for (int i = 0; i < keer; ++i)
+    QVector<double> tijden;
+    werk();  // warm the page cache and the prepared statements
+    for (int i = 0; i < keer; ++i) {
+        voorbereiding();
+        QElapsedTimer t;
+        t.start();
         werk();
-    const double ms = double(t.nsecsElapsed()) / 1e6 / keer;
-    std::printf("%-44s %10.2f ms%s\n", naam, ms, keer > 1 ? qPrintable(QStringLiteral("  (mean of %1)").arg(keer)) : "");
-    std::fflush(stdout);
-    return ms;
-}
-// The participant list as the main window shows it, through its model, next
-// to the same query straight on SQLite.
-void Vergelijk(const char* naam, const std::function<void()>& lijst, const std::function<void()>& sqlite, int keer = 5)
-{
-    const double a = meet(qPrintable(QStringLiteral("list: %1").arg(QLatin1String(naam))), lijst, keer);
-    const double b = meet(qPrintable(QStringLiteral("  same on SQLite: %1").arg(QLatin1String(naam))), sqlite, keer);
-    std::printf("  ratio list/SQLite %.1f\n", b > 0 ? a / b : 0.0);
+        tijden << double(t.nsecsElapsed()) / 1e6;
+    }
+    std::sort(tijden.begin(), tijden.end());
+    return tijden[tijden.size() / 2];
 }
 
-void LeesScherm(LijstModel& model, int vanaf = 0)
+void leesAlles(QSqlQuery q)
 {
-    // A screen: 50 rows of every column, as the view asks for them.
-    model.rowCount();
-    for (int r = vanaf; r < vanaf + 50; ++r)
-        for (int k = 0; k < model.columnCount(); ++k)
-            model.data(model.index(r, k));
-}
-
-void LeesNatief(Storage& s, const QString& sql)
-{
-    QSqlQuery q = s.execNative(sql);
+    const int kolommen = q.record().count();
     while (q.next())
-        for (int i = 0; i < 19; ++i)
+        for (int i = 0; i < kolommen; ++i)
             q.value(i);
 }
 
-void LijstBenchmarks(TDataModFrm& dm)
+// A screen as the grid asks for it: every column of 50 rows, including the
+// calculated Woonplaats and Opr.
+void leesScherm(LijstQuery& lijst, int vanaf)
+{
+    const QStringList kolommen = lijst.kolommen();
+    for (int r = vanaf; r < vanaf + 50; ++r)
+        for (const QString& k : kolommen)
+            lijst.waarde(r, k);
+}
+
+// The shown columns plus Woonplaats and Opr, straight from the indexes.
+QString vloerScherm(const QString& van, const QString& volgorde)
+{
+    return QStringLiteral("SELECT *, (SELECT Stad FROM Steden s WHERE s.StadCode = h.StadCode), "
+                          "EXISTS (SELECT 1 FROM Cursussen c WHERE c.CursistNr = h.CursistNr) "
+                          "FROM %1 ORDER BY %2 LIMIT 50").arg(van, volgorde);
+}
+
+QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
 {
     Storage& s = dm.storage();
-    TLijstPaneel st(dm);
-    LijstModel model;
-    model.setKolommen(DecodeerKolommen("3#10#16#8#12#17#2#1#13#14#", "48#126#50#20#51#100#359#40#80#80#", {}, false));
-    const QString standaard = QStringLiteral("select * from hoofd order by cursistnr");
-    const auto open = [&](const QString& sql, bool cursus) {
-        st.CursusLijstModus = cursus;
-        st.OpenLijst(sql);
-        model.setBron(cursus ? dm.LijstQ2 : dm.LijstQ);
-    };
-    Vergelijk("first screen of the standard list", [&] {
-        open(standaard, false);
-        LeesScherm(model);
-    }, [&] {
-        s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd")).next();
-        LeesNatief(s, QStringLiteral("SELECT * FROM Hoofd ORDER BY CursistNr LIMIT 50"));
-    });
-    open(standaard, false);
-    Vergelijk("screen at the end of the list", [&] { LeesScherm(model, model.rowCount() - 50); }, [&] {
-        LeesNatief(s, QStringLiteral("SELECT * FROM Hoofd ORDER BY CursistNr LIMIT 50 OFFSET 99950"));
-    }, 1);
+    TLijstPaneel paneel(dm);
     const auto nop = [](const QString&) {};
-    const QString rijNr = QStringLiteral("SELECT n FROM (SELECT row_number() OVER () - 1 AS n, %1 AS k FROM (%2)) WHERE %3 LIMIT 1");
-    Vergelijk("search keystroke, name prefix", [&] { ZoekInLijst(dm, *dm.LijstQ, QStringLiteral("Smit"), nop); }, [&] {
-        s.execNative(rijNr.arg(QStringLiteral("Naam"), translateSql(standaard),
-                               QStringLiteral("substr(k, 1, 4) = 'Smit' COLLATE NOCASE"))).next();
-    }, 20);
-    Vergelijk("search keystroke, number", [&] { ZoekInLijst(dm, *dm.LijstQ, QStringLiteral("54321"), nop); }, [&] {
-        s.execNative(rijNr.arg(QStringLiteral("CursistNr"), translateSql(standaard),
-                               QStringLiteral("k = '054321' COLLATE NOCASE"))).next();
-    }, 20);
-    Vergelijk("sort by Naam descending, first screen", [&] {
-        open(QStringLiteral("select * from hoofd order by Naam descending"), false);
-        LeesScherm(model);
-    }, [&] {
-        s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd")).next();
-        LeesNatief(s, QStringLiteral("SELECT * FROM Hoofd ORDER BY Naam DESC LIMIT 50"));
-    });
-    Vergelijk("enrolment mode, first screen", [&] {
-        open(QStringLiteral("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"), true);
-        LeesScherm(model);
-    }, [&] {
-        s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd h, CursusGegevens d WHERE h.CursistNr = d.CursistNr")).next();
-        LeesNatief(s, QStringLiteral("SELECT * FROM Hoofd h, CursusGegevens d WHERE h.CursistNr = d.CursistNr LIMIT 50"));
-    });
+    const auto open = [&](const QString& sql, bool cursus) {
+        paneel.CursusLijstModus = cursus;
+        paneel.OpenLijst(sql);
+        LijstQuery& lijst = cursus ? *dm.LijstQ2 : *dm.LijstQ;
+        lijst.rowCount();
+        return &lijst;
+    };
+    const auto geen = [] {};
+    const QString standaard = QStringLiteral("select * from hoofd order by cursistnr");
+    QList<Meting> uit;
+
+    uit << Meting{QStringLiteral("open list, first 50 rows with Woonplaats and Opr"),
+                  mediaan(geen, [&] { leesScherm(*open(standaard, false), 0); }),
+                  mediaan(geen, [&] {
+                      s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd")).next();
+                      leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h"), QStringLiteral("h.CursistNr"))));
+                  })};
+
+    LijstQuery* lijst = open(standaard, false);
+    uit << Meting{QStringLiteral("last screen"),
+                  mediaan([&] { lijst = open(standaard, false); },
+                          [&] { leesScherm(*lijst, lijst->rowCount() - 50); }),
+                  mediaan(geen, [&] {
+                      leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h"), QStringLiteral("h.CursistNr DESC"))));
+                  })};
+
+    // A participant near the end of the list: the search must not walk there.
+    const QString nummer = QString::number(deelnemers - deelnemers / 10);
+    const QString nummerVol = nummer.rightJustified(6, QLatin1Char('0'));
+    open(standaard, false);
+    uit << Meting{QStringLiteral("number search"),
+                  mediaan(geen, [&] { ZoekInLijst(dm, *dm.LijstQ, nummer, nop); }),
+                  mediaan(geen, [&] {
+                      leesAlles(s.execNative(QStringLiteral("SELECT * FROM Hoofd WHERE CursistNr = ?"), {nummerVol}));
+                      s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd WHERE CursistNr < ?"), {nummerVol}).next();
+                  })};
+
+    // Typed into the list sorted by name, the way a user looks a name up.
+    const QString prefix = QStringLiteral("Versteeg");
+    open(QStringLiteral("select * from hoofd order by Naam"), false);
+    uit << Meting{QStringLiteral("name-prefix search"),
+                  mediaan(geen, [&] { ZoekInLijst(dm, *dm.LijstQ, prefix.left(5), nop); }),
+                  mediaan(geen, [&] {
+                      leesAlles(s.execNative(QStringLiteral("SELECT * FROM Hoofd WHERE Naam >= ? COLLATE NOCASE "
+                                                            "ORDER BY Naam COLLATE NOCASE LIMIT 1"), {prefix.left(5)}));
+                      s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd WHERE Naam < ? COLLATE NOCASE"),
+                                   {prefix.left(5)}).next();
+                  })};
+
+    const QString inschrijvingen = QStringLiteral("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr");
+    uit << Meting{QStringLiteral("enrolment mode, first screen"),
+                  mediaan(geen, [&] { leesScherm(*open(inschrijvingen, true), 0); }),
+                  mediaan(geen, [&] {
+                      s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd h, CursusGegevens d "
+                                                  "WHERE h.CursistNr = d.CursistNr")).next();
+                      leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr"),
+                                                         QStringLiteral("h.CursistNr, d.CursusCode"))));
+                  })};
+    return uit;
+}
+
+QList<Meting> meetSchaal(const QString& basis, int schaal)
+{
+    const QString map = QDir(basis).filePath(QStringLiteral("schaal%1").arg(schaal));
+    QDir().mkpath(map);
+    QElapsedTimer t;
+    t.start();
+    MaakGroteDatabase(map, schaal);
+    std::printf("scale %d: database in %s ready after %.1f s\n", schaal, qPrintable(map), double(t.elapsed()) / 1000);
+    std::fflush(stdout);
+    TDataModFrm dm(map);
+    if (dm.DatabaseFout)
+        qFatal("database did not open");
+    return meetLijst(dm, 100000 * schaal);
 }
 }  // namespace
 
@@ -107,38 +157,26 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString map = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath(QStringLiteral("orvel-bench-db"));
-    QDir().mkpath(map);
-    std::printf("database folder: %s\n", qPrintable(map));
-    meet("build large database (skipped when present)", [&] { MaakGroteDatabase(map); });
-
-    std::unique_ptr<TDataModFrm> dm;
-    meet("open and check (data module, calendar)", [&] { dm = std::make_unique<TDataModFrm>(map); });
-    if (dm->DatabaseFout)
-        return 1;
-    meet("open standard list, read first 50 rows", [&] {
-        dm->LijstQ->setSql(QStringLiteral("select * from hoofd order by cursistnr"));
-        dm->LijstQ->open();
-        for (int r = 0; r < 50; ++r)
-            for (const QString& k : {QStringLiteral("Naam"), QStringLiteral("Woonplaats"), QStringLiteral("Opr")})
-                dm->LijstQ->waarde(r, k);
-    }, 5);
-    meet("same first 50 rows straight on SQLite", [&] {
-        QSqlQuery q = dm->storage().execNative(QStringLiteral("SELECT * FROM Hoofd ORDER BY CursistNr LIMIT 50"));
-        while (q.next()) {
-        }
-    }, 5);
-    meet("list row count", [&] { dm->LijstQ->rowCount(); });
-    const auto nop = [](const QString&) {};
-    meet("name seek through ZoekCursist", [&] { ZoekCursist(*dm, QStringLiteral("Visser5"), nop); ZoekCursist(*dm, QStringLiteral("Smit"), nop); }, 20);
-    meet("number seek through ZoekCursist", [&] { ZoekCursist(*dm, QStringLiteral("54321"), nop); }, 20);
-    meet("next 100 rows by name (table handle)", [&] {
-        dm->HoofdDB->setIndexName(QStringLiteral("OpNaam"));
-        dm->HoofdDB->first();
-        for (int i = 0; i < 100; ++i)
-            dm->HoofdDB->next();
-    });
-    meet("counts behind SetMenu", [&] { dm->Tellingen(); }, 5);
-    LijstBenchmarks(*dm);
+    QString basis = QDir::temp().filePath(QStringLiteral("orvel-bench-db"));
+    int schaal = 1;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--scale") && i + 1 < args.size())
+            schaal = std::max(1, args[++i].toInt());
+        else
+            basis = args[i];
+    }
+    const QList<Meting> een = meetSchaal(basis, 1);
+    const QList<Meting> gemeten = schaal == 1 ? een : meetSchaal(basis, schaal);
+    std::printf("\nscale %d\n", schaal);
+    for (const Meting& m : gemeten)
+        std::printf("%s | ours %.3f ms | floor %.3f ms | ratio %.1f\n", qPrintable(m.operatie), m.ours, m.floor,
+                    m.floor > 0 ? m.ours / m.floor : 0.0);
+    if (schaal > 1) {
+        std::printf("\ngrowth from scale 1 to scale %d\n", schaal);
+        for (int i = 0; i < gemeten.size(); ++i)
+            std::printf("%s | growth %.2f\n", qPrintable(gemeten[i].operatie),
+                        een[i].ours > 0 ? gemeten[i].ours / een[i].ours : 0.0);
+    }
     return 0;
 }
