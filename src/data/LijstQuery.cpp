@@ -246,25 +246,103 @@ QVariant LijstQuery::LaatsteCursus(const QVariantList& herhalingen)
     return herhalingen.last();
 }
 
+namespace {
+struct Term {
+    QString expressie;
+    bool aflopend = false;
+};
+
+// The terms of an order clause, each with its direction.
+QList<Term> termenVan(const QString& volgorde)
+{
+    static const QRegularExpression richting(QStringLiteral("\\s+(asc|desc)$"), QRegularExpression::CaseInsensitiveOption);
+    QList<Term> termen;
+    for (QString deel : volgorde.split(QLatin1Char(','))) {
+        deel = deel.trimmed();
+        const QRegularExpressionMatch m = richting.match(deel);
+        termen << Term{m.hasMatch() ? deel.left(m.capturedStart()) : deel,
+                       m.hasMatch() && m.captured(1).compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0};
+    }
+    return termen;
+}
+
+QString termNaam(int i) { return QStringLiteral("lijst_o%1").arg(i); }
+
+// The condition that a row comes before the one whose order values are
+// given, in the lexicographic order of the terms; NULL sorts first, as in
+// SQLite. Each range is one an index on the term can answer.
+QString eerderDan(const QList<Term>& termen, const QVariantList& waarden, QVariantList& binden)
+{
+    QStringList of;
+    QStringList gelijk;
+    for (int i = 0; i < termen.size(); ++i) {
+        const QString t = termNaam(i);
+        const bool leeg = waarden[i].isNull();
+        QString voor;
+        if (termen[i].aflopend)
+            voor = leeg ? t + QStringLiteral(" IS NOT NULL") : t + QStringLiteral(" > ?");
+        else
+            voor = leeg ? QStringLiteral("0") : QStringLiteral("(%1 IS NULL OR %1 < ?)").arg(t);
+        QVariantList hier;
+        for (int j = 0; j < i; ++j)
+            if (!waarden[j].isNull())
+                hier << waarden[j];
+        if (!leeg)
+            hier << waarden[i];
+        if (gelijk.isEmpty())
+            of << voor;
+        else
+            of << QStringLiteral("(%1 AND %2)").arg(gelijk.join(QStringLiteral(" AND ")), voor);
+        binden << hier;
+        gelijk << (leeg ? t + QStringLiteral(" IS NULL") : t + QStringLiteral(" = ?"));
+    }
+    return of.join(QStringLiteral(" OR "));
+}
+}  // namespace
+
 int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelijk vergelijk)
 {
     if (!m_open || kolom(kolomNaam) < 0 || kolom(kolomNaam) >= m_aantalSqlKolommen)
         return -1;
-    // The numbering follows the same total order as the chunks, so a row's
-    // number is its place in the list.
     const QString veld = Schema::quoteIdent(m_kolommen[kolom(kolomNaam)]);
     // length() counts characters as substr() does, also outside the basic plane.
     const bool gelijk = vergelijk == Vergelijk::Gelijk;
-    const QString voorwaarde = gelijk ? QStringLiteral("%1 = ? COLLATE NOCASE")
-                                      : QStringLiteral("substr(%1, 1, length(?)) = ? COLLATE NOCASE");
+    const QString voorwaarde = (gelijk ? QStringLiteral("%1 = ? COLLATE NOCASE")
+                                       : QStringLiteral("substr(%1, 1, length(?)) = ? COLLATE NOCASE")).arg(veld);
+    const QVariantList zoek = gelijk ? QVariantList{tekst} : QVariantList{tekst, tekst};
     static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
-    QString genummerd = m_basis;
-    const QString nummer = m_volgorde.isEmpty() ? QStringLiteral("row_number() OVER ()")
-                                                : QStringLiteral("row_number() OVER (ORDER BY %1)").arg(m_volgorde);
-    genummerd.replace(select, QStringLiteral("SELECT %1 - 1 AS lijst_rij_nr, ").arg(nummer));
-    QSqlQuery q = m_storage.execNative(
-        QStringLiteral("SELECT lijst_rij_nr FROM (%1) WHERE %2 ORDER BY lijst_rij_nr LIMIT 1")
-            .arg(genummerd, voorwaarde.arg(veld)),
-        gelijk ? QVariantList{tekst} : QVariantList{tekst, tekst});
-    return q.next() ? q.value(0).toInt() : -1;
+    if (m_volgorde.isEmpty()) {
+        QString genummerd = m_basis;
+        genummerd.replace(select, QStringLiteral("SELECT row_number() OVER () - 1 AS lijst_rij_nr, "));
+        QSqlQuery q = m_storage.execNative(
+            QStringLiteral("SELECT lijst_rij_nr FROM (%1) WHERE %2 ORDER BY lijst_rij_nr LIMIT 1").arg(genummerd, voorwaarde), zoek);
+        return q.next() ? q.value(0).toInt() : -1;
+    }
+    // The first row that matches, in the list's order, then its place: the
+    // number of rows before it, which the order's indexes count without
+    // numbering the whole list.
+    const QList<Term> termen = termenVan(m_volgorde);
+    QStringList kolommen, orde;
+    for (int i = 0; i < termen.size(); ++i) {
+        kolommen << QStringLiteral("%1 AS %2").arg(termen[i].expressie, termNaam(i));
+        orde << termNaam(i) + (termen[i].aflopend ? QStringLiteral(" DESC") : QString());
+    }
+    QString metTermen = m_basis;
+    metTermen.replace(select, QStringLiteral("SELECT %1, ").arg(kolommen.join(QStringLiteral(", "))));
+    QStringList namen;
+    for (int i = 0; i < termen.size(); ++i)
+        namen << termNaam(i);
+    QSqlQuery doel = m_storage.execNative(QStringLiteral("SELECT %1 FROM (%2) WHERE %3 ORDER BY %4 LIMIT 1")
+                                              .arg(namen.join(QStringLiteral(", ")), metTermen, voorwaarde,
+                                                   orde.join(QStringLiteral(", "))),
+                                          zoek);
+    if (!doel.next())
+        return -1;
+    QVariantList waarden;
+    for (int i = 0; i < termen.size(); ++i)
+        waarden << doel.value(i);
+    QVariantList binden;
+    const QString eerder = eerderDan(termen, waarden, binden);
+    QSqlQuery telling = m_storage.execNative(QStringLiteral("SELECT count(*) FROM (%1) WHERE %2").arg(metTermen, eerder), binden);
+    return telling.next() ? telling.value(0).toInt() : -1;
 }

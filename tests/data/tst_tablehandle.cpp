@@ -240,6 +240,8 @@ private Q_SLOTS:
         QTest::newRow("by name") << "select * from hoofd order by Naam";
         QTest::newRow("by name descending") << "select * from hoofd order by Naam descending";
         QTest::newRow("unordered") << "select * from hoofd";
+        QTest::newRow("with empty values") << "select * from hoofd order by Voorl";
+        QTest::newRow("with empty values descending") << "select * from hoofd order by Voorl descending, Naam";
         QTest::newRow("joined") << "select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr order by h.Naam";
     }
     void equalSortValuesGiveEveryRowOnceInItsFoundPlace()
@@ -252,10 +254,11 @@ private Q_SLOTS:
         for (int i = 0; i < aantal; ++i) {
             // Numbers inserted out of their order, so rowid and key differ.
             const QString nr = QString::number((i * 37) % aantal + 1).rightJustified(6, '0');
-            deelnemers << QString("('%1', '%2')").arg(nr, QStringList{"Jansen", "de Vries", "Bakker"}[i % 3]);
+            deelnemers << QString("('%1', '%2', %3)")
+                              .arg(nr, QStringList{"Jansen", "de Vries", "Bakker"}[i % 3], QStringList{"null", "'A'", "'b'", "'B'"}[i % 4]);
             inschrijvingen << QString("('%1', 'EHBO')").arg(nr);
         }
-        dm.storage().exec("insert into Hoofd (CursistNr, Naam) values " + deelnemers.join(","));
+        dm.storage().exec("insert into Hoofd (CursistNr, Naam, Voorl) values " + deelnemers.join(","));
         dm.storage().exec("insert into CursusGegevens (CursistNr, CursusCode) values " + inschrijvingen.join(","));
         LijstQuery& lijst = *dm.LijstQ;
         lijst.setSql(sql);
