@@ -64,7 +64,6 @@ void LijstQuery::close()
     m_chunkVolgorde.clear();
     m_rowCount = -1;
     m_oproepGeladen = m_stedenGeladen = false;
-    m_oproepNummers.clear();
     m_steden.clear();
     if (wasOpen)
         Q_EMIT dataChanged();
@@ -214,9 +213,20 @@ bool LijstQuery::opr(const QString& cursistNr)
 {
     if (!m_oproepGeladen) {
         // Few participants are planned at once; one set serves every row.
-        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT DISTINCT upper(CursistNr) FROM Cursussen"));
-        while (q.next())
-            m_oproepNummers.insert(q.value(0).toString());
+        // Cursussen has no index on the participant, so the set is read
+        // again only when the database changed since: total_changes() counts
+        // this connection's writes, data_version those of any other.
+        QSqlQuery stand = m_storage.execNative(QStringLiteral("SELECT total_changes()"));
+        QSqlQuery versie = m_storage.execNative(QStringLiteral("PRAGMA data_version"));
+        const QString nu = QStringLiteral("%1/%2").arg(stand.next() ? stand.value(0).toString() : QString(),
+                                                        versie.next() ? versie.value(0).toString() : QString());
+        if (nu != m_oproepStand) {
+            m_oproepNummers.clear();
+            QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT DISTINCT upper(CursistNr) FROM Cursussen"));
+            while (q.next())
+                m_oproepNummers.insert(q.value(0).toString());
+            m_oproepStand = nu;
+        }
         m_oproepGeladen = true;
     }
     return m_oproepNummers.contains(cursistNr.toUpper());
@@ -307,9 +317,12 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
     const QString veld = Schema::quoteIdent(m_kolommen[kolom(kolomNaam)]);
     // length() counts characters as substr() does, also outside the basic plane.
     const bool gelijk = vergelijk == Vergelijk::Gelijk;
+    // A text that begins with the prefix never sorts before it, so the range
+    // lets an index on the field start at the prefix instead of at the top.
     const QString voorwaarde = (gelijk ? QStringLiteral("%1 = ? COLLATE NOCASE")
-                                       : QStringLiteral("substr(%1, 1, length(?)) = ? COLLATE NOCASE")).arg(veld);
-    const QVariantList zoek = gelijk ? QVariantList{tekst} : QVariantList{tekst, tekst};
+                                       : QStringLiteral("%1 >= ? COLLATE NOCASE AND substr(%1, 1, length(?)) = ? COLLATE NOCASE"))
+                                   .arg(veld);
+    const QVariantList zoek = gelijk ? QVariantList{tekst} : QVariantList{tekst, tekst, tekst};
     static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
     if (m_volgorde.isEmpty()) {
         QString genummerd = m_basis;

@@ -77,7 +77,8 @@ private:
     QHash<int, QVector<Rij>> m_chunks;
     std::list<int> m_chunkVolgorde;  // most recently used first
     QSet<QString> m_oproepNummers;
-    bool m_oproepGeladen = false;
+    bool m_oproepGeladen = false;  // checked against the database since the last opening
+    QString m_oproepStand;         // the database's change marks when the set was read
     QHash<int, QString> m_steden;
     bool m_stedenGeladen = false;
 };

@@ -232,6 +232,25 @@ private Q_SLOTS:
         QCOMPARE(deelnemers.kolom("LaatsteCursus"), -1);
     }
 
+    // The call-up set outlives an opening; a reopened list must still see a
+    // course planned or removed in between.
+    void reopenedListSeesChangedCallUps()
+    {
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.storage().exec("insert into Hoofd (CursistNr, Naam) values ('000001', 'Jansen')");
+        LijstQuery& lijst = *dm.LijstQ;
+        lijst.open();
+        QCOMPARE(lijst.waarde(0, "Opr").toBool(), false);
+        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+                          "('1/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 1)");
+        lijst.open();
+        QCOMPARE(lijst.waarde(0, "Opr").toBool(), true);
+        dm.storage().exec("delete from Cursussen");
+        lijst.open();
+        QCOMPARE(lijst.waarde(0, "Opr").toBool(), false);
+    }
+
     // Far more rows than one chunk, sharing three names: only the order's
     // tiebreaker decides where each falls.
     void equalSortValuesGiveEveryRowOnceInItsFoundPlace_data()
