@@ -10,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace {
 constexpr int maxChunks = 64;
@@ -29,6 +30,35 @@ Gesplitst splitsOrder(const QString& sql)
     if (!m.hasMatch())
         return {sql, {}};
     return {sql.left(m.capturedStart()), m.captured(1).trimmed()};
+}
+
+struct Term {
+    QString expressie;
+    bool aflopend = false;
+};
+
+// The terms of an order clause, each with its direction.
+QList<Term> termenVan(const QString& volgorde)
+{
+    static const QRegularExpression richting(QStringLiteral("\\s+(asc|desc)$"), QRegularExpression::CaseInsensitiveOption);
+    QList<Term> termen;
+    for (QString deel : volgorde.split(QLatin1Char(','))) {
+        deel = deel.trimmed();
+        const QRegularExpressionMatch m = richting.match(deel);
+        termen << Term{m.hasMatch() ? deel.left(m.capturedStart()) : deel,
+                       m.hasMatch() && m.captured(1).compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0};
+    }
+    return termen;
+}
+
+// The same total order the other way round: every direction flipped,
+// which in SQLite also moves NULL from first to last.
+QString omgekeerd(const QList<Term>& termen)
+{
+    QStringList uit;
+    for (const Term& t : termen)
+        uit << t.expressie + (t.aflopend ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
+    return uit.join(QStringLiteral(", "));
 }
 
 const VeldDef* zoekVeld(const QString& kolom)
@@ -136,13 +166,25 @@ int LijstQuery::rowCount()
     return m_rowCount;
 }
 
+bool LijstQuery::vanAchteren(int chunk) const
+{
+    // Past the middle the rows are counted from the end in the reversed
+    // order, so the last screen skips a few rows rather than the whole list.
+    return !m_volgorde.isEmpty() && m_rowCount >= 0 && qint64(chunk) * chunkGrootte * 2 > m_rowCount;
+}
+
 QSqlQuery LijstQuery::voerChunkUit(int chunk)
 {
+    const qint64 begin = qint64(chunk) * chunkGrootte;
+    if (vanAchteren(chunk)) {
+        const qint64 einde = std::min<qint64>(begin + chunkGrootte, m_rowCount);
+        return m_storage.execNative(QStringLiteral("%1 ORDER BY %2 LIMIT %3 OFFSET %4")
+                                        .arg(m_basis, omgekeerd(termenVan(m_volgorde)))
+                                        .arg(std::max<qint64>(0, einde - begin))
+                                        .arg(m_rowCount - einde));
+    }
     // The statement itself carries the order; a sub-select would not keep it.
-    return m_storage.execNative(QStringLiteral("%1 LIMIT %2 OFFSET %3")
-                                    .arg(m_geordend)
-                                    .arg(chunkGrootte)
-                                    .arg(qint64(chunk) * chunkGrootte));
+    return m_storage.execNative(QStringLiteral("%1 LIMIT %2 OFFSET %3").arg(m_geordend).arg(chunkGrootte).arg(begin));
 }
 
 void LijstQuery::bewaarChunk(int chunk, QSqlQuery& q)
@@ -155,7 +197,9 @@ void LijstQuery::bewaarChunk(int chunk, QSqlQuery& q)
             r[i] = m_velden[i] ? TableHandle::uitOpslag(*m_velden[i], q.value(i)) : q.value(i);
         rijen.push_back(std::move(r));
     }
-    if (rijen.size() < chunkGrootte && m_rowCount < 0)
+    if (vanAchteren(chunk))
+        std::reverse(rijen.begin(), rijen.end());
+    else if (rijen.size() < chunkGrootte && m_rowCount < 0)
         m_rowCount = chunk * chunkGrootte + int(rijen.size());
     m_chunks.insert(chunk, std::move(rijen));
     m_chunkVolgorde.push_front(chunk);
@@ -257,25 +301,6 @@ QVariant LijstQuery::LaatsteCursus(const QVariantList& herhalingen)
 }
 
 namespace {
-struct Term {
-    QString expressie;
-    bool aflopend = false;
-};
-
-// The terms of an order clause, each with its direction.
-QList<Term> termenVan(const QString& volgorde)
-{
-    static const QRegularExpression richting(QStringLiteral("\\s+(asc|desc)$"), QRegularExpression::CaseInsensitiveOption);
-    QList<Term> termen;
-    for (QString deel : volgorde.split(QLatin1Char(','))) {
-        deel = deel.trimmed();
-        const QRegularExpressionMatch m = richting.match(deel);
-        termen << Term{m.hasMatch() ? deel.left(m.capturedStart()) : deel,
-                       m.hasMatch() && m.captured(1).compare(QLatin1String("desc"), Qt::CaseInsensitive) == 0};
-    }
-    return termen;
-}
-
 QString termNaam(int i) { return QStringLiteral("lijst_o%1").arg(i); }
 
 // The condition that a row comes before the one whose order values are

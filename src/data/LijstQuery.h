@@ -56,6 +56,7 @@ Q_SIGNALS:
 private:
     using Rij = QVector<QVariant>;
     const Rij& rij(int index);
+    bool vanAchteren(int chunk) const;
     QSqlQuery voerChunkUit(int chunk);
     void bewaarChunk(int chunk, QSqlQuery& q);
     void laadChunk(int chunk);
