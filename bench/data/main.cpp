@@ -133,7 +133,7 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
                       s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd h, CursusGegevens d "
                                                   "WHERE h.CursistNr = d.CursistNr")).next();
                       leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr"),
-                                                         QStringLiteral("h.CursistNr, d.CursusCode"))));
+                                                         QStringLiteral("h.CursistNr, d.CursistNr, d.CursusCode"))));
                   })};
     return uit;
 }

@@ -132,9 +132,9 @@ void LijstQuery::open()
 void LijstQuery::bepaalVolgorde()
 {
     // Rows with equal sort values may come out in any order, and differently
-    // in separate statements; ending the order in the rowids of the joined
-    // tables makes every row's place fixed, so chunks fit together and a
-    // found row's number is its place in the list.
+    // in separate statements; ending the order in what makes a row unique
+    // (the rowid, or each joined table's key) fixes every row's place, so
+    // chunks fit together and a found row's number is its place in the list.
     const QString vertaald = translateSql(m_sql);
     const Gesplitst delen = splitsOrder(vertaald);
     const QString sleutels = rijSleutels(m_sql);

@@ -164,9 +164,21 @@ QList<TabelInJoin> joinTabellen(const QVector<Token>& tokens)
 
 QString rijSleutels(const QString& localSql)
 {
+    // One table: its rowid, with which every index of the table ends, so an
+    // order on an indexed field needs no sort. A join: each table's unique
+    // key, which the join walks in key order, so the unsorted enrolment list
+    // needs no sort either.
+    const QList<TabelInJoin> tabellen = joinTabellen(tokenize(localSql));
     QStringList sleutels;
-    for (const TabelInJoin& t : joinTabellen(tokenize(localSql)))
-        sleutels << Schema::quoteIdent(t.alias) + QStringLiteral(".rowid");
+    for (const TabelInJoin& t : tabellen) {
+        const QString alias = Schema::quoteIdent(t.alias);
+        if (tabellen.size() == 1 || !t.tabel->primaireSleutel || !t.tabel->primaireSleutel->uniek) {
+            sleutels << alias + QStringLiteral(".rowid");
+            continue;
+        }
+        for (const QString& veld : t.tabel->primaireSleutel->velden)
+            sleutels << alias + QLatin1Char('.') + Schema::quoteIdent(veld);
+    }
     return sleutels.join(QStringLiteral(", "));
 }
 

@@ -16,9 +16,10 @@
 
 QString translateSql(const QString& localSql);
 
-// The rowid of every table the text selects from ("h".rowid, "d".rowid):
-// together unique for each row of the result, so an order that ends in them
-// gives the same sequence in every statement. Empty when no table is known.
+// What makes each row of the text's result unique: the rowid of its one
+// table, or in a join every table's key ("h"."CursistNr", "d"."CursistNr",
+// "d"."CursusCode"). An order that ends in them gives the same sequence in
+// every statement. Empty when no table is known.
 QString rijSleutels(const QString& localSql);
 
 // A value typed or chosen by a user, quoted for use inside an SQL text.
