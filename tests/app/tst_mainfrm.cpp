@@ -2,7 +2,7 @@
 #include "TestRegistry.h"
 #include "TestSupport.h"
 
-#include "app/BusyFrm.h"
+#include "controls/BusyFrm.h"
 #include "app/HelpViewer.h"
 #include "app/InfoBox.h"
 #include "app/MainFrm.h"
