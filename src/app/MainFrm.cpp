@@ -16,6 +16,7 @@
 #include "data/VeldTekst.h"
 #include "data/ZolDatum.h"
 #include "participants/WoonplaatsFrm.h"
+#include "planning/CursustijdenFrm.h"
 #include "views/LijstPaneel.h"
 
 #include <QAction>
@@ -675,6 +676,7 @@ void TMainFrm::MaakOpdrachten()
              return venster;
          },
          true, [this] { HeropenLijst(); }},
+        {CursustijdenBtn, [this] { return new TCursustijdenFrm(m_dm.DatabaseMap, this); }, false, {}},
     };
     for (const Opdracht& opdracht : m_opdrachten)
         connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });

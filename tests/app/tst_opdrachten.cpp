@@ -25,6 +25,7 @@ private Q_SLOTS:
         QTest::newRow("Back-Up inlezen") << "BackUpLezenBtn" << "BackUpFrm";
         QTest::newRow("Versie") << "VersieBtn" << "InfoBox";
         QTest::newRow("Woonplaatsen") << "WoonplaatsBtn" << "WoonplaatsFrm";
+        QTest::newRow("Tijden") << "CursustijdenBtn" << "CursustijdenFrm";
     }
     void eachCommandOpensItsWindow()
     {
