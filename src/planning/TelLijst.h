@@ -1,0 +1,19 @@
+#pragma once
+// Building a real course from a phone list: who is still on the list, and
+// moving one participant from the list into the new course.
+#include "CursusGeneratie.h"
+
+struct TelLijstCursist {
+    QString CursistNr;
+    bool gevonden = false;  // the participant row exists
+    QString Naam;           // "?????" when it does not
+    QString Geslacht;
+};
+
+// The participants of the phone list (its first day), by number.
+QList<TelLijstCursist> LeesTelLijst(Storage& s, int telLijstID);
+
+// In one transaction: the participant's phone-list rows go and his rows of
+// the new course come, so a failure leaves him on the phone list.
+void ZetVanTelLijstOpCursus(Storage& s, int telLijstID, const NieuweCursus& cursus, int cursusID,
+                            const QString& cursistNr);
