@@ -64,6 +64,12 @@ QString SQLDatum(const QString& tekst)
     return tekst.mid(3, 2) + u'/' + tekst.left(2) + u'/' + tekst.mid(6, 4);
 }
 
+QString SQLTekst(const QString& tekst)
+{
+    QString binnen = tekst;
+    return u'\'' + binnen.replace(u'\'', QStringLiteral("''")) + u'\'';
+}
+
 CursusTekstDelen SplitsCursusTekst(const QString& tekst)
 {
     const auto [eerste, na1] = SplitsBijSpatie(tekst);

@@ -28,6 +28,10 @@ QDateTime MaakDatumTijd(const QString& datumTekst, const QString& tijdTekst);
 // "24-12-2003" gives "12/24/2003". A typed "1-2-2004" gives "02/01/2004".
 QString SQLDatum(const QString& tekst);
 
+// A text as a literal of the SQL texts: between single quotes, its own quotes
+// doubled, so that what a user typed can neither break nor change a query.
+QString SQLTekst(const QString& tekst);
+
 // A course caption "code date time" cut at its first two blanks. Each
 // remainder keeps at most 50 characters; missing parts are empty.
 struct CursusTekstDelen {

@@ -29,6 +29,22 @@ void TBewerkModus::Knop(QAbstractButton* knop, Rol rol) { m_knoppen << KnopRol{k
 
 void TBewerkModus::Tabel(const TableHandle* tabel) { m_tabellen << tabel; }
 
+void TBewerkModus::VolgToestand(const TableHandle* tabel)
+{
+    const auto volg = [this, tabel] {
+        if (tabel->wordtBewerkt() == m_edit)
+            return;
+        if (tabel->wordtBewerkt())
+            SetEditOn();
+        else
+            SetEditOff();
+        ZetKnoppen(!m_edit);
+    };
+    connect(tabel, &TableHandle::stateChanged, this, volg);
+    volg();
+    ZetKnoppen(!m_edit);
+}
+
 void TBewerkModus::Panelen(QLabel* modusPanel, QLabel* changePanel)
 {
     m_modusPanel = modusPanel;

@@ -27,6 +27,9 @@ public:
     void Knop(QAbstractButton* knop, Rol rol);
     // Tables whose unsaved changes the change indicator shows.
     void Tabel(const TableHandle* tabel);
+    // For a window whose navigator starts and ends the editing: the mode and
+    // the buttons follow the table's state.
+    void VolgToestand(const TableHandle* tabel);
     // "LEESMODUS" on lime or "EDITMODUS" on yellow; takes the focus that
     // read-only controls hand away. Either may be null.
     void Panelen(QLabel* modusPanel, QLabel* changePanel);

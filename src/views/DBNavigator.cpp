@@ -60,7 +60,11 @@ void TDBNavigator::ZetKnoppen()
 void TDBNavigator::Klik(Knop k)
 {
     Q_EMIT voorStap();
-    if (k == Verwijderen && m_tabel.toestand() != TableHandle::Toestand::Invoegen
+    if (VoorActie && !VoorActie(k)) {
+        ZetKnoppen();
+        return;
+    }
+    if (k == Verwijderen && VerwijderVraag && m_tabel.toestand() != TableHandle::Toestand::Invoegen
         && ToonMelding(mVraag, QStringLiteral("Record verwijderen?"), Knoppen::OKAnnuleren) != Antwoord::OK)
         return;
     DataActie([&] {

@@ -3,6 +3,7 @@
 // insert, delete, edit, post and cancel on one table handle, each button
 // enabled only where its step makes sense in the handle's state.
 #include <QWidget>
+#include <functional>
 
 class QToolButton;
 class TableHandle;
@@ -15,6 +16,12 @@ public:
     TDBNavigator(TableHandle& tabel, const QString& naam, QWidget* parent = nullptr);
 
     QToolButton* knop(Knop k) const { return m_knoppen[k]; }
+    // The delete button asks "Record verwijderen?" first, unless the window
+    // asks questions of its own.
+    bool VerwijderVraag = true;
+    // Runs before each step; false when the window took the step itself or
+    // called it off, so the navigator does nothing more.
+    std::function<bool(Knop)> VoorActie;
     void Klik(Knop k);
     // Enables the buttons for the handle's state.
     void ZetKnoppen();

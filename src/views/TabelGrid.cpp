@@ -3,6 +3,7 @@
 #include "DataActie.h"
 #include "data/VeldTekst.h"
 
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -148,7 +149,8 @@ QVariant TabelModel::headerData(int section, Qt::Orientation orientation, int ro
         return {};
     if (orientation == Qt::Vertical)
         return section == huidigeRij() ? QStringLiteral("▶") : QString();
-    return m_velden.value(section);
+    const QString veld = m_velden.value(section);
+    return m_titels.value(veld.toLower(), veld);
 }
 
 Qt::ItemFlags TabelModel::flags(const QModelIndex& index) const
@@ -180,15 +182,26 @@ bool TabelModel::setData(const QModelIndex& index, const QVariant& waarde, int r
     return gelukt;
 }
 
-// Text cells take no more characters than their field holds.
+// Text cells take no more characters than their field holds; a field with a
+// pick list is typed in a combo box that offers it.
 class TabelDelegate : public QStyledItemDelegate {
 public:
     explicit TabelDelegate(TTabelGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
     QWidget* createEditor(QWidget* ouder, const QStyleOptionViewItem& optie, const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(ouder, optie, index);
+        if (const QStringList lijst = m_grid->Model()->keuzeLijst(index.column()); !lijst.isEmpty()) {
+            delete editor;
+            auto* combo = new QComboBox(ouder);
+            combo->setEditable(true);
+            combo->addItems(lijst);
+            editor = combo;
+        }
         const VeldDef& veld = m_grid->Model()->veldVan(index.column());
-        if (auto* regel = qobject_cast<QLineEdit*>(editor); regel && veld.type == VeldType::Tekst && veld.grootte > 0)
+        auto* regel = qobject_cast<QLineEdit*>(editor);
+        if (auto* combo = qobject_cast<QComboBox*>(editor))
+            regel = combo->lineEdit();
+        if (regel && veld.type == VeldType::Tekst && veld.grootte > 0)
             regel->setMaxLength(veld.grootte);
         m_grid->m_editor = editor;
         return editor;
@@ -262,8 +275,12 @@ void TTabelGrid::VolgTabel()
 void TTabelGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     QTableView::currentChanged(current, previous);
-    if (current.isValid() && !m_volgen)
+    if (current.isValid() && !m_volgen) {
+        const bool andereKolom = current.column() != m_kolom || !previous.isValid();
         m_kolom = current.column();
+        if (andereKolom)
+            Q_EMIT kolomBinnen(m_kolom);
+    }
     if (m_volgen || !current.isValid() || (previous.isValid() && current.row() == previous.row()))
         return;
     if (m_model->isInvoegRij(current.row()))

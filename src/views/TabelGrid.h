@@ -23,6 +23,12 @@ public:
     // The fields shown, from left to right; the titles are the field names.
     void setKolommen(const QStringList& velden);
     const QStringList& kolommen() const { return m_velden; }
+    // A column title other than the field name.
+    void setTitel(const QString& veld, const QString& titel) { m_titels.insert(veld.toLower(), titel); }
+    // The values a cell of the field offers in a drop-down list (typing
+    // stays possible); none when the list is empty.
+    void setKeuzeLijst(const QString& veld, const QStringList& lijst) { m_keuzeLijsten.insert(veld.toLower(), lijst); }
+    QStringList keuzeLijst(int kolom) const { return m_keuzeLijsten.value(m_velden.value(kolom).toLower()); }
     const VeldDef& veldVan(int kolom) const;
     void setBewerkbaar(bool bewerkbaar) { m_bewerkbaar = bewerkbaar; }
     bool bewerkbaar() const { return m_bewerkbaar; }
@@ -54,6 +60,8 @@ private:
     TableHandle& m_tabel;
     QStringList m_velden;
     QVector<int> m_veldIndex;  // per column, the field's place in the table
+    QHash<QString, QString> m_titels;            // by field name in lower case
+    QHash<QString, QStringList> m_keuzeLijsten;  // by field name in lower case
     bool m_bewerkbaar = false;
     bool m_invoegen = false;
     QString m_index, m_filter;  // of the rows read
@@ -69,12 +77,18 @@ public:
     TabelModel* Model() const { return m_model; }
     TableHandle& Tabel() const { return m_model->tabel(); }
     void ZetKolommen(const QStringList& velden) { m_model->setKolommen(velden); }
+    void ZetTitel(const QString& veld, const QString& titel) { m_model->setTitel(veld, titel); }
+    void ZetKeuzeLijst(const QString& veld, const QStringList& lijst) { m_model->setKeuzeLijst(veld, lijst); }
     void ZetBewerkbaar(bool bewerkbaar);
     // Hands what is typed in an open cell to the handle, before a step that
     // posts or moves.
     void BewaarInvoer();
     // Puts the grid on the handle's current row.
     void VolgTabel();
+
+Q_SIGNALS:
+    // The user moved into another column.
+    void kolomBinnen(int kolom);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
