@@ -1,0 +1,33 @@
+#pragma once
+// The list of known group codes in an editable grid with a database
+// navigator. Deleting a code that enrolments or archived enrolments still
+// carry asks first and then leaves those without a group; the shared list of
+// group codes is rebuilt when the window hides.
+#include "views/OnderhoudFrm.h"
+
+class TDataModFrm;
+class TDBNavigator;
+class TTabelGrid;
+
+class TGroepsCodeFrm : public TOnderhoudFrm {
+    Q_OBJECT
+public:
+    explicit TGroepsCodeFrm(TDataModFrm& dm, QWidget* parent = nullptr);
+
+    TDBNavigator* ZolDBNavigator1;
+    TTabelGrid* DBGrid1;
+
+protected:
+    void FormShow() override;
+    void FormHide() override;
+    // A code still being edited: saved or dropped after a question.
+    bool MagSluiten() override;
+
+private:
+    bool ZolDBNavigator1BeforeAction(int knop);
+    // Deletes the current code, after the question when it is still used;
+    // the uses are blanked and the code deleted together or not at all.
+    void GroepsCodeCheck();
+
+    TDataModFrm& m_dm;
+};
