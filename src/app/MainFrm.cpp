@@ -15,8 +15,11 @@
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
 #include "data/ZolDatum.h"
+#include "participants/OrganisatieFrm.h"
 #include "participants/WoonplaatsFrm.h"
 #include "planning/CursustijdenFrm.h"
+#include "reference/DiplDataFrm.h"
+#include "reference/GroepsCodeFrm.h"
 #include "views/LijstPaneel.h"
 
 #include <QAction>
@@ -660,6 +663,14 @@ void TMainFrm::HerlaadProfiel()
     }
 }
 
+namespace {
+QDialog* MetHelp(QDialog* venster, const char* pagina)
+{
+    Help::ZetHelpPagina(venster, QLatin1String(pagina));
+    return venster;
+}
+}  // namespace
+
 void TMainFrm::MaakOpdrachten()
 {
     m_opdrachten = {
@@ -677,6 +688,9 @@ void TMainFrm::MaakOpdrachten()
          },
          true, [this] { HeropenLijst(); }},
         {CursustijdenBtn, [this] { return new TCursustijdenFrm(m_dm.DatabaseMap, this); }, false, {}},
+        {OrgBeheerBtn, [this] { return MetHelp(new TOrganisatieFrm(m_dm, this), "onderhoud.html"); }, false, {}},
+        {DiplomaBtn, [this] { return MetHelp(new TDiplDataFrm(m_dm, this), "onderhoud.html"); }, false, {}},
+        {GroepsCodesBtn, [this] { return MetHelp(new TGroepsCodeFrm(m_dm, this), "onderhoud.html"); }, true, {}},
     };
     for (const Opdracht& opdracht : m_opdrachten)
         connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });

@@ -26,6 +26,9 @@ private Q_SLOTS:
         QTest::newRow("Versie") << "VersieBtn" << "InfoBox";
         QTest::newRow("Woonplaatsen") << "WoonplaatsBtn" << "WoonplaatsFrm";
         QTest::newRow("Tijden") << "CursustijdenBtn" << "CursustijdenFrm";
+        QTest::newRow("Organisatiebeheer") << "OrgBeheerBtn" << "OrganisatieFrm";
+        QTest::newRow("Diplomadata") << "DiplomaBtn" << "DiplDataFrm";
+        QTest::newRow("Groepscodes") << "GroepsCodesBtn" << "GroepsCodeFrm";
     }
     void eachCommandOpensItsWindow()
     {
