@@ -20,6 +20,7 @@
 #include "planning/CursustijdenFrm.h"
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
+#include "reference/GroepsFrm.h"
 #include "views/LijstPaneel.h"
 
 #include <QAction>
@@ -691,6 +692,9 @@ void TMainFrm::MaakOpdrachten()
         {OrgBeheerBtn, [this] { return MetHelp(new TOrganisatieFrm(m_dm, this), "onderhoud.html"); }, false, {}},
         {DiplomaBtn, [this] { return MetHelp(new TDiplDataFrm(m_dm, this), "onderhoud.html"); }, false, {}},
         {GroepsCodesBtn, [this] { return MetHelp(new TGroepsCodeFrm(m_dm, this), "onderhoud.html"); }, true, {}},
+        // The list may show the group's call-up dates: its profile is loaded again.
+        {GroepsDagenBtn, [this] { return MetHelp(new TGroepsFrm(m_dm, this), "onderhoud.html"); }, false,
+         [this] { HerlaadProfiel(); }},
     };
     for (const Opdracht& opdracht : m_opdrachten)
         connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });

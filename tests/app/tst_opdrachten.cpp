@@ -29,6 +29,7 @@ private Q_SLOTS:
         QTest::newRow("Organisatiebeheer") << "OrgBeheerBtn" << "OrganisatieFrm";
         QTest::newRow("Diplomadata") << "DiplomaBtn" << "DiplDataFrm";
         QTest::newRow("Groepscodes") << "GroepsCodesBtn" << "GroepsCodeFrm";
+        QTest::newRow("Wijzigen") << "GroepsDagenBtn" << "GroepsFrm";
     }
     void eachCommandOpensItsWindow()
     {
