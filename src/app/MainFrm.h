@@ -170,6 +170,8 @@ public Q_SLOTS:
     void StandaardInstellingen1Click();
     // The participant list.
     void ActionLijstExecute();
+    void ActionVerwijderExecute();
+    void ActionHistoryExecute();
     void ActionAZExecute();
     void ActionZAExecute();
     void CLijstTitleClick(int kolom);

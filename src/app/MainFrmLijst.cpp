@@ -1,11 +1,13 @@
 // The participant list in the centre of the main window: its two grids,
 // searching, sorting, counters, the split view and opening a participant.
 #include "CursistLijst.h"
+#include "HistoryFrm.h"
 #include "MainFrm.h"
 
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
+#include "data/HistorieWerk.h"
 #include "data/ToonMelding.h"
 #include "views/LijstPaneel.h"
 
@@ -38,6 +40,8 @@ void TMainFrm::KoppelLijst()
     connect(CLijst, &TLijstGrid::TitelGeklikt, this, &TMainFrm::CLijstTitleClick);
     connect(CLijst, &TLijstGrid::OpenRij, this, &TMainFrm::CLijstDblClick);
     connect(ActionLijst, &QAction::triggered, this, &TMainFrm::ActionLijstExecute);
+    connect(ActionVerwijder, &QAction::triggered, this, &TMainFrm::ActionVerwijderExecute);
+    connect(ActionHistory, &QAction::triggered, this, &TMainFrm::ActionHistoryExecute);
     connect(ActionAZ, &QAction::triggered, this, &TMainFrm::ActionAZExecute);
     connect(ActionZA, &QAction::triggered, this, &TMainFrm::ActionZAExecute);
     connect(NewCursistBtn, &QToolButton::clicked, this, &TMainFrm::NewCursistBtnClick);
@@ -239,3 +243,36 @@ void TMainFrm::NewCursistBtnClick()
 }
 
 void TMainFrm::SplitBtnClick() { Lijst->ZetSplit(SplitBtn->isChecked()); }
+
+void TMainFrm::ActionVerwijderExecute()
+{
+    const QString nummer = Lijst->HuidigCursistNr();
+    if (!nummer.isEmpty()) {
+        const QString geslacht = Lijst->HuidigeWaarde(QStringLiteral("Geslacht")).toString();
+        const QString aanhef = geslacht == QLatin1String("M")   ? QStringLiteral(" Hr. ")
+                               : geslacht == QLatin1String("V") ? QStringLiteral(" Mw. ")
+                                                                : QStringLiteral(" ");
+        if (ToonMelding(mVraag,
+                        QStringLiteral("CursistNr: ") + nummer + aanhef +
+                            Lijst->HuidigeWaarde(QStringLiteral("Naam")).toString() +
+                            QStringLiteral("\n\rnaar history verplaatsen?"),
+                        Knoppen::OKAnnuleren) == Antwoord::OK) {
+            HistorieWerk::Uitkomst uitkomst;
+            {
+                WachtCursor wacht;
+                uitkomst = HistorieWerk(m_dm).NaarHistorie(nummer);
+            }
+            ToonMelding(uitkomst.resultaat == HistorieWerk::Verplaatst ? mInformatie : mFout, uitkomst.tekst,
+                        Knoppen::OK, true);
+        }
+    }
+    HeropenLijst();
+    CLijst->GaNaarRij(0);
+}
+
+void TMainFrm::ActionHistoryExecute()
+{
+    ToonModaal([this] { return new THistoryFrm(m_dm, this); }, true);
+    // Participants moved back belong in the list again.
+    HeropenLijst();
+}

@@ -77,11 +77,13 @@ void TLijstPaneel::ZetSplit(bool aan)
 }
 
 // In enrolment mode the joined view gives the participant's number too.
-QString TLijstPaneel::HuidigCursistNr() const
+QString TLijstPaneel::HuidigCursistNr() const { return HuidigeWaarde(QStringLiteral("CursistNr")).toString(); }
+
+QVariant TLijstPaneel::HuidigeWaarde(const QString& veld) const
 {
     LijstQuery* lijst = CLijst->Model()->bron();
     const int rij = CLijst->HuidigeRij();
-    return lijst && rij >= 0 ? lijst->waarde(rij, QStringLiteral("CursistNr")).toString() : QString();
+    return lijst && rij >= 0 ? lijst->waarde(rij, veld) : QVariant();
 }
 
 void TLijstPaneel::KoppelDetail()

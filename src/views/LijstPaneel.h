@@ -42,6 +42,8 @@ public:
     void KoppelDetail();
     // The participant the list stands on; empty when none.
     QString HuidigCursistNr() const;
+    // A field of the row the list stands on; null when there is none.
+    QVariant HuidigeWaarde(const QString& veld) const;
 
     // Layouts of the two grids in their profiles.
     QString CodeerKolommen() const;

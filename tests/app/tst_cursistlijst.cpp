@@ -354,6 +354,53 @@ private Q_SLOTS:
                  QString("0"));
     }
 
+    // The participant of the list row goes, also right after a search moved
+    // the list; one with a course planned stays, and the list starts again at
+    // its first row whatever the answer.
+    void placingInHistoryMovesTheParticipantOfTheListRow_data()
+    {
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<int>("antwoord");
+        QTest::addColumn<QString>("vraag");
+        QTest::addColumn<int>("soort");  // of the message after the move; -1 for none
+        QTest::addColumn<QString>("melding");
+        QTest::addColumn<int>("overgebleven");
+        QTest::newRow("moved after a name search")
+            << "Bakk" << Antwoord::OK << "CursistNr: 000020 Hr. Bakker\n\rnaar history verplaatsen?"
+            << int(mInformatie) << "Cursist is naar historie verplaatst." << 3;
+        QTest::newRow("a course planned")
+            << "12" << Antwoord::OK << "CursistNr: 000012 Mw. Jansen\n\rnaar history verplaatsen?" << int(mFout)
+            << "Cursist heeft nog cursussen openstaan!\rDeze moeten eerst verwerkt worden voordat er verwijderd wordt."
+            << 4;
+        QTest::newRow("neither man nor woman") << "janss" << Antwoord::OK
+                                               << "CursistNr: 000003 janssens\n\rnaar history verplaatsen?"
+                                               << int(mInformatie) << "Cursist is naar historie verplaatst." << 3;
+        QTest::newRow("cancelled") << "Bakk" << Antwoord::Annuleren
+                                   << "CursistNr: 000020 Hr. Bakker\n\rnaar history verplaatsen?" << -1 << "" << 4;
+    }
+    void placingInHistoryMovesTheParticipantOfTheListRow()
+    {
+        QFETCH(QString, getypt);
+        QFETCH(int, antwoord);
+        QFETCH(QString, vraag);
+        QFETCH(int, soort);
+        QFETCH(QString, melding);
+        QFETCH(int, overgebleven);
+        Typ(getypt);
+        ScriptedMessages messages({antwoord, Antwoord::OK});
+        venster->ActionVerwijder->trigger();
+        QCOMPARE(messages.messages().first().tekst, vraag);
+        QCOMPARE(messages.messages().first().knoppen, Knoppen::OKAnnuleren);
+        QCOMPARE(messages.messages().size(), soort < 0 ? 1 : 2);
+        if (soort >= 0) {
+            QCOMPARE(messages.messages().last().soort, soort);
+            QCOMPARE(messages.messages().last().tekst, melding);
+            QVERIFY(messages.messages().last().beep);
+        }
+        QCOMPARE(venster->CLijst->Model()->rowCount(), overgebleven);
+        QCOMPARE(venster->CLijst->HuidigeRij(), 0);
+    }
+
     void closingStoresTheChangedLayoutOnYes()
     {
         venster->CLijst->horizontalHeader()->resizeSection(KolomVan("Naam"), 222);

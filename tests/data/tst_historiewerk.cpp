@@ -1,7 +1,7 @@
 #include "TestRegistry.h"
 #include "TestSupport.h"
 
-#include "app/HistorieWerk.h"
+#include "data/HistorieWerk.h"
 #include "data/DataModFrm.h"
 #include "data/Schema.h"
 

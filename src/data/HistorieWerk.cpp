@@ -1,8 +1,8 @@
 #include "HistorieWerk.h"
 
-#include "data/DataModFrm.h"
-#include "data/DatabaseError.h"
-#include "data/Schema.h"
+#include "DataModFrm.h"
+#include "DatabaseError.h"
+#include "Schema.h"
 
 struct HistorieWerk::Richting {
     QString vanPersonen, naarPersonen, vanInschrijvingen, naarInschrijvingen;
@@ -110,4 +110,29 @@ HistorieWerk::Uitkomst HistorieWerk::Verplaats(const Richting& r, const QString&
     if (!reden.isEmpty())
         return {NietVerplaatst, r.mislukt + QStringLiteral("\r") + reden + QStringLiteral("\rDe cursist is NIET verplaatst.")};
     return {Verplaatst, r.gelukt};
+}
+
+bool HistorieWerk::VerwijderUitHistorie(const QString& cursistNr)
+{
+    Storage& opslag = m_dm.storage();
+    bool gelukt = false;
+    try {
+        opslag.begin();
+        try {
+            opslag.exec(QStringLiteral("delete from HistorieCursus where CursistNr = ?"), {cursistNr});
+            QSqlQuery q = opslag.exec(QStringLiteral("delete from Historie where CursistNr = ?"), {cursistNr});
+            gelukt = q.numRowsAffected() == 1;
+            if (gelukt)
+                opslag.commit();
+            else
+                opslag.rollback();
+        } catch (...) {
+            opslag.rollback();
+            throw;
+        }
+    } catch (const DatabaseError&) {
+        gelukt = false;
+    }
+    m_dm.SetMenu();
+    return gelukt;
 }

@@ -24,6 +24,9 @@ public:
     Uitkomst NaarHistorie(const QString& cursistNr, const QString& cursusCode = {});
     // Moves a former participant back into the register.
     Uitkomst NaarActueel(const QString& cursistNr);
+    // Deletes a former participant and his archived enrolments for good, all
+    // or nothing; false when anything failed (nothing is deleted then).
+    bool VerwijderUitHistorie(const QString& cursistNr);
 
 private:
     struct Richting;
