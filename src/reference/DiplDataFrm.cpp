@@ -57,6 +57,8 @@ TDiplDataFrm::TDiplDataFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(par
     DLijst->ZetKolommen({DiplomaCode, BestandsNaam, QStringLiteral("Reanimatiepartner"), QStringLiteral("Contactpersoon"),
                          QStringLiteral("Contactgegevens")});
     DLijst->ZetBewerkbaar(true);
+    // One click into the current cell opens it, as the instruction says.
+    DLijst->setEditTriggers(DLijst->editTriggers() | QAbstractItemView::SelectedClicked);
     const int breedtes[] = {100, 200, 180, 160, 240};
     for (int k = 0; k < 5; ++k)
         DLijst->horizontalHeader()->resizeSection(k, breedtes[k]);
@@ -129,7 +131,7 @@ bool TDiplDataFrm::eventFilter(QObject* object, QEvent* event)
 
 QString TDiplDataFrm::KiesBestandInDialoog(const QString& map)
 {
-    QFileDialog dialoog(this, QString(), map, QStringLiteral("Rapportbestanden Orvel (*.frf)"));
+    QFileDialog dialoog(this, QStringLiteral("Kies een bestand"), map, QStringLiteral("Rapportbestanden Orvel (*.frf)"));
     dialoog.setObjectName(QStringLiteral("OpenDialog1"));
     dialoog.setDefaultSuffix(QStringLiteral("frf"));
     dialoog.setFileMode(QFileDialog::ExistingFile);

@@ -52,6 +52,12 @@ TGroepsFrm::TGroepsFrm(TDataModFrm& dm, QWidget* parent)
     connect(OproepDatum, &QDateEdit::dateChanged, this, &TGroepsFrm::OproepDatumChange);
     connect(OproepDatum->calendarWidget(), &QCalendarWidget::clicked, this, &TGroepsFrm::OproepDatumCloseUp);
     connect(OproepDatum->calendarWidget(), &QCalendarWidget::activated, this, &TGroepsFrm::OproepDatumCloseUp);
+    // A date typed instead of picked passes the same check when the user
+    // leaves the field.
+    connect(OproepDatum, &QDateEdit::editingFinished, this, [this] {
+        if (m_datumGewijzigd)
+            OproepDatumCloseUp();
+    });
 
     Uitsluiten = new TWeekDagBoxen(QStringLiteral("Uitsluiten"), this);
     connect(Uitsluiten, &TWeekDagBoxen::gewijzigd, this, &TGroepsFrm::DagClick);
@@ -137,9 +143,10 @@ void TGroepsFrm::ZetBoxStijl(QComboBox* box, bool aan, bool vergrendeld)
 void TGroepsFrm::SetEdit(bool aan)
 {
     Uitsluiten->setEnabled(aan);
+    // Styled by class, so the colours stay off the date picker's calendar.
     for (QWidget* control : {static_cast<QWidget*>(HHFSpin), static_cast<QWidget*>(OproepDatum)}) {
         control->setEnabled(aan);
-        control->setStyleSheet(aan ? Wit : Leeg);
+        control->setStyleSheet(QStringLiteral("%1 { %2 }").arg(QLatin1String(control->metaObject()->className()), aan ? Wit : Leeg));
     }
 }
 

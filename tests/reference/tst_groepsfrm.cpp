@@ -182,21 +182,33 @@ private Q_SLOTS:
         QCOMPARE(v.meldingen.texts(), QStringList{Aangepast});
     }
 
+    void aDayThatIsExcludedCannotBeChosen_data()
+    {
+        QTest::addColumn<bool>("getypt");
+        QTest::newRow("picked in the calendar") << false;
+        QTest::newRow("typed") << true;
+    }
     void aDayThatIsExcludedCannotBeChosen()
     {
+        QFETCH(bool, getypt);
         Venster v;
         v.lid("000001", "EHBO", {.groep = "BRANDWEER", .weekDagen = 65});
         v.open();
         v.kies("BRANDWEER", "EHBO");
         QVERIFY(v.frm->Uitsluiten->Boxen()[0]->isChecked());
-        v.frm->OproepDatum->setDate(Zondag);
-        v.frm->OproepDatumCloseUp();
+        const auto kiesDatum = [&](const QDate& datum) {
+            v.frm->OproepDatum->setDate(datum);
+            if (getypt)
+                Q_EMIT v.frm->OproepDatum->editingFinished();
+            else
+                v.frm->OproepDatumCloseUp();
+        };
+        kiesDatum(Zondag);
         QCOMPARE(v.meldingen.texts(), QStringList{"U kiest een dag die is uitgesloten!"});
         QCOMPARE(v.frm->OproepDatum->date(), Maandag);
         // Once Sunday is no longer excluded, it may be chosen.
         v.frm->Uitsluiten->Boxen()[0]->click();
-        v.frm->OproepDatum->setDate(Zondag);
-        v.frm->OproepDatumCloseUp();
+        kiesDatum(Zondag);
         QCOMPARE(v.meldingen.texts().size(), 1);
         v.frm->AanpassenBtn->click();
         QCOMPARE(v.opgeslagen("000001", "EHBO"), QStringLiteral("12/1/2027-01-03"));
