@@ -67,6 +67,7 @@ TDiplDataFrm::TDiplDataFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(par
     // Entering the file column may open a dialog: after the grid has settled.
     connect(DLijst, &TTabelGrid::kolomBinnen, this,
             [this](int kolom) { QMetaObject::invokeMethod(this, [this, kolom] { DLijstColEnter(kolom); }, Qt::QueuedConnection); });
+    DLijst->viewport()->setMouseTracking(true);
     DLijst->viewport()->installEventFilter(this);
 
     PopupMenu1 = new QMenu(this);
@@ -77,6 +78,7 @@ TDiplDataFrm::TDiplDataFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(par
             [this](const QPoint& plek) { PopupMenu1->popup(DLijst->viewport()->mapToGlobal(plek)); });
     connect(&diplomas, &TableHandle::afterPost, this, &TDiplDataFrm::GetCodes);
     connect(&diplomas, &TableHandle::afterDelete, this, &TDiplDataFrm::GetCodes);
+    connect(&diplomas, &TableHandle::dataChanged, this, &TDiplDataFrm::CheckRec);
 
     auto* balk = new QHBoxLayout;
     balk->addWidget(sluiten);

@@ -181,6 +181,7 @@ void TGroepsFrm::GetCursusProfielen()
     DataActie([&] { codes = GroepsCursussen(m_dm.storage(), m_groep); });
     CCodeBox->addItems(codes);
     CCodeBox->setCurrentIndex(-1);
+    CCodeBox->setPlaceholderText(codes.isEmpty() ? QStringLiteral("Geen cursus om aan te passen") : QString());
     ZetBoxStijl(CCodeBox, !codes.isEmpty(), false);
 }
 
@@ -321,6 +322,7 @@ void TGroepsFrm::OpnieuwBtnClick()
     // Marks of a group left without Aanpassen are not carried to the next.
     m_dagenGewijzigd = m_datumGewijzigd = m_freqGewijzigd = false;
     CCodeBox->clear();
+    CCodeBox->setPlaceholderText({});
     ZetBoxStijl(CCodeBox, false, false);
     ZetBoxStijl(GroepsCodeBox, true, false);
     GroepsCodeBox->setCurrentIndex(-1);

@@ -105,8 +105,10 @@ private Q_SLOTS:
         v.frm->Nav->Klik(TDBNavigator::Invoegen);
         v.diplomas().setValue("DiplomaCode", "AED");
         v.frm->Nav->Klik(TDBNavigator::Opslaan);
-        v.frm->CheckRec();
         QCOMPARE(v.frm->DLijst->contextMenuPolicy(), Qt::CustomContextMenu);
+        v.meldingen.script().antwoorden << Antwoord::OK;
+        v.frm->Nav->Klik(TDBNavigator::Verwijderen);
+        QCOMPARE(v.frm->DLijst->contextMenuPolicy(), Qt::NoContextMenu);
     }
 
     void aRowWithoutCodeIsRefused()
