@@ -1,10 +1,10 @@
 #include "Printer.h"
 
+#include "data/DrukLettertype.h"
 #include "data/ToonMelding.h"
 
 #include <QDateTime>
 #include <QDir>
-#include <QFontDatabase>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
@@ -59,18 +59,7 @@ QString PrintJob::pdfFolder()
 
 QFont PrintJob::printFont(const QString& family, int pointSize)
 {
-    static const QList<std::pair<QString, QString>> substitutes{
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
-        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")}};
-    for (const auto& [original, substitute] : substitutes)
-        if (family == original && !QFontDatabase::hasFamily(original)
-            && QFontDatabase::hasFamily(substitute)
-            && !QFont::substitutes(original).contains(substitute))
-            QFont::insertSubstitution(original, substitute);
-    QFont font(family, pointSize);
-    font.setStyleStrategy(QFont::PreferOutline);
-    return font;
+    return DrukLettertype(family, pointSize);
 }
 
 bool PrintJob::preparePdf(const QString& folder)

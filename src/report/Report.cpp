@@ -1,0 +1,539 @@
+#include "Report.h"
+
+#include "ReportFile.h"
+
+#include "data/Bedrag.h"
+#include "data/DrukLettertype.h"
+#include "data/VeldTekst.h"
+
+#include <QDateTime>
+#include <QImage>
+#include <QLocale>
+#include <QPainter>
+#include <QPaintDevice>
+#include <QProgressDialog>
+#include <QApplication>
+#include <algorithm>
+
+namespace report {
+
+namespace {
+
+// Stands for the number of pages until the last page is known.
+const QChar kTotalPagesMark(0xE000);
+constexpr int kMaxVariableDepth = 8;
+
+// Position of `wanted` in `text` outside double quotes, or -1.
+int findOutsideQuotes(const QString& text, QChar wanted, int from = 0)
+{
+    bool quoted = false;
+    for (int i = from; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && text[i] == wanted)
+            return i;
+    }
+    return -1;
+}
+
+QString unquote(QString name)
+{
+    name = name.trimmed();
+    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2);
+    return name;
+}
+
+QDateTime asDateTime(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDate: return QDateTime(value.toDate(), QTime(0, 0));
+    case QMetaType::QDateTime: return value.toDateTime();
+    case QMetaType::QTime: return QDateTime(QDate(2000, 1, 1), value.toTime());
+    case QMetaType::QString: {
+        const QString text = value.toString();
+        QDateTime dt = QDateTime::fromString(text, Qt::ISODate);
+        if (!dt.isValid())
+            dt = QDateTime(QDate::fromString(text, Qt::ISODate), QTime(0, 0));
+        return dt;
+    }
+    default: return {};
+    }
+}
+
+QString formatValue(const QVariant& value, const QString& format)
+{
+    if (format.isEmpty() || value.isNull())
+        return VeldTekst(value);
+    if (format.compare(QLatin1String("bedrag"), Qt::CaseInsensitive) == 0) {
+        if (value.metaType() == QMetaType::fromType<Bedrag>())
+            return BedragNaarTekst(value.value<Bedrag>());
+        bool ok = false;
+        const double euro = value.toDouble(&ok);
+        return ok ? BedragNaarTekst(Bedrag::UitEuro(euro)) : VeldTekst(value);
+    }
+    const QDateTime moment = asDateTime(value);
+    if (!moment.isValid())
+        return VeldTekst(value);
+    return QLocale(QLocale::Dutch, QLocale::Netherlands).toString(moment, format);
+}
+
+QString errorText(const QString& expression, const QString& why)
+{
+    return QStringLiteral("Fout in rapport bij [%1]: %2").arg(expression, why);
+}
+
+}  // namespace
+
+QPageLayout pageLayoutOf(const ReportPage& page)
+{
+    QPageSize size;
+    switch (page.paper) {
+    case PaperSize::A4: size = QPageSize(QPageSize::A4); break;
+    case PaperSize::A5: size = QPageSize(QPageSize::A5); break;
+    case PaperSize::A3: size = QPageSize(QPageSize::A3); break;
+    case PaperSize::Letter: size = QPageSize(QPageSize::Letter); break;
+    case PaperSize::Custom:
+        size = QPageSize(page.customSize, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+        break;
+    }
+    return QPageLayout(size,
+                       page.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+// ------------------------------------------------------------------ prepare
+
+// Lays out one page of the layout: title, the data bands walked over their
+// datasets, summary; page headers and footers on every page it starts.
+class Preparation {
+public:
+    Preparation(Report& report, const ReportPage& page) : m_report(report), m_page(page)
+    {
+        m_top = page.margins.top;
+        double footers = 0;
+        for (const Band& band : page.bands)
+            if (band.kind == BandKind::PageFooter)
+                footers += band.height;
+        m_footerTop = page.paperSizeMm().height() - page.margins.bottom - footers;
+    }
+
+    void run()
+    {
+        startPage(true);
+        walkData();
+        placeAll(BandKind::ReportSummary);
+        finishPage();
+    }
+
+private:
+    void placeAll(BandKind kind)
+    {
+        for (const Band& band : m_page.bands)
+            if (band.kind == kind)
+                place(band);
+    }
+
+    void walkData()
+    {
+        const QList<Band>& bands = m_page.bands;
+        for (int i = 0; i < bands.size(); ++i) {
+            const Band& band = bands[i];
+            if (band.kind == BandKind::MasterData) {
+                QList<const Band*> details;
+                for (int j = i + 1; j < bands.size() && bands[j].kind != BandKind::MasterData; ++j)
+                    if (bands[j].kind == BandKind::DetailData)
+                        details.append(&bands[j]);
+                walk(band, details);
+            } else if (band.kind == BandKind::DetailData && !hasMasterBefore(i)) {
+                walk(band, {});
+            }
+        }
+    }
+
+    bool hasMasterBefore(int index) const
+    {
+        for (int i = 0; i < index; ++i)
+            if (m_page.bands[i].kind == BandKind::MasterData)
+                return true;
+        return false;
+    }
+
+    Dataset* datasetOf(const Band& band) const
+    {
+        if (band.dataset.isEmpty())
+            return nullptr;
+        Dataset* dataset = m_report.m_datasets.find(band.dataset);
+        if (!dataset)
+            throw RapportFout(QStringLiteral("Fout in rapport: de band '%1' loopt over de onbekende dataset '%2'.")
+                                  .arg(bandKindCaption(band.kind), band.dataset));
+        return dataset;
+    }
+
+    void walk(const Band& band, const QList<const Band*>& details)
+    {
+        Dataset* dataset = datasetOf(band);
+        if (!dataset) {
+            placeWithDetails(band, details);
+            return;
+        }
+        for (dataset->first(); !dataset->eof(); dataset->next())
+            placeWithDetails(band, details);
+    }
+
+    void placeWithDetails(const Band& band, const QList<const Band*>& details)
+    {
+        place(band);
+        for (const Band* detail : details)
+            walk(*detail, {});
+    }
+
+    void startPage(bool first)
+    {
+        m_report.m_pages.append(PreparedPage{&m_page, {}});
+        m_report.m_currentPage = int(m_report.m_pages.size());
+        m_y = m_bodyTop = m_top;
+        if (first)
+            placeAll(BandKind::ReportTitle);
+        placeAll(BandKind::PageHeader);
+        m_bodyTop = m_y;
+    }
+
+    void finishPage()
+    {
+        m_y = m_footerTop;
+        placeAll(BandKind::PageFooter);
+    }
+
+    void place(const Band& band)
+    {
+        const bool body = band.kind != BandKind::PageHeader && band.kind != BandKind::PageFooter;
+        // A band that does not fit goes to a new page, unless it is the first
+        // on its page: then it would not fit anywhere, and it is cut instead.
+        if (body && m_y + band.height > m_footerTop + 1e-9 && m_y > m_bodyTop + 1e-9) {
+            finishPage();
+            startPage(false);
+        }
+        PreparedPage& page = m_report.m_pages.last();
+        const double left = m_page.margins.left;
+        for (const ReportObject& object : band.objects) {
+            PreparedObject placed{&object, QPointF(left + object.x, m_y + object.y), {}};
+            if (object.kind == ObjectKind::Memo)
+                placed.text = memoText(object);
+            page.objects.append(std::move(placed));
+        }
+        m_y += band.height;
+    }
+
+    QString memoText(const ReportObject& memo) const
+    {
+        QStringList lines = memo.lines;
+        if (m_report.m_enterRect)
+            m_report.m_enterRect(lines, memo);
+        // What the hook put in is data, not layout: it is printed as given,
+        // so a bracket in a participant's text never reads as an expression.
+        for (int i = 0; i < lines.size(); ++i)
+            if (i < memo.lines.size() && lines[i] == memo.lines[i])
+                lines[i] = m_report.evaluate(lines[i], 0);
+        return lines.join(QLatin1Char('\n'));
+    }
+
+    Report& m_report;
+    const ReportPage& m_page;
+    double m_top = 0;
+    double m_footerTop = 0;
+    double m_bodyTop = 0;
+    double m_y = 0;
+};
+
+Report::Report() = default;
+Report::~Report() = default;
+
+void Report::loadFromFile(const QString& path)
+{
+    setLayout(loadLayout(path));
+}
+
+void Report::setLayout(ReportLayout layout)
+{
+    m_pages.clear();
+    m_layout = std::move(layout);
+}
+
+void Report::clear()
+{
+    m_pages.clear();
+    m_layout.pages.clear();
+}
+
+void Report::prepare()
+{
+    m_pages.clear();
+    try {
+        for (const ReportPage& page : m_layout.pages)
+            Preparation(*this, page).run();
+    } catch (...) {
+        m_pages.clear();
+        throw;
+    }
+}
+
+// ------------------------------------------------------------ expressions
+
+QString Report::evaluate(const QString& line) const { return evaluate(line, 0); }
+
+QString Report::evaluate(const QString& line, int depth) const
+{
+    QString out;
+    int i = 0;
+    while (i < line.size()) {
+        if (line[i] != QLatin1Char('[')) {
+            out += line[i++];
+            continue;
+        }
+        if (i + 1 < line.size() && line[i + 1] == QLatin1Char('[')) {
+            out += QLatin1Char('[');
+            i += 2;
+            continue;
+        }
+        const int end = findOutsideQuotes(line, QLatin1Char(']'), i + 1);
+        if (end < 0) {  // an open bracket without its close is plain text
+            out += line.mid(i);
+            break;
+        }
+        out += expressionText(line.mid(i + 1, end - i - 1), depth);
+        i = end + 1;
+    }
+    return out;
+}
+
+QString Report::expressionText(const QString& expression, int depth) const
+{
+    QString name = expression;
+    QString format;
+    const int hash = findOutsideQuotes(expression, QLatin1Char('#'));
+    if (hash >= 0) {
+        name = expression.left(hash);
+        format = expression.mid(hash + 1).trimmed();
+    }
+    name = name.trimmed();
+
+    const int dot = findOutsideQuotes(name, QLatin1Char('.'));
+    if (dot >= 0) {
+        const QString datasetName = unquote(name.left(dot));
+        const QString field = unquote(name.mid(dot + 1));
+        const Dataset* dataset = m_datasets.find(datasetName);
+        if (!dataset)
+            throw RapportFout(errorText(expression, QStringLiteral("onbekende dataset '%1'").arg(datasetName)));
+        if (!dataset->fieldNames().contains(field, Qt::CaseInsensitive))
+            throw RapportFout(errorText(
+                expression, QStringLiteral("dataset '%1' heeft geen veld '%2'").arg(datasetName, field)));
+        return formatValue(dataset->value(field), format);
+    }
+
+    if (name.compare(QLatin1String("Date"), Qt::CaseInsensitive) == 0)
+        return formatValue(QDate::currentDate(), format);
+    if (name.compare(QLatin1String("Time"), Qt::CaseInsensitive) == 0)
+        return formatValue(QTime::currentTime(), format.isEmpty() ? QStringLiteral("hh:mm") : format);
+    if (name.compare(QLatin1String("Page"), Qt::CaseInsensitive) == 0)
+        return QString::number(m_currentPage);
+    if (name.compare(QLatin1String("Pages"), Qt::CaseInsensitive) == 0)
+        return QString(kTotalPagesMark);
+
+    if (const auto value = m_values.constFind(name); value != m_values.constEnd())
+        return *value;
+    if (const Variable* variable = m_layout.findVariable(name)) {
+        if (depth >= kMaxVariableDepth)
+            throw RapportFout(errorText(expression, QStringLiteral("de variabele verwijst naar zichzelf")));
+        return evaluate(variable->expression, depth + 1);
+    }
+    throw RapportFout(errorText(expression, QStringLiteral("onbekend veld of onbekende variabele")));
+}
+
+// ------------------------------------------------------------------ render
+
+namespace {
+
+Qt::Alignment alignmentOf(const ReportObject& memo)
+{
+    Qt::Alignment flags;
+    switch (memo.hAlign) {
+    case HAlign::Left: flags |= Qt::AlignLeft; break;
+    case HAlign::Center: flags |= Qt::AlignHCenter; break;
+    case HAlign::Right: flags |= Qt::AlignRight; break;
+    case HAlign::Justify: flags |= Qt::AlignJustify; break;
+    }
+    switch (memo.vAlign) {
+    case VAlign::Top: flags |= Qt::AlignTop; break;
+    case VAlign::Center: flags |= Qt::AlignVCenter; break;
+    case VAlign::Bottom: flags |= Qt::AlignBottom; break;
+    }
+    return flags;
+}
+
+class Canvas {
+public:
+    Canvas(QPainter& painter) : m_painter(painter), m_pxPerMm(painter.device()->logicalDpiX() / 25.4) {}
+
+    double px(double mm) const { return mm * m_pxPerMm; }
+    QRectF rect(const PreparedObject& o) const
+    {
+        return QRectF(px(o.position.x()), px(o.position.y()), px(o.source->width), px(o.source->height));
+    }
+    QPen pen(double widthMm, const QColor& color) const { return QPen(color, std::max(1.0, px(widthMm))); }
+
+    void draw(const PreparedObject& o, const QString& totalPages)
+    {
+        m_painter.save();
+        switch (o.source->kind) {
+        case ObjectKind::Memo: memo(o, totalPages); break;
+        case ObjectKind::Line: line(o); break;
+        case ObjectKind::Rectangle: rectangle(o); break;
+        case ObjectKind::Picture: picture(o); break;
+        }
+        m_painter.restore();
+    }
+
+private:
+    void memo(const PreparedObject& o, const QString& totalPages)
+    {
+        const ReportObject& memo = *o.source;
+        const QRectF box = rect(o);
+        if (memo.fill.isValid())
+            m_painter.fillRect(box, memo.fill);
+        QFont font = DrukLettertype(memo.font.family, memo.font.pointSize);
+        font.setBold(memo.font.bold);
+        font.setItalic(memo.font.italic);
+        font.setUnderline(memo.font.underline);
+        m_painter.setFont(font);
+        m_painter.setPen(memo.font.color);
+        QString text = o.text;
+        text.replace(kTotalPagesMark, totalPages);
+        const double inset = px(0.5);
+        m_painter.setClipRect(box);
+        m_painter.drawText(box.adjusted(inset, 0, -inset, 0),
+                           int(alignmentOf(memo)) | (memo.wordWrap ? int(Qt::TextWordWrap) : 0), text);
+        m_painter.setClipping(false);
+        frame(memo.frame, box);
+    }
+
+    void frame(const Frame& frame, const QRectF& box)
+    {
+        if (!frame.any())
+            return;
+        m_painter.setPen(pen(frame.width, frame.color));
+        if (frame.left) m_painter.drawLine(box.topLeft(), box.bottomLeft());
+        if (frame.top) m_painter.drawLine(box.topLeft(), box.topRight());
+        if (frame.right) m_painter.drawLine(box.topRight(), box.bottomRight());
+        if (frame.bottom) m_painter.drawLine(box.bottomLeft(), box.bottomRight());
+    }
+
+    void line(const PreparedObject& o)
+    {
+        const QRectF box = rect(o);
+        m_painter.setPen(pen(o.source->penWidth, o.source->penColor));
+        m_painter.drawLine(box.topLeft(), box.bottomRight());
+    }
+
+    void rectangle(const PreparedObject& o)
+    {
+        m_painter.setPen(pen(o.source->penWidth, o.source->penColor));
+        m_painter.setBrush(o.source->fill.isValid() ? QBrush(o.source->fill) : QBrush(Qt::NoBrush));
+        m_painter.drawRect(rect(o));
+    }
+
+    void picture(const PreparedObject& o)
+    {
+        const QImage image = QImage::fromData(o.source->image);
+        if (image.isNull())
+            return;
+        QRectF box = rect(o);
+        if (o.source->keepAspect) {
+            QSizeF size = image.size();
+            size.scale(box.size(), Qt::KeepAspectRatio);
+            box = QRectF(box.topLeft() + QPointF((box.width() - size.width()) / 2, (box.height() - size.height()) / 2),
+                         size);
+        }
+        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        m_painter.drawImage(box, image);
+    }
+
+    QPainter& m_painter;
+    double m_pxPerMm;
+};
+
+}  // namespace
+
+void Report::renderPage(QPainter& painter, int index) const
+{
+    Canvas canvas(painter);
+    const QString total = QString::number(m_pages.size());
+    for (const PreparedObject& object : m_pages.at(index).objects)
+        canvas.draw(object, total);
+}
+
+// ------------------------------------------------------------------- print
+
+namespace {
+bool writePages(const Report& report, PageSink& sink, const QList<int>& order, QProgressDialog* progress)
+{
+    const auto& pages = report.preparedPages();
+    if (order.isEmpty() || !sink.begin(pageLayoutOf(*pages.at(order.first()).page)))
+        return false;
+    for (int i = 0; i < order.size(); ++i) {
+        if (progress) {
+            progress->setValue(i);
+            if (progress->wasCanceled())
+                break;
+        }
+        if (i > 0 && !sink.newPage(pageLayoutOf(*pages.at(order[i]).page))) {
+            sink.end();
+            return false;
+        }
+        report.renderPage(sink.painter(), order[i]);
+    }
+    return sink.end();
+}
+}  // namespace
+
+bool Report::printPreparedPages(int firstPage, int lastPage, int copies, bool collate, QWidget* parent)
+{
+    const int first = std::max(1, firstPage);
+    const int last = std::min(preparedPageCount(), lastPage);
+    QList<int> order;
+    const int times = std::max(1, copies);
+    if (collate) {
+        for (int c = 0; c < times; ++c)
+            for (int p = first; p <= last; ++p)
+                order.append(p - 1);
+    } else {
+        for (int p = first; p <= last; ++p)
+            for (int c = 0; c < times; ++c)
+                order.append(p - 1);
+    }
+    if (order.isEmpty())
+        return true;
+    std::unique_ptr<PageSink> sink = m_sinkFactory ? m_sinkFactory(QStringLiteral("Rapport"))
+                                                   : makeDefaultPrinterSink(QStringLiteral("Rapport"));
+    if (!sink)
+        return false;
+    QProgressDialog progress(QStringLiteral("Afdrukken..."), QStringLiteral("Annuleren"), 0, int(order.size()),
+                             parent);
+    progress.setWindowTitle(QStringLiteral("Afdrukken"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const bool ok = writePages(*this, *sink, order, &progress);
+    progress.setValue(int(order.size()));
+    return ok;
+}
+
+bool Report::exportPdf(const QString& file) const
+{
+    QList<int> order;
+    for (int i = 0; i < preparedPageCount(); ++i)
+        order.append(i);
+    auto sink = makePdfSink(file, QStringLiteral("Rapport"));
+    return writePages(*this, *sink, order, nullptr);
+}
+
+}  // namespace report

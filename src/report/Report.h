@@ -1,0 +1,122 @@
+#pragma once
+// The report component: holds one layout, the datasets and variable values
+// it is offered, and the pages it prepared from them; previews and prints
+// those pages.
+//
+// A run: load (or set) a layout, prepare, then preview or print the prepared
+// pages. Everything is synchronous; the caller may close its datasets as
+// soon as a call returns.
+#include "report/PageSink.h"
+#include "report/ReportDataset.h"
+#include "report/ReportLayout.h"
+
+#include <QHash>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+class QPainter;
+class QWidget;
+
+namespace report {
+
+// One object placed on a prepared page: its source in the layout (for its
+// style and size) at a position in mm from the paper's top-left corner, with
+// a memo's text already filled in.
+struct PreparedObject {
+    const ReportObject* source = nullptr;
+    QPointF position;
+    QString text;
+};
+
+// The paper of a page as printers take it (full page, no margins: the
+// layout's margins are already in the object positions).
+QPageLayout pageLayoutOf(const ReportPage& page);
+
+struct PreparedPage {
+    const ReportPage* page = nullptr;  // paper, orientation
+    QList<PreparedObject> objects;
+};
+
+class Report {
+public:
+    Report();
+    ~Report();
+    Report(const Report&) = delete;
+    Report& operator=(const Report&) = delete;
+
+    // Replaces the layout completely and discards prepared pages. Throws
+    // RapportFout when the file is missing or unreadable; the old layout is
+    // kept then.
+    void loadFromFile(const QString& path);
+    void setLayout(ReportLayout layout);
+    const ReportLayout& layout() const { return m_layout; }
+    // No pages, no prepared pages (the variables are kept with the
+    // component, as the designer lists them).
+    void clear();
+
+    // The datasets that layouts may name (not owned).
+    DatasetList& datasets() { return m_datasets; }
+
+    // Texts of variables for the next preparation; a variable with a value
+    // here wins over the expression stored in the layout.
+    void setVariableValue(const QString& name, const QString& value) { m_values.insert(name, value); }
+
+    // Called for every memo just before its expressions are evaluated, with
+    // the memo's lines (which the hook may change) and the memo itself.
+    using EnterRectHook = std::function<void(QStringList& lines, const ReportObject& memo)>;
+    void setEnterRect(EnterRectHook hook) { m_enterRect = std::move(hook); }
+
+    // Walks every band over its dataset and lays out pages. Throws RapportFout
+    // (layout errors, unknown names) or any OrvelFout of the datasets; the
+    // prepared pages are empty then.
+    void prepare();
+    const QList<PreparedPage>& preparedPages() const { return m_pages; }
+    int preparedPageCount() const { return int(m_pages.size()); }
+    void clearPrepared() { m_pages.clear(); }
+
+    // Draws prepared page `index` (from 0) on a painter whose device has the
+    // paper's size; millimetres are converted with the device's resolution.
+    void renderPage(QPainter& painter, int index) const;
+
+    // Where prints go: a new sink per job. Without a factory the engine
+    // prints to the system's default printer through QPrinter.
+    using SinkFactory = std::function<std::unique_ptr<PageSink>(const QString& jobName)>;
+    void setSinkFactory(SinkFactory factory) { m_sinkFactory = std::move(factory); }
+
+    // Prints prepared pages first..last (from 1, inclusive, clamped to what
+    // there is) with copies and collation, showing a progress window.
+    // Returns false when the job failed or could not start.
+    bool printPreparedPages(int firstPage, int lastPage, int copies, bool collate,
+                            QWidget* parent = nullptr);
+    // Writes every prepared page to one PDF file; false when it cannot.
+    bool exportPdf(const QString& file) const;
+
+    // Prepares and shows the preview modally; when preparing fails the
+    // error is shown instead (through ToonMelding). The prepared pages are
+    // discarded when the window closes.
+    void showPreparedPreview(QWidget* parent = nullptr);
+    void showPreview(QWidget* parent = nullptr);
+
+    // Evaluates the [bracketed expressions] of one line against the current
+    // rows, as prepare does (page numbers are those of the page being laid
+    // out). Throws RapportFout for an unknown name.
+    QString evaluate(const QString& line) const;
+
+private:
+    friend class Preparation;
+    QString expressionText(const QString& expression, int depth) const;
+    QString evaluate(const QString& line, int depth) const;
+
+    ReportLayout m_layout;
+    DatasetList m_datasets;
+    QHash<QString, QString> m_values;
+    EnterRectHook m_enterRect;
+    SinkFactory m_sinkFactory;
+    QList<PreparedPage> m_pages;
+    int m_currentPage = 0;
+};
+
+}  // namespace report
