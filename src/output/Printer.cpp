@@ -40,7 +40,19 @@ QString uniquePdfName(const QDir& folder, const QString& jobName)
 const QString kLetters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
 }  // namespace
 
-PrintJob::PrintJob(const QString& jobName) : m_jobName(jobName) {}
+PrintJob::PrintJob(const QString& jobName)
+    : m_jobName(jobName),
+      m_layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter)
+{
+}
+
+void PrintJob::setPageLayout(const QPageLayout& layout)
+{
+    m_layout = layout;
+    m_layout.setMargins(QMarginsF(0, 0, 0, 0));
+    if (m_painter.isActive())
+        m_printer.setPageLayout(m_layout);
+}
 
 PrintJob::~PrintJob()
 {
@@ -70,7 +82,6 @@ bool PrintJob::preparePdf(const QString& folder)
     m_pdfFile = uniquePdfName(dir, m_jobName);
     m_printer.setOutputFormat(QPrinter::PdfFormat);
     m_printer.setOutputFileName(m_pdfFile);
-    m_printer.setPageSize(QPageSize(QPageSize::A4));
     return true;
 }
 
@@ -97,9 +108,8 @@ PrintStatus PrintJob::begin()
     if (!folder.isEmpty() && !preparePdf(folder))
         return PrintStatus::Failed;
     m_printer.setDocName(m_jobName);
-    m_printer.setPageOrientation(QPageLayout::Portrait);
     m_printer.setFullPage(true);
-    m_printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    m_printer.setPageLayout(m_layout);
     if (!m_painter.begin(&m_printer))
         return PrintStatus::Failed;
     m_painter.setPen(QPen(Qt::black, 1));

@@ -8,6 +8,7 @@
 // paper; millimetres are converted with the horizontal resolution in both
 // directions, as the printed forms are measured that way.
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
@@ -25,11 +26,17 @@ public:
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
 
-    // Portrait, black pen of width 1, "Arial" 11. Tells the user when there is
-    // nowhere to print to.
+    // Paper of the next page (of the first when called before begin):
+    // portrait A4 unless set. The whole sheet is drawable either way.
+    void setPageLayout(const QPageLayout& layout);
+
+    // Black pen of width 1, "Arial" 11. Tells the user when there is nowhere
+    // to print to.
     PrintStatus begin();
     bool newPage();
     bool end();
+    // For drawing that the helpers below do not cover (reports).
+    QPainter& painter() { return m_painter; }
 
     int mm(double millimetres) const;  // round(dpi / 25.4 × mm)
     // The printable right edge, in pixels from the paper's left edge.
@@ -60,6 +67,7 @@ private:
     bool preparePrinter();
 
     QString m_jobName;
+    QPageLayout m_layout;
     QPrinter m_printer{QPrinter::HighResolution};
     QPainter m_painter;
     QString m_pdfFile;

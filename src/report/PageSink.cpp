@@ -1,8 +1,9 @@
 #include "PageSink.h"
 
+#include "data/ToonMelding.h"
+
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace report {
 
@@ -14,9 +15,19 @@ public:
 
     bool begin(const QPageLayout& layout) override
     {
+        if (m_printer.outputFormat() == QPrinter::NativeFormat && !m_printer.isValid()) {
+            ToonMelding(mWaarschuwing, QStringLiteral("Er is geen printer geïnstalleerd."));
+            return false;
+        }
         m_printer.setFullPage(true);
         m_printer.setPageLayout(layout);
-        return m_painter.begin(&m_printer);
+        if (m_painter.begin(&m_printer))
+            return true;
+        ToonMelding(mFout, m_printer.outputFileName().isEmpty()
+                               ? QStringLiteral("Het rapport kon niet worden afgedrukt.")
+                               : QStringLiteral("Het bestand '%1' kon niet worden geschreven.")
+                                     .arg(m_printer.outputFileName()));
+        return false;
     }
     bool newPage(const QPageLayout& layout) override
     {
@@ -43,8 +54,6 @@ std::unique_ptr<PageSink> makePdfSink(const QString& file, const QString& title)
 
 std::unique_ptr<PageSink> makeDefaultPrinterSink(const QString& jobName)
 {
-    if (QPrinterInfo::defaultPrinter().isNull())
-        return nullptr;
     return std::make_unique<PrinterSink>(jobName);
 }
 

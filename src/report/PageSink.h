@@ -24,7 +24,8 @@ public:
 
 // Pages into one PDF file.
 std::unique_ptr<PageSink> makePdfSink(const QString& file, const QString& title);
-// Pages to the system's default printer (used when the program gave none).
+// Pages to the system's default printer (used when the program gave none);
+// tells the user when there is none.
 std::unique_ptr<PageSink> makeDefaultPrinterSink(const QString& jobName);
 
 }  // namespace report

@@ -4,6 +4,7 @@
 
 #include "data/Bedrag.h"
 #include "data/DrukLettertype.h"
+#include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
 
 #include <QDateTime>
@@ -258,6 +259,29 @@ void Report::setLayout(ReportLayout layout)
 {
     m_pages.clear();
     m_layout = std::move(layout);
+    mergeDeclaredVariables();
+}
+
+void Report::setDeclaredVariables(QList<VariableCategory> categories)
+{
+    m_declared = std::move(categories);
+    mergeDeclaredVariables();
+}
+
+void Report::mergeDeclaredVariables()
+{
+    for (const VariableCategory& declared : m_declared) {
+        auto category = std::find_if(m_layout.variables.begin(), m_layout.variables.end(),
+                                     [&](const VariableCategory& c) { return c.name == declared.name; });
+        if (category == m_layout.variables.end()) {
+            m_layout.variables.append(declared);
+            continue;
+        }
+        for (const Variable& variable : declared.variables)
+            if (std::none_of(category->variables.cbegin(), category->variables.cend(),
+                             [&](const Variable& v) { return v.name == variable.name; }))
+                category->variables.append(variable);
+    }
 }
 
 void Report::clear()
@@ -328,7 +352,7 @@ QString Report::expressionText(const QString& expression, int depth) const
         if (!dataset->fieldNames().contains(field, Qt::CaseInsensitive))
             throw RapportFout(errorText(
                 expression, QStringLiteral("dataset '%1' heeft geen veld '%2'").arg(datasetName, field)));
-        return formatValue(dataset->value(field), format);
+        return formatValue(dataset->value(field), format.isEmpty() ? dataset->displayFormat(field) : format);
     }
 
     if (name.compare(QLatin1String("Date"), Qt::CaseInsensitive) == 0)
@@ -340,8 +364,9 @@ QString Report::expressionText(const QString& expression, int depth) const
     if (name.compare(QLatin1String("Pages"), Qt::CaseInsensitive) == 0)
         return QString(kTotalPagesMark);
 
-    if (const auto value = m_values.constFind(name); value != m_values.constEnd())
-        return *value;
+    if (m_lookup)
+        if (const std::optional<QString> value = m_lookup(name))
+            return *value;
     if (const Variable* variable = m_layout.findVariable(name)) {
         if (depth >= kMaxVariableDepth)
             throw RapportFout(errorText(expression, QStringLiteral("de variabele verwijst naar zichzelf")));
@@ -475,6 +500,9 @@ void Report::renderPage(QPainter& painter, int index) const
 // ------------------------------------------------------------------- print
 
 namespace {
+const QString kNotPrinted = QStringLiteral("Het rapport kon niet worden afgedrukt.");
+
+// Begin failures are told by the sink; what fails after that is told here.
 bool writePages(const Report& report, PageSink& sink, const QList<int>& order, QProgressDialog* progress)
 {
     const auto& pages = report.preparedPages();
@@ -488,11 +516,15 @@ bool writePages(const Report& report, PageSink& sink, const QList<int>& order, Q
         }
         if (i > 0 && !sink.newPage(pageLayoutOf(*pages.at(order[i]).page))) {
             sink.end();
+            ToonMelding(mFout, kNotPrinted);
             return false;
         }
         report.renderPage(sink.painter(), order[i]);
     }
-    return sink.end();
+    if (sink.end())
+        return true;
+    ToonMelding(mFout, kNotPrinted);
+    return false;
 }
 }  // namespace
 
@@ -515,8 +547,6 @@ bool Report::printPreparedPages(int firstPage, int lastPage, int copies, bool co
         return true;
     std::unique_ptr<PageSink> sink = m_sinkFactory ? m_sinkFactory(QStringLiteral("Rapport"))
                                                    : makeDefaultPrinterSink(QStringLiteral("Rapport"));
-    if (!sink)
-        return false;
     QProgressDialog progress(QStringLiteral("Afdrukken..."), QStringLiteral("Annuleren"), 0, int(order.size()),
                              parent);
     progress.setWindowTitle(QStringLiteral("Afdrukken"));

@@ -10,12 +10,12 @@
 #include "report/ReportDataset.h"
 #include "report/ReportLayout.h"
 
-#include <QHash>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QWidget;
@@ -60,9 +60,15 @@ public:
     // The datasets that layouts may name (not owned).
     DatasetList& datasets() { return m_datasets; }
 
-    // Texts of variables for the next preparation; a variable with a value
-    // here wins over the expression stored in the layout.
-    void setVariableValue(const QString& name, const QString& value) { m_values.insert(name, value); }
+    // Variables the component declares itself: merged into every layout it
+    // holds (a missing category or name is added), so the designer lists
+    // them and saves them with the layout.
+    void setDeclaredVariables(QList<VariableCategory> categories);
+
+    // The text of a variable when the report runs; a value given here wins
+    // over the expression stored in the layout, nullopt leaves it to that.
+    using VariableLookup = std::function<std::optional<QString>(const QString& name)>;
+    void setVariableLookup(VariableLookup lookup) { m_lookup = std::move(lookup); }
 
     // Called for every memo just before its expressions are evaluated, with
     // the memo's lines (which the hook may change) and the memo itself.
@@ -73,6 +79,9 @@ public:
     // (layout errors, unknown names) or any OrvelFout of the datasets; the
     // prepared pages are empty then.
     void prepare();
+    // The same, showing a failure to the user (through ToonMelding) instead
+    // of throwing; false then.
+    bool prepareShowingErrors();
     const QList<PreparedPage>& preparedPages() const { return m_pages; }
     int preparedPageCount() const { return int(m_pages.size()); }
     void clearPrepared() { m_pages.clear(); }
@@ -91,7 +100,8 @@ public:
     // Returns false when the job failed or could not start.
     bool printPreparedPages(int firstPage, int lastPage, int copies, bool collate,
                             QWidget* parent = nullptr);
-    // Writes every prepared page to one PDF file; false when it cannot.
+    // Writes every prepared page to one PDF file; false (the user told) when
+    // it cannot.
     bool exportPdf(const QString& file) const;
 
     // Prepares and shows the preview modally; when preparing fails the
@@ -108,11 +118,13 @@ public:
 private:
     friend class Preparation;
     QString expressionText(const QString& expression, int depth) const;
+    void mergeDeclaredVariables();
     QString evaluate(const QString& line, int depth) const;
 
     ReportLayout m_layout;
     DatasetList m_datasets;
-    QHash<QString, QString> m_values;
+    QList<VariableCategory> m_declared;
+    VariableLookup m_lookup;
     EnterRectHook m_enterRect;
     SinkFactory m_sinkFactory;
     QList<PreparedPage> m_pages;

@@ -34,6 +34,14 @@ public:
     // (QDate, QDateTime, Bedrag, integers, bool, text); null past the end.
     // Throws OrvelFout for a field it does not expose.
     virtual QVariant value(const QString& field) const = 0;
+    // The format a field is shown in when the layout gives none (a date
+    // pattern as in [expr #pattern], or "bedrag"); empty: the one text of
+    // its type.
+    virtual QString displayFormat(const QString& field) const
+    {
+        Q_UNUSED(field);
+        return {};
+    }
 };
 
 // The datasets a report is offered, looked up by name without regard to case

@@ -154,17 +154,10 @@ void ReportPreview::AfdrukkenBtnClick()
     ReportPrintDialog dialog(m_report.preparedPageCount(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!m_report.printPreparedPages(dialog.firstPage(), dialog.lastPage(), dialog.copies(), dialog.collate(), this))
-        ToonMelding(mFout, QStringLiteral("Het rapport kon niet worden afgedrukt."));
+    m_report.printPreparedPages(dialog.firstPage(), dialog.lastPage(), dialog.copies(), dialog.collate(), this);
 }
 
-bool ReportPreview::saveAsPdf(const QString& file)
-{
-    if (m_report.exportPdf(file))
-        return true;
-    ToonMelding(mFout, QStringLiteral("Het PDF-bestand '%1' kon niet worden geschreven.").arg(file));
-    return false;
-}
+bool ReportPreview::saveAsPdf(const QString& file) { return m_report.exportPdf(file); }
 
 void ReportPreview::PdfBtnClick()
 {
@@ -236,15 +229,21 @@ void Report::showPreparedPreview(QWidget* parent)
     m_pages.clear();
 }
 
-void Report::showPreview(QWidget* parent)
+bool Report::prepareShowingErrors()
 {
     try {
         prepare();
+        return true;
     } catch (const OrvelFout& e) {
         ToonMelding(mFout, e.tekst());
-        return;
+        return false;
     }
-    showPreparedPreview(parent);
+}
+
+void Report::showPreview(QWidget* parent)
+{
+    if (prepareShowingErrors())
+        showPreparedPreview(parent);
 }
 
 }  // namespace report

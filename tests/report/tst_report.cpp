@@ -170,7 +170,11 @@ private slots:
                               {QStringLiteral("var2"), {}},
                               {QStringLiteral("Naam"), QStringLiteral("[Cursisten.Naam]")}}}};
         report.setLayout(layout);
-        report.setVariableValue(QStringLiteral("var1"), QStringLiteral("eerste"));
+        report.setVariableLookup([](const QString& name) -> std::optional<QString> {
+            if (name == QLatin1String("var1"))
+                return QStringLiteral("eerste");
+            return std::nullopt;
+        });
         m_cursisten.first();
         QCOMPARE(report.evaluate(line), expected);
     }
@@ -301,6 +305,20 @@ private slots:
         QCOMPARE(report.preparedPageCount(), 0);
         report.prepare();
         QCOMPARE(report.preparedPageCount(), 0);
+    }
+
+    void declaredVariablesJoinEveryLayout()
+    {
+        const Variable a{QStringLiteral("a"), {}}, b{QStringLiteral("b"), {}}, eigen{QStringLiteral("eigen"), QStringLiteral("x")};
+        Report report;
+        report.setDeclaredVariables({{QStringLiteral("ZOL"), {a, b}}});
+        QCOMPARE(report.layout().variables, (QList<VariableCategory>{{QStringLiteral("ZOL"), {a, b}}}));
+        ReportLayout layout;
+        layout.variables = {{QStringLiteral("ZOL"), {eigen, b}}};
+        report.setLayout(layout);
+        QCOMPARE(report.layout().variables, (QList<VariableCategory>{{QStringLiteral("ZOL"), {eigen, b, a}}}));
+        report.clear();
+        QCOMPARE(report.layout().variables.first().variables.size(), 3);
     }
 
     void loadingAMissingFileKeepsTheLayout()

@@ -1,0 +1,100 @@
+#pragma once
+// The report data provider: the one place where report layouts meet the
+// database. A window class that is never shown; the program entry creates
+// one for the whole run. It owns the report component, the tables and
+// queries that layouts read (linked master to detail), the report datasets
+// that bands walk, the field substitution and the eight substitution values,
+// and the file dialog with which layouts are chosen.
+//
+// Every run opens the tables and queries just before (SetDatabases(true) or
+// SetQueries) and closes them right after (SetDatabases(false)), also when
+// the run fails.
+#include "output/RapportBron.h"
+#include "report/Report.h"
+
+#include <QString>
+#include <optional>
+#include <QWidget>
+
+class QFileDialog;
+class TDataModFrm;
+
+class TReportsFrm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TReportsFrm(TDataModFrm& dm, QWidget* parent = nullptr);
+    ~TReportsFrm() override;
+
+    // Opens (true) or closes every table and query, one after another in
+    // declaration order; the report datasets and the component stay as they
+    // are.
+    void SetDatabases(bool Active);
+    // Kind 1: the course queries for the course and participant of the
+    // print selection, participants by number; kind 2: by name; any other
+    // kind only closes and reopens.
+    void SetQueries(int Kind);
+    // Runs the loaded layout: prepared and previewed, or prepared and every
+    // page printed once, collated.
+    void PrintReport(bool Preview);
+    // The field substitution, called for every memo before it is evaluated.
+    void frReport1EnterRect(QStringList& Memo, const report::ReportObject& View);
+
+    // The layout file `bestandsNaam` in the database folder (found without
+    // regard to case).
+    QString RapportPad(const QString& bestandsNaam) const;
+
+    report::Report frReport1;
+    QFileDialog* OpenDialog;
+
+    // What the print centre has chosen: the course identifier (as text) and
+    // the current participant number, read by SetQueries.
+    struct PrintSelectie {
+        QString CursusID;
+        QString CursistNr;
+    } Selectie;
+
+    // Substitution values: empty at start, never reset.
+    QString var1, var2, var3, var4, var5;
+    QString ReanimatieParner, ContactPersoon, ContactGegevens;
+
+    // Tables and queries, in declaration order of SetDatabases; a detail is
+    // declared after its master.
+    QueryBron QMaster;
+    TabelBron HoofdDB;
+    TabelBron LokatieDB;
+    TabelBron StedenDB;
+    TabelBron LokatieSteden;
+    QueryBron QDetail;
+    TabelBron CursusGegevensDB;
+    TabelBron CursusProfielDB;
+    TabelBron BetaalwDB;
+    QueryBron CursusQ;
+    QueryBron BriefQ;
+    TabelBron BriefSteden;
+    TabelBron BegeleidingDB;
+    TabelBron InstructNaamDB;
+    TabelBron BegLNaamDB;
+    QueryBron QOverzicht;
+    TabelBron QOverzichtSteden;
+    TabelBron Rap_DiplomaDB;
+
+    // Report datasets.
+    RapportDataSet QMasterDataSet;
+    RapportDataSet QDetailDataSet;
+    RapportDataSet BriefDataSet;
+    RapportDataSet QOverzichtDataSet;
+    RapportDataSet DiplDataSet;
+    EenRecordBron OmslagDataSet;
+
+    // Sets the filter of OpenDialog as the program writes filters
+    // ("Rapporten (Rap_*.frf)|Rap_*.frf": text, bar, pattern) and its title.
+    void ZetOpenDialog(const QString& filter, const QString& titel);
+    QString OpenDialogFilter() const { return m_filter; }
+
+private:
+    QList<RapportBron*> alleBronnen();
+    std::optional<QString> TagWaarde(const QString& regel) const;
+
+    TDataModFrm& m_dm;
+    QString m_filter;
+};
