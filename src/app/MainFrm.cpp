@@ -17,6 +17,7 @@
 #include "data/ZolDatum.h"
 #include "participants/OrganisatieFrm.h"
 #include "participants/WoonplaatsFrm.h"
+#include "planning/VerwerkCursusFrm.h"
 #include "planning/CursustijdenFrm.h"
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
@@ -695,7 +696,11 @@ void TMainFrm::MaakOpdrachten()
         // The list may show the group's call-up dates: its profile is loaded again.
         {GroepsDagenBtn, [this] { return MetHelp(new TGroepsFrm(m_dm, this), "onderhoud.html"); }, false,
          [this] { HerlaadProfiel(); }},
+        // Processing changes call-up dates and may move participants to the history.
+        {VerwerkBtn, [this] { return MetHelp(new TVerwerkCursusFrm(m_dm, this), "cursussen.html"); }, true,
+         [this] { HeropenLijst(); }},
     };
+    connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     for (const Opdracht& opdracht : m_opdrachten)
         connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });
 }
