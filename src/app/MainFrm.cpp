@@ -19,6 +19,7 @@
 #include "participants/WoonplaatsFrm.h"
 #include "planning/VerwerkCursusFrm.h"
 #include "planning/CursustijdenFrm.h"
+#include "planning/DatumBehandelFrm.h"
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
 #include "reference/GroepsFrm.h"
@@ -689,7 +690,8 @@ void TMainFrm::MaakOpdrachten()
              return venster;
          },
          true, [this] { HeropenLijst(); }},
-        {CursustijdenBtn, [this] { return new TCursustijdenFrm(m_dm.DatabaseMap, this); }, false, {}},
+        {CursustijdenBtn, [this] { return MetHelp(new TCursustijdenFrm(m_dm.DatabaseMap, this), "systeem.html"); },
+         false, {}},
         {OrgBeheerBtn, [this] { return MetHelp(new TOrganisatieFrm(m_dm, this), "onderhoud.html"); }, false, {}},
         {DiplomaBtn, [this] { return MetHelp(new TDiplDataFrm(m_dm, this), "onderhoud.html"); }, false, {}},
         {GroepsCodesBtn, [this] { return MetHelp(new TGroepsCodeFrm(m_dm, this), "onderhoud.html"); }, true, {}},
@@ -699,6 +701,7 @@ void TMainFrm::MaakOpdrachten()
         // Processing changes call-up dates and may move participants to the history.
         {VerwerkBtn, [this] { return MetHelp(new TVerwerkCursusFrm(m_dm, this), "cursussen.html"); }, true,
          [this] { HeropenLijst(); }},
+        {UitsluitBtn, [this] { return MetHelp(new TDatumBehandelFrm(m_dm, this), "systeem.html"); }, true, {}},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     for (const Opdracht& opdracht : m_opdrachten)

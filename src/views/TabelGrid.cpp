@@ -131,13 +131,28 @@ QVariant TabelModel::waarde(int rij, int kolom) const
     return r->waarden.value(m_veldIndex[kolom]);
 }
 
+bool TabelModel::isVinkje(int kolom) const { return m_vinkjes && veldVan(kolom).type == VeldType::Boolean; }
+
+bool TabelModel::isAlleenLezen(int kolom) const
+{
+    const VeldDef& veld = veldVan(kolom);
+    // A numbered key is given by the table, never typed.
+    return veld.type == VeldType::AutoInc || m_alleenLezen.contains(veld.naam.toLower());
+}
+
 QVariant TabelModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.column() >= m_velden.size() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || index.column() >= m_velden.size())
+        return {};
+    const bool vinkje = isVinkje(index.column());
+    if (vinkje ? role != Qt::CheckStateRole : role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     // A cell that cannot be read is drawn empty rather than failing the view.
     try {
-        return VeldTekst(waarde(index.row(), index.column()));
+        const QVariant w = waarde(index.row(), index.column());
+        if (vinkje)
+            return w.toBool() ? Qt::Checked : Qt::Unchecked;
+        return VeldTekst(w);
     } catch (const std::exception&) {
         return {};
     }
@@ -156,26 +171,33 @@ QVariant TabelModel::headerData(int section, Qt::Orientation orientation, int ro
 Qt::ItemFlags TabelModel::flags(const QModelIndex& index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    // A numbered key is given by the table, never typed.
-    if (m_bewerkbaar && index.isValid() && veldVan(index.column()).type != VeldType::AutoInc)
-        f |= Qt::ItemIsEditable;
+    if (m_bewerkbaar && index.isValid() && !isAlleenLezen(index.column()))
+        f |= isVinkje(index.column()) ? Qt::ItemIsUserCheckable : Qt::ItemIsEditable;
     return f;
 }
 
 bool TabelModel::setData(const QModelIndex& index, const QVariant& waarde, int role)
 {
-    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+    QVariant nieuw;
+    if (role == Qt::CheckStateRole && (flags(index) & Qt::ItemIsUserCheckable)) {
+        if (waarde == data(index, role))
+            return true;
+        nieuw = waarde.toInt() == Qt::Checked;
+    } else if (role == Qt::EditRole && (flags(index) & Qt::ItemIsEditable)) {
+        const QString tekst = waarde.toString();
+        if (tekst == data(index, Qt::EditRole).toString())
+            return true;  // nothing typed: the row is not put into edit state
+        nieuw = tekst.isEmpty() ? QVariant() : QVariant(tekst);
+    } else {
         return false;
+    }
     const int rij = index.row();
-    const QString tekst = waarde.toString();
-    if (tekst == data(index, Qt::EditRole).toString())
-        return true;  // nothing typed: the row is not put into edit state
     const bool gelukt = DataActie([&] {
         if (!isInvoegRij(rij) && rowidVan(rij) != m_tabel.rowid())
             m_tabel.gaNaarRowid(rowidVan(rij));
         if (m_tabel.toestand() == TableHandle::Toestand::Bladeren)
             m_tabel.edit();
-        m_tabel.setValue(m_velden[index.column()], tekst.isEmpty() ? QVariant() : QVariant(tekst));
+        m_tabel.setValue(m_velden[index.column()], nieuw);
     });
     if (gelukt)
         Q_EMIT dataChanged(this->index(rij, 0), this->index(rij, columnCount() - 1));

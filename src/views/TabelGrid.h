@@ -11,6 +11,7 @@
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <QTableView>
 
@@ -32,6 +33,11 @@ public:
     const VeldDef& veldVan(int kolom) const;
     void setBewerkbaar(bool bewerkbaar) { m_bewerkbaar = bewerkbaar; }
     bool bewerkbaar() const { return m_bewerkbaar; }
+    // A field that is shown but never typed in, also in an editable grid.
+    void setAlleenLezen(const QString& veld) { m_alleenLezen.insert(veld.toLower()); }
+    // Boolean fields as check boxes, ticked in place where the grid is
+    // editable, instead of "Ja"/"Nee".
+    void setVinkjes(bool vinkjes) { m_vinkjes = vinkjes; }
 
     // The grid row of the handle's current row, or of the row it inserts;
     // -1 when there is none.
@@ -53,6 +59,8 @@ public:
 private:
     void toestandGewijzigd();
     void volgordeNagaan();
+    bool isVinkje(int kolom) const;
+    bool isAlleenLezen(int kolom) const;
     int aantalOpgeslagen() const;
     const TableHandle::GridRij* opgeslagenRij(int rij) const;
     QVariant waarde(int rij, int kolom) const;
@@ -63,6 +71,8 @@ private:
     QHash<QString, QString> m_titels;            // by field name in lower case
     QHash<QString, QStringList> m_keuzeLijsten;  // by field name in lower case
     bool m_bewerkbaar = false;
+    QSet<QString> m_alleenLezen;  // by field name in lower case
+    bool m_vinkjes = false;
     bool m_invoegen = false;
     QString m_index, m_filter;  // of the rows read
     mutable int m_aantal = -1;
@@ -80,6 +90,8 @@ public:
     void ZetTitel(const QString& veld, const QString& titel) { m_model->setTitel(veld, titel); }
     void ZetKeuzeLijst(const QString& veld, const QStringList& lijst) { m_model->setKeuzeLijst(veld, lijst); }
     void ZetBewerkbaar(bool bewerkbaar);
+    void ZetAlleenLezen(const QString& veld) { m_model->setAlleenLezen(veld); }
+    void ZetVinkjes(bool vinkjes) { m_model->setVinkjes(vinkjes); }
     // Hands what is typed in an open cell to the handle, before a step that
     // posts or moves.
     void BewaarInvoer();

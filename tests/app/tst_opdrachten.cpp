@@ -30,6 +30,7 @@ private Q_SLOTS:
         QTest::newRow("Diplomadata") << "DiplomaBtn" << "DiplDataFrm";
         QTest::newRow("Groepscodes") << "GroepsCodesBtn" << "GroepsCodeFrm";
         QTest::newRow("Wijzigen") << "GroepsDagenBtn" << "GroepsFrm";
+        QTest::newRow("Vakanties etc..") << "UitsluitBtn" << "DatumBehandelFrm";
     }
     void eachCommandOpensItsWindow()
     {

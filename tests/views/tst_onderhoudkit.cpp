@@ -137,6 +137,38 @@ private Q_SLOTS:
         QVERIFY(!(grid.Model()->flags(grid.Model()->index(0, 1)) & Qt::ItemIsEditable));
     }
 
+    void aBooleanIsTickedInPlaceAndAReadOnlyFieldIsNeverTyped()
+    {
+        ScriptedMessages meldingen;
+        TempDatabase db;
+        TableHandle& datums = *db.dm().DatumsDB;
+        datums.first();
+        TTabelGrid grid(datums, "Grid");
+        grid.ZetKolommen({"Datum", "Uitsluiten"});
+        grid.ZetAlleenLezen("datum");
+        grid.ZetVinkjes(true);
+        grid.ZetBewerkbaar(true);
+        grid.resize(400, 300);
+        grid.show();
+        const QModelIndex datum = grid.Model()->index(0, 0), vinkje = grid.Model()->index(0, 1);
+        QVERIFY(!(grid.Model()->flags(datum) & Qt::ItemIsEditable));
+        QVERIFY(grid.Model()->flags(vinkje) & Qt::ItemIsUserCheckable);
+        QCOMPARE(vinkje.data(Qt::DisplayRole), QVariant());
+        const bool was = datums.value("Uitsluiten").toBool();
+        QCOMPARE(vinkje.data(Qt::CheckStateRole).toInt(), int(was ? Qt::Checked : Qt::Unchecked));
+        // A click on the box ticks it; leaving the row posts the day.
+        grid.setCurrentIndex(vinkje);
+        const QRect vak = grid.visualRect(vinkje);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(vak.left() + 10, vak.center().y()));
+        QCOMPARE(datums.toestand(), TableHandle::Toestand::Wijzigen);
+        QCOMPARE(vinkje.data(Qt::CheckStateRole).toInt(), int(was ? Qt::Unchecked : Qt::Checked));
+        grid.setCurrentIndex(grid.Model()->index(1, 1));
+        QSqlQuery q = db.dm().storage().execNative("SELECT Uitsluiten FROM datums ORDER BY Datum LIMIT 1");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toBool(), !was);
+        QVERIFY(meldingen.texts().isEmpty());
+    }
+
     void aRowThatCannotBePostedKeepsTheGridOnIt()
     {
         Steden s;
