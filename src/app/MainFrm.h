@@ -12,6 +12,7 @@ class QAction;
 class QDialog;
 class TDataModFrm;
 class TDefaultFrm;
+class TReportsFrm;
 class TLijstGrid;
 class TLijstPaneel;
 class LijstQuery;
@@ -67,6 +68,8 @@ public:
     TZolRegister ZolRegister;
     // The settings window; it exists once the database opened at start-up.
     TDefaultFrm* DefaultFrm = nullptr;
+    // The report data provider, for the windows that print; set at start-up.
+    TReportsFrm* ReportsFrm = nullptr;
     // Shows the participant window modally on the participant Hoofd stands
     // on, or on a new participant; set at start-up once that window exists.
     std::function<void(bool nieuw)> ToonCursistVenster;

@@ -10,6 +10,7 @@
 #include "controls/OrvelApplication.h"
 #include "data/DataModFrm.h"
 #include "data/FolderLock.h"
+#include "output/ReportsFrm.h"
 #include "participants/CursistFrm.h"
 
 #include <QApplication>
@@ -90,6 +91,7 @@ int main(int argc, char** argv)
     TDataModFrm dataModFrm(TDataModFrm::NietOpenen{}, databaseMap);
     std::unique_ptr<TMainFrm> mainFrm;
     std::unique_ptr<TCursistFrm> cursistFrm;
+    std::unique_ptr<TReportsFrm> reportsFrm;
     std::unique_ptr<TDefaultFrm> defaultFrm;
 
     splash->Stap(20);
@@ -117,7 +119,8 @@ int main(int argc, char** argv)
         venster->exec();
     };
     splash->Stap(20);
-    // (step 4: the report data provider)
+    reportsFrm = std::make_unique<TReportsFrm>(dataModFrm);
+    mainFrm->ReportsFrm = reportsFrm.get();
     splash->Stap(20);
 
     const bool databaseOpen = !dataModFrm.DatabaseFout;
