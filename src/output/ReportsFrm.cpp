@@ -1,6 +1,6 @@
 #include "ReportsFrm.h"
 
-#include "data/BestandInMap.h"
+#include "data/Storage.h"
 #include "data/DataModFrm.h"
 #include "data/OrvelFout.h"
 #include "data/ToonMelding.h"
@@ -213,7 +213,7 @@ void TReportsFrm::frReport1EnterRect(QStringList& Memo, const report::ReportObje
 
 QString TReportsFrm::RapportPad(const QString& bestandsNaam) const
 {
-    return BestandInMap(m_dm.storage().map(), bestandsNaam);
+    return VindBestandInMap(m_dm.storage().map(), bestandsNaam);
 }
 
 void TReportsFrm::ZetOpenDialog(const QString& filter, const QString& titel)
