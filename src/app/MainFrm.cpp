@@ -706,6 +706,17 @@ void TMainFrm::MaakOpdrachten()
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     for (const Opdracht& opdracht : m_opdrachten)
         connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });
+    // The calendar lives for the whole run and is merely shown.
+    connect(KalenderBtn, &QToolButton::clicked, this, &TMainFrm::KalenderBtnClick);
+}
+
+void TMainFrm::KalenderBtnClick()
+{
+    if (!KalenderFrm)
+        return;
+    KalenderFrm->show();
+    KalenderFrm->raise();
+    KalenderFrm->activateWindow();
 }
 
 void TMainFrm::VoerOpdrachtUit(QToolButton* knop)

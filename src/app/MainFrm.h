@@ -70,6 +70,9 @@ public:
     TDefaultFrm* DefaultFrm = nullptr;
     // The report data provider, for the windows that print; set at start-up.
     TReportsFrm* ReportsFrm = nullptr;
+    // The calendar, shown beside the main window (not modal); it exists once
+    // the database opened at start-up.
+    QWidget* KalenderFrm = nullptr;
     // Shows the participant window modally on the participant Hoofd stands
     // on, or on a new participant; set at start-up once that window exists.
     std::function<void(bool nieuw)> ToonCursistVenster;
@@ -171,6 +174,7 @@ public Q_SLOTS:
     void LeegsystemBtnClick();
     void wwwBtnClick();
     void StandaardInstellingen1Click();
+    void KalenderBtnClick();
     // The participant list.
     void ActionLijstExecute();
     void ActionVerwijderExecute();

@@ -12,6 +12,7 @@
 #include "data/FolderLock.h"
 #include "output/ReportsFrm.h"
 #include "participants/CursistFrm.h"
+#include "planning/KalenderFrm.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,7 +73,8 @@ int main(int argc, char** argv)
 
     // The long-lived windows are created in a fixed order, the splash gauge
     // advancing between them (it never passes 100):
-    //  1. +20, the main window, then the course-times window; +20
+    //  1. +20, the main window; +20 (the course-times window is made afresh
+    //     each time its button is pressed, so none waits idle from the start)
     //  2. the data module, which opens the database; +20
     //  3. the participant window; +20
     //  4. the report data provider; +20
@@ -93,12 +95,12 @@ int main(int argc, char** argv)
     std::unique_ptr<TCursistFrm> cursistFrm;
     std::unique_ptr<TReportsFrm> reportsFrm;
     std::unique_ptr<TDefaultFrm> defaultFrm;
+    std::unique_ptr<TKalenderFrm> kalenderFrm;
 
     splash->Stap(20);
     mainFrm = std::make_unique<TMainFrm>(dataModFrm);
     QObject::connect(mainFrm.get(), &TMainFrm::Gesloten, &app, &QApplication::quit, Qt::QueuedConnection);
     QObject::connect(&instantie, &EnkeleInstantie::HerstelGevraagd, mainFrm.get(), &TMainFrm::Herstel);
-    // (step 1: the course-times window)
     splash->Stap(20);
     // A start that cannot open the database may restore a backup; the
     // program ends afterwards either way.
@@ -138,7 +140,8 @@ int main(int argc, char** argv)
             return instellingen->ECursusBegeleiding->isChecked();
         };
         splash->Stap(20);
-        // (step 5: the calendar)
+        kalenderFrm = std::make_unique<TKalenderFrm>([hoofd] { hoofd->Herstel(); });
+        mainFrm->KalenderFrm = kalenderFrm.get();
         splash->Stap(20);
     }
     splash->Vol();

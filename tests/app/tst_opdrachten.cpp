@@ -63,6 +63,19 @@ private Q_SLOTS:
         QCOMPARE(geopend, venster);
         QTRY_VERIFY(dialoog.isNull());
     }
+
+    void theCalendarButtonShowsTheCalendarBesideTheMainWindow()
+    {
+        TemporarySettings settings;
+        TempDatabase db;
+        ScriptedMessages meldingen;
+        TMainFrm hoofd(db.dm());
+        QWidget kalender;
+        hoofd.KalenderFrm = &kalender;
+        hoofd.KalenderBtn->click();
+        QVERIFY(kalender.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
 };
 
 ORVEL_TEST(OpdrachtenTest)
