@@ -90,6 +90,7 @@ int maak(TDataModFrm& dm, const Opties& o)
         r.var1 = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
         r.var2 = r.CursusProfielDB.value(QStringLiteral("CursusNaam")).toString();
         r.var3 = QString::number(aantalRijen(r.QMaster));
+        r.QMaster.first();  // back on the first row, as a report expects it when it starts
         for (const QString& waarde : o.waarden)
             zetWaarde(r, waarde.section(QLatin1Char('='), 0, 0), waarde.section(QLatin1Char('='), 1));
         r.frReport1.loadFromFile(pad);
