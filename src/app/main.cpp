@@ -11,12 +11,14 @@
 #include "data/DataModFrm.h"
 #include "data/FolderLock.h"
 #include "output/ReportsFrm.h"
+#include "output/Voorbeeldrapporten.h"
 #include "participants/CursistFrm.h"
 #include "planning/KalenderFrm.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <memory>
 
 namespace {
@@ -109,7 +111,12 @@ int main(int argc, char** argv)
         TBackUpFrm herstel(dataModFrm, TBackUpFrm::Inlezen, true);
         herstel.exec();
     };
+    // A database made new at this start gets the shipped layouts beside it.
+    const bool nieuweDatabase =
+        !QFileInfo::exists(VindBestandInMap(GeefAliasMap(databaseMap), QStringLiteral("orvel2003.db")));
     dataModFrm.DataModuleCreate();
+    if (nieuweDatabase && !dataModFrm.DatabaseFout)
+        InstalleerVoorbeeldrapporten(dataModFrm.storage().map());
     QObject::connect(&dataModFrm, &TDataModFrm::menuTellingen, mainFrm.get(),
                      qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);
