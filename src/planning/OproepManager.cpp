@@ -1,0 +1,87 @@
+#include "OproepManager.h"
+
+#include "data/Bedrag.h"
+#include "data/OrvelFout.h"
+#include "data/Schema.h"
+#include "data/Storage.h"
+#include "data/TableHandle.h"
+
+#include <QSqlQuery>
+
+namespace {
+const VeldDef& Veld(const char* tabel, const char* veld)
+{
+    return *Schema::tabelOf(QLatin1String(tabel)).veld(QLatin1String(veld));
+}
+}  // namespace
+
+// The days come from the target course itself rather than from its profile:
+// the profile may have changed or gone since the course was made, and the
+// participant must get exactly the days the others have. Every day of a course
+// starts at the time of its first day, as generation writes it.
+NieuweCursus OproepManager::LeesDoel(int naarID) const
+{
+    QSqlQuery q = m_s.exec(QStringLiteral("select Dag, min(Datum), min(CursusCode), min(LokatieCode) from cursussen "
+                                          "where CursusID = ? group by Dag order by Dag"),
+                           {naarID});
+    NieuweCursus doel;
+    while (q.next() && q.value(0).toInt() == doel.dagen.size() + 1) {
+        const QDateTime datum = TableHandle::uitOpslag(Veld("Cursussen", "Datum"), q.value(1)).toDateTime();
+        if (doel.dagen.isEmpty()) {
+            doel.cursusCode = q.value(2).toString();
+            doel.lokatieCode = q.value(3).toString();
+            doel.tijd = datum.time().toString(QStringLiteral("hh:mm"));
+        }
+        doel.dagen << datum.date();
+    }
+    if (doel.dagen.isEmpty())
+        throw OrvelFout(QStringLiteral("De cursus waarnaar verplaatst wordt bestaat niet meer."));
+    return doel;
+}
+
+bool OproepManager::HeeftDagVanDoel(int vanID, int naarID, const QString& cursistNr, const QString& cursusCode) const
+{
+    // His rows of the source course go first, so only other rows can collide.
+    QSqlQuery q = m_s.exec(QStringLiteral("select count(*) from cursussen c where c.CursistNr = ? and c.CursusCode = ? "
+                                          "and c.CursusID <> ? and exists (select 1 from cursussen t "
+                                          "where t.CursusID = ? and t.Dag = c.Dag and t.Datum = c.Datum)"),
+                           {cursistNr, cursusCode, vanID, naarID});
+    return q.next() && q.value(0).toInt() > 0;
+}
+
+Verplaatsing OproepManager::MoveCursist(int vanID, int naarID, const QString& cursistNr)
+{
+    Verplaatsing uitslag = Verplaatsing::Verplaatst;
+    InEenTransactie(m_s, [&] {
+        const NieuweCursus doel = LeesDoel(naarID);
+        if (HeeftDagVanDoel(vanID, naarID, cursistNr, doel.cursusCode)) {
+            uitslag = Verplaatsing::AlIngedeeld;
+            return;
+        }
+        m_s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {vanID, cursistNr});
+        SchrijfCursusRijen(m_s, doel, naarID, cursistNr);
+    });
+    return uitslag;
+}
+
+UitHaling OproepManager::HaalUitCursus(int cursusID, const QString& cursistNr, const QDate& gekozen,
+                                       const QDate& vandaag)
+{
+    UitHaling uit;
+    uit.volgendeOproep = VolgendeOproep(gekozen, vandaag);
+    InEenTransactie(m_s, [&] {
+        QSqlQuery code = m_s.exec(QStringLiteral("select CursusCode from cursussen where CursusID = ? limit 1"),
+                                  {cursusID});
+        uit.cursusCodeGevonden = code.next();
+        if (uit.cursusCodeGevonden) {
+            QSqlQuery q = m_s.exec(QStringLiteral("update cursusgegevens set VolgendeOproep = ?, Saldo = ? "
+                                                  "where CursistNr = ? and upper(CursusCode) = upper(?)"),
+                                   {TableHandle::naarOpslag(Veld("CursusGegevens", "VolgendeOproep"), uit.volgendeOproep),
+                                    TableHandle::naarOpslag(Veld("CursusGegevens", "Saldo"), QVariant::fromValue(Bedrag())),
+                                    cursistNr, code.value(0).toString()});
+            uit.inschrijvingGevonden = q.numRowsAffected() > 0;
+        }
+        m_s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {cursusID, cursistNr});
+    });
+    return uit;
+}
