@@ -17,6 +17,7 @@
 #include "data/ZolDatum.h"
 #include "participants/OrganisatieFrm.h"
 #include "participants/WoonplaatsFrm.h"
+#include "planning/OproepManagerFrm.h"
 #include "planning/VerwerkCursusFrm.h"
 #include "planning/CursustijdenFrm.h"
 #include "planning/DatumBehandelFrm.h"
@@ -702,6 +703,9 @@ void TMainFrm::MaakOpdrachten()
         {VerwerkBtn, [this] { return MetHelp(new TVerwerkCursusFrm(m_dm, this), "cursussen.html"); }, true,
          [this] { HeropenLijst(); }},
         {UitsluitBtn, [this] { return MetHelp(new TDatumBehandelFrm(m_dm, this), "systeem.html"); }, true, {}},
+        // Taking a participant out changes his call-up date and amount due.
+        {OproepManagerBtn, [this] { return MetHelp(new TOproepManagerFrm(m_dm, this), "cursussen.html"); }, true,
+         [this] { HeropenLijst(); }},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     for (const Opdracht& opdracht : m_opdrachten)

@@ -1,7 +1,6 @@
 #include "CursusBar.h"
 
 #include "DataActie.h"
-#include "data/VeldTekst.h"
 #include "data/Schema.h"
 #include "data/Storage.h"
 #include "data/TableHandle.h"
@@ -40,13 +39,13 @@ void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
     DataActie([&] {
         QSqlQuery q = m_storage.exec(QStringLiteral("select distinct CursusID, CursusCode, Datum from Cursussen where Dag = 1")
                                          + (conditie.isEmpty() ? QString() : QStringLiteral(" and (") + conditie + QStringLiteral(")"))
-                                         + QStringLiteral(" order by Datum, CursusCode"),
+                                         + (m_nieuwsteEerst ? QStringLiteral(" order by Datum descending, CursusCode")
+                                                            : QStringLiteral(" order by Datum, CursusCode")),
                                      waarden);
         while (q.next()) {
             const int id = q.value(0).toInt();
-            const QDate eersteDag = TableHandle::uitOpslag(datum, q.value(2)).toDateTime().date();
-            auto* knop = new QPushButton(q.value(1).toString() + QLatin1Char(' ')
-                                         + VeldTekst(eersteDag));
+            const QDateTime eersteDag = TableHandle::uitOpslag(datum, q.value(2)).toDateTime();
+            auto* knop = new QPushButton(q.value(1).toString() + QLatin1Char(' ') + eersteDag.toString(m_datumFormaat));
             knop->setObjectName(QStringLiteral("Cursus%1").arg(id));
             knop->setProperty("CursusID", id);
             knop->setAutoDefault(false);

@@ -19,6 +19,11 @@ public:
     // The courses whose first-day rows also meet the condition (local SQL on
     // Cursussen, values bound; empty = every course), by first day.
     void Vul(const QString& conditie = {}, const QVariantList& waarden = {});
+    // Vul lists the most recent course first.
+    void ZetNieuwsteEerst(bool nieuwsteEerst) { m_nieuwsteEerst = nieuwsteEerst; }
+    // How a button writes the first day (a QDateTime format); the date alone
+    // unless set.
+    void ZetDatumFormaat(const QString& formaat) { m_datumFormaat = formaat; }
     void Leeg();
     QList<QPushButton*> Knoppen() const;
 
@@ -28,4 +33,6 @@ Q_SIGNALS:
 private:
     Storage& m_storage;
     QHBoxLayout* m_rij;
+    bool m_nieuwsteEerst = false;
+    QString m_datumFormaat = QStringLiteral("dd-MM-yyyy");
 };

@@ -143,6 +143,11 @@ const std::array<QImage, Aantal>& Alle()
 
 QImage Plaatje(int index) { return index >= 0 && index < Aantal ? Alle()[index] : QImage(); }
 
+int VanGeslacht(const QString& geslacht)
+{
+    return geslacht == QLatin1String("M") ? Man : geslacht == QLatin1String("V") ? Vrouw : Iemand;
+}
+
 QIcon Icoon(int index)
 {
     const QImage plaatje = Plaatje(index);

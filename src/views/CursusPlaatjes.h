@@ -8,6 +8,7 @@
 // (49-55), triangles (56-62) and hexagons (63-69).
 #include <QIcon>
 #include <QImage>
+#include <QString>
 
 namespace CursusPlaatjes {
 inline constexpr int Aantal = 70;
@@ -16,6 +17,8 @@ inline constexpr int Maat = 16;
 inline constexpr int Iemand = 46;
 inline constexpr int Man = 47;
 inline constexpr int Vrouw = 48;
+// The picture of a participant of sex "M" or "V"; anyone's for any other.
+int VanGeslacht(const QString& geslacht);
 
 // A null image for a number outside 0..69.
 QImage Plaatje(int index);
