@@ -38,6 +38,8 @@ TVerwerkCursusFrm::TVerwerkCursusFrm(TDataModFrm& dm, QWidget* parent) : TOnderh
     CursusBar = new TCursusBar(m_dm.storage(), QStringLiteral("CursusBar"), this);
     CursusBar->setToolTip(QStringLiteral("Kies een cursus"));
     CursusBar->setFixedHeight(52);
+    CursusBar->ZetNieuwsteEerst(true);
+    CursusBar->ZetDatumFormaat(QStringLiteral("dd-MM-yyyy hh:mm"));
     connect(CursusBar, &TCursusBar::CursusGekozen, this, &TVerwerkCursusFrm::ToolButtonClick);
 
     Image1 = MaakControl<QLabel>(this, QStringLiteral("Image1"));
