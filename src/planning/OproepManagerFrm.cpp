@@ -193,7 +193,8 @@ void TOproepManagerFrm::ToolButtonClick(int cursusID)
         if (beideGekozen || CursusCodeVan(k->text()) != code)
             k->setEnabled(false);
     (links ? Image1 : Image2)
-        ->setPixmap(CursusPlaatjes::Icoon(GeefImageIndex(m_dm, code)).pixmap(CursusPlaatjes::Maat * 2));
+        ->setPixmap(QPixmap::fromImage(CursusPlaatjes::Plaatje(GeefImageIndex(m_dm, code))
+                                           .scaled(CursusPlaatjes::Maat * 2, CursusPlaatjes::Maat * 2)));
     GetCursisten(cursusID, lijst);
 }
 

@@ -180,11 +180,8 @@ bool TVerwerkCursusFrm::GetCursisten()
         auto* item = new QTreeWidgetItem(List1, {d.CursistNr, d.Naam});
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, Qt::Unchecked);
-        const int plaatje = d.Geslacht == QLatin1String("M")   ? CursusPlaatjes::Man
-                            : d.Geslacht == QLatin1String("V") ? CursusPlaatjes::Vrouw
-                                                               : CursusPlaatjes::Iemand;
         if (d.gevonden)
-            item->setIcon(0, CursusPlaatjes::Icoon(plaatje));
+            item->setIcon(0, CursusPlaatjes::Icoon(CursusPlaatjes::VanGeslacht(d.Geslacht)));
     }
     return true;
 }
