@@ -1,9 +1,26 @@
 #include "DBEditKoppeling.h"
 
+#include "data/DatabaseError.h"
 #include "data/TableHandle.h"
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace {
+// What a number or an amount is typed with; the rest is refused at the key.
+QValidator* MaakValidator(VeldType type, QObject* ouder)
+{
+    switch (type) {
+    case VeldType::SmallInt:
+    case VeldType::Integer:
+        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*-?\\d*\\s*")), ouder);
+    case VeldType::Currency:
+        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*(€\\s*)?-?[\\d.]*(,\\d{0,2})?\\s*")), ouder);
+    default: return nullptr;
+    }
+}
+}  // namespace
 
 DBEditKoppeling::DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QString& veld)
     : QObject(edit), m_edit(edit), m_tabel(tabel), m_veld(veld)
@@ -25,9 +42,11 @@ void DBEditKoppeling::zetMasker()
     m_masker = VeldMaskers::Alle().Masker(m_tabel->naam(), m_veld);
     m_laden = true;
     m_edit->setInputMask(m_masker.qtMasker);
+    const VeldDef* def = m_tabel->def().veld(m_veld);
     if (m_masker.qtMasker.isEmpty()) {
-        const VeldDef* def = m_tabel->def().veld(m_veld);
         m_edit->setMaxLength(def && def->grootte > 0 ? def->grootte : 32767);
+        if (!m_edit->validator() && def)
+            m_edit->setValidator(MaakValidator(def->type, m_edit));
     }
     m_laden = false;
     Toon();
@@ -38,14 +57,23 @@ void DBEditKoppeling::Toon()
     if (!m_tabel->isOpen())
         return;
     m_laden = true;
+    m_ongeldig = false;
     m_edit->setText(m_tabel->heeftRij() || m_tabel->wordtBewerkt() ? m_tabel->text(m_veld) : QString());
     m_edit->home(false);
     m_laden = false;
 }
 
-bool DBEditKoppeling::leeg() const
+QString DBEditKoppeling::waarde() const
 {
-    return m_masker.VeldWaarde(m_masker.qtMasker.isEmpty() ? m_edit->text() : m_edit->displayText()).isEmpty();
+    return m_masker.VeldWaarde(m_masker.qtMasker.isEmpty() ? m_edit->text() : m_edit->displayText());
+}
+
+bool DBEditKoppeling::leeg() const { return waarde().isEmpty(); }
+
+void DBEditKoppeling::ControleerInvoer() const
+{
+    if (m_ongeldig && m_tabel->wordtBewerkt())
+        m_tabel->setValue(m_veld, waarde());  // throws the field's own error
 }
 
 // A click into an empty masked field would leave the cursor where the mouse
@@ -63,9 +91,15 @@ void DBEditKoppeling::schrijf()
 {
     if (m_laden || !m_tabel->wordtBewerkt())
         return;
-    const QString waarde = m_masker.VeldWaarde(m_masker.qtMasker.isEmpty() ? m_edit->text() : m_edit->displayText());
-    if (waarde == m_tabel->text(m_veld))
+    const QString tekst = waarde();
+    m_ongeldig = false;
+    if (tekst == m_tabel->text(m_veld))
         return;
-    m_tabel->setValue(m_veld, waarde.isEmpty() ? QVariant() : QVariant(waarde));
+    try {
+        m_tabel->setValue(m_veld, tekst.isEmpty() ? QVariant() : QVariant(tekst));
+    } catch (const DatabaseError&) {
+        m_ongeldig = true;  // not a value yet; the field keeps its last one
+        return;
+    }
     Q_EMIT gewijzigd();
 }

@@ -3,7 +3,10 @@
 // the field of the current row, and what is typed goes into the field while
 // the handle is being edited or inserted. The field's edit mask (see
 // VeldMaskers) is applied and followed when it changes; without a mask the
-// edit takes no more characters than the field holds.
+// edit takes no more characters than the field holds, and a number or money
+// field takes only what such a value is written with. A text that is not yet
+// a value of the field (a price of "12," while typing) leaves the field as it
+// was; ControleerInvoer tells the window before it saves.
 #include "EditMasker.h"
 
 #include <QObject>
@@ -22,6 +25,9 @@ public:
     QLineEdit* edit() const { return m_edit; }
     TableHandle* tabel() const { return m_tabel; }
     const QString& veld() const { return m_veld; }
+    // Throws the field's Dutch error when the edit shows a text that is not
+    // a value of the field, so nothing else than what is shown is saved.
+    void ControleerInvoer() const;
 
 Q_SIGNALS:
     // The field got another value from the edit.
@@ -34,10 +40,12 @@ private:
     void schrijf();
     void zetMasker();
     bool leeg() const;
+    QString waarde() const;
 
     QLineEdit* m_edit;
     TableHandle* m_tabel;
     QString m_veld;
     EditMasker m_masker;
     bool m_laden = false;
+    bool m_ongeldig = false;
 };

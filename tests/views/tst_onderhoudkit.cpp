@@ -2,6 +2,7 @@
 #include "TestSupport.h"
 
 #include "data/DataModFrm.h"
+#include "data/DatabaseError.h"
 #include "views/BewerkModus.h"
 #include "views/CursusBar.h"
 #include "views/DBEditKoppeling.h"
@@ -356,6 +357,48 @@ private Q_SLOTS:
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
         QVERIFY(edit->cursorPosition() > 0);
         VeldMaskers::Alle().Zet("Hoofd", veld, "");
+    }
+
+    // What a number or amount field shows is what gets saved, or the save
+    // is told why not.
+    void aTypedNumberOrAmountIsStoredOnlyWhenItIsOne_data()
+    {
+        QTest::addColumn<QString>("veld");
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QString>("getoond");  // what the edit accepted
+        QTest::addColumn<QString>("waarde");   // the field afterwards
+        QTest::addColumn<QString>("fout");     // ControleerInvoer's text; "" = none
+        QTest::newRow("amount") << "Prijs" << "82,50" << "82,50" << "€ 82,50" << "";
+        QTest::newRow("amount with thousands") << "Prijs" << "1.234,5" << "1.234,5" << "€ 1.234,50" << "";
+        QTest::newRow("half-typed amount") << "Prijs" << "12," << "12," << "€ 12,00" << "'12,' is geen geldig bedrag";
+        QTest::newRow("letters in an amount") << "Prijs" << "12x" << "12" << "€ 12,00" << "";
+        QTest::newRow("number") << "MaxCursisten" << "16" << "16" << "16" << "";
+        QTest::newRow("letters in a number") << "MaxCursisten" << "1a2" << "12" << "12" << "";
+        QTest::newRow("a lone minus") << "MaxCursisten" << "-" << "-" << ""
+                                      << "'-' is geen geldige waarde voor veld 'MaxCursisten'";
+    }
+    void aTypedNumberOrAmountIsStoredOnlyWhenItIsOne()
+    {
+        QFETCH(QString, veld);
+        QFETCH(QString, getypt);
+        QFETCH(QString, getoond);
+        QFETCH(QString, waarde);
+        QFETCH(QString, fout);
+        TempDatabase db;
+        TableHandle& profiel = *db.dm().CursusProfielDB;
+        QLineEdit edit;
+        DBEditKoppeling koppeling(&edit, &profiel, veld);
+        profiel.insert();
+        QTest::keyClicks(&edit, getypt);
+        QCOMPARE(edit.text(), getoond);
+        QCOMPARE(profiel.text(veld), waarde);
+        QString gemeld;
+        try {
+            koppeling.ControleerInvoer();
+        } catch (const DatabaseError& e) {
+            gemeld = e.tekst();
+        }
+        QCOMPARE(gemeld, fout);
     }
 };
 
