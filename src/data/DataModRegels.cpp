@@ -36,8 +36,10 @@ void betaalwijzeRegels(TDataModFrm& dm, TableHandle& t)
 
 void lokatieRegels(TDataModFrm& dm, TableHandle& t)
 {
+    // The system row and the phone list's pseudo-location stay.
     t.beforeDelete = [](TableHandle& h) {
-        if (h.text(QStringLiteral("LokatieCode")) == QLatin1String("-"))
+        const QString code = h.text(QStringLiteral("LokatieCode"));
+        if (code == QLatin1String("-") || code.compare(QLatin1String("TELYST"), Qt::CaseInsensitive) == 0)
             throw DatabaseError(QStringLiteral("Dit systeemrecord kan niet worden verwijderd!"));
     };
     t.onDeleteError = [](TableHandle&, const DatabaseError& fout) {

@@ -17,6 +17,12 @@ public:
     using DatabaseError::DatabaseError;
 };
 
+// A required field posted empty: "Veld 'X' is verplicht ".
+class VeldVerplicht : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
 class StilAfbreken : public std::exception {
 public:
     const char* what() const noexcept override { return "Operation aborted"; }

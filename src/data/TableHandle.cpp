@@ -539,7 +539,7 @@ void TableHandle::controleerVerplicht(bool sleutels) const
         const bool verplicht = sleutels ? !v.verplicht && v.type != VeldType::AutoInc && m_def->isSleutelVeld(v.naam)
                                         : v.verplicht;
         if (verplicht && (m_buffer[i].isNull() || m_buffer[i].toString().trimmed().isEmpty()))
-            throw DatabaseError(QStringLiteral("Veld '%1' is verplicht ").arg(v.naam));
+            throw VeldVerplicht(QStringLiteral("Veld '%1' is verplicht ").arg(v.naam));
     }
 }
 

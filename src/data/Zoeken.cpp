@@ -73,3 +73,11 @@ int GeefImageIndex(TDataModFrm& dm, const QString& cursusCode)
         QStringLiteral("SELECT ImageIndex FROM CursusProfiel WHERE CursusCode = ? COLLATE NOCASE LIMIT 1"), {cursusCode});
     return q.next() && !q.value(0).isNull() ? q.value(0).toInt() : 1;
 }
+
+bool KomtVoor(Storage& storage, const QString& tabel, const QString& veld, const QString& waarde)
+{
+    QSqlQuery q = storage.execNative(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? COLLATE NOCASE LIMIT 1")
+                                         .arg(Schema::quoteIdent(tabel), Schema::quoteIdent(veld)),
+                                     {waarde});
+    return q.next();
+}

@@ -103,3 +103,15 @@ void DBEditKoppeling::schrijf()
     }
     Q_EMIT gewijzigd();
 }
+
+void HoofdletterInvoer(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& tekst) {
+        const QString hoofdletters = tekst.toUpper();
+        if (hoofdletters == tekst)
+            return;
+        const int plek = edit->cursorPosition();
+        edit->setText(hoofdletters);
+        edit->setCursorPosition(plek);
+    });
+}

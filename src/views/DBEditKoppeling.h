@@ -49,3 +49,6 @@ private:
     bool m_laden = false;
     bool m_ongeldig = false;
 };
+
+// What is typed into the edit appears in capitals (codes, postcodes).
+void HoofdletterInvoer(QLineEdit* edit);

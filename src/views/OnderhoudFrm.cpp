@@ -1,8 +1,12 @@
 #include "OnderhoudFrm.h"
 
+#include "DBEditKoppeling.h"
 #include "controls/KleurSchema.h"
+#include "controls/Knop.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QStyle>
 #include <QToolButton>
 
@@ -21,6 +25,42 @@ QToolButton* TOnderhoudFrm::MaakExitBtn(const QString& hint)
     connect(ExitBtn, &QToolButton::clicked, this, &TOnderhoudFrm::ExitBtnClick);
     Modus.Knop(ExitBtn, TBewerkModus::Rol::Bladeren);
     return ExitBtn;
+}
+
+QPushButton* TOnderhoudFrm::MaakModusKnop(const QString& naam, const QString& tekst, TBewerkModus::Rol rol,
+                                          const QString& hint)
+{
+    QPushButton* knop = MaakKnop(this, naam, tekst, hint);
+    Modus.Knop(knop, rol);
+    return knop;
+}
+
+QLineEdit* TOnderhoudFrm::MaakVeldEdit(TableHandle& tabel, const QString& veld, const QString& naam)
+{
+    auto* edit = MaakControl<QLineEdit>(this, naam);
+    m_koppelingen << new DBEditKoppeling(edit, &tabel, veld);
+    Modus.DataControl(edit);
+    return edit;
+}
+
+QLabel* TOnderhoudFrm::Bijschrift(const QString& tekst, QWidget* control, const QString& hint)
+{
+    auto* label = new QLabel(tekst, control->parentWidget());
+    label->setBuddy(control);
+    label->setToolTip(hint);
+    return label;
+}
+
+void TOnderhoudFrm::ControleerInvoer() const
+{
+    for (const DBEditKoppeling* k : m_koppelingen)
+        k->ControleerInvoer();
+}
+
+void TOnderhoudFrm::ToonVelden() const
+{
+    for (DBEditKoppeling* k : m_koppelingen)
+        k->Toon();
 }
 
 bool TOnderhoudFrm::MagSluiten() { return !Modus.InEditModus(); }

@@ -8,8 +8,14 @@
 #include "BewerkModus.h"
 
 #include <QDialog>
+#include <QList>
 
+class DBEditKoppeling;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QToolButton;
+class TableHandle;
 
 class TOnderhoudFrm : public QDialog {
     Q_OBJECT
@@ -25,6 +31,20 @@ public:
 protected:
     // The exit button, in browse mode only; placed by the window.
     QToolButton* MaakExitBtn(const QString& hint);
+    // A button of the button table, made under its name, that works in the
+    // given mode only.
+    QPushButton* MaakModusKnop(const QString& naam, const QString& tekst, TBewerkModus::Rol rol,
+                               const QString& hint = {});
+    // A line edit bound to a field of the table: a data control of Modus.
+    QLineEdit* MaakVeldEdit(TableHandle& tabel, const QString& veld, const QString& naam);
+    // A caption that gives its control the focus with its shortcut.
+    static QLabel* Bijschrift(const QString& tekst, QWidget* control, const QString& hint = {});
+    // Throws the Dutch error of a bound edit that shows no value of its
+    // field, before a save.
+    void ControleerInvoer() const;
+    // Shows the current row again in every bound edit.
+    void ToonVelden() const;
+
     // False keeps the window open: something is still being edited.
     virtual bool MagSluiten();
     virtual void FormShow() {}
@@ -34,4 +54,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+
+private:
+    QList<DBEditKoppeling*> m_koppelingen;
 };

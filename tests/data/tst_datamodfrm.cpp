@@ -325,6 +325,8 @@ private Q_SLOTS:
                  "Betaalwijze bestaat al!");
         verwijderen("system location", "Lokatie", {}, {{"LokatieCode", "-"}},
                     "Dit systeemrecord kan niet worden verwijderd!");
+        verwijderen("phone list location", "Lokatie", {}, {{"LokatieCode", "TELYST"}},
+                    "Dit systeemrecord kan niet worden verwijderd!");
         verwijderen("location still used", "Lokatie",
                     {"insert into Lokatie (LokatieCode, Lokatie) values ('AMS', 'Amsterdam')",
                      "insert into CursusGegevens (CursistNr, CursusCode, LokatieCode) values ('000001', 'EHBO', 'AMS')"},
