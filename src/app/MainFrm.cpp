@@ -24,6 +24,7 @@
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
 #include "reference/GroepsFrm.h"
+#include "reference/LokatieFrm.h"
 #include "views/LijstPaneel.h"
 
 #include <QAction>
@@ -691,6 +692,7 @@ void TMainFrm::MaakOpdrachten()
              return venster;
          },
          true, [this] { HeropenLijst(); }},
+        {LokatieBtn, [this] { return MetHelp(new TLokatieFrm(m_dm, this), "onderhoud.html"); }, true, {}},
         {CursustijdenBtn, [this] { return MetHelp(new TCursustijdenFrm(m_dm.DatabaseMap, this), "systeem.html"); },
          false, {}},
         {OrgBeheerBtn, [this] { return MetHelp(new TOrganisatieFrm(m_dm, this), "onderhoud.html"); }, false, {}},

@@ -25,6 +25,7 @@ private Q_SLOTS:
         QTest::newRow("Back-Up inlezen") << "BackUpLezenBtn" << "BackUpFrm";
         QTest::newRow("Versie") << "VersieBtn" << "InfoBox";
         QTest::newRow("Woonplaatsen") << "WoonplaatsBtn" << "WoonplaatsFrm";
+        QTest::newRow("Lokaties") << "LokatieBtn" << "LokatieFrm";
         QTest::newRow("Tijden") << "CursustijdenBtn" << "CursustijdenFrm";
         QTest::newRow("Organisatiebeheer") << "OrgBeheerBtn" << "OrganisatieFrm";
         QTest::newRow("Diplomadata") << "DiplomaBtn" << "DiplDataFrm";
