@@ -21,6 +21,7 @@
 #include "planning/VerwerkCursusFrm.h"
 #include "planning/CursustijdenFrm.h"
 #include "planning/DatumBehandelFrm.h"
+#include "planning/DelCursusFrm.h"
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
 #include "reference/GroepsFrm.h"
@@ -708,6 +709,7 @@ void TMainFrm::MaakOpdrachten()
         // Taking a participant out changes his call-up date and amount due.
         {OproepManagerBtn, [this] { return MetHelp(new TOproepManagerFrm(m_dm, this), "cursussen.html"); }, true,
          [this] { HeropenLijst(); }},
+        {VerwijderCursusBtn, [this] { return MetHelp(new TDelCursusFrm(m_dm, this), "cursussen.html"); }, true, {}},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     for (const Opdracht& opdracht : m_opdrachten)
