@@ -8,6 +8,8 @@
 #include "data/DataModFrm.h"
 #include "data/LijstQuery.h"
 #include "data/Storage.h"
+#include "output/ReportsFrm.h"
+#include "output/Voorbeeldrapporten.h"
 #include "views/LijstPaneel.h"
 
 #include <QApplication>
@@ -70,6 +72,27 @@ QString vloerScherm(const QString& van, const QString& volgorde)
     return QStringLiteral("SELECT *, (SELECT Stad FROM Steden s WHERE s.StadCode = h.StadCode), "
                           "h.CursistNr IN (SELECT CursistNr FROM Cursussen) "
                           "FROM %1 ORDER BY %2 LIMIT 50").arg(van, volgorde);
+}
+
+// The shipped overview of all participants prepared (every page laid out,
+// held for the preview) against reading the same rows and cities.
+Meting meetOverzicht(TDataModFrm& dm)
+{
+    InstalleerVoorbeeldrapporten(dm.storage().map());
+    TReportsFrm rapporten(dm);
+    rapporten.frReport1.loadFromFile(rapporten.RapportPad(QStringLiteral("Rap_Overzicht_Cursisten.frf")));
+    const auto geen = [] {};
+    return Meting{QStringLiteral("report: overview of all participants"),
+                  mediaan(geen, [&] {
+                      rapporten.SetDatabases(true);
+                      rapporten.frReport1.prepare();
+                      rapporten.SetDatabases(false);
+                  }, 3),
+                  mediaan(geen, [&] {
+                      leesAlles(dm.storage().execNative(QStringLiteral(
+                          "SELECT h.*, (SELECT Stad FROM Steden s WHERE s.StadCode = h.StadCode) "
+                          "FROM Hoofd h ORDER BY h.CursistNr")));
+                  }, 3)};
 }
 
 QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
@@ -136,6 +159,7 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
                       leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr"),
                                                          QStringLiteral("d.CursistNr, d.CursusCode"))));
                   })};
+    uit << meetOverzicht(dm);
     return uit;
 }
 

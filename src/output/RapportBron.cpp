@@ -5,6 +5,7 @@
 #include "data/Storage.h"
 #include "data/TableHandle.h"
 
+#include <QSqlError>
 #include <QSqlRecord>
 
 void RapportBron::vereisOpen() const
@@ -51,6 +52,15 @@ void QueryBron::first()
 {
     vereisOpen();
     m_query = m_storage.execNamed(SQL, Params);
+    const QSqlRecord record = m_query.record();
+    m_kolommen.clear();
+    for (int i = 0; i < record.count(); ++i) {
+        Kolom kolom{record.fieldName(i).toLower(), nullptr};
+        for (const QString& tabel : m_typeTabellen)
+            if ((kolom.veld = Schema::tabelOf(tabel).veld(kolom.naam)))
+                break;
+        m_kolommen.append(kolom);
+    }
     next();
 }
 
@@ -65,18 +75,12 @@ void QueryBron::leesRij()
     m_rij.clear();
     if (m_eof)
         return;
-    const QSqlRecord record = m_query.record();
-    for (int i = 0; i < record.count(); ++i) {
-        const QString kolom = record.fieldName(i).toLower();
-        if (m_rij.contains(kolom))
+    for (int i = 0; i < m_kolommen.size(); ++i) {
+        const Kolom& kolom = m_kolommen[i];
+        if (m_rij.contains(kolom.naam))
             continue;  // the first of a join's duplicate names
-        QVariant waarde = m_query.value(i);
-        for (const QString& tabel : m_typeTabellen)
-            if (const VeldDef* veld = Schema::tabelOf(tabel).veld(kolom)) {
-                waarde = TableHandle::uitOpslag(*veld, waarde);
-                break;
-            }
-        m_rij.insert(kolom, waarde);
+        const QVariant waarde = m_query.value(i);
+        m_rij.insert(kolom.naam, kolom.veld ? TableHandle::uitOpslag(*kolom.veld, waarde) : waarde);
     }
 }
 
@@ -95,7 +99,8 @@ TabelBron::TabelBron(Storage& storage, QString naam, QString tabel, const report
                      QList<QPair<QString, QString>> koppeling)
     : RapportBron(std::move(naam)),
       m_storage(storage),
-      m_tabel(std::move(tabel)),
+      m_def(Schema::tabelOf(tabel)),
+      m_velden(m_def.veldNamen()),
       m_master(master),
       m_koppeling(std::move(koppeling))
 {
@@ -112,9 +117,8 @@ void TabelBron::close()
     m_open = false;
     m_geladen = false;
     m_rijen.clear();
+    m_zoek = QSqlQuery();
 }
-
-QStringList TabelBron::fieldNames() const { return Schema::tabelOf(m_tabel).veldNamen(); }
 
 QVariantList TabelBron::masterSleutel() const
 {
@@ -134,33 +138,41 @@ void TabelBron::volgMaster() const
 
 void TabelBron::laad(const QVariantList& sleutel) const
 {
-    const TabelDef& def = Schema::tabelOf(m_tabel);
-    QStringList voorwaarden;
-    for (const auto& [veld, masterVeld] : m_koppeling)
-        voorwaarden << Schema::quoteIdent(def.veld(veld)->naam) + QStringLiteral(" = ?");
-    QStringList volgorde;
-    if (def.primaireSleutel)
-        for (const QString& veld : def.primaireSleutel->velden)
-            volgorde << Schema::quoteIdent(veld);
-    QString sql = QStringLiteral("select * from %1").arg(Schema::quoteIdent(def.naam));
-    if (!voorwaarden.isEmpty())
-        sql += QStringLiteral(" where ") + voorwaarden.join(QStringLiteral(" and "));
-    sql += QStringLiteral(" order by ") + (volgorde.isEmpty() ? QStringLiteral("rowid") : volgorde.join(QLatin1Char(',')));
-
-    QVariantList waarden;
-    for (int i = 0; i < sleutel.size(); ++i) {
-        const VeldDef* veld = def.veld(m_koppeling[i].first);
-        // Stored as the storage keeps them: money in cents, dates as ISO text.
-        waarden << (sleutel[i].isNull() ? QVariant() : TableHandle::naarOpslag(*veld, sleutel[i]));
+    if (m_zoek.lastQuery().isEmpty()) {
+        QStringList voorwaarden;
+        for (const auto& [veld, masterVeld] : m_koppeling)
+            voorwaarden << Schema::quoteIdent(m_def.veld(veld)->naam) + QStringLiteral(" = ?");
+        QStringList volgorde;
+        if (m_def.primaireSleutel)
+            for (const QString& veld : m_def.primaireSleutel->velden)
+                volgorde << Schema::quoteIdent(veld);
+        QStringList velden;
+        for (const VeldDef& veld : m_def.velden)
+            velden << Schema::quoteIdent(veld.naam);
+        QString sql = QStringLiteral("select %1 from %2").arg(velden.join(QLatin1Char(',')), Schema::quoteIdent(m_def.naam));
+        if (!voorwaarden.isEmpty())
+            sql += QStringLiteral(" where ") + voorwaarden.join(QStringLiteral(" and "));
+        sql += QStringLiteral(" order by ") + (volgorde.isEmpty() ? QStringLiteral("rowid") : volgorde.join(QLatin1Char(',')));
+        m_zoek = QSqlQuery(m_storage.database());
+        m_zoek.setForwardOnly(true);
+        if (!m_zoek.prepare(sql))
+            throw DatabaseError(m_storage.foutTekst(m_zoek.lastError()));
     }
-    QSqlQuery q = m_storage.execNative(sql, waarden);
+    for (int i = 0; i < sleutel.size(); ++i) {
+        // Bound as the storage keeps them: money in cents, dates as ISO text.
+        const VeldDef* veld = m_def.veld(m_koppeling[i].first);
+        m_zoek.bindValue(i, sleutel[i].isNull() ? QVariant() : TableHandle::naarOpslag(*veld, sleutel[i]));
+    }
+    if (!m_zoek.exec())
+        throw DatabaseError(m_storage.foutTekst(m_zoek.lastError()));
     m_rijen.clear();
-    while (q.next()) {
-        QHash<QString, QVariant> rij;
-        for (int i = 0; i < def.velden.size(); ++i)
-            rij.insert(def.velden[i].naam.toLower(), TableHandle::uitOpslag(def.velden[i], q.value(def.velden[i].naam)));
+    while (m_zoek.next()) {
+        QVariantList rij;
+        for (int i = 0; i < m_def.velden.size(); ++i)
+            rij << TableHandle::uitOpslag(m_def.velden[i], m_zoek.value(i));
         m_rijen.append(rij);
     }
+    m_zoek.finish();
     m_sleutel = sleutel;
     m_geladen = true;
     m_index = 0;
@@ -180,9 +192,11 @@ bool TabelBron::eof() const
 
 QVariant TabelBron::value(const QString& field) const
 {
-    vereisVeld(field);
+    const VeldDef* veld = m_def.veld(field);
+    if (!veld)
+        vereisVeld(field);  // throws
     volgMaster();
-    return m_index < m_rijen.size() ? m_rijen[m_index].value(field.toLower()) : QVariant();
+    return m_index < m_rijen.size() ? m_rijen[m_index][int(veld - m_def.velden.data())] : QVariant();
 }
 
 QVariant EenRecordBron::value(const QString& field) const

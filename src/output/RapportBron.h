@@ -13,6 +13,8 @@
 #include <QVariantMap>
 
 class Storage;
+struct TabelDef;
+struct VeldDef;
 
 // Common ground: open and closed like the provider's components; reading a
 // closed one fails like any field access on a closed table.
@@ -54,6 +56,10 @@ public:
     QString displayFormat(const QString& field) const override;
 
 private:
+    struct Kolom {
+        QString naam;  // lower case
+        const VeldDef* veld = nullptr;  // its type, when a type table has it
+    };
     void leesRij();
 
     Storage& m_storage;
@@ -61,6 +67,7 @@ private:
     QStringList m_velden;
     QHash<QString, QString> m_weergave;  // lower-case field -> format
     QSqlQuery m_query;
+    QList<Kolom> m_kolommen;  // of the running query, typed once
     QHash<QString, QVariant> m_rij;  // lower-case column -> typed value
     bool m_eof = true;
 };
@@ -76,7 +83,7 @@ public:
 
     void open() override;
     void close() override;
-    QStringList fieldNames() const override;
+    QStringList fieldNames() const override { return m_velden; }
     void first() override;
     void next() override { ++m_index; }
     bool eof() const override;
@@ -88,10 +95,12 @@ private:
     void laad(const QVariantList& sleutel) const;
 
     Storage& m_storage;
-    QString m_tabel;
+    const TabelDef& m_def;
+    QStringList m_velden;
     const report::Dataset* m_master;
     QList<QPair<QString, QString>> m_koppeling;
-    mutable QList<QHash<QString, QVariant>> m_rijen;
+    mutable QSqlQuery m_zoek;  // prepared once per opening; a master moves it often
+    mutable QList<QVariantList> m_rijen;  // values in the order of the table's fields
     mutable QVariantList m_sleutel;
     mutable bool m_geladen = false;
     mutable int m_index = 0;
