@@ -173,9 +173,11 @@ void TReportsFrm::PrintReport(bool Preview)
 
 std::optional<QString> TReportsFrm::TagWaarde(const QString& regel) const
 {
+    static const QString varTags[] = {QStringLiteral("[var1]"), QStringLiteral("[var2]"), QStringLiteral("[var3]"),
+                                      QStringLiteral("[var4]"), QStringLiteral("[var5]")};
     const QString* waarden[] = {&var1, &var2, &var3, &var4, &var5};
     for (int i = 0; i < 5; ++i)
-        if (regel == QStringLiteral("[var%1]").arg(i + 1))
+        if (regel == varTags[i])
             return *waarden[i];
     if (regel == QLatin1String("[DagDatumTijd]")) {
         const QDateTime datum = QDetail.value(QStringLiteral("Datum")).toDateTime();
