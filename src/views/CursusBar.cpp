@@ -45,12 +45,35 @@ void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
         while (q.next()) {
             const int id = q.value(0).toInt();
             const QDateTime eersteDag = TableHandle::uitOpslag(datum, q.value(2)).toDateTime();
-            auto* knop = new QPushButton(q.value(1).toString() + QLatin1Char(' ') + eersteDag.toString(m_datumFormaat));
-            knop->setObjectName(QStringLiteral("Cursus%1").arg(id));
-            knop->setProperty("CursusID", id);
-            knop->setAutoDefault(false);
-            connect(knop, &QPushButton::clicked, this, [this, id] { Q_EMIT CursusGekozen(id); });
-            m_rij->insertWidget(m_rij->count() - 1, knop);
+            voegToe(id, q.value(1).toString() + QLatin1Char(' ') + eersteDag.toString(m_datumFormaat));
         }
     });
+}
+
+void TCursusBar::VulDagen(const QString& conditie, const QVariantList& waarden)
+{
+    Leeg();
+    const VeldDef& datum = *Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum"));
+    DataActie([&] {
+        QSqlQuery q = m_storage.exec(QStringLiteral("select CursusID, CursusCode, Datum from Cursussen where ") + conditie
+                                         + QStringLiteral(" order by Datum, Dag, CursistNr, CursusCode"),
+                                     waarden);
+        while (q.next())
+            voegToe(q.value(0).toInt(), q.value(1).toString() + QLatin1Char(' ')
+                                            + VeldTekst(TableHandle::uitOpslag(datum, q.value(2))));
+    });
+}
+
+void TCursusBar::voegToe(int cursusID, const QString& tekst)
+{
+    auto* knop = new QPushButton(tekst);
+    knop->setObjectName(QStringLiteral("Cursus%1").arg(cursusID));
+    knop->setProperty("CursusID", cursusID);
+    knop->setAutoDefault(false);
+    knop->setMinimumSize(77, 36);
+    connect(knop, &QPushButton::clicked, this, [this, cursusID, knop] {
+        Q_EMIT CursusGekozen(cursusID);
+        Q_EMIT KnopGekozen(knop);
+    });
+    m_rij->insertWidget(m_rij->count() - 1, knop);
 }

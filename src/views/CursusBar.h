@@ -3,7 +3,8 @@
 // its first day ("EHBO01 14-03-2026") and tagged with the CursusID in the
 // property "CursusID", built from a query on the first-day rows of
 // Cursussen. The payments, processing, call-up manager and print windows
-// share it.
+// share it. The participant window shows every course day of one
+// participant instead (VulDagen).
 #include <QScrollArea>
 #include <QVariantList>
 
@@ -24,13 +25,21 @@ public:
     // How a button writes the first day (a QDateTime format); the date alone
     // unless set.
     void ZetDatumFormaat(const QString& formaat) { m_datumFormaat = formaat; }
+    // One button per course day whose row meets the condition, by date and
+    // time, captioned with the course code and the day's date and time
+    // ("EHBO01 14-03-2026 19:30").
+    void VulDagen(const QString& conditie, const QVariantList& waarden);
     void Leeg();
     QList<QPushButton*> Knoppen() const;
 
 Q_SIGNALS:
     void CursusGekozen(int cursusID);
+    // The same click, with the button (its caption names code and day).
+    void KnopGekozen(QPushButton* knop);
 
 private:
+    void voegToe(int cursusID, const QString& tekst);
+
     Storage& m_storage;
     QHBoxLayout* m_rij;
     bool m_nieuwsteEerst = false;

@@ -400,6 +400,22 @@ private Q_SLOTS:
         }
         QCOMPARE(gemeld, fout);
     }
+
+    void aDateHalfTypedIsNotWritten()
+    {
+        TempDatabase db;
+        TableHandle& cg = *db.dm().CursusGegevensDB;
+        VeldMaskers::Alle().Zet("CursusGegevens", "AanmeldDatum", "00-00-0000;1;_");
+        QLineEdit datumEdit;
+        DBEditKoppeling datum(&datumEdit, &cg, "AanmeldDatum");
+        cg.insert();
+        QTest::keyClicks(&datumEdit, "0102");
+        QVERIFY(cg.value("AanmeldDatum").isNull());  // no exception, nothing written
+        QTest::keyClicks(&datumEdit, "2004");
+        QCOMPARE(cg.value("AanmeldDatum").toDate(), QDate(2004, 2, 1));
+        cg.cancel();
+        VeldMaskers::Alle().Zet("CursusGegevens", "AanmeldDatum", "");
+    }
 };
 
 // Look-up combo, mode controller and course bar.
