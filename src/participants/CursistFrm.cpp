@@ -5,6 +5,7 @@
 #include "data/DataModFrm.h"
 #include "data/Routines.h"
 #include "data/ToonMelding.h"
+#include "views/CursusBar.h"
 #include "views/DBEditKoppeling.h"
 #include "views/DataActie.h"
 #include "views/EditMasker.h"
@@ -16,8 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollArea>
-#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -246,53 +245,12 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
         setTabOrder(volgorde[i - 1], volgorde[i]);
 }
 
-void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
-{
-    CursusDeel = new QWidget;
-    CursusDeel->setObjectName(QStringLiteral("CursusDeel"));
-    auto* deel = new QVBoxLayout(CursusDeel);
-    deel->setContentsMargins(0, 0, 0, 0);
-
-    auto* balk = new QHBoxLayout;
-    CursusBar = new QScrollArea;
-    CursusBar->setObjectName(QStringLiteral("CursusBar"));
-    CursusBar->setToolTip(QStringLiteral("Cursussen waarvoor de cursist is opgeroepen"));
-    CursusBar->setFixedHeight(44);
-    CursusBar->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    CursusBar->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    CursusBar->setWidgetResizable(true);
-    CursusBar->setWidget(new QWidget);
-    balk->addWidget(CursusBar, 1);
-    CursusBtn = new QPushButton(QStringLiteral("Zet direct in cursus"));
-    CursusBtn->setObjectName(QStringLiteral("CursusBtn"));
-    CursusBtn->setAutoDefault(false);
-    balk->addWidget(CursusBtn);
-    deel->addLayout(balk);
-
-    auto* vlak = new QGridLayout;
-    GeenCursusLbl = new QLabel(QStringLiteral("Geen Cursusgegevens gevonden voor deze cursist\n\n"
-                                              "Maak via knop Profiel cursist deelnemer aan een cursus."));
-    GeenCursusLbl->setObjectName(QStringLiteral("GeenCursusLbl"));
-    GeenCursusLbl->setAlignment(Qt::AlignCenter);
-    GeenCursusLbl->setWordWrap(true);
-    GeenCursusLbl->setStyleSheet(QStringLiteral("color: navy; font-size: 16pt; font-weight: bold;"));
-    CursusTabs = new QTabWidget;
-    CursusTabs->setObjectName(QStringLiteral("CursusTabs"));
-    vlak->addWidget(GeenCursusLbl, 0, 0);
-    vlak->addWidget(CursusTabs, 0, 0);  // in front of the text
-    CursusTabs->hide();
-    deel->addLayout(vlak, 1);
-    hoofd->addWidget(CursusDeel, 1);
-}
-
 // ---- read and edit mode ----
 
 void TCursistFrm::ZetKnoppen(bool leesModus)
 {
     Modus.ZetKnoppen(leesModus);
-    const bool cursusKnop = leesModus && CursusTabs->count() > 0;
-    CursusBtn->setEnabled(cursusKnop);
-    CursusBtn->setStyleSheet(cursusKnop ? QStringLiteral("background-color: aqua;") : QStringLiteral("background-color: silver;"));
+    ZetCursusKnop(leesModus && CursusTabs->count() > 0);
 }
 
 void TCursistFrm::SetEditOn()
@@ -301,8 +259,11 @@ void TCursistFrm::SetEditOn()
     if (Hoofd().toestand() == TableHandle::Toestand::Bladeren && Hoofd().heeftRij())
         Hoofd().edit();
     // The enrolment shown is edited along with the participant.
-    if (GetoondeInschrijving() && m_dm.CursusGegevensDB->heeftRij())
-        m_dm.CursusGegevensDB->edit();
+    if (GetoondeInschrijving())
+        DataActie([this] {
+            if (Inschrijvingen().findKey({GetoondCursistNr(), m_huidigeCode}))
+                Inschrijvingen().edit();
+        });
     SetLand();
 }
 
@@ -342,7 +303,9 @@ void TCursistFrm::WijzigBtnClick()
     if (!Hoofd().heeftRij())
         return;  // nothing shown to change
     ZetKnoppen(false);
+    m_meldTabOpslaan = true;
     SetEditOn();
+    SetGroepsCodeEdit();
     SetVvVelden();
 }
 
@@ -371,17 +334,21 @@ void TCursistFrm::OpslaanBtnClick()
         return;  // still in edit mode, everything typed in place
     ModusPanel->setFocus();
     ZetKnoppen(true);
-    OpslaanInschrijving();
+    const bool groepAangepast = OpslaanInschrijving();
     NieuweCursist = false;
     SetEditOff();
-    CursusTabChange();
+    if (CursusTabs->count() > 0)
+        CursusTabChange();
     Modus.ZetChangePanel(false);
+    if (groepAangepast)
+        ToonMelding(mInformatie, QStringLiteral("Uitsluitdagen en HHfreq. zijn aangepast aan groepscode."), Knoppen::OK, true);
 }
 
 void TCursistFrm::AnnuleerBtnClick()
 {
     Hoofd().cancel();
-    m_dm.CursusGegevensDB->cancel();
+    Inschrijvingen().cancel();
+    m_groepGewijzigd = false;
     SetEditOff();
     ZetKnoppen(true);
     if (NieuweCursist) {
@@ -464,8 +431,8 @@ QWidget* TCursistFrm::ControlVoor(InvoerCheck check) const
     case InvoerCheck::Woonplaats: return WoonplaatsCombo;
     case InvoerCheck::Geslacht: return EditGeslacht;
     case InvoerCheck::GebDatum: return EditGebDatum;
-    case InvoerCheck::AanmeldDatum:
-    case InvoerCheck::HHFreq: return nullptr;  // controls of the enrolment tab
+    case InvoerCheck::AanmeldDatum: return AanmeldDatumEdit;
+    case InvoerCheck::HHFreq: return EditHerhFr;
     }
     return nullptr;
 }
@@ -516,7 +483,8 @@ void TCursistFrm::FormShow()
     OpslaanBtn->setEnabled(false);
     AnnuleerBtn->setEnabled(false);
     SetEditOff();
-    VulCursusBar();
+    VulInschrijvingBoxen();
+    CursusBar->Leeg();
     if (NieuwGevraagd)
         NewTimer->start();
 }
@@ -559,22 +527,3 @@ bool TCursistFrm::eventFilter(QObject* object, QEvent* event)
     }
     return TOnderhoudFrm::eventFilter(object, event);
 }
-
-// ---- the lower half ----
-
-void TCursistFrm::ProfielBtnClick() {}
-
-void TCursistFrm::VulCursusTabs()
-{
-    CursusTabs->setVisible(CursusTabs->count() > 0);
-}
-
-void TCursistFrm::CursusTabChange() {}
-
-void TCursistFrm::SetVvVelden() {}
-
-void TCursistFrm::OpslaanInschrijving() {}
-
-void TCursistFrm::VulCursusBar() {}
-
-std::optional<InschrijvingInvoer> TCursistFrm::GetoondeInschrijving() const { return std::nullopt; }

@@ -11,14 +11,21 @@
 #include <optional>
 
 class DBEditKoppeling;
+class TCursusBar;
 class TDataModFrm;
 class TOpzoekCombo;
+class TWeekDagBoxen;
 class TableHandle;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
-class QScrollArea;
-class QTabWidget;
+class QTabBar;
 class QTimer;
 class QToolButton;
 class QVBoxLayout;
@@ -66,12 +73,34 @@ public:
     QLineEdit* Email2Edit;
     QLineEdit* EditBijz;
 
-    // Lower half: the enrolments and the course bar.
+    // Lower half: the course bar, and one tab per enrolment over one page
+    // of controls that shows the enrolment of the tab chosen.
     QWidget* CursusDeel;
-    QTabWidget* CursusTabs;
+    QWidget* TabVlak;  // tabs and page; hidden when there is no enrolment
+    QTabBar* CursusTabs;
     QLabel* GeenCursusLbl;
-    QScrollArea* CursusBar;
+    TCursusBar* CursusBar;
     QPushButton* CursusBtn;  // "Zet direct in cursus"
+    QMenu* CursusDagenPopUp;
+
+    // The enrolment page, bound to CursusGegevens.
+    QLineEdit* AanmeldDatumEdit;
+    QLineEdit* EditHerhFr;
+    QComboBox* GroepsCodeBox;
+    QComboBox* LokatieBox;
+    QComboBox* BetaalwBox;
+    QLineEdit* EditAantal;
+    QLineEdit* EditSaldo;
+    QCheckBox* BetaaldCheck;
+    QLineEdit* DiplomaDatum;
+    QLineEdit* DiplomaNrEdit;
+    QList<QLineEdit*> EditHerh;  // EditHerh1 .. EditHerh10
+    QLineEdit* VolgendeOproepEdit;
+    QLineEdit* VerzuimdEdit;
+    TWeekDagBoxen* Uitsluiten;
+    // Covers the call-up area once the follow-up course has been passed.
+    QFrame* VvPanel;
+    QLabel* VVCursusLbl;
 
     QTimer* NewTimer;
 
@@ -116,15 +145,42 @@ private:
     // when the post failed (the user has been told).
     bool BewaarHoofd();
 
-    // Call points of the lower half.
+    // The lower half.
+    void MaakInschrijvingPagina(QGridLayout* pagina);
+    QLineEdit* MaakInschrijvingEdit(const QString& veld, const QString& naam);
+    TableHandle& Inschrijvingen() const;
+    QString GetoondCursistNr() const;
+    void VulInschrijvingBoxen();
     void VulCursusTabs();
     void CursusTabChange();
+    // Writes the boxes into the enrolment being edited and posts it; false
+    // when the post failed (the user has been told).
+    bool BewaarInschrijving();
+    void ToonInschrijving();
     void SetVvVelden();
-    void OpslaanInschrijving();
+    void SetGroepsCodeEdit();
+    void GroepsCodeBoxChange();
+    void LokatieBoxChange();
+    void BetaalwBoxChange();
+    void BetaaldCheckClick();
+    void EditAantalChange();
+    void BerekenSaldo();
+    // Posts the enrolment shown and applies the group rules; true when the
+    // group changed its repeat frequency or weekdays.
+    bool OpslaanInschrijving();
     void VulCursusBar();
+    void CursusInfo(QPushButton* knop);
+    void SetCursusBtn(const QString& cursusCode);
+    void ZetCursusKnop(bool aan);
+    void CursusBtnClick();
+    void CursusDagenPopUpClick(QAction* keuze);
     std::optional<InschrijvingInvoer> GetoondeInschrijving() const;
 
     TDataModFrm& m_dm;
     QList<DBEditKoppeling*> m_koppelingen;
+    QList<DBEditKoppeling*> m_inschrijfKoppelingen;
     QString m_vorigeCursistNr;
+    QString m_huidigeCode;        // course code of the enrolment shown
+    bool m_groepGewijzigd = false;
+    bool m_meldTabOpslaan = false;  // the first tab change after WijzigBtn says it saves
 };

@@ -53,20 +53,38 @@ void TBewerkModus::Panelen(QLabel* modusPanel, QLabel* changePanel)
         m_modusPanel->setFocusPolicy(Qt::ClickFocus);
 }
 
+void TBewerkModus::Vergrendel(QWidget* control, bool vast)
+{
+    if (vast == m_vast.contains(control))
+        return;
+    if (vast)
+        m_vast << control;
+    else
+        m_vast.removeOne(control);
+    zetControl(control);
+}
+
 void TBewerkModus::zetControls()
 {
-    for (QWidget* control : std::as_const(m_controls)) {
-        if (auto* edit = qobject_cast<QLineEdit*>(control))
-            edit->setReadOnly(!m_edit);
-        else if (auto* tekst = qobject_cast<QPlainTextEdit*>(control))
-            tekst->setReadOnly(!m_edit);
-        else if (auto* rijk = qobject_cast<QTextEdit*>(control))
-            rijk->setReadOnly(!m_edit);
-        else if (qobject_cast<QAbstractButton*>(control))
-            control->setEnabled(m_edit);
-        if (!qobject_cast<QAbstractButton*>(control))
-            control->setStyleSheet(m_edit ? SchrijfStijl : LeesStijl);
-    }
+    for (QWidget* control : std::as_const(m_controls))
+        zetControl(control);
+}
+
+void TBewerkModus::zetControl(QWidget* control) const
+{
+    const bool schrijfbaar = m_edit && !m_vast.contains(control);
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setReadOnly(!schrijfbaar);
+    else if (auto* tekst = qobject_cast<QPlainTextEdit*>(control))
+        tekst->setReadOnly(!schrijfbaar);
+    else if (auto* rijk = qobject_cast<QTextEdit*>(control))
+        rijk->setReadOnly(!schrijfbaar);
+    else if (qobject_cast<QAbstractButton*>(control))
+        control->setEnabled(schrijfbaar);
+    if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+        combo->lineEdit()->setReadOnly(!schrijfbaar);
+    if (!qobject_cast<QAbstractButton*>(control))
+        control->setStyleSheet(schrijfbaar ? SchrijfStijl : LeesStijl);
 }
 
 void TBewerkModus::SetEditOn()
@@ -116,10 +134,11 @@ void TBewerkModus::ZetChangePanel(bool gewijzigd)
     m_changePanel->setProperty("gewijzigd", gewijzigd);
 }
 
-// In browse mode a combo box takes no choice and hands its focus away.
+// In browse mode, and while locked, a combo box takes no choice and hands
+// its focus away.
 bool TBewerkModus::eventFilter(QObject* object, QEvent* event)
 {
-    if (!m_edit) {
+    if (!m_edit || m_vast.contains(static_cast<QWidget*>(object))) {
         switch (event->type()) {
         case QEvent::FocusIn:
             if (m_modusPanel)

@@ -30,6 +30,10 @@ public:
     // For a window whose navigator starts and ends the editing: the mode and
     // the buttons follow the table's state.
     void VolgToestand(const TableHandle* tabel);
+    // A data control that a rule of the window locks stays read-only on
+    // silver in either mode until it is unlocked.
+    void Vergrendel(QWidget* control, bool vast);
+    bool IsVergrendeld(QWidget* control) const { return m_vast.contains(control); }
     // "LEESMODUS" on lime or "EDITMODUS" on yellow; takes the focus that
     // read-only controls hand away. Either may be null.
     void Panelen(QLabel* modusPanel, QLabel* changePanel);
@@ -49,12 +53,14 @@ protected:
 
 private:
     void zetControls();
+    void zetControl(QWidget* control) const;
 
     struct KnopRol {
         QAbstractButton* knop;
         Rol rol;
     };
     QList<QWidget*> m_controls;
+    QList<QWidget*> m_vast;
     QList<KnopRol> m_knoppen;
     QList<const TableHandle*> m_tabellen;
     QLabel* m_modusPanel = nullptr;

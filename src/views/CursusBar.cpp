@@ -1,5 +1,6 @@
 #include "CursusBar.h"
 
+#include "CursusPlaatjes.h"
 #include "DataActie.h"
 #include "data/Schema.h"
 #include "data/Storage.h"
@@ -7,6 +8,7 @@
 
 #include <QDateTime>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QPushButton>
 #include <QSqlQuery>
 
@@ -58,13 +60,26 @@ void TCursusBar::VulDagen(const QString& conditie, const QVariantList& waarden)
         QSqlQuery q = m_storage.exec(QStringLiteral("select CursusID, CursusCode, Datum from Cursussen where ") + conditie
                                          + QStringLiteral(" order by Datum, Dag, CursistNr, CursusCode"),
                                      waarden);
-        while (q.next())
-            voegToe(q.value(0).toInt(), q.value(1).toString() + QLatin1Char(' ')
-                                            + VeldTekst(TableHandle::uitOpslag(datum, q.value(2))));
+        QHash<QString, QIcon> iconen;  // per course code
+        while (q.next()) {
+            const QString code = q.value(1).toString();
+            if (!iconen.contains(code))
+                iconen.insert(code, CursusPlaatjes::Icoon(plaatjeVan(code)));
+            voegToe(q.value(0).toInt(), code + QLatin1Char(' ') + VeldTekst(TableHandle::uitOpslag(datum, q.value(2))))
+                ->setIcon(iconen.value(code));
+        }
     });
 }
 
-void TCursusBar::voegToe(int cursusID, const QString& tekst)
+// The picture of the course's profile; 1 when there is no such profile.
+int TCursusBar::plaatjeVan(const QString& cursusCode)
+{
+    QSqlQuery q = m_storage.exec(QStringLiteral("select ImageIndex from CursusProfiel where upper(CursusCode) = upper(?)"),
+                                 {cursusCode});
+    return q.next() ? q.value(0).toInt() : 1;
+}
+
+QPushButton* TCursusBar::voegToe(int cursusID, const QString& tekst)
 {
     auto* knop = new QPushButton(tekst);
     knop->setObjectName(QStringLiteral("Cursus%1").arg(cursusID));
@@ -76,4 +91,5 @@ void TCursusBar::voegToe(int cursusID, const QString& tekst)
         Q_EMIT KnopGekozen(knop);
     });
     m_rij->insertWidget(m_rij->count() - 1, knop);
+    return knop;
 }

@@ -27,7 +27,7 @@ public:
     void ZetDatumFormaat(const QString& formaat) { m_datumFormaat = formaat; }
     // One button per course day whose row meets the condition, by date and
     // time, captioned with the course code and the day's date and time
-    // ("EHBO01 14-03-2026 19:30").
+    // ("EHBO01 14-03-2026 19:30") and showing the picture of its profile.
     void VulDagen(const QString& conditie, const QVariantList& waarden);
     void Leeg();
     QList<QPushButton*> Knoppen() const;
@@ -38,7 +38,8 @@ Q_SIGNALS:
     void KnopGekozen(QPushButton* knop);
 
 private:
-    void voegToe(int cursusID, const QString& tekst);
+    QPushButton* voegToe(int cursusID, const QString& tekst);
+    int plaatjeVan(const QString& cursusCode);
 
     Storage& m_storage;
     QHBoxLayout* m_rij;

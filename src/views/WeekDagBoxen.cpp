@@ -40,6 +40,12 @@ TWeekDagBoxen::TWeekDagBoxen(const QString& naam, QWidget* parent) : QFrame(pare
         rij->addWidget(m_boxen[i]);
     }
     rij->addStretch();
+    // The weekend, excluded by default, shows its ticks in red.
+    for (QCheckBox* weekend : {m_boxen.front(), m_boxen.back()}) {
+        QPalette rood = weekend->palette();
+        rood.setColor(QPalette::Text, Qt::red);
+        weekend->setPalette(rood);
+    }
 }
 
 int TWeekDagBoxen::WeekDagen() const

@@ -525,6 +525,14 @@ private Q_SLOTS:
         bar.Vul("CursistNr = ?", {"000002"});
         QCOMPARE(bar.Knoppen().size(), 1);
         QCOMPARE(bar.Knoppen().first()->text(), QStringLiteral("EHBO01 14-03-2026"));
+        // Every course day of a participant: a course of two days, two buttons.
+        bar.VulDagen("CursistNr = ?", {"000002"});
+        teksten.clear();
+        for (QPushButton* knop : bar.Knoppen()) {
+            teksten << knop->text();
+            QCOMPARE(knop->property("CursusID").toInt(), 7);
+        }
+        QCOMPARE(teksten, (QStringList{"EHBO01 14-03-2026 19:00", "EHBO01 15-03-2026 19:00"}));
     }
 };
 
