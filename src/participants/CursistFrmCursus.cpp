@@ -41,6 +41,13 @@ const QString Veld_BetaalwCode = QStringLiteral("BetaalwCode");
 const QString Veld_HHFreq = QStringLiteral("HHFreq");
 const QString DatumMasker = QStringLiteral("00-00-0000;1;_");
 
+// The group code typed or chosen, without the blanks around it; empty for
+// none.
+QString GroepsCodeVan(const QComboBox* box) { return box->currentText().trimmed(); }
+
+// A single blank stands for no group.
+QString OpslaanAlsGroep(const QString& groep) { return groep.isEmpty() ? QStringLiteral(" ") : groep; }
+
 QLabel* Bijschrift(const QString& tekst, QWidget* buddy, const QString& hint = {})
 {
     auto* label = new QLabel(tekst);
@@ -368,11 +375,10 @@ bool TCursistFrm::BewaarInschrijving()
     return DataActie([&] {
         if (Uitsluiten->WeekDagen() != cg.value(Veld_WeekDagen).toInt())
             cg.setValue(Veld_WeekDagen, Uitsluiten->WeekDagen());
-        // No group is stored as a single blank; an empty field already means none.
-        const QString groep = GroepsCodeBox->currentText();
-        const QString opgeslagen = cg.text(Veld_GroepsCode);
-        if (groep.trimmed().isEmpty() ? !opgeslagen.trimmed().isEmpty() : groep != opgeslagen)
-            cg.setValue(Veld_GroepsCode, groep.trimmed().isEmpty() ? QStringLiteral(" ") : groep);
+        // An empty field already means no group: it is left as it is.
+        const QString groep = GroepsCodeVan(GroepsCodeBox);
+        if (groep != cg.text(Veld_GroepsCode).trimmed())
+            cg.setValue(Veld_GroepsCode, OpslaanAlsGroep(groep));
         if (cg.isModified())
             cg.post();
         else
@@ -397,7 +403,7 @@ void TCursistFrm::SetVvVelden()
 
 void TCursistFrm::SetGroepsCodeEdit()
 {
-    const bool inGroep = !GroepsCodeBox->currentText().trimmed().isEmpty();
+    const bool inGroep = !GroepsCodeVan(GroepsCodeBox).isEmpty();
     QList<QWidget*> velden{EditHerhFr, VolgendeOproepEdit};
     for (QCheckBox* dag : Uitsluiten->Boxen())
         velden << dag;
@@ -412,8 +418,7 @@ void TCursistFrm::GroepsCodeBoxChange()
     TableHandle& cg = Inschrijvingen();
     if (!cg.wordtBewerkt())
         return;
-    const QString groep = GroepsCodeBox->currentText();
-    DataActie([&] { cg.setValue(Veld_GroepsCode, groep.trimmed().isEmpty() ? QStringLiteral(" ") : groep); });
+    DataActie([&] { cg.setValue(Veld_GroepsCode, OpslaanAlsGroep(GroepsCodeVan(GroepsCodeBox))); });
     SetGroepsCodeEdit();
     m_groepGewijzigd = true;
     SetChangePanel();
@@ -493,8 +498,8 @@ bool TCursistFrm::OpslaanInschrijving()
         m_groepGewijzigd = true;
     if (cg.wordtBewerkt() && !BewaarInschrijving())
         return false;
-    const QString groep = GroepsCodeBox->currentText();
-    const bool groepNagaan = m_groepGewijzigd && !groep.trimmed().isEmpty();
+    const QString groep = GroepsCodeVan(GroepsCodeBox);
+    const bool groepNagaan = m_groepGewijzigd && !groep.isEmpty();
     m_groepGewijzigd = false;
     if (!groepNagaan)
         return false;
