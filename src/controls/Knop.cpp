@@ -7,3 +7,11 @@ QPushButton* MaakKnop(QWidget* ouder, const QString& naam, const QString& tekst,
     knop->setAutoDefault(false);
     return knop;
 }
+
+QLabel* MaakBijschrift(const QString& tekst, QWidget* veld, const QString& hint)
+{
+    auto* label = new QLabel(tekst);
+    label->setBuddy(veld);
+    label->setToolTip(hint);
+    return label;
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The one factory of the windows' controls: each control is made under its
 // name, so that it can be found by the name the window gives it.
+#include <QLabel>
 #include <QPushButton>
 #include <utility>
 
@@ -16,3 +17,7 @@ T* MaakControl(QWidget* ouder, const QString& naam, Argumenten&&... argumenten)
 // A button is never a dialog's default: Enter in a field must not press a
 // button behind the user's back.
 QPushButton* MaakKnop(QWidget* ouder, const QString& naam, const QString& tekst, const QString& hint = {});
+
+// The caption of a field: Alt with its underlined letter, or a click, goes to
+// the field. The hint explains the field.
+QLabel* MaakBijschrift(const QString& tekst, QWidget* veld, const QString& hint = {});

@@ -30,6 +30,7 @@ TCProfielByAfFrm::TCProfielByAfFrm(TDataModFrm& dm, QWidget* parent) : TOnderhou
         knop->setCheckable(true);
         knop->setToolButtonStyle(Qt::ToolButtonTextOnly);
         knop->setMinimumSize(100, 28);
+        knop->setStyleSheet(QStringLiteral("QToolButton:checked { font-weight: bold; border: 2px inset gray; }"));
         return knop;
     };
     ToeBtn = modusKnop(QStringLiteral("ToeBtn"), QStringLiteral("Toevoegen"));

@@ -28,13 +28,6 @@ namespace {
 const QString Veld_CursistNr = QStringLiteral("CursistNr");
 const QString Veld_LandCode = QStringLiteral("LandCode");
 const QString Veld_Postcode = QStringLiteral("Postcode");
-
-QLabel* Bijschrift(const QString& tekst, QWidget* buddy)
-{
-    auto* label = new QLabel(tekst);
-    label->setBuddy(buddy);
-    return label;
-}
 }  // namespace
 
 TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(parent), m_dm(dm)
@@ -129,11 +122,10 @@ void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
     hoofd->addLayout(balk);
 }
 
-QLineEdit* TCursistFrm::MaakEdit(const QString& veld, const QString& naam)
+QLineEdit* TCursistFrm::MaakEdit(const QString& veld, const QString& naam, TableHandle* tabel)
 {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(naam);
-    auto* koppeling = new DBEditKoppeling(edit, &Hoofd(), veld);
+    auto* edit = MaakControl<QLineEdit>(this, naam);
+    auto* koppeling = new DBEditKoppeling(edit, tabel ? tabel : &Hoofd(), veld);
     connect(koppeling, &DBEditKoppeling::gewijzigd, this, &TCursistFrm::SetChangePanel);
     m_koppelingen << koppeling;
     Modus.DataControl(edit);
@@ -184,52 +176,52 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     auto* rooster = new QGridLayout(vak);
     rooster->setContentsMargins(0, 4, 0, 4);
     int rij = 0;
-    rooster->addWidget(Bijschrift(QStringLiteral("Naam"), EditNaam), rij, 0);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Naam"), EditNaam), rij, 0);
     rooster->addWidget(EditNaam, rij, 1, 1, 3);
-    rooster->addWidget(Bijschrift(QStringLiteral("Voorl."), EditVoorl), rij, 4);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Voorl."), EditVoorl), rij, 4);
     rooster->addWidget(EditVoorl, rij, 5);
-    rooster->addWidget(Bijschrift(QStringLiteral("Tussenv."), EditTv), rij, 6);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Tussenv."), EditTv), rij, 6);
     rooster->addWidget(EditTv, rij, 7);
     ++rij;
-    rooster->addWidget(Bijschrift(QStringLiteral("Adres"), EditAdres), rij, 0);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Adres"), EditAdres), rij, 0);
     rooster->addWidget(EditAdres, rij, 1, 1, 3);
-    rooster->addWidget(Bijschrift(QStringLiteral("Telefoon"), EditTelefoon), rij, 4);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Telefoon"), EditTelefoon), rij, 4);
     rooster->addWidget(EditTelefoon, rij, 5);
-    rooster->addWidget(Bijschrift(QStringLiteral("Tel. werk"), EditTelWerk), rij, 6);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Tel. werk"), EditTelWerk), rij, 6);
     rooster->addWidget(EditTelWerk, rij, 7);
     ++rij;
     auto* postcodeRij = new QHBoxLayout;
     postcodeRij->addWidget(new QLabel(QStringLiteral("Lnd")));
     postcodeRij->addWidget(LndBtn);
     postcodeRij->addWidget(EditPostcode);
-    rooster->addWidget(Bijschrift(QStringLiteral("Postcode"), EditPostcode), rij, 0);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Postcode"), EditPostcode), rij, 0);
     rooster->addLayout(postcodeRij, rij, 1);
-    rooster->addWidget(Bijschrift(QStringLiteral("Woonplaats"), WoonplaatsCombo), rij, 2);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Woonplaats"), WoonplaatsCombo), rij, 2);
     rooster->addWidget(WoonplaatsCombo, rij, 3);
-    rooster->addWidget(Bijschrift(QStringLiteral("GSM"), EditGSM), rij, 4);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("GSM"), EditGSM), rij, 4);
     rooster->addWidget(EditGSM, rij, 5);
-    rooster->addWidget(Bijschrift(QStringLiteral("FAX"), EditFax), rij, 6);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("FAX"), EditFax), rij, 6);
     rooster->addWidget(EditFax, rij, 7);
     ++rij;
     auto* persoonRij = new QHBoxLayout;
     persoonRij->addWidget(EditGeslacht);
-    persoonRij->addWidget(Bijschrift(QStringLiteral("Geb.datum"), EditGebDatum));
+    persoonRij->addWidget(MaakBijschrift(QStringLiteral("Geb.datum"), EditGebDatum));
     persoonRij->addWidget(EditGebDatum);
     EditGeslacht->setMaximumWidth(40);
     EditPostcode->setMinimumWidth(80);
     EditGebDatum->setMinimumWidth(95);
     for (QLineEdit* telefoon : {EditTelefoon, EditTelWerk, EditGSM, EditFax})
         telefoon->setMinimumWidth(115);
-    rooster->addWidget(Bijschrift(QStringLiteral("M/V"), EditGeslacht), rij, 0);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("M/V"), EditGeslacht), rij, 0);
     rooster->addLayout(persoonRij, rij, 1);
-    rooster->addWidget(Bijschrift(QStringLiteral("Bank"), EditBank), rij, 2);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Bank"), EditBank), rij, 2);
     rooster->addWidget(EditBank, rij, 3);
-    rooster->addWidget(Bijschrift(QStringLiteral("E-Mail 1"), EMail1Edit), rij, 4);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("E-Mail 1"), EMail1Edit), rij, 4);
     rooster->addWidget(EMail1Edit, rij, 5, 1, 3);
     ++rij;
-    rooster->addWidget(Bijschrift(QStringLiteral("E-Mail 2"), Email2Edit), rij, 4);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("E-Mail 2"), Email2Edit), rij, 4);
     rooster->addWidget(Email2Edit, rij, 5, 1, 3);
-    rooster->addWidget(Bijschrift(QStringLiteral("Bijzonderheden/Opmerkingen"), EditBijz), rij, 0, 1, 2);
+    rooster->addWidget(MaakBijschrift(QStringLiteral("Bijzonderheden/Opmerkingen"), EditBijz), rij, 0, 1, 2);
     ++rij;
     rooster->addWidget(EditBijz, rij, 0, 1, 8);
     rooster->setColumnStretch(1, 1);

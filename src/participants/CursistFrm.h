@@ -129,7 +129,8 @@ private:
     void MaakTopBalk(QVBoxLayout* hoofd);
     void MaakPersoonsGegevens(QVBoxLayout* hoofd);
     void MaakCursusDeel(QVBoxLayout* hoofd);
-    QLineEdit* MaakEdit(const QString& veld, const QString& naam);
+    // An edit bound to a field of Hoofd, or of the table given.
+    QLineEdit* MaakEdit(const QString& veld, const QString& naam, TableHandle* tabel = nullptr);
     void FormActivate();
     void NewTimerTimer();
     void EditNaamChange();
@@ -147,7 +148,6 @@ private:
 
     // The lower half.
     void MaakInschrijvingPagina(QGridLayout* pagina);
-    QLineEdit* MaakInschrijvingEdit(const QString& veld, const QString& naam);
     TableHandle& Inschrijvingen() const;
     QString GetoondCursistNr() const;
     void VulInschrijvingBoxen();
@@ -178,7 +178,6 @@ private:
 
     TDataModFrm& m_dm;
     QList<DBEditKoppeling*> m_koppelingen;
-    QList<DBEditKoppeling*> m_inschrijfKoppelingen;
     QString m_vorigeCursistNr;
     QString m_huidigeCode;        // course code of the enrolment shown
     bool m_groepGewijzigd = false;

@@ -39,7 +39,7 @@ const QString Veld_GroepsCode = QStringLiteral("GroepsCode");
 const QString Veld_LokatieCode = QStringLiteral("LokatieCode");
 const QString Veld_BetaalwCode = QStringLiteral("BetaalwCode");
 const QString Veld_HHFreq = QStringLiteral("HHFreq");
-const QString DatumMasker = QStringLiteral("00-00-0000;1;_");
+const QString DatumMasker = QStringLiteral("00-00-0000;1; ");
 
 // The group code typed or chosen, without the blanks around it; empty for
 // none.
@@ -47,14 +47,6 @@ QString GroepsCodeVan(const QComboBox* box) { return box->currentText().trimmed(
 
 // A single blank stands for no group.
 QString OpslaanAlsGroep(const QString& groep) { return groep.isEmpty() ? QStringLiteral(" ") : groep; }
-
-QLabel* Bijschrift(const QString& tekst, QWidget* buddy, const QString& hint = {})
-{
-    auto* label = new QLabel(tekst);
-    label->setBuddy(buddy);
-    label->setToolTip(hint);
-    return label;
-}
 }  // namespace
 
 TableHandle& TCursistFrm::Inschrijvingen() const { return *m_dm.CursusGegevensDB; }
@@ -113,42 +105,38 @@ void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
     GeenCursusLbl->setWordWrap(true);
     GeenCursusLbl->setStyleSheet(QStringLiteral("color: navy; font-size: 16pt; font-weight: bold;"));
     vlak->addWidget(GeenCursusLbl, 0, 0);
-    vlak->addWidget(TabVlak, 0, 0);  // in front of the text
+    vlak->addWidget(TabVlak, 0, 0);
     TabVlak->hide();
     deel->addLayout(vlak, 1);
     hoofd->addWidget(CursusDeel, 1);
 }
 
-QLineEdit* TCursistFrm::MaakInschrijvingEdit(const QString& veld, const QString& naam)
-{
-    auto* edit = MaakControl<QLineEdit>(this, naam);
-    auto* koppeling = new DBEditKoppeling(edit, &Inschrijvingen(), veld);
-    connect(koppeling, &DBEditKoppeling::gewijzigd, this, &TCursistFrm::SetChangePanel);
-    m_inschrijfKoppelingen << koppeling;
-    Modus.DataControl(edit);
-    return edit;
-}
-
 void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
 {
-    AanmeldDatumEdit = MaakInschrijvingEdit(QStringLiteral("AanmeldDatum"), QStringLiteral("AanmeldDatumEdit"));
-    EditHerhFr = MaakInschrijvingEdit(Veld_HHFreq, QStringLiteral("EditHerhFr"));
+    AanmeldDatumEdit = MaakEdit(QStringLiteral("AanmeldDatum"), QStringLiteral("AanmeldDatumEdit"), &Inschrijvingen());
+    EditHerhFr = MaakEdit(Veld_HHFreq, QStringLiteral("EditHerhFr"), &Inschrijvingen());
     EditHerhFr->setToolTip(QStringLiteral("Herhalingsfrequentie in maanden"));
-    EditAantal = MaakInschrijvingEdit(QStringLiteral("CursusAantal"), QStringLiteral("EditAantal"));
+    EditAantal = MaakEdit(QStringLiteral("CursusAantal"), QStringLiteral("EditAantal"), &Inschrijvingen());
     connect(EditAantal, &QLineEdit::editingFinished, this, &TCursistFrm::EditAantalChange);
-    EditSaldo = MaakInschrijvingEdit(QStringLiteral("Saldo"), QStringLiteral("EditSaldo"));
-    DiplomaDatum = MaakInschrijvingEdit(QStringLiteral("DiplomaDatum"), QStringLiteral("DiplomaDatum"));
+    EditSaldo = MaakEdit(QStringLiteral("Saldo"), QStringLiteral("EditSaldo"), &Inschrijvingen());
+    DiplomaDatum = MaakEdit(QStringLiteral("DiplomaDatum"), QStringLiteral("DiplomaDatum"), &Inschrijvingen());
     DiplomaDatum->setToolTip(QStringLiteral("Diplomadatum kan alleen gewijzigd worden als er geen vervolgcursus is!"));
-    DiplomaNrEdit = MaakInschrijvingEdit(QStringLiteral("DiplomaNr"), QStringLiteral("DiplomaNrEdit"));
+    DiplomaNrEdit = MaakEdit(QStringLiteral("DiplomaNr"), QStringLiteral("DiplomaNrEdit"), &Inschrijvingen());
     for (int i = 1; i <= 10; ++i) {
-        QLineEdit* herh = MaakInschrijvingEdit(QStringLiteral("Herh%1").arg(i), QStringLiteral("EditHerh%1").arg(i));
+        QLineEdit* herh = MaakEdit(QStringLiteral("Herh%1").arg(i), QStringLiteral("EditHerh%1").arg(i), &Inschrijvingen());
         herh->setToolTip(QStringLiteral("Datums van herhalingslessen"));
         EditHerh << herh;
     }
-    VolgendeOproepEdit = MaakInschrijvingEdit(QStringLiteral("VolgendeOproep"), QStringLiteral("VolgendeOproepEdit"));
+    VolgendeOproepEdit = MaakEdit(QStringLiteral("VolgendeOproep"), QStringLiteral("VolgendeOproepEdit"), &Inschrijvingen());
     VolgendeOproepEdit->setToolTip(QStringLiteral("Orvel doet een volgende opoep omstreeks"));
-    VerzuimdEdit = MaakInschrijvingEdit(QStringLiteral("Verzuimd"), QStringLiteral("VerzuimdEdit"));
+    VerzuimdEdit = MaakEdit(QStringLiteral("Verzuimd"), QStringLiteral("VerzuimdEdit"), &Inschrijvingen());
     VerzuimdEdit->setToolTip(QStringLiteral("Aantal verzuimde oproepen"));
+
+    for (QLineEdit* datum : QList<QLineEdit*>{AanmeldDatumEdit, DiplomaDatum, VolgendeOproepEdit} + EditHerh)
+        datum->setMinimumWidth(95);
+    EditSaldo->setMinimumWidth(100);
+    for (QLineEdit* getal : {EditHerhFr, EditAantal, VerzuimdEdit})
+        getal->setMaximumWidth(60);
 
     GroepsCodeBox = MaakControl<QComboBox>(this, QStringLiteral("GroepsCodeBox"));
     GroepsCodeBox->setEditable(true);
@@ -171,31 +159,29 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
     for (QCheckBox* dag : Uitsluiten->Boxen())
         Modus.DataControl(dag);
 
-    int rij = 0;
-    pagina->addWidget(Bijschrift(QStringLiteral("Aanmelddatum"), AanmeldDatumEdit), rij, 0);
-    pagina->addWidget(AanmeldDatumEdit, rij, 1);
-    pagina->addWidget(Bijschrift(QStringLiteral("GroepsCode"), GroepsCodeBox), rij, 2);
-    pagina->addWidget(GroepsCodeBox, rij, 3);
-    pagina->addWidget(Bijschrift(QStringLiteral("LokatieCode"), LokatieBox), rij, 4);
-    pagina->addWidget(LokatieBox, rij, 5);
-    ++rij;
-    pagina->addWidget(Bijschrift(QStringLiteral("HHFreq"), EditHerhFr,
-                                 QStringLiteral("Oproepen om de x maanden (min 6 max 24)")), rij, 0);
-    pagina->addWidget(EditHerhFr, rij, 1);
-    pagina->addWidget(Bijschrift(QStringLiteral("Betaalwijze"), BetaalwBox), rij, 2);
-    pagina->addWidget(BetaalwBox, rij, 3);
-    pagina->addWidget(Bijschrift(QStringLiteral("Aantal"), EditAantal), rij, 4);
-    pagina->addWidget(EditAantal, rij, 5);
-    ++rij;
-    pagina->addWidget(Bijschrift(QStringLiteral("Dipl.Datum"), DiplomaDatum), rij, 0);
-    pagina->addWidget(DiplomaDatum, rij, 1);
-    pagina->addWidget(Bijschrift(QStringLiteral("DiplomaNr"), DiplomaNrEdit), rij, 2);
-    pagina->addWidget(DiplomaNrEdit, rij, 3);
-    pagina->addWidget(Bijschrift(QStringLiteral("Bedrag"), EditSaldo), rij, 4);
-    auto* bedragRij = new QHBoxLayout;
+    auto* bedrag = new QWidget;
+    auto* bedragRij = new QHBoxLayout(bedrag);
+    bedragRij->setContentsMargins(0, 0, 0, 0);
     bedragRij->addWidget(EditSaldo);
     bedragRij->addWidget(BetaaldCheck);
-    pagina->addLayout(bedragRij, rij, 5);
+    const std::initializer_list<std::pair<QLabel*, QWidget*>> rijen[] = {
+        {{MaakBijschrift(QStringLiteral("Aanmelddatum"), AanmeldDatumEdit), AanmeldDatumEdit},
+         {MaakBijschrift(QStringLiteral("GroepsCode"), GroepsCodeBox), GroepsCodeBox},
+         {MaakBijschrift(QStringLiteral("LokatieCode"), LokatieBox), LokatieBox}},
+        {{MaakBijschrift(QStringLiteral("HHFreq"), EditHerhFr, QStringLiteral("Oproepen om de x maanden (min 6 max 24)")),
+          EditHerhFr},
+         {MaakBijschrift(QStringLiteral("Betaalwijze"), BetaalwBox), BetaalwBox},
+         {MaakBijschrift(QStringLiteral("Aantal"), EditAantal), EditAantal}},
+        {{MaakBijschrift(QStringLiteral("Dipl.Datum"), DiplomaDatum), DiplomaDatum},
+         {MaakBijschrift(QStringLiteral("DiplomaNr"), DiplomaNrEdit), DiplomaNrEdit},
+         {MaakBijschrift(QStringLiteral("Bedrag"), EditSaldo), bedrag}}};
+    for (int rij = 0; rij < 3; ++rij) {
+        int kolom = 0;
+        for (const auto& [bijschrift, veld] : rijen[rij]) {
+            pagina->addWidget(bijschrift, rij, kolom++);
+            pagina->addWidget(veld, rij, kolom++);
+        }
+    }
 
     auto* dagen = new QGroupBox(QStringLiteral("Uitsluiten"));
     dagen->setObjectName(QStringLiteral("UitsluitenGroep"));
@@ -210,13 +196,13 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
     bijgehouden->setObjectName(QStringLiteral("OproepGroep"));
     auto* oproep = new QGridLayout(bijgehouden);
     for (int i = 0; i < 10; ++i) {
-        oproep->addWidget(Bijschrift(QStringLiteral("Herh%1").arg(i + 1), EditHerh[i]), (i / 5) * 2, i % 5);
+        oproep->addWidget(MaakBijschrift(QStringLiteral("Herh%1").arg(i + 1), EditHerh[i]), (i / 5) * 2, i % 5);
         oproep->addWidget(EditHerh[i], (i / 5) * 2 + 1, i % 5);
     }
-    oproep->addWidget(Bijschrift(QStringLiteral("Volg.Oproep"), VolgendeOproepEdit,
+    oproep->addWidget(MaakBijschrift(QStringLiteral("Volg.Oproep"), VolgendeOproepEdit,
                                  QStringLiteral("Druk op Wijzigen om datum aan te passen!")), 0, 5);
     oproep->addWidget(VolgendeOproepEdit, 1, 5);
-    oproep->addWidget(Bijschrift(QStringLiteral("Verzuimd"), VerzuimdEdit), 2, 5);
+    oproep->addWidget(MaakBijschrift(QStringLiteral("Verzuimd"), VerzuimdEdit), 2, 5);
     oproep->addWidget(VerzuimdEdit, 3, 5);
 
     VvPanel = MaakControl<QFrame>(this, QStringLiteral("VvPanel"));
@@ -266,7 +252,6 @@ void TCursistFrm::VulCursusTabs()
                                    + QLatin1Char('\''));
         inschrijvingen = CursistInschrijvingen::Lees(m_dm.storage(), nr);
     });
-    TabVlak->show();
     CursusBar->show();
     {
         const QSignalBlocker stil(CursusTabs);
@@ -277,6 +262,9 @@ void TCursistFrm::VulCursusTabs()
     }
     m_huidigeCode.clear();
     VvPanel->hide();
+    // The text stands where the tabs would be.
+    TabVlak->setVisible(CursusTabs->count() > 0);
+    GeenCursusLbl->setVisible(CursusTabs->count() == 0);
     if (CursusTabs->count() > 0) {
         {
             const QSignalBlocker stil(CursusTabs);
@@ -285,7 +273,6 @@ void TCursistFrm::VulCursusTabs()
         CursusTabChange();
         Modus.ZetChangePanel(false);
     } else {
-        TabVlak->hide();
         ZetCursusKnop(false);
     }
     VulCursusBar();
@@ -363,8 +350,9 @@ void TCursistFrm::CursusTabChange()
 void TCursistFrm::ToonInschrijving()
 {
     TableHandle& cg = Inschrijvingen();
-    for (DBEditKoppeling* k : std::as_const(m_inschrijfKoppelingen))
-        k->Toon();
+    for (DBEditKoppeling* k : std::as_const(m_koppelingen))
+        if (k->tabel() == &cg)
+            k->Toon();
     Uitsluiten->ZetWeekDagen(cg.value(Veld_WeekDagen).toInt());
     BetaaldCheck->setChecked(cg.value(QStringLiteral("Betaald")).toBool());
 }
@@ -481,10 +469,9 @@ void TCursistFrm::BerekenSaldo()
         const Bedrag saldo = TeBetalen(LeesPrijs(s, cg.text(QStringLiteral("CursusCode"))), aantal, LeesBetaalRegel(s, methode));
         cg.setValue(QStringLiteral("Saldo"), QVariant::fromValue(saldo));
     });
-    for (QLineEdit* edit : {EditAantal, EditSaldo})
-        for (DBEditKoppeling* k : std::as_const(m_inschrijfKoppelingen))
-            if (k->edit() == edit)
-                k->Toon();
+    for (DBEditKoppeling* k : std::as_const(m_koppelingen))
+        if (k->edit() == EditAantal || k->edit() == EditSaldo)
+            k->Toon();
 }
 
 // ---- saving the enrolment with the group rules ----
@@ -559,7 +546,6 @@ void TCursistFrm::ProfielBtnClick()
         ToonMelding(mFout, QString::fromUtf8(fout.what()), Knoppen::OK, true);
     }
     VulCursusTabs();
-    GeenCursusLbl->show();
 }
 
 // ---- the course bar and booking ----

@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <QLineEdit>
+#include <QTest>
+
 #ifdef Q_OS_LINUX
 #include <linux/capability.h>
 #include <sys/syscall.h>
@@ -56,4 +59,12 @@ void TempDatabase::heropen()
 {
     m_dm.reset();
     m_dm = std::make_unique<TDataModFrm>(m_dir.path());
+}
+
+void typ(QLineEdit* edit, const QString& tekst)
+{
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    edit->home(false);
+    QTest::keyClicks(edit, tekst);
 }

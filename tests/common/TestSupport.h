@@ -35,6 +35,10 @@ private:
     unsigned m_effective = 0;
 };
 
+class QLineEdit;
+// Types a text over the whole text of an edit, as a user would.
+void typ(QLineEdit* edit, const QString& tekst);
+
 // The source tree, for tests that read shipped resources.
 QString sourceDir();
 

@@ -83,15 +83,6 @@ struct Venster {
     int aantalCursisten() { return db.dm().HoofdDB->recordCount(); }
     bool changePanelAqua() const { return frm->ChangePanel->property("gewijzigd").toBool(); }
 };
-
-// Types over the whole text of an edit.
-void typ(QLineEdit* edit, const QString& tekst)
-{
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    edit->home(false);
-    QTest::keyClicks(edit, tekst);
-}
 }  // namespace
 
 class CursistFrmTest : public QObject {

@@ -112,13 +112,6 @@ struct Venster {
         return t;
     }
 };
-
-void typ(QLineEdit* edit, const QString& tekst)
-{
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, tekst);
-}
 }  // namespace
 
 // The enrolment tabs of the participant window.
@@ -415,7 +408,7 @@ private Q_SLOTS:
         });
         w.ProfielBtn->click();
         QCOMPARE(v.tabs(), QStringList{"BASIS"});
-        QVERIFY(!w.GeenCursusLbl->isHidden());
+        QVERIFY(!w.TabVlak->isHidden());
     }
 
     void theCourseChooserGivesTheProfileChosen()
