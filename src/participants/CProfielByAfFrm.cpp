@@ -110,9 +110,7 @@ void TCProfielByAfFrm::VulTabs()
     TableHandle& hoofd = *m_dm.HoofdDB;
     m_cursistNr = hoofd.heeftRij() ? VulNullen(hoofd.text(QStringLiteral("CursistNr"))) : QString();
     DataActie([this] {
-        QString nr = m_cursistNr;
-        m_dm.CursusGegevensDB->setFilter(QStringLiteral("CursistNr = '") + nr.replace(QLatin1Char('\''), QStringLiteral("''"))
-                                         + QLatin1Char('\''));
+        m_dm.CursusGegevensDB->setFilter(QStringLiteral("CursistNr = ") + SQLTekst(m_cursistNr));
         m_cursist = CursistInschrijvingen::Lees(m_dm.storage(), m_cursistNr);
     });
 }

@@ -248,8 +248,7 @@ void TCursistFrm::VulCursusTabs()
     const QString nr = GetoondCursistNr();
     CursistInschrijvingen inschrijvingen;
     DataActie([&] {
-        Inschrijvingen().setFilter(QStringLiteral("CursistNr = '") + QString(nr).replace(QLatin1Char('\''), QStringLiteral("''"))
-                                   + QLatin1Char('\''));
+        Inschrijvingen().setFilter(QStringLiteral("CursistNr = ") + SQLTekst(nr));
         inschrijvingen = CursistInschrijvingen::Lees(m_dm.storage(), nr);
     });
     CursusBar->show();
