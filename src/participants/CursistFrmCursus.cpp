@@ -309,16 +309,18 @@ void TCursistFrm::CursusTabChange()
     m_huidigeCode = CursusTabs->tabText(CursusTabs->currentIndex());
     QString vervolg;
     CursistInschrijvingen cursist;
-    const bool gevonden = DataActie([&] {
+    bool gevonden = false;
+    DataActie([&] {
         cg.cancel();  // a row left unposted by a locked tab is not saved
-        if (!cg.findKey({nr, m_huidigeCode}))
+        gevonden = cg.findKey({nr, m_huidigeCode});
+        if (!gevonden)
             return;
         QSqlQuery q = m_dm.storage().exec(QStringLiteral("select VervolgOplCode from CursusProfiel where CursusCode = ?"),
                                           {m_huidigeCode});
         vervolg = q.next() ? q.value(0).toString().trimmed() : QString();
         cursist = CursistInschrijvingen::Lees(m_dm.storage(), nr);
     });
-    if (!gevonden || !cg.heeftRij())
+    if (!gevonden)
         return;
 
     const QString groep = cg.text(Veld_GroepsCode);
