@@ -3,6 +3,7 @@
 #include "CursusPlaatjes.h"
 #include "DataActie.h"
 #include "data/Schema.h"
+#include "data/VeldTekst.h"
 #include "data/Storage.h"
 #include "data/TableHandle.h"
 
