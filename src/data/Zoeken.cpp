@@ -67,9 +67,11 @@ int HoogsteCursistNr(TableHandle& tabel)
     return q.next() ? q.value(0).toString().trimmed().toInt() : 0;
 }
 
-int GeefImageIndex(TDataModFrm& dm, const QString& cursusCode)
+int GeefImageIndex(TDataModFrm& dm, const QString& cursusCode) { return GeefImageIndex(dm.storage(), cursusCode); }
+
+int GeefImageIndex(Storage& s, const QString& cursusCode)
 {
-    QSqlQuery q = dm.storage().execNative(
+    QSqlQuery q = s.execNative(
         QStringLiteral("SELECT ImageIndex FROM CursusProfiel WHERE CursusCode = ? COLLATE NOCASE LIMIT 1"), {cursusCode});
     return q.next() && !q.value(0).isNull() ? q.value(0).toInt() : 1;
 }

@@ -26,6 +26,7 @@ int HoogsteCursistNr(TableHandle& tabel);
 
 // ImageIndex of the course profile with that code (any case); 1 when none.
 int GeefImageIndex(TDataModFrm& dm, const QString& cursusCode);
+int GeefImageIndex(Storage& s, const QString& cursusCode);
 
 // A row of the table holds the value in the field, compared without regard
 // to case: is a code still used? Read through a query of its own.

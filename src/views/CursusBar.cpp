@@ -5,6 +5,7 @@
 #include "data/Schema.h"
 #include "data/VeldTekst.h"
 #include "data/Storage.h"
+#include "data/Zoeken.h"
 #include "data/TableHandle.h"
 
 #include <QDateTime>
@@ -33,6 +34,7 @@ void TCursusBar::Leeg()
 {
     for (QPushButton* knop : Knoppen())
         delete knop;
+    m_iconen.clear();
 }
 
 void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
@@ -46,9 +48,8 @@ void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
                                                             : QStringLiteral(" order by Datum, CursusCode")),
                                      waarden);
         while (q.next()) {
-            const int id = q.value(0).toInt();
             const QDateTime eersteDag = TableHandle::uitOpslag(datum, q.value(2)).toDateTime();
-            voegToe(id, q.value(1).toString() + QLatin1Char(' ') + eersteDag.toString(m_datumFormaat));
+            voegToe(q.value(0).toInt(), q.value(1).toString(), eersteDag.toString(m_datumFormaat));
         }
     });
 }
@@ -61,28 +62,22 @@ void TCursusBar::VulDagen(const QString& conditie, const QVariantList& waarden)
         QSqlQuery q = m_storage.exec(QStringLiteral("select CursusID, CursusCode, Datum from Cursussen where ") + conditie
                                          + QStringLiteral(" order by Datum, Dag, CursistNr, CursusCode"),
                                      waarden);
-        QHash<QString, QIcon> iconen;  // per course code
-        while (q.next()) {
-            const QString code = q.value(1).toString();
-            if (!iconen.contains(code))
-                iconen.insert(code, CursusPlaatjes::Icoon(plaatjeVan(code)));
-            voegToe(q.value(0).toInt(), code + QLatin1Char(' ') + VeldTekst(TableHandle::uitOpslag(datum, q.value(2))))
-                ->setIcon(iconen.value(code));
-        }
+        while (q.next())
+            voegToe(q.value(0).toInt(), q.value(1).toString(), VeldTekst(TableHandle::uitOpslag(datum, q.value(2))));
     });
 }
 
-// The picture of the course's profile; 1 when there is no such profile.
-int TCursusBar::plaatjeVan(const QString& cursusCode)
+// Looked up once per course code in a fill: a profile may change between fills.
+QIcon TCursusBar::icoonVan(const QString& cursusCode)
 {
-    QSqlQuery q = m_storage.exec(QStringLiteral("select ImageIndex from CursusProfiel where upper(CursusCode) = upper(?)"),
-                                 {cursusCode});
-    return q.next() ? q.value(0).toInt() : 1;
+    if (!m_iconen.contains(cursusCode))
+        m_iconen.insert(cursusCode, CursusPlaatjes::Icoon(GeefImageIndex(m_storage, cursusCode)));
+    return m_iconen.value(cursusCode);
 }
 
-QPushButton* TCursusBar::voegToe(int cursusID, const QString& tekst)
+QPushButton* TCursusBar::voegToe(int cursusID, const QString& cursusCode, const QString& dag)
 {
-    auto* knop = new QPushButton(tekst);
+    auto* knop = new QPushButton(icoonVan(cursusCode), cursusCode + QLatin1Char(' ') + dag);
     knop->setObjectName(QStringLiteral("Cursus%1").arg(cursusID));
     knop->setProperty("CursusID", cursusID);
     knop->setAutoDefault(false);

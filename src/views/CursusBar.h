@@ -2,9 +2,11 @@
 // The course bar: one button per course, captioned with the course code and
 // its first day ("EHBO01 14-03-2026") and tagged with the CursusID in the
 // property "CursusID", built from a query on the first-day rows of
-// Cursussen. The payments, processing, call-up manager and print windows
-// share it. The participant window shows every course day of one
-// participant instead (VulDagen).
+// Cursussen, with the picture of the course's profile. The payments,
+// processing, call-up manager and print windows share it. The participant
+// window shows every course day of one participant instead (VulDagen).
+#include <QHash>
+#include <QIcon>
 #include <QScrollArea>
 #include <QVariantList>
 
@@ -38,11 +40,13 @@ Q_SIGNALS:
     void KnopGekozen(QPushButton* knop);
 
 private:
-    QPushButton* voegToe(int cursusID, const QString& tekst);
-    int plaatjeVan(const QString& cursusCode);
+    // A button of a course of this code; the caption follows the code.
+    QPushButton* voegToe(int cursusID, const QString& cursusCode, const QString& dag);
+    QIcon icoonVan(const QString& cursusCode);
 
     Storage& m_storage;
     QHBoxLayout* m_rij;
     bool m_nieuwsteEerst = false;
     QString m_datumFormaat = QStringLiteral("dd-MM-yyyy");
+    QHash<QString, QIcon> m_iconen;  // per course code, for one fill
 };

@@ -4,6 +4,7 @@
 #include "planning/OproepLaterFrm.h"
 #include "planning/OproepManagerFrm.h"
 #include "views/CursusBar.h"
+#include "views/CursusPlaatjes.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -26,6 +27,7 @@ void cursussen(PlanningFixture& f)
 {
     f.profiel("EHBO", "Eerste hulp", 2, 12);
     f.profiel("BHV", "Bedrijfshulp", 1, 12);
+    f.s().exec("update cursusprofiel set ImageIndex = 30 where CursusCode = 'EHBO'");
     for (int i = 1; i <= 5; ++i) {
         const QString nr = QStringLiteral("00000%1").arg(i);
         f.cursist(nr, "Naam " + nr, i == 2 ? "V" : "M");
@@ -134,6 +136,10 @@ private Q_SLOTS:
         const QStringList alle{"BHV 04-05-27 09:00", "EHBO 06-04-27 10:00", "EHBO 02-03-27 19:30"};
         QCOMPARE(ingeschakeld(v.frm.CursusBar), alle);
         QVERIFY(!v.frm.List1->isEnabled() && !v.frm.List2->isEnabled());
+        // The profile's picture; the first one for a profile without.
+        for (const auto& [id, plaatje] : {std::pair{100, 30}, std::pair{300, 1}})
+            QCOMPARE(v.knop(id)->icon().pixmap(CursusPlaatjes::Maat).toImage().convertToFormat(QImage::Format_ARGB32),
+                     CursusPlaatjes::Plaatje(plaatje).convertToFormat(QImage::Format_ARGB32));
 
         v.knop(100)->click();
         QCOMPARE(ingeschakeld(v.frm.CursusBar), QStringList{"EHBO 06-04-27 10:00"});
