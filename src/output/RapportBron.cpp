@@ -44,7 +44,6 @@ void QueryBron::close()
 {
     m_open = false;
     m_query = QSqlQuery();
-    m_rij.clear();
     m_eof = true;
 }
 
@@ -54,41 +53,40 @@ void QueryBron::first()
     m_query = m_storage.execNamed(SQL, Params);
     const QSqlRecord record = m_query.record();
     m_kolommen.clear();
-    for (int i = 0; i < record.count(); ++i) {
-        Kolom kolom{record.fieldName(i).toLower(), nullptr};
+    for (const QString& veld : m_velden) {
+        Kolom kolom;
+        for (int i = 0; i < record.count() && kolom.positie < 0; ++i)  // the first of a join's duplicate names
+            if (record.fieldName(i).compare(veld, Qt::CaseInsensitive) == 0)
+                kolom.positie = i;
         for (const QString& tabel : m_typeTabellen)
-            if ((kolom.veld = Schema::tabelOf(tabel).veld(kolom.naam)))
+            if ((kolom.veld = Schema::tabelOf(tabel).veld(veld)))
                 break;
         m_kolommen.append(kolom);
     }
     next();
 }
 
-void QueryBron::next()
-{
-    m_eof = !m_query.next();
-    leesRij();
-}
-
-void QueryBron::leesRij()
-{
-    m_rij.clear();
-    if (m_eof)
-        return;
-    for (int i = 0; i < m_kolommen.size(); ++i) {
-        const Kolom& kolom = m_kolommen[i];
-        if (m_rij.contains(kolom.naam))
-            continue;  // the first of a join's duplicate names
-        const QVariant waarde = m_query.value(i);
-        m_rij.insert(kolom.naam, kolom.veld ? TableHandle::uitOpslag(*kolom.veld, waarde) : waarde);
-    }
-}
+void QueryBron::next() { m_eof = !m_query.next(); }
 
 QVariant QueryBron::value(const QString& field) const
 {
     vereisOpen();
-    vereisVeld(field);
-    return m_rij.value(field.toLower());
+    const int index = fieldIndex(field);
+    if (index < 0)
+        vereisVeld(field);  // throws
+    return valueAt(index);
+}
+
+// Read from the query's current row when asked: a report reads few of the
+// fields a row has.
+QVariant QueryBron::valueAt(int index) const
+{
+    vereisOpen();
+    const Kolom& kolom = m_kolommen.at(index);
+    if (m_eof || kolom.positie < 0)
+        return {};
+    const QVariant waarde = m_query.value(kolom.positie);
+    return kolom.veld ? TableHandle::uitOpslag(*kolom.veld, waarde) : waarde;
 }
 
 QString QueryBron::displayFormat(const QString& field) const { return m_weergave.value(field.toLower()); }
@@ -110,6 +108,9 @@ void TabelBron::open()
 {
     m_open = true;
     m_geladen = false;
+    m_masterVelden.clear();
+    for (const auto& [veld, masterVeld] : m_koppeling)
+        m_masterVelden << m_master->fieldIndex(masterVeld);
 }
 
 void TabelBron::close()
@@ -123,8 +124,8 @@ void TabelBron::close()
 QVariantList TabelBron::masterSleutel() const
 {
     QVariantList sleutel;
-    for (const auto& [veld, masterVeld] : m_koppeling)
-        sleutel << m_master->value(masterVeld);
+    for (int i = 0; i < m_koppeling.size(); ++i)
+        sleutel << (m_masterVelden[i] < 0 ? m_master->value(m_koppeling[i].second) : m_master->valueAt(m_masterVelden[i]));
     return sleutel;
 }
 
@@ -195,8 +196,13 @@ QVariant TabelBron::value(const QString& field) const
     const VeldDef* veld = m_def.veld(field);
     if (!veld)
         vereisVeld(field);  // throws
+    return valueAt(int(veld - m_def.velden.data()));
+}
+
+QVariant TabelBron::valueAt(int index) const
+{
     volgMaster();
-    return m_index < m_rijen.size() ? m_rijen[m_index][int(veld - m_def.velden.data())] : QVariant();
+    return m_index < m_rijen.size() ? m_rijen[m_index][index] : QVariant();
 }
 
 QVariant EenRecordBron::value(const QString& field) const

@@ -53,22 +53,21 @@ public:
     void next() override;
     bool eof() const override { return m_eof; }
     QVariant value(const QString& field) const override;
+    QVariant valueAt(int index) const override;
     QString displayFormat(const QString& field) const override;
 
 private:
     struct Kolom {
-        QString naam;  // lower case
+        int positie = -1;  // in the running query's row; -1: it does not return the field
         const VeldDef* veld = nullptr;  // its type, when a type table has it
     };
-    void leesRij();
 
     Storage& m_storage;
     QStringList m_typeTabellen;
     QStringList m_velden;
     QHash<QString, QString> m_weergave;  // lower-case field -> format
     QSqlQuery m_query;
-    QList<Kolom> m_kolommen;  // of the running query, typed once
-    QHash<QString, QVariant> m_rij;  // lower-case column -> typed value
+    QList<Kolom> m_kolommen;  // per exposed field, found and typed once per run
     bool m_eof = true;
 };
 
@@ -88,6 +87,7 @@ public:
     void next() override { ++m_index; }
     bool eof() const override;
     QVariant value(const QString& field) const override;
+    QVariant valueAt(int index) const override;
 
 private:
     QVariantList masterSleutel() const;
@@ -99,6 +99,7 @@ private:
     QStringList m_velden;
     const report::Dataset* m_master;
     QList<QPair<QString, QString>> m_koppeling;
+    QList<int> m_masterVelden;  // the master's positions of the link fields
     mutable QSqlQuery m_zoek;  // prepared once per opening; a master moves it often
     mutable QList<QVariantList> m_rijen;  // values in the order of the table's fields
     mutable QVariantList m_sleutel;
@@ -134,6 +135,8 @@ public:
     void next() override { m_bron.next(); }
     bool eof() const override { return m_bron.eof(); }
     QVariant value(const QString& field) const override { return m_bron.value(field); }
+    int fieldIndex(const QString& field) const override { return m_bron.fieldIndex(field); }
+    QVariant valueAt(int index) const override { return m_bron.valueAt(index); }
     QString displayFormat(const QString& field) const override { return m_bron.displayFormat(field); }
 
 private:

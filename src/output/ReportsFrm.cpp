@@ -209,7 +209,7 @@ void TReportsFrm::frReport1EnterRect(QStringList& Memo, const report::ReportObje
     Q_UNUSED(View);
     if (Memo.isEmpty())
         return;
-    if (const std::optional<QString> waarde = TagWaarde(Memo.first()))
+    if (const std::optional<QString> waarde = TagWaarde(Memo.constFirst()))
         Memo.first() = *waarde;
 }
 

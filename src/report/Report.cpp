@@ -8,6 +8,7 @@
 #include "data/VeldTekst.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -15,6 +16,7 @@
 #include <QProgressDialog>
 #include <QApplication>
 #include <algorithm>
+#include <utility>
 
 namespace report {
 
@@ -76,7 +78,8 @@ QString formatValue(const QVariant& value, const QString& format)
     const QDateTime moment = asDateTime(value);
     if (!moment.isValid())
         return VeldTekst(value);
-    return QLocale(QLocale::Dutch, QLocale::Netherlands).toString(moment, format);
+    static const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
+    return dutch.toString(moment, format);
 }
 
 QString errorText(const QString& expression, const QString& why)
@@ -104,6 +107,52 @@ QPageLayout pageLayoutOf(const ReportPage& page)
 }
 
 // ------------------------------------------------------------------ prepare
+
+struct Report::Piece {
+    enum class Kind { Text, Field, Date, Time, Page, Pages, Named };
+    Kind kind = Kind::Text;
+    QString text;        // literal text, or the name looked up when it runs
+    QString expression;  // as written, for errors
+    const Dataset* dataset = nullptr;
+    int field = -1;
+    QString format;
+};
+
+
+void PreparedPage::addBand(const Band& band, double y, const QStringList& texts)
+{
+    m_bands.append(PlacedBand{&band, y, int(m_textEnds.size())});
+    for (const QString& text : texts) {
+        m_texts += text;
+        m_textEnds.append(int(m_texts.size()));
+    }
+}
+
+void PreparedPage::squeeze()
+{
+    m_bands.squeeze();
+    m_texts.squeeze();
+    m_textEnds.squeeze();
+}
+
+QList<PreparedObject> PreparedPage::objects() const
+{
+    QList<PreparedObject> objects;
+    const double left = page->margins.left;
+    for (const PlacedBand& placed : m_bands) {
+        int text = placed.firstText;
+        for (const ReportObject& object : placed.band->objects) {
+            PreparedObject o{&object, QPointF(left + object.x, placed.y + object.y), {}};
+            if (object.kind == ObjectKind::Memo) {
+                const int start = text == 0 ? 0 : m_textEnds[text - 1];
+                o.text = m_texts.mid(start, m_textEnds[text] - start);
+                ++text;
+            }
+            objects.append(std::move(o));
+        }
+    }
+    return objects;
+}
 
 // Lays out one page of the layout: title, the data bands walked over their
 // datasets, summary; page headers and footers on every page it starts.
@@ -191,7 +240,7 @@ private:
 
     void startPage(bool first)
     {
-        m_report.m_pages.append(PreparedPage{&m_page, {}});
+        m_report.m_pages.append(PreparedPage(&m_page));
         m_report.m_currentPage = int(m_report.m_pages.size());
         m_y = m_bodyTop = m_top;
         if (first)
@@ -204,6 +253,7 @@ private:
     {
         m_y = m_footerTop;
         placeAll(BandKind::PageFooter);
+        m_report.m_pages.last().squeeze();
     }
 
     void place(const Band& band)
@@ -215,28 +265,38 @@ private:
             finishPage();
             startPage(false);
         }
-        PreparedPage& page = m_report.m_pages.last();
-        const double left = m_page.margins.left;
-        for (const ReportObject& object : band.objects) {
-            PreparedObject placed{&object, QPointF(left + object.x, m_y + object.y), {}};
+        m_texts.clear();
+        for (const ReportObject& object : band.objects)
             if (object.kind == ObjectKind::Memo)
-                placed.text = memoText(object);
-            page.objects.append(std::move(placed));
-        }
+                m_texts.append(memoText(object));
+        m_report.m_pages.last().addBand(band, m_y, m_texts);
         m_y += band.height;
     }
 
-    QString memoText(const ReportObject& memo) const
+    QString memoText(const ReportObject& memo)
     {
         QStringList lines = memo.lines;
         if (m_report.m_enterRect)
             m_report.m_enterRect(lines, memo);
         // What the hook put in is data, not layout: it is printed as given,
         // so a bracket in a participant's text never reads as an expression.
-        for (int i = 0; i < lines.size(); ++i)
-            if (i < memo.lines.size() && lines[i] == memo.lines[i])
-                lines[i] = m_report.evaluate(lines[i], 0);
-        return lines.join(QLatin1Char('\n'));
+        QString text;
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0)
+                text += QLatin1Char('\n');
+            const QString& line = lines.at(i);
+            text += i < memo.lines.size() && line == memo.lines.at(i) ? m_report.run(compiled(memo, i), 0) : line;
+        }
+        return text;
+    }
+
+    const Report::CompiledLine& compiled(const ReportObject& memo, int line)
+    {
+        const auto key = qMakePair(&memo, line);
+        auto found = m_compiled.constFind(key);
+        if (found == m_compiled.constEnd())
+            found = m_compiled.insert(key, m_report.compile(memo.lines.at(line)));
+        return *found;
     }
 
     Report& m_report;
@@ -245,6 +305,8 @@ private:
     double m_footerTop = 0;
     double m_bodyTop = 0;
     double m_y = 0;
+    QStringList m_texts;  // of the band being placed
+    QHash<QPair<const ReportObject*, int>, Report::CompiledLine> m_compiled;
 };
 
 Report::Report() = default;
@@ -306,32 +368,41 @@ void Report::prepare()
 
 QString Report::evaluate(const QString& line) const { return evaluate(line, 0); }
 
-QString Report::evaluate(const QString& line, int depth) const
+QString Report::evaluate(const QString& line, int depth) const { return run(compile(line), depth); }
+
+Report::CompiledLine Report::compile(const QString& line) const
 {
-    QString out;
+    CompiledLine pieces;
+    QString literal;
+    const auto endLiteral = [&] {
+        if (!literal.isEmpty())
+            pieces.append(Piece{Piece::Kind::Text, std::exchange(literal, {})});
+    };
     int i = 0;
     while (i < line.size()) {
         if (line[i] != QLatin1Char('[')) {
-            out += line[i++];
+            literal += line[i++];
             continue;
         }
         if (i + 1 < line.size() && line[i + 1] == QLatin1Char('[')) {
-            out += QLatin1Char('[');
+            literal += QLatin1Char('[');
             i += 2;
             continue;
         }
         const int end = findOutsideQuotes(line, QLatin1Char(']'), i + 1);
         if (end < 0) {  // an open bracket without its close is plain text
-            out += line.mid(i);
+            literal += line.mid(i);
             break;
         }
-        out += expressionText(line.mid(i + 1, end - i - 1), depth);
+        endLiteral();
+        pieces.append(compileExpression(line.mid(i + 1, end - i - 1)));
         i = end + 1;
     }
-    return out;
+    endLiteral();
+    return pieces;
 }
 
-QString Report::expressionText(const QString& expression, int depth) const
+Report::Piece Report::compileExpression(const QString& expression) const
 {
     QString name = expression;
     QString format;
@@ -349,30 +420,59 @@ QString Report::expressionText(const QString& expression, int depth) const
         const Dataset* dataset = m_datasets.find(datasetName);
         if (!dataset)
             throw RapportFout(errorText(expression, QStringLiteral("onbekende dataset '%1'").arg(datasetName)));
-        if (!dataset->fieldNames().contains(field, Qt::CaseInsensitive))
+        const int index = dataset->fieldIndex(field);
+        if (index < 0)
             throw RapportFout(errorText(
                 expression, QStringLiteral("dataset '%1' heeft geen veld '%2'").arg(datasetName, field)));
-        return formatValue(dataset->value(field), format.isEmpty() ? dataset->displayFormat(field) : format);
+        return Piece{Piece::Kind::Field, {}, expression, dataset, index,
+                     format.isEmpty() ? dataset->displayFormat(field) : format};
     }
 
+    const auto builtIn = [&](Piece::Kind kind, const QString& shown) {
+        return Piece{kind, {}, expression, nullptr, -1, shown};
+    };
     if (name.compare(QLatin1String("Date"), Qt::CaseInsensitive) == 0)
-        return formatValue(QDate::currentDate(), format);
+        return builtIn(Piece::Kind::Date, format);
     if (name.compare(QLatin1String("Time"), Qt::CaseInsensitive) == 0)
-        return formatValue(QTime::currentTime(), format.isEmpty() ? QStringLiteral("hh:mm") : format);
+        return builtIn(Piece::Kind::Time, format.isEmpty() ? QStringLiteral("hh:mm") : format);
     if (name.compare(QLatin1String("Page"), Qt::CaseInsensitive) == 0)
-        return QString::number(m_currentPage);
+        return builtIn(Piece::Kind::Page, {});
     if (name.compare(QLatin1String("Pages"), Qt::CaseInsensitive) == 0)
-        return QString(kTotalPagesMark);
+        return builtIn(Piece::Kind::Pages, {});
+    return Piece{Piece::Kind::Named, name, expression};
+}
 
+QString Report::run(const CompiledLine& line, int depth) const
+{
+    if (line.size() == 1)
+        return pieceText(line.first(), depth);
+    QString out;
+    for (const Piece& piece : line)
+        out += pieceText(piece, depth);
+    return out;
+}
+
+QString Report::pieceText(const Piece& piece, int depth) const
+{
+    switch (piece.kind) {
+    case Piece::Kind::Text: return piece.text;
+    case Piece::Kind::Field: return formatValue(piece.dataset->valueAt(piece.field), piece.format);
+    case Piece::Kind::Date: return formatValue(QDate::currentDate(), piece.format);
+    case Piece::Kind::Time: return formatValue(QTime::currentTime(), piece.format);
+    case Piece::Kind::Page: return QString::number(m_currentPage);
+    case Piece::Kind::Pages: return QString(kTotalPagesMark);
+    case Piece::Kind::Named: break;
+    }
+    // A variable's value may change from row to row: it is looked up each time.
     if (m_lookup)
-        if (const std::optional<QString> value = m_lookup(name))
+        if (const std::optional<QString> value = m_lookup(piece.text))
             return *value;
-    if (const Variable* variable = m_layout.findVariable(name)) {
+    if (const Variable* variable = m_layout.findVariable(piece.text)) {
         if (depth >= kMaxVariableDepth)
-            throw RapportFout(errorText(expression, QStringLiteral("de variabele verwijst naar zichzelf")));
+            throw RapportFout(errorText(piece.expression, QStringLiteral("de variabele verwijst naar zichzelf")));
         return evaluate(variable->expression, depth + 1);
     }
-    throw RapportFout(errorText(expression, QStringLiteral("onbekend veld of onbekende variabele")));
+    throw RapportFout(errorText(piece.expression, QStringLiteral("onbekend veld of onbekende variabele")));
 }
 
 // ------------------------------------------------------------------ render
@@ -493,7 +593,7 @@ void Report::renderPage(QPainter& painter, int index) const
 {
     Canvas canvas(painter);
     const QString total = QString::number(m_pages.size());
-    for (const PreparedObject& object : m_pages.at(index).objects)
+    for (const PreparedObject& object : m_pages.at(index).objects())
         canvas.draw(object, total);
 }
 

@@ -35,9 +35,32 @@ struct PreparedObject {
 // layout's margins are already in the object positions).
 QPageLayout pageLayoutOf(const ReportPage& page);
 
-struct PreparedPage {
-    const ReportPage* page = nullptr;  // paper, orientation
-    QList<PreparedObject> objects;
+// A laid-out page, held compactly because a long report keeps thousands of
+// them for the preview: each placed band is its layout band and its top, and
+// of each memo only the text it got, all texts of the page in one string.
+// objects() unfolds the page for drawing.
+class PreparedPage {
+public:
+    explicit PreparedPage(const ReportPage* paper = nullptr) : page(paper) {}
+
+    const ReportPage* page = nullptr;  // paper, orientation, margins
+
+    // Places `band` with its top at `y` mm; texts are its memos' texts in
+    // the band's object order.
+    void addBand(const Band& band, double y, const QStringList& texts);
+    QList<PreparedObject> objects() const;
+    // Gives back what growing took; the page is complete.
+    void squeeze();
+
+private:
+    struct PlacedBand {
+        const Band* band;
+        double y;
+        int firstText;
+    };
+    QList<PlacedBand> m_bands;
+    QString m_texts;
+    QList<int> m_textEnds;  // where each memo's text ends in m_texts
 };
 
 class Report {
@@ -117,7 +140,14 @@ public:
 
 private:
     friend class Preparation;
-    QString expressionText(const QString& expression, int depth) const;
+    // One line read once: its literal text and its expressions resolved to
+    // what they read, so a band printed on every row does not parse again.
+    struct Piece;
+    using CompiledLine = QList<Piece>;
+    CompiledLine compile(const QString& line) const;
+    Piece compileExpression(const QString& expression) const;
+    QString run(const CompiledLine& line, int depth) const;
+    QString pieceText(const Piece& piece, int depth) const;
     void mergeDeclaredVariables();
     QString evaluate(const QString& line, int depth) const;
 

@@ -34,6 +34,10 @@ public:
     // (QDate, QDateTime, Bedrag, integers, bool, text); null past the end.
     // Throws OrvelFout for a field it does not expose.
     virtual QVariant value(const QString& field) const = 0;
+    // The same by position in fieldNames(), for readers that look a field up
+    // once and read it on every row; -1 for a field it does not expose.
+    virtual int fieldIndex(const QString& field) const;
+    virtual QVariant valueAt(int index) const { return value(fieldNames().at(index)); }
     // The format a field is shown in when the layout gives none (a date
     // pattern as in [expr #pattern], or "bedrag"); empty: the one text of
     // its type.

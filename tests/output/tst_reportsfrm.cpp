@@ -251,7 +251,7 @@ private Q_SLOTS:
         r.SetDatabases(false);
         QCOMPARE(r.frReport1.preparedPageCount(), 1);
         QStringList teksten;
-        for (const PreparedObject& o : r.frReport1.preparedPages().first().objects)
+        for (const PreparedObject& o : r.frReport1.preparedPages().first().objects())
             teksten << o.text;
         QCOMPARE(teksten, (QStringList{"01-04-2004", "EHBO 2004", "3", "Acceptgiro's: 2"}));
     }

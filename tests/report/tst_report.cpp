@@ -90,7 +90,7 @@ QStringList preparedTexts(const Report& report)
 {
     QStringList texts;
     for (const auto& page : report.preparedPages())
-        for (const auto& object : page.objects)
+        for (const auto& object : page.objects())
             if (object.source->kind == ObjectKind::Memo)
                 texts << object.text;
     return texts;
@@ -250,10 +250,10 @@ private slots:
         report.prepare();
         QCOMPARE(report.preparedPageCount(), pages);
         for (const auto& page : report.preparedPages()) {
-            QCOMPARE(page.objects[&page == &report.preparedPages().first() ? 1 : 0].text,
+            QCOMPARE(page.objects()[&page == &report.preparedPages().first() ? 1 : 0].text,
                      QStringLiteral("Kop"));  // header on every page, below the title on the first
-            QCOMPARE(page.objects.last().source->lines.first(), QStringLiteral("Pagina [Page] van [Pages]"));
-            for (const auto& object : page.objects)
+            QCOMPARE(page.objects().last().source->lines.first(), QStringLiteral("Pagina [Page] van [Pages]"));
+            for (const auto& object : page.objects())
                 QVERIFY(object.position.y() + object.source->height <= 297 - 20 + 1e-9);
         }
     }
