@@ -230,6 +230,29 @@ private slots:
                               QStringLiteral("Pagina 1 van \uE000")}));
     }
 
+    // A memo line is read once per run: what it prints must still follow
+    // every row, through a variable too, and a text in two memos and two
+    // bands is read for each.
+    void expressionsFollowEveryRowAfterTheirFirstReading()
+    {
+        Report report;
+        offer(report);
+        ReportLayout layout;
+        layout.variables = {{QStringLiteral("ZOL"), {{QStringLiteral("Naam"), QStringLiteral("[Cursisten.Naam]")}}}};
+        layout.pages = {ReportPage{}};
+        layout.pages[0].bands = {
+            {BandKind::MasterData, QStringLiteral("Cursisten"), 10,
+             {memo({QStringLiteral("[Cursisten.Nr]")}), memo({QStringLiteral("[Naam] ([Cursisten.Nr])")}, 10)}},
+            {BandKind::DetailData, QStringLiteral("Dagen"), 5, {memo({QStringLiteral("[Cursisten.Nr]"), QStringLiteral("[Dagen.Dag]")})}},
+        };
+        report.setLayout(layout);
+        report.prepare();
+        QCOMPARE(preparedTexts(report),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("Jansen (1)"), QStringLiteral("1\ndag 1a"),
+                              QStringLiteral("1\ndag 1b"), QStringLiteral("2"), QStringLiteral("Pietersen (2)"),
+                              QStringLiteral("3"), QStringLiteral("Visser (3)"), QStringLiteral("3\ndag 3a")}));
+    }
+
     // A4 with 20 mm margins leaves 257 mm, less a 10 mm footer: 247 mm.
     // Page 1 holds header and title (20 mm), page 2 the header (10 mm).
     void bandsThatDoNotFitStartANewPage_data()
