@@ -17,6 +17,7 @@
 #include "data/ZolDatum.h"
 #include "participants/OrganisatieFrm.h"
 #include "participants/WoonplaatsFrm.h"
+#include "planning/AutoGenCursFrm.h"
 #include "planning/OproepManagerFrm.h"
 #include "planning/VerwerkCursusFrm.h"
 #include "planning/CursustijdenFrm.h"
@@ -710,10 +711,14 @@ void TMainFrm::MaakOpdrachten()
         {OproepManagerBtn, [this] { return MetHelp(new TOproepManagerFrm(m_dm, this), "cursussen.html"); }, true,
          [this] { HeropenLijst(); }},
         {VerwijderCursusBtn, [this] { return MetHelp(new TDelCursusFrm(m_dm, this), "cursussen.html"); }, true, {}},
+        // A new course changes who is called up in the list.
+        {GenereerBtn, [this] { return MetHelp(new TAutoGenCursFrm(m_dm, this), "cursussen.html"); }, true,
+         [this] { HeropenLijst(); }},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     for (const Opdracht& opdracht : m_opdrachten)
         connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });
+    connect(ActionGencursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(GenereerBtn); });
     // The calendar lives for the whole run and is merely shown.
     connect(KalenderBtn, &QToolButton::clicked, this, &TMainFrm::KalenderBtnClick);
 }

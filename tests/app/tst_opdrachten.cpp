@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include "app/MainFrm.h"
+#include "data/DataModFrm.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -33,6 +34,7 @@ private Q_SLOTS:
         QTest::newRow("Wijzigen") << "GroepsDagenBtn" << "GroepsFrm";
         QTest::newRow("Vakanties etc..") << "UitsluitBtn" << "DatumBehandelFrm";
         QTest::newRow("Verwijderen") << "VerwijderCursusBtn" << "DelCursusFrm";
+        QTest::newRow("Genereren") << "GenereerBtn" << "AutoGenCursFrm";
     }
     void eachCommandOpensItsWindow()
     {
@@ -41,6 +43,8 @@ private Q_SLOTS:
         TemporarySettings settings;
         TempDatabase db;
         ScriptedMessages meldingen;
+        // Generation is offered once there is an enrolment.
+        db.dm().storage().exec("insert into cursusgegevens (CursistNr, CursusCode) values ('000001', 'EHBO')");
         TMainFrm hoofd(db.dm());
         auto* k = hoofd.findChild<QToolButton*>(knop);
         QVERIFY(k);

@@ -23,7 +23,7 @@ set(Laag_app 4)
 
 # "folder>folder/Header.h" for each window that opens one of another feature
 # folder.
-set(Toegestaan "")
+set(Toegestaan "planning>reference/KiesBegeleidFrm.h")
 
 set(Algemeen controls report mail)
 set(TabelKoppen data/DataModFrm.h data/TableHandle.h data/Storage.h data/Schema.h data/LijstQuery.h)

@@ -1,7 +1,15 @@
 #include "PlanningFixture.h"
 #include "TestRegistry.h"
+#include "data/Routines.h"
 #include "data/Storage.h"
+#include "data/DataModFrm.h"
 #include "planning/TelLijst.h"
+#include "planning/TelLijstManagerFrm.h"
+
+#include <QLCDNumber>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
 
 #include <QTest>
 
@@ -66,5 +74,43 @@ private Q_SLOTS:
     }
 };
 
+class TelLijstManagerFrmTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void threeDraggedAcrossBecomeTheNewCourse()
+    {
+        ScriptedMessages meldingen;
+        PlanningFixture f;
+        telLijstVanTien(f, 300);
+        // The identifier the course would get first is taken.
+        const int eerste = MaakCursusID(f.dm().Nudat, "EHBO", "LOK1", QDateTime(dagen[0], QTime(19, 30)));
+        f.cursusRij(QDateTime(QDate(2026, 1, 1), QTime(9, 0)), 1, nr(99), "AED", "LOK2", eerste);
+        GeneratieKeuze keuze{"EHBO", "LOK1", {}, dagen, 0, 10};
+        TTelLijstManagerFrm w(f.dm(), keuze, "19:30", 300);
+        w.show();
+        QCOMPARE(w.CursusTxtLbl->text(), QStringLiteral("Samenstellen cursus: EHBO 02-03-2027 19:30 uur."));
+        QCOMPARE(w.List1->topLevelItemCount(), 10);
+        QCOMPARE(w.List1->topLevelItem(3)->text(1), QStringLiteral("?????"));
+        QCOMPARE(w.LCD->intValue(), 0);
+        QVERIFY(!w.MaakBtn->isEnabled());
+        QVERIFY(!w.ResetBtn->isEnabled());
+
+        for (int i : {6, 3, 1})
+            w.List1->topLevelItem(i)->setSelected(true);
+        w.ListDragDrop(w.List1, w.List2);
+        QCOMPARE(w.LCD->intValue(), 3);
+        QCOMPARE(w.List2->topLevelItem(0)->text(0), nr(2));
+        QVERIFY(w.MaakBtn->isEnabled());
+        w.MaakBtnClick();
+
+        QCOMPARE(meldingen.texts(), QStringList{"Cursus is gemaakt."});
+        QCOMPARE(w.result(), int(QDialog::Accepted));
+        QCOMPARE(LeesTelLijst(f.s(), 300).size(), 7);
+        QCOMPARE(f.aantal("select count(*) from cursussen where CursusID = ?", {eerste + 1000}), 6);
+        QCOMPARE(f.aantal("select count(*) from cursussen where CursusID = ?", {eerste}), 1);
+    }
+};
+
 ORVEL_TEST(TelLijstTest)
+ORVEL_TEST(TelLijstManagerFrmTest)
 #include "tst_tellijst.moc"

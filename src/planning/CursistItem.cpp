@@ -1,0 +1,16 @@
+#include "CursistItem.h"
+
+#include "views/LijstGrid.h"
+
+#include <QTreeWidgetItem>
+
+QTreeWidgetItem* MaakCursistItem(const QString& cursistNr, bool gevonden, const QString& naam,
+                                 const QString& geslacht)
+{
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, cursistNr);
+    item->setText(1, naam);
+    if (gevonden)
+        item->setIcon(0, GeslachtPlaatje(geslacht));
+    return item;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// A window that walks its choices in a fixed order (a location, then a time,
+// then a profile, ...): each choice control waits grey and disabled until its
+// turn, is white when it is its turn, and turns yellow and locked once the
+// choice is made, so a made choice changes only by starting again.
+class QWidget;
+
+enum class StapStand { Wacht, AanDeBeurt, Gekozen };
+
+void ZetStap(QWidget* control, StapStand stand);
+StapStand Stap(const QWidget* control);
