@@ -1,4 +1,5 @@
-// Times the participant list on the large database against the floor of each
+// Times the participant list and the candidate search of course generation
+// on the large database against the floor of each
 // answer: the same answer from an indexed SQLite query, in this process on the
 // same file. Usage: bench_data [DIR] [--scale N] [--report-only]. At a scale
 // above 1 the run also measures scale 1 and prints the growth of every
@@ -11,6 +12,7 @@
 #include "data/Storage.h"
 #include "output/ReportsFrm.h"
 #include "output/Voorbeeldrapporten.h"
+#include "planning/CursusGeneratie.h"
 #include "views/LijstPaneel.h"
 
 #include <QApplication>
@@ -164,6 +166,45 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
     return uit;
 }
 
+// The candidates of course generation for the course code with the most
+// enrolments, at its busiest location: both passes, names included.
+Meting meetKandidaten(Storage& s)
+{
+    const auto eerste = [&](const QString& sql) {
+        QSqlQuery q = s.execNative(sql);
+        q.next();
+        return q.value(0).toString();
+    };
+    GeneratieKeuze keuze;
+    keuze.cursusCode = eerste(QStringLiteral("SELECT CursusCode FROM CursusGegevens GROUP BY CursusCode "
+                                             "ORDER BY count(*) DESC LIMIT 1"));
+    keuze.lokatieCode = eerste(QStringLiteral("SELECT LokatieCode FROM CursusGegevens GROUP BY LokatieCode "
+                                              "ORDER BY count(*) DESC LIMIT 1"));
+    keuze.dagen = {QDate(2027, 1, 11)};
+    keuze.speling = 7;
+    keuze.maxCursisten = 12;
+    int gevonden = 0;
+    const double ours = mediaan([] {}, [&] {
+        const auto passen = GetCursisten(s, keuze);
+        gevonden = int(passen[0].kandidaten.size() + passen[1].kandidaten.size());
+    });
+    // One statement for both passes: the chosen location first.
+    const QString vloer = QStringLiteral(
+        "SELECT d.CursistNr, d.LokatieCode, d.GroepsCode, d.VolgendeOproep, d.WeekDagen, h.CursistNr, h.Naam, "
+        "h.Geslacht FROM CursusGegevens d LEFT JOIN Hoofd h ON h.CursistNr = d.CursistNr "
+        "WHERE d.CursusCode = ? AND d.VolgendeOproep <= ? "
+        "AND d.CursistNr NOT IN (SELECT CursistNr FROM Cursussen WHERE CursusCode = ?) "
+        "ORDER BY d.LokatieCode IS NOT ?, d.LokatieCode COLLATE NOCASE, d.GroepsCode COLLATE NOCASE, "
+        "d.VolgendeOproep, d.CursistNr");
+    const double floor = mediaan([] {}, [&] {
+        leesAlles(s.execNative(vloer, {keuze.cursusCode, keuze.horizon().toString(Qt::ISODate), keuze.cursusCode,
+                                       keuze.lokatieCode}));
+    });
+    std::printf("generation: %d candidates for %s at %s\n", gevonden, qPrintable(keuze.cursusCode),
+                qPrintable(keuze.lokatieCode));
+    return Meting{QStringLiteral("generation: candidates"), ours, floor};
+}
+
 QList<Meting> meetSchaal(const QString& basis, int schaal, bool alleenRapport)
 {
     const QString map = QDir(basis).filePath(QStringLiteral("schaal%1").arg(schaal));
@@ -176,7 +217,8 @@ QList<Meting> meetSchaal(const QString& basis, int schaal, bool alleenRapport)
     TDataModFrm dm(map);
     if (dm.DatabaseFout)
         qFatal("database did not open");
-    return alleenRapport ? QList<Meting>{meetOverzicht(dm)} : meetLijst(dm, 100000 * schaal);
+    return alleenRapport ? QList<Meting>{meetOverzicht(dm)}
+                         : meetLijst(dm, 100000 * schaal) << meetKandidaten(dm.storage());
 }
 }  // namespace
 

@@ -18,7 +18,9 @@ const QString rowidKolom = QStringLiteral("rowid");
 
 QDate leesDatum(const QString& tekst)
 {
-    QDate d = QDate::fromString(tekst.left(10), QStringLiteral("yyyy-MM-dd"));
+    // The stored form first, through Qt's fast ISO reader: lists convert a
+    // date per row.
+    QDate d = QDate::fromString(tekst.left(10), Qt::ISODate);
     if (!d.isValid())
         d = QDate::fromString(tekst, QStringLiteral("d-M-yyyy"));
     return d;

@@ -429,9 +429,8 @@ void TAutoGenCursFrm::MaakSQL()
     const QSignalBlocker stil(List1);
     List1->clear();
     try {
-        for (int pas = 1; pas <= 2; ++pas) {
-            MaakBtn->setEnabled(false);
-            const KandidatenPas gevonden = GetCursisten(m_dm.storage(), m_keuze, pas);
+        MaakBtn->setEnabled(false);
+        for (const KandidatenPas& gevonden : GetCursisten(m_dm.storage(), m_keuze)) {
             for (const Kandidaat& k : gevonden.kandidaten)
                 VoegToe(k);
             if (gevonden.rijen > m_keuze.maxCursisten)

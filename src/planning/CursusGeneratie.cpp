@@ -11,19 +11,20 @@
 #include <QSqlQuery>
 
 namespace {
-QVariant NaarOpslag(const char* tabel, const char* veld, const QVariant& waarde)
+const VeldDef& Veld(const char* tabel, const char* veld)
 {
-    return TableHandle::naarOpslag(*Schema::tabelOf(QLatin1String(tabel)).veld(QLatin1String(veld)), waarde);
+    return *Schema::tabelOf(QLatin1String(tabel)).veld(QLatin1String(veld));
 }
 
-QVariant UitOpslag(const char* tabel, const char* veld, const QVariant& waarde)
-{
-    return TableHandle::uitOpslag(*Schema::tabelOf(QLatin1String(tabel)).veld(QLatin1String(veld)), waarde);
-}
+// The fields whose values pass the storage's conversions, looked up once:
+// the candidate search converts a date per row.
+const VeldDef& CursusDatumVeld() { static const VeldDef& v = Veld("Cursussen", "Datum"); return v; }
+const VeldDef& OproepVeld() { static const VeldDef& v = Veld("CursusGegevens", "VolgendeOproep"); return v; }
+const VeldDef& KalenderVeld() { static const VeldDef& v = Veld("datums", "Datum"); return v; }
 
 QVariant CursusDatum(const QDate& dag, const QString& tijd)
 {
-    return NaarOpslag("Cursussen", "Datum", MaakDatumTijd(DatumNaarTekst(dag), tijd));
+    return TableHandle::naarOpslag(CursusDatumVeld(), MaakDatumTijd(DatumNaarTekst(dag), tijd));
 }
 
 bool IsLeeg(const QString& tekst) { return tekst.trimmed().isEmpty(); }
@@ -77,38 +78,37 @@ QList<QDate> AangebodenDagen(Storage& s, int masker, const QString& tijd, const 
     QList<QDate> dagen;
     QSqlQuery q = s.exec(QStringLiteral("select datum from datums where uitsluiten = false order by datum"));
     while (q.next()) {
-        const QDate dag = UitOpslag("datums", "Datum", q.value(0)).toDate();
+        const QDate dag = TableHandle::uitOpslag(KalenderVeld(), q.value(0)).toDate();
         if (BitUit(masker, WeekDagBit(dag)) && !bezet.contains(CursusDatum(dag, tijd).toString()))
             dagen << dag;
     }
     return dagen;
 }
 
-QString KandidatenSql(int pas, bool metGroep)
+QString KandidatenSql(bool metGroep)
 {
-    // The participant's name comes along in the same statement: one look-up
-    // per candidate would cost more than the whole search.
+    // Both passes come from one statement, those at the chosen location
+    // first: one read of the enrolments instead of two. The participant's
+    // name comes along, since one look-up per candidate would cost more than
+    // the whole search.
     QString sql = QStringLiteral(
-        "select d.CursistNr, d.LokatieCode, d.GroepsCode, d.VolgendeOproep, d.WeekDagen, h.CursistNr, h.Naam, "
-        "h.Geslacht from cursusgegevens d left join hoofd h on h.CursistNr = d.CursistNr "
-        "where d.CursusCode = ? and d.VolgendeOproep <= ?");
-    // An enrolment without a location belongs elsewhere, so it is found too.
-    sql += pas == 1 ? QStringLiteral(" and d.LokatieCode = ?")
-                    : QStringLiteral(" and (d.LokatieCode is null or not d.LokatieCode = ?)");
+        "select coalesce(d.LokatieCode = ?, 0) as hier, d.CursistNr, d.LokatieCode, d.GroepsCode, d.VolgendeOproep, "
+        "d.WeekDagen, h.CursistNr, h.Naam, h.Geslacht from cursusgegevens d left join hoofd h "
+        "on h.CursistNr = d.CursistNr where d.CursusCode = ? and d.VolgendeOproep <= ?");
     if (metGroep)
         sql += QStringLiteral(" and d.GroepsCode = ?");
     sql += QStringLiteral(" and not d.CursistNr in (select cursistnr from cursussen where cursuscode = ?)");
     // Ending in the participant number gives equal rows one fixed place.
-    sql += metGroep ? QStringLiteral(" order by d.groepscode, d.lokatiecode, d.volgendeoproep, d.CursistNr")
-                    : QStringLiteral(" order by d.lokatiecode, d.groepscode, d.volgendeoproep, d.CursistNr");
+    sql += metGroep ? QStringLiteral(" order by hier desc, d.groepscode, d.lokatiecode, d.volgendeoproep, d.CursistNr")
+                    : QStringLiteral(" order by hier desc, d.lokatiecode, d.groepscode, d.volgendeoproep, d.CursistNr");
     return sql;
 }
 
-KandidatenPas GetCursisten(Storage& s, const GeneratieKeuze& keuze, int pas)
+std::array<KandidatenPas, 2> GetCursisten(Storage& s, const GeneratieKeuze& keuze)
 {
     const bool metGroep = !keuze.groepsCode.isEmpty();
-    QVariantList waarden{keuze.cursusCode, NaarOpslag("CursusGegevens", "VolgendeOproep", keuze.horizon()),
-                         keuze.lokatieCode};
+    QVariantList waarden{keuze.lokatieCode, keuze.cursusCode,
+                         TableHandle::naarOpslag(OproepVeld(), keuze.horizon())};
     if (metGroep)
         waarden << keuze.groepsCode;
     waarden << keuze.cursusCode;
@@ -117,25 +117,26 @@ KandidatenPas GetCursisten(Storage& s, const GeneratieKeuze& keuze, int pas)
     for (const QDate& dag : keuze.dagen)
         dagBits |= WeekDagBit(dag);
 
-    KandidatenPas uit;
-    QSqlQuery q = s.exec(KandidatenSql(pas, metGroep), waarden);
+    std::array<KandidatenPas, 2> passen;
+    QSqlQuery q = s.exec(KandidatenSql(metGroep), waarden);
     while (q.next()) {
-        ++uit.rijen;
-        if (BitAan(q.value(4).toInt(), dagBits))
+        KandidatenPas& pas = passen[q.value(0).toInt() == 1 ? 0 : 1];
+        ++pas.rijen;
+        if (BitAan(q.value(5).toInt(), dagBits))
             continue;
         Kandidaat k;
-        k.CursistNr = q.value(0).toString();
-        k.LokatieCode = q.value(1).toString();
-        k.GroepsCode = q.value(2).toString();
-        k.VolgendeOproep = UitOpslag("CursusGegevens", "VolgendeOproep", q.value(3)).toDate();
-        k.gevonden = !q.value(5).isNull();
-        k.Naam = k.gevonden ? q.value(6).toString() : QStringLiteral("?????");
-        k.Geslacht = q.value(7).toString();
+        k.CursistNr = q.value(1).toString();
+        k.LokatieCode = q.value(2).toString();
+        k.GroepsCode = q.value(3).toString();
+        k.VolgendeOproep = TableHandle::uitOpslag(OproepVeld(), q.value(4)).toDate();
+        k.gevonden = !q.value(6).isNull();
+        k.Naam = k.gevonden ? q.value(7).toString() : QStringLiteral("?????");
+        k.Geslacht = q.value(8).toString();
         const QString lokatie = k.LokatieCode.trimmed();
-        k.aangevinkt = uit.rijen <= keuze.maxCursisten && (lokatie.isEmpty() || lokatie == keuze.lokatieCode);
-        uit.kandidaten << k;
+        k.aangevinkt = pas.rijen <= keuze.maxCursisten && (lokatie.isEmpty() || lokatie == keuze.lokatieCode);
+        pas.kandidaten << k;
     }
-    return uit;
+    return passen;
 }
 
 std::optional<int> CheckTelLijst(Storage& s, const QString& cursusCode)

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -61,15 +62,20 @@ struct Kandidaat {
 };
 
 // One pass of the search: pass 1 lists the due enrolments at the chosen
-// location, pass 2 those elsewhere.
+// location, pass 2 those elsewhere (or without a location). Within its pass
+// an enrolment is ticked when it is among the first maxCursisten rows and at
+// the chosen location or at none.
 struct KandidatenPas {
     QList<Kandidaat> kandidaten;
-    int rijen = 0;  // rows the query gave, those left out for a weekday included
+    int rijen = 0;  // rows the pass gave, those left out for a weekday included
 };
 
-// The query text of a pass, with the chosen values as bound parameters.
-QString KandidatenSql(int pas, bool metGroep);
-KandidatenPas GetCursisten(Storage& s, const GeneratieKeuze& keuze, int pas);
+// The query text, with the chosen values as bound parameters.
+QString KandidatenSql(bool metGroep);
+// Both passes: the due enrolments of the course code, without those of
+// participants who have any course row of the code (a course or the phone
+// list) and without those whose weekday mask excludes a picked day.
+std::array<KandidatenPas, 2> GetCursisten(Storage& s, const GeneratieKeuze& keuze);
 
 // The course identifier of the phone list of this course code, if any.
 std::optional<int> CheckTelLijst(Storage& s, const QString& cursusCode);
