@@ -98,6 +98,7 @@ void TAutoGenCursFrm::MaakControls()
     ProfielBox = MaakKeuzeBox(this, QStringLiteral("ProfielBox"), QStringLiteral("CursusProfiel"));
     GroepsCodeBox = MaakKeuzeBox(this, QStringLiteral("GroepsCodeBox"), QStringLiteral("Groepscode"));
     DatumBox = MaakKeuzeBox(this, QStringLiteral("DatumBox"), QStringLiteral("Cursusdatum kiezen"));
+    DatumBox->setMaxVisibleItems(20);
     DatumListBox = MaakControl<QListWidget>(this, QStringLiteral("DatumListBox"));
     DatumListBox->setToolTip(QStringLiteral("Gekozen cursusdatums"));
     DatumListBox->setMaximumHeight(90);
@@ -113,6 +114,10 @@ void TAutoGenCursFrm::MaakControls()
         Pijl[i] = MaakControl<QLabel>(this, QStringLiteral("Pijl%1").arg(i + 1));
         Pijl[i]->setPixmap(style()->standardIcon(QStyle::SP_ArrowRight).pixmap(20, 20));
         Pijl[i]->setFixedWidth(24);
+        // A hidden arrow keeps its place, so the boxes do not move.
+        QSizePolicy plaats = Pijl[i]->sizePolicy();
+        plaats.setRetainSizeWhenHidden(true);
+        Pijl[i]->setSizePolicy(plaats);
     }
 
     List1 = MaakControl<QTreeWidget>(this, QStringLiteral("List1"));
@@ -120,7 +125,7 @@ void TAutoGenCursFrm::MaakControls()
     List1->setUniformRowHeights(true);
     List1->setHeaderLabels({QStringLiteral("CursistNr"), QStringLiteral("Naam cursist "), QStringLiteral("Lokatie"),
                             QStringLiteral("GroepsCode"), QStringLiteral("Volg. Oproep")});
-    List1->header()->resizeSection(KolNr, 90);
+    List1->header()->resizeSection(KolNr, 115);
     List1->header()->resizeSection(KolNaam, 200);
     FoundLCD = MaakLCD(this, QStringLiteral("FoundLCD"), 5);
     SelectLCD = MaakLCD(this, QStringLiteral("SelectLCD"), 5);
