@@ -282,6 +282,30 @@ private Q_SLOTS:
         QCOMPARE(v.gekozen, 0);
     }
 
+    void phoneListButtonHandsTheChoicesToTheManager()
+    {
+        ScriptedMessages meldingen;
+        Wereld f;
+        f.cursusRij(QDateTime(maart(20), QTime(23, 0)), 1, nr(30), "EHBO", "TELYST", 4);
+        Venster v(f.dm());
+        GeneratieKeuze overgenomen;
+        std::optional<int> telLijst;
+        v.w.OpenTelLijstManager = [&] {
+            overgenomen = v.w.Keuze();
+            telLijst = v.w.TelLijstID();
+        };
+        v.kies("Zaal 2", "20:00");
+        v.dagen({"06-03-2027"});
+        QVERIFY(!v.w.TelBtn->isEnabled());
+        v.dagen({"07-03-2027"});
+        QVERIFY(v.w.TelBtn->isEnabled());
+        v.w.TelBtnClick();
+        QCOMPARE(telLijst, std::optional<int>(4));
+        QCOMPARE(overgenomen.lokatieCode, QStringLiteral("LOK2"));
+        QCOMPARE(overgenomen.dagen, (QList<QDate>{maart(6), maart(7)}));
+        QCOMPARE(Stap(v.w.LokatieBox), StapStand::AanDeBeurt);
+    }
+
     void refusedOverwriteOfThePhoneListStartsOver()
     {
         ScriptedMessages meldingen({Antwoord::Annuleren});
