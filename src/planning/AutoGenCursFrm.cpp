@@ -125,8 +125,8 @@ void TAutoGenCursFrm::MaakControls()
     List1->setUniformRowHeights(true);
     List1->setHeaderLabels({QStringLiteral("CursistNr"), QStringLiteral("Naam cursist "), QStringLiteral("Lokatie"),
                             QStringLiteral("GroepsCode"), QStringLiteral("Volg. Oproep")});
-    List1->header()->resizeSection(KolNr, 115);
-    List1->header()->resizeSection(KolNaam, 200);
+    for (const auto& [kolom, breedte] : {std::pair{KolNr, 115}, {KolNaam, 170}, {KolLokatie, 70}, {KolGroep, 100}})
+        List1->header()->resizeSection(kolom, breedte);
     FoundLCD = MaakLCD(this, QStringLiteral("FoundLCD"), 5);
     SelectLCD = MaakLCD(this, QStringLiteral("SelectLCD"), 5);
     VinkBtn = MaakKnop(this, QStringLiteral("VinkBtn"), QStringLiteral("Max."), QStringLiteral("Vink max. cursisten aan"));

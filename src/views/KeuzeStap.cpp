@@ -13,8 +13,9 @@ void ZetStap(QWidget* control, StapStand stand)
     const char* kleur = kleuren[int(stand)];
     control->setProperty(StandEigenschap, int(stand));
     control->setEnabled(stand == StapStand::AanDeBeurt);
-    // The text stays black on every colour, also while disabled.
-    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; color: black; }")
+    // The text stays black on every colour, also while disabled; a long
+    // choice list scrolls instead of covering the screen.
+    control->setStyleSheet(QStringLiteral("%1 { background-color: %2; color: black; combobox-popup: 0; }")
                                .arg(QLatin1String(control->metaObject()->className()), QLatin1String(kleur)));
 }
 
