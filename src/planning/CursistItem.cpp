@@ -1,6 +1,6 @@
 #include "CursistItem.h"
 
-#include "views/LijstGrid.h"
+#include "views/CursusPlaatjes.h"
 
 #include <QTreeWidgetItem>
 
@@ -11,6 +11,6 @@ QTreeWidgetItem* MaakCursistItem(const QString& cursistNr, bool gevonden, const 
     item->setText(0, cursistNr);
     item->setText(1, naam);
     if (gevonden)
-        item->setIcon(0, GeslachtPlaatje(geslacht));
+        item->setIcon(0, CursusPlaatjes::Icoon(CursusPlaatjes::VanGeslacht(geslacht)));
     return item;
 }

@@ -93,21 +93,17 @@ QVariant LijstModel::waarde(int rij, const QString& veld) const
 
 QString LijstModel::Tekst(const QVariant& waarde) { return VeldTekst(waarde); }
 
-QPixmap GeslachtPlaatje(const QString& geslacht)
-{
-    if (geslacht == QLatin1String("M"))
-        return Plaatje("MAN");
-    if (geslacht == QLatin1String("V"))
-        return Plaatje("VROUW");
-    return Plaatje("XSEX");
-}
-
 QPixmap LijstModel::Icoon(const QString& veld, const QVariant& geslacht, bool opr)
 {
     if (veld == MV) {
         const QString g = geslacht.toString();
-        return g == QLatin1String("M") || g == QLatin1String("V") || g == QLatin1String("X") ? GeslachtPlaatje(g)
-                                                                                              : QPixmap();
+        if (g == QLatin1String("M"))
+            return Plaatje("MAN");
+        if (g == QLatin1String("V"))
+            return Plaatje("VROUW");
+        if (g == QLatin1String("X"))
+            return Plaatje("XSEX");
+        return {};
     }
     if (veld == Oproep)
         return Plaatje(opr ? "UO" : "UL");

@@ -11,10 +11,6 @@
 
 class LijstQuery;
 
-// The participant's icon by sex: a man for "M", a woman for "V", the neutral
-// one for anything else.
-QPixmap GeslachtPlaatje(const QString& geslacht);
-
 // One column of a grid: the field it shows, its width in pixels, and whether
 // its title is marked as the sort column.
 struct Kolom {
