@@ -31,7 +31,7 @@ int MeldingDialoog::toon(const Melding& melding)
     QHash<QAbstractButton*, int> antwoordVan;
     const QList<int> antwoorden = MeldingAntwoorden(melding.knoppen);
     for (int antwoord : antwoorden) {
-        const auto rol = antwoord == Antwoord::Annuleren || antwoord == Antwoord::Nee
+        const auto rol = antwoord == Antwoord::Annuleren || antwoord == Antwoord::Nee || antwoord == Antwoord::Opnieuw
                              ? QMessageBox::RejectRole
                              : QMessageBox::AcceptRole;
         QPushButton* knop = box.addButton(KnopTekst(antwoord), rol);

@@ -30,6 +30,7 @@ QList<int> MeldingAntwoorden(int knoppen)
     case Knoppen::JaAnnuleren: return {Antwoord::Ja, Antwoord::Annuleren};
     case Knoppen::JaNeeAnnuleren: return {Antwoord::Ja, Antwoord::Nee, Antwoord::Annuleren};
     case Knoppen::OKAnnuleren: return {Antwoord::OK, Antwoord::Annuleren};
+    case Knoppen::OKOpnieuw: return {Antwoord::OK, Antwoord::Opnieuw};
     default: return {Antwoord::OK};
     }
 }
@@ -40,6 +41,7 @@ QString KnopTekst(int antwoord)
     case Antwoord::Ja: return QStringLiteral("&Ja");
     case Antwoord::Nee: return QStringLiteral("&Nee");
     case Antwoord::Annuleren: return QStringLiteral("Annuleren");
+    case Antwoord::Opnieuw: return QStringLiteral("&Opnieuw");
     default: return QStringLiteral("OK");
     }
 }
@@ -47,6 +49,9 @@ QString KnopTekst(int antwoord)
 int VeiligAntwoord(int knoppen)
 {
     const QList<int> mogelijk = MeldingAntwoorden(knoppen);
+    // Trying again leaves everything as it was.
+    if (mogelijk.contains(Antwoord::Opnieuw))
+        return Antwoord::Opnieuw;
     if (mogelijk.contains(Antwoord::Annuleren))
         return Antwoord::Annuleren;
     if (mogelijk.contains(Antwoord::Nee))

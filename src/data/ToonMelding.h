@@ -21,6 +21,7 @@ constexpr int JaNee = 3;
 constexpr int JaAnnuleren = 9;
 constexpr int JaNeeAnnuleren = 11;
 constexpr int OKAnnuleren = 12;
+constexpr int OKOpnieuw = 36;  // a standard box offering to try again
 }  // namespace Knoppen
 
 // Results: which button was pressed.
@@ -29,6 +30,7 @@ constexpr int OK = 1;
 constexpr int Annuleren = 2;
 constexpr int Ja = 6;
 constexpr int Nee = 7;
+constexpr int Opnieuw = 4;
 }  // namespace Antwoord
 
 struct Melding {
@@ -43,7 +45,7 @@ struct Melding {
 QString MeldingTitel(int soort);
 // The results a button set offers, in the order the buttons stand.
 QList<int> MeldingAntwoorden(int knoppen);
-QString KnopTekst(int antwoord);  // "&Ja", "&Nee", "OK", "Annuleren"
+QString KnopTekst(int antwoord);  // "&Ja", "&Nee", "OK", "Annuleren", "&Opnieuw"
 
 class MeldingBackEnd {
 public:

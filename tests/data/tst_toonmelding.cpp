@@ -17,6 +17,7 @@ private Q_SLOTS:
         QTest::newRow("info OK/cancel") << int(mInformatie) << "Informatie" << Knoppen::OKAnnuleren << Antwoord::Annuleren;
         QTest::newRow("question yes/no") << int(mVraag) << "Bevestig" << Knoppen::JaNee << Antwoord::Nee;
         QTest::newRow("other yes/no/cancel") << 9 << "" << Knoppen::JaNeeAnnuleren << Antwoord::Annuleren;
+        QTest::newRow("question OK/retry") << int(mVraag) << "Bevestig" << Knoppen::OKOpnieuw << Antwoord::Opnieuw;
     }
     void titlesAndResultsFollowTheKindAndButtonSet()
     {
