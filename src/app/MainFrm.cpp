@@ -26,6 +26,7 @@
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
 #include "reference/GroepsFrm.h"
+#include "reference/CursusProfielFrm.h"
 #include "reference/LokatieFrm.h"
 #include "views/LijstPaneel.h"
 
@@ -695,6 +696,7 @@ void TMainFrm::MaakOpdrachten()
          },
          true, [this] { HeropenLijst(); }},
         {LokatieBtn, [this] { return MetHelp(new TLokatieFrm(m_dm, this), "onderhoud.html"); }, true, {}},
+        {CursusProfielBtn, [this] { return MetHelp(new TCursusProfielFrm(m_dm, this), "onderhoud.html"); }, false, {}},
         {CursustijdenBtn, [this] { return MetHelp(new TCursustijdenFrm(m_dm.DatabaseMap, this), "systeem.html"); },
          false, {}},
         {OrgBeheerBtn, [this] { return MetHelp(new TOrganisatieFrm(m_dm, this), "onderhoud.html"); }, false, {}},

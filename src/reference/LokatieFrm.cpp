@@ -207,13 +207,13 @@ void TLokatieFrm::SetButtons(int modus)
 void TLokatieFrm::SetEdit(bool aan)
 {
     if (!aan) {
+        Modus.Vergrendel(LCodeEdit, false);
         Modus.SetEditOff();
         return;
     }
     Modus.SetEditOn();
+    Modus.Vergrendel(LCodeEdit, m_inGebruik);
     if (m_inGebruik) {
-        LCodeEdit->setReadOnly(true);
-        LCodeEdit->setStyleSheet(QStringLiteral("background-color: silver;"));
         LokEdit->setFocus();
     } else {
         LCodeEdit->setFocus();
@@ -257,7 +257,6 @@ bool TLokatieFrm::Bewaar()
         melding = QStringLiteral("Er mogen GEEN spaties in de LokatieCode zitten!");
     } else {
         try {
-            ControleerInvoer();
             lok.setValue(Veld_Code, code.toUpper());
             lok.setValue(Veld_WeekDagen, DagBoxen->WeekDagen());
             lok.post();

@@ -3,6 +3,8 @@
 #include "DBEditKoppeling.h"
 #include "controls/KleurSchema.h"
 #include "controls/Knop.h"
+#include "data/DatabaseError.h"
+#include "data/ToonMelding.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -51,10 +53,18 @@ QLabel* TOnderhoudFrm::Bijschrift(const QString& tekst, QWidget* control, const 
     return label;
 }
 
-void TOnderhoudFrm::ControleerInvoer() const
+bool TOnderhoudFrm::ControleerInvoer()
 {
-    for (const DBEditKoppeling* k : m_koppelingen)
-        k->ControleerInvoer();
+    for (const DBEditKoppeling* k : std::as_const(m_koppelingen)) {
+        try {
+            k->ControleerInvoer();
+        } catch (const DatabaseError& fout) {
+            ToonMelding(mFout, fout.tekst(), Knoppen::OK, true);
+            k->edit()->setFocus();
+            return false;
+        }
+    }
+    return true;
 }
 
 void TOnderhoudFrm::ToonVelden() const

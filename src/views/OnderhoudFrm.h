@@ -39,9 +39,9 @@ protected:
     QLineEdit* MaakVeldEdit(TableHandle& tabel, const QString& veld, const QString& naam);
     // A caption that gives its control the focus with its shortcut.
     static QLabel* Bijschrift(const QString& tekst, QWidget* control, const QString& hint = {});
-    // Throws the Dutch error of a bound edit that shows no value of its
-    // field, before a save.
-    void ControleerInvoer() const;
+    // Before a save: a bound edit that shows no value of its field (a
+    // half-typed amount) is named to the user and gets the focus; false then.
+    bool ControleerInvoer();
     // Shows the current row again in every bound edit.
     void ToonVelden() const;
 

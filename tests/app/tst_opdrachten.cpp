@@ -27,6 +27,7 @@ private Q_SLOTS:
         QTest::newRow("Versie") << "VersieBtn" << "InfoBox";
         QTest::newRow("Woonplaatsen") << "WoonplaatsBtn" << "WoonplaatsFrm";
         QTest::newRow("Lokaties") << "LokatieBtn" << "LokatieFrm";
+        QTest::newRow("Cursusprofielen") << "CursusProfielBtn" << "CursusProfielFrm";
         QTest::newRow("Tijden") << "CursustijdenBtn" << "CursustijdenFrm";
         QTest::newRow("Organisatiebeheer") << "OrgBeheerBtn" << "OrganisatieFrm";
         QTest::newRow("Diplomadata") << "DiplomaBtn" << "DiplDataFrm";
