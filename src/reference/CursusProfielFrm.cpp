@@ -54,38 +54,13 @@ TableHandle& TCursusProfielFrm::Profiel() const { return *m_dm.CursusProfielDB; 
 
 void TCursusProfielFrm::MaakTopBalk()
 {
-    SelectBox = MaakControl<QComboBox>(this, QStringLiteral("SelectBox"));
-    SelectBox->setMinimumWidth(200);
-    connect(SelectBox, &QComboBox::activated, this, &TCursusProfielFrm::SelectBoxClick);
-
-    using Rol = TBewerkModus::Rol;
-    NewBtn = MaakModusKnop(QStringLiteral("NewBtn"), QStringLiteral("Nieuw"), Rol::Bladeren, QStringLiteral("Nieuw profiel"));
-    WijzigBtn = MaakModusKnop(QStringLiteral("WijzigBtn"), QStringLiteral("Wijzig"), Rol::Bladeren);
-    DelBtn = MaakModusKnop(QStringLiteral("DelBtn"), QStringLiteral("Verwijder"), Rol::Bladeren);
-    OpslaanBtn = MaakModusKnop(QStringLiteral("OpslaanBtn"), QStringLiteral("Opslaan"), Rol::Bewerken);
-    AnnuleerBtn = MaakModusKnop(QStringLiteral("AnnuleerBtn"), QStringLiteral("Annuleer"), Rol::Bewerken);
-    connect(NewBtn, &QPushButton::clicked, this, &TCursusProfielFrm::NewBtnClick);
-    connect(WijzigBtn, &QPushButton::clicked, this, &TCursusProfielFrm::WijzigBtnClick);
-    connect(DelBtn, &QPushButton::clicked, this, &TCursusProfielFrm::DelBtnClick);
-    connect(OpslaanBtn, &QPushButton::clicked, this, &TCursusProfielFrm::OpslaanBtnClick);
-    connect(AnnuleerBtn, &QPushButton::clicked, this, &TCursusProfielFrm::AnnuleerBtnClick);
-
+    MaakKeuzeBalk(this, QStringLiteral("Kies profiel ===>"), &TCursusProfielFrm::SelectBoxClick,
+                  QStringLiteral("Nieuw profiel"));
     UsedLbl = MaakControl<QLabel>(this, QStringLiteral("UsedLbl"),
                                   QStringLiteral("Cursus is in gebruik,u kunt alleen de witte velden wijzigen."));
     UsedLbl->setStyleSheet(QStringLiteral("color: maroon; font-weight: bold;"));
     UsedLbl->hide();
-
-    auto* balk = new QHBoxLayout;
-    balk->addWidget(Bijschrift(QStringLiteral("Kies profiel ===>"), SelectBox));
-    balk->addWidget(SelectBox, 1);
-    balk->addSpacing(12);
-    for (QPushButton* knop : {NewBtn, WijzigBtn, DelBtn, OpslaanBtn, AnnuleerBtn})
-        balk->addWidget(knop);
-    balk->addSpacing(12);
-    balk->addWidget(MaakExitBtn(QStringLiteral("Sluiten")));
-    auto* hoofd = new QVBoxLayout(this);
-    hoofd->addLayout(balk);
-    hoofd->addWidget(UsedLbl);
+    static_cast<QVBoxLayout*>(layout())->addWidget(UsedLbl);
 }
 
 void TCursusProfielFrm::MaakVelden()

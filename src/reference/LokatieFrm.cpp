@@ -41,35 +41,7 @@ TLokatieFrm::TLokatieFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(paren
 
 TableHandle& TLokatieFrm::Lokatie() const { return *m_dm.LokatieDB; }
 
-void TLokatieFrm::MaakTopBalk()
-{
-    SelectBox = MaakControl<QComboBox>(this, QStringLiteral("SelectBox"));
-    SelectBox->setMinimumWidth(220);
-    connect(SelectBox, &QComboBox::activated, this, &TLokatieFrm::SelectBoxChange);
-
-    using Rol = TBewerkModus::Rol;
-    NewBtn = MaakModusKnop(QStringLiteral("NewBtn"), QStringLiteral("Nieuw"), Rol::Bladeren);
-    WijzigBtn = MaakModusKnop(QStringLiteral("WijzigBtn"), QStringLiteral("Wijzig"), Rol::Bladeren);
-    DelBtn = MaakModusKnop(QStringLiteral("DelBtn"), QStringLiteral("Verwijder"), Rol::Bladeren);
-    OpslaanBtn = MaakModusKnop(QStringLiteral("OpslaanBtn"), QStringLiteral("Opslaan"), Rol::Bewerken);
-    AnnuleerBtn = MaakModusKnop(QStringLiteral("AnnuleerBtn"), QStringLiteral("Annuleer"), Rol::Bewerken);
-    connect(NewBtn, &QPushButton::clicked, this, &TLokatieFrm::NewBtnClick);
-    connect(WijzigBtn, &QPushButton::clicked, this, &TLokatieFrm::WijzigBtnClick);
-    connect(DelBtn, &QPushButton::clicked, this, &TLokatieFrm::DelBtnClick);
-    connect(OpslaanBtn, &QPushButton::clicked, this, &TLokatieFrm::OpslaanBtnClick);
-    connect(AnnuleerBtn, &QPushButton::clicked, this, &TLokatieFrm::AnnuleerBtnClick);
-
-    auto* balk = new QHBoxLayout;
-    balk->addWidget(Bijschrift(QStringLiteral("Lokatie"), SelectBox));
-    balk->addWidget(SelectBox, 1);
-    balk->addSpacing(12);
-    for (QPushButton* knop : {NewBtn, WijzigBtn, DelBtn, OpslaanBtn, AnnuleerBtn})
-        balk->addWidget(knop);
-    balk->addSpacing(12);
-    balk->addWidget(MaakExitBtn(QStringLiteral("Sluiten")));
-    auto* hoofd = new QVBoxLayout(this);
-    hoofd->addLayout(balk);
-}
+void TLokatieFrm::MaakTopBalk() { MaakKeuzeBalk(this, QStringLiteral("Lokatie"), &TLokatieFrm::SelectBoxChange); }
 
 void TLokatieFrm::MaakVelden()
 {

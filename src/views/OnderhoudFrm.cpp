@@ -7,6 +7,8 @@
 #include "data/ToonMelding.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -35,6 +37,27 @@ QPushButton* TOnderhoudFrm::MaakModusKnop(const QString& naam, const QString& te
     QPushButton* knop = MaakKnop(this, naam, tekst, hint);
     Modus.Knop(knop, rol);
     return knop;
+}
+
+QComboBox* TOnderhoudFrm::MaakKeuzeBox()
+{
+    auto* box = MaakControl<QComboBox>(this, QStringLiteral("SelectBox"));
+    box->setMinimumWidth(220);
+    return box;
+}
+
+void TOnderhoudFrm::ZetKeuzeBalk(const QString& titel, QComboBox* box, const QList<QPushButton*>& knoppen)
+{
+    auto* balk = new QHBoxLayout;
+    balk->addWidget(Bijschrift(titel, box));
+    balk->addWidget(box, 1);
+    balk->addSpacing(12);
+    for (QPushButton* knop : knoppen)
+        balk->addWidget(knop);
+    balk->addSpacing(12);
+    balk->addWidget(MaakExitBtn(QStringLiteral("Sluiten")));
+    auto* hoofd = new QVBoxLayout(this);
+    hoofd->addLayout(balk);
 }
 
 QLineEdit* TOnderhoudFrm::MaakVeldEdit(TableHandle& tabel, const QString& veld, const QString& naam)
