@@ -20,7 +20,12 @@ const QString Systeem = QStringLiteral("Systeem");
 
 void betaalwijzeRegels(TDataModFrm& dm, TableHandle& t)
 {
-    t.onNewRecord = [](TableHandle& h) { h.setValue(Systeem, false); };
+    // A method the user adds charges the price: no window sets Berekenen,
+    // and without it every enrolment with the new method would owe nothing.
+    t.onNewRecord = [](TableHandle& h) {
+        h.setValue(Systeem, false);
+        h.setValue(QStringLiteral("Berekenen"), true);
+    };
     t.beforeEdit = [&dm](TableHandle& h) { dm.OudeBetaalwijze = h.text(Betaalwijze); };
     t.beforePost = [&dm](TableHandle& h) {
         if (h.toestand() == TableHandle::Toestand::Wijzigen && h.value(Systeem).toBool())

@@ -410,14 +410,15 @@ private Q_SLOTS:
         QCOMPARE(betaalwijze->value("Toeslag").value<Bedrag>(), Bedrag::UitCenten(125));
     }
 
-    void aNewPaymentMethodIsNoSystemMethod()
+    void aNewPaymentMethodIsNoSystemMethodAndChargesThePrice()
     {
         TempDatabase db;
         voegToe(db.dm().BetaalWDB, {{"Betaalwijze", "Pin"}});
-        QSqlQuery q = db.dm().storage().exec("select Systeem from Betaalwijze where Betaalwijze = 'Pin'");
+        QSqlQuery q = db.dm().storage().exec("select Systeem, Berekenen from Betaalwijze where Betaalwijze = 'Pin'");
         QVERIFY(q.next());
         QVERIFY(!q.value(0).isNull());
         QCOMPARE(q.value(0).toInt(), 0);
+        QCOMPARE(q.value(1).toInt(), 1);
     }
 
     void theCountryFollowsThePlace()
