@@ -57,8 +57,12 @@ void TDBNavigator::ZetKnoppen()
         m_knoppen[k]->setEnabled(aan[k]);
 }
 
+void TDBNavigator::VerbergKnop(Knop k) { m_knoppen[k]->hide(); }
+
 void TDBNavigator::Klik(Knop k)
 {
+    if (m_knoppen[k]->isHidden())
+        return;
     Q_EMIT voorStap();
     if (VoorActie && !VoorActie(k)) {
         ZetKnoppen();

@@ -22,6 +22,8 @@ public:
     // Runs before each step; false when the window took the step itself or
     // called it off, so the navigator does nothing more.
     std::function<bool(Knop)> VoorActie;
+    // For a table whose rows are made elsewhere: the step is not offered.
+    void VerbergKnop(Knop k);
     void Klik(Knop k);
     // Enables the buttons for the handle's state.
     void ZetKnoppen();

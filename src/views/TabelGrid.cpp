@@ -1,11 +1,13 @@
 #include "TabelGrid.h"
 
 #include "DataActie.h"
+#include "data/Storage.h"
 #include "data/VeldTekst.h"
 
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QSqlQuery>
 #include <QStyledItemDelegate>
 
 namespace {
@@ -33,23 +35,32 @@ void TabelModel::setKolommen(const QStringList& velden)
     beginResetModel();
     m_velden.clear();
     m_veldIndex.clear();
-    const QList<VeldDef>& alle = m_tabel.def().velden;
+    QList<VeldDef> alle = m_tabel.def().velden;
+    for (const OpzoekVeld& o : std::as_const(m_opzoek))
+        alle << o.veld;
     for (const QString& veld : velden)
         for (int i = 0; i < alle.size(); ++i)
             if (alle[i].naam.compare(veld, Qt::CaseInsensitive) == 0) {
                 m_velden << alle[i].naam;
                 m_veldIndex << i;
+                break;
             }
     endResetModel();
 }
 
-const VeldDef& TabelModel::veldVan(int kolom) const { return m_tabel.def().velden[m_veldIndex[kolom]]; }
+const VeldDef& TabelModel::veldVan(int kolom) const
+{
+    const int i = m_veldIndex[kolom];
+    const QList<VeldDef>& velden = m_tabel.def().velden;
+    return i < velden.size() ? velden[i] : m_opzoek[i - velden.size()].veld;
+}
 
 void TabelModel::herlaad()
 {
     beginResetModel();
     m_aantal = -1;
     m_chunks.clear();
+    m_opgezocht.clear();
     m_invoegen = m_tabel.toestand() == TableHandle::Toestand::Invoegen;
     m_index = m_tabel.indexName();
     m_filter = m_tabel.filter();
@@ -118,9 +129,8 @@ qint64 TabelModel::rowidVan(int rij) const
 }
 
 // The row being edited or inserted shows the handle's values, not the stored ones.
-QVariant TabelModel::waarde(int rij, int kolom) const
+QVariant TabelModel::opgeslagenWaarde(int rij, const QString& veld) const
 {
-    const QString& veld = m_velden[kolom];
     if (isInvoegRij(rij))
         return m_tabel.value(veld);
     const TableHandle::GridRij* r = opgeslagenRij(rij);
@@ -128,7 +138,35 @@ QVariant TabelModel::waarde(int rij, int kolom) const
         return {};
     if (m_tabel.toestand() == TableHandle::Toestand::Wijzigen && r->rowid == m_tabel.rowid())
         return m_tabel.value(veld);
-    return r->waarden.value(m_veldIndex[kolom]);
+    const QList<VeldDef>& velden = m_tabel.def().velden;
+    for (int i = 0; i < velden.size(); ++i)
+        if (velden[i].naam.compare(veld, Qt::CaseInsensitive) == 0)
+            return r->waarden.value(i);
+    return {};
+}
+
+// Read once per field and key values until the table changes.
+QVariant TabelModel::opgezocht(int rij, const OpzoekVeld& veld) const
+{
+    QVariantList sleutel;
+    for (const QString& s : veld.sleutels)
+        sleutel << opgeslagenWaarde(rij, s);
+    QString cache = veld.veld.naam;
+    for (const QVariant& w : std::as_const(sleutel))
+        cache += QLatin1Char('\x1f') + w.toString();
+    if (auto it = m_opgezocht.constFind(cache); it != m_opgezocht.cend())
+        return *it;
+    QSqlQuery q = m_tabel.storage().exec(veld.sql, sleutel);
+    const QVariant w = q.next() ? TableHandle::uitOpslag(veld.veld, q.value(0)) : QVariant();
+    m_opgezocht.insert(cache, w);
+    return w;
+}
+
+QVariant TabelModel::waarde(int rij, int kolom) const
+{
+    const int i = m_veldIndex[kolom];
+    const int opgeslagen = int(m_tabel.def().velden.size());
+    return i < opgeslagen ? opgeslagenWaarde(rij, m_velden[kolom]) : opgezocht(rij, m_opzoek[i - opgeslagen]);
 }
 
 bool TabelModel::isVinkje(int kolom) const { return m_vinkjes && veldVan(kolom).type == VeldType::Boolean; }
@@ -136,8 +174,10 @@ bool TabelModel::isVinkje(int kolom) const { return m_vinkjes && veldVan(kolom).
 bool TabelModel::isAlleenLezen(int kolom) const
 {
     const VeldDef& veld = veldVan(kolom);
-    // A numbered key is given by the table, never typed.
-    return veld.type == VeldType::AutoInc || m_alleenLezen.contains(veld.naam.toLower());
+    // A numbered key is given by the table, never typed; a looked-up field
+    // is not the table's to change.
+    return veld.type == VeldType::AutoInc || m_alleenLezen.contains(veld.naam.toLower())
+           || m_veldIndex[kolom] >= m_tabel.def().velden.size();
 }
 
 QVariant TabelModel::data(const QModelIndex& index, int role) const

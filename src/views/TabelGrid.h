@@ -5,7 +5,8 @@
 // grid becomes the handle's current row (a pending edit is posted first),
 // and a handle that moves takes the grid along. Where a window allows it,
 // cells are edited in place: typing puts the handle into edit state, and
-// leaving the row posts it; a row being inserted shows at the end.
+// leaving the row posts it; a row being inserted shows at the end. A column
+// may show a field looked up in another table.
 #include "data/TableHandle.h"
 
 #include <QAbstractTableModel>
@@ -15,6 +16,15 @@
 #include <QStringList>
 #include <QTableView>
 
+// A field that the table does not store: the first column of a local-SQL
+// query on another table, run for the row's values of `sleutels` (bound in
+// that order), and shown as a field of its type. It is never edited.
+struct OpzoekVeld {
+    VeldDef veld;
+    QString sql;
+    QStringList sleutels;
+};
+
 class TabelModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -22,7 +32,9 @@ public:
 
     TableHandle& tabel() const { return m_tabel; }
     // The fields shown, from left to right; the titles are the field names.
+    // Looked-up fields are named among them once they are known.
     void setKolommen(const QStringList& velden);
+    void voegOpzoekVeldToe(const OpzoekVeld& veld) { m_opzoek << veld; }
     const QStringList& kolommen() const { return m_velden; }
     // A column title other than the field name.
     void setTitel(const QString& veld, const QString& titel) { m_titels.insert(veld.toLower(), titel); }
@@ -64,12 +76,16 @@ private:
     int aantalOpgeslagen() const;
     const TableHandle::GridRij* opgeslagenRij(int rij) const;
     QVariant waarde(int rij, int kolom) const;
+    QVariant opgeslagenWaarde(int rij, const QString& veld) const;
+    QVariant opgezocht(int rij, const OpzoekVeld& veld) const;
 
     TableHandle& m_tabel;
     QStringList m_velden;
-    QVector<int> m_veldIndex;  // per column, the field's place in the table
+    QVector<int> m_veldIndex;  // per column, the field's place in the table; past its fields, among the looked-up ones
     QHash<QString, QString> m_titels;            // by field name in lower case
     QHash<QString, QStringList> m_keuzeLijsten;  // by field name in lower case
+    QList<OpzoekVeld> m_opzoek;
+    mutable QHash<QString, QVariant> m_opgezocht;  // per field and key values
     bool m_bewerkbaar = false;
     QSet<QString> m_alleenLezen;  // by field name in lower case
     bool m_vinkjes = false;
@@ -92,6 +108,8 @@ public:
     void ZetBewerkbaar(bool bewerkbaar);
     void ZetAlleenLezen(const QString& veld) { m_model->setAlleenLezen(veld); }
     void ZetVinkjes(bool vinkjes) { m_model->setVinkjes(vinkjes); }
+    // Before ZetKolommen: a field looked up in another table.
+    void ZetOpzoekVeld(const OpzoekVeld& veld) { m_model->voegOpzoekVeldToe(veld); }
     // Hands what is typed in an open cell to the handle, before a step that
     // posts or moves.
     void BewaarInvoer();
