@@ -23,6 +23,9 @@
 #include "planning/CursustijdenFrm.h"
 #include "planning/DatumBehandelFrm.h"
 #include "planning/DelCursusFrm.h"
+#include "reference/BegOvzGridFrm.h"
+#include "reference/BegeleidersFrm.h"
+#include "reference/BetaalWijzeFrm.h"
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
 #include "reference/GroepsFrm.h"
@@ -716,6 +719,9 @@ void TMainFrm::MaakOpdrachten()
         // A new course changes who is called up in the list.
         {GenereerBtn, [this] { return MetHelp(new TAutoGenCursFrm(m_dm, this), "cursussen.html"); }, true,
          [this] { HeropenLijst(); }},
+        {BetaalwijzeBtn, [this] { return MetHelp(new TBetaalWijzeFrm(m_dm, this), "onderhoud.html"); }, true, {}},
+        {BegeleidersBtn, [this] { return MetHelp(new TBegeleidersFrm(m_dm, this), "onderhoud.html"); }, true, {}},
+        {BegeleidBtn, [this] { return MetHelp(new TBegOvzGridFrm(m_dm, this), "cursussen.html"); }, true, {}},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     for (const Opdracht& opdracht : m_opdrachten)

@@ -36,6 +36,9 @@ private Q_SLOTS:
         QTest::newRow("Vakanties etc..") << "UitsluitBtn" << "DatumBehandelFrm";
         QTest::newRow("Verwijderen") << "VerwijderCursusBtn" << "DelCursusFrm";
         QTest::newRow("Genereren") << "GenereerBtn" << "AutoGenCursFrm";
+        QTest::newRow("Betaalwijze") << "BetaalwijzeBtn" << "BetaalWijzeFrm";
+        QTest::newRow("Begeleiders") << "BegeleidersBtn" << "BegeleidersFrm";
+        QTest::newRow("Begeleiding") << "BegeleidBtn" << "BegOvzGridFrm";
     }
     void eachCommandOpensItsWindow()
     {
