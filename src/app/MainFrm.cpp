@@ -26,6 +26,7 @@
 #include "reference/BegOvzGridFrm.h"
 #include "reference/BegeleidersFrm.h"
 #include "reference/BetaalWijzeFrm.h"
+#include "reference/BetalingenFrm.h"
 #include "reference/DiplDataFrm.h"
 #include "reference/GroepsCodeFrm.h"
 #include "reference/GroepsFrm.h"
@@ -722,8 +723,10 @@ void TMainFrm::MaakOpdrachten()
         {BetaalwijzeBtn, [this] { return MetHelp(new TBetaalWijzeFrm(m_dm, this), "onderhoud.html"); }, true, {}},
         {BegeleidersBtn, [this] { return MetHelp(new TBegeleidersFrm(m_dm, this), "onderhoud.html"); }, true, {}},
         {BegeleidBtn, [this] { return MetHelp(new TBegOvzGridFrm(m_dm, this), "cursussen.html"); }, true, {}},
+        {BetalingBtn, [this] { return MetHelp(new TBetalingenFrm(m_dm, this), "cursussen.html"); }, true, {}},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
+    connect(ActionBetalingen, &QAction::triggered, this, [this] { VoerOpdrachtUit(BetalingBtn); });
     for (const Opdracht& opdracht : m_opdrachten)
         connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });
     connect(ActionGencursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(GenereerBtn); });

@@ -39,6 +39,7 @@ private Q_SLOTS:
         QTest::newRow("Betaalwijze") << "BetaalwijzeBtn" << "BetaalWijzeFrm";
         QTest::newRow("Begeleiders") << "BegeleidersBtn" << "BegeleidersFrm";
         QTest::newRow("Begeleiding") << "BegeleidBtn" << "BegOvzGridFrm";
+        QTest::newRow("Betaling") << "BetalingBtn" << "BetalingenFrm";
     }
     void eachCommandOpensItsWindow()
     {
