@@ -8,9 +8,9 @@ TBegeleidersFrm::TBegeleidersFrm(TDataModFrm& dm, QWidget* parent)
     : TGridOnderhoudFrm(*dm.BegeleidersDB, QStringLiteral("BegeleidersFrm"), QStringLiteral("Begeleiders"), parent),
       m_dm(dm)
 {
-    ZetKolommen({{QStringLiteral("FunctieCode"), 80},
+    ZetKolommen({{QStringLiteral("FunctieCode"), 100},
                  {QStringLiteral("Naam"), 170},
-                 {QStringLiteral("PersoonCode"), 90},
+                 {QStringLiteral("PersoonCode"), 110},
                  {QStringLiteral("UurLoon"), 90},
                  {QStringLiteral("E_Mail"), 260}});
     DBGrid1->ZetKeuzeLijst(QStringLiteral("FunctieCode"), {QStringLiteral("I"), QStringLiteral("B")});
