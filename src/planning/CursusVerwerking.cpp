@@ -53,24 +53,6 @@ QVariantList VerwerkbareCursussenWaarden(const QDateTime& nu)
     return {DatumTijdOpslag(QDateTime(nu.date(), QTime(0, 0))), DatumTijdOpslag(nu)};
 }
 
-QList<VerwerkDeelnemer> LeesDeelnemers(Storage& s, int cursusID)
-{
-    QSqlQuery q = s.exec(QStringLiteral("select c.CursistNr, h.CursistNr, h.Naam, h.Geslacht from Cursussen c "
-                                        "left join Hoofd h on h.CursistNr = c.CursistNr "
-                                        "where c.CursusID = ? and c.Dag = 1 order by c.Datum, c.CursistNr, c.CursusCode"),
-                         {cursusID});
-    QList<VerwerkDeelnemer> deelnemers;
-    while (q.next()) {
-        VerwerkDeelnemer d;
-        d.CursistNr = q.value(0).toString();
-        d.gevonden = !q.value(1).isNull();
-        d.Naam = d.gevonden ? q.value(2).toString() : QStringLiteral("?????");
-        d.Geslacht = q.value(3).toString();
-        deelnemers << d;
-    }
-    return deelnemers;
-}
-
 QDate LaatsteCursusDag(Storage& s, int cursusID)
 {
     const VeldDef& datum = Veld(QStringLiteral("Cursussen"), QStringLiteral("Datum"));

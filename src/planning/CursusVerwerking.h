@@ -20,15 +20,6 @@ class TDataModFrm;
 QString VerwerkbareCursussenConditie();
 QVariantList VerwerkbareCursussenWaarden(const QDateTime& nu);
 
-struct VerwerkDeelnemer {
-    QString CursistNr;
-    bool gevonden = false;  // the participant row exists
-    QString Naam;           // "?????" when it does not
-    QString Geslacht;
-};
-// The participants of a course: its first-day rows in the table's order.
-QList<VerwerkDeelnemer> LeesDeelnemers(Storage& s, int cursusID);
-
 // The date of the course's last day: its row whose Dag is the profile's
 // number of days; the latest row when the profile does not say.
 QDate LaatsteCursusDag(Storage& s, int cursusID);

@@ -135,11 +135,8 @@ void TCursusKeuzeFrm::ToonDeelnemers(const QList<CursusDeelnemer>& deelnemers, c
         auto* item = new QTreeWidgetItem(List1, {d.CursistNr, d.gevonden ? d.Naam : QStringLiteral("?????")});
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, aangevinkt.value(i) ? Qt::Checked : Qt::Unchecked);
-        const int plaatje = d.Geslacht == QLatin1String("M")   ? CursusPlaatjes::Man
-                            : d.Geslacht == QLatin1String("V") ? CursusPlaatjes::Vrouw
-                                                               : CursusPlaatjes::Iemand;
         if (d.gevonden)
-            item->setIcon(0, CursusPlaatjes::Icoon(plaatje));
+            item->setIcon(0, CursusPlaatjes::Icoon(CursusPlaatjes::VanGeslacht(d.Geslacht)));
     }
 }
 

@@ -41,7 +41,7 @@ public:
     QPushButton* ResetBtn;
 
     // Back to the choice of a course: nothing chosen, every course button on.
-    void Reset();
+    virtual void Reset();
     void ToolButtonClick(int cursusID);
     void AlleBtnClick();
     void List1Click();
