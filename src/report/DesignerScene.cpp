@@ -241,7 +241,7 @@ protected:
     }
 
 private:
-    QSizeF bandSize() const { return parentItem()->boundingRect().adjusted(0, DesignerScene::kCaptionHeight, 0, 0).size(); }
+    QSizeF bandSize() const;
     double minimum() const { return m_object.kind == ObjectKind::Line ? 0 : DesignerScene::kGrid; }
 
     QList<Grip> grips() const
@@ -326,10 +326,11 @@ public:
     double height() const { return m_height; }
     double extent() const { return DesignerScene::kCaptionHeight + m_height; }
 
-    QRectF boundingRect() const override
-    {
-        return {0, -DesignerScene::kCaptionHeight, m_width, DesignerScene::kCaptionHeight + m_height};
-    }
+    // The caption strip and the body.
+    QRectF area() const { return {0, -DesignerScene::kCaptionHeight, m_width, DesignerScene::kCaptionHeight + m_height}; }
+
+    // A little beyond the lower edge, so that the edge can be caught.
+    QRectF boundingRect() const override { return area().adjusted(0, 0, 0, edgeReach()); }
 
     void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override
     {
@@ -382,7 +383,8 @@ protected:
     }
 
 private:
-    bool onLowerEdge(const QPointF& at) const { return std::abs(at.y() - m_height) <= m_scene.gripSize() / 2 + 0.3; }
+    double edgeReach() const { return m_scene.gripSize() / 2; }
+    bool onLowerEdge(const QPointF& at) const { return std::abs(at.y() - m_height) <= edgeReach(); }
 
     DesignerScene& m_scene;
     int m_index;
@@ -393,12 +395,26 @@ private:
     bool m_dragging = false;
 };
 
+QSizeF ObjectItem::bandSize() const
+{
+    const auto* band = static_cast<const BandItem*>(parentItem());
+    return {band->area().width(), band->height()};
+}
+
 DesignerScene::DesignerScene(DesignerDocument& doc, QObject* parent) : QGraphicsScene(parent), m_doc(doc)
 {
     setBackgroundBrush(QColor(160, 160, 160));
     connect(&m_doc, &DesignerDocument::changed, this, &DesignerScene::scheduleRebuild);
     connect(this, &QGraphicsScene::selectionChanged, this, &DesignerScene::rememberSelection);
     rebuild();
+}
+
+DesignerScene::~DesignerScene()
+{
+    // The items go while the scene is whole: removing a selected one reports
+    // a change of selection.
+    m_rebuilding = true;
+    clear();
 }
 
 double DesignerScene::snap(double mm) { return std::round(mm / kGrid) * kGrid; }
@@ -541,7 +557,7 @@ int DesignerScene::bandAt(const QPointF& scenePos, QPointF* inBand) const
 {
     for (BandItem* band : m_bands) {
         const QPointF at = band->mapFromScene(scenePos);
-        if (band->boundingRect().contains(at)) {
+        if (band->area().contains(at)) {
             if (inBand)
                 *inBand = QPointF(at.x(), std::max(0.0, at.y()));
             return band->index();
@@ -553,7 +569,7 @@ int DesignerScene::bandAt(const QPointF& scenePos, QPointF* inBand) const
 QRectF DesignerScene::bandRect(int band) const
 {
     const BandItem* item = m_bands.value(band);
-    return item ? QRectF(item->scenePos(), QSizeF(item->boundingRect().width(), item->height())) : QRectF();
+    return item ? QRectF(item->scenePos(), QSizeF(item->area().width(), item->height())) : QRectF();
 }
 
 void DesignerScene::commitGeometry()

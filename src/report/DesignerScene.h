@@ -23,6 +23,7 @@ public:
     static constexpr double kGrid = 1;           // mm
 
     explicit DesignerScene(DesignerDocument& doc, QObject* parent = nullptr);
+    ~DesignerScene() override;
 
     DesignerDocument& document() { return m_doc; }
     int page() const { return m_page; }

@@ -73,9 +73,11 @@ public:
     DesignerFieldList* VeldenLijst;
     QGraphicsView* PaginaView;
 
+    // Closing asks first when there are unsaved changes.
+    void reject() override;
+
 protected:
     void showEvent(QShowEvent* event) override;
-    void reject() override;
 
 private:
     void buildToolBar(QToolBar* bar);
