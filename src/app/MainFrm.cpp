@@ -732,6 +732,7 @@ void TMainFrm::MaakOpdrachten()
     connect(ActionGencursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(GenereerBtn); });
     // The calendar lives for the whole run and is merely shown.
     connect(KalenderBtn, &QToolButton::clicked, this, &TMainFrm::KalenderBtnClick);
+    connect(DesignerBtn, &QToolButton::clicked, this, &TMainFrm::Designer1Click);
 }
 
 void TMainFrm::KalenderBtnClick()

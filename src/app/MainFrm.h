@@ -175,6 +175,9 @@ public Q_SLOTS:
     void wwwBtnClick();
     void StandaardInstellingen1Click();
     void KalenderBtnClick();
+    // Opens a layout chosen in the database folder in the report designer,
+    // with the first course as the preview's data.
+    void Designer1Click();
     // The participant list.
     void ActionLijstExecute();
     void ActionVerwijderExecute();

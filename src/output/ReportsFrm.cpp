@@ -213,6 +213,15 @@ void TReportsFrm::frReport1EnterRect(QStringList& Memo, const report::ReportObje
         Memo.first() = *waarde;
 }
 
+void TReportsFrm::Ontwerp(QWidget* parent)
+{
+    QStringList banden;
+    for (const report::Dataset* d : std::initializer_list<const report::Dataset*>{
+             &QMasterDataSet, &QDetailDataSet, &BriefDataSet, &QOverzichtDataSet, &DiplDataSet, &OmslagDataSet})
+        banden << d->name();
+    frReport1.design(banden, m_dm.storage().map(), parent);
+}
+
 QString TReportsFrm::RapportPad(const QString& bestandsNaam) const
 {
     return VindBestandInMap(m_dm.storage().map(), bestandsNaam);

@@ -36,6 +36,10 @@ public:
     // Runs the loaded layout: prepared and previewed, or prepared and every
     // page printed once, collated.
     void PrintReport(bool Preview);
+    // Opens the designer on the loaded layout: bands walk the report
+    // datasets, memos name the fields of every table and query; a new layout
+    // is saved in the database folder.
+    void Ontwerp(QWidget* parent = nullptr);
     // The field substitution, called for every memo before it is evaluated.
     void frReport1EnterRect(QStringList& Memo, const report::ReportObject& View);
 

@@ -63,6 +63,14 @@ void showValue(W* widget, const V& value)
 
 void showChecked(QCheckBox* box, bool on) { box->setChecked(on); }
 
+// A memo grows with the lines typed into it, so that none is cut off
+// unseen; the band still bounds it.
+void growToLines(ReportObject& o)
+{
+    const double lineHeight = o.font.pointSize * 25.4 / 72 * 1.2;
+    o.height = std::max(o.height, o.lines.size() * lineHeight + 1);
+}
+
 void showFormRows(QWidget* page, const QList<QWidget*>& rows, bool visible)
 {
     auto* form = static_cast<QFormLayout*>(page->layout());
@@ -111,6 +119,7 @@ QWidget* DesignerProperties::makeObjectPage()
     connect(TekstEdit, &QPlainTextEdit::textChanged, this, [this] {
         editObject(QStringLiteral("tekst"), [this](ReportObject& o) {
             o.lines = TekstEdit->toPlainText().split(QLatin1Char('\n'));
+            growToLines(o);
         });
     });
 
@@ -129,7 +138,10 @@ QWidget* DesignerProperties::makeObjectPage()
     OnderstreeptBox = checkBox(page, QStringLiteral("OnderstreeptBox"), QStringLiteral("O&nderstreept"));
     form->addRow(QStringLiteral("&Grootte:"), row(page, {GrootteEdit, VetBox, CursiefBox, OnderstreeptBox}));
     connect(GrootteEdit, &QDoubleSpinBox::valueChanged, this, [this](double v) {
-        editObject(QStringLiteral("grootte"), [&](ReportObject& o) { o.font.pointSize = v; });
+        editObject(QStringLiteral("grootte"), [&](ReportObject& o) {
+            o.font.pointSize = v;
+            growToLines(o);
+        });
     });
     connect(VetBox, &QCheckBox::toggled, this,
             [this](bool on) { editObject({}, [&](ReportObject& o) { o.font.bold = on; }); });

@@ -466,6 +466,17 @@ void DesignerScene::rebuild()
     m_paper = addRect(QRectF(QPointF(0, 0), paper), QPen(QColor(90, 90, 90), 0), Qt::white);
     m_paper->setZValue(-2);
     const double width = bandWidth(page);
+    if (page.bands.isEmpty()) {
+        QGraphicsTextItem* hint = addText(
+            QStringLiteral("Deze pagina heeft nog geen banden.\n\n"
+                           "Kies \"Nieuwe band\": een paginakop voor wat boven aan elke pagina staat,\n"
+                           "hoofdgegevens voor wat voor elke rij van een dataset wordt afgedrukt\n"
+                           "(een brief per cursist), een paginavoet voor de onderkant van de pagina.\n\n"
+                           "Zet daarna tekst, lijnen en velden op de banden."));
+        hint->setDefaultTextColor(QColor(90, 90, 90));
+        hint->setScale(25.4 / 96);  // the font's points as millimetres on paper
+        hint->setPos(page.margins.left, page.margins.top);
+    }
     for (int b = 0; b < page.bands.size(); ++b) {
         auto* band = new BandItem(*this, b, page.bands[b], width);
         addItem(band);

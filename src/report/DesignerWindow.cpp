@@ -2,6 +2,7 @@
 
 #include "report/DesignerProperties.h"
 #include "report/DesignerScene.h"
+#include "report/Report.h"
 #include "report/ReportFile.h"
 
 #include "controls/KleurSchema.h"
@@ -33,7 +34,8 @@ const NewBand kNewBands[] = {
     {BandKind::DetailData, 8},   {BandKind::ReportSummary, 20}, {BandKind::PageFooter, 15},
 };
 
-const int kZooms[] = {50, 75, 100, 125, 150, 200};
+// 0: the page's width fills the view.
+const int kZooms[] = {0, 50, 75, 100, 125, 150, 200};
 
 ReportPage emptyPage() { return ReportPage(); }
 
@@ -84,7 +86,7 @@ QString layoutFileName(const QString& chosenPath)
 
 DesignerWindow::DesignerWindow(ReportLayout layout, const QString& path, QList<DesignerSource> sources,
                                const QString& folder, QWidget* parent)
-    : QDialog(parent), m_sources(std::move(sources)), m_folder(folder), m_saved(layout)
+    : QDialog(parent), m_sources(std::move(sources)), m_folder(folder), m_saved(layout), m_savedPath(path)
 {
     setObjectName(QStringLiteral("DesignerWindow"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -134,7 +136,7 @@ DesignerWindow::DesignerWindow(ReportLayout layout, const QString& path, QList<D
     splitter->addWidget(PaginaView);
     splitter->addWidget(m_properties);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({230, 700, 330});
+    splitter->setSizes({230, 730, 300});
 
     auto* layoutBox = new QVBoxLayout(this);
     layoutBox->setContentsMargins(0, 0, 0, 0);
@@ -177,14 +179,24 @@ void DesignerWindow::buildToolBar(QToolBar* bar)
     OpslaanAlsAct = action(QStringLiteral("OpslaanAlsAct"), QStringLiteral("Opslaan als..."),
                            QStringLiteral("Rapport opslaan onder een andere naam"), [this] { OpslaanAls(); });
     bar->addSeparator();
-    OngedaanAct = m_doc->undoStack().createUndoAction(this, QStringLiteral("Ongedaan maken"));
-    OngedaanAct->setObjectName(QStringLiteral("OngedaanAct"));
-    OngedaanAct->setShortcut(QKeySequence::Undo);
-    OpnieuwAct = m_doc->undoStack().createRedoAction(this, QStringLiteral("Opnieuw"));
-    OpnieuwAct->setObjectName(QStringLiteral("OpnieuwAct"));
+    // Fixed captions, so that the buttons do not shift as the history
+    // changes; the tip names the step.
+    QUndoStack& undo = m_doc->undoStack();
+    OngedaanAct = action(QStringLiteral("OngedaanAct"), QStringLiteral("Ongedaan maken"), QString(),
+                         [this] { m_doc->undoStack().undo(); }, QKeySequence::Undo);
+    OpnieuwAct = action(QStringLiteral("OpnieuwAct"), QStringLiteral("Opnieuw"), QString(),
+                        [this] { m_doc->undoStack().redo(); });
     OpnieuwAct->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
-    bar->addAction(OngedaanAct);
-    bar->addAction(OpnieuwAct);
+    auto tips = [this] {
+        const QUndoStack& undo = m_doc->undoStack();
+        OngedaanAct->setEnabled(undo.canUndo());
+        OngedaanAct->setToolTip(QStringLiteral("Ongedaan maken: %1 (Ctrl+Z)").arg(undo.undoText()));
+        OpnieuwAct->setEnabled(undo.canRedo());
+        OpnieuwAct->setToolTip(QStringLiteral("Opnieuw: %1 (Ctrl+Y)").arg(undo.redoText()));
+    };
+    connect(&undo, &QUndoStack::indexChanged, this, tips);
+    connect(&undo, &QUndoStack::cleanChanged, this, tips);
+    tips();
     bar->addSeparator();
     TekstAct = action(QStringLiteral("TekstAct"), QStringLiteral("Tekst"), QStringLiteral("Nieuw tekstvak op de gekozen band"),
                       [this] { NieuwObject(ObjectKind::Memo); });
@@ -210,20 +222,13 @@ void DesignerWindow::buildToolBar(QToolBar* bar)
                           [this] { Verwijderen(); }, QKeySequence::Delete);
     bar->addSeparator();
     VoorbeeldAct = action(QStringLiteral("VoorbeeldAct"), QStringLiteral("Voorbeeld"),
-                          QStringLiteral("Het rapport bekijken zoals het wordt afgedrukt"), [this] {
-                              WachtCursor wacht;
-                              try {
-                                  m_preview(m_doc->layout());
-                              } catch (const OrvelFout& fout) {
-                                  ToonMelding(mFout, fout.tekst());
-                              }
-                          });
+                          QStringLiteral("Het rapport bekijken zoals het wordt afgedrukt"),
+                          [this] { m_preview(m_doc->layout()); });
     VoorbeeldAct->setVisible(false);
     bar->addWidget(new QLabel(QStringLiteral("  Zoom: "), bar));
     ZoomBox = MaakControl<QComboBox>(bar, QStringLiteral("ZoomBox"));
     for (const int z : kZooms)
-        ZoomBox->addItem(QStringLiteral("%1%").arg(z), z);
-    ZoomBox->setCurrentIndex(ZoomBox->findData(100));
+        ZoomBox->addItem(z ? QStringLiteral("%1%").arg(z) : QStringLiteral("Paginabreedte"), z);
     connect(ZoomBox, &QComboBox::activated, this, [this] { applyZoom(); });
     bar->addWidget(ZoomBox);
     auto* spacer = new QWidget(bar);
@@ -253,9 +258,20 @@ void DesignerWindow::updateTitle()
 
 void DesignerWindow::applyZoom()
 {
-    const double pixelsPerMm = PaginaView->logicalDpiX() / 25.4 * ZoomBox->currentData().toInt() / 100.0;
+    const int zoom = ZoomBox->currentData().toInt();
+    const double pageWidth = m_scene->sceneRect().width();
+    const double pixelsPerMm = zoom > 0 || pageWidth <= 0
+        ? PaginaView->logicalDpiX() / 25.4 * (zoom > 0 ? zoom : 100) / 100.0
+        : (PaginaView->viewport()->width() - 4) / pageWidth;
     PaginaView->setTransform(QTransform::fromScale(pixelsPerMm, pixelsPerMm));
     m_scene->setPixelsPerMm(pixelsPerMm);
+}
+
+void DesignerWindow::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (ZoomBox->currentData().toInt() == 0)
+        applyZoom();
 }
 
 int DesignerWindow::targetBand()
@@ -340,6 +356,7 @@ bool DesignerWindow::saveTo(const QString& path)
         WachtCursor wacht;
         m_doc->save(path);
         m_saved = m_doc->layout();
+        m_savedPath = path;
         return true;
     } catch (const OrvelFout& fout) {
         ToonMelding(mFout, fout.tekst());
@@ -400,6 +417,25 @@ void DesignerWindow::reject()
 {
     if (mayDiscard())
         QDialog::reject();
+}
+
+void Report::design(const QStringList& bandDatasets, const QString& folder, QWidget* parent)
+{
+    QList<DesignerSource> sources;
+    for (const Dataset* d : m_datasets.all())
+        sources.append({d->name(), d->fieldNames(), bandDatasets.contains(d->name(), Qt::CaseInsensitive)});
+    DesignerWindow window(m_layout, m_fileName, sources, folder, parent);
+    window.setPreview([this, &window](const ReportLayout& designed) {
+        const ReportLayout kept = m_layout;
+        const QString keptName = m_fileName;
+        setLayout(designed);
+        showPreview(&window);
+        setLayout(kept);
+        m_fileName = keptName;
+    });
+    window.exec();
+    setLayout(window.savedLayout());
+    m_fileName = window.savedPath();
 }
 
 }  // namespace report

@@ -45,8 +45,10 @@ public:
     DesignerDocument& document() { return *m_doc; }
     DesignerScene& scene() { return *m_scene; }
     DesignerProperties& properties() { return *m_properties; }
-    // The layout as it was last saved (or as it came, when never saved).
+    // The layout as it was last saved and its file (or as it came, when
+    // never saved).
     const ReportLayout& savedLayout() const { return m_saved; }
+    const QString& savedPath() const { return m_savedPath; }
 
     // The commands, under the names of their buttons.
     bool Opslaan();
@@ -78,6 +80,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildToolBar(QToolBar* bar);
@@ -96,6 +99,7 @@ private:
     QList<DesignerSource> m_sources;
     QString m_folder;
     ReportLayout m_saved;
+    QString m_savedPath;
     Preview m_preview;
 };
 

@@ -315,10 +315,12 @@ Report::~Report() = default;
 void Report::loadFromFile(const QString& path)
 {
     setLayout(loadLayout(path));
+    m_fileName = path;
 }
 
 void Report::setLayout(ReportLayout layout)
 {
+    m_fileName.clear();
     m_pages.clear();
     m_layout = std::move(layout);
     mergeDeclaredVariables();
@@ -348,6 +350,7 @@ void Report::mergeDeclaredVariables()
 
 void Report::clear()
 {
+    m_fileName.clear();
     m_pages.clear();
     m_layout.pages.clear();
 }

@@ -79,6 +79,18 @@ public:
     // No pages, no prepared pages (the variables are kept with the
     // component, as the designer lists them).
     void clear();
+    // The file the layout was loaded from or last saved to in the designer;
+    // empty after clear() or setLayout().
+    const QString& fileName() const { return m_fileName; }
+
+    // Opens the modal designer on the layout (an empty one gets a page). Its
+    // field list offers every dataset of datasets() with its fields, of which
+    // those named in bandDatasets are the ones a band can walk, and the
+    // declared variables; its "Voorbeeld" previews the layout being designed
+    // over the datasets as they are. Afterwards the component holds what the
+    // user saved last (unchanged when nothing was saved). folder: where a
+    // layout without a file is saved.
+    void design(const QStringList& bandDatasets, const QString& folder = {}, QWidget* parent = nullptr);
 
     // The datasets that layouts may name (not owned).
     DatasetList& datasets() { return m_datasets; }
@@ -152,6 +164,7 @@ private:
     QString evaluate(const QString& line, int depth) const;
 
     ReportLayout m_layout;
+    QString m_fileName;
     DatasetList m_datasets;
     QList<VariableCategory> m_declared;
     VariableLookup m_lookup;

@@ -2,6 +2,7 @@
 
 #include "Report.h"
 
+#include "controls/WachtCursor.h"
 #include "data/OrvelFout.h"
 #include "data/ToonMelding.h"
 
@@ -232,6 +233,7 @@ void Report::showPreparedPreview(QWidget* parent)
 bool Report::prepareShowingErrors()
 {
     try {
+        WachtCursor wacht;  // gone before an error is shown
         prepare();
         return true;
     } catch (const OrvelFout& e) {

@@ -3,13 +3,17 @@
 #include "report/DesignerProperties.h"
 #include "report/DesignerScene.h"
 #include "report/DesignerWindow.h"
+#include "report/Report.h"
 #include "report/ReportFile.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QApplication>
 #include <QGraphicsView>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace report;
 
@@ -36,6 +40,22 @@ QList<DesignerSource> sources()
             {QStringLiteral("HoofdDB"), {QStringLiteral("Naam"), QStringLiteral("Adres")}, false}};
 }
 
+// A dataset with fields and no rows: the designer only lists it.
+class Fields : public Dataset {
+public:
+    Fields(QString name, QStringList fields) : m_name(std::move(name)), m_fields(std::move(fields)) {}
+    QString name() const override { return m_name; }
+    QStringList fieldNames() const override { return m_fields; }
+    void first() override {}
+    void next() override {}
+    bool eof() const override { return true; }
+    QVariant value(const QString&) const override { return {}; }
+
+private:
+    QString m_name;
+    QStringList m_fields;
+};
+
 QRectF rectOf(const ReportObject& o) { return {o.x, o.y, o.width, o.height}; }
 
 // The view's pixel of a point in millimetres on the scene.
@@ -58,6 +78,10 @@ struct Shown {
     {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Real size, where a millimetre is several pixels.
+        const int real = window.ZoomBox->findData(100);
+        window.ZoomBox->setCurrentIndex(real);
+        Q_EMIT window.ZoomBox->activated(real);
     }
     DesignerWindow window;
     const ReportLayout& layout() { return window.document().layout(); }
@@ -111,6 +135,8 @@ private Q_SLOTS:
         s.window.VeldInvoegen(QStringLiteral("[HoofdDB.\"Naam\"]"));
         QCOMPARE(s.layout().pages[0].bands[0].objects[0].lines,
                  QStringList({QStringLiteral("Kop"), QStringLiteral("[HoofdDB.\"Naam\"]")}));
+        // Grown to show both lines.
+        QVERIFY(s.layout().pages[0].bands[0].objects[0].height > 2 * 10 * 25.4 / 72);
 
         s.window.scene().selectBand(1);
         s.window.VeldInvoegen(QStringLiteral("[Date]"));
@@ -188,6 +214,47 @@ private Q_SLOTS:
         QCOMPARE(!s.window.isVisible(), closed);
         QCOMPARE(loadLayout(path) == edited, savedToFile);
         QCOMPARE(s.window.savedLayout() == edited, savedToFile);
+    }
+
+    void theComponentHoldsWhatTheDesignerSavedLast_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("saved") << true;
+        QTest::newRow("closed without saving") << false;
+    }
+    void theComponentHoldsWhatTheDesignerSavedLast()
+    {
+        QFETCH(bool, save);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Rap_Lijst.frf"));
+        saveLayout(twoBands(), path);
+        ScriptedMessages messages({Antwoord::Nee});
+        Fields master(QStringLiteral("QMasterDataSet"), {QStringLiteral("cursistnr")});
+        Fields hoofd(QStringLiteral("HoofdDB"), {QStringLiteral("Naam")});
+        Report report;
+        report.datasets().add(&master);
+        report.datasets().add(&hoofd);
+        report.loadFromFile(path);
+        ReportLayout edited;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<DesignerWindow*>(QApplication::activeModalWidget());
+            QVERIFY(window);
+            window->scene().selectBand(1);
+            // Bands walk only the datasets offered for it; memos may name every one.
+            QComboBox* datasets = window->properties().DatasetBox;
+            QVERIFY(datasets->findText(QStringLiteral("QMasterDataSet")) > 0);
+            QCOMPARE(datasets->findText(QStringLiteral("HoofdDB")), -1);
+            QCOMPARE(window->VeldenLijst->findItems(QStringLiteral("HoofdDB"), Qt::MatchRecursive).size(), 1);
+            window->NieuwObject(ObjectKind::Line);
+            edited = window->document().layout();
+            if (save)
+                window->Opslaan();
+            window->reject();
+        });
+        report.design({QStringLiteral("qmasterdataset")});
+        QCOMPARE(report.layout() == edited, save);
+        QCOMPARE(report.layout() == loadLayout(path), true);
+        QCOMPARE(report.fileName(), path);
     }
 
     void closingUnchangedAsksNothing()
