@@ -66,6 +66,15 @@ DesignerFieldList::DesignerFieldList(QWidget* parent) : QTreeWidget(parent)
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // One table open at a time keeps its fields in sight.
+    connect(this, &QTreeWidget::itemExpanded, this, [](QTreeWidgetItem* item) {
+        QTreeWidgetItem* parent = item->parent();
+        if (!parent || parent->parent())
+            return;
+        for (int i = 0; i < parent->childCount(); ++i)
+            if (parent->child(i) != item)
+                parent->child(i)->setExpanded(false);
+    });
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
         const QString expression = item->data(0, kExpressionRole).toString();
         if (!expression.isEmpty())

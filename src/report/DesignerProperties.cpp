@@ -112,6 +112,8 @@ QWidget* DesignerProperties::makeObjectPage()
 
     TekstEdit = MaakControl<QPlainTextEdit>(page, QStringLiteral("TekstEdit"));
     TekstEdit->setTabChangesFocus(true);
+    // A line here is a line of the memo; the memo wraps it when printed.
+    TekstEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     TekstEdit->setMinimumHeight(110);
     TekstEdit->setToolTip(QStringLiteral("Eén regel per regel van de tekst. Een veld uit de lijst links staat "
                                          "tussen [ ] en wordt bij het afdrukken ingevuld."));

@@ -127,6 +127,7 @@ DesignerWindow::DesignerWindow(ReportLayout layout, const QString& path, QList<D
     PaginaView->setRenderHint(QPainter::Antialiasing);
     PaginaView->setRenderHint(QPainter::TextAntialiasing);
     PaginaView->setAcceptDrops(true);
+    PaginaView->viewport()->installEventFilter(this);
 
     m_properties = new DesignerProperties(*m_scene, this);
     m_properties->setSources(m_sources);
@@ -267,11 +268,12 @@ void DesignerWindow::applyZoom()
     m_scene->setPixelsPerMm(pixelsPerMm);
 }
 
-void DesignerWindow::resizeEvent(QResizeEvent* event)
+bool DesignerWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    if (ZoomBox->currentData().toInt() == 0)
+    // The page keeps filling the view's width as the view changes size.
+    if (watched == PaginaView->viewport() && event->type() == QEvent::Resize && ZoomBox->currentData().toInt() == 0)
         applyZoom();
+    return QDialog::eventFilter(watched, event);
 }
 
 int DesignerWindow::targetBand()

@@ -22,8 +22,10 @@ set(Laag_backup 3)
 set(Laag_app 4)
 
 # "folder>folder/Header.h" for each window that opens one of another feature
-# folder.
-set(Toegestaan "planning>reference/KiesBegeleidFrm.h")
+# folder. The report engine's windows (preview, designer) are the program's
+# windows too: they take its colours, controls and hourglass.
+set(Toegestaan "planning>reference/KiesBegeleidFrm.h"
+               "report>controls/KleurSchema.h" "report>controls/Knop.h" "report>controls/WachtCursor.h")
 
 set(Algemeen controls report mail)
 set(TabelKoppen data/DataModFrm.h data/TableHandle.h data/Storage.h data/Schema.h data/LijstQuery.h)
