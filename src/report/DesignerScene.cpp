@@ -1,5 +1,9 @@
 #include "DesignerScene.h"
 
+#include "report/Report.h"
+
+#include "data/DrukLettertype.h"
+
 #include <QCursor>
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
@@ -37,28 +41,18 @@ void paintMemoText(QPainter& p, const ReportObject& o, const QRectF& r)
     p.save();
     p.setClipRect(r);
     const double mmPerPixel = 25.4 / p.device()->logicalDpiY();
-    QFont font(o.font.family);
-    font.setPointSizeF(o.font.pointSize);
+    QFont font = DrukLettertype(o.font.family, o.font.pointSize);
     font.setBold(o.font.bold);
     font.setItalic(o.font.italic);
     font.setUnderline(o.font.underline);
     p.setFont(font);
     p.setPen(o.font.color);
-    p.translate(r.topLeft());
+    // The same half-millimetre inset as the printed page.
+    const QRectF box = r.adjusted(0.5, 0, -0.5, 0);
+    p.translate(box.topLeft());
     p.scale(mmPerPixel, mmPerPixel);
-    int flags = o.wordWrap ? int(Qt::TextWordWrap) : 0;
-    switch (o.hAlign) {
-    case HAlign::Left: flags |= Qt::AlignLeft; break;
-    case HAlign::Center: flags |= Qt::AlignHCenter; break;
-    case HAlign::Right: flags |= Qt::AlignRight; break;
-    case HAlign::Justify: flags |= Qt::AlignJustify; break;
-    }
-    switch (o.vAlign) {
-    case VAlign::Top: flags |= Qt::AlignTop; break;
-    case VAlign::Center: flags |= Qt::AlignVCenter; break;
-    case VAlign::Bottom: flags |= Qt::AlignBottom; break;
-    }
-    p.drawText(QRectF(0, 0, r.width() / mmPerPixel, r.height() / mmPerPixel), flags,
+    const int flags = int(alignmentOf(o)) | (o.wordWrap ? int(Qt::TextWordWrap) : 0);
+    p.drawText(QRectF(0, 0, box.width() / mmPerPixel, box.height() / mmPerPixel), flags,
                o.lines.join(QLatin1Char('\n')));
     p.restore();
 }

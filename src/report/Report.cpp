@@ -480,8 +480,6 @@ QString Report::pieceText(const Piece& piece, int depth) const
 
 // ------------------------------------------------------------------ render
 
-namespace {
-
 Qt::Alignment alignmentOf(const ReportObject& memo)
 {
     Qt::Alignment flags;
@@ -498,6 +496,8 @@ Qt::Alignment alignmentOf(const ReportObject& memo)
     }
     return flags;
 }
+
+namespace {
 
 class Canvas {
 public:

@@ -35,6 +35,9 @@ struct PreparedObject {
 // layout's margins are already in the object positions).
 QPageLayout pageLayoutOf(const ReportPage& page);
 
+// How a memo's text stands in its box, as the page draws it (and the designer).
+Qt::Alignment alignmentOf(const ReportObject& memo);
+
 // A laid-out page, held compactly because a long report keeps thousands of
 // them for the preview: each placed band is its layout band and its top, and
 // of each memo only the text it got, all texts of the page in one string.
