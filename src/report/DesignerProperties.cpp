@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <cmath>
 
 namespace report {
 
@@ -68,7 +69,8 @@ void showChecked(QCheckBox* box, bool on) { box->setChecked(on); }
 void growToLines(ReportObject& o)
 {
     const double lineHeight = o.font.pointSize * 25.4 / 72 * 1.2;
-    o.height = std::max(o.height, o.lines.size() * lineHeight + 1);
+    // In tenths of a millimetre, as a layout file is read.
+    o.height = std::max(o.height, std::ceil((o.lines.size() * lineHeight + 1) * 10) / 10);
 }
 
 void showFormRows(QWidget* page, const QList<QWidget*>& rows, bool visible)
