@@ -1,6 +1,6 @@
 #pragma once
 // Layout files: a readable, versioned XML document (the format is described
-// in the README under "Report layout files"). Files keep the program's names
+// in docs/report-format.md). Files keep the program's names
 // (Rap_*.frf); the content is always this XML.
 //
 // Reading is strict about structure (an unknown element, a missing required
