@@ -4,6 +4,7 @@
 #include "app/HelpViewer.h"
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
+#include "app/StopSignaal.h"
 #include "backup/BackUpFrm.h"
 #include "backup/HerstelWissel.h"
 #include "controls/MeldingDialoog.h"
@@ -18,7 +19,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
+#include <QDialog>
 #include <QFileInfo>
+#include <QIcon>
+#include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -37,21 +42,57 @@ QString DatabaseMapOptie(const QApplication& app)
     QCommandLineParser opties;
     opties.setApplicationDescription(QStringLiteral("Orvel, administratie van reanimatie- en AED-cursussen"));
     opties.addHelpOption();
+    opties.addVersionOption();
     const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("De map van de database."),
                                       QStringLiteral("MAP"));
     opties.addOption(database);
     opties.process(app);
     return opties.value(database);
 }
+
+// Answered before a window system is needed, so that a bare terminal or a
+// package check can ask for the version.
+bool VraagtVersie(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0)
+            return true;
+    return false;
+}
+
+QIcon ProgrammaIcoon()
+{
+    QIcon icoon;
+    for (int maat : {16, 32, 48, 64, 128, 256})
+        icoon.addFile(QStringLiteral(":/icons/orvel-%1.png").arg(maat), QSize(maat, maat));
+    return icoon;
+}
+
+// A stop from the system leaves open dialogs unanswered and ends the program
+// as after its last window; what was saved stays saved, the folder is freed.
+void StopOpVerzoek()
+{
+    for (QWidget* venster : QApplication::topLevelWidgets())
+        if (auto* dialoog = qobject_cast<QDialog*>(venster); dialoog && dialoog->isVisible())
+            dialoog->reject();
+    QCoreApplication::exit(0);
+}
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    if (VraagtVersie(argc, argv)) {
+        std::printf("orvel2003 %s\n", ORVEL_VERSION);
+        return 0;
+    }
     OrvelApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Talvinord"));
     QApplication::setApplicationName(QStringLiteral("Orvel2003"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orvel"));
     QApplication::setApplicationVersion(QStringLiteral(ORVEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("nl.talvinord.Orvel2003"));
+    QApplication::setWindowIcon(ProgrammaIcoon());
+    StopSignaal::Installeer(StopOpVerzoek);
     ZetMeldingen();
     const QString databaseMap = DatabaseMapOptie(app);
 

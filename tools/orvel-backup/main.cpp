@@ -185,11 +185,13 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvel-backup"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ORVEL_VERSION));
     ZetMeldingBackEnd(std::make_shared<ConsoleMeldingen>());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Maakt, toont en leest Orvel back-up archieven."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("opdracht"),
                                  QStringLiteral("create ARCHIEF MASKER...  |  list ARCHIEF  |  restore ARCHIEF MAP"));
     parser.addOption({"level", QStringLiteral("Compressie bij create: %1.").arg(namen(kNiveaus)),

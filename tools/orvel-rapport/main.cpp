@@ -119,11 +119,13 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvel-rapport"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVEL_VERSION));
     ZetMeldingBackEnd(std::make_shared<ConsoleMeldingen>());
 
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral("Zet een rapportindeling (Rap_*.frf) om in een PDF-bestand."));
     p.addHelpOption();
+    p.addVersionOption();
     p.addPositionalArgument(QStringLiteral("indeling"), QStringLiteral("Het rapportbestand (pad, of naam in de databasemap)."));
     const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("De databasemap."), QStringLiteral("MAP"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Het PDF-bestand dat wordt geschreven."),
