@@ -65,7 +65,7 @@ TDefaultFrm::TDefaultFrm(Koppelingen koppelingen, QWidget* parent)
 
     for (QCheckBox* vink : findChildren<QCheckBox*>())
         connect(vink, &QCheckBox::toggled, this, &TDefaultFrm::ObjectChange);
-    for (QLineEdit* edit : {EFromAdress, EFromName, ESMTPserver, EUserName})
+    for (QLineEdit* edit : {EFromAdress, EFromName, ESMTPserver, EUserName, EWachtwoord})
         connect(edit, &QLineEdit::textChanged, this, &TDefaultFrm::ObjectChange);
     connect(ERadioADSL, &QRadioButton::toggled, this, &TDefaultFrm::ObjectChange);
     toonEigenKleuren();
@@ -149,6 +149,11 @@ QWidget* TDefaultFrm::maakEMail()
     EFromName = MaakControl<QLineEdit>(pagina, QStringLiteral("EFromName"));
     ESMTPserver = MaakControl<QLineEdit>(pagina, QStringLiteral("ESMTPserver"));
     EUserName = MaakControl<QLineEdit>(pagina, QStringLiteral("EUserName"));
+    EWachtwoord = MaakControl<QLineEdit>(pagina, QStringLiteral("EWachtwoord"));
+    EWachtwoord->setEchoMode(QLineEdit::Password);
+    EWachtwoord->setToolTip(QStringLiteral("Alleen nodig als de SMTP-server om een wachtwoord vraagt"));
+    EPDFBijlage = MaakControl<QCheckBox>(pagina, QStringLiteral("EPDFBijlage"),
+                                         QStringLiteral("Oproepbrief als PDF meesturen, diploma's mailen"));
     ERadioADSL = MaakControl<QRadioButton>(pagina, QStringLiteral("ERadioADSL"), QStringLiteral("ADSL"));
     ERadioModem = MaakControl<QRadioButton>(pagina, QStringLiteral("ERadioModem"), QStringLiteral("Modem"));
     auto* verbinding = new QButtonGroup(pagina);
@@ -160,7 +165,8 @@ QWidget* TDefaultFrm::maakEMail()
         {QStringLiteral("EMailadres afzender"), EFromAdress},
         {QStringLiteral("Naam afzender"), EFromName},
         {QStringLiteral("SMTP serveradres"), ESMTPserver},
-        {QStringLiteral("Gebruikersnaam"), EUserName}};
+        {QStringLiteral("Gebruikersnaam"), EUserName},
+        {QStringLiteral("Wachtwoord"), EWachtwoord}};
     for (int r = 0; r < regels.size(); ++r) {
         velden->addWidget(new QLabel(regels[r].first), r, 0);
         velden->addWidget(regels[r].second, r, 1);
@@ -173,6 +179,8 @@ QWidget* TDefaultFrm::maakEMail()
     layout->addLayout(velden);
     layout->addSpacing(12);
     layout->addLayout(radios);
+    layout->addSpacing(12);
+    layout->addWidget(EPDFBijlage);
     layout->addStretch();
     return pagina;
 }
@@ -260,8 +268,10 @@ void TDefaultFrm::zetInstellingen(const Instellingen& i)
     for (const auto& [edit, tekst] : teksten)
         if (!Ontbrekend(tekst))
             edit->setText(tekst);
+    EWachtwoord->setText(i.password);
     ERadioADSL->setChecked(i.adsl);
     ERadioModem->setChecked(!i.adsl);
+    EPDFBijlage->setChecked(i.pdfBijlage);
     const QString schema = i.kleurenSchema == QLatin1String("2") || i.kleurenSchema == QLatin1String("3")
                                ? i.kleurenSchema
                                : QStringLiteral("1");
@@ -287,7 +297,9 @@ Instellingen TDefaultFrm::leesControls() const
     i.fromName = EFromName->text();
     i.smtpServer = ESMTPserver->text();
     i.userName = EUserName->text();
+    i.password = EWachtwoord->text();
     i.adsl = ERadioADSL->isChecked();
+    i.pdfBijlage = EPDFBijlage->isChecked();
     i.kleurenSchema = Schema3->isChecked()   ? QStringLiteral("3")
                       : Schema2->isChecked() ? QStringLiteral("2")
                                              : QStringLiteral("1");

@@ -65,8 +65,10 @@ public:
     QLineEdit* EFromName;
     QLineEdit* ESMTPserver;
     QLineEdit* EUserName;
+    QLineEdit* EWachtwoord;  // shown as dots
     QRadioButton* ERadioADSL;
     QRadioButton* ERadioModem;
+    QCheckBox* EPDFBijlage;
     // Kleuren
     QRadioButton* Schema1;
     QRadioButton* Schema2;

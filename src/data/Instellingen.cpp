@@ -78,6 +78,9 @@ Instellingen LeesInstellingen(TZolRegister& reg)
     i.smtpServer = lees("SMTPserver", "-");
     i.userName = lees("UserName", "-");
     i.adsl = aanTenzijNul(lees("ADSL", "1"));
+    const QString wachtwoord = reg.LeesWaarde(QStringLiteral("Password"));
+    i.password = Ontbrekend(wachtwoord) ? QString() : wachtwoord;
+    i.pdfBijlage = reg.LeesWaarde(QStringLiteral("PDFBijlage")) == QLatin1String("1");
     i.kleurenSchema = lees("KleurenSchema", "1");
     return i;
 }
@@ -112,7 +115,9 @@ bool SchrijfInstellingen(TZolRegister& reg, const Instellingen& i,
                            {"FromName", i.fromName},
                            {"SMTPserver", i.smtpServer},
                            {"UserName", i.userName},
+                           {"Password", i.password},
                            {"ADSL", vlag(i.adsl)},
+                           {"PDFBijlage", vlag(i.pdfBijlage)},
                            {"KleurenSchema", i.kleurenSchema}}))
         return false;
     if (i.kleurenSchema != QLatin1String("3"))

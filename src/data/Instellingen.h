@@ -26,6 +26,12 @@ struct Instellingen {
     QString smtpServer = TZolRegister::Ontbreekt;
     QString userName = TZolRegister::Ontbreekt;
     bool adsl = true;
+    // Beside the settings of old: the mail server's password (empty: no
+    // login) and whether call-ups carry their letter as a PDF, which also
+    // lets diplomas be mailed. Missing values read as empty and off and are
+    // not written on reading: the store holds them once the user saves.
+    QString password;
+    bool pdfBijlage = false;
     QString kleurenSchema = QStringLiteral("1");  // "1", "2" or "3"
     // MainColor, FixedColor, ButtonColor, FocusColor as "$00BBGGRR"; only
     // written for scheme "3".

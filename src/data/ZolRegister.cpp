@@ -1,5 +1,7 @@
 #include "ZolRegister.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <memory>
 
@@ -33,5 +35,9 @@ bool TZolRegister::SchrijfWaarde(const QString& naam, const QString& tekst)
         return false;
     store->setValue(naam, tekst);
     store->sync();
+    // The settings hold the mail server's password: where they are a file,
+    // it is its owner's alone (a registry key is the user's already).
+    if (QFileInfo(store->fileName()).isFile())
+        QFile::setPermissions(store->fileName(), QFile::ReadOwner | QFile::WriteOwner);
     return store->status() == QSettings::NoError;
 }

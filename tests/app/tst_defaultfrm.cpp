@@ -114,6 +114,26 @@ private Q_SLOTS:
         QVERIFY(!w.OpslaanBtn->isEnabled());
     }
 
+    void thePasswordIsTypedHiddenAndSavedWithTheAttachmentBox()
+    {
+        Fixture f;
+        TDefaultFrm& w = *f.frm;
+        w.show();
+        QCOMPARE(w.EWachtwoord->echoMode(), QLineEdit::Password);
+        QCOMPARE(w.PageControl->indexOf(w.EWachtwoord->parentWidget()), w.PageControl->indexOf(w.EUserName->parentWidget()));
+        typ(w.EWachtwoord, "geheim");
+        QVERIFY(w.OpslaanBtn->isEnabled());
+        w.EPDFBijlage->setChecked(true);
+        w.OpslaanBtn->click();
+        QCOMPARE(f.settings.value("Password"), "geheim");
+        QCOMPARE(f.settings.value("PDFBijlage"), "1");
+        w.EWachtwoord->clear();
+        w.EPDFBijlage->setChecked(false);
+        w.ReadDefaults();
+        QCOMPARE(w.EWachtwoord->text(), "geheim");
+        QVERIFY(w.EPDFBijlage->isChecked());
+    }
+
     void everyChangeEnablesSaving_data()
     {
         QTest::addColumn<QString>("change");

@@ -289,6 +289,24 @@ private Q_SLOTS:
         QVERIFY(rijen.contains(QStringLiteral("DiplFont=-")));  // absent values travel as "-"
     }
 
+    void theMailPasswordStaysOutOfTheArchive()
+    {
+        m_register.SchrijfWaarde(QStringLiteral("UserName"), QStringLiteral("cursus"));
+        m_register.SchrijfWaarde(QStringLiteral("Password"), QStringLiteral("geheim-wachtwoord"));
+        m_db->dm().CloseDatabases();
+        BackUpRegister(db(), false, m_register);
+        Storage opslag;
+        opslag.open(db());
+        QSqlQuery q = opslag.exec(QStringLiteral("select Key, Waarde from Register"));
+        QStringList rijen;
+        while (q.next())
+            rijen << q.value(0).toString() + QLatin1Char('=') + q.value(1).toString();
+        QVERIFY(rijen.contains(QStringLiteral("UserName=cursus")));
+        for (const QString& rij : rijen)
+            QVERIFY2(!rij.startsWith(QStringLiteral("Password")) && !rij.contains(QStringLiteral("geheim")),
+                     qPrintable(rij));
+    }
+
     void safetyCopyOnlyForOrdinaryArchives_data()
     {
         QTest::addColumn<QString>("archiveName");

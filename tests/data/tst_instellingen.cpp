@@ -4,6 +4,7 @@
 #include "data/Instellingen.h"
 
 #include <QDate>
+#include <QFile>
 #include <QTest>
 
 class InstellingenTest : public QObject {
@@ -31,6 +32,22 @@ private Q_SLOTS:
         QVERIFY(i.schermMax && i.helpTekst && !i.begeleiding && i.adsl);
         QCOMPARE(i.backUpWarning, 10);
         QCOMPARE(i.fromAdress, "-");
+    }
+
+    void thePasswordAndTheAttachmentBoxAreKeptForTheirOwnerOnly()
+    {
+        TemporarySettings settings;
+        TZolRegister reg;
+        Instellingen i = LeesInstellingen(reg);
+        QVERIFY(i.password.isEmpty());
+        QVERIFY(!i.pdfBijlage);
+        i.password = QStringLiteral("geheim ë");
+        i.pdfBijlage = true;
+        QVERIFY(SchrijfInstellingen(reg, i, {}));
+        const Instellingen terug = LeesInstellingen(reg);
+        QCOMPARE(terug.password, QStringLiteral("geheim ë"));
+        QVERIFY(terug.pdfBijlage);
+        QCOMPARE(QFile::permissions(settings.file()) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     }
 
     void storedValuesAreKeptAndInterpreted_data()
