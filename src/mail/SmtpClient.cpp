@@ -86,7 +86,9 @@ void SmtpClient::clearParameters()
 
 void SmtpClient::connectToServer()
 {
-    if (m_connected)
+    // A connect asked for while one is under way (from a timer, say) waits
+    // for nothing: the session that is being opened is the one.
+    if (m_connected || m_connecting)
         return;
     const SmtpServer server = parseSmtpServer(m_host);
     const SmtpWorker::Session session{server.valid ? server.host : QString(), server.port, m_userId, m_password,
@@ -97,7 +99,9 @@ void SmtpClient::connectToServer()
     QMetaObject::invokeMethod(m_worker, [worker = m_worker, job, epoch, session] {
         worker->openSession(job, epoch, session);
     });
+    m_connecting = true;
     const Result result = await(job);
+    m_connecting = false;
     if (result.outcome == Outcome::Refused)
         throw SmtpFout(QStringLiteral("De SMTP-server weigert de verbinding:\r") + result.detail);
     if (result.outcome == Outcome::TlsFailed)

@@ -112,6 +112,7 @@ private:
 
     QString m_host, m_userId, m_password, m_caFile;
     bool m_connected = false;
+    bool m_connecting = false;
     qint64 m_bytesSent = 0, m_bytesTotal = 0;
     int m_lastJob = 0;
     QHash<int, Wait*> m_waits;

@@ -1,4 +1,4 @@
-#include "CursusVoorbeeld.h"
+#include "MailCursus.h"
 #include "TestRegistry.h"
 #include "TestSupport.h"
 #include "data/DataModFrm.h"
@@ -8,19 +8,6 @@
 #include <QDateTime>
 #include <QTest>
 
-namespace {
-// Course 7 of the report fixture, with the location's address, a start time
-// and e-mail addresses.
-void vulMailCursus(Storage& s)
-{
-    vulCursus(s);
-    s.exec("update Lokatie set Adres = 'Brink 1', Postcode = '8261 AA' where LokatieCode = 'WIJK'");
-    s.exec("update CursusProfiel set AanvangsTyd = '19:30:00' where CursusCode = 'EHBO'");
-    s.exec("update Hoofd set E_Mail1 = ' zijlstra@example.test ' where CursistNr = '000001'");
-    s.exec("update Hoofd set E_Mail2 = 'aalders@example.test' where CursistNr = '000002'");
-    s.exec("update Begeleiders set E_Mail = 'bos@example.test' where PersoonCode = 'I1'");
-}
-}  // namespace
 
 class MailTekstenTest : public QObject {
     Q_OBJECT

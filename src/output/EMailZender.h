@@ -1,0 +1,102 @@
+#pragma once
+// The e-mail sender of the print centre: sends the call-ups of a course (one
+// message per selected participant) or the attendance list of a course day
+// (the same message to every selected instructor or supervisor) over the
+// SMTP client, dialling in first on a machine that uses a modem. The print
+// centre gives it the rows to walk and takes the statuses and status-bar
+// texts it reports; the run keeps the window live (the client waits with
+// the event loop turning) and shows the hourglass meanwhile.
+#include "mail/SmtpClient.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+class QTimer;
+class RasDienst;
+class TDataModFrm;
+class TReportsFrm;
+class TVerbindFrm;
+
+// The print centre as the sender sees it.
+class EMailVenster {
+public:
+    virtual ~EMailVenster() = default;
+    // The list being walked for a kind: its rows, whether each is checked,
+    // its caption (participant number or person code) and its first
+    // sub-item (the surname).
+    virtual int RijAantal(int soort) const = 0;
+    virtual bool RijGekozen(int soort, int rij) const = 0;
+    virtual QString RijSleutel(int soort, int rij) const = 0;
+    virtual QString RijNaam(int soort, int rij) const = 0;
+    virtual void ZetRijStatus(int soort, int rij, const QString& status) = 0;
+    // The chosen course as the window shows it (course code, date, time),
+    // its code and the chosen day.
+    virtual QString CursusTekst() const = 0;
+    virtual QString CursusCode() const = 0;
+    virtual int DagNummer() const = 0;
+    virtual void ToonStatus(const QString& tekst) = 0;
+};
+
+class TEMailZender : public QObject {
+    Q_OBJECT
+public:
+    TEMailZender(TDataModFrm& dm, TReportsFrm& rapporten, EMailVenster& venster,
+                 std::unique_ptr<RasDienst> inbellen, QWidget* parent);
+    ~TEMailZender() override;
+
+    // Kind 0: call-ups; kind 2: the attendance list. True when the run went
+    // through the list, false when the dial-up failed.
+    bool SendViaEMail(int Soort);
+    // The call-up text of a row of the participant list.
+    QString MakeOproep(int Index);
+    // Builds the attendance-list text in MailTekst.
+    void MakeLijst();
+    // Showing the print centre: the dial-up manager watches the connections.
+    void Start();
+    // Closing the print centre: the session is dropped, a dial-up connection
+    // hung up, the watching of connections stopped.
+    void Afbreken();
+    // The print button stops the timer that ends the connection.
+    void StopConnectionTimer();
+
+    SmtpClient OrvelSMTP;
+    QPointer<TVerbindFrm> VerbindFrm;
+    QTimer* ConnectionTimer;  // 30 s after a run
+    QStringList MailTekst;
+
+    // The event handlers of the client.
+    void OrvelSMTPPacketSent();
+    void OrvelSMTPSuccess();
+    void OrvelSMTPRecipientNotFound();
+    void OrvelSMTPFailure();
+    void OrvelSMTPConnectionFailed();
+    void OrvelSMTPHostResolved();
+    void OrvelSMTPInvalidHost();
+    void OrvelSMTPSendStart();
+    void OrvelSMTPHeaderIncomplete();
+    void OrvelSMTPConnect();
+    void OrvelSMTPDisconnect();
+    void OrvelSMTPStatus(const QString& tekst);
+    void OrvelSMTPAuthenticationFailed();
+    void ConnectionTimerTimer();
+
+private:
+    bool gekozenVerbonden() const;
+    void zetStatus(const QString& status);
+    void eindStappen(bool doorgelopen);
+    void zendRij(int rij, const QString& onderwerp);
+
+    TDataModFrm& m_dm;
+    TReportsFrm& m_rapporten;
+    EMailVenster& m_venster;
+    bool m_modem = false;
+    // The run: the kind, the list it walks, the row being sent, whether the
+    // attendance list is built.
+    int m_soort = 0;
+    int m_index = -1;
+    bool m_lijstGemaakt = false;
+    bool m_afgebroken = false;
+    QString m_vanAdres, m_vanNaam;
+};
