@@ -3,29 +3,22 @@
 // navigator, listed by name while the window is shown. Every post passes the
 // data module's rule that stores the city in capitals; StadCode is numbered
 // by the table.
-#include "views/OnderhoudFrm.h"
+#include "views/GridOnderhoudFrm.h"
 
 class QLabel;
 class TDataModFrm;
-class TDBNavigator;
-class TTabelGrid;
 
-class TWoonplaatsFrm : public TOnderhoudFrm {
+class TWoonplaatsFrm : public TGridOnderhoudFrm {
     Q_OBJECT
 public:
     explicit TWoonplaatsFrm(TDataModFrm& dm, QWidget* parent = nullptr);
 
     QLabel* LandCodeLbl;
-    TDBNavigator* DBNavigator1;
-    TTabelGrid* DBGrid1;
 
 protected:
     void FormShow() override;
     void FormHide() override;
-    // A city still being edited is saved first; a refused one keeps the
-    // window open.
+    // A city still being edited is saved without a question; a refused one
+    // keeps the window open.
     bool MagSluiten() override;
-
-private:
-    TDataModFrm& m_dm;
 };

@@ -4,7 +4,7 @@
 // change only its name, price, size limit, letter and repeat frequency (the
 // courses keep what they were made with); one that enrolments use cannot be
 // deleted. Saving or deleting rebuilds the course lists of the whole program.
-#include "views/OnderhoudFrm.h"
+#include "views/EenRijFrm.h"
 
 #include <functional>
 
@@ -12,22 +12,14 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QToolButton;
 class TDataModFrm;
-class TableHandle;
 
-class TCursusProfielFrm : public TOnderhoudFrm {
+class TCursusProfielFrm : public TEenRijFrm {
     Q_OBJECT
 public:
     explicit TCursusProfielFrm(TDataModFrm& dm, QWidget* parent = nullptr);
 
-    QComboBox* SelectBox;
-    QPushButton* NewBtn;
-    QPushButton* WijzigBtn;
-    QPushButton* DelBtn;
-    QPushButton* OpslaanBtn;
-    QPushButton* AnnuleerBtn;
     QLabel* UsedLbl;
 
     QLineEdit* EditCursusNaam;
@@ -49,40 +41,37 @@ public:
     // The report-open dialog: the chosen file with its folder, or empty.
     std::function<QString()> KiesRapport;
 
-    void VulBox();
     void VulPopUp();
     void SelectBoxClick(int index);
-    void NewBtnClick();
-    void WijzigBtnClick();
-    void OpslaanBtnClick();
-    void AnnuleerBtnClick();
-    void DelBtnClick();
-    void SetButtons(int modus);
-    void SetEdit(bool aan);
     void CodePopUpClick(const QString& code);
     void BrowseRapBtnClick();
     void EditDiplomaCodeExit();
 
-    const QString& GetoondeNaam() const { return m_naam; }
-
 protected:
     void FormShow() override;
     bool eventFilter(QObject* object, QEvent* event) override;
+    // The names in the order of the codes.
+    QStringList Namen() override;
+    // Positions the table on the profile of that name and shows its picture.
+    bool ZoekRij(int index) override;
+    // Anything refers to the code: it stays.
+    bool InGebruik() override;
+    // Courses keep what they were made with: while courses use the profile,
+    // only the white fields change.
+    void Bewerkbaar(bool aan) override;
+    void NieuweRij() override;
+    void VoorPost() override;
+    void NaWijziging() override;
+    void NaOpslaan() override;
+    QString VerwijderBezwaar() override;
 
 private:
-    TableHandle& Profiel() const;
     void MaakTopBalk();
     void MaakVelden();
-    // Positions the profile table on the profile of that name and shows its
-    // picture; false when there is none.
-    bool ZoekProfiel(const QString& naam);
-    // Saves the row being edited; false when it failed (the user was told).
-    bool Bewaar();
     void ToonCodeMenu(QLineEdit* edit);
+    bool CodeGebruikt(const QString& tabel) const;
 
     TDataModFrm& m_dm;
-    QString m_naam;  // the profile shown
-    QString m_code;  // the profile being edited; empty for a new one
     // The fields a profile that courses use may no longer change.
     QList<QWidget*> m_vergrendelbaar;
 };

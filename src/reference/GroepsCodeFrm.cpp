@@ -6,42 +6,16 @@
 #include "data/ToonMelding.h"
 #include "views/DBNavigator.h"
 #include "views/DataActie.h"
-#include "views/TabelGrid.h"
 
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QToolButton>
-#include <QVBoxLayout>
-
-TGroepsCodeFrm::TGroepsCodeFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(parent), m_dm(dm)
+TGroepsCodeFrm::TGroepsCodeFrm(TDataModFrm& dm, QWidget* parent)
+    : TGridOnderhoudFrm(*dm.GroepsCodeDB, QStringLiteral("GroepsCodeFrm"), QStringLiteral("GroepsCodes"), parent),
+      ZolDBNavigator1(DBNavigator1), m_dm(dm)
 {
-    setObjectName(QStringLiteral("GroepsCodeFrm"));
-    setWindowTitle(QStringLiteral("GroepsCodes"));
-
-    TableHandle& codes = *m_dm.GroepsCodeDB;
-    ZolDBNavigator1 = new TDBNavigator(codes, QStringLiteral("ZolDBNavigator1"), this);
+    ZolDBNavigator1->setObjectName(QStringLiteral("ZolDBNavigator1"));
     ZolDBNavigator1->VerwijderVraag = false;
     ZolDBNavigator1->VoorActie = [this](TDBNavigator::Knop knop) { return ZolDBNavigator1BeforeAction(knop); };
-    DBGrid1 = new TTabelGrid(codes, QStringLiteral("DBGrid1"), this);
-    DBGrid1->ZetKolommen({QStringLiteral("GroepsCode")});
-    DBGrid1->ZetBewerkbaar(true);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
-    connect(ZolDBNavigator1, &TDBNavigator::voorStap, DBGrid1, &TTabelGrid::BewaarInvoer);
-
-    auto* balk = new QHBoxLayout;
-    balk->addWidget(MaakExitBtn(QStringLiteral("Sluiten")));
-    balk->addWidget(ZolDBNavigator1);
-    balk->addStretch();
-    auto* hoofd = new QVBoxLayout(this);
-    hoofd->addLayout(balk);
-    hoofd->addWidget(DBGrid1, 1);
+    ZetKolommen({{QStringLiteral("GroepsCode"), TTabelGrid::Kolom::Rest}});
     resize(380, 460);
-}
-
-void TGroepsCodeFrm::FormShow()
-{
-    DataActie([this] { m_dm.GroepsCodeDB->first(); });
-    DBGrid1->setFocus();
 }
 
 void TGroepsCodeFrm::FormHide() { m_dm.VulGroepsCodeLijst(); }
@@ -87,16 +61,4 @@ void TGroepsCodeFrm::GroepsCodeCheck()
     for (TableHandle* tabel : {m_dm.CursusGegevensDB, m_dm.HistorieCursusDB})
         if (tabel->isOpen() && tabel->heeftRij() && !tabel->wordtBewerkt())
             DataActie([tabel] { tabel->refresh(); });
-}
-
-bool TGroepsCodeFrm::MagSluiten()
-{
-    DBGrid1->BewaarInvoer();
-    TableHandle& codes = *m_dm.GroepsCodeDB;
-    if (!codes.wordtBewerkt())
-        return true;
-    if (ToonMelding(mVraag, QStringLiteral("Wilt u wijzigingen opslaan?"), Knoppen::JaNee, true) == Antwoord::Ja)
-        return DataActie([&] { codes.post(); });
-    DataActie([&] { codes.cancel(); });
-    return true;
 }

@@ -3,25 +3,20 @@
 // navigator. Deleting a code that enrolments or archived enrolments still
 // carry asks first and then leaves those without a group; the shared list of
 // group codes is rebuilt when the window hides.
-#include "views/OnderhoudFrm.h"
+#include "views/GridOnderhoudFrm.h"
 
 class TDataModFrm;
-class TDBNavigator;
-class TTabelGrid;
 
-class TGroepsCodeFrm : public TOnderhoudFrm {
+class TGroepsCodeFrm : public TGridOnderhoudFrm {
     Q_OBJECT
 public:
     explicit TGroepsCodeFrm(TDataModFrm& dm, QWidget* parent = nullptr);
 
+    // The grid window's navigator, under this window's name.
     TDBNavigator* ZolDBNavigator1;
-    TTabelGrid* DBGrid1;
 
 protected:
-    void FormShow() override;
     void FormHide() override;
-    // A code still being edited: saved or dropped after a question.
-    bool MagSluiten() override;
 
 private:
     bool ZolDBNavigator1BeforeAction(int knop);

@@ -64,6 +64,16 @@ void TBewerkModus::Vergrendel(QWidget* control, bool vast)
     zetControl(control);
 }
 
+QWidget* TBewerkModus::EersteSchrijfbare() const
+{
+    if (!m_edit)
+        return nullptr;
+    for (QWidget* control : m_controls)
+        if (!m_vast.contains(control) && control->isEnabled() && control->focusPolicy() != Qt::NoFocus)
+            return control;
+    return nullptr;
+}
+
 void TBewerkModus::zetControls()
 {
     for (QWidget* control : std::as_const(m_controls))

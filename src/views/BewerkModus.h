@@ -34,6 +34,8 @@ public:
     // silver in either mode until it is unlocked.
     void Vergrendel(QWidget* control, bool vast);
     bool IsVergrendeld(QWidget* control) const { return m_vast.contains(control); }
+    // The first data control, in the order declared, that takes typing now.
+    QWidget* EersteSchrijfbare() const;
     // "LEESMODUS" on lime or "EDITMODUS" on yellow; takes the focus that
     // read-only controls hand away. Either may be null.
     void Panelen(QLabel* modusPanel, QLabel* changePanel);

@@ -7,7 +7,6 @@
 #include "data/ToonMelding.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -30,19 +29,18 @@ TGridOnderhoudFrm::TGridOnderhoudFrm(TableHandle& tabel, const QString& naam, co
     hoofd->addWidget(DBGrid1, 1);
 }
 
-void TGridOnderhoudFrm::ZetKolommen(const QList<QPair<QString, int>>& kolommen)
+void TGridOnderhoudFrm::ZetKolommen(std::initializer_list<TTabelGrid::Kolom> kolommen)
 {
-    QStringList velden;
-    for (const auto& [veld, breedte] : kolommen)
-        velden << veld;
-    DBGrid1->ZetKolommen(velden);
-    int breedte = 0;
-    for (int k = 0; k < kolommen.size(); ++k) {
-        DBGrid1->horizontalHeader()->resizeSection(k, kolommen[k].second);
-        breedte += kolommen[k].second;
-    }
-    resize(qMax(breedte + 60, 480), 400);
+    resize(qMax(DBGrid1->ZetKolommen(kolommen) + 60, 480), 400);
 }
+
+void TGridOnderhoudFrm::ZetInBalk(QWidget* widget)
+{
+    m_balk->insertWidget(m_balk->count() - 1, widget);
+    m_balk->insertSpacing(m_balk->count() - 1, 16);
+}
+
+QVBoxLayout* TGridOnderhoudFrm::Hoofd() const { return static_cast<QVBoxLayout*>(layout()); }
 
 void TGridOnderhoudFrm::FormShow()
 {

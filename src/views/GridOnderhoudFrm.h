@@ -5,13 +5,11 @@
 // answer saves it, and a save that is refused keeps the window open, so
 // nothing typed is lost without the user knowing.
 #include "OnderhoudFrm.h"
-
-#include <QList>
-#include <QPair>
+#include "TabelGrid.h"
 
 class QHBoxLayout;
+class QVBoxLayout;
 class TDBNavigator;
-class TTabelGrid;
 class TableHandle;
 
 class TGridOnderhoudFrm : public TOnderhoudFrm {
@@ -23,10 +21,14 @@ public:
     TTabelGrid* DBGrid1;
 
 protected:
-    // The fields shown with their widths in pixels, left to right.
-    void ZetKolommen(const QList<QPair<QString, int>>& kolommen);
-    // The bar above the grid, for a window that places more there.
-    QHBoxLayout* Balk() const { return m_balk; }
+    // The columns of the grid, and a first size of the window that shows
+    // them.
+    void ZetKolommen(std::initializer_list<TTabelGrid::Kolom> kolommen);
+    // The bar above the grid, for a window that places more there: before
+    // the exit button.
+    void ZetInBalk(QWidget* widget);
+    // The window's layout, for a window that places more under the grid.
+    QVBoxLayout* Hoofd() const;
     TableHandle& Tabel() const { return m_tabel; }
 
     // The first row, the grid in focus.

@@ -39,41 +39,12 @@ QPushButton* TOnderhoudFrm::MaakModusKnop(const QString& naam, const QString& te
     return knop;
 }
 
-QComboBox* TOnderhoudFrm::MaakKeuzeBox()
-{
-    auto* box = MaakControl<QComboBox>(this, QStringLiteral("SelectBox"));
-    box->setMinimumWidth(220);
-    return box;
-}
-
-void TOnderhoudFrm::ZetKeuzeBalk(const QString& titel, QComboBox* box, const QList<QPushButton*>& knoppen)
-{
-    auto* balk = new QHBoxLayout;
-    balk->addWidget(Bijschrift(titel, box));
-    balk->addWidget(box, 1);
-    balk->addSpacing(12);
-    for (QPushButton* knop : knoppen)
-        balk->addWidget(knop);
-    balk->addSpacing(12);
-    balk->addWidget(MaakExitBtn(QStringLiteral("Sluiten")));
-    auto* hoofd = new QVBoxLayout(this);
-    hoofd->addLayout(balk);
-}
-
 QLineEdit* TOnderhoudFrm::MaakVeldEdit(TableHandle& tabel, const QString& veld, const QString& naam)
 {
     auto* edit = MaakControl<QLineEdit>(this, naam);
     m_koppelingen << new DBEditKoppeling(edit, &tabel, veld);
     Modus.DataControl(edit);
     return edit;
-}
-
-QLabel* TOnderhoudFrm::Bijschrift(const QString& tekst, QWidget* control, const QString& hint)
-{
-    auto* label = new QLabel(tekst, control->parentWidget());
-    label->setBuddy(control);
-    label->setToolTip(hint);
-    return label;
 }
 
 bool TOnderhoudFrm::ControleerInvoer()

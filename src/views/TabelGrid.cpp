@@ -294,6 +294,24 @@ TTabelGrid::TTabelGrid(TableHandle& tabel, const QString& naam, QWidget* parent)
     connect(m_model, &QAbstractItemModel::modelReset, this, &TTabelGrid::VolgTabel);
 }
 
+int TTabelGrid::ZetKolommen(std::initializer_list<Kolom> kolommen)
+{
+    QStringList velden;
+    for (const Kolom& k : kolommen)
+        velden << k.veld;
+    ZetKolommen(velden);
+    int breedte = 0;
+    int kolom = 0;
+    for (const Kolom& k : kolommen) {
+        if (k.breedte != Kolom::Rest)
+            horizontalHeader()->resizeSection(kolom, k.breedte);
+        breedte += k.breedte;
+        ++kolom;
+    }
+    horizontalHeader()->setStretchLastSection(kolommen.size() > 0 && std::prev(kolommen.end())->breedte == Kolom::Rest);
+    return breedte;
+}
+
 void TTabelGrid::ZetBewerkbaar(bool bewerkbaar)
 {
     m_model->setBewerkbaar(bewerkbaar);

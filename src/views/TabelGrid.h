@@ -98,11 +98,21 @@ private:
 class TTabelGrid : public QTableView {
     Q_OBJECT
 public:
+    // A column: its field and its width in pixels; the last column may
+    // take the Rest of the grid's width.
+    struct Kolom {
+        static constexpr int Rest = 0;
+        QString veld;
+        int breedte = Rest;
+    };
+
     TTabelGrid(TableHandle& tabel, const QString& naam, QWidget* parent = nullptr);
 
     TabelModel* Model() const { return m_model; }
     TableHandle& Tabel() const { return m_model->tabel(); }
     void ZetKolommen(const QStringList& velden) { m_model->setKolommen(velden); }
+    // The columns with their widths, left to right; the sum of the widths.
+    int ZetKolommen(std::initializer_list<Kolom> kolommen);
     void ZetTitel(const QString& veld, const QString& titel) { m_model->setTitel(veld, titel); }
     void ZetKeuzeLijst(const QString& veld, const QStringList& lijst) { m_model->setKeuzeLijst(veld, lijst); }
     void ZetBewerkbaar(bool bewerkbaar);
