@@ -69,6 +69,29 @@ private:
     QString m_bestand;
 };
 
+// The transaction guard: work that writes more than one row runs between
+// its making and commit(); any other way out (return, exception) rolls back.
+class Transactie {
+public:
+    explicit Transactie(Storage& storage) : m_storage(storage) { m_storage.begin(); }
+    ~Transactie()
+    {
+        if (!m_klaar)
+            m_storage.rollback();
+    }
+    Transactie(const Transactie&) = delete;
+    Transactie& operator=(const Transactie&) = delete;
+    void commit()
+    {
+        m_storage.commit();
+        m_klaar = true;
+    }
+
+private:
+    Storage& m_storage;
+    bool m_klaar = false;
+};
+
 // A file in a folder, found without regard to letter case (archives carry
 // lower-case names); the exact path when no such file exists.
 QString VindBestandInMap(const QString& map, const QString& naam);

@@ -42,7 +42,8 @@ void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
     Leeg();
     const VeldDef& datum = *Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum"));
     DataActie([&] {
-        QSqlQuery q = m_storage.exec(QStringLiteral("select distinct CursusID, CursusCode, Datum from Cursussen where Dag = 1")
+        QSqlQuery q = m_storage.exec(QStringLiteral("select distinct CursusID, CursusCode, Datum from Cursussen where ")
+                                         + (m_alleDagen ? QStringLiteral("1 = 1") : QStringLiteral("Dag = 1"))
                                          + (conditie.isEmpty() ? QString() : QStringLiteral(" and (") + conditie + QStringLiteral(")"))
                                          + (m_nieuwsteEerst ? QStringLiteral(" order by Datum descending, CursusCode")
                                                             : QStringLiteral(" order by Datum, CursusCode")),

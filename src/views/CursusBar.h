@@ -24,6 +24,9 @@ public:
     void Vul(const QString& conditie = {}, const QVariantList& waarden = {});
     // Vul lists the most recent course first.
     void ZetNieuwsteEerst(bool nieuwsteEerst) { m_nieuwsteEerst = nieuwsteEerst; }
+    // Vul gives every day of a course a button of its own, not only the
+    // first.
+    void ZetAlleDagen(bool alleDagen) { m_alleDagen = alleDagen; }
     // How a button writes the first day (a QDateTime format); the date alone
     // unless set.
     void ZetDatumFormaat(const QString& formaat) { m_datumFormaat = formaat; }
@@ -47,6 +50,7 @@ private:
     Storage& m_storage;
     QHBoxLayout* m_rij;
     bool m_nieuwsteEerst = false;
+    bool m_alleDagen = false;
     QString m_datumFormaat = QStringLiteral("dd-MM-yyyy");
     QHash<QString, QIcon> m_iconen;  // per course code, for one fill
 };
