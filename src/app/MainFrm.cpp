@@ -15,6 +15,8 @@
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
 #include "data/ZolDatum.h"
+#include "output/AfdrukFrm.h"
+#include "participants/InvoerDiplFrm.h"
 #include "participants/OrganisatieFrm.h"
 #include "participants/WoonplaatsFrm.h"
 #include "planning/AutoGenCursFrm.h"
@@ -724,6 +726,9 @@ void TMainFrm::MaakOpdrachten()
         {BegeleidersBtn, [this] { return MetHelp(new TBegeleidersFrm(m_dm, this), "onderhoud.html"); }, true, {}},
         {BegeleidBtn, [this] { return MetHelp(new TBegOvzGridFrm(m_dm, this), "cursussen.html"); }, true, {}},
         {BetalingBtn, [this] { return MetHelp(new TBetalingenFrm(m_dm, this), "cursussen.html"); }, true, {}},
+        {AfdrukBtn1, [this] { return MaakAfdrukFrm(); }, true, {}},
+        {AfdrukBtn, [this] { return MaakAfdrukFrm(); }, true, {}},
+        {DiplInvBtn, [this] { return MetHelp(new TInvoerDiplFrm(m_dm, this), "cursussen.html"); }, false, {}},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     connect(ActionBetalingen, &QAction::triggered, this, [this] { VoerOpdrachtUit(BetalingBtn); });
@@ -733,6 +738,14 @@ void TMainFrm::MaakOpdrachten()
     // The calendar lives for the whole run and is merely shown.
     connect(KalenderBtn, &QToolButton::clicked, this, &TMainFrm::KalenderBtnClick);
     connect(DesignerBtn, &QToolButton::clicked, this, &TMainFrm::Designer1Click);
+}
+
+QDialog* TMainFrm::MaakAfdrukFrm()
+{
+    // The provider exists once the database opened at start-up.
+    if (!ReportsFrm)
+        throw std::runtime_error("Het afdrukken is niet beschikbaar: de database is niet geopend.");
+    return MetHelp(new TAfdrukFrm(m_dm, *ReportsFrm, this), "cursussen.html");
 }
 
 void TMainFrm::KalenderBtnClick()

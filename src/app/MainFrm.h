@@ -209,6 +209,7 @@ private:
     void MaakStatusBalk();
     void KoppelKnoppen();
     void MaakOpdrachten();
+    QDialog* MaakAfdrukFrm();
     void NaBackUpInlezen();
     void FormShow();
     void FormClose(QCloseEvent* event);

@@ -9,6 +9,7 @@
 // Every run opens the tables and queries just before (SetDatabases(true) or
 // SetQueries) and closes them right after (SetDatabases(false)), also when
 // the run fails.
+#include "output/AfdrukSelectie.h"
 #include "output/RapportBron.h"
 #include "report/Report.h"
 
@@ -50,12 +51,9 @@ public:
     report::Report frReport1;
     QFileDialog* OpenDialog;
 
-    // What the print centre has chosen: the course identifier (as text) and
-    // the current participant number, read by SetQueries.
-    struct PrintSelectie {
-        QString CursusID;
-        QString CursistNr;
-    } Selectie;
+    // What the print centre has chosen; SetQueries reads the course
+    // identifier and the current participant number.
+    AfdrukSelectie Selectie;
 
     // Substitution values: empty at start, never reset.
     QString var1, var2, var3, var4, var5;

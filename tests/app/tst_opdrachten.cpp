@@ -4,6 +4,7 @@
 
 #include "app/MainFrm.h"
 #include "data/DataModFrm.h"
+#include "output/ReportsFrm.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -40,6 +41,9 @@ private Q_SLOTS:
         QTest::newRow("Begeleiders") << "BegeleidersBtn" << "BegeleidersFrm";
         QTest::newRow("Begeleiding") << "BegeleidBtn" << "BegOvzGridFrm";
         QTest::newRow("Betaling") << "BetalingBtn" << "BetalingenFrm";
+        QTest::newRow("Afdrukken (Cursussen)") << "AfdrukBtn1" << "AfdrukFrm";
+        QTest::newRow("Afdrukken (toolbar)") << "AfdrukBtn" << "AfdrukFrm";
+        QTest::newRow("Eenmalige cursisten") << "DiplInvBtn" << "InvoerDiplFrm";
     }
     void eachCommandOpensItsWindow()
     {
@@ -51,6 +55,8 @@ private Q_SLOTS:
         // Generation is offered once there is an enrolment.
         db.dm().storage().exec("insert into cursusgegevens (CursistNr, CursusCode) values ('000001', 'EHBO')");
         TMainFrm hoofd(db.dm());
+        TReportsFrm rapporten(db.dm());
+        hoofd.ReportsFrm = &rapporten;
         auto* k = hoofd.findChild<QToolButton*>(knop);
         QVERIFY(k);
         QVERIFY(std::any_of(hoofd.Opdrachten().begin(), hoofd.Opdrachten().end(),

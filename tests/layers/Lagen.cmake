@@ -25,6 +25,8 @@ set(Laag_app 4)
 # folder. The report engine's windows (preview, designer) are the program's
 # windows too: they take its colours, controls and hourglass.
 set(Toegestaan "planning>reference/KiesBegeleidFrm.h"
+               "output>participants/KiesCursusFrm.h" "output>participants/InvoerDiplFrm.h"
+               "output>participants/AED_invulFrm.h"
                "report>controls/KleurSchema.h" "report>controls/Knop.h" "report>controls/WachtCursor.h")
 
 set(Algemeen controls report mail)
