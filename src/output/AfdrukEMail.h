@@ -17,10 +17,11 @@
 // time, day, participant number — shared with the report data provider, so
 // that SetQueries and the attendance-list text see the same course), the
 // text of CursusLbl (the subject line), the status bar, the data module and
-// the provider.
+// the provider. MaakAfdrukEMail puts the SMTP sender (TEMailZender) behind
+// it.
 //
-// While no sender is built in, MaakAfdrukEMail returns nothing: the print
-// centre then greys its e-mail medium button, and nothing else changes.
+// Without a sender (ZetEMail(nullptr)) the print centre greys its e-mail
+// medium button, and nothing else changes.
 #include <QString>
 #include <memory>
 
@@ -103,6 +104,5 @@ public:
     virtual void Afbreken() = 0;
 };
 
-// The sender of the print centre `venster`; none while e-mail is not built
-// in. Defined in AfdrukEMail.cpp.
+// The sender of the print centre `venster`.
 std::unique_ptr<AfdrukEMail> MaakAfdrukEMail(AfdrukVenster& venster);

@@ -1,4 +1,5 @@
 #include "AfdrukVoorbeeld.h"
+#include "LoopbackSmtp.h"
 #include "TestRegistry.h"
 #include "data/ZolRegister.h"
 #include "output/AfdrukWerk.h"
@@ -8,6 +9,7 @@
 #include <QFileDialog>
 #include <QLCDNumber>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 
 class AfdrukWerkTest : public QObject {
@@ -401,10 +403,62 @@ private Q_SLOTS:
         QVERIFY2(tekst.contains("Stichting Hartslag"), qPrintable(tekst));
     }
 
+    void eMailMediumOnlyForCallUpsAndAttendanceLists_data()
+    {
+        QTest::addColumn<int>("soort");
+        QTest::addColumn<bool>("email");
+        QTest::newRow("Oproep") << int(spOproep) << true;
+        QTest::newRow("Presentielijst") << int(spPresentielijst) << true;
+        QTest::newRow("Omslag") << int(spOmslag) << false;
+        QTest::newRow("Diploma") << int(spDiploma) << false;
+    }
+    void eMailMediumOnlyForCallUpsAndAttendanceLists()
+    {
+        QFETCH(int, soort);
+        AfdrukVoorbeeld v;
+        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
+        frm.show();
+        kiesSoort(frm, soort);
+        QTEST(frm.ViaEmailBtn->isEnabled(), "email");
+        if (frm.ViaEmailBtn->isEnabled()) {
+            frm.ViaEmailBtn->click();
+            QCOMPARE(frm.AfdrukBtn->text(), QString("Verzenden"));
+            QVERIFY(frm.SBar->isVisibleTo(&frm));
+            QVERIFY(frm.M_Uit->isVisibleTo(&frm));
+        }
+    }
+
+    // A call-up run by e-mail: who has an address reads "Verzonden", who
+    // has none "GEEN adres".
+    void eMailRunLeavesEachRowItsOutcome()
+    {
+        LoopbackSmtp smtp;
+        QVERIFY(smtp.ready());
+        AfdrukVoorbeeld v;
+        TZolRegister reg;
+        reg.SchrijfWaarde("SMTPserver", smtp.server());
+        reg.SchrijfWaarde("FromAdress", "cursus@orvel.test");
+        reg.SchrijfWaarde("ADSL", "1");
+        v.storage().exec("update Hoofd set E_Mail1 = 'deelnemer@orvel.test' where CursistNr in ('000001', '000002')");
+        ScriptedMessages meldingen;
+        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
+        frm.show();
+        kiesSoort(frm, spOproep);
+        kiesCursus(frm, "EHBO 11-03-2004 19:30");
+        frm.ViaEmailBtn->click();
+        frm.AfdrukBtn->click();
+        // By name: Aalders, Mulder, Niet Gekozen, Zijlstra.
+        QCOMPARE(statussen(frm.List1), QStringList({"Verzonden", "GEEN adres", "GEEN adres", "Verzonden"}));
+        QVERIFY(frm.List1->topLevelItem(0)->data(0, Qt::CheckStateRole).isNull());
+        QCOMPARE(smtp.received().size(), 2);
+        QVERIFY(v.pdfs().isEmpty());
+    }
+
     void eMailMediumAbsentWithoutSender()
     {
         AfdrukVoorbeeld v;
         TAfdrukFrm frm(v.db.dm(), *v.rapporten);
+        frm.ZetEMail(nullptr);
         frm.show();
         kiesSoort(frm, spOproep);
         QVERIFY(!frm.ViaEmailBtn->isEnabled());
