@@ -310,6 +310,9 @@ void TDataModFrm::VulBetaalwijzeLijst()
 {
     const auto k = leesKolommen(QStringLiteral("SELECT Betaalwijze, BetaalwCode FROM Betaalwijze ORDER BY BetaalwCode"), 2);
     BetaalwijzeLijst = k[0];
+    BetaalwCodeLijst.clear();
+    for (const QString& code : k[1])
+        BetaalwCodeLijst << code.toInt();
     const int plek = k[0].indexOf(QStringLiteral("Accept"));
     AcceptCode = plek < 0 ? -1 : k[1][plek].toInt();
 }

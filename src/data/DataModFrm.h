@@ -68,7 +68,8 @@ public:
 
     QStringList GroepsCodeLijst, LokatieNaamLijst, LokatieCodeLijst, CursusNaamLijst, CursusCodeLijst,
         BetaalwijzeLijst, InstructeurNaamLijst, InstructeurCodeLijst, BegeleiderNaamLijst, BegeleiderCodeLijst;
-    int AcceptCode = -1;  // BetaalwCode of the method named "Accept"
+    QList<int> BetaalwCodeLijst;  // the code of each name of BetaalwijzeLijst, in the same order
+    int AcceptCode = -1;          // BetaalwCode of the method named "Accept"
 
     // Hooks filled by the windows that later parts of the program bring.
     std::function<void()> OpenIndexeren;       // re-index window, modal; sets DatabaseBruikbaar on success

@@ -20,6 +20,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <utility>
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void LaadVlaggen() { Q_INIT_RESOURCE(Cursist); }
@@ -44,6 +45,7 @@ TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(paren
     maskers.Zet(Hoofd().naam(), QStringLiteral("Geslacht"), QStringLiteral(">L;1;_"));
     maskers.Zet(Hoofd().naam(), QStringLiteral("GebDatum"), QStringLiteral("AA-AA-AAAA;1;_"));
     maskers.Zet(Hoofd().naam(), Veld_Postcode, PostcodeMaskerNL);
+    maskers.ZetWeergave(Hoofd().naam(), QStringLiteral("Bank"), {IBANWeergave, IBANOpslag});
 
     auto* hoofd = new QVBoxLayout(this);
     MaakTopBalk(hoofd);
@@ -327,9 +329,13 @@ void TCursistFrm::OpslaanBtnClick()
     ModusPanel->setFocus();
     ZetKnoppen(true);
     const bool groepAangepast = OpslaanInschrijving();
-    NieuweCursist = false;
+    const bool nieuwOpgeslagen = std::exchange(NieuweCursist, false);
     SetEditOff();
-    if (CursusTabs->count() > 0)
+    // A participant just made has no enrolments yet: the lower half comes
+    // back and says how to make one.
+    if (nieuwOpgeslagen)
+        VulCursusTabs();
+    else if (CursusTabs->count() > 0)
         CursusTabChange();
     Modus.ZetChangePanel(false);
     if (groepAangepast)
@@ -354,7 +360,6 @@ void TCursistFrm::AnnuleerBtnClick()
         Hoofd().findKey({m_vorigeCursistNr});
         Hoofd().setIndexName(index);
         SetLand();
-        CursusDeel->show();
         VulCursusTabs();
         VulCursusBar();
     } else {

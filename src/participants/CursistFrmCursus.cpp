@@ -230,8 +230,11 @@ void TCursistFrm::VulInschrijvingBoxen()
 {
     GroepsCodeBox->clear();
     GroepsCodeBox->addItems(m_dm.GroepsCodeLijst);
+    // Each method carries its own code: after a deleted method the codes
+    // no longer follow the places in the list.
     BetaalwBox->clear();
-    BetaalwBox->addItems(m_dm.BetaalwijzeLijst);
+    for (int i = 0; i < m_dm.BetaalwijzeLijst.size(); ++i)
+        BetaalwBox->addItem(m_dm.BetaalwijzeLijst[i], m_dm.BetaalwCodeLijst.value(i));
     QStringList lokaties = m_dm.LokatieCodeLijst;
     lokaties.sort(Qt::CaseInsensitive);
     LokatieBox->clear();
@@ -251,6 +254,7 @@ void TCursistFrm::VulCursusTabs()
         Inschrijvingen().setFilter(QStringLiteral("CursistNr = ") + SQLTekst(nr));
         inschrijvingen = CursistInschrijvingen::Lees(m_dm.storage(), nr);
     });
+    CursusDeel->show();
     CursusBar->show();
     {
         const QSignalBlocker stil(CursusTabs);
@@ -331,7 +335,7 @@ void TCursistFrm::CursusTabChange()
         GroepsCodeBox->setCurrentIndex(groepPlek);
     else
         GroepsCodeBox->setEditText(groep);  // kept although GroepsCode does not know it
-    BetaalwBox->setCurrentIndex(cg.value(Veld_BetaalwCode).isNull() ? 0 : cg.value(Veld_BetaalwCode).toInt() - 1);
+    BetaalwBox->setCurrentIndex(cg.value(Veld_BetaalwCode).isNull() ? 0 : BetaalwBox->findData(cg.value(Veld_BetaalwCode).toInt()));
     const QString lokatie = cg.text(Veld_LokatieCode);
     LokatieBox->setCurrentIndex(lokatie.trimmed().isEmpty() ? 0 : std::max(0, LokatieBox->findText(lokatie)));
 
@@ -427,7 +431,7 @@ void TCursistFrm::BetaalwBoxChange()
     TableHandle& cg = Inschrijvingen();
     if (!cg.wordtBewerkt())
         return;
-    DataActie([&] { cg.setValue(Veld_BetaalwCode, BetaalwBox->currentIndex() + 1); });
+    DataActie([&] { cg.setValue(Veld_BetaalwCode, BetaalwBox->currentData()); });
     BerekenSaldo();
     SetChangePanel();
 }

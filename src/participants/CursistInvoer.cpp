@@ -62,11 +62,20 @@ std::optional<InvoerCheck> CheckInvoer(const CursistGegevens& gegevens,
     return fout;
 }
 
-bool IsIBAN(const QString& bank)
+namespace {
+QString IBANZonderBlanco(const QString& bank) { return bank.toUpper().remove(u' '); }
+
+bool HeeftIBANVorm(const QString& iban)
 {
     static const QRegularExpression vorm(QStringLiteral("^[A-Z]{2}[0-9]{2}[A-Z0-9]{11,30}$"));
-    const QString iban = bank.toUpper().remove(u' ');
-    if (!vorm.match(iban).hasMatch())
+    return vorm.match(iban).hasMatch();
+}
+}  // namespace
+
+bool IsIBAN(const QString& bank)
+{
+    const QString iban = IBANZonderBlanco(bank);
+    if (!HeeftIBANVorm(iban))
         return false;
     // Country and check digits go to the end; letters count as 10 to 35.
     // The remainder is carried along, so no number grows beyond 97 * 36.
@@ -76,6 +85,23 @@ bool IsIBAN(const QString& bank)
         rest = (rest * (waarde < 10 ? 10 : 100) + waarde) % 97;
     }
     return rest == 1;
+}
+
+QString IBANOpslag(const QString& getypt)
+{
+    const QString iban = IBANZonderBlanco(getypt);
+    return HeeftIBANVorm(iban) ? iban : getypt;
+}
+
+QString IBANWeergave(const QString& opgeslagen)
+{
+    if (!IsIBAN(opgeslagen))
+        return opgeslagen;
+    const QString iban = IBANZonderBlanco(opgeslagen);
+    QStringList groepen;
+    for (qsizetype i = 0; i < iban.size(); i += 4)
+        groepen << iban.mid(i, 4);
+    return groepen.join(u' ');
 }
 
 bool BankOpslaan(const QString& bank, const std::function<bool()>& bankToch)

@@ -49,6 +49,12 @@ inline const QString GebDatumVraag = QStringLiteral("Geboortedatum klopt niet!\r
 // two digits and 11 to 30 letters or digits, in groups or not, in either case.
 bool IsIBAN(const QString& bank);
 
+// An account number in the form of an IBAN is stored in one piece and in
+// capitals, however it was typed, so that the longest fits its field; a sound
+// one is shown in groups of four. Other numbers are stored and shown as typed.
+QString IBANOpslag(const QString& getypt);
+QString IBANWeergave(const QString& opgeslagen);
+
 // Whether the account number may be saved: an empty one or a sound IBAN at
 // once; anything else (an old-style number, a typing error) when the user
 // answers bankToch with Ja, so that no notation is ever refused.

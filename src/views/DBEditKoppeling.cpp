@@ -20,6 +20,23 @@ QValidator* MaakValidator(VeldType type, QObject* ouder)
     default: return nullptr;
     }
 }
+
+// Refuses at the key a text whose stored form would not fit the field.
+class PastInVeld : public QValidator {
+public:
+    PastInVeld(std::function<QString(const QString&)> opslag, int grootte, QObject* ouder)
+        : QValidator(ouder), m_opslag(std::move(opslag)), m_grootte(grootte)
+    {
+    }
+    State validate(QString& tekst, int&) const override
+    {
+        return m_opslag(tekst).size() <= m_grootte ? Acceptable : Invalid;
+    }
+
+private:
+    std::function<QString(const QString&)> m_opslag;
+    int m_grootte;
+};
 }  // namespace
 
 DBEditKoppeling::DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QString& veld)
@@ -40,11 +57,20 @@ DBEditKoppeling::DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QStr
 void DBEditKoppeling::zetMasker()
 {
     m_masker = VeldMaskers::Alle().Masker(m_tabel->naam(), m_veld);
+    m_weergave = VeldMaskers::Alle().Weergave(m_tabel->naam(), m_veld);
     m_laden = true;
-    m_edit->setInputMask(m_masker.qtMasker);
+    // A mask is for typing: where nothing can be typed its blanks would only
+    // stand around the value.
+    m_edit->setInputMask(m_edit->isReadOnly() ? QString() : m_masker.qtMasker);
     const VeldDef* def = m_tabel->def().veld(m_veld);
-    if (m_masker.qtMasker.isEmpty()) {
-        m_edit->setMaxLength(def && def->grootte > 0 ? def->grootte : 32767);
+    const int grootte = def && def->grootte > 0 ? def->grootte : 32767;
+    if (m_weergave.opslag) {
+        m_edit->setMaxLength(32767);
+        delete m_eigenValidator;
+        m_eigenValidator = new PastInVeld(m_weergave.opslag, grootte, m_edit);
+        m_edit->setValidator(m_eigenValidator);
+    } else if (m_masker.qtMasker.isEmpty()) {
+        m_edit->setMaxLength(grootte);
         if (!m_edit->validator() && def)
             m_edit->setValidator(MaakValidator(def->type, m_edit));
     }
@@ -58,14 +84,17 @@ void DBEditKoppeling::Toon()
         return;
     m_laden = true;
     m_ongeldig = false;
-    m_edit->setText(m_tabel->heeftRij() || m_tabel->wordtBewerkt() ? m_tabel->text(m_veld) : QString());
+    const QString waarde = m_tabel->heeftRij() || m_tabel->wordtBewerkt() ? m_tabel->text(m_veld) : QString();
+    m_edit->setText(m_weergave.toon ? m_weergave.toon(waarde) : waarde);
     m_edit->home(false);
     m_laden = false;
 }
 
 QString DBEditKoppeling::waarde() const
 {
-    return m_masker.VeldWaarde(m_masker.qtMasker.isEmpty() ? m_edit->text() : m_edit->displayText());
+    if (!m_edit->inputMask().isEmpty())
+        return m_masker.VeldWaarde(m_edit->displayText());
+    return m_weergave.opslag ? m_weergave.opslag(m_edit->text()) : m_edit->text();
 }
 
 bool DBEditKoppeling::leeg() const { return waarde().isEmpty(); }
@@ -81,6 +110,8 @@ void DBEditKoppeling::ControleerInvoer() const
 // place instead.
 bool DBEditKoppeling::eventFilter(QObject* object, QEvent* event)
 {
+    if (object == m_edit && event->type() == QEvent::ReadOnlyChange && !m_masker.qtMasker.isEmpty())
+        zetMasker();
     if (object == m_edit && event->type() == QEvent::MouseButtonRelease && !m_masker.qtMasker.isEmpty()
         && !m_edit->hasSelectedText() && leeg())
         m_edit->setCursorPosition(m_masker.EersteInvoerPlaats());

@@ -2,17 +2,21 @@
 // Keeps a line edit and one field of a table handle together: the edit shows
 // the field of the current row, and what is typed goes into the field while
 // the handle is being edited or inserted. The field's edit mask (see
-// VeldMaskers) is applied and followed when it changes; without a mask the
+// VeldMaskers) is applied while the edit can be typed in (read only, it shows
+// the value alone) and followed when it changes; without a mask the
 // edit takes no more characters than the field holds, and a number or money
 // field takes only what such a value is written with. A text that is not yet
 // a value of the field (a price of "12," while typing) leaves the field as it
-// was; ControleerInvoer tells the window before it saves.
+// was; ControleerInvoer tells the window before it saves. A field with a
+// VeldWeergave is shown and stored through it.
 #include "EditMasker.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QLineEdit;
+class QValidator;
 class TableHandle;
 
 class DBEditKoppeling : public QObject {
@@ -46,6 +50,8 @@ private:
     TableHandle* m_tabel;
     QString m_veld;
     EditMasker m_masker;
+    VeldWeergave m_weergave;
+    QPointer<QValidator> m_eigenValidator;  // holds typing to what fits, for a field shown otherwise
     bool m_laden = false;
     bool m_ongeldig = false;
 };

@@ -114,3 +114,14 @@ EditMasker VeldMaskers::Masker(const QString& tabel, const QString& veld) const
 {
     return m_maskers.value(sleutel(tabel, veld));
 }
+
+void VeldMaskers::ZetWeergave(const QString& tabel, const QString& veld, const VeldWeergave& weergave)
+{
+    m_weergaven.insert(sleutel(tabel, veld), weergave);
+    Q_EMIT gewijzigd(tabel, veld);
+}
+
+VeldWeergave VeldMaskers::Weergave(const QString& tabel, const QString& veld) const
+{
+    return m_weergaven.value(sleutel(tabel, veld));
+}

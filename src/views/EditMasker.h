@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 struct EditMasker {
     QString qtMasker;           // for QLineEdit::setInputMask; empty = none
@@ -34,6 +35,15 @@ private:
     QString m_vast;
 };
 
+// A field shown otherwise than it is stored (an account number stored in one
+// piece and shown in groups): toon makes the text shown from the stored
+// value, opslag the value to store from what is typed. Typing is then held
+// to texts whose stored form fits the field, not to the length shown.
+struct VeldWeergave {
+    std::function<QString(const QString&)> toon;
+    std::function<QString(const QString&)> opslag;
+};
+
 class VeldMaskers : public QObject {
     Q_OBJECT
 public:
@@ -42,6 +52,9 @@ public:
     // Table and field names are compared without regard to case.
     void Zet(const QString& tabel, const QString& veld, const QString& klassiek);
     EditMasker Masker(const QString& tabel, const QString& veld) const;
+    void ZetWeergave(const QString& tabel, const QString& veld, const VeldWeergave& weergave);
+    // Empty functions for a field shown as stored.
+    VeldWeergave Weergave(const QString& tabel, const QString& veld) const;
 
 Q_SIGNALS:
     void gewijzigd(const QString& tabel, const QString& veld);
@@ -49,4 +62,5 @@ Q_SIGNALS:
 private:
     static QString sleutel(const QString& tabel, const QString& veld);
     QHash<QString, EditMasker> m_maskers;
+    QHash<QString, VeldWeergave> m_weergaven;
 };
