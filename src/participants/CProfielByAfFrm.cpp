@@ -3,6 +3,7 @@
 #include "controls/Knop.h"
 #include "data/DataModFrm.h"
 #include "data/Routines.h"
+#include "views/BewerkModus.h"
 #include "views/DataActie.h"
 #include "views/TabelGrid.h"
 
@@ -15,8 +16,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Zilver = QStringLiteral("background-color: silver;");
-const QString Wit = QStringLiteral("background-color: white;");
+const QString KiesEerst = QStringLiteral("Kies eerst toevoegen/verwijderen");
 }  // namespace
 
 TCProfielByAfFrm::TCProfielByAfFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(parent), m_dm(dm)
@@ -42,7 +42,7 @@ TCProfielByAfFrm::TCProfielByAfFrm(TDataModFrm& dm, QWidget* parent) : TOnderhou
     connect(DelBtn, &QToolButton::clicked, this, &TCProfielByAfFrm::DelBtnClick);
 
     ProfielBox = MaakControl<QComboBox>(this, QStringLiteral("ProfielBox"));
-    ProfielBox->setPlaceholderText(QStringLiteral("Kies eerst toevoegen/verwijderen"));
+    ProfielBox->setPlaceholderText(KiesEerst);
     ProfielBox->setMinimumWidth(220);
     OkBtn = MaakKnop(this, QStringLiteral("OkBtn"), QStringLiteral("OK"));
     AnnuleerBtn = MaakKnop(this, QStringLiteral("AnnuleerBtn"), QStringLiteral("Annuleer"));
@@ -88,9 +88,9 @@ void TCProfielByAfFrm::FormShow() { Init(); }
 void TCProfielByAfFrm::Init()
 {
     ProfielBox->clear();
-    ProfielBox->setPlaceholderText(QStringLiteral("Kies toevoegen/verwijderen"));
+    ProfielBox->setPlaceholderText(KiesEerst);
     ProfielBox->setEnabled(false);
-    ProfielBox->setStyleSheet(Zilver);
+    ProfielBox->setStyleSheet(ModusStijl(ProfielBox, false));
     // An exclusive group keeps one button down; let go of both.
     QButtonGroup* groep = ToeBtn->group();
     groep->setExclusive(false);
@@ -121,7 +121,7 @@ void TCProfielByAfFrm::BiedAan(const QStringList& codes)
     ProfielBox->addItems(codes);
     ProfielBox->setCurrentIndex(codes.isEmpty() ? -1 : 0);
     ProfielBox->setEnabled(true);
-    ProfielBox->setStyleSheet(Wit);
+    ProfielBox->setStyleSheet(ModusStijl(ProfielBox, true));
     ExitBtn->setEnabled(false);
     AnnuleerBtn->setEnabled(true);
     OkBtn->setEnabled(!codes.isEmpty());

@@ -5,15 +5,24 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-namespace {
-const QString LeesStijl = QStringLiteral("background-color: silver;");
-const QString SchrijfStijl = QStringLiteral("background-color: white;");
-}  // namespace
+QString ModusStijl(const QWidget* control, bool schrijfbaar)
+{
+    // A style sheet's background also becomes the selection colour of a
+    // combo box's opened list, where the chosen entry's white text would
+    // vanish: the selection keeps the system's colours.
+    const QPalette systeem = QGuiApplication::palette();
+    return QStringLiteral("%1 { background-color: %2; selection-background-color: %3; selection-color: %4; }")
+        .arg(QLatin1String(control->metaObject()->className()),
+             schrijfbaar ? QLatin1String("white") : QLatin1String("silver"),
+             systeem.color(QPalette::Highlight).name(), systeem.color(QPalette::HighlightedText).name());
+}
 
 TBewerkModus::TBewerkModus(QObject* parent) : QObject(parent) {}
 
@@ -94,7 +103,7 @@ void TBewerkModus::zetControl(QWidget* control) const
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
         combo->lineEdit()->setReadOnly(!schrijfbaar);
     if (!qobject_cast<QAbstractButton*>(control))
-        control->setStyleSheet(schrijfbaar ? SchrijfStijl : LeesStijl);
+        control->setStyleSheet(ModusStijl(control, schrijfbaar));
 }
 
 void TBewerkModus::SetEditOn()

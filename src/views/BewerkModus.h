@@ -8,11 +8,15 @@
 // unsaved change. A window declares its controls, buttons and tables here.
 #include <QList>
 #include <QObject>
+#include <QString>
 
 class QAbstractButton;
 class QLabel;
 class QWidget;
 class TableHandle;
+
+// The look of a data control in edit mode (white) or read mode (silver).
+QString ModusStijl(const QWidget* control, bool schrijfbaar);
 
 class TBewerkModus : public QObject {
     Q_OBJECT

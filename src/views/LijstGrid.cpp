@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 static void LaadLijstIconen() { Q_INIT_RESOURCE(Lijst); }
 
@@ -185,6 +186,14 @@ LijstKop::LijstKop(QWidget* parent)
     setHighlightSections(false);
 }
 
+bool LijstKop::event(QEvent* e)
+{
+    const bool uitkomst = QHeaderView::event(e);
+    if (e->type() == QEvent::StyleChange || e->type() == QEvent::FontChange)
+        Q_EMIT titelsGewijzigd();
+    return uitkomst;
+}
+
 void LijstKop::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const
 {
     if (!model() || !model()->headerData(logicalIndex, Qt::Horizontal, Qt::UserRole).toBool()) {
@@ -210,7 +219,9 @@ TLijstGrid::TLijstGrid(const QString& naam, QWidget* parent)
     // eight-point screen font of the original grids; in the desktop's larger
     // default font a participant number would no longer fit its column.
     setFont(QFont(QStringLiteral("Arial"), 8));
-    setHorizontalHeader(new LijstKop(this));
+    auto* kop = new LijstKop(this);
+    setHorizontalHeader(kop);
+    connect(kop, &LijstKop::titelsGewijzigd, this, &TLijstGrid::ZetBreedtes);
     setModel(m_model);
     setItemDelegate(new IcoonDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -248,7 +259,8 @@ QList<Kolom> TLijstGrid::Kolommen() const
     for (int zichtbaar = 0; zichtbaar < kop->count(); ++zichtbaar) {
         const int logisch = kop->logicalIndex(zichtbaar);
         Kolom k = m_model->kolommen().value(logisch);
-        k.breedte = kop->sectionSize(logisch);
+        if (kop->sectionSize(logisch) != m_gezet.value(logisch, -1))
+            k.breedte = kop->sectionSize(logisch);
         kolommen << k;
     }
     return kolommen;
@@ -258,10 +270,24 @@ void TLijstGrid::ZetKolommen(const QList<Kolom>& kolommen)
 {
     const int rij = HuidigeRij();
     m_model->setKolommen(kolommen);
-    for (int i = 0; i < kolommen.size(); ++i)
-        horizontalHeader()->resizeSection(i, kolommen[i].breedte);
+    m_gezet.fill(-1, kolommen.size());
+    ZetBreedtes();
     if (rij >= 0 && rij < m_model->rowCount())
         GaNaarRij(rij);
+}
+
+// The stored widths were measured in the original's small screen font; a
+// title cut off would leave the user guessing which column is which.
+void TLijstGrid::ZetBreedtes()
+{
+    const auto* kop = static_cast<const LijstKop*>(horizontalHeader());
+    const QList<Kolom>& kolommen = m_model->kolommen();
+    for (int i = 0; i < kolommen.size() && i < m_gezet.size(); ++i) {
+        if (m_gezet[i] >= 0 && kop->sectionSize(i) != m_gezet[i])
+            continue;  // sized by the user
+        m_gezet[i] = std::max(kolommen[i].breedte, kop->TitelBreedte(i));
+        horizontalHeader()->resizeSection(i, m_gezet[i]);
+    }
 }
 
 bool TLijstGrid::HeeftVeld(const QString& veld) const

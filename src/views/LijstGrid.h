@@ -64,7 +64,9 @@ public:
     LijstModel* Model() const { return m_model; }
     void setBron(LijstQuery* bron) { m_model->setBron(bron); }
 
-    // Columns from left to right as shown, with their current widths.
+    // Columns from left to right as shown, with their widths: as the profile
+    // gave them, unless the user sized the column himself. A column opens at
+    // least as wide as its title needs.
     QList<Kolom> Kolommen() const;
     void ZetKolommen(const QList<Kolom>& kolommen);
     bool HeeftVeld(const QString& veld) const;
@@ -99,10 +101,13 @@ protected:
 
 private:
     bool NeemtDrop(const QMimeData* mime) const;
+    // Widens the columns the user has not sized to their titles.
+    void ZetBreedtes();
     static QString VeldUitMime(const QMimeData* mime);
 
     LijstModel* m_model;
     bool m_veldLijstOpen = false;
+    QVector<int> m_gezet;  // per logical column, the width the grid gave it
 };
 
 // Header whose sort column has a yellow title even under the window's style.
@@ -110,7 +115,14 @@ class LijstKop : public QHeaderView {
     Q_OBJECT
 public:
     explicit LijstKop(QWidget* parent);
+    // The width the column's title needs in the header's font and style.
+    int TitelBreedte(int logisch) const { return sectionSizeFromContents(logisch).width(); }
+
+Q_SIGNALS:
+    // Font or style changed, and with it the room the titles need.
+    void titelsGewijzigd();
 
 protected:
+    bool event(QEvent* e) override;
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 };

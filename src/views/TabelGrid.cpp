@@ -339,11 +339,15 @@ void TTabelGrid::VolgTabel()
     if (rij < 0 || m_model->columnCount() == 0) {
         setCurrentIndex({});
     } else {
-        // A new row starts in the first column that can be typed in.
-        int kolom = qMin(m_kolom, m_model->columnCount() - 1);
+        // A new row starts in the first column that can be typed in, not in
+        // the column the user was in on another row.
+        const bool nieuweRij = m_model->isInvoegRij(rij) && currentIndex().row() != rij;
+        int kolom = nieuweRij ? 0 : qMin(m_kolom, m_model->columnCount() - 1);
         if (m_model->bewerkbaar())
             while (kolom + 1 < m_model->columnCount() && !(m_model->flags(m_model->index(rij, kolom)) & Qt::ItemIsEditable))
                 ++kolom;
+        if (nieuweRij)
+            m_kolom = kolom;
         const QModelIndex doel = m_model->index(rij, kolom);
         setCurrentIndex(doel);
         scrollTo(doel);

@@ -9,8 +9,10 @@
 #include "views/LijstPaneel.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -399,6 +401,28 @@ private Q_SLOTS:
         }
         QCOMPARE(venster->CLijst->Model()->rowCount(), overgebleven);
         QCOMPARE(venster->CLijst->HuidigeRij(), 0);
+    }
+
+    // The stored widths come from a smaller screen font: a column opens at
+    // least as wide as its title, and the widths stored are not thereby
+    // changed. A column the user narrows stays as narrow as he made it.
+    void everyTitleFitsItsColumnAndTheStoredWidthsStay()
+    {
+        const QHeaderView* kop = venster->CLijst->horizontalHeader();
+        const int marge = 2 * kop->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, kop);
+        for (int i = 0; i < kop->count(); ++i) {
+            const QString titel = venster->CLijst->Model()->headerData(i, Qt::Horizontal).toString();
+            QVERIFY2(kop->sectionSize(i) >= kop->fontMetrics().horizontalAdvance(titel) + marge,
+                     qPrintable(QStringLiteral("%1: %2 px").arg(titel).arg(kop->sectionSize(i))));
+        }
+        QCOMPARE(venster->Lijst->KolomBreedtes(), QString("48#126#50#20#51#100#359#40#80#80#"));
+        venster->CLijst->horizontalHeader()->resizeSection(KolomVan("MV"), 12);
+        QCOMPARE(venster->CLijst->Kolommen().at(KolomVan("MV")).breedte, 12);
+        venster->CLijst->horizontalHeader()->resizeSection(KolomVan("MV"), 20);
+        ScriptedMessages messages;
+        venster->close();
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('|')));
+        venster.reset();
     }
 
     void closingStoresTheChangedLayoutOnYes()

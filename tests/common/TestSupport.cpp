@@ -1,7 +1,12 @@
 #include "TestSupport.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 #ifdef Q_OS_LINUX
 #include <linux/capability.h>
@@ -46,6 +51,32 @@ ScriptedMessages::ScriptedMessages(QList<int> answers)
 }
 
 ScriptedMessages::~ScriptedMessages() { ZetMeldingBackEnd(m_previous); }
+
+int LeesbarePunten(QComboBox* combo, int rij)
+{
+    combo->showPopup();
+    QAbstractItemView* lijst = combo->view();
+    const QRect vak = lijst->visualRect(lijst->model()->index(rij, combo->modelColumn()));
+    const QImage beeld = lijst->viewport()->grab(vak.adjusted(0, 3, 0, -3)).toImage();
+    combo->hidePopup();
+    // The background is the grey most of the entry has.
+    QList<int> aantal(256, 0);
+    for (int y = 0; y < beeld.height(); ++y)
+        for (int x = 0; x < beeld.width(); ++x)
+            ++aantal[qGray(beeld.pixel(x, y))];
+    const int achter = int(std::max_element(aantal.begin(), aantal.end()) - aantal.begin());
+    const auto valtOp = [&](int x, int y) { return std::abs(qGray(beeld.pixel(x, y)) - achter) > 80; };
+    // A line from top to bottom is the frame of a selected entry, not text.
+    int punten = 0;
+    for (int x = 0; x < beeld.width(); ++x) {
+        int kolom = 0;
+        for (int y = 0; y < beeld.height(); ++y)
+            kolom += valtOp(x, y) ? 1 : 0;
+        if (kolom < beeld.height())
+            punten += kolom;
+    }
+    return punten;
+}
 
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("ORVEL_SOURCE_DIR")); }
 

@@ -39,6 +39,11 @@ class QLineEdit;
 // Types a text over the whole text of an edit, as a user would.
 void typ(QLineEdit* edit, const QString& tekst);
 
+class QComboBox;
+// How many points of an entry of the opened drop-down list stand out
+// clearly from the entry's background: none when its text cannot be read.
+int LeesbarePunten(QComboBox* combo, int rij);
+
 // The source tree, for tests that read shipped resources.
 QString sourceDir();
 

@@ -1,6 +1,7 @@
 #include "TemporarySettings.h"
 #include "TestRegistry.h"
 #include "TestSupport.h"
+#include "NieuweCursist.h"
 
 #include "data/Bedrag.h"
 #include "data/DataModFrm.h"
@@ -296,6 +297,29 @@ private Q_SLOTS:
         QCOMPARE(v.opgeslagen(code, "Betaald").toInt(), 1);  // what is paid stays
     }
 
+    // Codes need not follow on: a method deleted leaves a gap, and the box
+    // still shows and stores the method by its own code.
+    void thePaymentBoxKeepsToTheCodesAcrossAGap()
+    {
+        Venster v;
+        v.dm().storage().execNative("DELETE FROM Betaalwijze WHERE BetaalwCode = 4");
+        v.dm().VulBetaalwijzeLijst();
+        v.dm().storage().execNative("UPDATE CursusGegevens SET BetaalwCode = 5 WHERE CursusCode = 'AED'");
+        v.toon();
+        TCursistFrm& w = *v.frm;
+        QCOMPARE(w.BetaalwBox->currentText(), QStringLiteral("Gratis"));
+        v.kiesTab("BASIS");
+        QCOMPARE(w.BetaalwBox->currentText(), QStringLiteral("Factuur"));
+        w.WijzigBtn->click();
+        w.BetaalwBox->setCurrentIndex(w.BetaalwBox->findText("Gratis"));
+        Q_EMIT w.BetaalwBox->activated(w.BetaalwBox->currentIndex());
+        QVERIFY2(w.EditSaldo->text().endsWith("0,00"), qPrintable(w.EditSaldo->text()));
+        w.OpslaanBtn->click();
+        QCOMPARE(v.opgeslagen("BASIS", "BetaalwCode").toInt(), 5);
+        QCOMPARE(v.opgeslagen("BASIS", "Saldo").toInt(), 0);
+        QCOMPARE(w.BetaalwBox->currentText(), QStringLiteral("Gratis"));
+    }
+
     void aPassedFollowUpLocksTheEnrolment()
     {
         Venster v;
@@ -366,10 +390,12 @@ private Q_SLOTS:
         TCProfielByAfFrm dialoog(v.dm());
         dialoog.show();
         QVERIFY(!dialoog.ProfielBox->isEnabled());
+        QCOMPARE(dialoog.ProfielBox->placeholderText(), QStringLiteral("Kies eerst toevoegen/verwijderen"));
         QVERIFY(!dialoog.OkBtn->isEnabled());
         dialoog.ToeBtn->click();
         QCOMPARE(dialoog.ProfielBox->itemText(0), QStringLiteral("HERH"));
         QCOMPARE(dialoog.ProfielBox->count(), 1);
+        QVERIFY2(LeesbarePunten(dialoog.ProfielBox, 0) > 0, "the profile offered cannot be read");
         QVERIFY(!dialoog.ExitBtn->isEnabled());
         dialoog.OkBtn->click();
         QCOMPARE(v.opgeslagen("HERH", "DiplomaNr").toString(), QStringLiteral("B7"));
@@ -409,6 +435,37 @@ private Q_SLOTS:
         w.ProfielBtn->click();
         QCOMPARE(v.tabs(), QStringList{"BASIS"});
         QVERIFY(!w.TabVlak->isHidden());
+    }
+
+    // A participant just made gets the enrolment half back once saved, and
+    // the enrolment added right after shows without reopening the window.
+    void aNewParticipantSeesTheEnrolmentMadeRightAfterSaving()
+    {
+        Venster v;
+        v.toon();
+        TCursistFrm& w = *v.frm;
+        w.NewCBtn->click();
+        QVERIFY(w.CursusDeel->isHidden());
+        typNieuweCursist(w, "de Boer", "Kade 2", "8011ab", "v");
+        w.OpslaanBtn->click();
+        QVERIFY2(v.meldingen.texts().isEmpty(), qPrintable(v.meldingen.texts().join('|')));
+        QCOMPARE(w.ModusPanel->text(), QStringLiteral("LEESMODUS"));
+        QVERIFY(!w.CursusDeel->isHidden());
+        QVERIFY(!w.GeenCursusLbl->isHidden());
+        QTimer::singleShot(0, [&] {
+            auto* dialoog = qobject_cast<TCProfielByAfFrm*>(QApplication::activeModalWidget());
+            QVERIFY(dialoog);
+            dialoog->ToeBtn->click();
+            dialoog->ProfielBox->setCurrentIndex(dialoog->ProfielBox->findText("AED"));
+            dialoog->OkBtn->click();
+            dialoog->ExitBtn->click();
+        });
+        w.ProfielBtn->click();
+        QCOMPARE(v.tabs(), QStringList{"AED"});
+        QVERIFY(!w.CursusDeel->isHidden());
+        QVERIFY(!w.TabVlak->isHidden());
+        QVERIFY(w.GeenCursusLbl->isHidden());
+        QCOMPARE(w.EditHerhFr->text(), QStringLiteral("12"));
     }
 
     void theCourseChooserGivesTheProfileChosen()

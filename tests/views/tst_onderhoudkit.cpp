@@ -12,6 +12,7 @@
 #include "views/TabelGrid.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -168,6 +169,25 @@ private Q_SLOTS:
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toBool(), !was);
         QVERIFY(meldingen.texts().isEmpty());
+    }
+
+    // Whatever column the user was in, a new row is typed from its first
+    // field that can be typed in; moving on keeps the column chosen.
+    void aNewRowStartsInItsFirstColumnThatCanBeTyped()
+    {
+        Steden s;
+        TTabelGrid grid(s.tabel(), "Grid");
+        grid.ZetKolommen({"StadCode", "Stad", "Netnummer"});
+        grid.ZetBewerkbaar(true);
+        TDBNavigator nav(s.tabel(), "Nav");
+        grid.setCurrentIndex(grid.Model()->index(1, 2));
+        nav.Klik(TDBNavigator::Invoegen);
+        QCOMPARE(grid.currentIndex().row(), grid.Model()->rowCount() - 1);
+        QCOMPARE(grid.currentIndex().column(), 1);
+        nav.Klik(TDBNavigator::Annuleren);
+        grid.setCurrentIndex(grid.Model()->index(2, 2));
+        nav.Klik(TDBNavigator::Volgende);
+        QCOMPARE(grid.currentIndex(), grid.Model()->index(3, 2));
     }
 
     void aRowThatCannotBePostedKeepsTheGridOnIt()
@@ -401,6 +421,43 @@ private Q_SLOTS:
         QCOMPARE(gemeld, fout);
     }
 
+    // Where nothing can be typed, the blanks of a mask are clutter: the edit
+    // shows the value alone, and gets its mask back when it can be typed in.
+    void aReadOnlyMaskedFieldShowsOnlyItsValue_data()
+    {
+        QTest::addColumn<QString>("veld");
+        QTest::addColumn<QString>("masker");
+        QTest::addColumn<QString>("waarde");
+        QTest::addColumn<QString>("bewerkbaar");
+        QTest::newRow("initials") << "Voorl" << ">cccccccc;1;_" << "PK" << "PK______";
+        QTest::newRow("empty birth date") << "GebDatum" << "AA-AA-AAAA;1;_" << "" << "__-__-____";
+        QTest::newRow("blank fillers") << "Tel_Werk" << "99-99-99;1; " << "" << "  -  -  ";
+    }
+    void aReadOnlyMaskedFieldShowsOnlyItsValue()
+    {
+        QFETCH(QString, veld);
+        QFETCH(QString, masker);
+        QFETCH(QString, waarde);
+        QFETCH(QString, bewerkbaar);
+        TempDatabase db;
+        TableHandle& hoofd = *db.dm().HoofdDB;
+        hoofd.insert();
+        hoofd.setValue("CursistNr", "000001");
+        hoofd.setValue(veld, waarde.isEmpty() ? QVariant() : QVariant(waarde));
+        hoofd.post();
+        VeldMaskers::Alle().Zet("Hoofd", veld, masker);
+        QLineEdit edit;
+        DBEditKoppeling koppeling(&edit, &hoofd, veld);
+        edit.setReadOnly(true);
+        QCOMPARE(edit.displayText(), waarde);
+        edit.setReadOnly(false);
+        QCOMPARE(edit.displayText(), bewerkbaar);
+        edit.setReadOnly(true);
+        hoofd.first();
+        QCOMPARE(edit.displayText(), waarde);
+        VeldMaskers::Alle().Zet("Hoofd", veld, "");
+    }
+
     void aDateHalfTypedIsNotWritten()
     {
         TempDatabase db;
@@ -444,6 +501,22 @@ private Q_SLOTS:
         QCOMPARE(combo.currentText(), QStringLiteral("UTRECHT"));
         combo.activated(0);  // browsing: no choice is stored
         QCOMPARE(hoofd.value("StadCode").toInt(), 3);
+    }
+
+    // The colour of the edit mode is the box's own: its opened list shows
+    // the chosen entry as readably as the others.
+    void anOpenedPickListInEditModeShowsEveryEntry()
+    {
+        QWidget venster;
+        auto* keuze = new QComboBox(&venster);
+        keuze->addItems({"Contant", "Factuur", "Gratis"});
+        keuze->setCurrentIndex(1);
+        TBewerkModus m;
+        m.DataControl(keuze);
+        venster.show();
+        m.SetEditOn();
+        for (int rij = 0; rij < keuze->count(); ++rij)
+            QVERIFY2(LeesbarePunten(keuze, rij) > 0, qPrintable(keuze->itemText(rij)));
     }
 
     void controlsAndButtonsFollowTheMode()
