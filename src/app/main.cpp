@@ -11,6 +11,7 @@
 #include "controls/OrvelApplication.h"
 #include "data/DataModFrm.h"
 #include "data/FolderLock.h"
+#include "data/QtVertaling.h"
 #include "output/ReportsFrm.h"
 #include "output/Voorbeeldrapporten.h"
 #include "participants/CursistFrm.h"
@@ -93,6 +94,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("nl.talvinord.Orvel2003"));
     QApplication::setWindowIcon(ProgrammaIcoon());
     StopSignaal::Installeer(StopOpVerzoek);
+    LaadQtVertaling();
     ZetMeldingen();
     const QString databaseMap = DatabaseMapOptie(app);
 

@@ -13,6 +13,7 @@
 #include "backup/HerstelWissel.h"
 #include "backup/ZolBackupFile.h"
 #include "data/FolderLock.h"
+#include "data/QtVertaling.h"
 #include "data/Storage.h"
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
@@ -186,6 +187,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("orvel-backup"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVEL_VERSION));
+    LaadQtVertaling();
     ZetMeldingBackEnd(std::make_shared<ConsoleMeldingen>());
 
     QCommandLineParser parser;

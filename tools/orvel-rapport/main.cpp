@@ -15,6 +15,7 @@
 // name and var3 the number of participant rows unless --waarde sets them.
 #include "data/DataModFrm.h"
 #include "data/OrvelFout.h"
+#include "data/QtVertaling.h"
 #include "data/ToonMelding.h"
 #include "output/ReportsFrm.h"
 
@@ -120,6 +121,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvel-rapport"));
     QApplication::setApplicationVersion(QStringLiteral(ORVEL_VERSION));
+    LaadQtVertaling();
     ZetMeldingBackEnd(std::make_shared<ConsoleMeldingen>());
 
     QCommandLineParser p;
