@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -73,6 +74,9 @@ ReportPreview::ReportPreview(Report& report, QWidget* parent) : QDialog(parent),
     m_scroll->setWidgetResizable(true);
     m_scroll->setAlignment(Qt::AlignCenter);
     m_scroll->setBackgroundRole(QPalette::Dark);
+    // The fitting zooms follow the room the view really has; the window's own
+    // size is known before its view is laid out.
+    m_scroll->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -113,11 +117,11 @@ void ReportPreview::setZoom(double zoom)
 
 void ReportPreview::ZoomBoxChange() { setZoom(ZoomBox->currentData().toDouble()); }
 
-void ReportPreview::resizeEvent(QResizeEvent* event)
+bool ReportPreview::eventFilter(QObject* object, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    if (m_zoom <= 0)
+    if (object == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom <= 0)
         render();
+    return QDialog::eventFilter(object, event);
 }
 
 double ReportPreview::effectiveZoom() const

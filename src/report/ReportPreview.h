@@ -39,7 +39,7 @@ public:
     QPushButton* SluitenBtn;
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
     void AfdrukkenBtnClick();

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -432,6 +433,30 @@ private slots:
             preview.setZoom(-1);
             preview.grab().save(QDir(shots).filePath(QStringLiteral("preview.png")));
         }
+    }
+
+    // "Paginabreedte" is the zoom a preview opens with: the page fills the
+    // view from the start, and again after the window changes size.
+    void previewOpensWithThePageAcrossTheView()
+    {
+        Report report;
+        offer(report);
+        report.setLayout(listLayout(10));
+        report.prepare();
+        ReportPreview preview(report);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        auto* scroll = preview.findChild<QScrollArea*>();
+        auto* canvas = qobject_cast<QLabel*>(scroll->widget());
+        const auto vult = [&] {
+            const int breedte = canvas->pixmap().width(), ruimte = scroll->viewport()->width();
+            return breedte <= ruimte && breedte > ruimte - 40;
+        };
+        QTRY_VERIFY2(vult(), qPrintable(QStringLiteral("page %1 px in a view of %2 px")
+                                            .arg(canvas->pixmap().width())
+                                            .arg(scroll->viewport()->width())));
+        preview.resize(preview.width() + 200, preview.height());
+        QTRY_VERIFY(vult());
     }
 
     void previewOfAFailingReportShowsTheError()
