@@ -17,24 +17,22 @@ const VeldDef& Veld(const char* tabel, const char* veld)
 
 // The days come from the target course itself rather than from its profile:
 // the profile may have changed or gone since the course was made, and the
-// participant must get exactly the days the others have. Every day of a course
-// starts at the time of its first day, as generation writes it.
-NieuweCursus OproepManager::LeesDoel(int naarID) const
+// participant must get exactly the days the others have, each at its own
+// date and start time.
+OproepManager::DoelCursus OproepManager::LeesDoel(int naarID) const
 {
     QSqlQuery q = m_s.exec(QStringLiteral("select Dag, min(Datum), min(CursusCode), min(LokatieCode) from cursussen "
                                           "where CursusID = ? group by Dag order by Dag"),
                            {naarID});
-    NieuweCursus doel;
-    while (q.next() && q.value(0).toInt() == doel.dagen.size() + 1) {
-        const QDateTime datum = TableHandle::uitOpslag(Veld("Cursussen", "Datum"), q.value(1)).toDateTime();
-        if (doel.dagen.isEmpty()) {
+    DoelCursus doel;
+    while (q.next() && q.value(0).toInt() == doel.datums.size() + 1) {
+        if (doel.datums.isEmpty()) {
             doel.cursusCode = q.value(2).toString();
             doel.lokatieCode = q.value(3).toString();
-            doel.tijd = datum.time().toString(QStringLiteral("hh:mm"));
         }
-        doel.dagen << datum.date();
+        doel.datums << q.value(1);
     }
-    if (doel.dagen.isEmpty())
+    if (doel.datums.isEmpty())
         throw OrvelFout(QStringLiteral("De cursus waarnaar verplaatst wordt bestaat niet meer."));
     return doel;
 }
@@ -53,13 +51,16 @@ Verplaatsing OproepManager::MoveCursist(int vanID, int naarID, const QString& cu
 {
     Verplaatsing uitslag = Verplaatsing::Verplaatst;
     InEenTransactie(m_s, [&] {
-        const NieuweCursus doel = LeesDoel(naarID);
+        const DoelCursus doel = LeesDoel(naarID);
         if (HeeftDagVanDoel(vanID, naarID, cursistNr, doel.cursusCode)) {
             uitslag = Verplaatsing::AlIngedeeld;
             return;
         }
         m_s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {vanID, cursistNr});
-        SchrijfCursusRijen(m_s, doel, naarID, cursistNr);
+        for (int dag = 1; dag <= doel.datums.size(); ++dag)
+            m_s.exec(QStringLiteral("insert into cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                                    "values (?, ?, ?, ?, ?, ?)"),
+                     {doel.datums[dag - 1], dag, cursistNr, doel.cursusCode, doel.lokatieCode, naarID});
     });
     return uitslag;
 }

@@ -7,6 +7,7 @@
 #include "TelLijst.h"
 
 #include <QDate>
+#include <QVariant>
 
 class Storage;
 
@@ -51,7 +52,12 @@ public:
     }
 
 private:
-    NieuweCursus LeesDoel(int naarID) const;
+    struct DoelCursus {
+        QString cursusCode;
+        QString lokatieCode;
+        QVariantList datums;  // per day from Dag 1, as stored: date and start time
+    };
+    DoelCursus LeesDoel(int naarID) const;
     bool HeeftDagVanDoel(int vanID, int naarID, const QString& cursistNr, const QString& cursusCode) const;
 
     Storage& m_s;

@@ -61,6 +61,21 @@ private Q_SLOTS:
         QCOMPARE(m.GetCursisten(200).size(), 2);
     }
 
+    void eachMovedDayKeepsTheTargetsOwnStartTime()
+    {
+        PlanningFixture f;
+        tweeCursussen(f);
+        const QDateTime ochtend(QDate(2027, 5, 4), QTime(9, 0)), middag(QDate(2027, 5, 5), QTime(13, 30));
+        f.cursusRij(ochtend, 1, "000003", "EHBO", "LOK2", 300);
+        f.cursusRij(middag, 2, "000003", "EHBO", "LOK2", 300);
+        OproepManager(f.s()).MoveCursist(100, 300, "000001");
+        for (const auto& [datum, dag] : {std::pair{ochtend, 1}, std::pair{middag, 2}})
+            QCOMPARE(f.aantal("select count(*) from cursussen where CursusID = 300 and CursistNr = '000001' "
+                              "and Datum = ? and Dag = ?",
+                              {datum.toString("yyyy-MM-dd hh:mm:ss"), dag}),
+                     1);
+    }
+
     void theLastParticipantMovedOutLeavesAnEmptyCourse()
     {
         PlanningFixture f;
