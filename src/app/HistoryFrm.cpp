@@ -31,6 +31,8 @@ THistoryFrm::THistoryFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(paren
         DBGrid1->horizontalHeader()->resizeSection(k, breedtes[k]);
 
     ZoekVak = MaakControl<QLineEdit>(this, QStringLiteral("ZoekVak"), QStringLiteral("Naam of nummer"));
+    // Entering the box empties it; the hint then says what to type.
+    ZoekVak->setPlaceholderText(QStringLiteral("Typ een naam om te zoeken"));
     ZoekVak->installEventFilter(this);
     connect(ZoekVak, &QLineEdit::textChanged, this, &THistoryFrm::ZoekVakChange);
 

@@ -56,6 +56,11 @@ private Q_SLOTS:
         QCOMPARE(venster->ZoekVak->text(), QString("Naam of nummer"));
         QVERIFY(!venster->MoveBtn->isEnabled());
         QVERIFY(!venster->VerwijderBtn->isEnabled());
+        // Entering the box empties it and says what it is for.
+        venster->ZoekVak->setFocus();
+        QVERIFY(venster->ZoekVak->text().isEmpty());
+        QCOMPARE(venster->ZoekVak->placeholderText(), QString("Typ een naam om te zoeken"));
+        QVERIFY(!venster->MoveBtn->isEnabled());
         Typ("mul");
         QVERIFY(venster->MoveBtn->isEnabled());
         QVERIFY(venster->VerwijderBtn->isEnabled());
