@@ -1,6 +1,7 @@
 #include "LargeDatabase.h"
 
 #include "data/Storage.h"
+#include "data/Transactie.h"
 #include "data/ZolDatum.h"
 
 #include <QDate>
@@ -71,7 +72,7 @@ void MaakGroteDatabase(const QString& map, int schaal)
             return;
     }
     QRandomGenerator rnd(20031224);
-    s.begin();
+    Transactie t(s);
     QSqlQuery q(s.database());
     prepare(q, QStringLiteral("INSERT INTO Steden (StadCode, Stad, LandCode) VALUES (?, ?, 0)"));
     for (int i = 1; i <= steden; ++i) {
@@ -140,5 +141,5 @@ void MaakGroteDatabase(const QString& map, int schaal)
             exec(q);
         }
     }
-    s.commit();
+    t.commit();
 }

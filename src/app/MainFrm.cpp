@@ -332,7 +332,8 @@ void TMainFrm::MaakToolbars()
     HelpTekstPanel->setObjectName(QStringLiteral("HelpTekstPanel"));
     HelpTekstPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     HelpTekstPanel->setMinimumWidth(HelpTekstPanel->fontMetrics().horizontalAdvance(HelpRegel) + 16);
-    HelpTekstPanel->setStyleSheet(QStringLiteral("color: #1f3f7f; font-weight: bold; padding-right: 6px;"));
+    ZetStand(HelpTekstPanel, Stand::Kop);
+    HelpTekstPanel->setContentsMargins(0, 0, 6, 0);
     m_helpTekstActie = ToolBar1->addWidget(HelpTekstPanel);
 
     addToolBarBreak();

@@ -146,10 +146,10 @@ void TBackUpFrm::FormShow()
     // The mode panel keeps its own colours whatever the scheme.
     if (m_modus == Maken) {
         Panel1->setText(QStringLiteral("BACKUP MAKEN"));
-        Panel1->setStyleSheet(QStringLiteral("QLabel { background: yellow; color: black; }"));
+        ZetStand(Panel1, Stand::Melding);
     } else {
         Panel1->setText(QStringLiteral("BACKUP INLEZEN"));
-        Panel1->setStyleSheet(QStringLiteral("QLabel { background: red; color: yellow; }"));
+        ZetStand(Panel1, Stand::Alarm);
         GetSysBtn->setEnabled(HeeftReserveKopie(DatabaseMap()));
     }
 

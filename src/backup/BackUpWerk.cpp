@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/Storage.h"
+#include "data/Transactie.h"
 #include "data/ZolRegister.h"
 
 #include <QDir>
@@ -32,18 +33,13 @@ void SchrijfRegister(const QString& databaseMap, bool splitScherm, const TZolReg
 {
     Storage opslag;
     opslag.open(databaseMap);
-    opslag.begin();
-    try {
-        opslag.exec(QStringLiteral("delete from Register"));
-        const QString invoegen = QStringLiteral("insert into Register (Key, Waarde) values (?, ?)");
-        opslag.exec(invoegen, {QStringLiteral("SplitScreen"), splitScherm ? QStringLiteral("1") : QStringLiteral("0")});
-        for (const QString& sleutel : RegisterSleutels())
-            opslag.exec(invoegen, {sleutel, register_.LeesWaarde(sleutel)});
-        opslag.commit();
-    } catch (...) {
-        opslag.rollback();
-        throw;
-    }
+    Transactie t(opslag);
+    opslag.exec(QStringLiteral("delete from Register"));
+    const QString invoegen = QStringLiteral("insert into Register (Key, Waarde) values (?, ?)");
+    opslag.exec(invoegen, {QStringLiteral("SplitScreen"), splitScherm ? QStringLiteral("1") : QStringLiteral("0")});
+    for (const QString& sleutel : RegisterSleutels())
+        opslag.exec(invoegen, {sleutel, register_.LeesWaarde(sleutel)});
+    t.commit();
 }
 }  // namespace
 

@@ -16,8 +16,6 @@
 #include <QTemporaryDir>
 #include <filesystem>
 
-std::function<void(const QString& stap)> HerstelStapGedaan;
-
 namespace {
 const QString kVoorvoegsel = QLatin1String(Storage::herstelVoorvoegsel);
 const QString kNieuw = QStringLiteral("nieuw");
@@ -28,12 +26,6 @@ const QString kErin = QStringLiteral("erin");
 const QString kKlaar = QStringLiteral("klaar");
 const QString kInstellingen = QStringLiteral("instellingen");
 const QString kOnderbroken = QStringLiteral("Bij de vorige keer is het inlezen van een Back-Up onderbroken.\r");
-
-void stap(const QString& naam)
-{
-    if (HerstelStapGedaan)
-        HerstelStapGedaan(naam);
-}
 
 [[noreturn]] void wisselMislukt(const QString& tekst = BackupFoutTekst(BackupFout::BestandOverschrijven))
 {
@@ -125,7 +117,6 @@ void schrijfJournaal(const QString& herstelMap, const Journaal& journaal)
     std::filesystem::rename(QFile::encodeName(nieuw).toStdString(), QFile::encodeName(pad).toStdString(), fout);
     if (fout || !FlushToDisk(herstelMap))
         wisselMislukt();
-    stap(QStringLiteral("journaal ") + journaal.staat);
 }
 
 // Moves every file below one folder into another, keeping relative paths.
@@ -156,7 +147,7 @@ public:
         flushMappen(m_nieuwMap, m_nieuw);
         Journaal journaal{kOpzij, m_opties.instellingen != nullptr};
         try {
-            schrijfJournaal(m_herstel, journaal);
+            zetJournaal(journaal);
             for (const QString& relatief : m_oud) {
                 verplaats(QDir(m_map).filePath(relatief), QDir(m_oudMap).filePath(relatief));
                 stap(QStringLiteral("opzij ") + relatief);
@@ -164,7 +155,7 @@ public:
             flushMappen(m_map, m_oud);
             flushMappen(m_oudMap, m_oud);
             journaal.staat = kErin;
-            schrijfJournaal(m_herstel, journaal);
+            zetJournaal(journaal);
         } catch (const BackUpFout&) {
             draaiTerug();
             throw;
@@ -186,7 +177,7 @@ public:
         }
         const bool metInstellingen = !m_opties.instellingen || RestoreRegister(m_map, *m_opties.instellingen);
         journaal.staat = kKlaar;
-        schrijfJournaal(m_herstel, journaal);
+        zetJournaal(journaal);
         QDir(m_herstel).removeRecursively();
         return metInstellingen ? HerstelUitkomst::Ingelezen : HerstelUitkomst::InstellingenMisten;
     }
@@ -235,6 +226,18 @@ private:
                           + QStringLiteral("\rUw vorige bestanden staan in: ") + QDir::toNativeSeparators(m_oudMap));
         }
         QDir(m_herstel).removeRecursively();
+    }
+
+    void stap(const QString& naam) const
+    {
+        if (m_opties.stapGedaan)
+            m_opties.stapGedaan(naam);
+    }
+
+    void zetJournaal(const Journaal& journaal) const
+    {
+        schrijfJournaal(m_herstel, journaal);
+        stap(QStringLiteral("journaal ") + journaal.staat);
     }
 
     QString m_map, m_herstel, m_nieuwMap, m_oudMap;

@@ -31,6 +31,9 @@ struct HerstelOpties {
     // The settings travel inside the database: they are written back from the
     // restored table Register before the swap counts as done.
     TZolRegister* instellingen = nullptr;
+    // Called after every step of the swap, with the step's name. Tests stop a
+    // restore there to see what a crash at that moment leaves.
+    std::function<void(const QString& stap)> stapGedaan;
 };
 
 enum class HerstelUitkomst {
@@ -62,7 +65,3 @@ HerstelVerslag RondOnderbrokenHerstelAf(const QString& map, TZolRegister& instel
 // False when the program must stop (another program holds the folder, or a
 // restore could not be settled); then nothing has been opened or created.
 bool NeemDatabaseMap(const QString& map, FolderLock& slot);
-
-// Called after every step of a swap, with the step's name. Tests stop a
-// restore there to see what a crash at that moment leaves.
-extern std::function<void(const QString& stap)> HerstelStapGedaan;

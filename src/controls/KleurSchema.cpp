@@ -3,19 +3,87 @@
 #include "data/Instellingen.h"
 #include "data/ZolRegister.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPalette>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QWidget>
 
+#include <array>
+
 namespace {
-Kleuren& huidige()
-{
-    static Kleuren kleuren = Orvel2003Kleuren();
-    return kleuren;
-}
+// The look lives with the application object: its palette, its style sheet,
+// and these two properties.
+constexpr char KleurenEigenschap[] = "orvelKleuren";
+constexpr char SysteemPaletEigenschap[] = "orvelSysteemPalet";
+constexpr char StandEigenschap[] = "stand";
+
+// The states' names in the style sheet, in the order of Stand.
+constexpr std::array<const char*, 14> StandNamen{"",        "bewerken", "bladeren", "vergrendeld", "wachten",
+                                                 "leesmodus", "editmodus", "actief", "melding",   "alarm",
+                                                 "uitleg",  "kop",      "waarschuwing", "notitie"};
 
 QString css(const QColor& kleur) { return kleur.name(QColor::HexRgb); }
+
+// The platform's own palette, as it was before the program coloured it.
+QPalette systeemPalet()
+{
+    const QVariant bewaard = qApp ? qApp->property(SysteemPaletEigenschap) : QVariant();
+    return bewaard.isValid() ? bewaard.value<QPalette>() : QGuiApplication::palette();
+}
+
+QString StandenStijl()
+{
+    // Colours of the states are fixed: they say what a control does, whatever
+    // the scheme. Every rule names its text colour too, so a disabled control
+    // stays readable; the choice list of a combo box has rules of its own, so
+    // no state's colours reach it.
+    return QStringLiteral(
+        "*[stand=\"bewerken\"] { background-color: white; color: black; }"
+        "*[stand=\"bladeren\"] { background-color: silver; color: black; }"
+        "*[stand=\"vergrendeld\"] { background-color: yellow; color: black; font-weight: bold; }"
+        "*[stand=\"wachten\"] { background-color: silver; color: #404040; }"
+        "*[stand=\"leesmodus\"] { background-color: lime; color: black; font-weight: bold; }"
+        "*[stand=\"editmodus\"] { background-color: yellow; color: black; font-weight: bold; }"
+        "*[stand=\"actief\"] { background-color: aqua; color: black; }"
+        "*[stand=\"melding\"] { background-color: yellow; color: black; font-weight: bold; }"
+        "*[stand=\"alarm\"] { background-color: red; color: yellow; }"
+        "*[stand=\"uitleg\"] { background-color: teal; color: white; }"
+        // A caption's weight stays its own: a font set on a page would reach
+        // every control on it.
+        "QLabel[stand=\"kop\"] { color: navy; font-weight: bold; }"
+        "QTabBar[stand=\"kop\"]::tab:selected { color: navy; font-weight: bold; }"
+        "QLabel[stand=\"waarschuwing\"] { color: maroon; font-weight: bold; }"
+        "*[stand=\"notitie\"] { background-color: #ffffe0; }"
+        // A long choice list scrolls instead of covering the screen.
+        "QComboBox[stand] { combobox-popup: 0; }"
+        "QComboBox QAbstractItemView { background-color: white; color: black;"
+        " selection-background-color: #3070c0; selection-color: white; }"
+        // Browse mode shuts the day boxes; their captions must still be read.
+        "QCheckBox:disabled { color: #303030; }"
+        "QCalendarWidget #qt_calendar_navigationbar QToolButton { color: black; }");
+}
+
+QString ProgrammaStijl(const Kleuren& k)
+{
+    return KnopStijl(k.knop, k.focus)
+           + QStringLiteral(
+                 "QTableView, QTreeView { background-color: %1; gridline-color: #a0a0a0; }"
+                 "QHeaderView { background-color: %1; }"
+                 "QHeaderView::section { background-color: %2; border: 1px solid #a0a0a0;"
+                 " padding: 2px 4px; }"
+                 "QTableCornerButton::section { background-color: %2; border: 1px solid #a0a0a0; }"
+                 "QTabWidget::pane { background-color: %1; border: 1px solid #a0a0a0; }"
+                 "QTabBar::tab { background-color: palette(button); border: 1px solid #a0a0a0;"
+                 " padding: 4px 14px; margin-right: 1px; }"
+                 "QTabBar::tab:selected { background-color: %1; border-bottom-color: %1; }")
+                 .arg(css(k.hoofd), css(k.rand))
+           + StandenStijl();
+}
+
+QVariantList alsLijst(const Kleuren& k) { return {k.hoofd, k.rand, k.knop, k.focus}; }
+
+bool uiterlijkGezet() { return qApp && qApp->property(KleurenEigenschap).isValid(); }
 }  // namespace
 
 QColor TekstNaarKleur(const QString& tekst)
@@ -44,7 +112,7 @@ Kleuren Orvel2003Kleuren()
 
 Kleuren SysteemKleuren()
 {
-    const QPalette systeem = QGuiApplication::palette();
+    const QPalette systeem = systeemPalet();
     return {systeem.color(QPalette::Window), systeem.color(QPalette::Midlight),
             systeem.color(QPalette::Button), systeem.color(QPalette::Light)};
 }
@@ -69,9 +137,55 @@ Kleuren SchemaKleuren(const QString& schema, TZolRegister& reg)
     return Orvel2003Kleuren();
 }
 
-const Kleuren& HuidigeKleuren() { return huidige(); }
+Kleuren HuidigeKleuren()
+{
+    if (!uiterlijkGezet())
+        return Orvel2003Kleuren();
+    const QVariantList k = qApp->property(KleurenEigenschap).toList();
+    return {k.value(0).value<QColor>(), k.value(1).value<QColor>(), k.value(2).value<QColor>(), k.value(3).value<QColor>()};
+}
 
-void ZetHuidigeKleuren(const Kleuren& kleuren) { huidige() = kleuren; }
+void ZetHuidigeKleuren(const Kleuren& kleuren)
+{
+    if (!qApp || (uiterlijkGezet() && HuidigeKleuren() == kleuren))
+        return;
+    if (!qApp->property(SysteemPaletEigenschap).isValid())
+        qApp->setProperty(SysteemPaletEigenschap, QVariant::fromValue(QGuiApplication::palette()));
+    qApp->setProperty(KleurenEigenschap, alsLijst(kleuren));
+    // The background goes through the palette so that it reaches every page
+    // and panel while edit fields keep their own white base.
+    QPalette palet = systeemPalet();
+    palet.setColor(QPalette::Window, kleuren.hoofd);
+    QApplication::setPalette(palet);
+    qApp->setStyleSheet(ProgrammaStijl(kleuren));
+}
+
+void SetColor(QWidget*)
+{
+    if (!uiterlijkGezet())
+        ZetHuidigeKleuren(Orvel2003Kleuren());
+}
+
+void ZetStand(QWidget* control, Stand stand)
+{
+    SetColor(control);
+    if (StandVan(control) == stand && control->property(StandEigenschap).isValid())
+        return;
+    control->setProperty(StandEigenschap, stand == Stand::Geen ? QVariant() : QVariant(QLatin1String(StandNamen[size_t(stand)])));
+    // The style sheet reads the property when the control is polished.
+    control->style()->unpolish(control);
+    control->style()->polish(control);
+    control->update();
+}
+
+Stand StandVan(const QWidget* control)
+{
+    const QString naam = control->property(StandEigenschap).toString();
+    for (size_t i = 1; i < StandNamen.size(); ++i)
+        if (naam == QLatin1String(StandNamen[i]))
+            return Stand(i);
+    return Stand::Geen;
+}
 
 QString KnopStijl(const QColor& knop, const QColor& focus)
 {
@@ -85,29 +199,4 @@ QString KnopStijl(const QColor& knop, const QColor& focus)
                "QPushButton:pressed, QToolButton:pressed { background-color: %3; }"
                "QPushButton:disabled, QToolButton:disabled { color: %5; }")
         .arg(css(knop), css(focus), css(focus.darker(115)), css(knop.darker(140)), css(uit));
-}
-
-void SetColor(QWidget* window)
-{
-    const Kleuren& k = HuidigeKleuren();
-    window->setStyleSheet(
-        KnopStijl(k.knop, k.focus)
-        + QStringLiteral(
-              "QTableView, QTreeView { background-color: %1; gridline-color: #a0a0a0; }"
-              "QHeaderView { background-color: %1; }"
-              "QHeaderView::section { background-color: %2; border: 1px solid #a0a0a0;"
-              " padding: 2px 4px; }"
-              "QTableCornerButton::section { background-color: %2; border: 1px solid #a0a0a0; }"
-              "QTabWidget::pane { background-color: %1; border: 1px solid #a0a0a0; }"
-              "QTabBar::tab { background-color: palette(button); border: 1px solid #a0a0a0;"
-              " padding: 4px 14px; margin-right: 1px; }"
-              "QTabBar::tab:selected { background-color: %1; border-bottom-color: %1; }")
-              .arg(css(k.hoofd), css(k.rand)));
-    // The background goes through the palette so that it reaches every page
-    // and panel while edit fields keep their own white base. It is set after
-    // the style sheet: changing a style sheet restores the palette the widget
-    // had when the previous one was applied.
-    QPalette palet = window->palette();
-    palet.setColor(QPalette::Window, k.hoofd);
-    window->setPalette(palet);
 }

@@ -3,6 +3,10 @@
 // colour (window and grid backgrounds), border colour (grid column titles and
 // fixed cells), button colour (buttons) and focus colour (a button under the
 // mouse).
+//
+// The look is applied in one place: the application's palette and one style
+// sheet hold the scheme's colours and the named states below. Windows name a
+// state (ZetStand); no window writes a colour of its own.
 #include <QColor>
 #include <QString>
 
@@ -32,13 +36,36 @@ Kleuren SysteemKleuren();
 // the scheme "1" colour in its place.
 Kleuren EigenKleuren(TZolRegister& reg);
 
-const Kleuren& HuidigeKleuren();
+// The program's colours: those last set, the scheme "1" colours before.
+Kleuren HuidigeKleuren();
+// Makes the colours the program's: every window shows them at once.
 void ZetHuidigeKleuren(const Kleuren& kleuren);
 
-// Applies the current colours to a window and everything on it. Every window
-// calls this when shown. A control that keeps colours of its own sets its own
-// style sheet, which wins over the window's.
+// Makes sure the program's look is in place for a window. Every window calls
+// this when shown.
 void SetColor(QWidget* window);
+
+// The named states a control can show.
+enum class Stand {
+    Geen,          // the window's colours
+    Bewerken,      // a data control that takes input: white
+    Bladeren,      // a data control in browse mode, or a signal at rest: silver
+    Vergrendeld,   // a choice made that no longer changes: yellow, bold
+    Wachten,       // a choice that waits its turn: silver, dimmed text
+    Leesmodus,     // the mode panel in browse mode: lime
+    Editmodus,     // the mode panel in edit mode: yellow
+    Actief,        // an unsaved change, or a button to press now: aqua
+    Melding,       // a passing notice: black on yellow
+    Alarm,         // a notice of danger: yellow on red
+    Uitleg,        // help text beside an edit: white on teal
+    Kop,           // a large caption: navy, bold
+    Waarschuwing,  // a caption that warns: maroon, bold
+    Notitie,       // a panel laid over data to say why it is shut: pale yellow
+};
+// The text of every state stays readable also while the control is disabled,
+// and a combo box's choice list keeps its own readable colours.
+void ZetStand(QWidget* control, Stand stand);
+Stand StandVan(const QWidget* control);
 
 // The style of a button in the given button and focus colours; the window's
 // buttons get it through SetColor, a sample button directly.

@@ -2,6 +2,7 @@
 
 #include "DatabaseError.h"
 #include "ToonMelding.h"
+#include "Transactie.h"
 #include "Zoeken.h"
 
 #include <QCoreApplication>
@@ -215,8 +216,8 @@ void TDataModFrm::Aanvullen()
     TableHandle& datums = *DatumsDB;
     datums.setIndexName(QString());
     // One transaction: a year of days is written at once, not day by day.
-    m_storage.begin();
     try {
+        Transactie t(m_storage);
         datums.first();
         while (!datums.eof() && QDateTime(datums.value(QStringLiteral("Datum")).toDate(), QTime(0, 0)) < nu.addDays(-1))
             datums.remove();
@@ -233,9 +234,8 @@ void TDataModFrm::Aanvullen()
             Nudat.VolgendeDag();
         }
         HerstelKoningsdag(datums);
-        m_storage.commit();
+        t.commit();
     } catch (...) {
-        m_storage.rollback();
         datums.cancel();
         throw;
     }

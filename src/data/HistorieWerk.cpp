@@ -3,6 +3,7 @@
 #include "DataModFrm.h"
 #include "DatabaseError.h"
 #include "Schema.h"
+#include "Transactie.h"
 
 struct HistorieWerk::Richting {
     QString vanPersonen, naarPersonen, vanInschrijvingen, naarInschrijvingen;
@@ -91,15 +92,10 @@ HistorieWerk::Uitkomst HistorieWerk::Verplaats(const Richting& r, const QString&
         else if (Aantal(opslag, r.naarPersonen, cursistNr) > 0)
             reden = QStringLiteral("CursistNr %1 staat al %2.").arg(cursistNr, r.naarPlaats);
         if (reden.isEmpty()) {
-            opslag.begin();
-            try {
-                VerplaatsRijen(opslag, r.vanInschrijvingen, r.naarInschrijvingen, cursistNr);
-                VerplaatsRijen(opslag, r.vanPersonen, r.naarPersonen, cursistNr);
-                opslag.commit();
-            } catch (...) {
-                opslag.rollback();
-                throw;
-            }
+            Transactie t(opslag);
+            VerplaatsRijen(opslag, r.vanInschrijvingen, r.naarInschrijvingen, cursistNr);
+            VerplaatsRijen(opslag, r.vanPersonen, r.naarPersonen, cursistNr);
+            t.commit();
         }
     } catch (const DatabaseError& fout) {
         reden = fout.tekst().contains(QLatin1String("Key violation"))
@@ -117,19 +113,13 @@ bool HistorieWerk::VerwijderUitHistorie(const QString& cursistNr)
     Storage& opslag = m_dm.storage();
     bool gelukt = false;
     try {
-        opslag.begin();
-        try {
-            opslag.exec(QStringLiteral("delete from HistorieCursus where CursistNr = ?"), {cursistNr});
-            QSqlQuery q = opslag.exec(QStringLiteral("delete from Historie where CursistNr = ?"), {cursistNr});
-            gelukt = q.numRowsAffected() == 1;
-            if (gelukt)
-                opslag.commit();
-            else
-                opslag.rollback();
-        } catch (...) {
-            opslag.rollback();
-            throw;
-        }
+        Transactie t(opslag);
+        opslag.exec(QStringLiteral("delete from HistorieCursus where CursistNr = ?"), {cursistNr});
+        QSqlQuery q = opslag.exec(QStringLiteral("delete from Historie where CursistNr = ?"), {cursistNr});
+        // Anything but the one participant's row, and nothing is deleted.
+        gelukt = q.numRowsAffected() == 1;
+        if (gelukt)
+            t.commit();
     } catch (const DatabaseError&) {
         gelukt = false;
     }

@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "Schema.h"
 #include "SqlTranslator.h"
+#include "Transactie.h"
 #include "Verbreden.h"
 
 #include <QAtomicInt>
@@ -103,29 +104,28 @@ void Storage::open(const QString& map)
     // A foreign or damaged file fails here, before anything is read from it.
     execNative(QStringLiteral("PRAGMA schema_version"));
     // A database that cannot be written to fails now rather than halfway
-    // through the user's first change. Taking the write lock is not enough
-    // (SQLite grants it on a read-only file): a page is really written, with
-    // its own value, and rolled back.
-    execNative(QStringLiteral("BEGIN IMMEDIATE"));
+    // through the user's first change: a page is really written, with its own
+    // value, and rolled back (SQLite grants the write lock even on a read-only
+    // file, so taking the lock alone proves nothing).
     try {
+        Transactie proef(*this);  // never committed: the page goes back with the guard
         QSqlQuery versie = execNative(QStringLiteral("PRAGMA user_version"));
         const int waarde = versie.next() ? versie.value(0).toInt() : 0;
         versie.finish();
         execNative(QStringLiteral("PRAGMA user_version = %1").arg(waarde));
     } catch (const DatabaseError& fout) {
-        rollback();
         close();
         // A folder that cannot be written leaves no room for the journal.
         if (!fout.tekst().contains(QLatin1String("alleen-lezen")) && !fout.tekst().contains(QLatin1String("niet openen")))
             throw;
         throw AlleenLezenFout(QStringLiteral("Database kan niet worden beschreven (alleen-lezen): %1").arg(m_bestand));
     }
-    execNative(QStringLiteral("ROLLBACK"));
     WerkTabellenBij(*this);
 }
 
 void Storage::close()
 {
+    m_transacties = 0;
     if (!QSqlDatabase::contains(m_connectie))
         return;
     {
@@ -165,12 +165,10 @@ QSqlQuery Storage::execNamed(const QString& localSql, const QVariantMap& waarden
     return q;
 }
 
-void Storage::begin() { execNative(QStringLiteral("BEGIN")); }
-void Storage::commit() { execNative(QStringLiteral("COMMIT")); }
-void Storage::rollback()
+void Storage::zonderFout(const QString& sql)
 {
     QSqlQuery q(database());
-    q.exec(QStringLiteral("ROLLBACK"));
+    q.exec(sql);
 }
 
 void Storage::controleerTabel(const TabelDef& tabel)
@@ -209,25 +207,20 @@ void Storage::laadIndex(const QString& tabel, const QString& index)
 
 void Storage::herbouwIndexen()
 {
-    begin();
-    try {
-        QSqlQuery q = execNative(QStringLiteral(
-            "SELECT type, name FROM sqlite_master WHERE type IN ('index', 'trigger') "
-            "AND name NOT LIKE 'sqlite_autoindex%'"));
-        QStringList weg;
-        while (q.next())
-            weg << QStringLiteral("DROP %1 %2").arg(q.value(0).toString(), Schema::quoteIdent(q.value(1).toString()));
-        q.finish();
-        for (const QString& sql : weg)
+    Transactie t(*this);
+    QSqlQuery q = execNative(QStringLiteral(
+        "SELECT type, name FROM sqlite_master WHERE type IN ('index', 'trigger') "
+        "AND name NOT LIKE 'sqlite_autoindex%'"));
+    QStringList weg;
+    while (q.next())
+        weg << QStringLiteral("DROP %1 %2").arg(q.value(0).toString(), Schema::quoteIdent(q.value(1).toString()));
+    q.finish();
+    for (const QString& sql : weg)
+        execNative(sql);
+    for (const TabelDef& t : Schema::tabellen())
+        for (const QString& sql : Schema::createIndexSql(t) + Schema::createTriggerSql(t))
             execNative(sql);
-        for (const TabelDef& t : Schema::tabellen())
-            for (const QString& sql : Schema::createIndexSql(t) + Schema::createTriggerSql(t))
-                execNative(sql);
-        commit();
-    } catch (...) {
-        rollback();
-        throw;
-    }
+    t.commit();
 }
 
 QString Storage::foutTekst(const QSqlError& fout) const
@@ -274,7 +267,7 @@ void Storage::maakLegeDatabase(const QString& bestand)
         if (!db.open())
             throw DatabaseError(QStringLiteral("Kan database niet aanmaken: %1").arg(bestand));
         try {
-            s.begin();
+            Transactie t(s);
             for (const TabelDef& t : Schema::tabellen()) {
                 s.execNative(Schema::createTableSql(t));
                 for (const QString& sql : Schema::createIndexSql(t) + Schema::createTriggerSql(t))
@@ -290,7 +283,7 @@ void Storage::maakLegeDatabase(const QString& bestand)
                                  .arg(Schema::quoteIdent(rij.tabel), velden.join(QLatin1Char(',')), vragen.join(QLatin1Char(','))),
                              rij.waarden);
             }
-            s.commit();
+            t.commit();
         } catch (const DatabaseError& e) {
             s.close();
             QFile::remove(tijdelijk);

@@ -4,6 +4,8 @@
 // texts (through the translator), and turning engine failures into the error
 // texts the program reacts to ("Key violation", "Master has detail records",
 // "Field value required", a damaged-file text).
+#include "VeldMaskers.h"
+
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -50,9 +52,10 @@ public:
     // Drops and creates every index (and the delete checks) of the schema.
     void herbouwIndexen();
 
-    void begin();
-    void commit();
-    void rollback();
+    // Transactions: see Transactie.
+
+    // The fields' edit masks, for every handle on this database.
+    VeldMaskers& veldMaskers() { return m_veldMaskers; }
 
     // Engine failure → the text that the program reacts to.
     QString foutTekst(const QSqlError& fout) const;
@@ -64,32 +67,15 @@ public:
     static void maakLegeDatabase(const QString& bestand);
 
 private:
+    friend class Transactie;
+    // SQL whose failure has no one to tell (a rollback while unwinding).
+    void zonderFout(const QString& sql);
+
     QString m_connectie;
     QString m_map;
     QString m_bestand;
-};
-
-// The transaction guard: work that writes more than one row runs between
-// its making and commit(); any other way out (return, exception) rolls back.
-class Transactie {
-public:
-    explicit Transactie(Storage& storage) : m_storage(storage) { m_storage.begin(); }
-    ~Transactie()
-    {
-        if (!m_klaar)
-            m_storage.rollback();
-    }
-    Transactie(const Transactie&) = delete;
-    Transactie& operator=(const Transactie&) = delete;
-    void commit()
-    {
-        m_storage.commit();
-        m_klaar = true;
-    }
-
-private:
-    Storage& m_storage;
-    bool m_klaar = false;
+    int m_transacties = 0;  // open guards, outermost first
+    VeldMaskers m_veldMaskers;
 };
 
 // A file in a folder, found without regard to letter case (archives carry

@@ -3,6 +3,7 @@
 #include "DatabaseError.h"
 #include "Schema.h"
 #include "Storage.h"
+#include "Transactie.h"
 
 #include <QRegularExpression>
 
@@ -142,23 +143,18 @@ void Herbouw(Storage& opslag, const QString& tabel, const Bijwerking& b)
         waarden << (b.geldKolommen.contains(kolom.naam) ? InCenten(kolom.naam) : kolommen.last());
     }
     const QString naam = Schema::quoteIdent(tabel);
-    opslag.begin();
-    try {
-        ControleerBedragen(opslag, tabel, b.geldKolommen);
-        opslag.execNative(QStringLiteral("DROP TABLE IF EXISTS temp.orvel_verbreden"));
-        opslag.execNative(QStringLiteral("CREATE TEMP TABLE orvel_verbreden AS SELECT rowid AS orvel_rij, * FROM %1").arg(naam));
-        opslag.execNative(QStringLiteral("DROP TABLE %1").arg(naam));
-        opslag.execNative(b.sql);
-        opslag.execNative(QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT orvel_rij, %3 FROM orvel_verbreden")
-                              .arg(naam, kolommen.join(QStringLiteral(", ")), waarden.join(QStringLiteral(", "))));
-        opslag.execNative(QStringLiteral("DROP TABLE temp.orvel_verbreden"));
-        for (const QString& sql : std::as_const(bijbehorend))
-            opslag.execNative(sql);
-        opslag.commit();
-    } catch (...) {
-        opslag.rollback();
-        throw;
-    }
+    Transactie t(opslag);
+    ControleerBedragen(opslag, tabel, b.geldKolommen);
+    opslag.execNative(QStringLiteral("DROP TABLE IF EXISTS temp.orvel_verbreden"));
+    opslag.execNative(QStringLiteral("CREATE TEMP TABLE orvel_verbreden AS SELECT rowid AS orvel_rij, * FROM %1").arg(naam));
+    opslag.execNative(QStringLiteral("DROP TABLE %1").arg(naam));
+    opslag.execNative(b.sql);
+    opslag.execNative(QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT orvel_rij, %3 FROM orvel_verbreden")
+                          .arg(naam, kolommen.join(QStringLiteral(", ")), waarden.join(QStringLiteral(", "))));
+    opslag.execNative(QStringLiteral("DROP TABLE temp.orvel_verbreden"));
+    for (const QString& sql : std::as_const(bijbehorend))
+        opslag.execNative(sql);
+    t.commit();
 }
 }  // namespace
 

@@ -253,7 +253,7 @@ void TAfdrukFrm::MaakControls()
 
     SBar = MaakControl<QStatusBar>(this, QStringLiteral("SBar"));
     SBar->setSizeGripEnabled(false);
-    SBar->setStyleSheet(QStringLiteral("QStatusBar { background-color: yellow; color: black; }"));
+    ZetStand(SBar, Stand::Melding);
 
     OpenReport = new QFileDialog(this);
     OpenReport->setObjectName(QStringLiteral("OpenReport"));
@@ -394,7 +394,7 @@ void TAfdrukFrm::Reset()
                        static_cast<QWidget*>(AfdrukBtn), static_cast<QWidget*>(ZoekCursistBtn),
                        static_cast<QWidget*>(InvoerBtn), static_cast<QWidget*>(ZoekCursistEdit)})
         w->setEnabled(false);
-    ZoekCursistEdit->setStyleSheet(QStringLiteral("QLineEdit { background-color: silver; }"));
+    ZetStand(ZoekCursistEdit, Stand::Bladeren);
     ViaPrinterBtn->setEnabled(true);
     ViaEmailBtn->setEnabled(m_email != nullptr);
     ViaPrinterBtn->setChecked(true);
@@ -407,7 +407,7 @@ void TAfdrukFrm::Reset()
     m_soort = -1;
     RapKeuze->setCurrentIndex(-1);
     RapKeuze->setEnabled(true);
-    RapKeuze->setStyleSheet(QStringLiteral("QComboBox { background-color: white; }"));
+    ZetStand(RapKeuze, Stand::Bewerken);
     KeuzeStapel->setCurrentWidget(RapKeuze);
     CursusBar->Leeg();
     CursusBar->hide();
@@ -503,7 +503,7 @@ void TAfdrukFrm::DiplomaVoorbereiding()
     }
     if (gekozen) {
         ZoekCursistEdit->setEnabled(true);
-        ZoekCursistEdit->setStyleSheet(QStringLiteral("QLineEdit { background-color: white; }"));
+        ZetStand(ZoekCursistEdit, Stand::Bewerken);
         ZoekCursistEdit->clear();
         InvoerBtn->setEnabled(true);
     }

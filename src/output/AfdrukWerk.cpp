@@ -7,6 +7,7 @@
 #include "data/OrvelFout.h"
 #include "data/Schema.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 #include "data/VeldTekst.h"
 #include "data/ZolDatum.h"
 

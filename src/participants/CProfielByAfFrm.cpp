@@ -1,5 +1,6 @@
 #include "CProfielByAfFrm.h"
 
+#include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "data/DataModFrm.h"
 #include "data/Routines.h"
@@ -90,7 +91,7 @@ void TCProfielByAfFrm::Init()
     ProfielBox->clear();
     ProfielBox->setPlaceholderText(KiesEerst);
     ProfielBox->setEnabled(false);
-    ProfielBox->setStyleSheet(ModusStijl(ProfielBox, false));
+    ZetStand(ProfielBox, Stand::Bladeren);
     // An exclusive group keeps one button down; let go of both.
     QButtonGroup* groep = ToeBtn->group();
     groep->setExclusive(false);
@@ -121,7 +122,7 @@ void TCProfielByAfFrm::BiedAan(const QStringList& codes)
     ProfielBox->addItems(codes);
     ProfielBox->setCurrentIndex(codes.isEmpty() ? -1 : 0);
     ProfielBox->setEnabled(true);
-    ProfielBox->setStyleSheet(ModusStijl(ProfielBox, true));
+    ZetStand(ProfielBox, Stand::Bewerken);
     ExitBtn->setEnabled(false);
     AnnuleerBtn->setEnabled(true);
     OkBtn->setEnabled(!codes.isEmpty());

@@ -40,7 +40,7 @@ TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(paren
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     // The masks belong to the fields of Hoofd, whatever control shows them.
-    VeldMaskers& maskers = VeldMaskers::Alle();
+    VeldMaskers& maskers = Hoofd().storage().veldMaskers();
     maskers.Zet(Hoofd().naam(), QStringLiteral("Voorl"), QStringLiteral(">cccccccc;1;_"));
     maskers.Zet(Hoofd().naam(), QStringLiteral("Geslacht"), QStringLiteral(">L;1;_"));
     maskers.Zet(Hoofd().naam(), QStringLiteral("GebDatum"), QStringLiteral("AA-AA-AAAA;1;_"));
@@ -409,7 +409,7 @@ void TCursistFrm::SetLand()
     LndBtn->setIcon(land.vlag.isEmpty() ? QIcon() : QIcon(land.vlag));
     LndBtn->setToolTip(Modus.InEditModus() && !land.naam.isEmpty() ? land.naam + QStringLiteral(" (Klik om te wijzigen)")
                                                            : land.naam);
-    VeldMaskers::Alle().Zet(Hoofd().naam(), Veld_Postcode, land.postcodeMasker);
+    Hoofd().storage().veldMaskers().Zet(Hoofd().naam(), Veld_Postcode, land.postcodeMasker);
 }
 
 void TCursistFrm::ToonCursistNr()

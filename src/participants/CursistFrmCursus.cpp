@@ -7,6 +7,7 @@
 #include "Inschrijving.h"
 #include "ShowCursusInfoFrm.h"
 
+#include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
@@ -33,6 +34,14 @@
 #include <QVBoxLayout>
 
 namespace {
+// The large navy captions of the enrolment area.
+void ZetPuntGrootte(QWidget* label, int punten)
+{
+    QFont letter = label->font();
+    letter.setPointSize(punten);
+    label->setFont(letter);
+}
+
 const QString Veld_CursistNr = QStringLiteral("CursistNr");
 const QString Veld_WeekDagen = QStringLiteral("WeekDagen");
 const QString Veld_GroepsCode = QStringLiteral("GroepsCode");
@@ -59,7 +68,7 @@ void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
 {
     for (const char* veld : {"AanmeldDatum", "DiplomaDatum", "VolgendeOproep", "Herh1", "Herh2", "Herh3", "Herh4",
                              "Herh5", "Herh6", "Herh7", "Herh8", "Herh9", "Herh10"})
-        VeldMaskers::Alle().Zet(Inschrijvingen().naam(), QLatin1String(veld), DatumMasker);
+        Inschrijvingen().storage().veldMaskers().Zet(Inschrijvingen().naam(), QLatin1String(veld), DatumMasker);
 
     CursusDeel = new QWidget;
     CursusDeel->setObjectName(QStringLiteral("CursusDeel"));
@@ -86,7 +95,7 @@ void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
     tabLaag->setContentsMargins(0, 0, 0, 0);
     tabLaag->setSpacing(0);
     CursusTabs = MaakControl<QTabBar>(this, QStringLiteral("CursusTabs"));
-    CursusTabs->setStyleSheet(QStringLiteral("QTabBar::tab:selected { font-weight: bold; color: navy; }"));
+    ZetStand(CursusTabs, Stand::Kop);
     CursusTabs->setExpanding(false);
     connect(CursusTabs, &QTabBar::currentChanged, this, [this] { CursusTabChange(); });
     tabLaag->addWidget(CursusTabs);
@@ -103,7 +112,8 @@ void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
     GeenCursusLbl->setObjectName(QStringLiteral("GeenCursusLbl"));
     GeenCursusLbl->setAlignment(Qt::AlignCenter);
     GeenCursusLbl->setWordWrap(true);
-    GeenCursusLbl->setStyleSheet(QStringLiteral("color: navy; font-size: 16pt; font-weight: bold;"));
+    ZetStand(GeenCursusLbl, Stand::Kop);
+    ZetPuntGrootte(GeenCursusLbl, 16);
     vlak->addWidget(GeenCursusLbl, 0, 0);
     vlak->addWidget(TabVlak, 0, 0);
     TabVlak->hide();
@@ -207,12 +217,14 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
 
     VvPanel = MaakControl<QFrame>(this, QStringLiteral("VvPanel"));
     VvPanel->setFrameShape(QFrame::Panel);
-    VvPanel->setStyleSheet(QStringLiteral("QFrame#VvPanel { background-color: #ffffe0; }"));
+    ZetStand(VvPanel, Stand::Notitie);
     auto* vv = new QHBoxLayout(VvPanel);
     auto* vvTekst = new QLabel(QStringLiteral("Diploma is gehaald, vervolgcursus is:"));
     VVCursusLbl = MaakControl<QLabel>(this, QStringLiteral("VVCursusLbl"));
-    for (QLabel* label : {vvTekst, VVCursusLbl})
-        label->setStyleSheet(QStringLiteral("color: navy; font-size: 14pt; font-weight: bold;"));
+    for (QLabel* label : {vvTekst, VVCursusLbl}) {
+        ZetStand(label, Stand::Kop);
+        ZetPuntGrootte(label, 14);
+    }
     vv->addStretch();
     vv->addWidget(vvTekst);
     vv->addWidget(VVCursusLbl);
@@ -576,7 +588,7 @@ void TCursistFrm::CursusInfo(QPushButton* knop)
 void TCursistFrm::ZetCursusKnop(bool aan)
 {
     CursusBtn->setEnabled(aan);
-    CursusBtn->setStyleSheet(aan ? QStringLiteral("background-color: aqua;") : QStringLiteral("background-color: silver;"));
+    ZetStand(CursusBtn, aan ? Stand::Actief : Stand::Bladeren);
 }
 
 void TCursistFrm::SetCursusBtn(const QString& cursusCode)

@@ -6,6 +6,7 @@
 #include "data/Storage.h"
 #include "data/TableHandle.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 
 #include <QSqlQuery>
 
@@ -26,18 +27,6 @@ QDateTime cursusDatum(const QVariant& opgeslagen)
 // The storage's text of a date and time, for comparing in SQL.
 QString opslagTekst(const QDateTime& datum) { return datum.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")); }
 
-// Runs the steps in one transaction: all of them or none.
-void AllesOfNiets(Storage& s, const std::function<void()>& stappen)
-{
-    s.begin();
-    try {
-        stappen();
-        s.commit();
-    } catch (...) {
-        s.rollback();
-        throw;
-    }
-}
 }  // namespace
 
 // ---- enrolments of one participant ----
@@ -168,15 +157,15 @@ bool VerwijderInschrijving(TableHandle& cursusGegevens, Storage& s, const QStrin
     cursusGegevens.setIndexName({});
     bool verwijderd = false;
     try {
-        AllesOfNiets(s, [&] {
-            if (cursusID)
-                s.exec(QStringLiteral("delete from Cursussen where CursusID = ? and CursistNr = ?"), {*cursusID, cursistNr});
-            // Without the enrolment, the course rows stay too.
-            if (!cursusGegevens.findKey({cursistNr, cursusCode}))
-                throw BoekFout(QStringLiteral("Kan cursus niet vinden!"));
-            cursusGegevens.remove();
-            verwijderd = true;
-        });
+        Transactie t(s);
+        if (cursusID)
+            s.exec(QStringLiteral("delete from Cursussen where CursusID = ? and CursistNr = ?"), {*cursusID, cursistNr});
+        // Without the enrolment, the course rows stay too.
+        if (!cursusGegevens.findKey({cursistNr, cursusCode}))
+            throw BoekFout(QStringLiteral("Kan cursus niet vinden!"));
+        cursusGegevens.remove();
+        t.commit();
+        verwijderd = true;
     } catch (const BoekFout& fout) {
         ToonMelding(mFout, fout.tekst(), Knoppen::OK, true);
     } catch (...) {
@@ -276,18 +265,18 @@ void BoekInCursus(Storage& s, const QString& cursistNr, const QString& cursusCod
 {
     TableHandle cursussen(s, QStringLiteral("Cursussen"));
     cursussen.open();
-    AllesOfNiets(s, [&] {
-        for (int i = 0; i < cursus.dagen.size(); ++i) {
-            cursussen.insert();
-            cursussen.setValue(QStringLiteral("Datum"), cursus.dagen[i]);
-            cursussen.setValue(QStringLiteral("Dag"), i + 1);
-            cursussen.setValue(Veld_CursistNr, cursistNr);
-            cursussen.setValue(Veld_CursusCode, cursusCode);
-            cursussen.setValue(QStringLiteral("LokatieCode"), cursus.lokatieCode);
-            cursussen.setValue(QStringLiteral("CursusID"), cursus.cursusID);
-            cursussen.post();
-        }
-    });
+    Transactie t(s);
+    for (int i = 0; i < cursus.dagen.size(); ++i) {
+        cursussen.insert();
+        cursussen.setValue(QStringLiteral("Datum"), cursus.dagen[i]);
+        cursussen.setValue(QStringLiteral("Dag"), i + 1);
+        cursussen.setValue(Veld_CursistNr, cursistNr);
+        cursussen.setValue(Veld_CursusCode, cursusCode);
+        cursussen.setValue(QStringLiteral("LokatieCode"), cursus.lokatieCode);
+        cursussen.setValue(QStringLiteral("CursusID"), cursus.cursusID);
+        cursussen.post();
+    }
+    t.commit();
 }
 
 CursusOverzicht LeesCursusOverzicht(Storage& s, int cursusID)

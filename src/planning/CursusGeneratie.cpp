@@ -5,6 +5,7 @@
 #include "data/Schema.h"
 #include "data/Storage.h"
 #include "data/TableHandle.h"
+#include "data/Transactie.h"
 #include "data/ZolDatum.h"
 
 #include <QSet>
@@ -29,18 +30,6 @@ QVariant CursusDatum(const QDate& dag, const QString& tijd)
 
 bool IsLeeg(const QString& tekst) { return tekst.trimmed().isEmpty(); }
 }  // namespace
-
-void InEenTransactie(Storage& s, const std::function<void()>& werk)
-{
-    s.begin();
-    try {
-        werk();
-        s.commit();
-    } catch (...) {
-        s.rollback();
-        throw;
-    }
-}
 
 int WeekDagBit(const QDate& dag)
 {
@@ -182,14 +171,14 @@ void SchrijfCursusRijen(Storage& s, const NieuweCursus& cursus, int cursusID, co
 void SchrijfCursus(Storage& s, const NieuweCursus& cursus, int cursusID, const QStringList& cursisten,
                    const std::function<void()>& stap)
 {
-    InEenTransactie(s, [&] {
-        for (const QString& nr : cursisten) {
-            SchrijfCursusRijen(s, cursus, cursusID, nr);
-            BerekenSaldo(s, nr, cursus.cursusCode, BetaaldWissen::Ja);
-            if (stap)
-                stap();
-        }
-    });
+    Transactie t(s);
+    for (const QString& nr : cursisten) {
+        SchrijfCursusRijen(s, cursus, cursusID, nr);
+        BerekenSaldo(s, nr, cursus.cursusCode, BetaaldWissen::Ja);
+        if (stap)
+            stap();
+    }
+    t.commit();
 }
 
 bool HeeftBegeleiders(Storage& s)
@@ -202,10 +191,10 @@ void SchrijfBegeleiding(Storage& s, int cursusID, int dagen, const QString& inst
                         const QString& begeleiderCode)
 {
     const auto leegIsNull = [](const QString& code) { return IsLeeg(code) ? QVariant() : QVariant(code); };
-    InEenTransactie(s, [&] {
-        for (int n = 1; n <= dagen; ++n)
-            s.exec(QStringLiteral("insert into begeleiding (CursusID, Dag, InstructeurCode, BegeleiderCode) "
-                                  "values (?, ?, ?, ?)"),
-                   {cursusID, n, leegIsNull(instructeurCode), leegIsNull(begeleiderCode)});
-    });
+    Transactie t(s);
+    for (int n = 1; n <= dagen; ++n)
+        s.exec(QStringLiteral("insert into begeleiding (CursusID, Dag, InstructeurCode, BegeleiderCode) "
+                              "values (?, ?, ?, ?)"),
+               {cursusID, n, leegIsNull(instructeurCode), leegIsNull(begeleiderCode)});
+    t.commit();
 }

@@ -14,9 +14,6 @@
 
 class Storage;
 
-// Runs the work in one transaction: all of it or, when it throws, none.
-void InEenTransactie(Storage& s, const std::function<void()>& werk);
-
 // The reserved location of the phone lists.
 inline constexpr char TelLijstLokatie[] = "TELYST";
 // A phone list is a pseudo-course at this time.

@@ -7,6 +7,7 @@
 #include "data/Storage.h"
 #include "data/TableHandle.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 #include "data/ZolRegister.h"
 
 #include <QSqlQuery>
@@ -128,7 +129,9 @@ void CursusVerwerking::VerwerkDeelnemer(const QString& cursistNr, const QString&
                            {cursistNr, m_keuze.cursusCode});
     if (!q.next()) {
         // Nothing to record; the course rows go all the same.
-        InEenTransactie(m_s, [&] { VerwijderCursusRijen(cursistNr); });
+        Transactie t(m_s);
+        VerwijderCursusRijen(cursistNr);
+        t.commit();
         return;
     }
     Inschrijving ins;
@@ -165,9 +168,15 @@ void CursusVerwerking::VerwerkDeelnemer(const QString& cursistNr, const QString&
         nieuw.Verzuimd = ins.Verzuimd + 1;
         if (toegestaan > 0 && nieuw.Verzuimd > toegestaan) {
             // The miss counts also for a participant who goes to the history.
-            InEenTransactie(m_s, [&] { UpdateCGegevens(nieuw, std::nullopt); });
+            {
+                Transactie t(m_s);
+                UpdateCGegevens(nieuw, std::nullopt);
+                t.commit();
+            }
             if (VraagNaarHistorie(cursistNr)) {
-                InEenTransactie(m_s, [&] { VerwijderCursusRijen(cursistNr); });
+                Transactie t(m_s);
+                VerwijderCursusRijen(cursistNr);
+                t.commit();
                 return;
             }
         }
@@ -182,12 +191,12 @@ void CursusVerwerking::VerwerkDeelnemer(const QString& cursistNr, const QString&
         m_groepsVraag({vraag, ins.GroepsCode, naam, cursistNr, oproep, groepsOproep}))
         oproep = groepsOproep;
 
-    InEenTransactie(m_s, [&] {
-        UpdateCGegevens(nieuw, oproep);
-        if (geweest && m_keuze.vervolgToevoegen)
-            CheckVvCursus(nieuw, oproep);
-        VerwijderCursusRijen(cursistNr);
-    });
+    Transactie t(m_s);
+    UpdateCGegevens(nieuw, oproep);
+    if (geweest && m_keuze.vervolgToevoegen)
+        CheckVvCursus(nieuw, oproep);
+    VerwijderCursusRijen(cursistNr);
+    t.commit();
 }
 
 void CursusVerwerking::UpdateCGegevens(const Inschrijving& nieuw, const std::optional<QDate>& oproep)
@@ -251,7 +260,5 @@ bool CursusVerwerking::VraagNaarHistorie(const QString& cursistNr)
 
 void CursusVerwerking::RondAf()
 {
-    InEenTransactie(m_s, [&] {
-        m_s.exec(QStringLiteral("delete from Begeleiding where CursusID = ?"), {m_keuze.cursusID});
-    });
+    m_s.exec(QStringLiteral("delete from Begeleiding where CursusID = ?"), {m_keuze.cursusID});
 }

@@ -4,6 +4,7 @@
 #include "data/Schema.h"
 #include "data/Storage.h"
 #include "data/TableHandle.h"
+#include "data/Transactie.h"
 #include "data/VeldTekst.h"
 
 #include <QSqlQuery>
@@ -39,8 +40,8 @@ QList<GeplandeCursus> LeesGeplandeCursussen(Storage& s)
 
 void VerwijderCursus(Storage& s, int cursusID)
 {
-    InEenTransactie(s, [&] {
-        s.exec(QStringLiteral("delete from Cursussen where CursusID = ?"), {cursusID});
-        s.exec(QStringLiteral("delete from Begeleiding where CursusID = ?"), {cursusID});
-    });
+    Transactie t(s);
+    s.exec(QStringLiteral("delete from Cursussen where CursusID = ?"), {cursusID});
+    s.exec(QStringLiteral("delete from Begeleiding where CursusID = ?"), {cursusID});
+    t.commit();
 }

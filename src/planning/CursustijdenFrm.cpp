@@ -1,6 +1,7 @@
 #include "CursustijdenFrm.h"
 
 #include "Cursustijden.h"
+#include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "data/ToonMelding.h"
 
@@ -46,7 +47,7 @@ TCursustijdenFrm::TCursustijdenFrm(const QString& databaseMap, QWidget* parent)
     Memo2->setReadOnly(true);
     Memo2->setFocusPolicy(Qt::NoFocus);
     Memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo2->setStyleSheet(QStringLiteral("QPlainTextEdit { color: white; background-color: teal; }"));
+    ZetStand(Memo2, Stand::Uitleg);
     Memo2->setPlainText(HelpRegels.join(QLatin1Char('\n')));
     Memo2->setMinimumWidth(Memo2->fontMetrics().horizontalAdvance(HelpRegels[0] + QStringLiteral("MMMM")));
 

@@ -32,7 +32,6 @@ TKalenderFrm::TKalenderFrm(std::function<void()> naarHoofdscherm, QWidget* paren
     Kalender->setMinimumSize(0, 0);
     // Month and year stand on buttons in the button colour: dark text reads
     // on every scheme, the calendar's own white does not.
-    Kalender->setStyleSheet(QStringLiteral("#qt_calendar_navigationbar QToolButton { color: black; }"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Kalender);

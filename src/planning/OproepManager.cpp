@@ -5,6 +5,7 @@
 #include "data/Schema.h"
 #include "data/Storage.h"
 #include "data/TableHandle.h"
+#include "data/Transactie.h"
 
 #include <QSqlQuery>
 
@@ -49,20 +50,17 @@ bool OproepManager::HeeftDagVanDoel(int vanID, int naarID, const QString& cursis
 
 Verplaatsing OproepManager::MoveCursist(int vanID, int naarID, const QString& cursistNr)
 {
-    Verplaatsing uitslag = Verplaatsing::Verplaatst;
-    InEenTransactie(m_s, [&] {
-        const DoelCursus doel = LeesDoel(naarID);
-        if (HeeftDagVanDoel(vanID, naarID, cursistNr, doel.cursusCode)) {
-            uitslag = Verplaatsing::AlIngedeeld;
-            return;
-        }
-        m_s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {vanID, cursistNr});
-        for (int dag = 1; dag <= doel.datums.size(); ++dag)
-            m_s.exec(QStringLiteral("insert into cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                                    "values (?, ?, ?, ?, ?, ?)"),
-                     {doel.datums[dag - 1], dag, cursistNr, doel.cursusCode, doel.lokatieCode, naarID});
-    });
-    return uitslag;
+    Transactie t(m_s);
+    const DoelCursus doel = LeesDoel(naarID);
+    if (HeeftDagVanDoel(vanID, naarID, cursistNr, doel.cursusCode))
+        return Verplaatsing::AlIngedeeld;
+    m_s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {vanID, cursistNr});
+    for (int dag = 1; dag <= doel.datums.size(); ++dag)
+        m_s.exec(QStringLiteral("insert into cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                                "values (?, ?, ?, ?, ?, ?)"),
+                 {doel.datums[dag - 1], dag, cursistNr, doel.cursusCode, doel.lokatieCode, naarID});
+    t.commit();
+    return Verplaatsing::Verplaatst;
 }
 
 UitHaling OproepManager::HaalUitCursus(int cursusID, const QString& cursistNr, const QDate& gekozen,
@@ -70,19 +68,18 @@ UitHaling OproepManager::HaalUitCursus(int cursusID, const QString& cursistNr, c
 {
     UitHaling uit;
     uit.volgendeOproep = VolgendeOproep(gekozen, vandaag);
-    InEenTransactie(m_s, [&] {
-        QSqlQuery code = m_s.exec(QStringLiteral("select CursusCode from cursussen where CursusID = ? limit 1"),
-                                  {cursusID});
-        uit.cursusCodeGevonden = code.next();
-        if (uit.cursusCodeGevonden) {
-            QSqlQuery q = m_s.exec(QStringLiteral("update cursusgegevens set VolgendeOproep = ?, Saldo = ? "
-                                                  "where CursistNr = ? and upper(CursusCode) = upper(?)"),
-                                   {TableHandle::naarOpslag(Veld("CursusGegevens", "VolgendeOproep"), uit.volgendeOproep),
-                                    TableHandle::naarOpslag(Veld("CursusGegevens", "Saldo"), QVariant::fromValue(Bedrag())),
-                                    cursistNr, code.value(0).toString()});
-            uit.inschrijvingGevonden = q.numRowsAffected() > 0;
-        }
-        m_s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {cursusID, cursistNr});
-    });
+    Transactie t(m_s);
+    QSqlQuery code = m_s.exec(QStringLiteral("select CursusCode from cursussen where CursusID = ? limit 1"), {cursusID});
+    uit.cursusCodeGevonden = code.next();
+    if (uit.cursusCodeGevonden) {
+        QSqlQuery q = m_s.exec(QStringLiteral("update cursusgegevens set VolgendeOproep = ?, Saldo = ? "
+                                              "where CursistNr = ? and upper(CursusCode) = upper(?)"),
+                               {TableHandle::naarOpslag(Veld("CursusGegevens", "VolgendeOproep"), uit.volgendeOproep),
+                                TableHandle::naarOpslag(Veld("CursusGegevens", "Saldo"), QVariant::fromValue(Bedrag())),
+                                cursistNr, code.value(0).toString()});
+        uit.inschrijvingGevonden = q.numRowsAffected() > 0;
+    }
+    m_s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {cursusID, cursistNr});
+    t.commit();
     return uit;
 }

@@ -2,6 +2,7 @@
 
 #include "OproepLaterFrm.h"
 #include "OproepManager.h"
+#include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
@@ -88,8 +89,8 @@ TOproepManagerFrm::TOproepManagerFrm(TDataModFrm& dm, QWidget* parent) : TOnderh
     TrashBin->installEventFilter(this);
 
     MeldPanel = MaakControl<QLabel>(this, QStringLiteral("MeldPanel"), QStringLiteral("Cursist is uit cursus gehaald."));
-    MeldPanel->setStyleSheet(QStringLiteral("QLabel { background-color: yellow; color: black; padding: 4px; "
-                                            "font-weight: bold; }"));
+    ZetStand(MeldPanel, Stand::Melding);
+    MeldPanel->setMargin(4);
     MeldPanel->setAlignment(Qt::AlignCenter);
     MeldPanel->hide();
     Timer1 = MaakControl<QTimer>(this, QStringLiteral("Timer1"));

@@ -19,7 +19,8 @@ TOproepVrgFrm::TOproepVrgFrm(const GroepsVraag& vraag, QWidget* parent) : QDialo
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     TekstLbl = MaakControl<QLabel>(this, QStringLiteral("TekstLbl"), vraag.tekst);
-    TekstLbl->setStyleSheet(QStringLiteral("QLabel { background-color: yellow; padding: 4px; font-weight: bold; }"));
+    ZetStand(TekstLbl, Stand::Melding);
+    TekstLbl->setMargin(4);
     CnrLbl = MaakControl<QLabel>(this, QStringLiteral("CnrLbl"), vraag.cursistNr);
     NaamLbl = MaakControl<QLabel>(this, QStringLiteral("NaamLbl"), vraag.naam);
     GroepLbl = MaakControl<QLabel>(this, QStringLiteral("GroepLbl"), vraag.groepsCode);

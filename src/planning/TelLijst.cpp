@@ -1,6 +1,7 @@
 #include "TelLijst.h"
 
 #include "data/Storage.h"
+#include "data/Transactie.h"
 
 #include <QSqlQuery>
 
@@ -25,8 +26,8 @@ QList<TelLijstCursist> LeesTelLijst(Storage& s, int telLijstID)
 void ZetVanTelLijstOpCursus(Storage& s, int telLijstID, const NieuweCursus& cursus, int cursusID,
                             const QString& cursistNr)
 {
-    InEenTransactie(s, [&] {
-        s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {telLijstID, cursistNr});
-        SchrijfCursusRijen(s, cursus, cursusID, cursistNr);
-    });
+    Transactie t(s);
+    s.exec(QStringLiteral("delete from cursussen where CursusID = ? and CursistNr = ?"), {telLijstID, cursistNr});
+    SchrijfCursusRijen(s, cursus, cursusID, cursistNr);
+    t.commit();
 }

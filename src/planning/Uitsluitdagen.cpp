@@ -4,6 +4,7 @@
 #include "data/Storage.h"
 #include "data/TableHandle.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 #include "data/ZolDatum.h"
 
 namespace {
@@ -38,8 +39,8 @@ QString PeriodeOpmerking(const QDate& dag, const QString& omschrijving)
 void VerwerkPeriode(TableHandle& datums, const Periode& periode)
 {
     Storage& storage = datums.storage();
-    storage.begin();
     try {
+        Transactie t(storage);
         if (!datums.findKey({periode.van}))
             throw DatabaseError(NietInKalender(periode.van));
         qint64 laatste = -1;
@@ -51,11 +52,10 @@ void VerwerkPeriode(TableHandle& datums, const Periode& periode)
             datums.post();
             laatste = datums.rowid();
         } while (datums.next() && datums.value(Veld_Datum).toDate() <= periode.tot);
-        storage.commit();
+        t.commit();
         // The user sees where the period ends, not the day after it.
         datums.gaNaarRowid(laatste);
     } catch (...) {
-        storage.rollback();
         datums.cancel();
         datums.refresh();
         throw;

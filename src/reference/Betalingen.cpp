@@ -1,6 +1,7 @@
 #include "Betalingen.h"
 
 #include "data/Storage.h"
+#include "data/Transactie.h"
 
 #include <QSqlQuery>
 #include <QStringList>
@@ -19,14 +20,9 @@ QList<bool> LeesBetaald(Storage& storage, const QStringList& cursistNrs, const Q
 
 void SchrijfBetalingen(Storage& storage, const QString& cursusCode, const QList<QPair<QString, bool>>& betaald)
 {
-    storage.begin();
-    try {
-        for (const auto& [nr, ja] : betaald)
-            storage.exec(QStringLiteral("update CursusGegevens set Betaald = ? where CursistNr = ? and upper(CursusCode) = upper(?)"),
-                         {ja ? 1 : 0, nr, cursusCode});
-        storage.commit();
-    } catch (...) {
-        storage.rollback();
-        throw;
-    }
+    Transactie t(storage);
+    for (const auto& [nr, ja] : betaald)
+        storage.exec(QStringLiteral("update CursusGegevens set Betaald = ? where CursistNr = ? and upper(CursusCode) = upper(?)"),
+                     {ja ? 1 : 0, nr, cursusCode});
+    t.commit();
 }

@@ -1,5 +1,6 @@
 #include "CursusProfielFrm.h"
 
+#include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "data/DataModFrm.h"
 #include "data/ToonMelding.h"
@@ -34,7 +35,7 @@ TCursusProfielFrm::TCursusProfielFrm(TDataModFrm& dm, QWidget* parent)
     setWindowTitle(QStringLiteral("Cursusprofiel aanmaken/bewerken"));
     // Times are typed as hours and minutes, for every control of these fields.
     for (const char* veld : {"AanvangsTyd", "Tydsduur"})
-        VeldMaskers::Alle().Zet(Tabel().naam(), QLatin1String(veld), QStringLiteral("!90:00;1;_"));
+        Tabel().storage().veldMaskers().Zet(Tabel().naam(), QLatin1String(veld), QStringLiteral("!90:00;1;_"));
     KiesRapport = [this] {
         return QFileDialog::getOpenFileName(this, QStringLiteral("Rapport openen"), m_dm.DatabaseMap,
                                             QStringLiteral("Rapporten (Rap_*.frf);;Alle bestanden (*)"));
@@ -53,7 +54,7 @@ void TCursusProfielFrm::MaakTopBalk()
     MaakKeuzeBalk(QStringLiteral("Kies profiel ===>"), QStringLiteral("Nieuw profiel"));
     UsedLbl = MaakControl<QLabel>(this, QStringLiteral("UsedLbl"),
                                   QStringLiteral("Cursus is in gebruik,u kunt alleen de witte velden wijzigen."));
-    UsedLbl->setStyleSheet(QStringLiteral("color: maroon; font-weight: bold;"));
+    ZetStand(UsedLbl, Stand::Waarschuwing);
     UsedLbl->hide();
     static_cast<QVBoxLayout*>(layout())->addWidget(UsedLbl);
 }

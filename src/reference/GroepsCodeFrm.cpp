@@ -4,6 +4,7 @@
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 #include "views/DBNavigator.h"
 #include "views/DataActie.h"
 
@@ -44,16 +45,11 @@ void TGroepsCodeFrm::GroepsCodeCheck()
                            Knoppen::JaAnnuleren, true)
                    != Antwoord::Ja)
             return;
-        storage.begin();
-        try {
-            if (inGebruik)
-                WisGroepsCode(storage, code);
-            codes.remove();
-            storage.commit();
-        } catch (...) {
-            storage.rollback();
-            throw;
-        }
+        Transactie t(storage);
+        if (inGebruik)
+            WisGroepsCode(storage, code);
+        codes.remove();
+        t.commit();
     } catch (const StilAfbreken&) {
     } catch (const std::exception& fout) {
         ToonMelding(mFout, QString::fromUtf8(fout.what()) + QStringLiteral(" Fout opgetreden bij het verwijderen van de groepscode"));

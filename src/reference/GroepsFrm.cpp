@@ -25,8 +25,6 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Leeg = QStringLiteral("background-color: silver; color: #404040;");
-const QString Wit = QStringLiteral("background-color: white;");
 constexpr int StandaardHHFreq = 12;
 
 QString NietGevonden(const QString& code) { return QStringLiteral("Cursuscode: ") + code + QStringLiteral(" NIET gevonden!"); }
@@ -133,20 +131,15 @@ void TGroepsFrm::FormHide() { Query1->close(); }
 void TGroepsFrm::ZetBoxStijl(QComboBox* box, bool aan, bool vergrendeld)
 {
     box->setEnabled(aan && !vergrendeld);
-    // A locked choice stays readable: bold and dark on the focus colour.
-    box->setStyleSheet(vergrendeld ? QStringLiteral("QComboBox { background-color: %1; color: black; font-weight: bold; }")
-                                         .arg(HuidigeKleuren().focus.name())
-                       : aan ? Wit
-                             : Leeg);
+    ZetStand(box, vergrendeld ? Stand::Vergrendeld : aan ? Stand::Bewerken : Stand::Wachten);
 }
 
 void TGroepsFrm::SetEdit(bool aan)
 {
     Uitsluiten->setEnabled(aan);
-    // Styled by class, so the colours stay off the date picker's calendar.
     for (QWidget* control : {static_cast<QWidget*>(HHFSpin), static_cast<QWidget*>(OproepDatum)}) {
         control->setEnabled(aan);
-        control->setStyleSheet(QStringLiteral("%1 { %2 }").arg(QLatin1String(control->metaObject()->className()), aan ? Wit : Leeg));
+        ZetStand(control, aan ? Stand::Bewerken : Stand::Wachten);
     }
 }
 

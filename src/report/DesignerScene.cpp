@@ -1,14 +1,12 @@
 #include "DesignerScene.h"
 
+#include "report/ObjectPainter.h"
 #include "report/Report.h"
-
-#include "data/DrukLettertype.h"
 
 #include <QCursor>
 #include <QGraphicsRectItem>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
-#include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -34,90 +32,7 @@ QString bandCaption(const Band& band)
 }
 
 QRectF rectOf(const ReportObject& o) { return {o.x, o.y, o.width, o.height}; }
-
-// Text drawn in millimetres at its size in points, whatever the device.
-void paintMemoText(QPainter& p, const ReportObject& o, const QRectF& r)
-{
-    p.save();
-    p.setClipRect(r);
-    const double mmPerPixel = 25.4 / p.device()->logicalDpiY();
-    QFont font = DrukLettertype(o.font.family, o.font.pointSize);
-    font.setBold(o.font.bold);
-    font.setItalic(o.font.italic);
-    font.setUnderline(o.font.underline);
-    p.setFont(font);
-    p.setPen(o.font.color);
-    // The same half-millimetre inset as the printed page.
-    const QRectF box = r.adjusted(0.5, 0, -0.5, 0);
-    p.translate(box.topLeft());
-    p.scale(mmPerPixel, mmPerPixel);
-    const int flags = int(alignmentOf(o)) | (o.wordWrap ? int(Qt::TextWordWrap) : 0);
-    p.drawText(QRectF(0, 0, box.width() / mmPerPixel, box.height() / mmPerPixel), flags,
-               o.lines.join(QLatin1Char('\n')));
-    p.restore();
-}
-
-void paintFrame(QPainter& p, const Frame& f, const QRectF& r)
-{
-    if (!f.any())
-        return;
-    p.setPen(QPen(f.color, f.width));
-    if (f.left)
-        p.drawLine(r.topLeft(), r.bottomLeft());
-    if (f.top)
-        p.drawLine(r.topLeft(), r.topRight());
-    if (f.right)
-        p.drawLine(r.topRight(), r.bottomRight());
-    if (f.bottom)
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-}
-
-void paintPicture(QPainter& p, const ReportObject& o, const QRectF& r)
-{
-    const QImage image = QImage::fromData(o.image);
-    if (image.isNull()) {
-        p.fillRect(r, QColor(235, 235, 235));
-        p.setPen(QPen(Qt::gray, 0));
-        p.drawRect(r);
-        p.drawLine(r.topLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomLeft());
-        return;
-    }
-    QRectF target = r;
-    if (o.keepAspect) {
-        QSizeF size = image.size();
-        size.scale(r.size(), Qt::KeepAspectRatio);
-        target = QRectF(r.topLeft(), size);
-    }
-    p.drawImage(target, image);
-}
 }  // namespace
-
-void paintDesignObject(QPainter& p, const ReportObject& o, const QRectF& r)
-{
-    p.save();
-    switch (o.kind) {
-    case ObjectKind::Memo:
-        if (o.fill.isValid())
-            p.fillRect(r, o.fill);
-        paintMemoText(p, o, r);
-        paintFrame(p, o.frame, r);
-        break;
-    case ObjectKind::Line:
-        p.setPen(QPen(o.penColor, o.penWidth));
-        p.drawLine(r.topLeft(), r.bottomRight());
-        break;
-    case ObjectKind::Rectangle:
-        p.setPen(QPen(o.penColor, o.penWidth));
-        p.setBrush(o.fill.isValid() ? QBrush(o.fill) : QBrush(Qt::NoBrush));
-        p.drawRect(r);
-        break;
-    case ObjectKind::Picture:
-        paintPicture(p, o, r);
-        break;
-    }
-    p.restore();
-}
 
 // An object on its band. Its position is relative to the band's body; a drag
 // moves it within the band, a grip resizes it.
@@ -154,7 +69,7 @@ public:
     void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override
     {
         const QRectF r(QPointF(0, 0), m_size);
-        paintDesignObject(*p, m_object, r);
+        ObjectPainter(*p, ObjectPainter::Use::Design).draw(m_object, r, m_object.lines.join(QLatin1Char('\n')));
         if (m_object.kind == ObjectKind::Memo && !m_object.frame.any()) {
             // The box of a memo without frame, so that it can be found.
             p->setPen(QPen(QColor(170, 170, 170), 0, Qt::DotLine));

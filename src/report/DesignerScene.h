@@ -78,8 +78,4 @@ private:
     bool m_rebuilding = false;
 };
 
-// Draws an object into a rectangle of millimetres as the page shows it; the
-// memo's lines appear as written, expressions and all.
-void paintDesignObject(QPainter& painter, const ReportObject& object, const QRectF& rect);
-
 }  // namespace report

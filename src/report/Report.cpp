@@ -1,15 +1,14 @@
 #include "Report.h"
 
+#include "ObjectPainter.h"
 #include "ReportFile.h"
 
 #include "data/Bedrag.h"
-#include "data/DrukLettertype.h"
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
 
 #include <QDateTime>
 #include <QHash>
-#include <QImage>
 #include <QLocale>
 #include <QPainter>
 #include <QPaintDevice>
@@ -497,107 +496,19 @@ Qt::Alignment alignmentOf(const ReportObject& memo)
     return flags;
 }
 
-namespace {
-
-class Canvas {
-public:
-    Canvas(QPainter& painter) : m_painter(painter), m_pxPerMm(painter.device()->logicalDpiX() / 25.4) {}
-
-    double px(double mm) const { return mm * m_pxPerMm; }
-    QRectF rect(const PreparedObject& o) const
-    {
-        return QRectF(px(o.position.x()), px(o.position.y()), px(o.source->width), px(o.source->height));
-    }
-    QPen pen(double widthMm, const QColor& color) const { return QPen(color, std::max(1.0, px(widthMm))); }
-
-    void draw(const PreparedObject& o, const QString& totalPages)
-    {
-        m_painter.save();
-        switch (o.source->kind) {
-        case ObjectKind::Memo: memo(o, totalPages); break;
-        case ObjectKind::Line: line(o); break;
-        case ObjectKind::Rectangle: rectangle(o); break;
-        case ObjectKind::Picture: picture(o); break;
-        }
-        m_painter.restore();
-    }
-
-private:
-    void memo(const PreparedObject& o, const QString& totalPages)
-    {
-        const ReportObject& memo = *o.source;
-        const QRectF box = rect(o);
-        if (memo.fill.isValid())
-            m_painter.fillRect(box, memo.fill);
-        QFont font = DrukLettertype(memo.font.family, memo.font.pointSize);
-        font.setBold(memo.font.bold);
-        font.setItalic(memo.font.italic);
-        font.setUnderline(memo.font.underline);
-        m_painter.setFont(font);
-        m_painter.setPen(memo.font.color);
-        QString text = o.text;
-        text.replace(kTotalPagesMark, totalPages);
-        const double inset = px(0.5);
-        m_painter.setClipRect(box);
-        m_painter.drawText(box.adjusted(inset, 0, -inset, 0),
-                           int(alignmentOf(memo)) | (memo.wordWrap ? int(Qt::TextWordWrap) : 0), text);
-        m_painter.setClipping(false);
-        frame(memo.frame, box);
-    }
-
-    void frame(const Frame& frame, const QRectF& box)
-    {
-        if (!frame.any())
-            return;
-        m_painter.setPen(pen(frame.width, frame.color));
-        if (frame.left) m_painter.drawLine(box.topLeft(), box.bottomLeft());
-        if (frame.top) m_painter.drawLine(box.topLeft(), box.topRight());
-        if (frame.right) m_painter.drawLine(box.topRight(), box.bottomRight());
-        if (frame.bottom) m_painter.drawLine(box.bottomLeft(), box.bottomRight());
-    }
-
-    void line(const PreparedObject& o)
-    {
-        const QRectF box = rect(o);
-        m_painter.setPen(pen(o.source->penWidth, o.source->penColor));
-        m_painter.drawLine(box.topLeft(), box.bottomRight());
-    }
-
-    void rectangle(const PreparedObject& o)
-    {
-        m_painter.setPen(pen(o.source->penWidth, o.source->penColor));
-        m_painter.setBrush(o.source->fill.isValid() ? QBrush(o.source->fill) : QBrush(Qt::NoBrush));
-        m_painter.drawRect(rect(o));
-    }
-
-    void picture(const PreparedObject& o)
-    {
-        const QImage image = QImage::fromData(o.source->image);
-        if (image.isNull())
-            return;
-        QRectF box = rect(o);
-        if (o.source->keepAspect) {
-            QSizeF size = image.size();
-            size.scale(box.size(), Qt::KeepAspectRatio);
-            box = QRectF(box.topLeft() + QPointF((box.width() - size.width()) / 2, (box.height() - size.height()) / 2),
-                         size);
-        }
-        m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        m_painter.drawImage(box, image);
-    }
-
-    QPainter& m_painter;
-    double m_pxPerMm;
-};
-
-}  // namespace
-
 void Report::renderPage(QPainter& painter, int index) const
 {
-    Canvas canvas(painter);
+    painter.save();
+    // The objects are placed in millimetres.
+    painter.scale(painter.device()->logicalDpiX() / 25.4, painter.device()->logicalDpiY() / 25.4);
+    const ObjectPainter objects(painter, ObjectPainter::Use::Page);
     const QString total = QString::number(m_pages.size());
-    for (const PreparedObject& object : m_pages.at(index).objects())
-        canvas.draw(object, total);
+    for (const PreparedObject& object : m_pages.at(index).objects()) {
+        QString text = object.text;
+        text.replace(kTotalPagesMark, total);
+        objects.draw(*object.source, QRectF(object.position, QSizeF(object.source->width, object.source->height)), text);
+    }
+    painter.restore();
 }
 
 // ------------------------------------------------------------------- print

@@ -1,28 +1,15 @@
 #include "BewerkModus.h"
 
+#include "controls/KleurSchema.h"
 #include "data/TableHandle.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-
-QString ModusStijl(const QWidget* control, bool schrijfbaar)
-{
-    // A style sheet's background also becomes the selection colour of a
-    // combo box's opened list, where the chosen entry's white text would
-    // vanish: the selection keeps the system's colours.
-    const QPalette systeem = QGuiApplication::palette();
-    return QStringLiteral("%1 { background-color: %2; selection-background-color: %3; selection-color: %4; }")
-        .arg(QLatin1String(control->metaObject()->className()),
-             schrijfbaar ? QLatin1String("white") : QLatin1String("silver"),
-             systeem.color(QPalette::Highlight).name(), systeem.color(QPalette::HighlightedText).name());
-}
 
 TBewerkModus::TBewerkModus(QObject* parent) : QObject(parent) {}
 
@@ -60,6 +47,11 @@ void TBewerkModus::Panelen(QLabel* modusPanel, QLabel* changePanel)
     m_changePanel = changePanel;
     if (m_modusPanel)
         m_modusPanel->setFocusPolicy(Qt::ClickFocus);
+    if (m_changePanel) {
+        QFont vet = m_changePanel->font();
+        vet.setBold(true);
+        m_changePanel->setFont(vet);
+    }
 }
 
 void TBewerkModus::Vergrendel(QWidget* control, bool vast)
@@ -103,7 +95,7 @@ void TBewerkModus::zetControl(QWidget* control) const
     if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
         combo->lineEdit()->setReadOnly(!schrijfbaar);
     if (!qobject_cast<QAbstractButton*>(control))
-        control->setStyleSheet(ModusStijl(control, schrijfbaar));
+        ZetStand(control, schrijfbaar ? Stand::Bewerken : Stand::Bladeren);
 }
 
 void TBewerkModus::SetEditOn()
@@ -111,7 +103,7 @@ void TBewerkModus::SetEditOn()
     m_edit = true;
     if (m_modusPanel) {
         m_modusPanel->setText(QStringLiteral("EDITMODUS"));
-        m_modusPanel->setStyleSheet(QStringLiteral("background-color: yellow; font-weight: bold;"));
+        ZetStand(m_modusPanel, Stand::Editmodus);
     }
     zetControls();
 }
@@ -121,7 +113,7 @@ void TBewerkModus::SetEditOff()
     m_edit = false;
     if (m_modusPanel) {
         m_modusPanel->setText(QStringLiteral("LEESMODUS"));
-        m_modusPanel->setStyleSheet(QStringLiteral("background-color: lime; font-weight: bold;"));
+        ZetStand(m_modusPanel, Stand::Leesmodus);
         m_modusPanel->setFocus();
     }
     zetControls();
@@ -148,8 +140,7 @@ void TBewerkModus::ZetChangePanel(bool gewijzigd)
     m_gewijzigd = gewijzigd;
     if (!m_changePanel)
         return;
-    m_changePanel->setStyleSheet(gewijzigd ? QStringLiteral("background-color: aqua; font-weight: bold;")
-                                           : QStringLiteral("background-color: silver; font-weight: bold;"));
+    ZetStand(m_changePanel, gewijzigd ? Stand::Actief : Stand::Bladeren);
     m_changePanel->setProperty("gewijzigd", gewijzigd);
 }
 

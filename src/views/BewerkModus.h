@@ -1,6 +1,6 @@
 #pragma once
 // The browse and edit modes of a maintenance window. In browse mode the data
-// controls are read-only on silver and take no choice; "Nieuw" or "Wijzig"
+// controls are read-only (state Bladeren) and take no choice; "Nieuw" or "Wijzig"
 // enters edit mode, where they are writable on white. The button table says
 // which buttons work in which mode: save and cancel only in edit mode, the
 // exit button only in browse mode, so a window cannot be closed with unsaved
@@ -15,8 +15,6 @@ class QLabel;
 class QWidget;
 class TableHandle;
 
-// The look of a data control in edit mode (white) or read mode (silver).
-QString ModusStijl(const QWidget* control, bool schrijfbaar);
 
 class TBewerkModus : public QObject {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "DBEditKoppeling.h"
 
 #include "data/DatabaseError.h"
+#include "data/Storage.h"
 #include "data/TableHandle.h"
 
 #include <QEvent>
@@ -45,7 +46,7 @@ DBEditKoppeling::DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QStr
     for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel,
                          &TableHandle::stateChanged})
         connect(tabel, signaal, this, &DBEditKoppeling::Toon);
-    connect(&VeldMaskers::Alle(), &VeldMaskers::gewijzigd, this, [this](const QString& t, const QString& v) {
+    connect(&tabel->storage().veldMaskers(), &VeldMaskers::gewijzigd, this, [this](const QString& t, const QString& v) {
         if (t.compare(m_tabel->naam(), Qt::CaseInsensitive) == 0 && v.compare(m_veld, Qt::CaseInsensitive) == 0)
             zetMasker();
     });
@@ -56,8 +57,9 @@ DBEditKoppeling::DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QStr
 
 void DBEditKoppeling::zetMasker()
 {
-    m_masker = VeldMaskers::Alle().Masker(m_tabel->naam(), m_veld);
-    m_weergave = VeldMaskers::Alle().Weergave(m_tabel->naam(), m_veld);
+    VeldMaskers& maskers = m_tabel->storage().veldMaskers();
+    m_masker = EditMasker::Lees(maskers.Masker(m_tabel->naam(), m_veld));
+    m_weergave = maskers.Weergave(m_tabel->naam(), m_veld);
     m_laden = true;
     // A mask is for typing: where nothing can be typed its blanks would only
     // stand around the value.

@@ -10,6 +10,7 @@
 // was; ControleerInvoer tells the window before it saves. A field with a
 // VeldWeergave is shown and stored through it.
 #include "EditMasker.h"
+#include "data/VeldMaskers.h"
 
 #include <QObject>
 #include <QPointer>

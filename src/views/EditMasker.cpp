@@ -83,45 +83,8 @@ QString EditMasker::VeldWaarde(const QString& getoond) const
     return tekst;
 }
 
-VeldMaskers& VeldMaskers::Alle()
-{
-    static VeldMaskers alle;
-    return alle;
-}
-
 int EditMasker::EersteInvoerPlaats() const
 {
     const int plaats = int(m_vast.indexOf(QChar(0)));
     return plaats < 0 ? 0 : plaats;
-}
-
-QString VeldMaskers::sleutel(const QString& tabel, const QString& veld)
-{
-    return tabel.toLower() + QLatin1Char('.') + veld.toLower();
-}
-
-void VeldMaskers::Zet(const QString& tabel, const QString& veld, const QString& klassiek)
-{
-    const EditMasker masker = EditMasker::Lees(klassiek);
-    const QString s = sleutel(tabel, veld);
-    if (m_maskers.value(s) == masker && m_maskers.contains(s))
-        return;
-    m_maskers.insert(s, masker);
-    Q_EMIT gewijzigd(tabel, veld);
-}
-
-EditMasker VeldMaskers::Masker(const QString& tabel, const QString& veld) const
-{
-    return m_maskers.value(sleutel(tabel, veld));
-}
-
-void VeldMaskers::ZetWeergave(const QString& tabel, const QString& veld, const VeldWeergave& weergave)
-{
-    m_weergaven.insert(sleutel(tabel, veld), weergave);
-    Q_EMIT gewijzigd(tabel, veld);
-}
-
-VeldWeergave VeldMaskers::Weergave(const QString& tabel, const QString& veld) const
-{
-    return m_weergaven.value(sleutel(tabel, veld));
 }

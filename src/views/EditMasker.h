@@ -1,13 +1,10 @@
 #pragma once
 // Edit masks in the classic form "mask;save literals;blank character"
-// ("0000 >LL;1;_"), translated to QLineEdit input masks, and the masks kept
-// per field of a table: a mask belongs to the field, so every edit bound to
-// that field, through whichever handle, follows when it changes.
+// ("0000 >LL;1;_"), translated to QLineEdit input masks. Which field has
+// which mask is kept with the storage (data/VeldMaskers.h).
 #include <QChar>
-#include <QHash>
-#include <QObject>
+#include <QStringList>
 #include <QString>
-#include <functional>
 
 struct EditMasker {
     QString qtMasker;           // for QLineEdit::setInputMask; empty = none
@@ -33,34 +30,4 @@ private:
     // Per place of the mask its fixed character, or a null character where
     // something is typed.
     QString m_vast;
-};
-
-// A field shown otherwise than it is stored (an account number stored in one
-// piece and shown in groups): toon makes the text shown from the stored
-// value, opslag the value to store from what is typed. Typing is then held
-// to texts whose stored form fits the field, not to the length shown.
-struct VeldWeergave {
-    std::function<QString(const QString&)> toon;
-    std::function<QString(const QString&)> opslag;
-};
-
-class VeldMaskers : public QObject {
-    Q_OBJECT
-public:
-    static VeldMaskers& Alle();
-
-    // Table and field names are compared without regard to case.
-    void Zet(const QString& tabel, const QString& veld, const QString& klassiek);
-    EditMasker Masker(const QString& tabel, const QString& veld) const;
-    void ZetWeergave(const QString& tabel, const QString& veld, const VeldWeergave& weergave);
-    // Empty functions for a field shown as stored.
-    VeldWeergave Weergave(const QString& tabel, const QString& veld) const;
-
-Q_SIGNALS:
-    void gewijzigd(const QString& tabel, const QString& veld);
-
-private:
-    static QString sleutel(const QString& tabel, const QString& veld);
-    QHash<QString, EditMasker> m_maskers;
-    QHash<QString, VeldWeergave> m_weergaven;
 };

@@ -36,8 +36,6 @@ TWeekDagBoxen::TWeekDagBoxen(const QString& naam, QWidget* parent) : QFrame(pare
     for (size_t i = 0; i < m_boxen.size(); ++i) {
         const QString dag = QLatin1String(DagNamen[i]);
         m_boxen[i] = MaakControl<QCheckBox>(this, dag + QStringLiteral("Check"), dag);
-        // Shut in browse mode, the days must still be read.
-        m_boxen[i]->setStyleSheet(QStringLiteral("QCheckBox:disabled { color: #303030; }"));
         connect(m_boxen[i], &QCheckBox::clicked, this, &TWeekDagBoxen::gewijzigd);
         rij->addWidget(m_boxen[i]);
     }

@@ -99,17 +99,16 @@ private Q_SLOTS:
         }
         // The restore dies with the database moved aside and the new one
         // not yet in place.
-        HerstelStapGedaan = [](const QString& stap) {
+        const auto stapGedaan = [](const QString& stap) {
             if (stap == QLatin1String("journaal erin"))
                 throw Gestopt{};
         };
         try {
             TZolBackupFile component;
             TZolRegister instellingen;
-            HerstelVeilig(component, archief, map, {BackUpMaskers(map), true, &instellingen});
+            HerstelVeilig(component, archief, map, {BackUpMaskers(map), true, &instellingen, stapGedaan});
         } catch (const Gestopt&) {
         }
-        HerstelStapGedaan = nullptr;
         QVERIFY(!QFileInfo::exists(map + "/orvel2003.db"));
 
         QProcess proces;

@@ -1,4 +1,5 @@
-#include "../output/PdfWords.h"
+#include "KeepColours.h"
+#include "PdfWords.h"
 #include "TemporarySettings.h"
 #include "TestRegistry.h"
 #include "TestSupport.h"
@@ -29,6 +30,7 @@ const QString kVraag = QStringLiteral("U heeft wijzigingen aangebracht!\rWilt u 
 // The settings window on an empty store of its own, with its links to the
 // rest of the program recorded.
 struct Fixture {
+    KeepColours colours;
     TemporarySettings settings;
     TempDatabase db;
     QList<bool> helpRegel;

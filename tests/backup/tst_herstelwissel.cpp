@@ -70,7 +70,7 @@ class HerstelWisselTest : public QObject {
     QStringList herstel(int stop)
     {
         QStringList stappen;
-        HerstelStapGedaan = [&](const QString& stap) {
+        const auto stapGedaan = [&](const QString& stap) {
             stappen << stap;
             if (stappen.size() - 1 == stop)
                 throw Gestopt{};
@@ -78,10 +78,9 @@ class HerstelWisselTest : public QObject {
         TZolRegister instellingen;
         TZolBackupFile component;
         try {
-            HerstelVeilig(component, m_archief, m_map, {BackUpMaskers(m_map), true, &instellingen});
+            HerstelVeilig(component, m_archief, m_map, {BackUpMaskers(m_map), true, &instellingen, stapGedaan});
         } catch (const Gestopt&) {
         }
-        HerstelStapGedaan = nullptr;
         return stappen;
     }
 
@@ -170,7 +169,7 @@ private Q_SLOTS:
         maakMapEnArchief();
         // Once the old files are aside, the layout's name is taken by a
         // folder, so the layout cannot move in after the database did.
-        HerstelStapGedaan = [this](const QString& stap) {
+        const auto stapGedaan = [this](const QString& stap) {
             if (stap == QLatin1String("journaal erin"))
                 QDir().mkpath(QDir(m_map).filePath(QStringLiteral("rap_a.frf")));
         };
@@ -178,11 +177,10 @@ private Q_SLOTS:
         TZolBackupFile component;
         QString fout;
         try {
-            HerstelVeilig(component, m_archief, m_map, {BackUpMaskers(m_map), true, &instellingen});
+            HerstelVeilig(component, m_archief, m_map, {BackUpMaskers(m_map), true, &instellingen, stapGedaan});
         } catch (const BackUpFout& f) {
             fout = f.tekst();
         }
-        HerstelStapGedaan = nullptr;
         QCOMPARE(fout, QStringLiteral("Kan bestand NIET overschrijven"));
         QVERIFY(stagingFolders(m_map).isEmpty());
         QVERIFY(QDir(m_map).rmdir(QStringLiteral("rap_a.frf")));

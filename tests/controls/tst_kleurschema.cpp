@@ -1,12 +1,31 @@
+#include "KeepColours.h"
 #include "TemporarySettings.h"
 #include "TestRegistry.h"
 #include "TestSupport.h"
 #include "controls/KleurSchema.h"
 #include "data/ZolRegister.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QWidget>
+
+namespace {
+int helderheid(const QColor& c) { return (299 * c.red() + 587 * c.green() + 114 * c.blue()) / 1000; }
+
+// Some pixels of the text differ clearly in brightness from the background.
+bool leesbaar(const QImage& beeld, const QColor& achtergrond)
+{
+    int verschillend = 0;
+    for (int y = 0; y < beeld.height(); ++y)
+        for (int x = 0; x < beeld.width(); ++x)
+            if (std::abs(helderheid(beeld.pixelColor(x, y)) - helderheid(achtergrond)) > 100)
+                ++verschillend;
+    return verschillend > 10;
+}
+}  // namespace
 
 class KleurSchemaTest : public QObject {
     Q_OBJECT
@@ -64,7 +83,7 @@ private Q_SLOTS:
 
     void setColorGivesTheWindowTheMainColour()
     {
-        const Kleuren vorige = HuidigeKleuren();
+        KeepColours vorige;
         ZetHuidigeKleuren({Qt::red, Qt::green, Qt::blue, Qt::yellow});
         QWidget window;
         auto* knop = new QPushButton("Knop", &window);
@@ -74,7 +93,71 @@ private Q_SLOTS:
         // The button shows the button colour on its face.
         const QImage face = knop->grab().toImage();
         QCOMPARE(face.pixelColor(face.width() / 2, 3), QColor(Qt::blue));
-        ZetHuidigeKleuren(vorige);
+    }
+
+    // A window names a state; the look gives it its colours, whatever the
+    // scheme, and the text stays readable also on a control that is shut.
+    void aNamedStateShowsItsColours_data()
+    {
+        QTest::addColumn<Stand>("stand");
+        QTest::addColumn<QColor>("achtergrond");
+        QTest::addColumn<bool>("dicht");
+        QTest::newRow("edit") << Stand::Bewerken << QColor(Qt::white) << false;
+        QTest::newRow("browse") << Stand::Bladeren << QColor(0xc0, 0xc0, 0xc0) << true;
+        QTest::newRow("locked") << Stand::Vergrendeld << QColor(Qt::yellow) << true;
+        QTest::newRow("waiting") << Stand::Wachten << QColor(0xc0, 0xc0, 0xc0) << true;
+        QTest::newRow("changed") << Stand::Actief << QColor(Qt::cyan) << false;
+        QTest::newRow("alarm") << Stand::Alarm << QColor(Qt::red) << false;
+    }
+    void aNamedStateShowsItsColours()
+    {
+        QFETCH(Stand, stand);
+        QFETCH(QColor, achtergrond);
+        QFETCH(bool, dicht);
+        KeepColours vorige;
+        ZetHuidigeKleuren({Qt::darkBlue, Qt::green, Qt::blue, Qt::yellow});
+        QWidget venster;
+        auto* label = new QLabel("MMMMMMMM", &venster);
+        label->setEnabled(!dicht);
+        ZetStand(label, stand);
+        venster.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&venster));
+        QCOMPARE(StandVan(label), stand);
+        const QImage beeld = label->grab().toImage();
+        QCOMPARE(beeld.pixelColor(1, 1), achtergrond);
+        QVERIFY2(leesbaar(beeld, achtergrond), "the text is lost in its background");
+        ZetStand(label, Stand::Geen);
+        QCOMPARE(label->grab().toImage().pixelColor(1, 1), QColor(Qt::darkBlue));
+    }
+
+    // The choice list of a box in any state shows dark text on a light list,
+    // the chosen entry light on dark.
+    void aChoiceListStaysReadableInEveryState_data()
+    {
+        QTest::addColumn<Stand>("stand");
+        QTest::newRow("browse") << Stand::Bladeren;
+        QTest::newRow("edit") << Stand::Bewerken;
+        QTest::newRow("locked") << Stand::Vergrendeld;
+    }
+    void aChoiceListStaysReadableInEveryState()
+    {
+        QFETCH(Stand, stand);
+        KeepColours vorige;
+        QComboBox box;
+        box.addItems({"EHBO", "REANIMATIE", "AED"});
+        ZetStand(&box, stand);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        box.showPopup();
+        QAbstractItemView* lijst = box.view();
+        QTRY_VERIFY(lijst->isVisible());
+        lijst->setCurrentIndex(lijst->model()->index(1, 0));
+        for (int rij : {0, 1}) {
+            const QRect plek = lijst->visualRect(lijst->model()->index(rij, 0));
+            const QImage beeld = lijst->viewport()->grab(plek).toImage();
+            QVERIFY2(leesbaar(beeld, beeld.pixelColor(plek.width() - 2, plek.height() / 2)), qPrintable(QString::number(rij)));
+        }
+        box.hidePopup();
     }
 };
 

@@ -5,6 +5,7 @@
 #include "TestRegistry.h"
 #include "TestSupport.h"
 #include "data/DataModFrm.h"
+#include "data/Transactie.h"
 #include "data/ZolRegister.h"
 #include "output/EMailZender.h"
 #include "output/MailTeksten.h"
@@ -332,7 +333,7 @@ private Q_SLOTS:
         Fixture f(server.server());
         f.venster.deelnemers.clear();
         Storage& s = f.db.dm().storage();
-        s.begin();
+        Transactie t(s);
         for (int i = 1; i <= 200; ++i) {
             const QString nr = QStringLiteral("%1").arg(100 + i, 6, 10, QLatin1Char('0'));
             rij(s, "Hoofd", {{"CursistNr", nr}, {"Naam", "Deelnemer"}, {"E_Mail1", nr + "@example.test"}});
@@ -340,7 +341,7 @@ private Q_SLOTS:
                                  {"CursusCode", "EHBO"}, {"LokatieCode", "WIJK"}, {"CursusID", 7}, {"Print", true}});
             f.venster.deelnemers.append(Venster::Rij{nr, "Deelnemer"});
         }
-        s.commit();
+        t.commit();
         // The event loop turns while the run goes on: a timer keeps firing,
         // and sees rows sent while others wait.
         int tikken = 0;

@@ -49,7 +49,9 @@ ReportLayout everyKindOfContent()
 
     ReportObject picture;
     picture.kind = ObjectKind::Picture;
-    picture.image = QByteArray("\x89PNG\r\n\x1a\n\0\1\2binary", 20);
+    // Binary bytes, zeros among them, all of the literal and nothing past it.
+    static constexpr char bytes[] = "\x89PNG\r\n\x1a\n\0\1\2binary";
+    picture.image = QByteArray(bytes, sizeof bytes - 1);
     picture.keepAspect = false;
 
     page.bands = {{BandKind::PageHeader, {}, 20, {line}},

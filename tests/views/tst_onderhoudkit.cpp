@@ -1,5 +1,6 @@
 #include "TestRegistry.h"
 #include "TestSupport.h"
+#include "controls/KleurSchema.h"
 
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
@@ -327,7 +328,7 @@ private Q_SLOTS:
     {
         TempDatabase db;
         QLineEdit hoofdEdit, historieEdit;
-        VeldMaskers::Alle().Zet("Hoofd", "Bank", "0000;1;_");
+        db.dm().storage().veldMaskers().Zet("Hoofd", "Bank", "0000;1;_");
         DBEditKoppeling hoofd(&hoofdEdit, db.dm().HoofdDB, "Bank");
         DBEditKoppeling historie(&historieEdit, db.dm().HistorieDB, "Bank");
         QCOMPARE(hoofdEdit.inputMask(), QStringLiteral("9999;_"));
@@ -337,7 +338,7 @@ private Q_SLOTS:
         QLineEdit laterEdit;
         DBEditKoppeling koppeling(&laterEdit, &later, "BANK");
         QCOMPARE(laterEdit.inputMask(), QStringLiteral("9999;_"));
-        VeldMaskers::Alle().Zet("HOOFD", "bank", "");
+        db.dm().storage().veldMaskers().Zet("HOOFD", "bank", "");
         QVERIFY(hoofdEdit.inputMask().isEmpty());
         QVERIFY(laterEdit.inputMask().isEmpty());
     }
@@ -361,7 +362,7 @@ private Q_SLOTS:
         QFETCH(QString, waarde);
         TempDatabase db;
         TableHandle& hoofd = *db.dm().HoofdDB;
-        VeldMaskers::Alle().Zet("Hoofd", veld, masker);
+        db.dm().storage().veldMaskers().Zet("Hoofd", veld, masker);
         QWidget venster;
         auto* edit = new QLineEdit(&venster);
         edit->setMinimumWidth(200);
@@ -376,7 +377,6 @@ private Q_SLOTS:
         // In a field that holds something the click places the cursor as usual.
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
         QVERIFY(edit->cursorPosition() > 0);
-        VeldMaskers::Alle().Zet("Hoofd", veld, "");
     }
 
     // What a number or amount field shows is what gets saved, or the save
@@ -445,7 +445,7 @@ private Q_SLOTS:
         hoofd.setValue("CursistNr", "000001");
         hoofd.setValue(veld, waarde.isEmpty() ? QVariant() : QVariant(waarde));
         hoofd.post();
-        VeldMaskers::Alle().Zet("Hoofd", veld, masker);
+        db.dm().storage().veldMaskers().Zet("Hoofd", veld, masker);
         QLineEdit edit;
         DBEditKoppeling koppeling(&edit, &hoofd, veld);
         edit.setReadOnly(true);
@@ -455,14 +455,13 @@ private Q_SLOTS:
         edit.setReadOnly(true);
         hoofd.first();
         QCOMPARE(edit.displayText(), waarde);
-        VeldMaskers::Alle().Zet("Hoofd", veld, "");
     }
 
     void aDateHalfTypedIsNotWritten()
     {
         TempDatabase db;
         TableHandle& cg = *db.dm().CursusGegevensDB;
-        VeldMaskers::Alle().Zet("CursusGegevens", "AanmeldDatum", "00-00-0000;1;_");
+        db.dm().storage().veldMaskers().Zet("CursusGegevens", "AanmeldDatum", "00-00-0000;1;_");
         QLineEdit datumEdit;
         DBEditKoppeling datum(&datumEdit, &cg, "AanmeldDatum");
         cg.insert();
@@ -471,7 +470,6 @@ private Q_SLOTS:
         QTest::keyClicks(&datumEdit, "2004");
         QCOMPARE(cg.value("AanmeldDatum").toDate(), QDate(2004, 2, 1));
         cg.cancel();
-        VeldMaskers::Alle().Zet("CursusGegevens", "AanmeldDatum", "");
     }
 };
 
@@ -540,7 +538,7 @@ private Q_SLOTS:
             edits ? m.SetEditOn() : m.SetEditOff();
             m.ZetKnoppen(!edits);
             QCOMPARE(edit->isReadOnly(), !edits);
-            QVERIFY(edit->styleSheet().contains(edits ? "white" : "silver"));
+            QCOMPARE(StandVan(edit), edits ? Stand::Bewerken : Stand::Bladeren);
             QCOMPARE(vink->isEnabled(), edits);
             QCOMPARE(nieuw->isEnabled(), !edits);
             QCOMPARE(opslaan->isEnabled(), edits);
@@ -552,7 +550,7 @@ private Q_SLOTS:
         s.tabel().setValue("Stad", "Ommen");
         m.SetChangePanel();
         QVERIFY(m.Gewijzigd());
-        QVERIFY(change->styleSheet().contains("aqua"));
+        QCOMPARE(StandVan(change), Stand::Actief);
         m.SetEditOff();
         QVERIFY(!m.Gewijzigd());
     }

@@ -17,6 +17,7 @@
 #include "data/OrvelFout.h"
 #include "data/QtVertaling.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 #include "output/ReportsFrm.h"
 
 #include <QApplication>
@@ -78,34 +79,36 @@ int maak(TDataModFrm& dm, const Opties& o)
             : o.cursist;
     const QString pad = QFileInfo::exists(o.layout) ? o.layout : r.RapportPad(o.layout);
 
-    s.begin();
-    try {
-        if (!o.gemarkeerd) {
-            s.exec(QStringLiteral("update Cursussen set Print = true where CursusID = ?"), {cursus.toInt()});
-            s.exec(QStringLiteral("update Hoofd set Print = true where CursistNr in "
-                                  "(select CursistNr from Cursussen where CursusID = ?)"),
-                   {cursus.toInt()});
+    bool geschreven = false;
+    {
+        Transactie markeringen(s);  // never committed
+        try {
+            if (!o.gemarkeerd) {
+                s.exec(QStringLiteral("update Cursussen set Print = true where CursusID = ?"), {cursus.toInt()});
+                s.exec(QStringLiteral("update Hoofd set Print = true where CursistNr in "
+                                      "(select CursistNr from Cursussen where CursusID = ?)"),
+                       {cursus.toInt()});
+            }
+            r.Selectie = {cursus, cursist};
+            r.SetQueries(o.volgorde);
+            r.var1 = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
+            r.var2 = r.CursusProfielDB.value(QStringLiteral("CursusNaam")).toString();
+            r.var3 = QString::number(aantalRijen(r.QMaster));
+            r.QMaster.first();  // back on the first row, as a report expects it when it starts
+            for (const QString& waarde : o.waarden)
+                zetWaarde(r, waarde.section(QLatin1Char('='), 0, 0), waarde.section(QLatin1Char('='), 1));
+            r.frReport1.loadFromFile(pad);
+            r.frReport1.prepare();
+            geschreven = r.frReport1.exportPdf(o.pdf);
+        } catch (...) {
+            // The datasets let go of the database before the marks roll back.
+            r.SetDatabases(false);
+            throw;
         }
-        r.Selectie = {cursus, cursist};
-        r.SetQueries(o.volgorde);
-        r.var1 = QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
-        r.var2 = r.CursusProfielDB.value(QStringLiteral("CursusNaam")).toString();
-        r.var3 = QString::number(aantalRijen(r.QMaster));
-        r.QMaster.first();  // back on the first row, as a report expects it when it starts
-        for (const QString& waarde : o.waarden)
-            zetWaarde(r, waarde.section(QLatin1Char('='), 0, 0), waarde.section(QLatin1Char('='), 1));
-        r.frReport1.loadFromFile(pad);
-        r.frReport1.prepare();
-        const bool geschreven = r.frReport1.exportPdf(o.pdf);
         r.SetDatabases(false);
-        s.rollback();
-        if (!geschreven)
-            return Mislukt;
-    } catch (...) {
-        r.SetDatabases(false);
-        s.rollback();
-        throw;
     }
+    if (!geschreven)
+        return Mislukt;
     QTextStream(stdout) << QStringLiteral("%1 pagina('s) geschreven naar %2\n")
                                .arg(r.frReport1.preparedPageCount())
                                .arg(o.pdf);

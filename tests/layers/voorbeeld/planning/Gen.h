@@ -1,2 +1,3 @@
 #include "participants/Cursist.h"
 #include "views/Grid.h"
+#include "../app/MainFrm.h"

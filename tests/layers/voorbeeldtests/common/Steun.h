@@ -1,0 +1,3 @@
+#pragma once
+#include "views/Grid.h"
+#include "controls/Knop.h"

@@ -1,0 +1,2 @@
+#include "data/Routines.h"
+#include "TestSupport.h"

@@ -1,0 +1,3 @@
+#include "app/MainFrm.h"
+#include "views/Grid.h"
+#include "Steun.h"

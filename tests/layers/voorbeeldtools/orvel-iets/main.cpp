@@ -1,0 +1,2 @@
+#include "app/MainFrm.h"
+#include "../../voorbeeld/data/Routines.h"
