@@ -8,10 +8,19 @@
 #include "data/Instellingen.h"
 #include "data/ToonMelding.h"
 
+#include <QFile>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
 const QString kZenden = QStringLiteral("Zenden");
+
+// The course's participants marked for printing, narrowed to one of them on
+// one day, so that a layout prints his letter once.
+const QString kEenDeelnemer = QStringLiteral(
+    "select a.cursistnr,a.lokatiecode,a.cursuscode,a.dag,b.* from cursussen a, hoofd b "
+    "where a.cursusid=:CID and a.cursistnr=:CNR and a.dag=:DAG and a.cursistnr=b.cursistnr");
 }  // namespace
 
 TEMailZender::TEMailZender(TDataModFrm& dm, TReportsFrm& rapporten, EMailVenster& venster,
@@ -70,6 +79,9 @@ bool TEMailZender::SendViaEMail(int Soort)
     OrvelSMTP.setHost(tekst(instellingen.smtpServer));
     OrvelSMTP.setUserId(tekst(instellingen.userName));
     OrvelSMTP.setPassword(instellingen.password);
+    m_pdfLayout.clear();
+    if (Soort == 0 && instellingen.pdfBijlage)
+        m_pdfLayout = OproepLayout();
     const QString onderwerp = (Soort == 0 ? QStringLiteral("Orvel oproep cursus: ")
                                           : QStringLiteral("Orvel Presentielijst: "))
                               + m_venster.CursusTekst();
@@ -106,6 +118,11 @@ void TEMailZender::zendRij(int rij, const QString& onderwerp)
     if (m_soort == 0) {
         bericht.body = MakeOproep(rij);
         adres = GetAdress(m_dm.storage(), 0, sleutel);
+        if (!m_pdfLayout.isEmpty() && adres.contains(QLatin1Char('@'))) {
+            const QByteArray pdf = OproepPdf(sleutel);
+            if (!pdf.isEmpty())
+                bericht.attachments = {{QStringLiteral("Oproep %1.pdf").arg(sleutel), "application/pdf", pdf}};
+        }
     } else {
         if (!m_lijstGemaakt)
             MakeLijst();
@@ -134,6 +151,51 @@ QString TEMailZender::MakeOproep(int Index)
     this->MailTekst = OproepRegels(m_dm.storage(), m_rapporten.Selectie.CursusID.toInt(), m_venster.CursusCode(),
                                    nummer, m_venster.RijNaam(0, Index));
     return ::MailTekst(this->MailTekst);
+}
+
+QString TEMailZender::OproepLayout()
+{
+    QSqlQuery q = m_dm.storage().exec(QStringLiteral("select RapportNaam from cursusprofiel where CursusCode = ?"),
+                                      {m_venster.CursusCode()});
+    const QString naam = q.next() ? q.value(0).toString().trimmed() : QString();
+    if (naam.isEmpty())
+        ToonMelding(mFout, QStringLiteral("Geen rapport gevonden!"));
+    return naam;
+}
+
+QByteArray TEMailZender::OproepPdf(const QString& nummer)
+{
+    TReportsFrm& r = m_rapporten;
+    const QString masterSql = r.QMaster.SQL, detailSql = r.QDetail.SQL;
+    const QVariantMap masterParams = r.QMaster.Params, detailParams = r.QDetail.Params;
+    QByteArray pdf;
+    try {
+        r.SetQueries(1);
+        QSqlQuery dag = m_dm.storage().exec(
+            QStringLiteral("select min(Dag) from cursussen where CursusID = ? and CursistNr = ?"),
+            {r.Selectie.CursusID.toInt(), nummer});
+        r.QMaster.SQL = kEenDeelnemer;
+        r.QMaster.Params.insert(QStringLiteral("CNR"), nummer);
+        r.QMaster.Params.insert(QStringLiteral("DAG"), dag.next() ? dag.value(0) : QVariant(1));
+        r.QMaster.first();
+        r.frReport1.loadFromFile(r.RapportPad(m_pdfLayout));
+        r.frReport1.prepare();
+        QTemporaryDir map;
+        const QString bestand = map.filePath(QStringLiteral("oproep.pdf"));
+        QFile file(bestand);
+        if (r.frReport1.exportPdf(bestand) && file.open(QIODevice::ReadOnly))
+            pdf = file.readAll();
+    } catch (const OrvelFout& fout) {
+        // Told once; the rest of the run goes without letters.
+        m_pdfLayout.clear();
+        ToonMelding(mFout, fout.tekst());
+    }
+    r.SetDatabases(false);
+    r.QMaster.SQL = masterSql;
+    r.QMaster.Params = masterParams;
+    r.QDetail.SQL = detailSql;
+    r.QDetail.Params = detailParams;
+    return pdf;
 }
 
 void TEMailZender::MakeLijst()

@@ -87,6 +87,12 @@ private:
     void zetStatus(const QString& status);
     void eindStappen(bool doorgelopen);
     void zendRij(int rij, const QString& onderwerp);
+    // The call-up layout of the course profile; empty (and said so) when it
+    // has none.
+    QString OproepLayout();
+    // The participant's call-up letter as a PDF, made as the printer would
+    // print it; empty when it cannot be made.
+    QByteArray OproepPdf(const QString& nummer);
 
     TDataModFrm& m_dm;
     TReportsFrm& m_rapporten;
@@ -99,4 +105,5 @@ private:
     bool m_lijstGemaakt = false;
     bool m_afgebroken = false;
     QString m_vanAdres, m_vanNaam;
+    QString m_pdfLayout;  // the call-up letter goes along as a PDF
 };

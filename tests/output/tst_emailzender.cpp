@@ -11,8 +11,11 @@
 #include "output/MailTeksten.h"
 #include "output/ReportsFrm.h"
 #include "output/VerbindFrm.h"
+#include "output/Voorbeeldrapporten.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
@@ -85,6 +88,21 @@ struct Fixture {
     }
     void sql(const QString& tekst) { db.dm().storage().exec(tekst); }
 };
+
+// The text of a PDF, as pdftotext reads it.
+QString pdfTekst(const QByteArray& pdf)
+{
+    QTemporaryDir map;
+    QFile bestand(map.filePath(QStringLiteral("bijlage.pdf")));
+    if (!bestand.open(QIODevice::WriteOnly))
+        return {};
+    bestand.write(pdf);
+    bestand.close();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {bestand.fileName(), QStringLiteral("-")});
+    pdftotext.waitForFinished(30000);
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
 
 QString alsOntvangen(const QString& tekst)
 {
@@ -324,6 +342,63 @@ private Q_SLOTS:
         QCOMPARE(f.boek->opgehangen, QList<quintptr>{100});
         QVERIFY(!f.zender->ConnectionTimer->isActive());
         QCOMPARE(f.venster.statusBalk.last(), QString());
+    }
+
+    void theCallUpLetterGoesAlongAsAPdfWhenTheBoxIsOn_data()
+    {
+        QTest::addColumn<QString>("vakje");
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<int>("bijlagen");
+        QTest::addColumn<QStringList>("meldingen");
+        QTest::newRow("box on") << "1" << "Rap_Oproep.frf" << 1 << QStringList{};
+        QTest::newRow("box off") << "0" << "Rap_Oproep.frf" << 0 << QStringList{};
+        QTest::newRow("no layout for the course") << "1" << "" << 0 << QStringList{"Geen rapport gevonden!"};
+        QTest::newRow("layout file missing") << "1" << "Rap_Weg.frf" << 0 << QStringList{"?"};
+    }
+    void theCallUpLetterGoesAlongAsAPdfWhenTheBoxIsOn()
+    {
+        QFETCH(QString, vakje);
+        QFETCH(QString, layout);
+        QFETCH(int, bijlagen);
+        QFETCH(QStringList, meldingen);
+        LoopbackSmtp server;
+        QVERIFY(server.ready());
+        Fixture f(server.server());
+        InstalleerVoorbeeldrapporten(f.db.map());
+        f.sql("update CursusProfiel set RapportNaam = '" + layout + "' where CursusCode = 'EHBO'");
+        f.sql("update Hoofd set Naam = 'Hoëgaarden' where CursistNr = '000001'");
+        f.sql("update Hoofd set E_Mail1 = 'mulder@example.test' where CursistNr = '000003'");
+        f.zet("PDFBijlage", vakje);
+        const QString masterSql = f.rapporten.QMaster.SQL;
+        QVERIFY(f.zender->SendViaEMail(0));
+        QCOMPARE(f.venster.statussen(0), (QStringList{"Verzonden", "GEEN adres", "Verzonden", "Niet verwerken"}));
+        // One message about a letter that cannot be made, not one per row.
+        QCOMPARE(f.meldingen.texts().size(), meldingen.size());
+        if (meldingen == QStringList{"?"})
+            QVERIFY(f.meldingen.texts().first().contains(QStringLiteral("Rap_Weg.frf")));
+        else
+            QCOMPARE(f.meldingen.texts(), meldingen);
+        QCOMPARE(f.rapporten.QMaster.SQL, masterSql);  // the provider is left as it was
+
+        const QList<ReceivedMail> mails = server.waitFor(2);
+        QCOMPARE(mails.size(), 2);
+        for (const ReceivedMail& mail : mails) {
+            QCOMPARE(mail.attachments.size(), bijlagen);
+            QVERIFY(mail.body.startsWith(QStringLiteral("CursistNr: ")));
+        }
+        if (bijlagen == 0)
+            return;
+        QCOMPARE(mails[0].attachments[0].fileName, QStringLiteral("Oproep 000001.pdf"));
+        QCOMPARE(mails[0].attachments[0].type, QStringLiteral("application/pdf"));
+        const QString eerste = pdfTekst(mails[0].attachments[0].data);
+        for (const char* woord : {"Hoëgaarden", "000001", "Oproep EHBO 2004", "Dag 1: 11-03-2004 om 19:30 uur.",
+                                  "Dag 2: 12-03-2004 om 19:30 uur."})
+            QVERIFY2(eerste.contains(QString::fromUtf8(woord)), woord);
+        QVERIFY(!eerste.contains(QStringLiteral("Mulder")));  // his letter only, once
+        QCOMPARE(eerste.count(QStringLiteral("Beste cursist")), 1);
+        const QString tweede = pdfTekst(mails[1].attachments[0].data);
+        QVERIFY(tweede.contains(QStringLiteral("Mulder")));
+        QVERIFY(!tweede.contains(QStringLiteral("Hoëgaarden")));
     }
 
     void twoHundredCallUpsKeepTheWindowLive()
