@@ -119,6 +119,18 @@ class BackUpFrmTest : public QObject {
         return archief;
     }
 
+    // The rows of Register in the folder's database, as "Key=Waarde".
+    QStringList registerRijen()
+    {
+        Storage opslag;
+        opslag.open(db());
+        QSqlQuery q = opslag.exec(QStringLiteral("select Key, Waarde from Register"));
+        QStringList rijen;
+        while (q.next())
+            rijen << q.value(0).toString() + QLatin1Char('=') + q.value(1).toString();
+        return rijen;
+    }
+
     void zetLand(int code, const QString& naam)
     {
         m_db->dm().storage().exec(QStringLiteral("insert into Land (LandCode, Land) values (?, ?)"), {code, naam});
@@ -276,12 +288,7 @@ private Q_SLOTS:
         m_db->dm().CloseDatabases();
         BackUpRegister(db(), false, m_register);
         BackUpRegister(db(), true, m_register);  // emptied before it is written again
-        Storage opslag;
-        opslag.open(db());
-        QSqlQuery q = opslag.exec(QStringLiteral("select Key, Waarde from Register"));
-        QStringList rijen;
-        while (q.next())
-            rijen << q.value(0).toString() + QLatin1Char('=') + q.value(1).toString();
+        const QStringList rijen = registerRijen();
         QCOMPARE(rijen.size(), 1 + RegisterSleutels().size());
         QCOMPARE(rijen.first(), QStringLiteral("SplitScreen=1"));
         QCOMPARE(rijen.at(1), QStringLiteral("HelpTekst=1"));
@@ -295,12 +302,7 @@ private Q_SLOTS:
         m_register.SchrijfWaarde(QStringLiteral("Password"), QStringLiteral("geheim-wachtwoord"));
         m_db->dm().CloseDatabases();
         BackUpRegister(db(), false, m_register);
-        Storage opslag;
-        opslag.open(db());
-        QSqlQuery q = opslag.exec(QStringLiteral("select Key, Waarde from Register"));
-        QStringList rijen;
-        while (q.next())
-            rijen << q.value(0).toString() + QLatin1Char('=') + q.value(1).toString();
+        const QStringList rijen = registerRijen();
         QVERIFY(rijen.contains(QStringLiteral("UserName=cursus")));
         for (const QString& rij : rijen)
             QVERIFY2(!rij.startsWith(QStringLiteral("Password")) && !rij.contains(QStringLiteral("geheim")),
