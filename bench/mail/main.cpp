@@ -28,19 +28,24 @@ struct Deelnemer {
 };
 
 // The participant list of the print centre: every row checked.
-class Lijst : public EMailVenster {
+class Lijst : public AfdrukVenster {
 public:
+    Lijst(TDataModFrm& dm, TReportsFrm& rapporten) : m_dm(dm), m_rapporten(rapporten) {}
     QList<Deelnemer> rijen;
-    int RijAantal(int) const override { return int(rijen.size()); }
-    bool RijGekozen(int, int) const override { return true; }
-    QString RijSleutel(int, int rij) const override { return rijen[rij].nummer; }
-    QString RijNaam(int, int rij) const override { return rijen[rij].naam; }
-    void ZetRijStatus(int, int, const QString& status) override { statussen << status; }
-    QString CursusTekst() const override { return QStringLiteral("EHBO 11-03-2004 19:30"); }
-    QString CursusCode() const override { return QStringLiteral("EHBO"); }
-    int DagNummer() const override { return 1; }
-    void ToonStatus(const QString&) override {}
     QStringList statussen;
+    int AantalRijen(int) const override { return int(rijen.size()); }
+    AfdrukRij Rij(int, int index) const override { return {rijen[index].nummer, rijen[index].naam, true, {}}; }
+    void ZetStatus(int, int, const QString& status) override { statussen << status; }
+    AfdrukSelectie& Selectie() override { return m_rapporten.Selectie; }
+    QString CursusLblTekst() const override { return QStringLiteral("EHBO 11-03-2004 19:30"); }
+    void ToonStatusBalk(const QString&) override {}
+    TDataModFrm& DataModule() override { return m_dm; }
+    TReportsFrm& Rapporten() override { return m_rapporten; }
+    QWidget* Venster() override { return nullptr; }
+
+private:
+    TDataModFrm& m_dm;
+    TReportsFrm& m_rapporten;
 };
 
 void vulCursus(Storage& s, Lijst& lijst)
@@ -137,8 +142,9 @@ int main(int argc, char** argv)
     {
         TDataModFrm dm(werk.filePath("db"));
         TReportsFrm rapporten(dm);
-        rapporten.Selectie = {"7", "000001"};
-        Lijst lijst;
+        rapporten.Selectie.CursusID = QStringLiteral("7");
+        rapporten.Selectie.CursusCode = QStringLiteral("EHBO");
+        Lijst lijst(dm, rapporten);
         vulCursus(dm.storage(), lijst);
 
         QList<QByteArray> berichten;
@@ -154,7 +160,7 @@ int main(int argc, char** argv)
             ontvangers << m.recipients.first();
         }
 
-        TEMailZender zender(dm, rapporten, lijst, MaakRasDienst(), nullptr);
+        TEMailZender zender(lijst, MaakRasDienst());
         QElapsedTimer klok;
         klok.start();
         zender.SendViaEMail(0);

@@ -1,5 +1,6 @@
 #pragma once
-// Sending call-ups (kind 0) and attendance lists (kind 2) by e-mail from the
+// Sending call-ups (kind 0), attendance lists (kind 2) and, when the
+// settings send letters as PDFs, diplomas (kinds 4 and 5) by e-mail from the
 // print centre. The print centre knows nothing of mail: it holds one
 // AfdrukEMail, made by MaakAfdrukEMail when the window is created, and
 // calls it at three moments:

@@ -422,7 +422,8 @@ void TAfdrukFrm::RapKeuzeChange(int positie)
     if (positie < 0)
         return;
     m_soort = positie;
-    const bool email = EMailMogelijk(positie) && m_email;
+    const bool email =
+        EMailMogelijk(positie, TZolRegister().LeesWaarde(QStringLiteral("PDFBijlage")) == QLatin1String("1")) && m_email;
     ViaEmailBtn->setEnabled(email);
     if (!email)
         ViaPrinterBtn->setChecked(true);
@@ -869,18 +870,11 @@ bool TAfdrukFrm::PrintOverzicht(const QString& bestand, int kopieen)
 bool TAfdrukFrm::PrintDiploma()
 {
     RapportRun run(m_rapporten);
-    const std::optional<DiplomaLayout> layout = m_werk.ZoekDiplomaLayout(m_rapporten.Selectie.DiplomaCode);
-    if (layout) {
-        m_rapporten.ReanimatieParner = layout->Reanimatiepartner;
-        m_rapporten.ContactPersoon = layout->ContactPersoon;
-        m_rapporten.ContactGegevens = layout->ContactGegevens;
-    }
-    if (!layout || layout->BestandsNaam.isEmpty()) {
-        ToonMelding(mFout, QStringLiteral("Diplomarapportfile NIET gevonden!"));
+    const QString layout = m_werk.ZetDiplomaLayout(m_rapporten.Selectie.DiplomaCode);
+    if (layout.isEmpty())
         return false;
-    }
     m_rapporten.SetDatabases(true);
-    DraaiRapport(layout->BestandsNaam, 1);
+    DraaiRapport(layout, 1);
     return true;
 }
 
@@ -994,8 +988,14 @@ void TAfdrukFrm::AfdrukBtnClick()
             break;
         case spDiploma:
         case spDiplomaAED:
-            if (VulDiploma() && PrintDiploma())
+            if (!VulDiploma())
+                break;
+            if (email) {
+                if (m_email->SendViaEMail(m_soort))
+                    SluitLijst(List1);
+            } else if (PrintDiploma()) {
                 VulStatus(List1, AfdrukStatus::Geprint);
+            }
             break;
         case spOverzicht: {
             const QString bestand = KiesRapport(BestandsFilter(m_soort));

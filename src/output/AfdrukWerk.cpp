@@ -83,7 +83,11 @@ QString BestandsFilter(int soort)
     }
 }
 
-bool EMailMogelijk(int soort) { return soort == spOproep || soort == spPresentielijst; }
+bool EMailMogelijk(int soort, bool diplomaPerMail)
+{
+    return soort == spOproep || soort == spPresentielijst
+           || (diplomaPerMail && (soort == spDiploma || soort == spDiplomaAED));
+}
 
 OmslagDatum BepaalVerzendDatum(const QDate& cursusDatum, const QDate& vandaag, const QString& verzendDagen)
 {
@@ -201,6 +205,21 @@ std::optional<DiplomaLayout> AfdrukWerk::ZoekDiplomaLayout(const QString& diplom
         return std::nullopt;
     return DiplomaLayout{q.value(0).toString().trimmed(), q.value(1).toString(), q.value(2).toString(),
                          q.value(3).toString()};
+}
+
+QString AfdrukWerk::ZetDiplomaLayout(const QString& diplomaCode)
+{
+    const std::optional<DiplomaLayout> layout = ZoekDiplomaLayout(diplomaCode);
+    if (layout) {
+        m_rapporten.ReanimatieParner = layout->Reanimatiepartner;
+        m_rapporten.ContactPersoon = layout->ContactPersoon;
+        m_rapporten.ContactGegevens = layout->ContactGegevens;
+    }
+    if (!layout || layout->BestandsNaam.isEmpty()) {
+        ToonMelding(mFout, QStringLiteral("Diplomarapportfile NIET gevonden!"));
+        return {};
+    }
+    return layout->BestandsNaam;
 }
 
 void AfdrukWerk::VulCursusQ(int soort, const AfdrukSelectie& selectie, const QStringList& aangevinkt)

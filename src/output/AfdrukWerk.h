@@ -44,7 +44,9 @@ QString BalkConditie(int soort);
 // The file dialog's filter of a kind whose layout the user picks
 // ("Lijsten|Rap_Lijst_*.frf"); empty for the others.
 QString BestandsFilter(int soort);
-bool EMailMogelijk(int soort);
+// Call-ups and attendance lists can go by e-mail; diplomas too when the
+// settings send letters as PDFs (`PDFBijlage`).
+bool EMailMogelijk(int soort, bool diplomaPerMail);
 
 // A participant of the chosen course day, as the list shows him.
 struct AfdrukDeelnemer {
@@ -93,6 +95,10 @@ public:
     // The call-up layout of the profile, or "None".
     QString GetReportName(const QString& cursusCode);
     std::optional<DiplomaLayout> ZoekDiplomaLayout(const QString& diplomaCode);
+    // The diploma layout of the code, its texts put into the provider's
+    // substitution values; empty, and "Diplomarapportfile NIET gevonden!"
+    // said, when there is none.
+    QString ZetDiplomaLayout(const QString& diplomaCode);
 
     // Clears the course's print flags and sets them for the given
     // participants: on every day for the kinds that print per participant

@@ -1,11 +1,13 @@
 #include "EMailZender.h"
 
+#include "AfdrukWerk.h"
 #include "MailTeksten.h"
 #include "ReportsFrm.h"
 #include "VerbindFrm.h"
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
 #include "data/Instellingen.h"
+#include "data/Storage.h"
 #include "data/ToonMelding.h"
 
 #include <QFile>
@@ -16,6 +18,8 @@
 namespace {
 const QString kZenden = QStringLiteral("Zenden");
 
+bool IsDiploma(int soort) { return soort == spDiploma || soort == spDiplomaAED; }
+
 // The course's participants marked for printing, narrowed to one of them on
 // one day, so that a layout prints his letter once.
 const QString kEenDeelnemer = QStringLiteral(
@@ -23,11 +27,10 @@ const QString kEenDeelnemer = QStringLiteral(
     "where a.cursusid=:CID and a.cursistnr=:CNR and a.dag=:DAG and a.cursistnr=b.cursistnr");
 }  // namespace
 
-TEMailZender::TEMailZender(TDataModFrm& dm, TReportsFrm& rapporten, EMailVenster& venster,
-                           std::unique_ptr<RasDienst> inbellen, QWidget* parent)
-    : QObject(parent), m_dm(dm), m_rapporten(rapporten), m_venster(venster)
+TEMailZender::TEMailZender(AfdrukVenster& venster, std::unique_ptr<RasDienst> inbellen)
+    : m_venster(venster), m_dm(venster.DataModule()), m_rapporten(venster.Rapporten())
 {
-    VerbindFrm = new TVerbindFrm(std::move(inbellen), OrvelSMTP, parent);
+    VerbindFrm = new TVerbindFrm(std::move(inbellen), OrvelSMTP, venster.Venster());
     ConnectionTimer = new QTimer(this);
     ConnectionTimer->setInterval(30000);
     connect(ConnectionTimer, &QTimer::timeout, this, &TEMailZender::ConnectionTimerTimer);
@@ -60,7 +63,7 @@ bool TEMailZender::gekozenVerbonden() const
 void TEMailZender::zetStatus(const QString& status)
 {
     if (m_index >= 0)
-        m_venster.ZetRijStatus(m_soort, m_index, status);
+        m_venster.ZetStatus(m_soort, m_index, status);
 }
 
 bool TEMailZender::SendViaEMail(int Soort)
@@ -82,9 +85,12 @@ bool TEMailZender::SendViaEMail(int Soort)
     m_pdfLayout.clear();
     if (Soort == 0 && instellingen.pdfBijlage)
         m_pdfLayout = OproepLayout();
-    const QString onderwerp = (Soort == 0 ? QStringLiteral("Orvel oproep cursus: ")
-                                          : QStringLiteral("Orvel Presentielijst: "))
-                              + m_venster.CursusTekst();
+    if (IsDiploma(Soort) && !DiplomaKlaar())
+        return false;
+    const QString onderwerp = (Soort == 0   ? QStringLiteral("Orvel oproep cursus: ")
+                               : Soort == 2 ? QStringLiteral("Orvel Presentielijst: ")
+                                            : QStringLiteral("Orvel diploma cursus: "))
+                              + m_venster.CursusLblTekst();
     m_rapporten.SetQueries(Soort);
 
     bool doorgelopen = true;
@@ -93,8 +99,8 @@ bool TEMailZender::SendViaEMail(int Soort)
             ToonMelding(mFout, QStringLiteral("Verbinden NIET gelukt!"));
             doorgelopen = false;
         }
-        for (int rij = 0; doorgelopen && !m_afgebroken && rij < m_venster.RijAantal(Soort); ++rij)
-            if (m_venster.RijGekozen(Soort, rij))
+        for (int rij = 0; doorgelopen && !m_afgebroken && rij < m_venster.AantalRijen(Soort); ++rij)
+            if (m_venster.Rij(Soort, rij).Aangevinkt)
                 zendRij(rij, onderwerp);
     } catch (...) {
         eindStappen(false);
@@ -107,8 +113,8 @@ bool TEMailZender::SendViaEMail(int Soort)
 void TEMailZender::zendRij(int rij, const QString& onderwerp)
 {
     m_index = rij;
-    const QString sleutel = m_venster.RijSleutel(m_soort, rij);
-    m_rapporten.Selectie.CursistNr = sleutel;
+    const QString sleutel = m_venster.Rij(m_soort, rij).Sleutel;
+    m_venster.Selectie().CursistNr = sleutel;
     zetStatus(kZenden);
 
     OrvelSMTP.clearParameters();
@@ -123,11 +129,23 @@ void TEMailZender::zendRij(int rij, const QString& onderwerp)
             if (!pdf.isEmpty())
                 bericht.attachments = {{QStringLiteral("Oproep %1.pdf").arg(sleutel), "application/pdf", pdf}};
         }
-    } else {
+    } else if (m_soort == 2) {
         if (!m_lijstGemaakt)
             MakeLijst();
         bericht.body = ::MailTekst(this->MailTekst);
         adres = GetAdress(m_dm.storage(), 2, sleutel);
+    } else {
+        bericht.body = ::MailTekst(DiplomaRegels(sleutel, m_venster.Rij(m_soort, rij).Naam,
+                                                 m_venster.Selectie().CursusCode));
+        adres = GetAdress(m_dm.storage(), 0, sleutel);
+        if (adres.contains(QLatin1Char('@'))) {
+            const QByteArray pdf = DiplomaPdf(sleutel);
+            if (pdf.isEmpty()) {
+                zetStatus(QStringLiteral("Zenden MISLUKT"));
+                return;
+            }
+            bericht.attachments = {{QStringLiteral("Diploma %1.pdf").arg(sleutel), "application/pdf", pdf}};
+        }
     }
     bericht.fromAddress = m_vanAdres;
     bericht.fromName = m_vanNaam;
@@ -146,21 +164,20 @@ void TEMailZender::zendRij(int rij, const QString& onderwerp)
 
 QString TEMailZender::MakeOproep(int Index)
 {
-    const QString nummer = m_venster.RijSleutel(0, Index);
-    m_rapporten.Selectie.CursistNr = nummer;
-    this->MailTekst = OproepRegels(m_dm.storage(), m_rapporten.Selectie.CursusID.toInt(), m_venster.CursusCode(),
-                                   nummer, m_venster.RijNaam(0, Index));
+    const QString nummer = m_venster.Rij(0, Index).Sleutel;
+    m_venster.Selectie().CursistNr = nummer;
+    this->MailTekst = OproepRegels(m_dm.storage(), m_venster.Selectie().CursusID.toInt(), m_venster.Selectie().CursusCode,
+                                   nummer, m_venster.Rij(0, Index).Naam);
     return ::MailTekst(this->MailTekst);
 }
 
 QString TEMailZender::OproepLayout()
 {
-    QSqlQuery q = m_dm.storage().exec(QStringLiteral("select RapportNaam from cursusprofiel where CursusCode = ?"),
-                                      {m_venster.CursusCode()});
-    const QString naam = q.next() ? q.value(0).toString().trimmed() : QString();
-    if (naam.isEmpty())
-        ToonMelding(mFout, QStringLiteral("Geen rapport gevonden!"));
-    return naam;
+    const QString naam = AfdrukWerk(m_dm, m_rapporten).GetReportName(m_venster.Selectie().CursusCode);
+    if (naam != QLatin1String("None"))
+        return naam;
+    ToonMelding(mFout, QStringLiteral("Geen rapport gevonden!"));
+    return {};
 }
 
 QByteArray TEMailZender::OproepPdf(const QString& nummer)
@@ -173,20 +190,13 @@ QByteArray TEMailZender::OproepPdf(const QString& nummer)
         r.SetQueries(1);
         QSqlQuery dag = m_dm.storage().exec(
             QStringLiteral("select min(Dag) from cursussen where CursusID = ? and CursistNr = ?"),
-            {r.Selectie.CursusID.toInt(), nummer});
+            {m_venster.Selectie().CursusID.toInt(), nummer});
         r.QMaster.SQL = kEenDeelnemer;
         r.QMaster.Params.insert(QStringLiteral("CNR"), nummer);
         r.QMaster.Params.insert(QStringLiteral("DAG"), dag.next() ? dag.value(0) : QVariant(1));
         r.QMaster.first();
-        r.frReport1.loadFromFile(r.RapportPad(m_pdfLayout));
-        r.frReport1.prepare();
-        QTemporaryDir map;
-        const QString bestand = map.filePath(QStringLiteral("oproep.pdf"));
-        QFile file(bestand);
-        if (r.frReport1.exportPdf(bestand) && file.open(QIODevice::ReadOnly))
-            pdf = file.readAll();
+        pdf = AlsPdf(m_pdfLayout);
     } catch (const OrvelFout& fout) {
-        // Told once; the rest of the run goes without letters.
         m_pdfLayout.clear();
         ToonMelding(mFout, fout.tekst());
     }
@@ -198,9 +208,49 @@ QByteArray TEMailZender::OproepPdf(const QString& nummer)
     return pdf;
 }
 
+QByteArray TEMailZender::AlsPdf(const QString& layout)
+{
+    QByteArray pdf;
+    try {
+        m_rapporten.frReport1.loadFromFile(m_rapporten.RapportPad(layout));
+        m_rapporten.frReport1.prepare();
+        QTemporaryDir map;
+        const QString bestand = map.filePath(QStringLiteral("bijlage.pdf"));
+        QFile file(bestand);
+        if (m_rapporten.frReport1.exportPdf(bestand) && file.open(QIODevice::ReadOnly))
+            pdf = file.readAll();
+    } catch (const OrvelFout& fout) {
+        // Told once; the rest of the run goes without.
+        m_pdfLayout.clear();
+        ToonMelding(mFout, fout.tekst());
+    }
+    return pdf;
+}
+
+bool TEMailZender::DiplomaKlaar()
+{
+    m_pdfLayout = AfdrukWerk(m_dm, m_rapporten).ZetDiplomaLayout(m_venster.Selectie().DiplomaCode);
+    return !m_pdfLayout.isEmpty();
+}
+
+QByteArray TEMailZender::DiplomaPdf(const QString& nummer)
+{
+    if (m_pdfLayout.isEmpty())
+        return {};
+    // The work table holds every diploma of the run; for the time of one
+    // PDF it holds his alone, and the transaction, never committed, puts
+    // the others back.
+    Transactie alleenZijnRij(m_dm.storage());
+    m_dm.storage().exec(QStringLiteral("delete from Diploma where CursistNr <> ?"), {nummer});
+    m_rapporten.SetDatabases(true);
+    const QByteArray pdf = AlsPdf(m_pdfLayout);
+    m_rapporten.SetDatabases(false);
+    return pdf;
+}
+
 void TEMailZender::MakeLijst()
 {
-    this->MailTekst = PresentieLijstRegels(m_rapporten, m_venster.DagNummer());
+    this->MailTekst = PresentieLijstRegels(m_rapporten, m_venster.Selectie().Dag.toInt());
     m_lijstGemaakt = true;
 }
 
@@ -216,7 +266,7 @@ void TEMailZender::eindStappen(bool doorgelopen)
         tekst = QStringLiteral("Berichten zijn verzonden");
     else if (doorgelopen && gekozenVerbonden())
         tekst = QStringLiteral("Over 30 seconden wordt de verbinding verbroken.");
-    m_venster.ToonStatus(tekst);
+    m_venster.ToonStatusBalk(tekst);
     m_rapporten.SetDatabases(false);
 }
 
@@ -228,18 +278,18 @@ void TEMailZender::Afbreken()
     OrvelSMTP.abort();
     ConnectionTimer->stop();
     if (m_modem && gekozenVerbonden()) {
-        m_venster.ToonStatus(QStringLiteral("Even geduld.. verbreek de verbinding."));
+        m_venster.ToonStatusBalk(QStringLiteral("Even geduld.. verbreek de verbinding."));
         VerbindFrm->RasManager->HangUp(VerbindFrm->GekozenEntry);
     }
     VerbindFrm->RasManager->Stop();
 }
 
-void TEMailZender::StopConnectionTimer() { ConnectionTimer->stop(); }
+void TEMailZender::StopVerbindingsTimer() { ConnectionTimer->stop(); }
 
 void TEMailZender::ConnectionTimerTimer()
 {
     ConnectionTimer->stop();
-    m_venster.ToonStatus(QString());
+    m_venster.ToonStatusBalk(QString());
     if (OrvelSMTP.isConnected())
         OrvelSMTP.disconnectFromServer();
     if (m_modem && gekozenVerbonden())
@@ -248,13 +298,13 @@ void TEMailZender::ConnectionTimerTimer()
 
 void TEMailZender::OrvelSMTPPacketSent()
 {
-    m_venster.ToonStatus(QString::number(OrvelSMTP.bytesSent()) + QStringLiteral("bytes van ")
+    m_venster.ToonStatusBalk(QString::number(OrvelSMTP.bytesSent()) + QStringLiteral("bytes van ")
                          + QString::number(OrvelSMTP.bytesTotal()));
 }
 
 void TEMailZender::OrvelSMTPSuccess()
 {
-    m_venster.ToonStatus(QStringLiteral("Bericht verzonden"));
+    m_venster.ToonStatusBalk(QStringLiteral("Bericht verzonden"));
     zetStatus(QStringLiteral("Verzonden"));
     OrvelSMTP.disconnectFromServer();
 }
@@ -267,21 +317,21 @@ void TEMailZender::OrvelSMTPConnectionFailed() { ToonMelding(mFout, QStringLiter
 
 void TEMailZender::OrvelSMTPHostResolved()
 {
-    m_venster.ToonStatus(QStringLiteral("Host gevonden"));
+    m_venster.ToonStatusBalk(QStringLiteral("Host gevonden"));
     VerbindFrm->SMTPHostTimer->start();
 }
 
 void TEMailZender::OrvelSMTPInvalidHost() { ToonMelding(mFout, QStringLiteral("Host niet gevonden.")); }
 
-void TEMailZender::OrvelSMTPSendStart() { m_venster.ToonStatus(QStringLiteral("Zenden bericht")); }
+void TEMailZender::OrvelSMTPSendStart() { m_venster.ToonStatusBalk(QStringLiteral("Zenden bericht")); }
 
 void TEMailZender::OrvelSMTPHeaderIncomplete() { ToonMelding(mFout, QStringLiteral("Header niet compleet")); }
 
-void TEMailZender::OrvelSMTPConnect() { m_venster.ToonStatus(QStringLiteral("SMTP Verbonden")); }
+void TEMailZender::OrvelSMTPConnect() { m_venster.ToonStatusBalk(QStringLiteral("SMTP Verbonden")); }
 
-void TEMailZender::OrvelSMTPDisconnect() { m_venster.ToonStatus(QStringLiteral("SMTP verbinding verbroken")); }
+void TEMailZender::OrvelSMTPDisconnect() { m_venster.ToonStatusBalk(QStringLiteral("SMTP verbinding verbroken")); }
 
-void TEMailZender::OrvelSMTPStatus(const QString& tekst) { m_venster.ToonStatus(tekst); }
+void TEMailZender::OrvelSMTPStatus(const QString& tekst) { m_venster.ToonStatusBalk(tekst); }
 
 void TEMailZender::OrvelSMTPAuthenticationFailed()
 {

@@ -7,6 +7,7 @@
 // texts it reports; the run keeps the window live (the client waits with
 // the event loop turning) and shows the hourglass meanwhile.
 #include "mail/SmtpClient.h"
+#include "output/AfdrukEMail.h"
 
 #include <QObject>
 #include <QPointer>
@@ -19,47 +20,27 @@ class TDataModFrm;
 class TReportsFrm;
 class TVerbindFrm;
 
-// The print centre as the sender sees it.
-class EMailVenster {
-public:
-    virtual ~EMailVenster() = default;
-    // The list being walked for a kind: its rows, whether each is checked,
-    // its caption (participant number or person code) and its first
-    // sub-item (the surname).
-    virtual int RijAantal(int soort) const = 0;
-    virtual bool RijGekozen(int soort, int rij) const = 0;
-    virtual QString RijSleutel(int soort, int rij) const = 0;
-    virtual QString RijNaam(int soort, int rij) const = 0;
-    virtual void ZetRijStatus(int soort, int rij, const QString& status) = 0;
-    // The chosen course as the window shows it (course code, date, time),
-    // its code and the chosen day.
-    virtual QString CursusTekst() const = 0;
-    virtual QString CursusCode() const = 0;
-    virtual int DagNummer() const = 0;
-    virtual void ToonStatus(const QString& tekst) = 0;
-};
-
-class TEMailZender : public QObject {
+class TEMailZender : public QObject, public AfdrukEMail {
     Q_OBJECT
 public:
-    TEMailZender(TDataModFrm& dm, TReportsFrm& rapporten, EMailVenster& venster,
-                 std::unique_ptr<RasDienst> inbellen, QWidget* parent);
+    TEMailZender(AfdrukVenster& venster, std::unique_ptr<RasDienst> inbellen);
     ~TEMailZender() override;
 
-    // Kind 0: call-ups; kind 2: the attendance list. True when the run went
-    // through the list, false when the dial-up failed.
-    bool SendViaEMail(int Soort);
+    // Kind 0: call-ups; kind 2: the attendance list; kinds 4 and 5: each
+    // participant's diploma as a PDF. True when the run went through the
+    // list, false when the dial-up failed or there is no diploma layout.
+    bool SendViaEMail(int Soort) override;
     // The call-up text of a row of the participant list.
     QString MakeOproep(int Index);
     // Builds the attendance-list text in MailTekst.
     void MakeLijst();
     // Showing the print centre: the dial-up manager watches the connections.
-    void Start();
+    void Start() override;
     // Closing the print centre: the session is dropped, a dial-up connection
     // hung up, the watching of connections stopped.
-    void Afbreken();
+    void Afbreken() override;
     // The print button stops the timer that ends the connection.
-    void StopConnectionTimer();
+    void StopVerbindingsTimer() override;
 
     SmtpClient OrvelSMTP;
     QPointer<TVerbindFrm> VerbindFrm;
@@ -93,10 +74,18 @@ private:
     // The participant's call-up letter as a PDF, made as the printer would
     // print it; empty when it cannot be made.
     QByteArray OproepPdf(const QString& nummer);
+    // The diploma layout of the course with its texts set on the provider;
+    // false (and said so) when there is none.
+    bool DiplomaKlaar();
+    // The participant's diploma as a PDF: the diploma layout over his row of
+    // the work table alone.
+    QByteArray DiplomaPdf(const QString& nummer);
+    // Prepares the loaded layout and writes it to a PDF; empty when it cannot.
+    QByteArray AlsPdf(const QString& layout);
 
+    AfdrukVenster& m_venster;
     TDataModFrm& m_dm;
     TReportsFrm& m_rapporten;
-    EMailVenster& m_venster;
     bool m_modem = false;
     // The run: the kind, the list it walks, the row being sent, whether the
     // attendance list is built.
@@ -105,5 +94,5 @@ private:
     bool m_lijstGemaakt = false;
     bool m_afgebroken = false;
     QString m_vanAdres, m_vanNaam;
-    QString m_pdfLayout;  // the call-up letter goes along as a PDF
+    QString m_pdfLayout;  // the call-up letter or diploma goes along as a PDF
 };

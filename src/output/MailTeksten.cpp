@@ -146,6 +146,12 @@ QStringList PresentieLijstRegels(TReportsFrm& p, int dag)
     return regels;
 }
 
+QStringList DiplomaRegels(const QString& cursistNr, const QString& naam, const QString& cursusCode)
+{
+    return {QStringLiteral("CursistNr: ") + cursistNr, QStringLiteral("Hr/Mw: ") + naam,
+            QStringLiteral("Bijgaand uw diploma van de cursus: ") + cursusCode};
+}
+
 QString GetAdress(Storage& storage, int soort, const QString& sleutel)
 {
     QVariantMap rij;

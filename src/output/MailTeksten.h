@@ -22,6 +22,9 @@ QStringList OproepRegels(Storage& storage, int cursusID, const QString& cursusCo
 // printing.
 QStringList PresentieLijstRegels(TReportsFrm& provider, int dag);
 
+// The lines of the message that carries a participant's diploma.
+QStringList DiplomaRegels(const QString& cursistNr, const QString& naam, const QString& cursusCode);
+
 // The recipient: kind 0 the participant's first e-mail address, kind 2 the
 // instructor's or supervisor's; empty when there is none or for any other
 // kind.

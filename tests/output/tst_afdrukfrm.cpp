@@ -454,6 +454,19 @@ private Q_SLOTS:
         QVERIFY(v.pdfs().isEmpty());
     }
 
+    // With letters sent as PDFs, the diploma kind may go by e-mail too.
+    void theDiplomaMayGoByEMailWhenLettersGoAsPdfs()
+    {
+        AfdrukVoorbeeld v;
+        TZolRegister().SchrijfWaarde("PDFBijlage", "1");
+        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
+        frm.show();
+        kiesSoort(frm, spDiploma);
+        QVERIFY(frm.ViaEmailBtn->isEnabled());
+        frm.ViaEmailBtn->click();
+        QCOMPARE(frm.AfdrukBtn->text(), QString("Verzenden"));
+    }
+
     void eMailMediumAbsentWithoutSender()
     {
         AfdrukVoorbeeld v;

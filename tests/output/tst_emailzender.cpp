@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
@@ -23,40 +24,48 @@
 
 namespace {
 // The lists of the print centre as rows of text, and its status bar.
-class Venster : public EMailVenster {
+class Printcentrum : public AfdrukVenster {
 public:
-    struct Rij {
+    struct Regel {
         QString sleutel, naam;
         bool gekozen = true;
         QString status = QStringLiteral("Geselecteerd");
     };
-    QList<Rij> deelnemers{{"000001", "Hoëgaarden"},
+    Printcentrum(TDataModFrm& dm, TReportsFrm& rapporten) : m_dm(dm), m_rapporten(rapporten) {}
+    QList<Regel> deelnemers{{"000001", "Hoëgaarden"},
                           {"000002", "Aalders"},
                           {"000003", "Mulder"},
                           {"000004", "Niet Gekozen", false, "Niet verwerken"}};
-    QList<Rij> begeleiders;
+    QList<Regel> begeleiders;
     QStringList statusBalk;
-    int dag = 1;
 
-    QList<Rij>& lijst(int soort) { return soort == 2 ? begeleiders : deelnemers; }
-    const QList<Rij>& lijst(int soort) const { return soort == 2 ? begeleiders : deelnemers; }
+    QList<Regel>& lijst(int soort) { return soort == 2 ? begeleiders : deelnemers; }
+    const QList<Regel>& lijst(int soort) const { return soort == 2 ? begeleiders : deelnemers; }
     QStringList statussen(int soort) const
     {
         QStringList uit;
-        for (const Rij& rij : lijst(soort))
+        for (const Regel& rij : lijst(soort))
             uit << rij.status;
         return uit;
     }
 
-    int RijAantal(int soort) const override { return int(lijst(soort).size()); }
-    bool RijGekozen(int soort, int rij) const override { return lijst(soort)[rij].gekozen; }
-    QString RijSleutel(int soort, int rij) const override { return lijst(soort)[rij].sleutel; }
-    QString RijNaam(int soort, int rij) const override { return lijst(soort)[rij].naam; }
-    void ZetRijStatus(int soort, int rij, const QString& status) override { lijst(soort)[rij].status = status; }
-    QString CursusTekst() const override { return QStringLiteral("EHBO 11-03-2004 19:30"); }
-    QString CursusCode() const override { return QStringLiteral("EHBO"); }
-    int DagNummer() const override { return dag; }
-    void ToonStatus(const QString& tekst) override { statusBalk << tekst; }
+    int AantalRijen(int soort) const override { return int(lijst(soort).size()); }
+    AfdrukRij Rij(int soort, int index) const override
+    {
+        const Regel& rij = lijst(soort)[index];
+        return {rij.sleutel, rij.naam, rij.gekozen, rij.status};
+    }
+    void ZetStatus(int soort, int index, const QString& status) override { lijst(soort)[index].status = status; }
+    AfdrukSelectie& Selectie() override { return m_rapporten.Selectie; }
+    QString CursusLblTekst() const override { return QStringLiteral("EHBO 11-03-2004 19:30"); }
+    void ToonStatusBalk(const QString& tekst) override { statusBalk << tekst; }
+    TDataModFrm& DataModule() override { return m_dm; }
+    TReportsFrm& Rapporten() override { return m_rapporten; }
+    QWidget* Venster() override { return nullptr; }
+
+private:
+    TDataModFrm& m_dm;
+    TReportsFrm& m_rapporten;
 };
 
 // A course, its sender and the mail settings, with messages answered by script.
@@ -65,14 +74,16 @@ struct Fixture {
     TempDatabase db;
     ScriptedMessages meldingen;
     TReportsFrm rapporten{db.dm()};
-    Venster venster;
+    Printcentrum venster{db.dm(), rapporten};
     TelefoonBoek* boek = nullptr;
     std::unique_ptr<TEMailZender> zender;
 
     explicit Fixture(const QString& server, QStringList telefoonboek = {})
     {
         vulMailCursus(db.dm().storage());
-        rapporten.Selectie = {"7", "000001"};
+        rapporten.Selectie.CursusID = QStringLiteral("7");
+        rapporten.Selectie.CursistNr = QStringLiteral("000001");
+        rapporten.Selectie.CursusCode = QStringLiteral("EHBO");
         zet("SMTPserver", server);
         zet("FromAdress", "cursus@orvel.test");
         zet("FromName", "Jeroen Hoëgaarden");
@@ -80,7 +91,7 @@ struct Fixture {
         zet("ADSL", "1");
         std::unique_ptr<RasDienst> dienst =
             telefoonboek.isEmpty() ? MaakRasDienst() : TelefoonBoek::maak(boek, telefoonboek);
-        zender = std::make_unique<TEMailZender>(db.dm(), rapporten, venster, std::move(dienst), nullptr);
+        zender = std::make_unique<TEMailZender>(venster, std::move(dienst));
     }
     void zet(const char* naam, const QString& waarde)
     {
@@ -102,6 +113,14 @@ QString pdfTekst(const QByteArray& pdf)
     pdftotext.start(QStringLiteral("pdftotext"), {bestand.fileName(), QStringLiteral("-")});
     pdftotext.waitForFinished(30000);
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// A row of the diploma work table, as the print centre fills it.
+void diplomaRij(Fixture& f, const QString& nummer, const QString& naam)
+{
+    f.db.dm().storage().exec("insert into Diploma (CursistNr, Naam, GebDatum, PCWoonplaats, DiplomaDatum) "
+                             "values (?, ?, '01-02-1970', '8261 AA Kampen', '12-03-2004')",
+                             {nummer, naam});
 }
 
 QString alsOntvangen(const QString& tekst)
@@ -180,7 +199,7 @@ private Q_SLOTS:
         Fixture f(server.server());
         f.sql("update Begeleiders set E_Mail = 'wit@example.test' where PersoonCode = 'B1'");
         f.sql("update Cursussen set Print = 0 where Dag = 1");
-        f.venster.dag = 2;
+        f.rapporten.Selectie.Dag = QStringLiteral("2");
         f.venster.begeleiders = {{"I1", "Instructeur Bos"}, {"B1", "Begeleider Wit"}, {"X9", "Onbekend"}};
         // Once the first list has gone, the course changes its name: the
         // second recipient still gets the text of the first.
@@ -401,6 +420,49 @@ private Q_SLOTS:
         QVERIFY(!tweede.contains(QStringLiteral("Hoëgaarden")));
     }
 
+    void aDiplomaGoesAsAPdfToEveryCheckedParticipantWithAnAddress()
+    {
+        LoopbackSmtp server;
+        QVERIFY(server.ready());
+        Fixture f(server.server());
+        InstalleerVoorbeeldrapporten(f.db.map());
+        f.sql("insert into DiplomaData (DiplomaCode, BestandsNaam, Reanimatiepartner) "
+              "values ('EHBO', 'Rap_Diploma.frf', 'Hartstichting Kampen')");
+        f.rapporten.Selectie.DiplomaCode = QStringLiteral("EHBO");
+        for (const QStringList& rij : QList<QStringList>{{"000001", "J. Hoëgaarden"}, {"000002", "J. Aalders"},
+                                                        {"000003", "J. Mulder"}})
+            diplomaRij(f, rij[0], rij[1]);
+        f.sql("update Hoofd set E_Mail1 = 'mulder@example.test' where CursistNr = '000003'");
+        QVERIFY(f.zender->SendViaEMail(4));
+        QCOMPARE(f.venster.statussen(4), (QStringList{"Verzonden", "GEEN adres", "Verzonden", "Niet verwerken"}));
+        QVERIFY(f.meldingen.texts().isEmpty());
+        QSqlQuery over = f.db.dm().storage().exec("select count(*) from Diploma");
+        QVERIFY(over.next());
+        QCOMPARE(over.value(0).toInt(), 3);  // the work table is whole again
+
+        const QList<ReceivedMail> mails = server.waitFor(2);
+        QCOMPARE(mails.size(), 2);
+        QCOMPARE(mails[0].header("Subject"), QStringLiteral("Orvel diploma cursus: EHBO 11-03-2004 19:30"));
+        QCOMPARE(mails[0].attachments.size(), 1);
+        QCOMPARE(mails[0].attachments[0].fileName, QStringLiteral("Diploma 000001.pdf"));
+        const QString eerste = pdfTekst(mails[0].attachments[0].data);
+        QVERIFY(eerste.contains(QStringLiteral("J. Hoëgaarden")));
+        QVERIFY(eerste.contains(QStringLiteral("Hartstichting Kampen")));
+        QVERIFY(!eerste.contains(QStringLiteral("Mulder")));
+        QVERIFY(pdfTekst(mails[1].attachments[0].data).contains(QStringLiteral("J. Mulder")));
+    }
+
+    void withoutADiplomaLayoutNothingIsSent()
+    {
+        LoopbackSmtp server;
+        QVERIFY(server.ready());
+        Fixture f(server.server());
+        f.rapporten.Selectie.DiplomaCode = QStringLiteral("EHBO");
+        QVERIFY(!f.zender->SendViaEMail(4));
+        QCOMPARE(f.meldingen.texts(), QStringList{"Diplomarapportfile NIET gevonden!"});
+        QCOMPARE(f.venster.statussen(4).first(), QStringLiteral("Geselecteerd"));
+    }
+
     void twoHundredCallUpsKeepTheWindowLive()
     {
         LoopbackSmtp server;
@@ -414,7 +476,7 @@ private Q_SLOTS:
             rij(s, "Hoofd", {{"CursistNr", nr}, {"Naam", "Deelnemer"}, {"E_Mail1", nr + "@example.test"}});
             rij(s, "Cursussen", {{"Datum", "2004-03-11 19:30:00"}, {"Dag", 1}, {"CursistNr", nr},
                                  {"CursusCode", "EHBO"}, {"LokatieCode", "WIJK"}, {"CursusID", 7}, {"Print", true}});
-            f.venster.deelnemers.append(Venster::Rij{nr, "Deelnemer"});
+            f.venster.deelnemers.append(Printcentrum::Regel{nr, "Deelnemer"});
         }
         t.commit();
         // The event loop turns while the run goes on: a timer keeps firing,
@@ -445,7 +507,7 @@ private Q_SLOTS:
         Fixture f(server.server());
         f.venster.deelnemers.clear();
         for (int i = 0; i < 40; ++i)
-            f.venster.deelnemers.append(Venster::Rij{"000001", "Hoëgaarden"});
+            f.venster.deelnemers.append(Printcentrum::Regel{"000001", "Hoëgaarden"});
         QTimer::singleShot(100, [&f] { f.zender->Afbreken(); });
         QVERIFY(f.zender->SendViaEMail(0));
         const int verzonden = int(f.venster.statussen(0).count(QStringLiteral("Verzonden")));
