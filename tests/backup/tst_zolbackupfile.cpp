@@ -280,7 +280,7 @@ private Q_SLOTS:
         QTest::newRow("control character") << QByteArray("c:\\data\\a\nb.db") << false;
         QTest::newRow("DEL") << QByteArray("c:\\data\\a\x7f.db") << false;
         // 0x81 is unassigned in code page 1252 and reads as the C1 control U+0081.
-        QTest::newRow("C1 control character") << QByteArray("c:\\data\\a\x81b.db") << false;
+        QTest::newRow("C1 control character") << QByteArray("c:\\data\\a\x81" "b.db") << false;
     }
     void unsafeNamesAreRefusedAndTheRestContinues()
     {
