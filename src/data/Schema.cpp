@@ -2,6 +2,8 @@
 
 #include "DatabaseError.h"
 
+#include <algorithm>
+
 namespace {
 // Fields that hold a path the program writes itself (a folder chosen in a
 // dialog, a file name): as long as a path on the platforms it runs on.
@@ -21,6 +23,10 @@ IndexDef ciIndex(const QString& naam, const QString& veld, bool uniek = false)
 {
     return {naam, {veld}, uniek, true};
 }
+// The participant's course rows and an enrolment's course code are looked up
+// everywhere (call-up marks, generation, the list's first screen); without
+// these each look-up reads the whole table.
+IndexDef eigenIndex(const QString& naam, const QString& veld) { return {naam, {veld}, false, false, true}; }
 
 // The register and the history have the same fields and sizes, so a move
 // between them never fails on a size.
@@ -57,7 +63,8 @@ QList<TabelDef> maakTabellen()
     QList<TabelDef> t;
     t << TabelDef{"Hoofd", persoonVelden(), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
     t << TabelDef{"Historie", persoonVelden(), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
-    t << TabelDef{"CursusGegevens", inschrijvingVelden("WeekDagen"), sleutel({"CursistNr", "CursusCode"}), {}, {}};
+    t << TabelDef{"CursusGegevens", inschrijvingVelden("WeekDagen"), sleutel({"CursistNr", "CursusCode"}),
+                  {eigenIndex("OpCursusCode", "CursusCode")}, {}};
     t << TabelDef{"HistorieCursus", inschrijvingVelden("Weekdagen"), sleutel({"CursistNr", "CursusCode"}), {}, {}};
     t << TabelDef{"CursusProfiel",
                   {T("CursusCode", 6, true), T("CursusNaam", 25, true), F("Dagen", VeldType::SmallInt),
@@ -72,7 +79,7 @@ QList<TabelDef> maakTabellen()
                   {F("Datum", VeldType::DatumTijd), F("Dag", VeldType::SmallInt), T("CursistNr", 6),
                    T("CursusCode", 6), T("LokatieCode", 6), F("CursusID", VeldType::Integer),
                    F("Print", VeldType::Boolean)},
-                  sleutel({"Datum", "Dag", "CursistNr", "CursusCode"}), {}, {}};
+                  sleutel({"Datum", "Dag", "CursistNr", "CursusCode"}), {eigenIndex("OpCursistNr", "CursistNr")}, {}};
     t << TabelDef{"Begeleiding",
                   {F("CursusID", VeldType::Integer), F("Dag", VeldType::SmallInt), T("InstructeurCode", 5),
                    T("BegeleiderCode", 5)},
@@ -150,6 +157,20 @@ const VeldDef* TabelDef::veld(const QString& naam) const
         if (v.naam.compare(naam, Qt::CaseInsensitive) == 0)
             return &v;
     return nullptr;
+}
+
+int TabelDef::indexAantal() const
+{
+    return (primaireSleutel ? 1 : 0) + int(std::count_if(indexen.begin(), indexen.end(), [](const IndexDef& i) { return !i.eigen; }));
+}
+
+QList<IndexDef> TabelDef::eigenIndexen() const
+{
+    QList<IndexDef> eigen;
+    for (const IndexDef& i : indexen)
+        if (i.eigen)
+            eigen << i;
+    return eigen;
 }
 
 const IndexDef* TabelDef::index(const QString& naam) const
@@ -231,7 +252,7 @@ QString createTableSql(const TabelDef& tabel)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(quoteIdent(tabel.naam), kolommen.join(QStringLiteral(", ")));
 }
 
-static QString indexSql(const TabelDef& tabel, const IndexDef& index)
+QString createIndexSql(const TabelDef& tabel, const IndexDef& index)
 {
     QStringList delen;
     for (const QString& veld : index.velden)
@@ -246,9 +267,9 @@ QStringList createIndexSql(const TabelDef& tabel)
 {
     QStringList sql;
     if (tabel.primaireSleutel)
-        sql << indexSql(tabel, *tabel.primaireSleutel);
+        sql << createIndexSql(tabel, *tabel.primaireSleutel);
     for (const IndexDef& index : tabel.indexen)
-        sql << indexSql(tabel, index);
+        sql << createIndexSql(tabel, index);
     return sql;
 }
 

@@ -21,6 +21,10 @@ struct IndexDef {
     QStringList velden;
     bool uniek = false;
     bool hoofdletterOngevoelig = false;
+    // One of our own, beside the indexes the tables always had: made when a
+    // database is opened without it, rebuilt by a re-index, and not counted by
+    // the start-up check, which knows only the original ones.
+    bool eigen = false;
 };
 
 // A delete of a row that a detail table still refers to is refused by the
@@ -38,7 +42,9 @@ struct TabelDef {
     QList<IndexDef> indexen;  // secondary
     QList<DetailVerwijzing> details;
 
-    int indexAantal() const { return (primaireSleutel ? 1 : 0) + int(indexen.size()); }
+    // The original indexes, as the start-up check counts them (ours not included).
+    int indexAantal() const;
+    QList<IndexDef> eigenIndexen() const;
     const VeldDef* veld(const QString& naam) const;  // case-insensitive
     const IndexDef* index(const QString& naam) const;  // "" = primary key
     QStringList veldNamen() const;
@@ -54,6 +60,7 @@ const TabelDef& tabelOf(const QString& naam);  // throws when unknown
 QString fysiekeIndexNaam(const QString& tabel, const QString& index);
 QString createTableSql(const TabelDef& tabel);
 QStringList createIndexSql(const TabelDef& tabel);
+QString createIndexSql(const TabelDef& tabel, const IndexDef& index);
 QStringList createTriggerSql(const TabelDef& tabel);
 QString quoteIdent(const QString& naam);
 // "Tekst voor veld 'X' is te lang (maximaal N tekens)".

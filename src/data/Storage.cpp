@@ -121,6 +121,27 @@ void Storage::open(const QString& map)
         throw AlleenLezenFout(QStringLiteral("Database kan niet worden beschreven (alleen-lezen): %1").arg(m_bestand));
     }
     WerkTabellenBij(*this);
+    maakEigenIndexen();
+}
+
+void Storage::maakEigenIndexen()
+{
+    QSqlQuery q = execNative(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index'"));
+    QStringList aanwezig;
+    while (q.next())
+        aanwezig << q.value(0).toString().toLower();
+    q.finish();
+    QStringList ontbrekend;
+    for (const TabelDef& t : Schema::tabellen())
+        for (const IndexDef& index : t.eigenIndexen())
+            if (!aanwezig.contains(Schema::fysiekeIndexNaam(t.naam, index.naam).toLower()))
+                ontbrekend << Schema::createIndexSql(t, index);
+    if (ontbrekend.isEmpty())
+        return;
+    Transactie t(*this);
+    for (const QString& sql : ontbrekend)
+        execNative(sql);
+    t.commit();
 }
 
 void Storage::close()
@@ -186,10 +207,17 @@ void Storage::controleerTabel(const TabelDef& tabel)
 
 int Storage::indexAantal(const QString& tabel)
 {
-    QSqlQuery q = execNative(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' "
+    const TabelDef& def = Schema::tabelOf(tabel);
+    QStringList eigen;
+    for (const IndexDef& index : def.eigenIndexen())
+        eigen << Schema::fysiekeIndexNaam(def.naam, index.naam).toLower();
+    QSqlQuery q = execNative(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' "
                                             "AND tbl_name = ? COLLATE NOCASE AND name NOT LIKE 'sqlite_autoindex%'"),
-                             {Schema::tabelOf(tabel).naam});
-    return q.next() ? q.value(0).toInt() : 0;
+                             {def.naam});
+    int aantal = 0;
+    while (q.next())
+        aantal += eigen.contains(q.value(0).toString().toLower()) ? 0 : 1;
+    return aantal;
 }
 
 void Storage::laadIndex(const QString& tabel, const QString& index)

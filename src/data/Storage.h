@@ -46,6 +46,7 @@ public:
 
     // Throws when a table is missing or misses a field.
     void controleerTabel(const TabelDef& tabel);
+    // The table's original indexes found in the file; ours are not counted.
     int indexAantal(const QString& tabel);
     // Reads one row through a secondary index, so a missing index shows now.
     void laadIndex(const QString& tabel, const QString& index);
@@ -71,6 +72,8 @@ private:
     // SQL whose failure has no one to tell (a rollback while unwinding).
     void zonderFout(const QString& sql);
 
+    // Our own indexes, made once (in one transaction) when the file lacks them.
+    void maakEigenIndexen();
     QString m_connectie;
     QString m_map;
     QString m_bestand;

@@ -4,6 +4,7 @@
 #include "data/Bedrag.h"
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
+#include "data/Schema.h"
 #include "data/Storage.h"
 
 #include <QSqlQuery>
@@ -197,21 +198,68 @@ private Q_SLOTS:
         QCOMPARE(herstel, 1);
     }
 
+    // A database made before our own indexes existed (or restored from such an
+    // archive) gains them at its first opening and starts as any other.
+    void aDatabaseWithoutOurIndexesGainsThemAndStarts()
+    {
+        QTemporaryDir dir;
+        const auto eigenIndexen = [&](Storage& s) {
+            QSqlQuery q = s.execNative("SELECT name FROM sqlite_master WHERE type = 'index' AND name IN "
+                                       "('Cursussen_OpCursistNr', 'CursusGegevens_OpCursusCode') ORDER BY name");
+            QStringList namen;
+            while (q.next())
+                namen << q.value(0).toString();
+            return namen;
+        };
+        {
+            Storage s;
+            s.open(dir.path());
+            QCOMPARE(eigenIndexen(s).size(), 2);
+            s.execNative("DROP INDEX Cursussen_OpCursistNr");
+            s.execNative("DROP INDEX CursusGegevens_OpCursusCode");
+        }
+        ScriptedMessages messages;
+        {
+            TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+            dm.BeeindigApplicatie = [] { QFAIL("the program must not stop"); };
+            dm.DataModuleCreate();
+            QVERIFY(!dm.DatabaseFout);
+        }
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join(" | ")));
+        Storage s;
+        s.open(dir.path());
+        QCOMPARE(eigenIndexen(s), (QStringList{"CursusGegevens_OpCursusCode", "Cursussen_OpCursistNr"}));
+        // The start-up check counts the original indexes only.
+        QCOMPARE(s.indexAantal("Cursussen"), Schema::tabelOf("Cursussen").indexAantal());
+        QCOMPARE(s.indexAantal("CursusGegevens"), 1);
+        // The look-ups they serve use them.
+        QSqlQuery plan = s.execNative("EXPLAIN QUERY PLAN SELECT * FROM Cursussen WHERE CursistNr = '000001'");
+        QVERIFY(plan.next());
+        QVERIFY2(plan.value(3).toString().contains("Cursussen_OpCursistNr"), qPrintable(plan.value(3).toString()));
+    }
+
     // Taking SQLite's write lock succeeds on a read-only file; the opening
     // must find out before the user's first change fails.
     void aDatabaseThatCannotBeWrittenFailsTheStart_data()
     {
         QTest::addColumn<bool>("folder");
-        QTest::newRow("read-only file") << false;
-        QTest::newRow("read-only folder") << true;
+        QTest::addColumn<bool>("zonderEigenIndexen");
+        QTest::newRow("read-only file") << false << false;
+        QTest::newRow("read-only folder") << true << false;
+        QTest::newRow("read-only file without our indexes") << false << true;
     }
     void aDatabaseThatCannotBeWrittenFailsTheStart()
     {
         QFETCH(bool, folder);
+        QFETCH(bool, zonderEigenIndexen);
         QTemporaryDir dir;
         {
             Storage s;
             s.open(dir.path());
+            if (zonderEigenIndexen) {
+                s.execNative("DROP INDEX Cursussen_OpCursistNr");
+                s.execNative("DROP INDEX CursusGegevens_OpCursusCode");
+            }
         }
         const QString pad = folder ? dir.path() : dir.filePath("orvel2003.db");
         const QFile::Permissions voor = QFile::permissions(pad);
