@@ -344,9 +344,14 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
     const bool gelijk = vergelijk == Vergelijk::Gelijk;
     // A text that begins with the prefix never sorts before it, so the range
     // lets an index on the field start at the prefix instead of at the top.
-    const QString voorwaarde = (gelijk ? QStringLiteral("%1 = ? COLLATE NOCASE")
-                                       : QStringLiteral("%1 >= ? COLLATE NOCASE AND substr(%1, 1, length(?)) = ? COLLATE NOCASE"))
-                                   .arg(veld);
+    // A text without letters (a participant number) has no case: compared
+    // plainly it is found through the field's own index, which a case-free
+    // comparison could not use.
+    static const QRegularExpression letter(QStringLiteral("[A-Za-z]"));
+    const QString collatie = tekst.contains(letter) ? QStringLiteral(" COLLATE NOCASE") : QString();
+    const QString voorwaarde = (gelijk ? QStringLiteral("%1 = ?%2")
+                                       : QStringLiteral("%1 >= ?%2 AND substr(%1, 1, length(?)) = ?%2"))
+                                   .arg(veld, collatie);
     const QVariantList zoek = gelijk ? QVariantList{tekst} : QVariantList{tekst, tekst, tekst};
     static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
     if (m_volgorde.isEmpty()) {

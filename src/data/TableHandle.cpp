@@ -240,16 +240,6 @@ TableHandle::Conditie TableHandle::naConditie(bool na) const
     bool heeftLeeg = false;
     for (const QVariant& w : waarden)
         heeftLeeg = heeftLeeg || w.isNull();
-    const QString op = na ? QStringLiteral(">") : QStringLiteral("<");
-    // Row values serve the common case; rows with an empty key field sort
-    // first, so a step back must use the long form that can reach them.
-    if (!heeftLeeg && na) {
-        QStringList vragen;
-        for (int i = 0; i < waarden.size(); ++i)
-            vragen << QStringLiteral("?");
-        return {QStringLiteral("(%1) %2 (%3)").arg(expr.join(QStringLiteral(", ")), op, vragen.join(QStringLiteral(", "))),
-                waarden};
-    }
     QStringList of;
     QVariantList binds;
     for (int i = 0; i < expr.size(); ++i) {
@@ -279,10 +269,17 @@ TableHandle::Conditie TableHandle::naConditie(bool na) const
     }
     if (of.isEmpty())
         return {QStringLiteral("0"), {}};
-    return {QStringLiteral("(") + of.join(QStringLiteral(" OR ")) + QStringLiteral(")"), binds};
+    const QString lang = QStringLiteral("(") + of.join(QStringLiteral(" OR ")) + QStringLiteral(")");
+    // The long form alone (and a row value with a collation) is planned as a
+    // scan of the index from its start, costing more the further down the
+    // step is; a bound on the first field lets the index seek to the row.
+    // Rows after a row without empty values never have an empty first field.
+    if (!heeftLeeg && na)
+        return {QStringLiteral("%1 >= ? AND %2").arg(expr.first(), lang), QVariantList{waarden.first()} + binds};
+    return {lang, binds};
 }
 
-bool TableHandle::laadEerste(const Conditie& conditie, bool omgekeerd)
+TableHandle::Conditie TableHandle::eersteOpdracht(const Conditie& conditie, bool omgekeerd) const
 {
     QStringList waar;
     QVariantList binds;
@@ -292,11 +289,23 @@ bool TableHandle::laadEerste(const Conditie& conditie, bool omgekeerd)
             waar << c->sql;
             binds << c->waarden;
         }
-    const QString sql = QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
-                            .arg(selectLijst(), Schema::quoteIdent(m_def->naam),
-                                 waar.isEmpty() ? QString() : QStringLiteral(" WHERE ") + waar.join(QStringLiteral(" AND ")),
-                                 ordeSql(omgekeerd));
-    QSqlQuery q = m_storage.execNative(sql, binds);
+    return {QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1")
+                .arg(selectLijst(), Schema::quoteIdent(m_def->naam),
+                     waar.isEmpty() ? QString() : QStringLiteral(" WHERE ") + waar.join(QStringLiteral(" AND ")),
+                     ordeSql(omgekeerd)),
+            binds};
+}
+
+std::pair<QString, QVariantList> TableHandle::stapOpdracht() const
+{
+    const Conditie opdracht = eersteOpdracht(naConditie(true), false);
+    return {opdracht.sql, opdracht.waarden};
+}
+
+bool TableHandle::laadEerste(const Conditie& conditie, bool omgekeerd)
+{
+    const Conditie opdracht = eersteOpdracht(conditie, omgekeerd);
+    QSqlQuery q = m_storage.execNative(opdracht.sql, opdracht.waarden);
     if (!q.next())
         return false;
     m_rowid = q.value(0).toLongLong();

@@ -102,6 +102,9 @@ public:
     QVector<GridRij> leesRijen(int vanaf, int aantal) const;
     // Position of a row in that order; -1 when the filter does not hold it.
     int positieVan(qint64 rowid) const;
+    // The statement (and its values) a step to the next row runs, so that its
+    // query plan can be checked.
+    std::pair<QString, QVariantList> stapOpdracht() const;
 
 Q_SIGNALS:
     void afterScroll();
@@ -123,6 +126,7 @@ private:
     QString ordeSql(bool omgekeerd) const;
     Conditie filterConditie() const;
     Conditie naConditie(bool na) const;
+    Conditie eersteOpdracht(const Conditie& conditie, bool omgekeerd) const;
     bool laadEerste(const Conditie& conditie, bool omgekeerd);
     bool naarEinde(bool laatste);
     bool gaNaarEersteDie(const Conditie& conditie);

@@ -45,6 +45,32 @@ private Q_SLOTS:
         QVERIFY(h.eof() == false && h.bof());
     }
 
+    // A step to the next row seeks the index at the current row; a scan from
+    // the top would cost more the further down the list the row is.
+    void aStepToTheNextRowSeeksTheIndex_data()
+    {
+        QTest::addColumn<QString>("index");
+        QTest::addColumn<QString>("fysiek");
+        QTest::newRow("by number") << "" << "Hoofd_PK";
+        QTest::newRow("by name") << "OpNaam" << "Hoofd_OpNaam";
+    }
+    void aStepToTheNextRowSeeksTheIndex()
+    {
+        QFETCH(QString, index);
+        QFETCH(QString, fysiek);
+        TempDatabase db;
+        vulHoofd(db.dm(), {"Bakker", "de Vries", "Jansen", "Aalders"});
+        TableHandle& h = *db.dm().HoofdDB;
+        h.setIndexName(index);
+        QVERIFY(h.first());
+        QVERIFY(h.next());
+        const auto [sql, waarden] = h.stapOpdracht();
+        QSqlQuery plan = db.dm().storage().execNative("EXPLAIN QUERY PLAN " + sql, waarden);
+        QVERIFY(plan.next());
+        const QString detail = plan.value(3).toString();
+        QVERIFY2(detail.startsWith("SEARCH") && detail.contains(fysiek), qPrintable(detail));
+    }
+
     void seeksExactAndNearest()
     {
         TempDatabase db;
