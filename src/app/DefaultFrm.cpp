@@ -1,5 +1,7 @@
 #include "DefaultFrm.h"
 
+#include "participants/CursistInvoer.h"
+
 #include "controls/Knop.h"
 #include "controls/WachtCursor.h"
 #include "data/TableHandle.h"
@@ -14,6 +16,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -65,7 +68,7 @@ TDefaultFrm::TDefaultFrm(Koppelingen koppelingen, QWidget* parent)
 
     for (QCheckBox* vink : findChildren<QCheckBox*>())
         connect(vink, &QCheckBox::toggled, this, &TDefaultFrm::ObjectChange);
-    for (QLineEdit* edit : {EFromAdress, EFromName, ESMTPserver, EUserName, EWachtwoord})
+    for (QLineEdit* edit : {EFromAdress, EFromName, ESMTPserver, EUserName, EWachtwoord, EBetaalIBAN, EBetaalNaam})
         connect(edit, &QLineEdit::textChanged, this, &TDefaultFrm::ObjectChange);
     connect(ERadioADSL, &QRadioButton::toggled, this, &TDefaultFrm::ObjectChange);
     toonEigenKleuren();
@@ -138,6 +141,21 @@ QWidget* TDefaultFrm::maakAcceptGiro()
                                 QStringLiteral("mm")));
     layout->addSpacing(12);
     layout->addLayout(knoppen);
+    layout->addSpacing(18);
+    // The payment code beside the amount on call-ups and on the forms.
+    EBetaalIBAN = MaakControl<QLineEdit>(pagina, QStringLiteral("EBetaalIBAN"));
+    EBetaalIBAN->setMaxLength(42);
+    EBetaalIBAN->setToolTip(QStringLiteral("Rekening waarop de cursisten betalen; leeg: geen betaalcode"));
+    EBetaalNaam = MaakControl<QLineEdit>(pagina, QStringLiteral("EBetaalNaam"));
+    EBetaalNaam->setMaxLength(70);
+    EBetaalNaam->setToolTip(QStringLiteral("Naam van de rekeninghouder, zoals de bank die kent"));
+    auto* betaling = new QFormLayout;
+    betaling->addRow(MaakBijschrift(QStringLiteral("&IBAN voor betaalcode"), EBetaalIBAN), EBetaalIBAN);
+    betaling->addRow(MaakBijschrift(QStringLiteral("&Naam rekeninghouder"), EBetaalNaam), EBetaalNaam);
+    layout->addLayout(betaling);
+    layout->addWidget(new QLabel(QStringLiteral("Met IBAN en naam krijgen oproepen en acceptgiro's een QR-code\n"
+                                                "die de cursist met zijn bankapp kan scannen."),
+                                 pagina));
     layout->addStretch();
     return pagina;
 }
@@ -272,6 +290,8 @@ void TDefaultFrm::zetInstellingen(const Instellingen& i)
     ERadioADSL->setChecked(i.adsl);
     ERadioModem->setChecked(!i.adsl);
     EPDFBijlage->setChecked(i.pdfBijlage);
+    EBetaalIBAN->setText(i.betaalIBAN);
+    EBetaalNaam->setText(i.betaalNaam);
     const QString schema = i.kleurenSchema == QLatin1String("2") || i.kleurenSchema == QLatin1String("3")
                                ? i.kleurenSchema
                                : QStringLiteral("1");
@@ -300,6 +320,8 @@ Instellingen TDefaultFrm::leesControls() const
     i.password = EWachtwoord->text();
     i.adsl = ERadioADSL->isChecked();
     i.pdfBijlage = EPDFBijlage->isChecked();
+    i.betaalIBAN = EBetaalIBAN->text().trimmed();
+    i.betaalNaam = EBetaalNaam->text().trimmed();
     i.kleurenSchema = Schema3->isChecked()   ? QStringLiteral("3")
                       : Schema2->isChecked() ? QStringLiteral("2")
                                              : QStringLiteral("1");
@@ -453,6 +475,15 @@ void TDefaultFrm::TestAcceptBtnClick()
 
 void TDefaultFrm::OpslaanBtnClick()
 {
+    // The account is checked as a participant's is: a doubtful IBAN only
+    // with the user's yes.
+    if (!BankOpslaan(EBetaalIBAN->text(), [] {
+            return ToonMelding(mVraag, IBANVraag, Knoppen::JaNee) == Antwoord::Ja;
+        })) {
+        PageControl->setCurrentWidget(EBetaalIBAN->parentWidget());
+        EBetaalIBAN->setFocus();
+        return;
+    }
     WachtCursor wacht;
     m_opslaan = true;
     OpslaanBtn->setEnabled(false);

@@ -65,7 +65,9 @@ public:
     QLineEdit* EFromName;
     QLineEdit* ESMTPserver;
     QLineEdit* EUserName;
-    QLineEdit* EWachtwoord;  // shown as dots
+    QLineEdit* EWachtwoord;
+    QLineEdit* EBetaalIBAN;
+    QLineEdit* EBetaalNaam;  // shown as dots
     QRadioButton* ERadioADSL;
     QRadioButton* ERadioModem;
     QCheckBox* EPDFBijlage;

@@ -81,6 +81,12 @@ Instellingen LeesInstellingen(TZolRegister& reg)
     const QString wachtwoord = reg.LeesWaarde(QStringLiteral("Password"));
     i.password = Ontbrekend(wachtwoord) ? QString() : wachtwoord;
     i.pdfBijlage = reg.LeesWaarde(QStringLiteral("PDFBijlage")) == QLatin1String("1");
+    const auto leesLeeg = [&reg](const char* naam) {
+        const QString waarde = reg.LeesWaarde(QLatin1String(naam));
+        return Ontbrekend(waarde) ? QString() : waarde;
+    };
+    i.betaalIBAN = leesLeeg("BetaalIBAN");
+    i.betaalNaam = leesLeeg("BetaalNaam");
     i.kleurenSchema = lees("KleurenSchema", "1");
     return i;
 }
@@ -118,6 +124,8 @@ bool SchrijfInstellingen(TZolRegister& reg, const Instellingen& i,
                            {"Password", i.password},
                            {"ADSL", vlag(i.adsl)},
                            {"PDFBijlage", vlag(i.pdfBijlage)},
+                           {"BetaalIBAN", i.betaalIBAN},
+                           {"BetaalNaam", i.betaalNaam},
                            {"KleurenSchema", i.kleurenSchema}}))
         return false;
     if (i.kleurenSchema != QLatin1String("3"))

@@ -31,6 +31,10 @@ struct Instellingen {
     // lets diplomas be mailed. Missing values read as empty and off and are
     // not written on reading: the store holds them once the user saves.
     QString password;
+    // The organisation's account and name for the payment code on call-ups
+    // and forms; either empty: no code anywhere. Not written as defaults.
+    QString betaalIBAN;
+    QString betaalNaam;
     bool pdfBijlage = false;
     QString kleurenSchema = QStringLiteral("1");  // "1", "2" or "3"
     // MainColor, FixedColor, ButtonColor, FocusColor as "$00BBGGRR"; only

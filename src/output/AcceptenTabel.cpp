@@ -1,5 +1,7 @@
 #include "AcceptenTabel.h"
 
+#include "BetaalCode.h"
+#include "data/OrvelFout.h"
 #include "data/TableHandle.h"
 
 namespace {
@@ -15,6 +17,17 @@ const Veld kVelden[] = {
     {"Bank", &AcceptRegel::Bank},             {"Euro", &AcceptRegel::Euro},
     {"Centen", &AcceptRegel::Centen},
 };
+
+// The amount a form asks, from its euros and cents; none when they do not
+// read as an amount.
+Bedrag AcceptBedrag(const AcceptRegel& r)
+{
+    try {
+        return Bedrag::Lees(r.Euro + QLatin1Char(',') + r.Centen);
+    } catch (const OrvelFout&) {
+        return {};
+    }
+}
 
 void zorgDatOpen(TableHandle& accepten)
 {
@@ -57,5 +70,11 @@ QList<AcceptRegel> LeesAcceptenTabel(TableHandle& accepten)
 PrintStatus PrintAccepten(TableHandle& accepten, int acceptTMarge, int acceptTekst)
 {
     SluitNaAfloop sluit{accepten};
-    return PrintAccepten(LeesAcceptenTabel(accepten), acceptTMarge, acceptTekst);
+    QList<AcceptRegel> regels = LeesAcceptenTabel(accepten);
+    const BetaalRekening rekening = LeesBetaalRekening();
+    if (rekening.Bruikbaar())
+        for (AcceptRegel& r : regels)
+            r.BetaalCode = BetaalCodeTekst({rekening.Naam, rekening.IBAN, AcceptBedrag(r),
+                                            BetaalReferentie(r.CursistNr, r.CursusCode, r.Datum)});
+    return PrintAccepten(regels, acceptTMarge, acceptTekst);
 }

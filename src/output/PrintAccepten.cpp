@@ -1,5 +1,7 @@
 #include "PrintAccepten.h"
 
+#include "report/QrCode.h"
+
 namespace {
 const QString kFont = QStringLiteral("Arial");
 
@@ -32,6 +34,11 @@ void tekenAccept(PrintJob& job, const AcceptRegel& regel, int oorsprong, int acc
         job.setFont(kFont, p.pointSize);
         job.drawText(job.mm(p.xMm), oorsprong + job.mm(p.yMm), regel.*p.veld);
     }
+    // Bottom right, where the form carries no text.
+    const int zijde = job.mm(BetaalCodeMm);
+    report::drawQr(job.painter(),
+                   QRectF(job.mm(BetaalCodeXMm), oorsprong + job.mm(BetaalCodeYMm), zijde, zijde),
+                   report::encodeQr(regel.BetaalCode));
 }
 }  // namespace
 

@@ -17,10 +17,15 @@ struct AcceptRegel {
     QString Bank;
     QString Euro;
     QString Centen;
+    // The payment code printed in the form's free corner (not a field of
+    // the table); empty: none.
+    QString BetaalCode;
 };
 
 // Height of one form on the page.
 constexpr double AcceptHoogteMm = 101.5;
+// The payment code's square within a form.
+constexpr double BetaalCodeXMm = 172, BetaalCodeYMm = 62, BetaalCodeMm = 30;
 
 // Prints the forms in the given order. acceptTMarge moves every text up by
 // that many millimetres, acceptTekst is the height of the course text within

@@ -1,13 +1,16 @@
 #include "ReportsFrm.h"
 
+#include "data/Schema.h"
 #include "data/Storage.h"
 #include "data/DataModFrm.h"
 #include "data/OrvelFout.h"
 #include "data/ToonMelding.h"
+#include "output/BetaalCode.h"
 #include "output/Printer.h"
 
 #include <QDateTime>
 #include <QFileDialog>
+#include <QSqlQuery>
 
 namespace {
 const QString kMasterSql =
@@ -116,7 +119,8 @@ TReportsFrm::TReportsFrm(TDataModFrm& dm, QWidget* parent)
     QList<report::Variable> zol;
     for (const char* naam : {"var1", "var2", "var3", "var4", "var5", "DagDatumTijd", "Aanhef"})
         zol.append({QString::fromLatin1(naam), {}});
-    frReport1.setDeclaredVariables({{QStringLiteral("ZOL"), zol}});
+    frReport1.setDeclaredVariables(
+        {{QStringLiteral("ZOL"), zol}, {QStringLiteral("Betaling"), {{QStringLiteral("BetaalCode"), {}}}}});
     frReport1.setEnterRect([this](QStringList& memo, const report::ReportObject& view) { frReport1EnterRect(memo, view); });
     // A tag written inside a line reads the same value as on a line of its own.
     frReport1.setVariableLookup([this](const QString& naam) { return TagWaarde(QLatin1Char('[') + naam + QLatin1Char(']')); });
@@ -201,7 +205,29 @@ std::optional<QString> TReportsFrm::TagWaarde(const QString& regel) const
         return ContactPersoon;
     if (regel == QLatin1String("[ContactGegevens]"))
         return ContactGegevens;
+    if (regel == QLatin1String("[BetaalCode]"))
+        return BetaalCode();
     return std::nullopt;
+}
+
+QString TReportsFrm::BetaalCode() const
+{
+    const BetaalRekening rekening = LeesBetaalRekening();
+    if (!rekening.Bruikbaar())
+        return {};
+    const QVariant saldo = CursusGegevensDB.value(QStringLiteral("Saldo"));
+    QSqlQuery eersteDag = m_dm.storage().exec(QStringLiteral("select min(Datum) from Cursussen where CursusID = ?"),
+                                              {Selectie.CursusID.toInt()});
+    const QDateTime datum =
+        eersteDag.next()
+            ? TableHandle::uitOpslag(*Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum")),
+                                     eersteDag.value(0))
+                  .toDateTime()
+            : QDateTime();
+    return BetaalCodeTekst({rekening.Naam, rekening.IBAN, saldo.value<Bedrag>(),
+                            BetaalReferentie(QMaster.value(QStringLiteral("cursistnr")).toString(),
+                                             QMaster.value(QStringLiteral("cursuscode")).toString(),
+                                             datum.toString(QStringLiteral("dd-MM-yyyy")))});
 }
 
 void TReportsFrm::frReport1EnterRect(QStringList& Memo, const report::ReportObject& View)

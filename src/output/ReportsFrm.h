@@ -96,6 +96,9 @@ public:
 private:
     QList<RapportBron*> alleBronnen();
     std::optional<QString> TagWaarde(const QString& regel) const;
+    // The payment code of the participant being printed (the master row),
+    // for his amount due; empty without an account in the settings.
+    QString BetaalCode() const;
 
     TDataModFrm& m_dm;
     QString m_filter;

@@ -324,11 +324,13 @@ void DesignerProperties::refresh()
 
 void DesignerProperties::refreshObject(const ReportObject& o)
 {
-    static const char* const kinds[] = {"Tekst", "Lijn", "Rechthoek", "Afbeelding"};
+    static const char* const kinds[] = {"Tekst", "Lijn", "Rechthoek", "Afbeelding", "QR-code"};
     ObjectLbl->setText(QString::fromUtf8(kinds[int(o.kind)]));
     QWidget* page = Pages->widget(ObjectPage);
     const bool memo = o.kind == ObjectKind::Memo;
     showFormRows(page, m_memoRows, memo);
+    if (o.kind == ObjectKind::QrCode)  // only its text
+        showFormRows(page, {m_memoRows.value(0)}, true);
     showFormRows(page, m_penRows, o.kind == ObjectKind::Line || o.kind == ObjectKind::Rectangle);
     showFormRows(page, m_pictureRows, o.kind == ObjectKind::Picture);
     const QString text = o.lines.join(QLatin1Char('\n'));

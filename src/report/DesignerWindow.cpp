@@ -61,6 +61,11 @@ ReportObject newObject(ObjectKind kind)
         o.width = 40;
         o.height = 30;
         break;
+    case ObjectKind::QrCode:
+        o.width = 30;
+        o.height = 30;
+        o.lines = {QStringLiteral("[...]")};
+        break;
     }
     return o;
 }
@@ -209,6 +214,9 @@ void DesignerWindow::buildToolBar(QToolBar* bar)
     AfbeeldingAct = action(QStringLiteral("AfbeeldingAct"), QStringLiteral("Afbeelding"),
                            QStringLiteral("Nieuwe afbeelding op de gekozen band"),
                            [this] { NieuwObject(ObjectKind::Picture); });
+    QrCodeAct = action(QStringLiteral("QrCodeAct"), QStringLiteral("QR-code"),
+                       QStringLiteral("Nieuwe QR-code op de gekozen band; de tekst bepaalt de inhoud"),
+                       [this] { NieuwObject(ObjectKind::QrCode); });
     BandBtn = MaakControl<QToolButton>(bar, QStringLiteral("BandBtn"));
     BandBtn->setText(QStringLiteral("Nieuwe band"));
     BandBtn->setToolTip(QStringLiteral("Een band toevoegen aan de pagina"));

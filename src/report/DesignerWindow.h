@@ -67,6 +67,7 @@ public:
     QAction* TekstAct;
     QAction* LijnAct;
     QAction* RechthoekAct;
+    QAction* QrCodeAct = nullptr;
     QAction* AfbeeldingAct;
     QToolButton* BandBtn;
     QAction* VerwijderAct;

@@ -1,5 +1,6 @@
 #include "ObjectPainter.h"
 
+#include "report/QrCode.h"
 #include "report/Report.h"
 
 #include "data/DrukLettertype.h"
@@ -20,6 +21,9 @@ void ObjectPainter::draw(const ReportObject& object, const QRectF& box, const QS
     case ObjectKind::Line: line(object, box); break;
     case ObjectKind::Rectangle: rectangle(object, box); break;
     case ObjectKind::Picture: picture(object, box); break;
+    // The code of the text; in the designer that is its expression, at the
+    // size and place it will print at.
+    case ObjectKind::QrCode: drawQr(m_painter, box, encodeQr(text)); break;
     }
     m_painter.restore();
 }

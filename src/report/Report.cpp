@@ -20,6 +20,11 @@
 namespace report {
 
 namespace {
+// Objects whose lines are filled in when a page is prepared.
+bool hasText(const ReportObject& object)
+{
+    return object.kind == ObjectKind::Memo || object.kind == ObjectKind::QrCode;
+}
 
 // Stands for the number of pages until the last page is known.
 const QChar kTotalPagesMark(0xE000);
@@ -142,7 +147,7 @@ QList<PreparedObject> PreparedPage::objects() const
         int text = placed.firstText;
         for (const ReportObject& object : placed.band->objects) {
             PreparedObject o{&object, QPointF(left + object.x, placed.y + object.y), {}};
-            if (object.kind == ObjectKind::Memo) {
+            if (hasText(object)) {
                 const int start = text == 0 ? 0 : m_textEnds[text - 1];
                 o.text = m_texts.mid(start, m_textEnds[text] - start);
                 ++text;
@@ -266,7 +271,7 @@ private:
         }
         m_texts.clear();
         for (const ReportObject& object : band.objects)
-            if (object.kind == ObjectKind::Memo)
+            if (hasText(object))
                 m_texts.append(memoText(object));
         m_report.m_pages.last().addBand(band, m_y, m_texts);
         m_y += band.height;

@@ -32,7 +32,8 @@ struct ObjectKindName {
 };
 constexpr std::array kObjectKinds{ObjectKindName{ObjectKind::Memo, "memo"}, ObjectKindName{ObjectKind::Line, "line"},
                                   ObjectKindName{ObjectKind::Rectangle, "rectangle"},
-                                  ObjectKindName{ObjectKind::Picture, "picture"}};
+                                  ObjectKindName{ObjectKind::Picture, "picture"},
+                                  ObjectKindName{ObjectKind::QrCode, "qrcode"}};
 
 template <typename Table, typename Value>
 QString nameOf(const Table& table, Value value)
@@ -148,6 +149,10 @@ private:
         case ObjectKind::Picture:
             attribute("keepAspect", boolean(o.keepAspect));
             m_xml.writeCharacters(QString::fromLatin1(o.image.toBase64()));
+            break;
+        case ObjectKind::QrCode:
+            for (const auto& line : o.lines)
+                m_xml.writeTextElement(QStringLiteral("text"), line);
             break;
         }
         m_xml.writeEndElement();
@@ -371,6 +376,13 @@ private:
         case ObjectKind::Picture:
             o.keepAspect = flag("keepAspect", o.keepAspect);
             o.image = QByteArray::fromBase64(m_xml.readElementText().trimmed().toLatin1());
+            break;
+        case ObjectKind::QrCode:
+            while (m_xml.readNextStartElement()) {
+                if (m_xml.name() != QLatin1String("text"))
+                    unknownElement();
+                o.lines.append(m_xml.readElementText());
+            }
             break;
         }
         return o;

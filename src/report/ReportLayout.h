@@ -66,6 +66,7 @@ enum class ObjectKind {
     Line,       // from the top-left to the bottom-right corner of its rectangle
     Rectangle,  // outline (pen) and optional fill
     Picture,    // an image, scaled into its rectangle
+    QrCode,     // a QR code of its text (expressions filled in), square in its rectangle
 };
 
 // One object on a band. Fields that do not apply to the kind keep their
@@ -75,7 +76,7 @@ struct ReportObject {
     QString name;    // optional, for the designer and the enter-rect hook
     double x = 0, y = 0, width = 40, height = 5;  // mm, within the band
 
-    // Memo
+    // Memo and QrCode
     QStringList lines;  // text lines as typed, expressions included
     Font font;
     Frame frame;

@@ -136,6 +136,36 @@ private Q_SLOTS:
         QVERIFY(w.EPDFBijlage->isChecked());
     }
 
+    // The payment account is saved with the other settings; a doubtful IBAN
+    // only after the participant window's question.
+    void thePaymentAccountIsCheckedAsAParticipantsIs_data()
+    {
+        QTest::addColumn<QString>("iban");
+        QTest::addColumn<QList<int>>("antwoorden");
+        QTest::addColumn<QString>("opgeslagen");
+        QTest::newRow("sound IBAN, no question") << "NL91 ABNA 0417 1643 00" << QList<int>{} << "NL91 ABNA 0417 1643 00";
+        QTest::newRow("doubtful, kept with yes") << "NL00ABNA0417164300" << QList<int>{Antwoord::Ja}
+                                                 << "NL00ABNA0417164300";
+        QTest::newRow("doubtful, not saved with no") << "NL00ABNA0417164300" << QList<int>{Antwoord::Nee}
+                                                     << "<missing>";
+    }
+    void thePaymentAccountIsCheckedAsAParticipantsIs()
+    {
+        QFETCH(QString, iban);
+        QFETCH(QList<int>, antwoorden);
+        Fixture f;
+        TDefaultFrm& w = *f.frm;
+        w.show();
+        QCOMPARE(w.PageControl->indexOf(w.EBetaalIBAN->parentWidget()),
+                 w.PageControl->indexOf(w.AcceptTMarge->parentWidget()));
+        ScriptedMessages messages(antwoorden);
+        typ(w.EBetaalIBAN, iban);
+        typ(w.EBetaalNaam, "Stichting Hartslag");
+        w.OpslaanBtn->click();
+        QCOMPARE(messages.texts().size(), antwoorden.size());
+        QTEST(f.settings.value("BetaalIBAN"), "opgeslagen");
+    }
+
     void everyChangeEnablesSaving_data()
     {
         QTest::addColumn<QString>("change");
