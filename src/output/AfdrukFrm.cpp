@@ -86,6 +86,13 @@ QTreeWidgetItem* RijVan(QTreeWidget* lijst, const QString& sleutel)
 
 bool IsAan(const QString& waarde) { return waarde != QLatin1String("0"); }
 
+// A row takes part when it is ticked, or when its list has no check boxes
+// (the cover sheet and the attendance list include everybody).
+bool DoetMee(const QTreeWidgetItem* rij)
+{
+    return rij->data(0, Qt::CheckStateRole).isNull() || rij->checkState(0) == Qt::Checked;
+}
+
 // The provider is closed and the normal cursor back on every way out of a
 // run, an error included, before the error reaches the user.
 class RapportRun {
@@ -541,6 +548,7 @@ void TAfdrukFrm::ToolButtonClick(QPushButton* knop)
     if (m_soort == spOmslag) {
         KoppelWijziging(List1, false);
         ZetVinkjes(List1, false);
+        DeselBtn->setEnabled(false);
     } else if (m_soort == spPresentielijst && BegeleidingAan()) {
         IBList->clear();
         ToonLijst(IBList);
@@ -570,6 +578,7 @@ void TAfdrukFrm::ToolButtonClick(QPushButton* knop)
         ViaBtnClick();
         KoppelWijziging(List1, false);
         ZetVinkjes(List1, false);
+        DeselBtn->setEnabled(false);
     } else if (m_soort == spAccepten) {
         ToonLijst(AccList);
         if (AccList->topLevelItemCount() == 0) {
@@ -728,8 +737,7 @@ QStringList TAfdrukFrm::Aangevinkt(const QTreeWidget* lijst) const
 {
     QStringList nummers;
     for (int i = 0; i < lijst->topLevelItemCount(); ++i)
-        if (lijst->topLevelItem(i)->checkState(0) == Qt::Checked
-            && !lijst->topLevelItem(i)->data(0, Qt::CheckStateRole).isNull())
+        if (DoetMee(lijst->topLevelItem(i)))
             nummers << lijst->topLevelItem(i)->text(0);
     return nummers;
 }
@@ -746,7 +754,7 @@ void TAfdrukFrm::VulStatus(QTreeWidget* lijst, const QString& status)
 {
     for (int i = 0; i < lijst->topLevelItemCount(); ++i) {
         QTreeWidgetItem* rij = lijst->topLevelItem(i);
-        if (rij->checkState(0) == Qt::Checked && !rij->data(0, Qt::CheckStateRole).isNull())
+        if (DoetMee(rij))
             ZetRijStatus(rij, status);
     }
     SluitLijst(lijst);
@@ -1028,8 +1036,7 @@ AfdrukRij TAfdrukFrm::Rij(int Soort, int index) const
     const QTreeWidgetItem* rij = LijstVoor(Soort)->topLevelItem(index);
     if (!rij)
         return {};
-    return {rij->text(0), rij->text(1),
-            rij->checkState(0) == Qt::Checked && !rij->data(0, Qt::CheckStateRole).isNull(), StatusVan(rij)};
+    return {rij->text(0), rij->text(1), DoetMee(rij), StatusVan(rij)};
 }
 
 void TAfdrukFrm::ZetStatus(int Soort, int index, const QString& status)

@@ -162,6 +162,28 @@ private Q_SLOTS:
         QCOMPARE(q.value(0).toInt(), 6);
     }
 
+    // Without supervision the attendance list of a day holds everybody of
+    // that day, and every row reads done afterwards.
+    void attendanceListWithoutSupervisionListsEverybody()
+    {
+        AfdrukVoorbeeld v;
+        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
+        frm.show();
+        frm.VbScherm->setChecked(false);
+        kiesSoort(frm, spPresentielijst);
+        kiesCursus(frm, "EHBO 12-03-2004 19:30");
+        QVERIFY(frm.List1->topLevelItem(0)->data(0, Qt::CheckStateRole).isNull());
+        frm.AfdrukBtn->click();
+        QCOMPARE(statussen(frm.List1), QStringList(4, "Geprint"));
+        QCOMPARE(v.pdfs().size(), 1);
+        const QString tekst = v.pdfTekst(v.pdfs().first());
+        for (const char* naam : {"Aalders", "Mulder", "Zijlstra", "Gekozen"})
+            QVERIFY2(tekst.contains(naam), qPrintable(tekst));
+        QSqlQuery q = v.storage().exec("select count(*) from Cursussen where CursusID = 7 and Print = 1 and Dag = 2");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 4);
+    }
+
     void missingCallUpLayoutIsRefused()
     {
         AfdrukVoorbeeld v;
