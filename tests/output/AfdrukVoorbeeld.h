@@ -53,6 +53,11 @@ struct AfdrukVoorbeeld {
 
     Storage& storage() { return db.dm().storage(); }
 
+    // The print centre, shown, printing without preview, with a kind and a
+    // course chosen.
+    TAfdrukFrm& venster(int soort, const QString& cursus);
+    std::unique_ptr<TAfdrukFrm> frm;
+
     QStringList pdfs() const
     {
         QStringList paden;
@@ -69,7 +74,6 @@ struct AfdrukVoorbeeld {
     }
 };
 
-// The print centre, shown, with a kind chosen and optionally a course.
 inline void kiesSoort(TAfdrukFrm& frm, int soort)
 {
     frm.RapKeuze->setCurrentIndex(soort);
@@ -116,4 +120,14 @@ inline void bijModaalVenster(std::function<void(QWidget*)> actie)
         }
     });
     timer->start();
+}
+
+inline TAfdrukFrm& AfdrukVoorbeeld::venster(int soort, const QString& cursus)
+{
+    frm = std::make_unique<TAfdrukFrm>(db.dm(), *rapporten);
+    frm->show();
+    frm->VbScherm->setChecked(false);
+    kiesSoort(*frm, soort);
+    kiesCursus(*frm, cursus);
+    return *frm;
 }

@@ -167,11 +167,7 @@ private Q_SLOTS:
     void attendanceListWithoutSupervisionListsEverybody()
     {
         AfdrukVoorbeeld v;
-        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
-        frm.show();
-        frm.VbScherm->setChecked(false);
-        kiesSoort(frm, spPresentielijst);
-        kiesCursus(frm, "EHBO 12-03-2004 19:30");
+        TAfdrukFrm& frm = v.venster(spPresentielijst, "EHBO 12-03-2004 19:30");
         QVERIFY(frm.List1->topLevelItem(0)->data(0, Qt::CheckStateRole).isNull());
         frm.AfdrukBtn->click();
         QCOMPARE(statussen(frm.List1), QStringList(4, "Geprint"));
@@ -189,11 +185,7 @@ private Q_SLOTS:
         AfdrukVoorbeeld v;
         v.storage().exec("update CursusProfiel set RapportNaam = ''");
         ScriptedMessages meldingen;
-        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
-        frm.show();
-        frm.VbScherm->setChecked(false);
-        kiesSoort(frm, spOproep);
-        kiesCursus(frm, "EHBO 11-03-2004 19:30");
+        TAfdrukFrm& frm = v.venster(spOproep, "EHBO 11-03-2004 19:30");
         frm.AfdrukBtn->click();
         QCOMPARE(meldingen.texts(), QStringList{"Geen rapport gevonden!"});
         QCOMPARE(statussen(frm.List1).count("Geselecteerd"), 4);  // nothing printed, nothing marked done
@@ -229,11 +221,7 @@ private Q_SLOTS:
         v.storage().exec("update CursusGegevens set BetaalwCode = 2 where CursistNr <> '000003'");
         v.db.dm().Nu = [vandaag] { return QDateTime(vandaag, QTime(9, 0)); };
         ScriptedMessages meldingen;
-        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
-        frm.show();
-        frm.VbScherm->setChecked(false);
-        kiesSoort(frm, spOmslag);
-        kiesCursus(frm, "EHBO 11-03-2004 19:30");
+        TAfdrukFrm& frm = v.venster(spOmslag, "EHBO 11-03-2004 19:30");
         QVERIFY(frm.List1->topLevelItem(0)->data(0, Qt::CheckStateRole).isNull());  // everybody goes
         frm.AfdrukBtn->click();
         QCOMPARE(meldingen.texts(), melding.isEmpty() ? QStringList() : QStringList{melding});
@@ -251,11 +239,7 @@ private Q_SLOTS:
     void cancelledFileDialogPrintsNothing()
     {
         AfdrukVoorbeeld v;
-        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
-        frm.show();
-        frm.VbScherm->setChecked(false);
-        kiesSoort(frm, spLijst);
-        kiesCursus(frm, "EHBO 11-03-2004 19:30");
+        TAfdrukFrm& frm = v.venster(spLijst, "EHBO 11-03-2004 19:30");
         bijModaalVenster([](QWidget* dialoog) { static_cast<QDialog*>(dialoog)->reject(); });
         frm.AfdrukBtn->click();
         QVERIFY(v.pdfs().isEmpty());

@@ -100,11 +100,7 @@ private Q_SLOTS:
         AfdrukVoorbeeld v;
         zetRekening();
         v.storage().exec("update CursusGegevens set Saldo = ? where CursistNr = '000002'", {centen});
-        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
-        frm.show();
-        frm.VbScherm->setChecked(false);
-        kiesSoort(frm, spOproep);
-        kiesCursus(frm, "EHBO 11-03-2004 19:30");
+        TAfdrukFrm& frm = v.venster(spOproep, "EHBO 11-03-2004 19:30");
         frm.AfdrukBtn->click();
         QCOMPARE(v.pdfs().size(), 1);
         const QStringList codes = leesCodes(v.pdfs().first(), 1);  // Aalders, first by name
@@ -118,11 +114,7 @@ private Q_SLOTS:
     void noCodeWithoutAnAccount()
     {
         AfdrukVoorbeeld v;
-        TAfdrukFrm frm(v.db.dm(), *v.rapporten);
-        frm.show();
-        frm.VbScherm->setChecked(false);
-        kiesSoort(frm, spOproep);
-        kiesCursus(frm, "EHBO 11-03-2004 19:30");
+        TAfdrukFrm& frm = v.venster(spOproep, "EHBO 11-03-2004 19:30");
         frm.AfdrukBtn->click();
         QCOMPARE(v.pdfs().size(), 1);
         QVERIFY(leesCodes(v.pdfs().first(), 1).isEmpty());
