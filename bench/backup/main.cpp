@@ -1,6 +1,9 @@
 // Backup and restore of about 200 MB of files of mixed compressibility with
 // TZolBackupFile, next to the same bytes through gzip -1 and gunzip. When
-// ORVEL_BENCH_DB names a file, that file is included too.
+// ORVEL_BENCH_DB names a file, that file is included too. Then a restore of
+// many small files over a folder that holds them, through the whole staged
+// swap, next to the floor of writing the same bytes in a plain loop.
+#include "backup/HerstelWissel.h"
 #include "backup/ZolBackupFile.h"
 
 #include <QCoreApplication>
@@ -128,10 +131,58 @@ void report(const QString& operation, qint64 ms, qint64 plain, qint64 packed, bo
 }
 }  // namespace
 
+// 8000 layouts of one to four KiB, restored over the folder that holds them.
+void restoreSmallFiles(const QString& work)
+{
+    constexpr int kCount = 8000;
+    const QString source = work + "/klein";
+    const QString target = work + "/klein-doel";
+    const QString floor = work + "/klein-vloer";
+    for (const QString& folder : {source, target, floor})
+        QDir().mkpath(folder);
+    std::mt19937 generator(8000);
+    QByteArray chunk;
+    QList<std::pair<QString, QByteArray>> files;
+    for (int i = 0; i < kCount; ++i) {
+        fillText(chunk, generator);
+        files.append({QStringLiteral("Rap_Lijst_%1.frf").arg(i, 4, 10, QLatin1Char('0')),
+                      chunk.left(1024 + qsizetype(generator() % 3072))});
+    }
+    for (const QString& folder : {source, target})
+        for (const auto& [name, bytes] : files) {
+            QFile file(folder + '/' + name);
+            if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+                qFatal("cannot write %s", qPrintable(file.fileName()));
+        }
+    const QString archive = work + "/Orvel_klein.bck";
+    TZolBackupFile backup;
+    if (!backup.Backup({source + "/*.frf"}, archive))
+        qFatal("cannot make the archive of small files");
+
+    QElapsedTimer timer;
+    timer.start();
+    const bool ok = HerstelVeilig(backup, archive, target) == HerstelUitkomst::Ingelezen;
+    const qint64 ours = timer.elapsed();
+
+    timer.restart();
+    for (const auto& [name, bytes] : files) {
+        QFile file(floor + '/' + name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+    }
+    const qint64 plain = std::max<qint64>(timer.elapsed(), 1);
+    QTextStream(stdout) << "restore: " << kCount << " small files | ours " << ours << " ms | floor " << plain
+                        << " ms | ratio " << QString::number(double(ours) / double(plain), 'f', 2)
+                        << (ok && backup.FileCount() == kCount ? "" : "   FAILED") << Qt::endl;
+}
+
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QTemporaryDir work;
+    restoreSmallFiles(work.path());
+    if (app.arguments().contains(QStringLiteral("--small-only")))
+        return 0;
     const QString data = work.filePath("data");
     QDir().mkpath(data);
     const QStringList files = makeData(data);

@@ -1,6 +1,7 @@
 #include "BackUpWerk.h"
 
 #include "data/DatabaseError.h"
+#include "data/FolderLock.h"
 #include "data/Storage.h"
 #include "data/Transactie.h"
 #include "data/ZolRegister.h"
@@ -136,10 +137,35 @@ BackUpInstellingen::BackUpInstellingen(const QString& databaseMap, bool splitSch
 
 BackUpInstellingen::~BackUpInstellingen() = default;
 
+QString ProgrammaSpelling(const QString& naam)
+{
+    static const QStringList vast{QString::fromLatin1(Storage::bestandsNaam),
+                                  QStringLiteral("Cursustijden.txt"),
+                                  QStringLiteral("Rap_Omslag.frf"),
+                                  QStringLiteral("Rap_Presentielijst.frf"),
+                                  QStringLiteral("Rap_Oproep.frf"),
+                                  QStringLiteral("Rap_Diploma.frf")};
+    for (const QString& bekend : vast)
+        if (bekend.compare(naam, Qt::CaseInsensitive) == 0)
+            return bekend;
+    // Longest first, so that a family wins over the plain prefix.
+    static const QStringList voorvoegsels{QStringLiteral("Rap_Rectificatie_"), QStringLiteral("Rap_BriefCursus_"),
+                                          QStringLiteral("Rap_BriefMode_"),    QStringLiteral("Rap_Overzicht"),
+                                          QStringLiteral("Rap_TelLijst"),      QStringLiteral("Rap_Lijst_"),
+                                          QStringLiteral("Rap_")};
+    if (naam.endsWith(QLatin1String(".frf"), Qt::CaseInsensitive))
+        for (const QString& voorvoegsel : voorvoegsels)
+            if (naam.startsWith(voorvoegsel, Qt::CaseInsensitive))
+                return voorvoegsel + naam.mid(voorvoegsel.size());
+    return naam;
+}
+
 QString MapInGebruikTekst(const QString& map)
 {
-    return QStringLiteral("De map ") + QDir::toNativeSeparators(map)
-           + QStringLiteral(" is in gebruik door een ander Orvel-programma.\rSluit dat programma eerst af.");
+    const QString houder = FolderLock::houder(map);
+    return QStringLiteral("De map ") + QDir::toNativeSeparators(map) + QStringLiteral(" is in gebruik door ")
+           + (houder.isEmpty() ? QStringLiteral("een ander Orvel-programma") : houder)
+           + QStringLiteral(".\rSluit dat programma eerst af.");
 }
 
 bool RestoreRegister(const QString& databaseMap, TZolRegister& register_)

@@ -63,6 +63,12 @@ private:
     QHash<QString, QString> m_vervangers;
 };
 
+// The program's own spelling of a file name it knows in a database folder
+// (its database, the course times, its layouts and the families of layouts
+// its windows offer), found without regard to letter case; the name as it
+// is when the program does not know it.
+QString ProgrammaSpelling(const QString& naam);
+
 // The refusal of a folder that another program holds.
 QString MapInGebruikTekst(const QString& map);
 // Writes every row of Register back into the settings store. False when the

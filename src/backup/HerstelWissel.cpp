@@ -8,11 +8,14 @@
 #include "data/ToonMelding.h"
 #include "data/ZolRegister.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <filesystem>
 
@@ -56,11 +59,37 @@ bool isBeschermd(const QString& relatief)
 
 // Where a restored file goes: its folders as they exist (letter case
 // ignored), its own file name.
-QString doelPad(const QString& map, const QString& relatief)
+QString doelPad(NaamGids& gids, const QString& map, const QString& relatief)
 {
     QStringList delen = relatief.split(QLatin1Char('/'));
     const QString naam = delen.takeLast();
-    return QDir(BestaandPad(map, delen)).filePath(naam);
+    return QDir(gids.pad(map, delen)).filePath(naam);
+}
+
+// The layout and diploma files a database names, by their lower-case names.
+QHash<QString, QString> namenInDatabase(const QString& bestand)
+{
+    QHash<QString, QString> namen;
+    if (!QFileInfo::exists(bestand))
+        return namen;
+    const QString connectie = QStringLiteral("herstel-namen");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectie);
+        db.setDatabaseName(bestand);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open())
+            for (const char* sql : {"select RapportNaam from CursusProfiel", "select BestandsNaam from DiplomaData"}) {
+                QSqlQuery q(db);
+                q.exec(QLatin1String(sql));
+                while (q.next()) {
+                    const QString naam = QFileInfo(q.value(0).toString().trimmed()).fileName();
+                    if (!naam.isEmpty())
+                        namen.insert(naam.toLower(), naam);
+                }
+            }
+    }
+    QSqlDatabase::removeDatabase(connectie);
+    return namen;
 }
 
 bool binnen(const QString& map, const QString& pad)
@@ -124,8 +153,9 @@ void schrijfJournaal(const QString& herstelMap, const Journaal& journaal)
 void verplaatsAlles(const QString& van, const QString& naar)
 {
     const QStringList bestanden = bestandenOnder(van);
+    NaamGids gids;
     for (const QString& relatief : bestanden)
-        verplaats(QDir(van).filePath(relatief), doelPad(naar, relatief));
+        verplaats(QDir(van).filePath(relatief), doelPad(gids, naar, relatief));
     flushMappen(naar, bestanden);
 }
 
@@ -140,10 +170,13 @@ public:
 
     HerstelUitkomst voerUit()
     {
+        spel();
         plan();
+        QStringList paden;
         for (const QString& relatief : m_nieuw)
-            if (!FlushToDisk(QDir(m_nieuwMap).filePath(relatief)))
-                wisselMislukt();
+            paden << QDir(m_nieuwMap).filePath(relatief);
+        if (!FlushBestandenToDisk(paden))
+            wisselMislukt();
         flushMappen(m_nieuwMap, m_nieuw);
         Journaal journaal{kOpzij, m_opties.instellingen != nullptr};
         try {
@@ -163,7 +196,7 @@ public:
         QStringList erin;
         try {
             for (const QString& relatief : m_nieuw) {
-                const QString doel = doelPad(m_map, relatief);
+                const QString doel = doelPad(m_gids, m_map, relatief);
                 verplaats(QDir(m_nieuwMap).filePath(relatief), doel);
                 erin << relatief;
                 stap(QStringLiteral("erin ") + relatief);
@@ -171,7 +204,7 @@ public:
             flushMappen(m_map, m_nieuw);
         } catch (const BackUpFout&) {
             for (const QString& relatief : erin)
-                QFile::rename(doelPad(m_map, relatief), QDir(m_nieuwMap).filePath(relatief));
+                QFile::rename(doelPad(m_gids, m_map, relatief), QDir(m_nieuwMap).filePath(relatief));
             draaiTerug();
             throw;
         }
@@ -183,6 +216,31 @@ public:
     }
 
 private:
+    // Archives carry names in lower case; a restored file takes the spelling
+    // the user's folder and the program use for it: the spelling of the same
+    // name already there, else the one the restored database refers to, else
+    // the program's own, else the archive's. It is renamed in "nieuw" before
+    // the swap starts, so that a start finishing the swap uses it too.
+    void spel()
+    {
+        const QString database = VindBestandInMap(m_nieuwMap, QString::fromLatin1(Storage::bestandsNaam));
+        const QHash<QString, QString> inDatabase =
+            namenInDatabase(QFileInfo::exists(database) ? database
+                                                        : VindBestandInMap(m_map, QString::fromLatin1(Storage::bestandsNaam)));
+        for (const QString& relatief : bestandenOnder(m_nieuwMap)) {
+            QStringList delen = relatief.split(QLatin1Char('/'));
+            const QString naam = delen.takeLast();
+            QString spelling = m_gids.spelling(m_gids.pad(m_map, delen), naam);
+            if (spelling.isEmpty())
+                spelling = inDatabase.value(naam.toLower(), ProgrammaSpelling(naam));
+            if (spelling == naam)
+                continue;
+            const QString van = QDir(m_nieuwMap).filePath(relatief);
+            if (!QFile::rename(van, QFileInfo(van).absoluteDir().filePath(spelling)))
+                wisselMislukt();
+        }
+    }
+
     // What moves in and what goes aside. Restored files that may not come in
     // are dropped now, so that a start finishing the swap moves in exactly
     // what is left in "nieuw".
@@ -190,7 +248,7 @@ private:
     {
         QSet<QString> oud;
         for (const QString& relatief : bestandenOnder(m_nieuwMap)) {
-            const QString doel = doelPad(m_map, relatief);
+            const QString doel = doelPad(m_gids, m_map, relatief);
             const bool mag = !isBeschermd(relatief) && binnen(m_map, doel)
                              && QFileInfo(doel).canonicalFilePath() != m_archief && !QFileInfo(doel).isDir()
                              && (m_opties.maskers.isEmpty() || TZolBackupFile::ValtOnder(m_opties.maskers, doel));
@@ -199,12 +257,12 @@ private:
                 continue;
             }
             m_nieuw << relatief;
-            const QDir doelMap = QFileInfo(doel).absoluteDir();
+            const QString doelMap = QFileInfo(doel).absolutePath();
             const QString naam = QFileInfo(doel).fileName();
-            for (const QString& bestaand : doelMap.entryList(QDir::Files | QDir::Hidden | QDir::System))
-                for (const char* staart : {"", "-journal", "-wal", "-shm"})
-                    if (bestaand.compare(naam + QLatin1String(staart), Qt::CaseInsensitive) == 0)
-                        oud.insert(QDir(m_map).relativeFilePath(doelMap.filePath(bestaand)));
+            for (const char* staart : {"", "-journal", "-wal", "-shm"})
+                for (const QString& bestaand : m_gids.spellingen(doelMap, naam + QLatin1String(staart)))
+                    if (QFileInfo(QDir(doelMap).filePath(bestaand)).isFile())
+                        oud.insert(QDir(m_map).relativeFilePath(QDir(doelMap).filePath(bestaand)));
         }
         if (m_opties.alleTabelBestanden)
             for (const QString& bestaand : QDir(m_map).entryList(QDir::Files | QDir::Hidden | QDir::System))
@@ -244,6 +302,7 @@ private:
     const HerstelOpties& m_opties;
     QString m_archief;
     QStringList m_nieuw, m_oud;
+    NaamGids m_gids;  // of the folder, read once
 };
 
 QStringList herstelMappen(const QString& map)
@@ -308,6 +367,10 @@ HerstelUitkomst HerstelVeilig(TZolBackupFile& component, const QString& archief,
     component.VergelijkMap.clear();
     if (!gelezen)
         return HerstelUitkomst::NietIngelezen;
+    // Whatever it is, a file without a single stored file in it is no backup
+    // of anything; reading it would only clear the folder's tables.
+    if (component.ArchiefBestanden() == 0)
+        throw BackUpFout(QStringLiteral("Het archief bevat geen bestanden; er is niets ingelezen."));
     // From here on the folder is the journal's to settle, whatever happens.
     herstel.setAutoRemove(false);
     return Wissel(map, herstel.path(), opties, archief).voerUit();
@@ -337,9 +400,18 @@ bool NeemDatabaseMap(const QString& map, FolderLock& slot)
     if (!QDir().mkpath(map))
         return true;
     if (slot.neem(map) == FolderLock::Uitkomst::ElderGehouden) {
+        // Another tool (a report being made, a restore) is named, so that
+        // the user waits for it rather than thinking the data damaged.
+        const QString houder = FolderLock::houder(map);
+        const bool anderProgramma =
+            !houder.isEmpty() && !houder.startsWith(QCoreApplication::applicationName() + QLatin1Char(' '));
         ToonMelding(mInformatie,
-                    QStringLiteral("Orvel is al gestart op de database-map:\r") + QDir::toNativeSeparators(map)
-                        + QStringLiteral("\rEr kan maar één Orvel tegelijk met dezelfde gegevens werken."),
+                    anderProgramma
+                        ? QStringLiteral("De database-map:\r") + QDir::toNativeSeparators(map)
+                              + QStringLiteral("\rwordt gebruikt door ") + houder
+                              + QStringLiteral(".\rStart Orvel opnieuw als dat programma klaar is.")
+                        : QStringLiteral("Orvel is al gestart op de database-map:\r") + QDir::toNativeSeparators(map)
+                              + QStringLiteral("\rEr kan maar één Orvel tegelijk met dezelfde gegevens werken."),
                     Knoppen::OK, true);
         return false;
     }

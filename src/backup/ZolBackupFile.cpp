@@ -2,6 +2,7 @@
 
 #include "backup/ArchiefAttribuut.h"
 #include "backup/ArchiefCodering.h"
+#include "data/FolderLock.h"
 #include "data/ToonMelding.h"
 
 #include <QCoreApplication>
@@ -79,21 +80,61 @@ QString onvoltooidNaam(const QString& archief) { return archief + QStringLiteral
 
 // Archived names are lower case; on a case-sensitive file system the file
 // they stand for may exist in another case, and that file is the one meant.
-QString BestaandPad(QString pad, const QStringList& delen)
+QString BestaandPad(QString pad, const QStringList& delen) { return NaamGids().pad(pad, delen); }
+
+namespace {
+QString mapSleutel(const QString& map) { return QDir::cleanPath(QFileInfo(map).absoluteFilePath()); }
+}  // namespace
+
+QHash<QString, QStringList>& NaamGids::namen(const QString& map)
+{
+    const QString sleutel = mapSleutel(map);
+    auto plek = m_mappen.find(sleutel);
+    if (plek != m_mappen.end())
+        return *plek;
+    QHash<QString, QStringList> namen;
+    for (const QString& naam :
+         QDir(sleutel).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        namen[naam.toLower()] << naam;
+    return *m_mappen.insert(sleutel, namen);
+}
+
+QStringList NaamGids::spellingen(const QString& map, const QString& naam) { return namen(map).value(naam.toLower()); }
+
+QString NaamGids::spelling(const QString& map, const QString& naam)
+{
+    const QStringList gevonden = spellingen(map, naam);
+    return gevonden.contains(naam) ? naam : gevonden.value(0);
+}
+
+QString NaamGids::pad(QString map, const QStringList& delen)
 {
     for (const QString& deel : delen) {
-        const QDir map(pad);
-        QString naam = deel;
-        if (!map.exists(deel)) {
-            const QStringList namen =
-                map.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-            for (const QString& kandidaat : namen)
-                if (kandidaat.compare(deel, Qt::CaseInsensitive) == 0)
-                    naam = kandidaat;
-        }
-        pad = map.filePath(naam);
+        const QString gevonden = spelling(map, deel);
+        map = QDir(map).filePath(gevonden.isEmpty() ? deel : gevonden);
     }
-    return pad;
+    return map;
+}
+
+void NaamGids::gemaakt(const QString& pad)
+{
+    const QFileInfo info(pad);
+    auto plek = m_mappen.find(mapSleutel(info.absolutePath()));
+    if (plek != m_mappen.end() && !plek->value(info.fileName().toLower()).contains(info.fileName()))
+        (*plek)[info.fileName().toLower()] << info.fileName();
+}
+
+void NaamGids::weg(const QString& pad)
+{
+    const QFileInfo info(pad);
+    auto plek = m_mappen.find(mapSleutel(info.absolutePath()));
+    if (plek != m_mappen.end()) {
+        QStringList& spellingen = (*plek)[info.fileName().toLower()];
+        spellingen.removeAll(info.fileName());
+        if (spellingen.isEmpty())
+            plek->remove(info.fileName().toLower());
+    }
+    m_mappen.remove(mapSleutel(pad));
 }
 
 class TZolBackupFile::Inpakker {
@@ -164,6 +205,8 @@ QString BackupFoutTekst(int code)
     case BackupFout::Compressie: return QStringLiteral("Compressie fout");
     case BackupFout::FileIdOpslaan:
         return QStringLiteral("Kan geen tijdelijke file maken om de file-ID te saven");
+    case BackupFout::BestandSchrijven: return QStringLiteral("Kan bestand niet schrijven");
+    case BackupFout::SchijfVol: return QStringLiteral("Kan bestand niet schrijven: de schijf is vol");
     default: return QString();
     }
 }
@@ -191,6 +234,8 @@ void TZolBackupFile::begin()
     m_fout = BackupFout::Geen;
     m_doorgaan = true;
     m_aantal = 0;
+    m_inArchief = 0;
+    m_gids.vergeet();
     m_volume = 1;
     m_totaal = 0;
     m_gedaan = 0;
@@ -217,8 +262,15 @@ bool TZolBackupFile::Backup(const QStringList& maskers, const QString& archief)
     std::unique_ptr<QFile> bestandsLijst;
     m_inpakker = std::make_unique<Inpakker>(zlibNiveau(CompressionLevel));
     m_eersteVolume = onvoltooidNaam(archief);
+    ruimOnvoltooideOp(archief);
+    BestandSlot slot;
     try {
-        if (!ArchiefVervangen && QFileInfo::exists(archief))
+        // Only an archive gives way to a new one; a letter, a link or a
+        // device under that name stays as it is.
+        const QFileInfo bestaand(archief);
+        if ((bestaand.exists() || bestaand.isSymLink()) && (!ArchiefVervangen || !IsArchief(archief)))
+            throw Afbreken{BackupFout::ArchiefSchrijven};
+        if (!slot.neem(m_eersteVolume))
             throw Afbreken{BackupFout::ArchiefSchrijven};
         // A volume must hold at least one block after its segment mark, or
         // the archive would continue on new volumes without end.
@@ -263,6 +315,50 @@ Masker leesMasker(const QString& masker)
 }
 }  // namespace
 
+QStringList TZolBackupFile::Verzamel(const QStringList& maskers, const QString& archief) const
+{
+    QList<TeBewaren> lijst;
+    QSet<QString> namen;
+    for (const QString& masker : maskers)
+        verzamel(masker, archiefNaam(QFileInfo(archief).absoluteFilePath()), lijst, namen);
+    QStringList paden;
+    for (const TeBewaren& bestand : lijst)
+        paden << bestand.pad;
+    return paden;
+}
+
+bool TZolBackupFile::IsArchief(const QString& pad)
+{
+    const QFileInfo info(pad);
+    QFile bestand(pad);
+    if (info.isSymLink() || !info.isFile() || !bestand.open(QIODevice::ReadOnly))
+        return false;
+    const auto leesInt = [&](qint32& waarde) {
+        char bytes[4];
+        if (bestand.read(bytes, 4) != 4)
+            return false;
+        waarde = qFromLittleEndian<qint32>(bytes);
+        return true;
+    };
+    const auto slaOver = [&](qint64 aantal) { return bestand.seek(bestand.pos() + aantal) && bestand.pos() <= bestand.size(); };
+    qint32 lengte = 0, getal = 0;
+    if (!leesInt(lengte) || lengte < 0 || lengte > kLangsteTekst || !slaOver(lengte) || !leesInt(getal) || getal < 0
+        || !leesInt(getal) || getal < 0 || !leesInt(lengte))
+        return false;
+    if (lengte == 0)
+        return true;  // an archive of no files
+    return lengte > 0 && lengte <= kLangsteTekst && slaOver(lengte + 4) && bestand.read(4) == kSegmentMerk;
+}
+
+// What a backup killed on the way left in its folder: unfinished first
+// volumes that no program is writing any more.
+void TZolBackupFile::ruimOnvoltooideOp(const QString& archief)
+{
+    const QFileInfo info(onvoltooidNaam(archief));
+    for (const QString& deel : info.dir().entryList({QStringLiteral("*.bck.deel"), info.fileName()}, QDir::Files | QDir::Hidden))
+        BestandSlot::ruimOp(info.dir().filePath(deel));
+}
+
 bool TZolBackupFile::ValtOnder(const QStringList& maskers, const QString& pad)
 {
     const QFileInfo bestand(pad);
@@ -293,7 +389,8 @@ void TZolBackupFile::verzamel(const QString& tekst, const QString& archief,
     // did on the original platform.
     for (const QFileInfo& bestand : map.entryInfoList({patroon}, QDir::Files | QDir::Hidden, volgorde)) {
         const QString naam = archiefNaam(bestand.absoluteFilePath());
-        if (naam == archief || namen.contains(naam))
+        if (naam == archief || namen.contains(naam)
+            || bestand.fileName().compare(QLatin1String(FolderLock::bestandsNaam), Qt::CaseInsensitive) == 0)
             continue;
         if (m_backupMode == bmIncremental && !HeeftArchiefAttribuut(bestand.absoluteFilePath()))
             continue;
@@ -552,6 +649,8 @@ void TZolBackupFile::leesInzendingen()
 void TZolBackupFile::leesBestand(const QString& naam, quint32 datum)
 {
     m_inzending = {QString(), datum, Actie::Overslaan, 0};
+    if (naam != kBestandsLijst)
+        ++m_inArchief;
     // The list of file identities is never restored.
     if (naam != kBestandsLijst && m_inhoud)
         kiesTellen(naam);
@@ -571,21 +670,30 @@ void TZolBackupFile::kiesTellen(const QString& naam)
 
 void TZolBackupFile::kiesHerstellen(const QString& naam)
 {
-    const QStringList delen = doelDelen(naam);
+    QStringList delen = doelDelen(naam);
+    // The lock of a folder belongs to the program running there, never to
+    // the data: an old archive holding one does not bring it back.
+    if (!delen.isEmpty() && delen.last().compare(QLatin1String(FolderLock::bestandsNaam), Qt::CaseInsensitive) == 0)
+        return;
+    // Restored beside a folder, a file takes the spelling its name has
+    // there.
+    const QString bestaand = VergelijkMap.isEmpty() || delen.isEmpty() ? QString() : m_gids.pad(VergelijkMap, delen);
+    if (!bestaand.isEmpty())
+        delen.last() = QFileInfo(bestaand).fileName();
     const QString doel = delen.isEmpty() ? QString()
                          : m_doelMap.isEmpty() ? naam
-                                               : BestaandPad(m_doelMap, delen);
+                                               : m_gids.pad(m_doelMap, delen);
     if (doel.isEmpty() || isArchief(doel)) {
         m_fout = BackupFout::BestandOverschrijven;
         return;
     }
-    const QString bestaand = VergelijkMap.isEmpty() ? doel : BestaandPad(VergelijkMap, delen);
-    if (!moetHerstellen(bestaand, m_inzending.datum))
+    if (!moetHerstellen(bestaand.isEmpty() ? doel : bestaand, m_inzending.datum))
         return;
     const QFileInfo info(doel);
     QDir().mkpath(info.absolutePath());
     if (!info.absoluteDir().exists())
         return;
+    m_gids.gemaakt(doel);
     m_inzending.doel = doel;
     m_inzending.actie = Actie::Herstellen;
     ++m_aantal;
@@ -700,8 +808,7 @@ void TZolBackupFile::leesBlok(qint32 lengte)
     if (m_inzending.actie != Actie::Herstellen)
         return;
     if (m_doel.write(data, aantal) != aantal) {
-        m_fout = BackupFout::BestandLezen;
-        m_doorgaan = false;
+        doelFout();
         return;
     }
     m_gedaan += aantal;
@@ -712,9 +819,16 @@ bool TZolBackupFile::openDoel(QIODevice::OpenMode modus)
     m_doel.setFileName(m_inzending.doel);
     if (m_doel.open(modus))
         return true;
-    m_fout = BackupFout::BestandLezen;
-    m_doorgaan = false;
+    doelFout();
     return false;
+}
+
+// Restoring writes: a failure there is a write failure, and a full disk is
+// named as such.
+void TZolBackupFile::doelFout()
+{
+    m_fout = m_doel.error() == QFileDevice::ResourceError ? BackupFout::SchijfVol : BackupFout::BestandSchrijven;
+    m_doorgaan = false;
 }
 
 void TZolBackupFile::sluitInzending(bool datumZetten)
@@ -725,10 +839,8 @@ void TZolBackupFile::sluitInzending(bool datumZetten)
         return;
     // The data must be on disk before the date is set, or writing it out on
     // close would give the file today's date again.
-    if (!m_doel.flush()) {
-        m_fout = BackupFout::BestandLezen;
-        m_doorgaan = false;
-    }
+    if (!m_doel.flush())
+        doelFout();
     const QDateTime datum = VanDosDatumTijd(m_inzending.datum);
     if (datumZetten && m_doorgaan && datum.isValid())
         m_doel.setFileTime(datum, QFileDevice::FileModificationTime);

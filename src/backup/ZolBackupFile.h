@@ -25,6 +25,27 @@ enum TRestoreMode { rmAll, rmNoOverwrite, rmNewer, rmExisting, rmExistingNewer }
 // own spelling.
 QString BestaandPad(QString map, const QStringList& delen);
 
+// BestaandPad for many names: each folder is read once and then kept up to
+// date with what is made or taken away through it, so that a restore of many
+// files takes time in proportion to their number.
+class NaamGids {
+public:
+    QString pad(QString map, const QStringList& delen);
+    // The spelling of a name in a folder, found without regard to letter
+    // case; empty when the folder holds no such name.
+    QString spelling(const QString& map, const QString& naam);
+    // Every spelling of the name in the folder.
+    QStringList spellingen(const QString& map, const QString& naam);
+    // A file or folder that was just made, or is gone.
+    void gemaakt(const QString& pad);
+    void weg(const QString& pad);
+    void vergeet() { m_mappen.clear(); }
+
+private:
+    QHash<QString, QStringList>& namen(const QString& map);
+    QHash<QString, QHash<QString, QStringList>> m_mappen;  // folder → lower-case name → its spellings
+};
+
 // Error codes, reported once at the end of an operation.
 namespace BackupFout {
 constexpr int Geen = 0;
@@ -35,6 +56,9 @@ constexpr int ArchiefSchrijven = 4;
 constexpr int VerkeerdType = 5;
 constexpr int Compressie = 6;
 constexpr int FileIdOpslaan = 7;
+// A restore that cannot write what it read.
+constexpr int BestandSchrijven = 8;
+constexpr int SchijfVol = 9;
 }  // namespace BackupFout
 
 QString BackupFoutTekst(int code);
@@ -74,7 +98,8 @@ public:
     // backup fails instead).
     bool ArchiefVervangen = true;
     // A restore decides by RestoreMode against the files of this folder
-    // rather than the target folder (a restore into a staging folder).
+    // rather than the target folder (a restore into a staging folder), and
+    // names each file as the same name is spelled there.
     QString VergelijkMap;
     // A gathered file (absolute path) whose data and date are read from
     // another file instead, keeping its own name in the archive.
@@ -97,6 +122,11 @@ public:
     // True when the file lies among those the masks gather, whether or not
     // it exists.
     static bool ValtOnder(const QStringList& maskers, const QString& pad);
+    // The files Backup would store in the archive, by their paths.
+    QStringList Verzamel(const QStringList& maskers, const QString& archief) const;
+    // True for a plain file that begins as an archive of this format: the only
+    // kind of file a backup replaces.
+    static bool IsArchief(const QString& pad);
     // True when the archive was read to its end without error or stop. A
     // missing archive gives false at once, without a message. With a target
     // folder only the file-name part of each archived name is used (or, with
@@ -107,7 +137,10 @@ public:
     bool List(const QString& archief, QList<TArchiefBestand>& inhoud);
 
     int LastError() const { return m_fout; }
+    // Files stored, or restored.
     int FileCount() const { return m_aantal; }
+    // Files the last restore found in the archive, restored or not.
+    int ArchiefBestanden() const { return m_inArchief; }
 
 private:
     struct TeBewaren {
@@ -136,6 +169,7 @@ private:
     void openUitvoer(const QString& pad);
     void geefEindNaam();
     void ruimOnvoltooidOp();
+    static void ruimOnvoltooideOp(const QString& archief);
     void sluitUitvoer();
     void schrijf(const char* data, qint64 lengte);
     void schrijfInt(qint32 waarde);
@@ -154,6 +188,7 @@ private:
     void leesSegment();
     void leesBlok(qint32 lengte);
     bool openDoel(QIODevice::OpenMode modus);
+    void doelFout();
     void sluitInzending(bool datumZetten);
     void openInvoer(const QString& pad);
     void leesExact(char* doel, qint64 lengte);
@@ -171,6 +206,7 @@ private:
     bool m_doorgaan = true;
     int m_fout = BackupFout::Geen;
     int m_aantal = 0;
+    int m_inArchief = 0;
     int m_volume = 1;
     qint64 m_totaal = 0;
     qint64 m_gedaan = 0;
@@ -187,4 +223,5 @@ private:
     QByteArray m_pak;
     std::unique_ptr<Inpakker> m_inpakker;
     std::unique_ptr<Uitpakker> m_uitpakker;
+    NaamGids m_gids;
 };

@@ -136,10 +136,26 @@ void TDataModFrm::OpenDatabases()
         VulCursusLijsten();
         VulBegeleiderLijsten();
         SetMenu();
+    } catch (const DatabaseBezet& fout) {
+        BehandelBezet(fout.tekst());
     } catch (const std::exception& fout) {
         const auto* db = dynamic_cast<const DatabaseError*>(&fout);
         BehandelOpenFout(db ? db->tekst() : QString::fromUtf8(fout.what()));
     }
+}
+
+void TDataModFrm::BehandelBezet(const QString& foutTekst)
+{
+    // Another program is writing: the database is whole, so neither a
+    // re-index nor a restore is offered; the user waits and starts again.
+    DatabaseBruikbaar = true;
+    DatabaseFout = true;
+    CloseDatabases();
+    ToonMelding(mInformatie,
+                foutTekst + QStringLiteral("\rOrvel stopt nu.\rStart Orvel opnieuw als dat programma klaar is."),
+                Knoppen::OK, true);
+    if (BeeindigApplicatie)
+        BeeindigApplicatie();
 }
 
 void TDataModFrm::BehandelOpenFout(const QString& foutTekst)

@@ -47,6 +47,8 @@ public:
 
     // The failure path of a start that could not open the database.
     void BehandelOpenFout(const QString& foutTekst);
+    // A start that found the database in use by another program.
+    void BehandelBezet(const QString& foutTekst);
 
     Storage& storage() { return m_storage; }
     // The directory of the connection; "ERROR" when unknown.

@@ -18,6 +18,13 @@ const QString Systeem = QStringLiteral("Systeem");
     throw StilAfbreken();
 }
 
+// A duplicate is named as the table's rule names it; any other failure (a
+// value too long, a full disk) with its own text, not as a duplicate.
+QString BestaatAlOf(const DatabaseError& fout, const QString& bestaatAl)
+{
+    return fout.tekst().contains(QLatin1String("Key violation")) ? bestaatAl : fout.tekst();
+}
+
 void betaalwijzeRegels(TDataModFrm& dm, TableHandle& t)
 {
     // A method the user adds charges the price: no window sets Berekenen,
@@ -36,7 +43,9 @@ void betaalwijzeRegels(TDataModFrm& dm, TableHandle& t)
             throw DatabaseError(QStringLiteral("Deze betaalwijze mag NIET worden verwijderd!"));
     };
     t.onDeleteError = [](TableHandle&, const DatabaseError& fout) { meldEnBreekAf(fout.tekst(), true); };
-    t.onPostError = [](TableHandle&, const DatabaseError&) { meldEnBreekAf(QStringLiteral("Betaalwijze bestaat al!"), true); };
+    t.onPostError = [](TableHandle&, const DatabaseError& fout) {
+        meldEnBreekAf(BestaatAlOf(fout, QStringLiteral("Betaalwijze bestaat al!")), true);
+    };
 }
 
 void lokatieRegels(TDataModFrm& dm, TableHandle& t)
@@ -65,7 +74,9 @@ void lokatieRegels(TDataModFrm& dm, TableHandle& t)
 
 void groepsCodeRegels(TableHandle& t)
 {
-    t.onPostError = [](TableHandle&, const DatabaseError&) { meldEnBreekAf(QStringLiteral("GroepsCode bestaat al!"), true); };
+    t.onPostError = [](TableHandle&, const DatabaseError& fout) {
+        meldEnBreekAf(BestaatAlOf(fout, QStringLiteral("GroepsCode bestaat al!")), true);
+    };
     t.onDeleteError = [](TableHandle&, const DatabaseError&) { throw StilAfbreken(); };
 }
 

@@ -17,6 +17,13 @@ public:
     using DatabaseError::DatabaseError;
 };
 
+// A database that another program is writing to at this moment: in use,
+// not damaged.
+class DatabaseBezet : public DatabaseError {
+public:
+    using DatabaseError::DatabaseError;
+};
+
 // A required field posted empty: "Veld 'X' is verplicht ".
 class VeldVerplicht : public DatabaseError {
 public:

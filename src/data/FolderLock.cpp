@@ -1,10 +1,12 @@
 #include "FolderLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QtGlobal>
+#include <algorithm>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -33,10 +35,26 @@ Handvat openSlot(const QString& pad)
                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_ALWAYS,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
 }
-bool vergrendel(Handvat h)
+Handvat openBestaand(const QString& pad)
+{
+    return CreateFileW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(pad).utf16()), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+// The locked byte lies far beyond the holder's name, so that the name can be
+// read while the lock is held (Windows locks keep others from the bytes).
+bool vergrendel(Handvat h, bool gedeeld)
 {
     OVERLAPPED plek{};
-    return LockFileEx(h, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &plek);
+    plek.OffsetHigh = 1;
+    return LockFileEx(h, (gedeeld ? 0 : LOCKFILE_EXCLUSIVE_LOCK) | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &plek);
+}
+void schrijfHouder(Handvat h, const QByteArray& naam)
+{
+    SetFilePointer(h, 0, nullptr, FILE_BEGIN);
+    DWORD geschreven = 0;
+    if (WriteFile(h, naam.constData(), DWORD(naam.size()), &geschreven, nullptr))
+        SetEndOfFile(h);
 }
 void sluit(Handvat h) { CloseHandle(h); }
 #else
@@ -51,7 +69,15 @@ Handvat openSlot(const QString& pad)
     // read-only descriptor holds just as well.
     return fd >= 0 ? fd : ::open(naam.constData(), O_RDONLY | O_CLOEXEC);
 }
-bool vergrendel(Handvat h) { return ::flock(h, LOCK_EX | LOCK_NB) == 0; }
+Handvat openBestaand(const QString& pad) { return ::open(QFile::encodeName(pad).constData(), O_RDONLY | O_CLOEXEC); }
+bool vergrendel(Handvat h, bool gedeeld) { return ::flock(h, (gedeeld ? LOCK_SH : LOCK_EX) | LOCK_NB) == 0; }
+void schrijfHouder(Handvat h, const QByteArray& naam)
+{
+    // A lock file we may only read keeps the name it has; the lock holds
+    // all the same.
+    if (::ftruncate(h, 0) == 0)
+        (void)!::pwrite(h, naam.constData(), size_t(naam.size()), 0);
+}
 void sluit(Handvat h) { ::close(h); }
 #endif
 
@@ -79,7 +105,7 @@ FolderLock::~FolderLock() = default;
 
 void FolderLock::laatLos() { m_slot.reset(); }
 
-FolderLock::Uitkomst FolderLock::neem(const QString& map)
+FolderLock::Uitkomst FolderLock::neem(const QString& map, Soort soort)
 {
     laatLos();
     const QString naam = sleutel(map);
@@ -90,10 +116,15 @@ FolderLock::Uitkomst FolderLock::neem(const QString& map)
     const Handvat h = openSlot(QDir(map).filePath(QLatin1String(bestandsNaam)));
     if (h == kGeen)
         return Uitkomst::Mislukt;
-    if (!vergrendel(h)) {
+    if (!vergrendel(h, soort == Soort::Gedeeld)) {
         sluit(h);
         return Uitkomst::ElderGehouden;
     }
+    const QString programma = QCoreApplication::applicationName();
+    schrijfHouder(h, QStringLiteral("%1 (proces %2)\n")
+                         .arg(programma.isEmpty() ? QStringLiteral("Orvel") : programma)
+                         .arg(QCoreApplication::applicationPid())
+                         .toUtf8());
     auto slot = std::make_shared<Slot>();
     slot->sleutel = naam;
     slot->handvat = h;
@@ -106,6 +137,52 @@ bool FolderLock::elderGehouden(const QString& map)
 {
     FolderLock proef;
     return proef.neem(map) == Uitkomst::ElderGehouden;
+}
+
+QString FolderLock::houder(const QString& map)
+{
+    QFile bestand(QDir(map).filePath(QLatin1String(bestandsNaam)));
+    if (!bestand.open(QIODevice::ReadOnly))
+        return {};
+    // Only a short line of plain text is shown; anything else says nothing.
+    const QString regel = QString::fromUtf8(bestand.read(200)).section(QLatin1Char('\n'), 0, 0).trimmed();
+    const bool leesbaar = std::all_of(regel.begin(), regel.end(), [](QChar c) { return c.isPrint(); });
+    return leesbaar && regel.size() <= 100 ? regel : QString();
+}
+
+BestandSlot::~BestandSlot() { laatLos(); }
+
+void BestandSlot::laatLos()
+{
+    if (m_handvat != qintptr(kGeen))
+        sluit(Handvat(m_handvat));
+    m_handvat = qintptr(kGeen);
+}
+
+bool BestandSlot::neem(const QString& pad)
+{
+    laatLos();
+    const Handvat h = openSlot(pad);
+    if (h == kGeen)
+        return false;
+    if (!vergrendel(h, false)) {
+        sluit(h);
+        return false;
+    }
+    m_handvat = qintptr(h);
+    return true;
+}
+
+bool BestandSlot::ruimOp(const QString& pad)
+{
+    const Handvat h = openBestaand(pad);
+    if (h == kGeen)
+        return false;
+    const bool los = vergrendel(h, false);
+    // Removed while held, so that no program can take it up in between.
+    const bool weg = los && QFile::remove(pad);
+    sluit(h);
+    return weg;
 }
 
 bool FlushToDisk(const QString& pad)
@@ -125,5 +202,21 @@ bool FlushToDisk(const QString& pad)
     const bool gelukt = ::fsync(fd) == 0;
     ::close(fd);
     return gelukt;
+#endif
+}
+
+bool FlushBestandenToDisk(const QStringList& paden)
+{
+#ifdef Q_OS_LINUX
+    if (paden.isEmpty())
+        return true;
+    const int fd = ::open(QFile::encodeName(paden.first()).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool gelukt = ::syncfs(fd) == 0;
+    ::close(fd);
+    return gelukt;
+#else
+    return std::all_of(paden.begin(), paden.end(), [](const QString& pad) { return FlushToDisk(pad); });
 #endif
 }

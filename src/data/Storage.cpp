@@ -275,12 +275,26 @@ QString Storage::foutTekst(const QSqlError& fout) const
         return QStringLiteral("Database kan niet worden beschreven (alleen-lezen): %1").arg(m_bestand);
     if (bevat("unable to open"))
         return QStringLiteral("Kan databasebestand niet openen: %1").arg(m_bestand);
+    if (isBezet(fout))
+        return QStringLiteral("De database is in gebruik door een ander programma: %1").arg(m_bestand);
     if (bevat("disk is full") || bevat("database or disk is full"))
         return QStringLiteral("De schijf is vol: %1").arg(m_bestand);
     return engine;
 }
 
-void Storage::gooi(const QSqlError& fout) const { throw DatabaseError(foutTekst(fout)); }
+void Storage::gooi(const QSqlError& fout) const
+{
+    if (isBezet(fout))
+        throw DatabaseBezet(foutTekst(fout));
+    throw DatabaseError(foutTekst(fout));
+}
+
+bool Storage::isBezet(const QSqlError& fout)
+{
+    // SQLITE_BUSY and SQLITE_LOCKED, with or without their extended codes.
+    const int code = fout.nativeErrorCode().toInt() & 0xFF;
+    return code == 5 || code == 6 || fout.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
+}
 
 void Storage::maakLegeDatabase(const QString& bestand)
 {

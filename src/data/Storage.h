@@ -60,7 +60,9 @@ public:
 
     // Engine failure → the text that the program reacts to.
     QString foutTekst(const QSqlError& fout) const;
+    // Throws DatabaseBezet for a database another program is writing to.
     [[noreturn]] void gooi(const QSqlError& fout) const;
+    static bool isBezet(const QSqlError& fout);
 
     // The empty database a first start needs: every table, index and the rows
     // the program relies on. Written to a temporary file and renamed, so an

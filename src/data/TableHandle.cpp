@@ -177,10 +177,11 @@ void TableHandle::setIndexName(const QString& index)
     m_index = index;
 }
 
-void TableHandle::setFilter(const QString& filter)
+void TableHandle::setFilter(const QString& filter, const QVariantList& waarden)
 {
     zorgVoorBladeren();
     m_filter = filter.trimmed();
+    m_filterWaarden = waarden;
     if (isOpen())
         first();
 }
@@ -220,7 +221,7 @@ TableHandle::Conditie TableHandle::filterConditie() const
 {
     if (m_filter.isEmpty())
         return {};
-    return {QStringLiteral("(") + translateSql(m_filter) + QStringLiteral(")"), {}};
+    return {QStringLiteral("(") + translateSql(m_filter) + QStringLiteral(")"), m_filterWaarden};
 }
 
 // Rows after (or before) the current one in index order. Empty values sort
@@ -390,7 +391,8 @@ int TableHandle::recordCount()
     const Conditie filter = filterConditie();
     QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM %1%2")
                                            .arg(Schema::quoteIdent(m_def->naam),
-                                                filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql));
+                                                filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql),
+                                       filter.waarden);
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -706,7 +708,7 @@ QVector<TableHandle::GridRij> TableHandle::leesRijen(int vanaf, int aantal) cons
                                            .arg(selectLijst(), Schema::quoteIdent(m_def->naam),
                                                 filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql,
                                                 ordeSql(false)),
-                                       {aantal, vanaf});
+                                       filter.waarden + QVariantList{aantal, vanaf});
     QVector<GridRij> rijen;
     while (q.next()) {
         GridRij rij{q.value(0).toLongLong(), QVector<QVariant>(m_def->velden.size())};
@@ -725,6 +727,6 @@ int TableHandle::positieVan(qint64 rowid) const
         QStringLiteral("SELECT n FROM (SELECT rowid AS r, row_number() OVER (ORDER BY %1) - 1 AS n FROM %2%3) WHERE r = ?")
             .arg(ordeSql(false), Schema::quoteIdent(m_def->naam),
                  filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql),
-        {rowid});
+        filter.waarden + QVariantList{rowid});
     return q.next() ? q.value(0).toInt() : -1;
 }

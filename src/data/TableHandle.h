@@ -41,8 +41,9 @@ public:
     // "" = primary key order (insertion order for a table without a key).
     void setIndexName(const QString& index);
     QString indexName() const { return m_index; }
-    // Local-SQL condition; empty = no filter.
-    void setFilter(const QString& filter);
+    // Local-SQL condition; empty = no filter. Its "?" take the values, in
+    // order, so that what a user typed is bound, never spliced in.
+    void setFilter(const QString& filter, const QVariantList& waarden = {});
     QString filter() const { return m_filter; }
 
     bool first();
@@ -145,6 +146,7 @@ private:
     Toestand m_toestand = Toestand::Gesloten;
     QString m_index;
     QString m_filter;
+    QVariantList m_filterWaarden;
     qint64 m_rowid = -1;
     QVector<QVariant> m_rij;     // current row, in the order of the table's fields
     QVector<QVariant> m_buffer;  // edit buffer

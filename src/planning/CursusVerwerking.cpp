@@ -166,19 +166,23 @@ void CursusVerwerking::VerwerkDeelnemer(const QString& cursistNr, const QString&
             VoegHerhalingToe(nieuw.herhalingen, m_keuze.verwerkDatum);
     } else {
         nieuw.Verzuimd = ins.Verzuimd + 1;
-        if (toegestaan > 0 && nieuw.Verzuimd > toegestaan) {
-            // The miss counts also for a participant who goes to the history.
+        // Asked before anything is written: the miss, what the answer brings
+        // and the course rows are stored together, so that a crash at the
+        // question leaves the participant as he was and no miss counts twice.
+        if (toegestaan > 0 && nieuw.Verzuimd > toegestaan && VraagNaarHistorie(cursistNr)) {
+            HistorieWerk::Uitkomst verhuizing{};
             {
                 Transactie t(m_s);
+                // The miss counts also for a participant who goes to the history.
                 UpdateCGegevens(nieuw, std::nullopt);
-                t.commit();
-            }
-            if (VraagNaarHistorie(cursistNr)) {
-                Transactie t(m_s);
+                verhuizing = HistorieWerk(m_dm).NaarHistorie(cursistNr, m_keuze.cursusCode);
                 VerwijderCursusRijen(cursistNr);
                 t.commit();
-                return;
             }
+            // Either way his call-up date stays as it was.
+            if (verhuizing.resultaat != HistorieWerk::Verplaatst)
+                ToonMelding(mFout, verhuizing.tekst, Knoppen::OK, true);
+            return;
         }
     }
 
@@ -246,16 +250,10 @@ void CursusVerwerking::VerwijderCursusRijen(const QString& cursistNr)
 
 bool CursusVerwerking::VraagNaarHistorie(const QString& cursistNr)
 {
-    if (ToonMelding(mVraag,
-                    QStringLiteral("Cursistnr: ") + cursistNr + QStringLiteral(" heeft teveel verzuimd.\r") +
-                        QStringLiteral("Cursist naar history verplaatsen?"),
-                    Knoppen::JaNee, true) != Antwoord::Ja)
-        return false;
-    const HistorieWerk::Uitkomst uitkomst = HistorieWerk(m_dm).NaarHistorie(cursistNr, m_keuze.cursusCode);
-    if (uitkomst.resultaat != HistorieWerk::Verplaatst)
-        ToonMelding(mFout, uitkomst.tekst, Knoppen::OK, true);
-    // Either way his call-up date stays as it was.
-    return true;
+    return ToonMelding(mVraag,
+                       QStringLiteral("Cursistnr: ") + cursistNr + QStringLiteral(" heeft teveel verzuimd.\r") +
+                           QStringLiteral("Cursist naar history verplaatsen?"),
+                       Knoppen::JaNee, true) == Antwoord::Ja;
 }
 
 void CursusVerwerking::RondAf()

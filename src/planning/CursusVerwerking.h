@@ -62,10 +62,10 @@ public:
     CursusVerwerking(TDataModFrm& dm, const VerwerkKeuze& keuze, GroepsVraagFn groepsVraag);
 
     // Processes one participant of the list: his enrolment, his follow-up
-    // course and his course rows, all in one transaction, so a failure leaves
-    // him exactly as he was (the failure is thrown). The question about the
-    // history is asked through ToonMelding; a participant moved to the
-    // history loses only his course rows after that.
+    // course or his move to the history, and his course rows, all in one
+    // transaction after the questions are answered, so a failure or a crash
+    // leaves him exactly as he was (a failure is thrown). The question about
+    // the history is asked through ToonMelding.
     void VerwerkDeelnemer(const QString& cursistNr, const QString& naam, bool geweest);
     // Removes what is left of the course: its supervision rows.
     void RondAf();
@@ -79,7 +79,7 @@ private:
     void UpdateCGegevens(const Inschrijving& nieuw, const std::optional<QDate>& oproep);
     void CheckVvCursus(const Inschrijving& nieuw, const QDate& oproep);
     void VerwijderCursusRijen(const QString& cursistNr);
-    // True when the user chose the history, whether the move succeeded or not.
+    // True when the user chose the history.
     bool VraagNaarHistorie(const QString& cursistNr);
 
     TDataModFrm& m_dm;

@@ -6,6 +6,7 @@
 #include "controls/WachtCursor.h"
 #include "data/DataModFrm.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 #include "views/DataActie.h"
 #include "views/TabelGrid.h"
 #include "views/WeekDagBoxen.h"
@@ -195,7 +196,7 @@ void TGroepsFrm::CCodeBoxChange()
     DataActie([&] {
         Query1->close();
         Query1->open();
-        Query1->setFilter(m_selectie);
+        Query1->setFilter(m_selectie.tekst, m_selectie.waarden);
         gevonden = Query1->first();
     });
     // Loading marks changes but applies none: Aanpassen waits for the user,
@@ -265,28 +266,27 @@ void TGroepsFrm::OproepDatumCloseUp()
 bool TGroepsFrm::VoerAanpassingenUit()
 {
     Storage& storage = m_dm.storage();
-    bool bijgewerkt = false;
-    if (m_dagenGewijzigd) {
-        m_dagenGewijzigd = false;
-        ZetGroepsWeekDagen(storage, m_groep, Uitsluiten->WeekDagen());
-        bijgewerkt = true;
+    std::optional<QString> vervolg;
+    if (m_datumGewijzigd && !(vervolg = VervolgOpleiding(storage, m_cursus))) {
+        ToonMelding(mFout, NietGevonden(m_cursus), Knoppen::OK, true);
+        return false;
     }
-    if (m_datumGewijzigd) {
-        m_datumGewijzigd = false;
-        const std::optional<QString> vervolg = VervolgOpleiding(storage, m_cursus);
-        if (!vervolg) {
-            ToonMelding(mFout, NietGevonden(m_cursus), Knoppen::OK, true);
-            return bijgewerkt;
-        }
-        ZetGroepsOproep(storage, GroepsLedenFilter(m_groep, m_cursus, !vervolg->isEmpty()), OproepDatum->date());
-        bijgewerkt = true;
+    if (!m_dagenGewijzigd && !m_datumGewijzigd && !m_freqGewijzigd)
+        return false;
+    // The whole change or none of it: the marks go only once it is stored,
+    // so that after a failure the same change can be applied again.
+    {
+        Transactie t(storage);
+        if (m_dagenGewijzigd)
+            ZetGroepsWeekDagen(storage, m_groep, Uitsluiten->WeekDagen());
+        if (m_datumGewijzigd)
+            ZetGroepsOproep(storage, GroepsLedenFilter(m_groep, m_cursus, !vervolg->isEmpty()), OproepDatum->date());
+        if (m_freqGewijzigd)
+            ZetGroepsHHFreq(storage, m_groep, HHFSpin->value());
+        t.commit();
     }
-    if (m_freqGewijzigd) {
-        m_freqGewijzigd = false;
-        ZetGroepsHHFreq(storage, m_groep, HHFSpin->value());
-        bijgewerkt = true;
-    }
-    return bijgewerkt;
+    m_dagenGewijzigd = m_datumGewijzigd = m_freqGewijzigd = false;
+    return true;
 }
 
 void TGroepsFrm::AanpassenBtnClick()
@@ -294,15 +294,22 @@ void TGroepsFrm::AanpassenBtnClick()
     SetEdit(false);
     AanpassenBtn->setEnabled(false);
     bool bijgewerkt = false;
+    bool opgeslagen = false;
     {
         WachtCursor wacht;
         ToonBezig(true);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        DataActie([&] { bijgewerkt = VoerAanpassingenUit(); });
+        opgeslagen = DataActie([&] { bijgewerkt = VoerAanpassingenUit(); });
         ToonBezig(false);
     }
     if (bijgewerkt)
         ToonMelding(mInformatie, QStringLiteral("Gegevens voor deze groep zijn aangepast."), Knoppen::OK, true);
+    // A change that could not be stored stays on screen to be applied again.
+    if (!opgeslagen) {
+        SetEdit(true);
+        AanpassenBtn->setEnabled(true);
+        return;
+    }
     DataActie([this] {
         DBGrid1->Model()->herlaad();
         Query1->first();

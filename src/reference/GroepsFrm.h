@@ -6,6 +6,7 @@
 // the frequency to every enrolment of the group, the call-up date to the
 // members shown. Loading a group goes through the same boxes and spin as the
 // user, so a box or frequency that loading changes counts as a change.
+#include "reference/GroepsWerk.h"
 #include "views/OnderhoudFrm.h"
 
 #include <QDate>
@@ -65,7 +66,8 @@ private:
 
     TDataModFrm& m_dm;
     TableHandle* Query1;  // the members shown, on a handle of the window's own
-    QString m_groep, m_cursus, m_selectie;
+    QString m_groep, m_cursus;
+    GroepsFilter m_selectie;
     QDate m_eersteOproep;
     bool m_dagenGewijzigd = false, m_datumGewijzigd = false, m_freqGewijzigd = false;
     bool m_laden = false;

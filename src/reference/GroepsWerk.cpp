@@ -30,11 +30,11 @@ std::optional<QString> VervolgOpleiding(Storage& storage, const QString& cursusC
     return q.value(0).toString().trimmed();
 }
 
-QString GroepsLedenFilter(const QString& groep, const QString& cursusCode, bool metVervolg)
+GroepsFilter GroepsLedenFilter(const QString& groep, const QString& cursusCode, bool metVervolg)
 {
-    QString filter = QStringLiteral("GroepsCode = %1 and CursusCode = %2").arg(SQLTekst(groep), SQLTekst(cursusCode));
+    GroepsFilter filter{QStringLiteral("GroepsCode = ? and CursusCode = ?"), {groep, cursusCode}};
     if (metVervolg)
-        filter += QStringLiteral(" and DiplomaDatum is null");
+        filter.tekst += QStringLiteral(" and DiplomaDatum is null");
     return filter;
 }
 
@@ -49,8 +49,9 @@ QStringList GroepsCursussen(Storage& storage, const QString& groep)
         if (!vervolg)
             continue;
         if (!vervolg->isEmpty()) {
-            QSqlQuery zonderDiploma = storage.exec(
-                QStringLiteral("select CursistNr from CursusGegevens where ") + GroepsLedenFilter(groep, code, true));
+            const GroepsFilter filter = GroepsLedenFilter(groep, code, true);
+            QSqlQuery zonderDiploma =
+                storage.exec(QStringLiteral("select CursistNr from CursusGegevens where ") + filter.tekst, filter.waarden);
             if (!zonderDiploma.next())
                 continue;
         }
@@ -59,9 +60,10 @@ QStringList GroepsCursussen(Storage& storage, const QString& groep)
     return codes;
 }
 
-std::optional<int> GelijkeHHFreq(Storage& storage, const QString& filter)
+std::optional<int> GelijkeHHFreq(Storage& storage, const GroepsFilter& filter)
 {
-    QSqlQuery q = storage.exec(QStringLiteral("select distinct HHFreq from CursusGegevens where ") + filter);
+    QSqlQuery q = storage.exec(QStringLiteral("select distinct HHFreq from CursusGegevens where ") + filter.tekst,
+                               filter.waarden);
     QList<int> waarden;
     while (q.next())
         waarden << q.value(0).toInt();
@@ -80,8 +82,8 @@ void ZetGroepsHHFreq(Storage& storage, const QString& groep, int hhFreq)
     storage.exec(QStringLiteral("update CursusGegevens set HHFreq = ? where GroepsCode = ?"), {hhFreq, groep});
 }
 
-void ZetGroepsOproep(Storage& storage, const QString& filter, const QDate& datum)
+void ZetGroepsOproep(Storage& storage, const GroepsFilter& filter, const QDate& datum)
 {
-    storage.exec(QStringLiteral("update CursusGegevens set VolgendeOproep = ? where ") + filter,
-                 {datum.toString(QStringLiteral("yyyy-MM-dd"))});
+    storage.exec(QStringLiteral("update CursusGegevens set VolgendeOproep = ? where ") + filter.tekst,
+                 QVariantList{datum.toString(QStringLiteral("yyyy-MM-dd"))} + filter.waarden);
 }

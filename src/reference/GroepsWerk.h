@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <optional>
 
 class Storage;
@@ -25,15 +26,21 @@ std::optional<QString> VervolgOpleiding(Storage& storage, const QString& cursusC
 // it go on to the follow-up). Codes without a profile are left out.
 QStringList GroepsCursussen(Storage& storage, const QString& groep);
 
+// A condition with its values bound to its "?", in order.
+struct GroepsFilter {
+    QString tekst;
+    QVariantList waarden;
+};
+
 // The condition that selects the group's enrolments the window shows and
 // dates for one course: with a follow-up only the members without a diploma.
-QString GroepsLedenFilter(const QString& groep, const QString& cursusCode, bool metVervolg);
+GroepsFilter GroepsLedenFilter(const QString& groep, const QString& cursusCode, bool metVervolg);
 
 // The one HHFreq of the rows of the condition; nullopt when they differ.
-std::optional<int> GelijkeHHFreq(Storage& storage, const QString& filter);
+std::optional<int> GelijkeHHFreq(Storage& storage, const GroepsFilter& filter);
 
 // These change every enrolment of the group, for all its courses.
 void ZetGroepsWeekDagen(Storage& storage, const QString& groep, int weekDagen);
 void ZetGroepsHHFreq(Storage& storage, const QString& groep, int hhFreq);
 // The next call-up date of the rows of the condition.
-void ZetGroepsOproep(Storage& storage, const QString& filter, const QDate& datum);
+void ZetGroepsOproep(Storage& storage, const GroepsFilter& filter, const QDate& datum);

@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
-namespace {
-// What a number or an amount is typed with; the rest is refused at the key.
 QValidator* MaakValidator(VeldType type, QObject* ouder)
 {
     switch (type) {
@@ -18,10 +16,13 @@ QValidator* MaakValidator(VeldType type, QObject* ouder)
         return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*-?\\d*\\s*")), ouder);
     case VeldType::Currency:
         return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*(€\\s*)?-?[\\d.]*(,\\d{0,2})?\\s*")), ouder);
+    case VeldType::Tekst:
+        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]*")), ouder);
     default: return nullptr;
     }
 }
 
+namespace {
 // Refuses at the key a text whose stored form would not fit the field.
 class PastInVeld : public QValidator {
 public:

@@ -17,8 +17,15 @@
 #include <QString>
 
 class QLineEdit;
+class QObject;
 class QValidator;
 class TableHandle;
+enum class VeldType;
+
+// What a field is typed with; the rest is refused at the key: a number or an
+// amount takes only what such a value is written with, and a text no control
+// characters (a NUL or a line break has no place in a code or a name).
+QValidator* MaakValidator(VeldType type, QObject* ouder);
 
 class DBEditKoppeling : public QObject {
     Q_OBJECT

@@ -1,5 +1,6 @@
 #include "TabelGrid.h"
 
+#include "DBEditKoppeling.h"
 #include "DataActie.h"
 #include "data/Storage.h"
 #include "data/VeldTekst.h"
@@ -265,6 +266,8 @@ public:
             regel = combo->lineEdit();
         if (regel && veld.type == VeldType::Tekst && veld.grootte > 0)
             regel->setMaxLength(veld.grootte);
+        if (regel && veld.type == VeldType::Tekst)
+            regel->setValidator(MaakValidator(veld.type, regel));
         m_grid->m_editor = editor;
         return editor;
     }

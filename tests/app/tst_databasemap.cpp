@@ -9,13 +9,20 @@
 #include "data/FolderLock.h"
 #include "data/Storage.h"
 #include "data/ZolRegister.h"
+#include "report/ReportFile.h"
+#include "report/ReportLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSqlQuery>
 #include <QTest>
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/types.h>
+#endif
 
 // The program itself on its database folder: one program per folder, also
 // for users with separate settings, and the start after a restore that was
@@ -26,6 +33,11 @@ struct Gestopt {};
 QString programma()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src/orvel2003"));
+}
+
+QString hulpmiddel(const QString& naam)
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../tools/%1/%1").arg(naam));
 }
 
 // A program of its own user (own home, own settings) on the folder.
@@ -77,6 +89,65 @@ private Q_SLOTS:
         eerste.waitForFinished();
         QVERIFY(!FolderLock::elderGehouden(map));
     }
+
+#ifdef Q_OS_LINUX
+    // A report holds the folder as the program does, so that neither the
+    // program nor a restore takes it meanwhile, and each says what holds it.
+    void aReportBeingMadeHoldsTheFolder()
+    {
+        TemporarySettings settings;
+        const QString thuis = settings.path();
+        const QString map = thuis + "/gedeeld";
+        QDir().mkpath(map);
+        {
+            Storage opslag;
+            opslag.open(map);
+        }
+        report::ReportPage pagina;
+        report::ReportObject regel;
+        regel.lines = {"Klaar"};
+        regel.width = 150;
+        regel.height = 6;
+        pagina.bands = {{report::BandKind::ReportTitle, {}, 10, {regel}}};
+        report::ReportLayout layout;
+        layout.pages = {pagina};
+        report::saveLayout(layout, map + "/Rap_Klaar.frf");
+
+        // The report is stopped as soon as it holds the folder, and goes on
+        // once the others have tried.
+        QProcess rapport;
+        rapport.start(hulpmiddel("orvel-rapport"), {"Rap_Klaar.frf", "--database", map, "--pdf", thuis + "/uit.pdf"});
+        QVERIFY(rapport.waitForStarted());
+        QElapsedTimer klok;
+        klok.start();
+        while (!FolderLock::houder(map).startsWith("orvel-rapport (proces ") && klok.elapsed() < 20000)
+            ;
+        ::kill(pid_t(rapport.processId()), SIGSTOP);
+        QVERIFY2(FolderLock::houder(map).startsWith("orvel-rapport (proces "), "the report took no lock");
+        QVERIFY(FolderLock::elderGehouden(map));
+
+        QProcess tweede;
+        start(tweede, thuis + "/gebruiker", map);
+        QVERIFY(tweede.waitForFinished(20000));
+        QCOMPARE(tweede.exitCode(), 1);
+        const QString melding = QString::fromUtf8(tweede.readAllStandardError());
+        QVERIFY2(melding.contains("wordt gebruikt door orvel-rapport (proces "), qPrintable(melding));
+
+        QFile geenArchief(thuis + "/Orvel_200403091405.bck");
+        QVERIFY(geenArchief.open(QIODevice::WriteOnly) && geenArchief.write("geen archief") > 0);
+        geenArchief.close();
+        QProcess herstel;
+        herstel.start(hulpmiddel("orvel-backup"), {"restore", thuis + "/Orvel_200403091405.bck", map});
+        QVERIFY(herstel.waitForFinished(20000));
+        QCOMPARE(herstel.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(herstel.readAllStandardError()).contains("is in gebruik door orvel-rapport (proces "));
+
+        ::kill(pid_t(rapport.processId()), SIGCONT);
+        QVERIFY(rapport.waitForFinished(60000));
+        QCOMPARE(rapport.exitCode(), 0);
+        QVERIFY(!FolderLock::elderGehouden(map));
+    }
+#endif
 
     void theStartAfterAnInterruptedRestoreFinishesItAndSaysSo()
     {

@@ -80,7 +80,7 @@ private Q_SLOTS:
     {
         std::mt19937 generator(20040309);
         const QList<int> known{BackupFout::ArchiefLezen, BackupFout::VerkeerdType, BackupFout::Compressie,
-                               BackupFout::BestandOverschrijven, BackupFout::BestandLezen};
+                               BackupFout::BestandOverschrijven, BackupFout::BestandSchrijven};
         QFile damaged(m_damaged);
         QVERIFY(damaged.open(QIODevice::ReadWrite));
         auto put = [&](qsizetype at, char byte) {

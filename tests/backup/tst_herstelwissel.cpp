@@ -8,6 +8,7 @@
 #include "backup/ZolBackupFile.h"
 #include "data/DataModFrm.h"
 #include "data/FolderLock.h"
+#include "data/Storage.h"
 #include "data/ZolRegister.h"
 
 #include <QDir>
@@ -54,8 +55,10 @@ class HerstelWisselTest : public QObject {
             dm.CloseDatabases();
         }
         writeFile(QDir(m_map).filePath(QStringLiteral("Rap_A.frf")), "nieuw", kDatum);
+        writeFile(QDir(m_map).filePath(QStringLiteral("Rap_Nieuw.frf")), "alleen in het archief", kDatum);
         BackUpRegister(m_map, false, instellingen);
         QVERIFY(TZolBackupFile().Backup(BackUpMaskers(m_map), m_archief));
+        QVERIFY(QFile::remove(QDir(m_map).filePath(QStringLiteral("Rap_Nieuw.frf"))));
         {
             TDataModFrm dm(m_map);
             dm.storage().exec(QStringLiteral("delete from Land where LandCode = 78"));
@@ -164,6 +167,38 @@ private Q_SLOTS:
         QVERIFY(QDir(m_map).entryList({QStringLiteral("*.deel")}, QDir::Files).isEmpty());
     }
 
+    // Archives carry names in lower case; a restored file takes the spelling
+    // of the same name in the folder, else the one the restored database
+    // names, else the program's own, else the archive's.
+    void restoredFilesKeepTheirSpelling()
+    {
+        m_werk = std::make_unique<QTemporaryDir>();
+        const QString bron = m_werk->filePath(QStringLiteral("bron"));
+        m_map = m_werk->filePath(QStringLiteral("db"));
+        QDir().mkpath(bron);
+        QDir().mkpath(m_map);
+        {
+            Storage opslag;
+            opslag.open(bron);
+            opslag.exec(QStringLiteral("insert into CursusProfiel (CursusCode, CursusNaam, RapportNaam) "
+                                       "values ('BHV', 'Bedrijfshulp', 'Rap_Oproep_BHV.frf')"));
+            opslag.exec(QStringLiteral("insert into DiplomaData (DiplomaCode, BestandsNaam) values ('D1', 'Rap_Diploma_BHV.frf')"));
+        }
+        for (const char* naam : {"Rap_Oproep.frf", "Rap_Oproep_BHV.frf", "Rap_Diploma_BHV.frf", "Rap_Omslag.frf",
+                                 "Rap_Lijst_Namen.frf", "Cursustijden.txt", "Notities.txt"})
+            writeFile(QDir(bron).filePath(QLatin1String(naam)), "nieuw", kDatum);
+        m_archief = m_werk->filePath(QStringLiteral("Orvel_200403091405.bck"));
+        QVERIFY(TZolBackupFile().Backup({bron + QStringLiteral("/*")}, m_archief));
+        writeFile(QDir(m_map).filePath(QStringLiteral("RAP_OPROEP.frf")), "oud", kDatum);
+
+        TZolBackupFile component;
+        QCOMPARE(HerstelVeilig(component, m_archief, m_map), HerstelUitkomst::Ingelezen);
+        QCOMPARE(filesBelow(m_map),
+                 (QStringList{"Cursustijden.txt", "RAP_OPROEP.frf", "Rap_Diploma_BHV.frf", "Rap_Lijst_namen.frf",
+                              "Rap_Omslag.frf", "Rap_Oproep_BHV.frf", "notities.txt", "orvel2003.db", FolderLock::bestandsNaam}));
+        QCOMPARE(readFile(QDir(m_map).filePath(QStringLiteral("RAP_OPROEP.frf"))), QByteArray("nieuw"));
+    }
+
     void aSwapThatFailsPutsTheOldFilesBackAtOnce()
     {
         maakMapEnArchief();
@@ -171,7 +206,7 @@ private Q_SLOTS:
         // folder, so the layout cannot move in after the database did.
         const auto stapGedaan = [this](const QString& stap) {
             if (stap == QLatin1String("journaal erin"))
-                QDir().mkpath(QDir(m_map).filePath(QStringLiteral("rap_a.frf")));
+                QDir().mkpath(QDir(m_map).filePath(QStringLiteral("Rap_nieuw.frf")));
         };
         TZolRegister instellingen;
         TZolBackupFile component;
@@ -183,7 +218,7 @@ private Q_SLOTS:
         }
         QCOMPARE(fout, QStringLiteral("Kan bestand NIET overschrijven"));
         QVERIFY(stagingFolders(m_map).isEmpty());
-        QVERIFY(QDir(m_map).rmdir(QStringLiteral("rap_a.frf")));
+        QVERIFY(QDir(m_map).rmdir(QStringLiteral("Rap_nieuw.frf")));
         startNormaal(QString(), 77);
     }
 

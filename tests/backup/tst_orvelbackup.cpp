@@ -16,6 +16,7 @@
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -173,6 +174,112 @@ private Q_SLOTS:
         QCOMPARE(readFile(pad(QStringLiteral("doel/a.db"))), QByteArray("eigen"));
     }
 #endif
+
+    // A backup replaces an archive of its own kind, nothing else under the
+    // name it is given.
+    void createReplacesOnlyAnArchive_data()
+    {
+        QTest::addColumn<QString>("soort");
+        QTest::addColumn<int>("uitkomst");
+        QTest::newRow("a letter") << "brief" << 1;
+        QTest::newRow("a link to a letter") << "link" << 1;
+#ifdef Q_OS_LINUX
+        QTest::newRow("a named pipe") << "pijp" << 1;
+#endif
+        QTest::newRow("an earlier archive") << "archief" << 0;
+    }
+    void createReplacesOnlyAnArchive()
+    {
+        QFETCH(QString, soort);
+        QFETCH(int, uitkomst);
+        const QString doel = pad(QStringLiteral("Orvel_200403091405.bck"));
+        const QString brief = pad(QStringLiteral("brief.txt"));
+        writeFile(brief, "Beste Jan,", kDatum);
+        if (soort == QLatin1String("brief"))
+            QVERIFY(QFile::copy(brief, doel));
+        else if (soort == QLatin1String("link"))
+            QVERIFY(QFile::link(brief, doel));
+#ifdef Q_OS_LINUX
+        else if (soort == QLatin1String("pijp"))
+            QCOMPARE(::mkfifo(QFile::encodeName(doel).constData(), 0600), 0);
+#endif
+        else
+            archief();
+        QCOMPARE(tool({"create", doel, pad(QStringLiteral("doel/*.db"))}), uitkomst);
+        QCOMPARE(readFile(brief), QByteArray("Beste Jan,"));
+        if (uitkomst == 0) {
+            QList<TArchiefBestand> inhoud;
+            QVERIFY(TZolBackupFile().List(doel, inhoud));
+            QCOMPARE(inhoud.size(), 1);
+            return;
+        }
+        QVERIFY2(m_fout.contains(QStringLiteral("is geen Orvel-archief en wordt NIET overschreven")), qPrintable(m_fout));
+        const QFileInfo na(doel);
+        QCOMPARE(na.isSymLink(), soort == QLatin1String("link"));
+        if (soort == QLatin1String("brief"))
+            QCOMPARE(readFile(doel), QByteArray("Beste Jan,"));
+        QVERIFY(!QFileInfo::exists(doel + QStringLiteral(".deel")));
+    }
+
+    // Work that does nothing is no success.
+    void nothingToDoIsRefused_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("reden");
+        QTest::newRow("a mask that matches nothing")
+            << QStringList{"create", "uit.bck", "doel/*.xyz"} << "Geen bestanden gevonden bij";
+        QTest::newRow("an archive of no files") << QStringList{"restore", "leeg.bck", "doel"} << "bevat geen bestanden";
+    }
+    void nothingToDoIsRefused()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, reden);
+        ArchiveBuilder().header("Orvel", 0, 0).integer(0).save(pad(QStringLiteral("leeg.bck")));
+        for (QString& arg : args)
+            if (arg.contains(QLatin1Char('.')) || arg == QLatin1String("doel"))
+                arg = pad(arg);
+        QCOMPARE(tool(args), 1);
+        QVERIFY2(m_fout.contains(reden), qPrintable(m_fout));
+        QVERIFY(!QFileInfo::exists(pad(QStringLiteral("uit.bck"))));
+        QCOMPARE(readFile(pad(QStringLiteral("doel/a.db"))), QByteArray("eigen"));
+        QVERIFY(stagingFolders(pad(QStringLiteral("doel"))).isEmpty());
+    }
+
+    // What a killed backup left is cleared by the next backup into the same
+    // folder; what another backup is writing right now stays.
+    void aKilledBackupsPartIsClearedByTheNext()
+    {
+        const QString achtergelaten = pad(QStringLiteral("Orvel_200001010000.bck.deel"));
+        const QString bezig = pad(QStringLiteral("Orvel_200001010100.bck.deel"));
+        writeFile(achtergelaten, randomBytes(100000, 1), kDatum);
+        writeFile(bezig, "wordt geschreven", kDatum);
+        BestandSlot ander;
+        QVERIFY(ander.neem(bezig));
+        QCOMPARE(tool({"create", pad(QStringLiteral("Orvel_200403091405.bck")), pad(QStringLiteral("doel/*.db"))}), 0);
+        QVERIFY(!QFileInfo::exists(achtergelaten));
+        QCOMPARE(readFile(bezig), QByteArray("wordt geschreven"));
+    }
+
+    // The lock file belongs to the program that runs on the folder.
+    void theFoldersLockNeverTravelsInAnArchive()
+    {
+        writeFile(pad(QStringLiteral("doel/")) + FolderLock::bestandsNaam, "Orvel2003 (proces 1)", kDatum);
+        QCOMPARE(tool({"create", pad(QStringLiteral("x.bck")), pad(QStringLiteral("doel/*"))}), 0);
+        QList<TArchiefBestand> inhoud;
+        QVERIFY(TZolBackupFile().List(pad(QStringLiteral("x.bck")), inhoud));
+        QCOMPARE(inhoud.size(), 1);
+        QVERIFY(inhoud.first().naam.endsWith(QStringLiteral("a.db")));
+
+        ArchiveBuilder()
+            .header("Orvel", 0, 2)
+            .file("c:\\orvel\\orvel2003.lock", "oud slot", kDatum)
+            .file("c:\\orvel\\b.db", "nieuw", kDatum)
+            .integer(0)
+            .save(pad("oud.bck"));
+        QCOMPARE(tool({"restore", pad("oud.bck"), pad("doel")}), 0);
+        QVERIFY(readFile(pad(QStringLiteral("doel/")) + FolderLock::bestandsNaam) != QByteArray("oud slot"));
+        QCOMPARE(readFile(pad(QStringLiteral("doel/b.db"))), QByteArray("nieuw"));
+    }
 
     void listShowsControlCharactersEscaped()
     {

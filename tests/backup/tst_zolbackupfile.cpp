@@ -9,6 +9,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 namespace {
 const QDateTime kStored(QDate(2004, 3, 9), QTime(14, 4, 0));
@@ -349,6 +353,29 @@ private Q_SLOTS:
         QVERIFY(messages.texts().isEmpty());
     }
 
+#ifdef Q_OS_LINUX
+    // A restore that cannot write what it read says so; it is the disk that
+    // failed, not the archive or a file being read.
+    void aRestoreThatCannotWriteSaysSo()
+    {
+        writeFile(source("groot.db"), randomBytes(200000, 5), kStored);
+        TZolBackupFile backup;
+        QVERIFY(backup.Backup({source("*.db")}, m_archive));
+        ScriptedMessages messages;
+        rlimit oud{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &oud), 0);
+        const auto oudSignaal = signal(SIGXFSZ, SIG_IGN);
+        rlimit grens = oud;
+        grens.rlim_cur = 65536;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &grens), 0);
+        const bool gelukt = backup.Restore(m_archive, m_target);
+        setrlimit(RLIMIT_FSIZE, &oud);
+        signal(SIGXFSZ, oudSignaal);
+        QVERIFY(!gelukt);
+        QCOMPARE(messages.texts(), QStringList{"Kan bestand niet schrijven"});
+    }
+#endif
+
     void missingArchiveGivesFalseWithoutMessage()
     {
         TZolBackupFile backup;
@@ -383,7 +410,8 @@ private Q_SLOTS:
     void anArchiveCarriesItsNameOnlyWhenComplete()
     {
         writeFile(source("a.db"), randomBytes(40000, 4), kStored);
-        writeFile(m_archive, "een eerder archief", kStored);
+        const QByteArray eerder = ArchiveBuilder().header().file("c:\\orvel\\a.db", "een eerder archief", kStored).integer(0).result();
+        writeFile(m_archive, eerder, kStored);
         TZolBackupFile backup;
         QStringList seen;
         backup.OnProgress = [&](const QString&, int percent, bool& doorgaan) {
@@ -394,7 +422,7 @@ private Q_SLOTS:
         };
         QVERIFY(!backup.Backup({source("*.db")}, m_archive));
         QCOMPARE(seen, (QStringList{"Orvel_200403091405.bck", "Orvel_200403091405.bck.deel"}));
-        QCOMPARE(readFile(m_archive), QByteArray("een eerder archief"));
+        QCOMPARE(readFile(m_archive), eerder);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), QStringList{"Orvel_200403091405.bck"});
 
         // Told not to replace, the component leaves a taken name alone.
@@ -403,7 +431,7 @@ private Q_SLOTS:
         ScriptedMessages messages;
         QVERIFY(!backup.Backup({source("*.db")}, m_archive));
         QCOMPARE(messages.texts(), QStringList{"Kan archief niet schrijven"});
-        QCOMPARE(readFile(m_archive), QByteArray("een eerder archief"));
+        QCOMPARE(readFile(m_archive), eerder);
     }
 
     void unreadableFileStopsTheBackup()
@@ -428,7 +456,7 @@ private Q_SLOTS:
         writeFile(source("Sub/c.px"), "c", kStored);
         // An old archive under the same name matches the masks, yet is never stored.
         m_archive = source("backup.db");
-        writeFile(m_archive, "oud archief", kStored);
+        writeFile(m_archive, ArchiveBuilder().header().file("c:\\oud.db", "oud archief", kStored).integer(0).result(), kStored);
         TZolBackupFile backup;
         QVERIFY(backup.Backup({source("*.db /s"), source("*.DB"), source("Sub/*.px")}, m_archive));
         QStringList names;

@@ -6,6 +6,7 @@
 #include "data/DatabaseError.h"
 #include "data/Schema.h"
 #include "data/Storage.h"
+#include "data/Transactie.h"
 
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -238,6 +239,33 @@ private Q_SLOTS:
         QVERIFY2(plan.value(3).toString().contains("Cursussen_OpCursistNr"), qPrintable(plan.value(3).toString()));
     }
 
+    // Another program writing (a long report, a tool of its own) makes the
+    // database busy, not damaged: no re-index, no restore over it.
+    void aDatabaseInUseIsNeitherRepairedNorRestored()
+    {
+        QTemporaryDir dir;
+        Storage ander;
+        ander.open(dir.path());
+        auto schrijvend = std::make_unique<Transactie>(ander);
+        ander.exec("update Land set Land = 'Holland' where LandCode = 0");
+
+        ScriptedMessages messages({Antwoord::Ja, Antwoord::Ja});
+        TDataModFrm dm(TDataModFrm::NietOpenen{}, dir.path());
+        int herstel = 0, indexeren = 0, gestopt = 0;
+        dm.OpenHerstel = [&] { ++herstel; };
+        dm.OpenIndexeren = [&] { ++indexeren; };
+        dm.BeeindigApplicatie = [&] { ++gestopt; };
+        dm.DataModuleCreate();
+        schrijvend.reset();
+        QVERIFY(dm.DatabaseFout);
+        QCOMPARE(herstel + indexeren, 0);
+        QCOMPARE(gestopt, 1);
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY2(messages.texts()[0].startsWith("De database is in gebruik door een ander programma"),
+                 qPrintable(messages.texts()[0]));
+        QCOMPARE(messages.messages()[0].knoppen, Knoppen::OK);
+    }
+
     // Taking SQLite's write lock succeeds on a read-only file; the opening
     // must find out before the user's first change fails.
     void aDatabaseThatCannotBeWrittenFailsTheStart_data()
@@ -390,6 +418,10 @@ private Q_SLOTS:
                  "U moet eerst een diplomacode invoeren!");
         invoegen("group code twice", "GroepsCode", {"insert into GroepsCode (GroepsCode) values ('A1')"},
                  {{"GroepsCode", "A1"}}, "GroepsCode bestaat al!");
+        invoegen("payment method name too long", "Betaalwijze", {}, {{"Betaalwijze", QString(16, 'x')}},
+                 "Tekst voor veld 'Betaalwijze' is te lang (maximaal 15 tekens)");
+        invoegen("group code too long", "GroepsCode", {}, {{"GroepsCode", QString(21, 'x')}},
+                 "Tekst voor veld 'GroepsCode' is te lang (maximaal 20 tekens)");
     }
     void aRefusedRowIsNamedAndNothingChanges()
     {

@@ -91,6 +91,82 @@ private Q_SLOTS:
         QCOMPARE(woorden(pdf), "Cursus EHBO 2004, 6 rijen, Zijlstra Zijlstra Aalders Aalders Mulder Mulder");
     }
 
+    // The PDF goes only where no data of the program, and no other file of
+    // the user's, is replaced; a PDF made earlier is.
+    void thePdfReplacesOnlyAnEarlierPdf_data()
+    {
+        QTest::addColumn<QString>("doel");
+        QTest::addColumn<QByteArray>("inhoud");
+        QTest::addColumn<int>("uitkomst");
+        QTest::newRow("the database") << "db:orvel2003.db" << QByteArray() << 1;
+        QTest::newRow("its journal") << "db:orvel2003.db-journal" << QByteArray("journaal") << 1;
+        QTest::newRow("a layout") << "db:Rap_Lijst_Namen.frf" << QByteArray() << 1;
+        QTest::newRow("an archive") << "db:Orvel_200403091405.bck" << QByteArray("archief") << 1;
+        QTest::newRow("the folder's lock") << "db:orvel2003.lock" << QByteArray("slot") << 1;
+        QTest::newRow("a letter elsewhere") << "uit:brief.pdf" << QByteArray("Beste Jan,") << 1;
+        QTest::newRow("an earlier PDF") << "uit:vorige.pdf" << QByteArray("%PDF-1.4 oud") << 0;
+    }
+    void thePdfReplacesOnlyAnEarlierPdf()
+    {
+        QFETCH(QString, doel);
+        QFETCH(QByteArray, inhoud);
+        QFETCH(int, uitkomst);
+        const QString pad = QDir(doel.startsWith("db:") ? m_db->map() : m_uit.path()).filePath(doel.mid(doel.indexOf(':') + 1));
+        if (!inhoud.isEmpty()) {
+            QFile bestand(pad);
+            QVERIFY(bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) == inhoud.size());
+        }
+        QFile voorBestand(pad);
+        QVERIFY(voorBestand.open(QIODevice::ReadOnly));
+        const QByteArray voor = voorBestand.readAll();
+        voorBestand.close();
+
+        QCOMPARE(tool({"Rap_Lijst_Namen.frf", "--database", m_db->map(), "--pdf", pad}), uitkomst);
+        QFile naBestand(pad);
+        QVERIFY(naBestand.open(QIODevice::ReadOnly));
+        if (uitkomst == 0) {
+            QVERIFY(naBestand.readAll().startsWith("%PDF-"));
+        } else {
+            const QByteArray na = naBestand.readAll();
+            QVERIFY(!na.startsWith("%PDF-"));
+            // The lock file names its holder, the report among them.
+            if (!pad.endsWith(".lock"))
+                QCOMPARE(na, voor);
+            QVERIFY2(m_fout.contains("NIET"), qPrintable(m_fout));
+        }
+        QVERIFY(!QFileInfo::exists(pad + ".deel"));
+    }
+
+    // Refused with the reason, and nothing written or made.
+    void whatCannotBeReportedIsRefused_data()
+    {
+        QTest::addColumn<QString>("map");
+        QTest::addColumn<QStringList>("opties");
+        QTest::addColumn<int>("uitkomst");
+        QTest::addColumn<QString>("reden");
+        QTest::newRow("a folder without a database") << "leeg" << QStringList{} << 1 << "bevat geen Orvel-database";
+        QTest::newRow("a course that is no number")
+            << "db" << QStringList{"--cursus", "1; drop table Hoofd"} << 2 << "CursusID moet een getal zijn";
+        QTest::newRow("a course that does not exist") << "db" << QStringList{"--cursus", "999"} << 1 << "Cursus 999 bestaat niet";
+        QTest::newRow("a participant that is no number")
+            << "db" << QStringList{"--cursist", "1' or '1"} << 2 << "CursistNr moet een getal zijn";
+    }
+    void whatCannotBeReportedIsRefused()
+    {
+        QFETCH(QString, map);
+        QFETCH(QStringList, opties);
+        QFETCH(int, uitkomst);
+        QFETCH(QString, reden);
+        QTemporaryDir leeg;
+        const QString pdf = m_uit.filePath("geweigerd.pdf");
+        QCOMPARE(tool(QStringList{"Rap_Lijst_Namen.frf", "--database", map == "db" ? m_db->map() : leeg.path(), "--pdf", pdf}
+                      + opties),
+                 uitkomst);
+        QVERIFY2(m_fout.contains(reden), qPrintable(m_fout));
+        QVERIFY(!QFileInfo::exists(pdf));
+        QCOMPARE(QDir(leeg.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
+    }
+
     void missingLayoutIsAnError()
     {
         QCOMPARE(tool({"Rap_Weg.frf", "--database", m_db->map(), "--pdf", m_uit.filePath("weg.pdf")}), 1);

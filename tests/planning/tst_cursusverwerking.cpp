@@ -215,6 +215,60 @@ private Q_SLOTS:
         QCOMPARE(v.f.aantal("select count(*) from Cursussen where CursusID = 500"), 0);
     }
 
+    // The program dies at a question (a kill, a power cut): nothing of the
+    // participant is stored yet, so processing the course again counts his
+    // miss once.
+    void aCrashAtAQuestionCountsTheMissOnce_data()
+    {
+        QTest::addColumn<bool>("inGroep");
+        QTest::newRow("at the history question") << false;
+        QTest::newRow("at the group question, after no to the history") << true;
+    }
+    void aCrashAtAQuestionCountsTheMissOnce()
+    {
+        QFETCH(bool, inGroep);
+        struct Gestopt {};
+        // Stops the program at the question it is asked to, answers No before it.
+        class StopBijVraag : public ScriptMeldingen {
+        public:
+            bool stoppen = true;
+            int toon(const Melding& melding) override
+            {
+                ScriptMeldingen::toon(melding);
+                if (stoppen)
+                    throw Gestopt{};
+                return Antwoord::Nee;
+            }
+        };
+        Verwerken v({"000001"});
+        zetVerzuim("3");
+        v.f.s().exec("update CursusGegevens set Verzuimd = 3, VolgendeOproep = '2027-02-01'");
+        if (inGroep)
+            v.f.s().exec("update CursusGegevens set GroepsCode = 'Brandweer'");
+        auto vragen = std::make_shared<StopBijVraag>();
+        vragen->stoppen = !inGroep;
+        const auto vorige = ZetMeldingBackEnd(vragen);
+        bool gestopt = false;
+        try {
+            CursusVerwerking(v.f.dm(), VerwerkKeuze{500, "EHBO", eersteDag, laatsteDag, false},
+                             [](const GroepsVraag&) -> bool { throw Gestopt{}; })
+                .VerwerkDeelnemer("000001", "Naam", false);
+        } catch (const Gestopt&) {
+            gestopt = true;
+        }
+        QVERIFY(gestopt);
+        QCOMPARE(vragen->meldingen.size(), 1);
+        QCOMPARE(v.veld("000001", "Verzuimd").toInt(), 3);
+        QCOMPARE(v.cursusRijen("000001"), 2);
+
+        // The next start processes the course again, and the user says no.
+        vragen->stoppen = false;
+        v.verwerking().VerwerkDeelnemer("000001", "Naam", false);
+        ZetMeldingBackEnd(vorige);
+        QCOMPARE(v.veld("000001", "Verzuimd").toInt(), 4);
+        QCOMPARE(v.cursusRijen("000001"), 0);
+    }
+
     void aGroupMemberIsAskedWhenHisDateDiffers_data()
     {
         QTest::addColumn<bool>("geweest");

@@ -6,6 +6,7 @@
 #include "views/DBNavigator.h"
 #include "views/TabelGrid.h"
 
+#include <QLineEdit>
 #include <QSqlQuery>
 #include <QTest>
 #include <QToolButton>
@@ -100,6 +101,32 @@ private Q_SLOTS:
         v.frm->ZolDBNavigator1->Klik(TDBNavigator::Opslaan);
         QCOMPARE(v.meldingen.texts(), QStringList{"GroepsCode bestaat al!"});
         QCOMPARE(v.codes(), (QStringList{"BRANDWEER", "POLITIE"}));
+    }
+
+    // A control character in a code would reach every query that names the
+    // group; typing or pasting one is refused at the key.
+    void aCodeTakesNoControlCharacters_data()
+    {
+        QTest::addColumn<QString>("getypt");
+        QTest::addColumn<QString>("erin");
+        QTest::newRow("plain") << "AMBULANCE 2" << "AMBULANCE 2";
+        QTest::newRow("a NUL") << QString("AMBU") + QChar(0) + "LANCE" << "";
+        QTest::newRow("a line break") << "AMBU\nLANCE" << "";
+        QTest::newRow("a tab") << "AMBU\tLANCE" << "";
+        QTest::newRow("DEL") << "AMBU\x7f" "LANCE" << "";
+    }
+    void aCodeTakesNoControlCharacters()
+    {
+        QFETCH(QString, getypt);
+        QFETCH(QString, erin);
+        Venster v;
+        v.frm->ZolDBNavigator1->Klik(TDBNavigator::Invoegen);
+        TTabelGrid* grid = v.frm->DBGrid1;
+        grid->edit(grid->currentIndex());
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->insert(getypt);
+        QCOMPARE(editor->text(), erin);
     }
 
     void closingWhileEditingAsksWhetherToSave_data()

@@ -242,6 +242,29 @@ private Q_SLOTS:
         QCOMPARE(v.opgeslagen("000001", "REA2"), andereCursus);
     }
 
+    // A change whose last part fails is not stored at all, and stays on
+    // screen: the next Aanpassen stores the whole of it.
+    void aChangeIsStoredWholeOrNotAtAll()
+    {
+        Venster v;
+        v.lid("000001", "EHBO", {.groep = "BRANDWEER"});
+        v.open();
+        v.kies("BRANDWEER", "EHBO");
+        v.exec("CREATE TRIGGER stuk BEFORE UPDATE OF HHFreq ON CursusGegevens BEGIN SELECT raise(abort, 'schijf vol'); END");
+        v.frm->Uitsluiten->Boxen()[1]->click();
+        v.frm->OproepDatum->setDate(QDate(2027, 5, 3));
+        v.frm->HHFSpin->setValue(6);
+        v.frm->AanpassenBtn->click();
+        QVERIFY(!v.meldingen.texts().contains(Aangepast));
+        QCOMPARE(v.opgeslagen("000001", "EHBO"), QStringLiteral("12/0/2027-01-04"));
+
+        v.exec("DROP TRIGGER stuk");
+        QVERIFY(v.frm->AanpassenBtn->isEnabled());
+        v.frm->AanpassenBtn->click();
+        QCOMPARE(v.meldingen.texts().last(), Aangepast);
+        QCOMPARE(v.opgeslagen("000001", "EHBO"), QStringLiteral("6/32/2027-05-03"));
+    }
+
     void aGroupCodeWithAQuoteChangesOnlyItsOwnGroup()
     {
         Venster v;

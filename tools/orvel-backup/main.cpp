@@ -86,6 +86,13 @@ int maak(TZolBackupFile& backup, const QStringList& args, const QCommandLinePars
         return meld(mFout, QStringLiteral("Het archief %1 valt onder de bestanden die worden bewaard.\rKies een "
                                           "archief buiten deze bestanden.").arg(QDir::toNativeSeparators(args[1])),
                     VerkeerdGebruik);
+    const QFileInfo bestaand(args[1]);
+    if ((bestaand.exists() || bestaand.isSymLink()) && !TZolBackupFile::IsArchief(args[1]))
+        return meld(mFout, QStringLiteral("%1 is geen Orvel-archief en wordt NIET overschreven.\rKies een andere naam "
+                                          "voor het archief.").arg(QDir::toNativeSeparators(args[1])), Mislukt);
+    if (backup.Verzamel(args.mid(2), args[1]).isEmpty())
+        return meld(mFout, QStringLiteral("Geen bestanden gevonden bij: %1\rEr is geen Back-Up gemaakt.")
+                               .arg(args.mid(2).join(QStringLiteral(", "))), Mislukt);
     backup.CompressionLevel = *niveau;
     backup.MaxSize = volume;
     backup.OnNeedDisk = [](quint16, bool&) {};
