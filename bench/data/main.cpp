@@ -9,11 +9,13 @@
 #include "app/CursistLijst.h"
 #include "data/DataModFrm.h"
 #include "data/LijstQuery.h"
+#include "data/Routines.h"
 #include "data/Storage.h"
 #include "output/ReportsFrm.h"
 #include "output/Voorbeeldrapporten.h"
 #include "planning/CursusGeneratie.h"
 #include "views/LijstPaneel.h"
+#include "views/LijstSql.h"
 
 #include <QApplication>
 #include <QDir>
@@ -161,6 +163,25 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
                                                   "WHERE d.CursistNr IN (SELECT CursistNr FROM Hoofd)")).next();
                       leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr"),
                                                          QStringLiteral("d.CursistNr, d.CursusCode"))));
+                  })};
+
+    // A quick filter's list: the participants of the busiest place enrolled
+    // for the busiest course, one row per enrolment.
+    QSqlQuery stad = s.execNative(QStringLiteral("SELECT StadCode FROM Hoofd GROUP BY StadCode ORDER BY count(*) DESC LIMIT 1"));
+    QSqlQuery code = s.execNative(QStringLiteral("SELECT CursusCode FROM CursusGegevens GROUP BY CursusCode ORDER BY count(*) DESC LIMIT 1"));
+    const QString stadCode = stad.next() ? stad.value(0).toString() : QString();
+    const QString cursusCode = code.next() ? code.value(0).toString() : QString();
+    const QString gefilterd = FilterSql(true, QStringLiteral("stadcode = ") + SQLTekst(stadCode) +
+                                                  QStringLiteral(" and cursuscode = ") + SQLTekst(cursusCode),
+                                        QStringLiteral("CursistNr"));
+    uit << Meting{QStringLiteral("filtered list, first screen (Woonplaats and course code)"),
+                  mediaan(geen, [&] { leesScherm(*open(gefilterd, true), 0); }),
+                  mediaan(geen, [&] {
+                      const QString van = QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr "
+                                                         "WHERE h.StadCode = %1 AND d.CursusCode = '%2'")
+                                              .arg(stadCode.toInt()).arg(cursusCode);
+                      s.execNative(QStringLiteral("SELECT count(*) FROM ") + van).next();
+                      leesAlles(s.execNative(vloerScherm(van, QStringLiteral("h.CursistNr"))));
                   })};
     uit << meetOverzicht(dm);
     return uit;

@@ -4,14 +4,8 @@
 #include "data/LijstQuery.h"
 #include "data/Routines.h"
 
-#include <QRegularExpression>
 
 namespace {
-const QRegularExpression& OrderPatroon()
-{
-    static const QRegularExpression p(QStringLiteral("\\border\\b"), QRegularExpression::CaseInsensitiveOption);
-    return p;
-}
 // Whether any participant has this name (or one beginning with it).
 // ZoekCursist has just put Hoofd on the first name from the text on, in the
 // order of the name index, so a name nobody has never costs a pass over the
@@ -56,28 +50,6 @@ QString SorteerVeldVoor(const QString& veld)
     if (veld == QLatin1String("MV"))
         return QStringLiteral("Geslacht");
     return veld;
-}
-
-bool HeeftOrder(const QString& sql) { return OrderPatroon().match(sql).hasMatch(); }
-
-QString SorteerSql(const QString& sql, const QString& veld)
-{
-    const QRegularExpressionMatch m = OrderPatroon().match(sql);
-    QString basis = m.hasMatch() ? sql.left(m.capturedStart()) : sql;
-    // A filter's text ends in its last condition; without a blank the order
-    // clause would stick to it.
-    if (!basis.isEmpty() && !basis.back().isSpace())
-        basis += QLatin1Char(' ');
-    return basis + QStringLiteral("order by ") + veld;
-}
-
-QString RichtingSql(const QString& sql, bool aflopend)
-{
-    static const QRegularExpression richting(QStringLiteral("\\s*\\b(ascending|descending)\\b"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = richting.match(sql);
-    const QString basis = m.hasMatch() ? sql.left(m.capturedStart()) : sql;
-    return basis + (aflopend ? QStringLiteral(" descending") : QStringLiteral(" ascending"));
 }
 
 ZoekUitkomst ZoekInLijst(TDataModFrm& dm, LijstQuery& lijst, const QString& tekst, const ZetZoekTekst& zetZoekTekst)

@@ -1,8 +1,9 @@
 #pragma once
 // The rules of the participant list that need no window: the texts of the
-// counters, the sort and direction rules on the list's SQL text, and what a
+// counters, the fields a column sorts on, and what a
 // keystroke in the search box finds in the shown list.
 #include "data/Zoeken.h"
+#include "views/LijstSql.h"
 
 #include <QString>
 
@@ -17,11 +18,6 @@ QString TellerHint(bool cursusModus);
 bool KanSorterenOp(const QString& veld);
 // The field a column sorts on: Woonplaats on StadCode, MV on Geslacht.
 QString SorteerVeldVoor(const QString& veld);
-bool HeeftOrder(const QString& sql);
-// The text cut before its order clause, then "order by " and the field.
-QString SorteerSql(const QString& sql, const QString& veld);
-// The text with exactly one direction at its end.
-QString RichtingSql(const QString& sql, bool aflopend);
 
 // What a search-box keystroke found in the shown list.
 struct ZoekUitkomst {

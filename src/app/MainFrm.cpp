@@ -363,6 +363,7 @@ void TMainFrm::MaakToolbars()
     FilterAanBtn = knop(ToolBar2, "FilterAanBtn", QStringLiteral("Filter AANzetten"), QStringLiteral("▼"), Oranje);
     FilterUitBtn = knop(ToolBar2, "FilterUitBtn", QStringLiteral("Filter UITzetten"), QStringLiteral("▽"), Grijs);
     FilterMakenBtn = knop(ToolBar2, "FilterMakenBtn", QStringLiteral("Filter samenstellen"), QStringLiteral("⚗"), Oranje);
+    ExportBtn = knop(ToolBar2, "ExportBtn", QStringLiteral("Exporteren"), QStringLiteral("⇪"), Blauw);
     ToolBar2->addSeparator();
     auto label = [this](QLabel** veld, const char* naam, const QString& tekst, int breedte) {
         auto* l = MaakControl<QLabel>(ToolBar2, QLatin1String(naam), tekst);
@@ -409,6 +410,20 @@ QList<QToolButton*> TMainFrm::GroteKnoppen() const
     for (QWidget* pagina : {CursusTab, OnderhoudTab, SysteemTab, HelpTab})
         knoppen += pagina->findChildren<QToolButton*>(Qt::FindDirectChildrenOnly);
     return knoppen;
+}
+
+void TMainFrm::ZetFilterKnoppen(bool actief)
+{
+    // The filter-on button shows a filter that is on, or one that can be
+    // switched on again.
+    FilterAanBtn->setIcon(Icoon(actief ? QStringLiteral("◆") : QStringLiteral("▼"), Oranje, 22));
+    FilterUitBtn->setEnabled(actief);
+    FilterAanBtn->setEnabled(!actief && !Lijst->FilterTekst.isEmpty());
+    const QString hint = !actief && !Lijst->FilterTekst.isEmpty()
+                             ? QStringLiteral("Filter AAN zetten:\n") + Lijst->FilterTekst
+                             : QStringLiteral("Filter AAN zetten");
+    FilterAanBtn->setToolTip(hint);
+    FilterAanBtn->setStatusTip(QString(hint).replace(QLatin1Char('\n'), QLatin1Char(' ')));
 }
 
 void TMainFrm::SetButtonState(QToolButton* knop, bool aan)

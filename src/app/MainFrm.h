@@ -6,6 +6,7 @@
 #include "data/ZolRegister.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 class QAction;
@@ -141,6 +142,7 @@ public:
     QToolButton* FilterAanBtn;
     QToolButton* FilterUitBtn;
     QToolButton* FilterMakenBtn;
+    QToolButton* ExportBtn;
     QLabel* TotLbl;
     QLabel* FilterLbl;
     QLabel* ProfielLbl;
@@ -192,6 +194,15 @@ public Q_SLOTS:
     void ZoekTimerTimer();
     // The counter of the list that OpenLijst opened.
     void LijstGeopend(LijstQuery* lijst);
+    // Column profiles and filters of the list.
+    void ActionVeldlijstExecute();
+    void ActionProfielExecute();
+    void FilterAanBtnClick();
+    void FilterUitBtnClick();
+    void FilterMakenBtnClick();
+    void ZetFilterKnoppen(bool actief);
+    // Writes the list as shown to a CSV or OpenDocument file the user names.
+    void ExportBtnClick();
 
 Q_SIGNALS:
     // The window closed for good: the program ends.
@@ -237,6 +248,7 @@ private:
     QList<Opdracht> m_opdrachten;
     MenuTellingen m_tellingen;
     QAction* m_helpTekstActie = nullptr;
+    QPointer<QWidget> m_veldLijst;  // the field list while it is open
     bool m_begeleidingAan = false;
     bool m_helpTekst = true;
     bool m_hintsInPaneel = true;

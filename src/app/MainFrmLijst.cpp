@@ -1,6 +1,7 @@
 // The participant list in the centre of the main window: its two grids,
 // searching, sorting, counters, the split view and opening a participant.
 #include "CursistLijst.h"
+#include "HelpViewer.h"
 #include "HistoryFrm.h"
 #include "MainFrm.h"
 
@@ -9,10 +10,16 @@
 #include "data/DatabaseError.h"
 #include "data/HistorieWerk.h"
 #include "data/ToonMelding.h"
+#include "views/LijstExport.h"
 #include "views/LijstPaneel.h"
+#include "views/ProfielFrm.h"
+#include "views/SnelFilterFrm.h"
+#include "views/VeldLijstFrm.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QFocusEvent>
+#include <QProgressDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -37,6 +44,13 @@ void TMainFrm::KoppelLijst()
 {
     connect(Lijst, &TLijstPaneel::lijstGeopend, this, &TMainFrm::LijstGeopend);
     connect(Lijst, &TLijstPaneel::profielNaamGetoond, this, &TMainFrm::ToonProfielLabel);
+    connect(Lijst, &TLijstPaneel::filterKnoppen, this, &TMainFrm::ZetFilterKnoppen);
+    connect(VeldLijstBtn, &QToolButton::clicked, this, &TMainFrm::ActionVeldlijstExecute);
+    connect(ProfielBtn, &QToolButton::clicked, this, &TMainFrm::ActionProfielExecute);
+    connect(FilterAanBtn, &QToolButton::clicked, this, &TMainFrm::FilterAanBtnClick);
+    connect(FilterUitBtn, &QToolButton::clicked, this, &TMainFrm::FilterUitBtnClick);
+    connect(FilterMakenBtn, &QToolButton::clicked, this, &TMainFrm::FilterMakenBtnClick);
+    connect(ExportBtn, &QToolButton::clicked, this, &TMainFrm::ExportBtnClick);
     connect(CLijst, &TLijstGrid::TitelGeklikt, this, &TMainFrm::CLijstTitleClick);
     connect(CLijst, &TLijstGrid::OpenRij, this, &TMainFrm::CLijstDblClick);
     connect(ActionLijst, &QAction::triggered, this, &TMainFrm::ActionLijstExecute);
@@ -275,4 +289,75 @@ void TMainFrm::ActionHistoryExecute()
     ToonModaal([this] { return new THistoryFrm(m_dm, this); }, true);
     // Participants moved back belong in the list again.
     HeropenLijst();
+}
+
+void TMainFrm::ActionVeldlijstExecute()
+{
+    // One field list at a time; a second press brings it forward.
+    QPointer<QWidget>& open = m_veldLijst;
+    if (!open) {
+        WachtCursor wacht;
+        open = new TVeldLijstFrm(*Lijst, [this](bool aan) { (aan ? SplitBtn : SplitOffBtn)->setChecked(true); }, this);
+        Help::ZetHelpPagina(open, QStringLiteral("index.html#profielen"));
+    }
+    open->show();
+    open->raise();
+    open->activateWindow();
+}
+
+void TMainFrm::ActionProfielExecute()
+{
+    ToonModaal([this] {
+        auto* venster = new TProfielFrm(m_dm, *Lijst, this);
+        Help::ZetHelpPagina(venster, QStringLiteral("index.html#profielen"));
+        return venster;
+    }, false);
+}
+
+void TMainFrm::FilterUitBtnClick()
+{
+    WachtCursor wacht;
+    Lijst->FilterWissen();
+    Lijst->OpenLijst(Lijst->LijstSQL);
+}
+
+void TMainFrm::FilterAanBtnClick()
+{
+    WachtCursor wacht;
+    Lijst->FilterToepassen(true);
+    Lijst->OpenLijst(Lijst->LijstSQL);
+}
+
+void TMainFrm::FilterMakenBtnClick()
+{
+    ToonModaal([this] {
+        auto* venster = new TSnelFilterFrm(m_dm, *Lijst, this);
+        Help::ZetHelpPagina(venster, QStringLiteral("index.html#filters"));
+        return venster;
+    }, false);
+}
+
+void TMainFrm::ExportBtnClick()
+{
+    LijstQuery* lijst = CLijst->Model()->bron();
+    if (!lijst || !lijst->isOpen())
+        return;
+    const QString pad = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Lijst exporteren"), QStringLiteral("Cursisten.ods"),
+        QStringLiteral("OpenDocument-rekenblad (*.ods);;CSV, puntkomma-gescheiden (*.csv)"));
+    if (pad.isEmpty())
+        return;
+    QProgressDialog voortgang(QStringLiteral("De lijst wordt geschreven..."), QStringLiteral("Annuleren"), 0, 0, this);
+    voortgang.setWindowTitle(QStringLiteral("Exporteren"));
+    voortgang.setWindowModality(Qt::WindowModal);
+    voortgang.setMinimumDuration(300);
+    const ExportUitkomst uit =
+        ExporteerLijst(*lijst, CLijst->Kolommen(), pad, ExportSoortVan(pad), [&](int gedaan, int totaal) {
+            voortgang.setMaximum(totaal);
+            voortgang.setValue(gedaan);
+            return !voortgang.wasCanceled();
+        });
+    voortgang.reset();
+    if (!uit.gelukt && !uit.afgebroken)
+        ToonMelding(mFout, uit.fout, Knoppen::OK, true);
 }

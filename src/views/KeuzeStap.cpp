@@ -18,3 +18,18 @@ void ZetStap(QWidget* control, StapStand stand)
 }
 
 StapStand Stap(const QWidget* control) { return StapStand(control->property(StandEigenschap).toInt()); }
+
+namespace {
+constexpr char BezigEigenschap[] = "werkPaneelBezig";
+}
+
+void ZetWerkPaneel(QWidget* paneel, bool bezig)
+{
+    paneel->setProperty(BezigEigenschap, bezig);
+    paneel->setAutoFillBackground(true);
+    QPalette p = paneel->palette();
+    p.setColor(QPalette::Window, bezig ? QColor(Qt::yellow) : HuidigeKleuren().hoofd);
+    paneel->setPalette(p);
+}
+
+bool IsWerkPaneelBezig(const QWidget* paneel) { return paneel->property(BezigEigenschap).toBool(); }

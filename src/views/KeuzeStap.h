@@ -9,3 +9,8 @@ enum class StapStand { Wacht, AanDeBeurt, Gekozen };
 
 void ZetStap(QWidget* control, StapStand stand);
 StapStand Stap(const QWidget* control);
+
+// A panel of a window that composes something in steps: yellow while it is
+// being worked on, in the main colour of the scheme once it is done.
+void ZetWerkPaneel(QWidget* paneel, bool bezig);
+bool IsWerkPaneelBezig(const QWidget* paneel);

@@ -1,6 +1,9 @@
 #include "KolomProfiel.h"
 
+#include "data/Storage.h"
 #include "data/TableHandle.h"
+
+#include <QSqlQuery>
 
 
 namespace {
@@ -128,13 +131,17 @@ QString BepaalSorteerVeld(const QList<Kolom>& kolommen)
     return kolommen.first().veld;
 }
 
+// Read with a query of its own: the table's handle may be filtered or
+// positioned by the window that shows the profiles, and stays as it is.
 std::optional<ProfielRij> LeesProfiel(TableHandle& p, const QString& naam)
 {
-    if (!ZoekProfiel(p, naam))
+    QSqlQuery q = p.storage().exec(QStringLiteral("select Profielschets, Velden, VeldBreedte, SorteerVeld, FilterTxt, "
+                                                  "FilterSQL from Profiel where Profielschets = ?"),
+                                   {naam});
+    if (!q.next())
         return std::nullopt;
-    return ProfielRij{p.text(QStringLiteral("Profielschets")), p.text(QStringLiteral("Velden")),
-                      p.text(QStringLiteral("VeldBreedte")),   p.text(QStringLiteral("SorteerVeld")),
-                      p.text(QStringLiteral("FilterTxt")),     p.text(QStringLiteral("FilterSQL"))};
+    return ProfielRij{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                      q.value(3).toString(), q.value(4).toString(), q.value(5).toString()};
 }
 
 bool SchrijfProfiel(TableHandle& p, const QString& naam, const QList<QPair<QString, QString>>& waarden)

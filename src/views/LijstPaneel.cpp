@@ -1,12 +1,14 @@
 #include "LijstPaneel.h"
 
 #include "KolomProfiel.h"
+#include "LijstSql.h"
 
 #include "data/DataModFrm.h"
 #include "data/LijstQuery.h"
 #include "data/SqlTranslator.h"
 #include "data/ToonMelding.h"
 
+#include <QHeaderView>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -54,6 +56,7 @@ bool TLijstPaneel::OpenLijst(const QString& sql)
 {
     try {
         SluitLijsten();
+        CursusLijstModus = IsCursusLijstSql(sql);
         LijstQuery* lijst = CursusLijstModus ? m_dm.LijstQ2 : m_dm.LijstQ;
         lijst->setSql(sql);
         lijst->open();
@@ -202,6 +205,8 @@ void TLijstPaneel::MaakProfielAlsOntbreekt(const QString& naam) { ::MaakProfielA
 
 bool TLijstPaneel::LaadProfiel()
 {
+    if (!FilterTekst.trimmed().isEmpty())
+        FilterWissen();
     const auto rij = LeesProfiel(*m_dm.ProfielDB, HuidigProfiel);
     if (!rij) {
         Fout(QStringLiteral("Kan profiel: ") + HuidigProfiel + QStringLiteral(" niet laden!"));
@@ -213,6 +218,9 @@ bool TLijstPaneel::LaadProfiel()
     LijstSQL = rij->FilterSQL;
     ZetKolommen(rij->Velden, rij->VeldBreedte);
     ToonProfielNaam(1);
+    ZetFilterKnoppen(IsGefilterd());
+    if (FilterActief)
+        FilterToepassen(false);
     if (!OpenLijst(LijstSQL)) {
         Fout(QStringLiteral("Kan profiel niet laden! Vorige wordt herstelt."));
         SluitLijsten();
@@ -227,4 +235,54 @@ bool TLijstPaneel::LaadProfiel()
     LayoutGewijzigd = false;
     DetailLayoutGewijzigd = false;
     return true;
+}
+
+void TLijstPaneel::ControleerSorteerVeld()
+{
+    if (MarkeerSorteerKolom() || CLijst->Kolommen().isEmpty())
+        return;
+    HuidigSorteerVeld = CLijst->Kolommen().first().veld;
+    CLijst->ZetGeel(CLijst->horizontalHeader()->logicalIndex(0), true);
+    LijstSQL = SorteerSql(LijstSQL, HuidigSorteerVeld);
+}
+
+void TLijstPaneel::FilterWissen()
+{
+    VorigeLijstSQL = LijstSQL;
+    VorigeFilterTekst = FilterTekst;
+    VorigSorteerVeld = HuidigSorteerVeld;
+    ZetFilterKnoppen(false);
+    FilterTekst.clear();
+    FilterActief = false;
+    LijstSQL = BasisTekst(CursusLijstModus, HuidigSorteerVeld);
+    ControleerSorteerVeld();
+}
+
+void TLijstPaneel::FilterToepassen(bool herstel)
+{
+    if (herstel) {
+        LijstSQL = VorigeLijstSQL;
+        FilterTekst = VorigeFilterTekst;
+        HuidigSorteerVeld = VorigSorteerVeld;
+    }
+    CLijst->WisGeel();
+    ControleerSorteerVeld();
+    ZetFilterKnoppen(IsGefilterd());
+}
+
+bool TLijstPaneel::IsGefilterd()
+{
+    FilterActief = ::IsGefilterd(LijstSQL);
+    return FilterActief;
+}
+
+QString TLijstPaneel::GeefFilterConditie() const { return ::GeefFilterConditie(LijstSQL); }
+
+void TLijstPaneel::ZetFilterKnoppen(bool actief) { Q_EMIT filterKnoppen(actief); }
+
+void TLijstPaneel::BewaarFilterSQL(const QString& sql, const QString& tekst)
+{
+    if (!SchrijfProfiel(*m_dm.ProfielDB, HuidigProfiel,
+                        {{QStringLiteral("FilterSQL"), sql}, {QStringLiteral("FilterTxt"), tekst}}))
+        Fout(QStringLiteral("Kan SQL-query van profiel: ") + HuidigProfiel + QStringLiteral(" niet opslaan!"));
 }

@@ -25,13 +25,19 @@ public:
     bool CursusLijstModus = false;
     bool LayoutGewijzigd = false;
     bool DetailLayoutGewijzigd = false;
+    // The filter switched off last, kept so that it can be switched on again.
+    QString VorigeLijstSQL;
+    QString VorigeFilterTekst;
+    QString VorigSorteerVeld;
+    bool FilterActief = false;
 
     QSplitter* LijstSplitter;
     TLijstGrid* CLijst;
     TLijstGrid* ClijstDetail;
 
-    // Opens the main list on an SQL text: the enrolment view in enrolment
-    // mode, else the participant view. False, without a message, on any error.
+    // Opens the main list on an SQL text: the enrolment view for the text of
+    // the join (which sets enrolment mode), else the participant view. False,
+    // without a message, on any error.
     bool OpenLijst(const QString& sql);
     // Closes both list views (participants and enrolments).
     void SluitLijsten();
@@ -66,13 +72,33 @@ public:
     bool LaadProfiel();
     void MaakProfielAlsOntbreekt(const QString& naam);
 
+    // The filter state. Switching off keeps the filter as the previous one
+    // and puts the base text of the mode in LijstSQL; switching on (Herstel:
+    // the previous one) marks the sort column again. Neither reopens the list.
+    void FilterWissen();
+    void FilterToepassen(bool herstel);
+    // Recomputes FilterActief from LijstSQL.
+    bool IsGefilterd();
+    QString GeefFilterConditie() const;
+    // Asks the main window to set its filter buttons.
+    void ZetFilterKnoppen(bool actief);
+    // Stores the text as FilterSQL of the current profile, with the
+    // readable text that belongs to it as FilterTxt.
+    void BewaarFilterSQL(const QString& sql, const QString& tekst);
+
 Q_SIGNALS:
     // The list view that OpenLijst opened, for the counter that follows it.
     void lijstGeopend(LijstQuery* lijst);
     // The profile's name is to be shown: 1 as stored, else changed.
     void profielNaamGetoond(int modus);
+    // The filter buttons are to show an active filter, or none (and then
+    // FilterTekst, when not empty, is the filter that can be switched on).
+    void filterKnoppen(bool actief);
 
 private:
+    // Marks the sort column; when the sort field is no column of the list,
+    // the list is sorted on its first column instead.
+    void ControleerSorteerVeld();
     void BewaarLayout(const QString& profiel, const QString& veld, const QString& waarde, const QString& fout,
                       bool& gewijzigd);
 
