@@ -177,8 +177,9 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
     uit << Meting{QStringLiteral("filtered list, first screen (Woonplaats and course code)"),
                   mediaan(geen, [&] { leesScherm(*open(gefilterd, true), 0); }),
                   mediaan(geen, [&] {
-                      const QString van = QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr "
-                                                         "WHERE h.StadCode = %1 AND d.CursusCode = '%2'")
+                      // Each participant of the place looks up his one enrolment by its key.
+                      const QString van = QStringLiteral("Hoofd h CROSS JOIN CursusGegevens d ON d.CursistNr = h.CursistNr "
+                                                         "AND d.CursusCode = '%2' WHERE h.StadCode = %1")
                                               .arg(stadCode.toInt()).arg(cursusCode);
                       s.execNative(QStringLiteral("SELECT count(*) FROM ") + van).next();
                       leesAlles(s.execNative(vloerScherm(van, QStringLiteral("h.CursistNr"))));

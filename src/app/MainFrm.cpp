@@ -33,6 +33,8 @@
 #include "reference/GroepsCodeFrm.h"
 #include "reference/GroepsFrm.h"
 #include "reference/CursusProfielFrm.h"
+#include "views/ProfielFrm.h"
+#include "views/SnelFilterFrm.h"
 #include "reference/LokatieFrm.h"
 #include "views/LijstPaneel.h"
 
@@ -745,6 +747,8 @@ void TMainFrm::MaakOpdrachten()
         {AfdrukBtn1, [this] { return MaakAfdrukFrm(); }, true, {}},
         {AfdrukBtn, [this] { return MaakAfdrukFrm(); }, true, {}},
         {DiplInvBtn, [this] { return MetHelp(new TInvoerDiplFrm(m_dm, this), "cursussen.html"); }, false, {}},
+        {ProfielBtn, [this] { return MetHelp(new TProfielFrm(m_dm, *Lijst, this), "index.html"); }, false, {}},
+        {FilterMakenBtn, [this] { return MetHelp(new TSnelFilterFrm(m_dm, *Lijst, this), "index.html"); }, false, {}},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     connect(ActionBetalingen, &QAction::triggered, this, [this] { VoerOpdrachtUit(BetalingBtn); });

@@ -196,10 +196,8 @@ public Q_SLOTS:
     void LijstGeopend(LijstQuery* lijst);
     // Column profiles and filters of the list.
     void ActionVeldlijstExecute();
-    void ActionProfielExecute();
     void FilterAanBtnClick();
     void FilterUitBtnClick();
-    void FilterMakenBtnClick();
     void ZetFilterKnoppen(bool actief);
     // Writes the list as shown to a CSV or OpenDocument file the user names.
     void ExportBtnClick();

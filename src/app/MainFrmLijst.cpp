@@ -12,8 +12,6 @@
 #include "data/ToonMelding.h"
 #include "views/LijstExport.h"
 #include "views/LijstPaneel.h"
-#include "views/ProfielFrm.h"
-#include "views/SnelFilterFrm.h"
 #include "views/VeldLijstFrm.h"
 
 #include <QAction>
@@ -46,10 +44,8 @@ void TMainFrm::KoppelLijst()
     connect(Lijst, &TLijstPaneel::profielNaamGetoond, this, &TMainFrm::ToonProfielLabel);
     connect(Lijst, &TLijstPaneel::filterKnoppen, this, &TMainFrm::ZetFilterKnoppen);
     connect(VeldLijstBtn, &QToolButton::clicked, this, &TMainFrm::ActionVeldlijstExecute);
-    connect(ProfielBtn, &QToolButton::clicked, this, &TMainFrm::ActionProfielExecute);
     connect(FilterAanBtn, &QToolButton::clicked, this, &TMainFrm::FilterAanBtnClick);
     connect(FilterUitBtn, &QToolButton::clicked, this, &TMainFrm::FilterUitBtnClick);
-    connect(FilterMakenBtn, &QToolButton::clicked, this, &TMainFrm::FilterMakenBtnClick);
     connect(ExportBtn, &QToolButton::clicked, this, &TMainFrm::ExportBtnClick);
     connect(CLijst, &TLijstGrid::TitelGeklikt, this, &TMainFrm::CLijstTitleClick);
     connect(CLijst, &TLijstGrid::OpenRij, this, &TMainFrm::CLijstDblClick);
@@ -305,15 +301,6 @@ void TMainFrm::ActionVeldlijstExecute()
     open->activateWindow();
 }
 
-void TMainFrm::ActionProfielExecute()
-{
-    ToonModaal([this] {
-        auto* venster = new TProfielFrm(m_dm, *Lijst, this);
-        Help::ZetHelpPagina(venster, QStringLiteral("index.html#profielen"));
-        return venster;
-    }, false);
-}
-
 void TMainFrm::FilterUitBtnClick()
 {
     WachtCursor wacht;
@@ -326,15 +313,6 @@ void TMainFrm::FilterAanBtnClick()
     WachtCursor wacht;
     Lijst->FilterToepassen(true);
     Lijst->OpenLijst(Lijst->LijstSQL);
-}
-
-void TMainFrm::FilterMakenBtnClick()
-{
-    ToonModaal([this] {
-        auto* venster = new TSnelFilterFrm(m_dm, *Lijst, this);
-        Help::ZetHelpPagina(venster, QStringLiteral("index.html#filters"));
-        return venster;
-    }, false);
 }
 
 void TMainFrm::ExportBtnClick()

@@ -44,7 +44,13 @@ QListWidget* VinkLijst(QWidget* ouder, const char* naam, const QStringList& rege
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    lijst->setFixedHeight(lijst->sizeHintForRow(0) * int(regels.size()) + 6);
+    lijst->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lijst->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lijst->setFixedHeight((lijst->fontMetrics().height() + 6) * int(regels.size()) + 8);
+    int breedte = 0;
+    for (const QString& r : regels)
+        breedte = qMax(breedte, lijst->fontMetrics().horizontalAdvance(r));
+    lijst->setMinimumWidth(breedte + 40);
     return lijst;
 }
 
@@ -88,6 +94,8 @@ TFilterFrm::TFilterFrm(TDataModFrm& dm, TLijstPaneel& lijst, const StedenLijst& 
     EnOf = VinkLijst(EnOfPaneel, "EnOf", {QStringLiteral("Geen verdere condities meer"), QStringLiteral("en"),
                                          QStringLiteral("of")});
     EnOfPaneel->layout()->addWidget(EnOf);
+    for (QFrame* p : {VoorwaardePaneel, EnOfPaneel})
+        static_cast<QVBoxLayout*>(p->layout())->addStretch();
 
     FilterMemoTekst = MaakControl<QPlainTextEdit>(this, QStringLiteral("FilterMemoTekst"));
     FilterMemoTekst->setReadOnly(true);
@@ -132,7 +140,7 @@ TFilterFrm::TFilterFrm(TDataModFrm& dm, TLijstPaneel& lijst, const StedenLijst& 
     connect(SetFilterAanBtn, &QPushButton::clicked, this, &TFilterFrm::FilterAan);
     connect(SetFilterUITBtn, &QPushButton::clicked, this, &TFilterFrm::OpnieuwBtnClick);
     connect(OpnieuwBtn, &QPushButton::clicked, this, &TFilterFrm::OpnieuwBtnClick);
-    resize(720, 350);
+    resize(880, 350);
 }
 
 void TFilterFrm::FormShow()

@@ -28,6 +28,20 @@ void Zet32(QByteArray& b, quint32 w)
 }
 }  // namespace
 
+// The fields that the local header and the central directory share, from
+// the flags to the length of the name.
+void ZipSchrijver::ZetIngang(QByteArray& b, const Ingang& i)
+{
+    Zet16(b, Utf8Namen);
+    Zet16(b, i.methode);
+    Zet16(b, DosTijd);
+    Zet16(b, DosDatum);
+    Zet32(b, i.crc);
+    Zet32(b, i.gecomprimeerd);
+    Zet32(b, i.grootte);
+    Zet16(b, quint16(i.naam.size()));
+}
+
 QByteArray RauwDeflate(const QByteArray& data)
 {
     z_stream z{};
@@ -75,15 +89,8 @@ bool ZipSchrijver::VoegToe(const QString& naam, const QByteArray& inhoud, bool c
     QByteArray kop;
     Zet32(kop, 0x04034b50);
     Zet16(kop, Versie);
-    Zet16(kop, Utf8Namen);
-    Zet16(kop, i.methode);
-    Zet16(kop, DosTijd);
-    Zet16(kop, DosDatum);
-    Zet32(kop, i.crc);
-    Zet32(kop, i.gecomprimeerd);
-    Zet32(kop, i.grootte);
-    Zet16(kop, quint16(i.naam.size()));
-    Zet16(kop, 0);
+    ZetIngang(kop, i);
+    Zet16(kop, 0);  // extra field
     kop += i.naam;
     m_ingangen << i;
     return Schrijf(kop) && Schrijf(data);
@@ -97,14 +104,7 @@ bool ZipSchrijver::Sluit()
         Zet32(map, 0x02014b50);
         Zet16(map, Versie);
         Zet16(map, Versie);
-        Zet16(map, Utf8Namen);
-        Zet16(map, i.methode);
-        Zet16(map, DosTijd);
-        Zet16(map, DosDatum);
-        Zet32(map, i.crc);
-        Zet32(map, i.gecomprimeerd);
-        Zet32(map, i.grootte);
-        Zet16(map, quint16(i.naam.size()));
+        ZetIngang(map, i);
         Zet16(map, 0);  // extra field
         Zet16(map, 0);  // comment
         Zet16(map, 0);  // disk

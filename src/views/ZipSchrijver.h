@@ -28,6 +28,7 @@ private:
         quint32 plek = 0;
     };
     bool Schrijf(const QByteArray& b);
+    static void ZetIngang(QByteArray& b, const Ingang& i);
 
     QIODevice& m_uit;
     QList<Ingang> m_ingangen;

@@ -44,6 +44,8 @@ private Q_SLOTS:
         QTest::newRow("Afdrukken (Cursussen)") << "AfdrukBtn1" << "AfdrukFrm";
         QTest::newRow("Afdrukken (toolbar)") << "AfdrukBtn" << "AfdrukFrm";
         QTest::newRow("Eenmalige cursisten") << "DiplInvBtn" << "InvoerDiplFrm";
+        QTest::newRow("Profielen opslaan/ophalen") << "ProfielBtn" << "ProfielFrm";
+        QTest::newRow("Filter samenstellen") << "FilterMakenBtn" << "SnelFilterFrm";
     }
     void eachCommandOpensItsWindow()
     {

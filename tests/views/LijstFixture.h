@@ -13,6 +13,15 @@
 #include <QSqlQuery>
 #include <memory>
 
+// The fields of a grid's columns, left to right.
+inline QStringList Velden(const QList<Kolom>& kolommen)
+{
+    QStringList v;
+    for (const Kolom& k : kolommen)
+        v << k.veld;
+    return v;
+}
+
 struct LijstFixture {
     TempDatabase db;
     std::unique_ptr<TLijstPaneel> paneel;

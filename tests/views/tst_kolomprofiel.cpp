@@ -1,3 +1,4 @@
+#include "LijstFixture.h"
 #include "TestRegistry.h"
 #include "TestSupport.h"
 
@@ -16,13 +17,6 @@ QList<Kolom> Kolommen(const QStringList& velden, const QList<int>& breedtes = {}
     return k;
 }
 
-QStringList Velden(const QList<Kolom>& kolommen)
-{
-    QStringList v;
-    for (const Kolom& k : kolommen)
-        v << k.veld;
-    return v;
-}
 }  // namespace
 
 Q_DECLARE_METATYPE(QList<int>)

@@ -14,16 +14,6 @@
 #include <QTest>
 #include <QToolButton>
 
-namespace {
-QStringList Velden(const QList<Kolom>& kolommen)
-{
-    QStringList v;
-    for (const Kolom& k : kolommen)
-        v << k.veld;
-    return v;
-}
-}  // namespace
-
 // The profile window: loading, storing over a profile or as a new one.
 class ProfielFrmTest : public QObject {
     Q_OBJECT
