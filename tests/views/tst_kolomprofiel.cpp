@@ -111,6 +111,24 @@ private Q_SLOTS:
         QCOMPARE(kolommen.first().veld, QString("CursistNr"));
     }
 
+    void applyingReadsTheFirstWidthAndAHundredMoreCharacters()
+    {
+        // Ten columns whose widths are written with eleven digits: after the
+        // first width only 100 characters are read, so eight more whole
+        // widths; the tenth column has none left and takes the default.
+        QString velden = "3#";
+        QString breedtes = "00000000048#";
+        for (int i = 0; i < 9; ++i) {
+            velden += "10#";
+            breedtes += QString("%1#").arg(100 + i, 11, 10, QChar('0'));
+        }
+        const QList<Kolom> kolommen = DecodeerKolommen(velden, breedtes, {}, false);
+        QCOMPARE(kolommen.size(), 10);
+        QCOMPARE(kolommen[0].breedte, 48);
+        QCOMPARE(kolommen[8].breedte, 107);
+        QCOMPARE(kolommen[9].breedte, 64);
+    }
+
     void damagedTokensAreSkipped()
     {
         QCOMPARE(Velden(DecodeerKolommen("3#x#99#10#", "1#2#3#4#", {}, false)), (QStringList{"CursistNr", "Naam"}));
