@@ -76,8 +76,8 @@ TProfielFrm::TProfielFrm(TDataModFrm& dm, TLijstPaneel& lijst, QWidget* parent)
     DBNavigator1->VerbergKnop(TDBNavigator::Invoegen);
     LaadProfielBtn = MaakKnop(this, QStringLiteral("LaadProfielBtn"), QStringLiteral("Geselecteerd profiel &Laden"));
     OpslaanBtn = MaakKnop(this, QStringLiteral("OpslaanBtn"), QStringLiteral("Huidige profiel &Opslaan"));
-    Balk()->insertWidget(1, LaadProfielBtn);
-    Balk()->insertWidget(2, OpslaanBtn);
+    ZetInBalk(LaadProfielBtn);
+    ZetInBalk(OpslaanBtn);
     ZetKolommen({{Schets, 300}, {QStringLiteral("FilterTxt"), 360}});
     connect(PGrid, &QAbstractItemView::clicked, this, &TProfielFrm::PGridCellClick);
     connect(PGrid, &QAbstractItemView::doubleClicked, this, &TProfielFrm::LaadProfielBtnClick);
