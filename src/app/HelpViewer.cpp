@@ -19,7 +19,7 @@
 
 // The pages live in the library's resources; a static library keeps them
 // only when they are asked for by name.
-static void LaadHelpPaginas() { Q_INIT_RESOURCE(Orvel); }
+static void LaadHelpPaginas() { Q_INIT_RESOURCE(help); }
 
 namespace {
 const char* const PaginaEigenschap = "helpPagina";
@@ -34,8 +34,13 @@ QPointer<THelpFrm>& Viewer()
 
 THelpFrm* ZorgVoorViewer()
 {
+    // Asked from a modal window, the help must not be blocked by it: it
+    // belongs to that window (and closes with it).
+    QWidget* eigenaar = QApplication::activeModalWidget();
     if (!Viewer())
-        Viewer() = new THelpFrm;
+        Viewer() = new THelpFrm(eigenaar);
+    else if (Viewer()->parentWidget() != eigenaar)
+        Viewer()->setParent(eigenaar, Qt::Window);
     Viewer()->show();
     Viewer()->raise();
     Viewer()->activateWindow();
@@ -91,7 +96,29 @@ protected:
 namespace Help {
 void ZetHelpPagina(QWidget* venster, const QString& pagina) { venster->setProperty(PaginaEigenschap, pagina); }
 
-QString HelpPagina(const QWidget* venster) { return venster->property(PaginaEigenschap).toString(); }
+bool PaginaBestaat(const QString& pagina)
+{
+    LaadHelpPaginas();
+    return QFile::exists(HelpMap + QLatin1Char('/') + pagina.section(QLatin1Char('#'), 0, 0));
+}
+
+QString KlassePagina(const QMetaObject* klasse)
+{
+    for (; klasse; klasse = klasse->superClass()) {
+        const QString pagina = QLatin1String(klasse->className()) + QStringLiteral(".html");
+        if (PaginaBestaat(pagina))
+            return pagina;
+    }
+    return {};
+}
+
+QString HelpPagina(const QWidget* venster)
+{
+    const QString gezet = venster->property(PaginaEigenschap).toString();
+    if (!gezet.isEmpty() || !venster->isWindow())
+        return gezet;
+    return KlassePagina(venster->metaObject());
+}
 
 void ToonHelp(const QString& pagina) { ZorgVoorViewer()->ToonPagina(pagina); }
 

@@ -1,7 +1,11 @@
 #pragma once
-// The program's own help: short Dutch pages compiled into the program and
-// shown in a small browser window. F1 opens the page of the focused control;
-// a window names its page with ZetHelpPagina (a child inherits its parent's).
+// The program's own help: Dutch pages compiled into the program and shown in
+// a small browser window. F1 opens the page of the focused control. A
+// window's help context is its class name: TAfdrukFrm is explained by
+// "TAfdrukFrm.html" (a window without a page of its own gets that of the
+// class it derives from). A control or a page of the main window may name a
+// page or a section of its own with ZetHelpPagina; a child inherits its
+// parent's.
 #include <QString>
 #include <QWidget>
 
@@ -11,7 +15,13 @@ class QTextBrowser;
 
 namespace Help {
 void ZetHelpPagina(QWidget* venster, const QString& pagina);  // e.g. "cursussen.html#genereren"
+// The page F1 opens for this widget: the one set on it, or for a window the
+// page of its class; empty when neither exists.
 QString HelpPagina(const QWidget* venster);
+// The page of a window class (or of the nearest class it derives from that
+// has one); empty when none has.
+QString KlassePagina(const QMetaObject* klasse);
+bool PaginaBestaat(const QString& pagina);
 void ToonHelp(const QString& pagina);
 // The contents with the finder: a search over the text of every page.
 void ToonHelpZoeker();

@@ -2,7 +2,9 @@
 
 #include "DefaultFrm.h"
 #include "HelpViewer.h"
+#include "IndexFrm.h"
 #include "InfoBox.h"
+#include "InfoLeegSysteemFrm.h"
 #include "OrvelInfo.h"
 #include "SysteemGeluid.h"
 #include "backup/BackUpFrm.h"
@@ -345,7 +347,7 @@ void TMainFrm::MaakToolbars()
     ZoekVak->setFixedWidth(150);
     ZetHint(ZoekVak, QStringLiteral("Voer naam of Nr in en Orvel zoekt cursist op.\rDruk <TAB> om van uit "
                                     "zoekveld naar record te springen."));
-    Help::ZetHelpPagina(ZoekVak, QStringLiteral("index.html#zoeken"));
+    Help::ZetHelpPagina(ZoekVak, QStringLiteral("TMainFrm.html#zoeken"));
     ToolBar2->addWidget(ZoekVak);
     SorteerAZBtn = knop(ToolBar2, "SorteerAZBtn", {}, QStringLiteral("AZ"), Blauw, ActionAZ);
     SorteerZABtn = knop(ToolBar2, "SorteerZABtn", {}, QStringLiteral("ZA"), Blauw, ActionZA);
@@ -401,6 +403,7 @@ void TMainFrm::KoppelKnoppen()
     connect(Help1Btn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
     connect(HelpBtn, &QToolButton::clicked, this, &TMainFrm::HelpBtnClick);
     connect(LeegsystemBtn, &QToolButton::clicked, this, &TMainFrm::LeegsystemBtnClick);
+    connect(IndexBtn, &QToolButton::clicked, this, &TMainFrm::IndexBtnClick);
     connect(WebBtn, &QToolButton::clicked, this, &TMainFrm::wwwBtnClick);
     connect(DefaultsBtn, &QToolButton::clicked, this, &TMainFrm::StandaardInstellingen1Click);
     MaakOpdrachten();
@@ -554,7 +557,7 @@ void TMainFrm::FormShow()
     Lijst->LayoutGewijzigd = false;
     Lijst->DetailLayoutGewijzigd = false;
     SetMenu();
-    if (m_tellingen.hoofd == 0)
+    if (m_dm.HoofdDB->isOpen() && m_dm.HoofdDB->isEmpty())
         LeegSysTimer->start();
 }
 
@@ -676,9 +679,7 @@ TBackUpFrm* MaakBackUpFrm(TDataModFrm& dm, TMainFrm* hoofd, TBackUpFrm::Modus mo
         if (hoofd->DefaultFrm)
             hoofd->DefaultFrm->ReadDefaults();
     };
-    auto* venster = new TBackUpFrm(dm, modus, false, std::move(koppelingen), hoofd);
-    Help::ZetHelpPagina(venster, QStringLiteral("systeem.html#backup"));
-    return venster;
+    return new TBackUpFrm(dm, modus, false, std::move(koppelingen), hoofd);
 }
 }  // namespace
 
@@ -695,14 +696,6 @@ void TMainFrm::HerlaadProfiel()
     }
 }
 
-namespace {
-QDialog* MetHelp(QDialog* venster, const char* pagina)
-{
-    Help::ZetHelpPagina(venster, QLatin1String(pagina));
-    return venster;
-}
-}  // namespace
-
 void TMainFrm::MaakOpdrachten()
 {
     m_opdrachten = {
@@ -712,43 +705,37 @@ void TMainFrm::MaakOpdrachten()
          [this] { NaBackUpInlezen(); }},
         {VersieBtn, [this] { return new TInfoBox(this); }, false, {}},
         // The list shows city names: it is read again after the cities changed.
-        {WoonplaatsBtn,
-         [this] {
-             auto* venster = new TWoonplaatsFrm(m_dm, this);
-             Help::ZetHelpPagina(venster, QStringLiteral("onderhoud.html"));
-             return venster;
-         },
-         true, [this] { HeropenLijst(); }},
-        {LokatieBtn, [this] { return MetHelp(new TLokatieFrm(m_dm, this), "onderhoud.html"); }, true, {}},
-        {CursusProfielBtn, [this] { return MetHelp(new TCursusProfielFrm(m_dm, this), "onderhoud.html"); }, false, {}},
-        {CursustijdenBtn, [this] { return MetHelp(new TCursustijdenFrm(m_dm.DatabaseMap, this), "systeem.html"); },
+        {WoonplaatsBtn, [this] { return new TWoonplaatsFrm(m_dm, this); }, true, [this] { HeropenLijst(); }},
+        {LokatieBtn, [this] { return new TLokatieFrm(m_dm, this); }, true, {}},
+        {CursusProfielBtn, [this] { return new TCursusProfielFrm(m_dm, this); }, false, {}},
+        {CursustijdenBtn, [this] { return new TCursustijdenFrm(m_dm.DatabaseMap, this); },
          false, {}},
-        {OrgBeheerBtn, [this] { return MetHelp(new TOrganisatieFrm(m_dm, this), "onderhoud.html"); }, false, {}},
-        {DiplomaBtn, [this] { return MetHelp(new TDiplDataFrm(m_dm, this), "onderhoud.html"); }, false, {}},
-        {GroepsCodesBtn, [this] { return MetHelp(new TGroepsCodeFrm(m_dm, this), "onderhoud.html"); }, true, {}},
+        {OrgBeheerBtn, [this] { return new TOrganisatieFrm(m_dm, this); }, false, {}},
+        {DiplomaBtn, [this] { return new TDiplDataFrm(m_dm, this); }, false, {}},
+        {GroepsCodesBtn, [this] { return new TGroepsCodeFrm(m_dm, this); }, true, {}},
         // The list may show the group's call-up dates: its profile is loaded again.
-        {GroepsDagenBtn, [this] { return MetHelp(new TGroepsFrm(m_dm, this), "onderhoud.html"); }, false,
+        {GroepsDagenBtn, [this] { return new TGroepsFrm(m_dm, this); }, false,
          [this] { HerlaadProfiel(); }},
         // Processing changes call-up dates and may move participants to the history.
-        {VerwerkBtn, [this] { return MetHelp(new TVerwerkCursusFrm(m_dm, this), "cursussen.html"); }, true,
+        {VerwerkBtn, [this] { return new TVerwerkCursusFrm(m_dm, this); }, true,
          [this] { HeropenLijst(); }},
-        {UitsluitBtn, [this] { return MetHelp(new TDatumBehandelFrm(m_dm, this), "systeem.html"); }, true, {}},
+        {UitsluitBtn, [this] { return new TDatumBehandelFrm(m_dm, this); }, true, {}},
         // Taking a participant out changes his call-up date and amount due.
-        {OproepManagerBtn, [this] { return MetHelp(new TOproepManagerFrm(m_dm, this), "cursussen.html"); }, true,
+        {OproepManagerBtn, [this] { return new TOproepManagerFrm(m_dm, this); }, true,
          [this] { HeropenLijst(); }},
-        {VerwijderCursusBtn, [this] { return MetHelp(new TDelCursusFrm(m_dm, this), "cursussen.html"); }, true, {}},
+        {VerwijderCursusBtn, [this] { return new TDelCursusFrm(m_dm, this); }, true, {}},
         // A new course changes who is called up in the list.
-        {GenereerBtn, [this] { return MetHelp(new TAutoGenCursFrm(m_dm, this), "cursussen.html"); }, true,
+        {GenereerBtn, [this] { return new TAutoGenCursFrm(m_dm, this); }, true,
          [this] { HeropenLijst(); }},
-        {BetaalwijzeBtn, [this] { return MetHelp(new TBetaalWijzeFrm(m_dm, this), "onderhoud.html"); }, true, {}},
-        {BegeleidersBtn, [this] { return MetHelp(new TBegeleidersFrm(m_dm, this), "onderhoud.html"); }, true, {}},
-        {BegeleidBtn, [this] { return MetHelp(new TBegOvzGridFrm(m_dm, this), "cursussen.html"); }, true, {}},
-        {BetalingBtn, [this] { return MetHelp(new TBetalingenFrm(m_dm, this), "cursussen.html"); }, true, {}},
+        {BetaalwijzeBtn, [this] { return new TBetaalWijzeFrm(m_dm, this); }, true, {}},
+        {BegeleidersBtn, [this] { return new TBegeleidersFrm(m_dm, this); }, true, {}},
+        {BegeleidBtn, [this] { return new TBegOvzGridFrm(m_dm, this); }, true, {}},
+        {BetalingBtn, [this] { return new TBetalingenFrm(m_dm, this); }, true, {}},
         {AfdrukBtn1, [this] { return MaakAfdrukFrm(); }, true, {}},
         {AfdrukBtn, [this] { return MaakAfdrukFrm(); }, true, {}},
-        {DiplInvBtn, [this] { return MetHelp(new TInvoerDiplFrm(m_dm, this), "cursussen.html"); }, false, {}},
-        {ProfielBtn, [this] { return MetHelp(new TProfielFrm(m_dm, *Lijst, this), "index.html"); }, false, {}},
-        {FilterMakenBtn, [this] { return MetHelp(new TSnelFilterFrm(m_dm, *Lijst, this), "index.html"); }, false, {}},
+        {DiplInvBtn, [this] { return new TInvoerDiplFrm(m_dm, this); }, false, {}},
+        {ProfielBtn, [this] { return new TProfielFrm(m_dm, *Lijst, this); }, false, {}},
+        {FilterMakenBtn, [this] { return new TSnelFilterFrm(m_dm, *Lijst, this); }, false, {}},
     };
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     connect(ActionBetalingen, &QAction::triggered, this, [this] { VoerOpdrachtUit(BetalingBtn); });
@@ -765,7 +752,7 @@ QDialog* TMainFrm::MaakAfdrukFrm()
     // The provider exists once the database opened at start-up.
     if (!ReportsFrm)
         throw std::runtime_error("Het afdrukken is niet beschikbaar: de database is niet geopend.");
-    return MetHelp(new TAfdrukFrm(m_dm, *ReportsFrm, this), "cursussen.html");
+    return new TAfdrukFrm(m_dm, *ReportsFrm, this);
 }
 
 void TMainFrm::KalenderBtnClick()
@@ -806,7 +793,19 @@ void TMainFrm::LeegsystemBtnClick() { LeegSysTimer->start(); }
 void TMainFrm::LeegSysTimerTimer()
 {
     LeegSysTimer->stop();
-    // The information window about an empty database opens here.
+    ToonModaal([this] { return new TInfoLeegSysteemFrm(m_dm.GeefDatabaseMap(), this); }, false);
+}
+
+void TMainFrm::IndexBtnClick()
+{
+    if (ToonMelding(mVraag, QStringLiteral("Systeem opnieuw indexeren?"), Knoppen::JaAnnuleren, true) != Antwoord::Ja)
+        return;
+    ToonModaal([this] { return new TIndexFrm(m_dm, this); }, false);
+    // The window closed every table; a start that failed stays closed.
+    if (!m_dm.DatabaseFout)
+        m_dm.OpenDatabases();
+    SetMenu();
+    HerlaadProfiel();
 }
 
 void TMainFrm::wwwBtnClick()

@@ -174,6 +174,7 @@ public Q_SLOTS:
     void BackUpMaken1Click();
     void HelpBtnClick();
     void LeegsystemBtnClick();
+    void IndexBtnClick();
     void wwwBtnClick();
     void StandaardInstellingen1Click();
     void KalenderBtnClick();

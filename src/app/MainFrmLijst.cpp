@@ -32,6 +32,7 @@ void TMainFrm::MaakLijst()
     Lijst = new TLijstPaneel(m_dm, this);
     CLijst = Lijst->CLijst;
     ClijstDetail = Lijst->ClijstDetail;
+    Help::ZetHelpPagina(Lijst, QStringLiteral("TMainFrm.html#lijst"));
 
     ZoekTimer = new QTimer(this);
     ZoekTimer->setInterval(1000);

@@ -14,6 +14,8 @@ QString ProgrammaVersie()
 
 QString OrvelWebAdres() { return QStringLiteral("https://www.orvel.nl/"); }
 
+QString OrvelSupportEmail() { return QStringLiteral("support@talvinord.nl"); }
+
 QPixmap OrvelPlaatje(int breedte, int hoogte)
 {
     QPixmap plaatje(breedte, hoogte);

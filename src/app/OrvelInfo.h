@@ -6,4 +6,6 @@
 
 QString ProgrammaVersie();  // empty when the program carries no version
 QString OrvelWebAdres();
+// Where users write to the maker (also to have old backups converted).
+QString OrvelSupportEmail();
 QPixmap OrvelPlaatje(int breedte, int hoogte);

@@ -2,7 +2,9 @@
 #include "app/DefaultFrm.h"
 #include "app/EnkeleInstantie.h"
 #include "app/HelpViewer.h"
+#include "app/IndexFrm.h"
 #include "app/MainFrm.h"
+#include "app/NieuweDatabaseMap.h"
 #include "app/SplashFrm.h"
 #include "app/StopSignaal.h"
 #include "backup/BackUpFrm.h"
@@ -13,7 +15,6 @@
 #include "data/FolderLock.h"
 #include "data/QtVertaling.h"
 #include "output/ReportsFrm.h"
-#include "output/Voorbeeldrapporten.h"
 #include "participants/CursistFrm.h"
 #include "planning/KalenderFrm.h"
 
@@ -26,6 +27,9 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+// The program's icons live in the app library's resources.
+static void LaadIconen() { Q_INIT_RESOURCE(Orvel); }
 
 namespace {
 // Without a screen nobody can answer a dialog: messages then go to the console.
@@ -63,6 +67,7 @@ bool VraagtVersie(int argc, char** argv)
 
 QIcon ProgrammaIcoon()
 {
+    LaadIconen();
     QIcon icoon;
     for (int maat : {16, 32, 48, 64, 128, 256})
         icoon.addFile(QStringLiteral(":/icons/orvel-%1.png").arg(maat), QSize(maat, maat));
@@ -154,17 +159,23 @@ int main(int argc, char** argv)
         TBackUpFrm herstel(dataModFrm, TBackUpFrm::Inlezen, true);
         herstel.exec();
     };
-    // A database made new at this start gets the shipped layouts beside it.
+    // The re-index offered when the database could not be opened.
+    dataModFrm.OpenIndexeren = [s = splash.get(), &dataModFrm] {
+        s->hide();
+        TIndexFrm indexeren(dataModFrm);
+        indexeren.exec();
+    };
+    // A database made new at this start gets the shipped layouts, the course
+    // times and the sample and empty archives beside it.
     const bool nieuweDatabase =
         !QFileInfo::exists(VindBestandInMap(GeefAliasMap(databaseMap), QStringLiteral("orvel2003.db")));
     dataModFrm.DataModuleCreate();
     if (nieuweDatabase && !dataModFrm.DatabaseFout)
-        InstalleerVoorbeeldrapporten(dataModFrm.storage().map());
+        RichNieuweDatabaseMapIn(dataModFrm.storage().map());
     QObject::connect(&dataModFrm, &TDataModFrm::menuTellingen, mainFrm.get(),
                      qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);
     cursistFrm = std::make_unique<TCursistFrm>(dataModFrm, mainFrm.get());
-    Help::ZetHelpPagina(cursistFrm.get(), QStringLiteral("cursisten.html"));
     mainFrm->ToonCursistVenster = [venster = cursistFrm.get()](bool nieuw) {
         if (nieuw)
             venster->NieuwGevraagd = true;
@@ -185,7 +196,6 @@ int main(int argc, char** argv)
                                      dataModFrm.LijstQ},
             hoofd);
         mainFrm->DefaultFrm = defaultFrm.get();
-        Help::ZetHelpPagina(defaultFrm.get(), QStringLiteral("systeem.html"));
         dataModFrm.BegeleidingAan = [instellingen = defaultFrm.get()] {
             return instellingen->ECursusBegeleiding->isChecked();
         };

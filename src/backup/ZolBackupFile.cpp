@@ -388,7 +388,9 @@ void TZolBackupFile::verzamel(const QString& tekst, const QString& archief,
     // Name filters of QDir ignore letter case unless told otherwise, as masks
     // did on the original platform.
     for (const QFileInfo& bestand : map.entryInfoList({patroon}, QDir::Files | QDir::Hidden, volgorde)) {
-        const QString naam = archiefNaam(bestand.absoluteFilePath());
+        const QString naam = ArchiefMap.isEmpty()
+                                 ? archiefNaam(bestand.absoluteFilePath())
+                                 : (ArchiefMap + QLatin1Char('\\') + bestand.fileName()).toLower();
         if (naam == archief || namen.contains(naam)
             || bestand.fileName().compare(QLatin1String(FolderLock::bestandsNaam), Qt::CaseInsensitive) == 0)
             continue;

@@ -104,6 +104,10 @@ public:
     // A gathered file (absolute path) whose data and date are read from
     // another file instead, keeping its own name in the archive.
     QHash<QString, QString> LeesVan;
+    // When set, every gathered file is archived under this folder's name
+    // instead of its own (e.g. "c:\\orvel2003"), so that an archive made in
+    // a temporary folder comes out the same wherever it is made.
+    QString ArchiefMap;
 
     TBackupMode BackupMode() const { return m_backupMode; }
     // bmIncremental also switches SetArchiveFlag on.

@@ -61,11 +61,12 @@ QList<VeldDef> inschrijvingVelden(const QString& weekDagenNaam)
 QList<TabelDef> maakTabellen()
 {
     QList<TabelDef> t;
+    // In the order a re-index builds their keys and indexes.
     t << TabelDef{"Hoofd", persoonVelden(), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
     t << TabelDef{"Historie", persoonVelden(), sleutel({"CursistNr"}), {ciIndex("OpNaam", "Naam")}, {}};
+    t << TabelDef{"HistorieCursus", inschrijvingVelden("Weekdagen"), sleutel({"CursistNr", "CursusCode"}), {}, {}};
     t << TabelDef{"CursusGegevens", inschrijvingVelden("WeekDagen"), sleutel({"CursistNr", "CursusCode"}),
                   {eigenIndex("OpCursusCode", "CursusCode")}, {}};
-    t << TabelDef{"HistorieCursus", inschrijvingVelden("Weekdagen"), sleutel({"CursistNr", "CursusCode"}), {}, {}};
     t << TabelDef{"CursusProfiel",
                   {T("CursusCode", 6, true), T("CursusNaam", 25, true), F("Dagen", VeldType::SmallInt),
                    F("Prijs", VeldType::Currency), T("VoorOplCode", 6), T("VervolgOplCode", 6),
@@ -80,6 +81,19 @@ QList<TabelDef> maakTabellen()
                    T("CursusCode", 6), T("LokatieCode", 6), F("CursusID", VeldType::Integer),
                    F("Print", VeldType::Boolean)},
                   sleutel({"Datum", "Dag", "CursistNr", "CursusCode"}), {eigenIndex("OpCursistNr", "CursistNr")}, {}};
+    t << TabelDef{"Lokatie",
+                  {T("LokatieCode", 6), T("Lokatie", 25, true), T("Adres", 30), T("Postcode", 7),
+                   F("StadCode", VeldType::Integer), T("Tel.Lokatie", 12), T("Contactpersoon", 25),
+                   T("Tel. Contactpersoon", 12), T("GSM Contactpersoon", 12), T("Bijzonderheden", 70),
+                   F("WeekDagen", VeldType::SmallInt)},
+                  sleutel({"LokatieCode"}), {ciIndex("OpLokatie", "Lokatie")},
+                  {{"CursusGegevens", "LokatieCode", "LokatieCode"}, {"Cursussen", "LokatieCode", "LokatieCode"}}};
+    t << TabelDef{"Steden",
+                  {F("StadCode", VeldType::AutoInc), T("Stad", 31), T("PostcodeS", 4), T("PostcodeE", 4),
+                   T("Provincie", 20), T("StreekCode", 4), T("Netnummer", 5), F("LandCode", VeldType::SmallInt)},
+                  sleutel({"StadCode"}), {ciIndex("OpStad", "Stad")},
+                  {{"Hoofd", "StadCode", "StadCode"}, {"Historie", "StadCode", "StadCode"},
+                   {"Lokatie", "StadCode", "StadCode"}, {"Organisaties", "StadCode", "StadCode"}}};
     t << TabelDef{"Begeleiding",
                   {F("CursusID", VeldType::Integer), F("Dag", VeldType::SmallInt), T("InstructeurCode", 5),
                    T("BegeleiderCode", 5)},
@@ -94,34 +108,21 @@ QList<TabelDef> maakTabellen()
                    F("Systeem", VeldType::Boolean)},
                   sleutel({"BetaalwCode"}), {ciIndex("OpBetaalwijze", "Betaalwijze", true)},
                   {{"CursusGegevens", "BetaalwCode", "BetaalwCode"}}};
-    t << TabelDef{"Lokatie",
-                  {T("LokatieCode", 6), T("Lokatie", 25, true), T("Adres", 30), T("Postcode", 7),
-                   F("StadCode", VeldType::Integer), T("Tel.Lokatie", 12), T("Contactpersoon", 25),
-                   T("Tel. Contactpersoon", 12), T("GSM Contactpersoon", 12), T("Bijzonderheden", 70),
-                   F("WeekDagen", VeldType::SmallInt)},
-                  sleutel({"LokatieCode"}), {ciIndex("OpLokatie", "Lokatie")},
-                  {{"CursusGegevens", "LokatieCode", "LokatieCode"}, {"Cursussen", "LokatieCode", "LokatieCode"}}};
-    t << TabelDef{"Steden",
-                  {F("StadCode", VeldType::AutoInc), T("Stad", 31), T("PostcodeS", 4), T("PostcodeE", 4),
-                   T("Provincie", 20), T("StreekCode", 4), T("Netnummer", 5), F("LandCode", VeldType::SmallInt)},
-                  sleutel({"StadCode"}), {ciIndex("OpStad", "Stad")},
-                  {{"Hoofd", "StadCode", "StadCode"}, {"Historie", "StadCode", "StadCode"},
-                   {"Lokatie", "StadCode", "StadCode"}, {"Organisaties", "StadCode", "StadCode"}}};
+    t << TabelDef{"datums", {F("Datum", VeldType::Datum), F("Uitsluiten", VeldType::Boolean), T("Opmerking", 30)},
+                  sleutel({"Datum"}), {}, {}};
     t << TabelDef{"Land", {F("LandCode", VeldType::SmallInt), T("Land", 10)}, sleutel({"LandCode"}), {}, {}};
     t << TabelDef{"GroepsCode", {T("GroepsCode", 20, true)}, sleutel({"GroepsCode"}), {},
                   {{"CursusGegevens", "GroepsCode", "GroepsCode"}, {"HistorieCursus", "GroepsCode", "GroepsCode"}}};
-    t << TabelDef{"datums", {F("Datum", VeldType::Datum), F("Uitsluiten", VeldType::Boolean), T("Opmerking", 30)},
-                  sleutel({"Datum"}), {}, {}};
+    t << TabelDef{"DiplomaData",
+                  {T("DiplomaCode", 6), T("BestandsNaam", maxPad), T("Reanimatiepartner", 80),
+                   T("Contactpersoon", 80), T("Contactgegevens", 160)},
+                  sleutel({"DiplomaCode"}), {}, {}};
     t << TabelDef{"Organisaties",
                   {T("Organisatie", 25), T("Tav", 25), T("Adres", 30), T("Postcode", 7),
                    F("StadCode", VeldType::Integer), T("ContactPersoon", 25), T("TelPrive", 15),
                    T("TelWerk", 15), T("Fax", 15), T("GSM", 12), T("Email", emailGrootte), T("DebiteurNr", 15),
                    T("Aantekeningen", 240)},
                   sleutel({"Organisatie"}), {}, {}};
-    t << TabelDef{"DiplomaData",
-                  {T("DiplomaCode", 6), T("BestandsNaam", maxPad), T("Reanimatiepartner", 80),
-                   T("Contactpersoon", 80), T("Contactgegevens", 160)},
-                  sleutel({"DiplomaCode"}), {}, {}};
     t << TabelDef{"Profiel",
                   {T("Profielschets", 80), T("Velden", 1024), T("VeldBreedte", 1024), T("SorteerVeld", 80),
                    F("FilterTxt", VeldType::Memo), F("FilterSQL", VeldType::Memo)},
@@ -204,6 +205,18 @@ const QList<TabelDef>& tabellen()
     return alle;
 }
 
+QList<IndexVerwijzing> indexen()
+{
+    QList<IndexVerwijzing> lijst;
+    for (const TabelDef& t : tabellen()) {
+        if (t.primaireSleutel)
+            lijst.append({&t, &*t.primaireSleutel});
+        for (const IndexDef& i : t.indexen)
+            lijst.append({&t, &i});
+    }
+    return lijst;
+}
+
 const TabelDef* tabel(const QString& naam)
 {
     QString kaal = naam.trimmed();
@@ -273,6 +286,8 @@ QStringList createIndexSql(const TabelDef& tabel)
     return sql;
 }
 
+QString verwijderControleNaam(const TabelDef& tabel) { return tabel.naam + QStringLiteral("_Details"); }
+
 QStringList createTriggerSql(const TabelDef& tabel)
 {
     if (tabel.details.isEmpty())
@@ -283,7 +298,7 @@ QStringList createTriggerSql(const TabelDef& tabel)
                            .arg(quoteIdent(d.tabel), quoteIdent(d.veld), quoteIdent(d.masterVeld));
     return {QStringLiteral("CREATE TRIGGER %1 BEFORE DELETE ON %2 WHEN %3 BEGIN "
                            "SELECT RAISE(ABORT, 'Master has detail records. Table: %4'); END")
-                .arg(quoteIdent(tabel.naam + QStringLiteral("_Details")), quoteIdent(tabel.naam),
+                .arg(quoteIdent(verwijderControleNaam(tabel)), quoteIdent(tabel.naam),
                      voorwaarden.join(QStringLiteral(" OR ")), tabel.naam)};
 }
 

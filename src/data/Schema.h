@@ -52,8 +52,17 @@ struct TabelDef {
     bool isSleutelVeld(const QString& naam) const;
 };
 
+// One key or secondary index of a table.
+struct IndexVerwijzing {
+    const TabelDef* tabel;
+    const IndexDef* index;
+};
+
 namespace Schema {
 const QList<TabelDef>& tabellen();
+// Every key and secondary index, table by table in the order of tabellen(),
+// each key before its table's indexes: what a re-index builds.
+QList<IndexVerwijzing> indexen();
 const TabelDef* tabel(const QString& naam);  // case-insensitive, ".db" suffix allowed
 const TabelDef& tabelOf(const QString& naam);  // throws when unknown
 // Physical SQLite name of a logical index ("" = primary key).
@@ -62,6 +71,8 @@ QString createTableSql(const TabelDef& tabel);
 QStringList createIndexSql(const TabelDef& tabel);
 QString createIndexSql(const TabelDef& tabel, const IndexDef& index);
 QStringList createTriggerSql(const TabelDef& tabel);
+// The trigger that refuses deleting a master row with detail rows.
+QString verwijderControleNaam(const TabelDef& tabel);
 QString quoteIdent(const QString& naam);
 // "Tekst voor veld 'X' is te lang (maximaal N tekens)".
 QString teLangTekst(const QString& veld, int grootte);

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -233,22 +234,72 @@ void Storage::laadIndex(const QString& tabel, const QString& index)
     }
 }
 
-void Storage::herbouwIndexen()
+void Storage::verwijderIndexen()
 {
-    Transactie t(*this);
     QSqlQuery q = execNative(QStringLiteral(
         "SELECT type, name FROM sqlite_master WHERE type IN ('index', 'trigger') "
-        "AND name NOT LIKE 'sqlite_autoindex%'"));
+        "AND name NOT LIKE 'sqlite_autoindex%' ORDER BY type, name"));
     QStringList weg;
     while (q.next())
         weg << QStringLiteral("DROP %1 %2").arg(q.value(0).toString(), Schema::quoteIdent(q.value(1).toString()));
     q.finish();
     for (const QString& sql : weg)
         execNative(sql);
-    for (const TabelDef& t : Schema::tabellen())
-        for (const QString& sql : Schema::createIndexSql(t) + Schema::createTriggerSql(t))
-            execNative(sql);
-    t.commit();
+}
+
+void Storage::maakIndex(const TabelDef& tabel, const IndexDef& index)
+{
+    execNative(QStringLiteral("DROP INDEX IF EXISTS %1")
+                   .arg(Schema::quoteIdent(Schema::fysiekeIndexNaam(tabel.naam, index.naam))));
+    execNative(Schema::createIndexSql(tabel, index));
+}
+
+void Storage::maakVerwijderControle(const TabelDef& tabel)
+{
+    for (const QString& sql : Schema::createTriggerSql(tabel)) {
+        execNative(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(Schema::quoteIdent(Schema::verwijderControleNaam(tabel))));
+        execNative(sql);
+    }
+}
+
+QList<Storage::Beschadiging> Storage::controleerIntegriteit()
+{
+    QStringList meldingen;
+    {
+        QSqlQuery q = execNative(QStringLiteral("PRAGMA integrity_check(100)"));
+        while (q.next())
+            meldingen += q.value(0).toString().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    if (meldingen == QStringList{QStringLiteral("ok")})
+        return {};
+    meldingen.removeIf([](const QString& regel) { return regel.startsWith(QLatin1String("***")); });
+    // The engine names the damaged b-tree by its root page or names the index;
+    // either leads to the table, as far as the catalogue can still be read.
+    QHash<int, QString> perWortel;
+    QHash<QString, QString> perIndex;
+    try {
+        QSqlQuery q = execNative(QStringLiteral("SELECT rootpage, name, tbl_name, type FROM sqlite_master"));
+        while (q.next()) {
+            perWortel.insert(q.value(0).toInt(), q.value(2).toString());
+            if (q.value(3).toString() == QLatin1String("index"))
+                perIndex.insert(q.value(1).toString().toLower(), q.value(2).toString());
+        }
+    } catch (const DatabaseError&) {
+    }
+    static const QRegularExpression boom(QStringLiteral("^(?:Tree (\\d+) page|Page (\\d+)\\b)"));
+    static const QRegularExpression index(QStringLiteral("\\bindex (\\S+)"));
+    QList<Beschadiging> gevonden;
+    for (const QString& melding : meldingen) {
+        QString tabel;
+        // "Tree N page ..." names the root of the damaged b-tree; "Page N: ..."
+        // names a page, which leads to a table only when it is the root.
+        if (const auto m = boom.match(melding); m.hasMatch())
+            tabel = perWortel.value((m.hasCaptured(1) ? m.captured(1) : m.captured(2)).toInt());
+        else if (const auto m2 = index.match(melding); m2.hasMatch())
+            tabel = perIndex.value(m2.captured(1).toLower());
+        gevonden.append({tabel, melding});
+    }
+    return gevonden;
 }
 
 QString Storage::foutTekst(const QSqlError& fout) const

@@ -8,10 +8,12 @@
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QList>
 #include <QString>
 #include <QVariantList>
 
 class QSqlError;
+struct IndexDef;
 struct TabelDef;
 
 class Storage {
@@ -50,8 +52,23 @@ public:
     int indexAantal(const QString& tabel);
     // Reads one row through a secondary index, so a missing index shows now.
     void laadIndex(const QString& tabel, const QString& index);
-    // Drops and creates every index (and the delete checks) of the schema.
-    void herbouwIndexen();
+    // Re-indexing. Drops every index and delete check the database holds
+    // (also those the schema does not know); throws at the first that cannot
+    // be dropped.
+    void verwijderIndexen();
+    // Builds one key or index of the schema ("" = the primary key), in place
+    // of any that carries its name.
+    void maakIndex(const TabelDef& tabel, const IndexDef& index);
+    // The delete check ("Master has detail records") of a table, if it has one.
+    void maakVerwijderControle(const TabelDef& tabel);
+    // SQLite's integrity check: the damage found, by the table it lies in
+    // ("" where no table can be named); empty for a sound database. Throws
+    // when the check itself cannot read the file.
+    struct Beschadiging {
+        QString tabel;
+        QString melding;  // the engine's own words, for whoever repairs it
+    };
+    QList<Beschadiging> controleerIntegriteit();
 
     // Transactions: see Transactie.
 

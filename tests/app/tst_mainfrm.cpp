@@ -5,19 +5,24 @@
 #include "controls/BusyFrm.h"
 #include "app/HelpViewer.h"
 #include "app/InfoBox.h"
+#include "app/InfoLeegSysteemFrm.h"
 #include "app/MainFrm.h"
 #include "app/SplashFrm.h"
 #include "views/LijstPaneel.h"
+#include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -54,6 +59,9 @@ class MainFrmTest : public QObject {
     // database unless said otherwise.
     TMainFrm& Toon(const MenuTellingen& tellingen = {1, 0, 0, 0, 0})
     {
+        for (int i = 1; i <= tellingen.hoofd; ++i)
+            db->dm().storage().exec("insert into Hoofd (CursistNr, Naam) values (?, 'Jansen')",
+                                    {QString("%1").arg(i, 6, 10, QChar('0'))});
         venster = std::make_unique<TMainFrm>(db->dm());
         venster->SetMenu(tellingen, false);
         venster->show();
@@ -351,14 +359,46 @@ private Q_SLOTS:
     {
         QFETCH(int, deelnemers);
         QFETCH(bool, timer);
+        // The welcome window opens modally: read, then closed with its button.
+        QString welkom;
+        QTimer lezer;
+        lezer.setInterval(20);
+        connect(&lezer, &QTimer::timeout, this, [&] {
+            if (auto* info = qobject_cast<TInfoLeegSysteemFrm*>(QApplication::activeModalWidget())) {
+                welkom = info->windowTitle() + "|" + info->Panel1->text() + "|" + info->Memo1->toPlainText();
+                QVERIFY(info->Memo1->isReadOnly());
+                info->ExitBtn->click();
+            }
+        });
+        lezer.start();
         TMainFrm& w = Toon(MenuTellingen{deelnemers, 0, 0, 0, 0});
         QCOMPARE(w.LeegSysTimer->isActive(), timer);
         QCOMPARE(w.LeegSysTimer->interval(), 1000);
         // It fires once.
-        if (timer)
-            QTRY_VERIFY_WITH_TIMEOUT(!w.LeegSysTimer->isActive(), 3000);
+        if (timer) {
+            QTRY_VERIFY_WITH_TIMEOUT(!welkom.isEmpty(), 3000);
+            QVERIFY(!w.LeegSysTimer->isActive());
+            const QStringList delen = welkom.split('|');
+            QCOMPARE(delen[0], QString("Info leeg systeem"));
+            QCOMPARE(delen[1], QString("INFORMATIE "));
+            const QString tekst = delen[2];
+            QVERIFY(tekst.startsWith("Welkom bij Orvel!\n\nAls u dit scherm te zien krijgt is uw database helemaal leeg."));
+            for (const QString& punt : {QString("Orvel_Voorbeeld.bck"), QString("Orvel_LeegSysteem.bck"),
+                                        QString("\"Back-Up inlezen\""), QString("\"Systeem Onderhoud\""),
+                                        QString("lokatie"), QString("\"Nieuwe cursist\""),
+                                        QString("\"Snel op gang met Orvel\""), QString("vorige versie"),
+                                        QString("Talvinord"), QString("@"), QDir::toNativeSeparators(db->map())})
+                QVERIFY2(tekst.contains(punt), qPrintable(punt));
+        } else {
+            QTest::qWait(1500);
+            QVERIFY(welkom.isEmpty());
+        }
+        // The Help page's button shows it again.
+        welkom.clear();
         w.LeegsystemBtn->click();
         QVERIFY(w.LeegSysTimer->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!welkom.isEmpty(), 3000);
+        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     void helpOpensTheOwnPages_data()
@@ -392,13 +432,13 @@ private Q_SLOTS:
         auto* viewer = qobject_cast<THelpFrm*>(HelpViewer());
         QVERIFY(viewer);
         QCOMPARE(viewer->Browser->documentTitle(), QString("Inhoud"));
-        QCOMPARE(viewer->PaginaLijst->count(), 6);
-        viewer->ZoekVeld->setText("BACK-UP");
+        QCOMPARE(viewer->PaginaLijst->count(), QDir(":/help").entryList({"*.html"}).size());
+        viewer->ZoekVeld->setText("PRULLENBAK");
         QStringList zichtbaar;
         for (int i = 0; i < viewer->PaginaLijst->count(); ++i)
             if (!viewer->PaginaLijst->item(i)->isHidden())
                 zichtbaar << viewer->PaginaLijst->item(i)->text();
-        QCOMPARE(zichtbaar, (QStringList{"Inhoud", "Tabblad Systeem Onderhoud"}));
+        QCOMPARE(zichtbaar, (QStringList{"Oproepmanager"}));
     }
 
     void theRestoreMessageBringsTheWindowBack()
