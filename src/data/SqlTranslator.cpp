@@ -187,16 +187,26 @@ QString quoteSqlString(const QString& value)
     return QLatin1Char('\'') + QString(value).replace(QLatin1Char('\''), QLatin1String("''")) + QLatin1Char('\'');
 }
 
-QString translateSql(const QString& localSql)
-{
-    QVector<Token> tokens = tokenize(localSql);
-    const QList<TabelInJoin> join = joinTabellen(tokens);
-    QSet<QString> aliassen;
-    for (const TabelInJoin& t : join)
-        aliassen.insert(t.alias.toLower());
+namespace {
 
+// What the tables of the text's join say about the names in it.
+struct JoinKennis {
+    QSet<QString> aliassen;
     // Names that more than one joined table has, with the alias of the first.
     QHash<QString, QString> dubbel;
+    // Text fields sort without regard to case, as the name indexes do, so
+    // "de Groot" does not end up after every capital. Key fields keep the
+    // exact order of their key, which is also what lets a sort use the key.
+    QSet<QString> tekstVelden;
+};
+
+JoinKennis leesJoin(const QVector<Token>& tokens)
+{
+    const QList<TabelInJoin> join = joinTabellen(tokens);
+    JoinKennis kennis;
+    for (const TabelInJoin& t : join)
+        kennis.aliassen.insert(t.alias.toLower());
+
     if (join.size() > 1) {
         QHash<QString, int> aantal;
         QHash<QString, QString> eerste;
@@ -208,23 +218,26 @@ QString translateSql(const QString& localSql)
             }
         for (auto it = aantal.cbegin(); it != aantal.cend(); ++it)
             if (it.value() > 1)
-                dubbel.insert(it.key(), eerste.value(it.key()));
+                kennis.dubbel.insert(it.key(), eerste.value(it.key()));
     }
 
-    // Text fields sort without regard to case, as the name indexes do, so
-    // "de Groot" does not end up after every capital. Key fields keep the
-    // exact order of their key, which is also what lets a sort use the key.
-    QSet<QString> tekstVelden, sleutelVelden;
+    QSet<QString> sleutelVelden;
     for (const TabelInJoin& t : join) {
         for (const VeldDef& v : t.tabel->velden)
             if (v.type == VeldType::Tekst || v.type == VeldType::Memo)
-                tekstVelden.insert(v.naam.toLower());
+                kennis.tekstVelden.insert(v.naam.toLower());
         if (t.tabel->primaireSleutel)
             for (const QString& veld : t.tabel->primaireSleutel->velden)
                 sleutelVelden.insert(veld.toLower());
     }
-    tekstVelden.subtract(sleutelVelden);
+    kennis.tekstVelden.subtract(sleutelVelden);
+    return kennis;
 
+}
+
+// The tokens again as SQLite text, each in the light of the join.
+QString herschrijf(const QVector<Token>& tokens, const JoinKennis& kennis)
+{
     QString uit;
     bool inFrom = false;
     bool inOrderBy = false;
@@ -274,14 +287,14 @@ QString translateSql(const QString& localSql)
                 uit += QStringLiteral("ASC");
             else if (laag == QLatin1String("descending") && !gekwalificeerd)
                 uit += QStringLiteral("DESC");
-            else if (!inFrom && !gekwalificeerd && dubbel.contains(laag) && !sleutelwoorden().contains(laag)
-                     && !aliassen.contains(laag)
+            else if (!inFrom && !gekwalificeerd && kennis.dubbel.contains(laag) && !sleutelwoorden().contains(laag)
+                     && !kennis.aliassen.contains(laag)
                      && !(volgende && volgende->soort == Soort::Teken && volgende->tekst == QLatin1String(".")))
-                uit += dubbel.value(laag) + QLatin1Char('.') + t.tekst;
+                uit += kennis.dubbel.value(laag) + QLatin1Char('.') + t.tekst;
             else
                 uit += t.tekst;
             const bool aliasVoorVeld = volgende && volgende->soort == Soort::Teken && volgende->tekst == QLatin1String(".");
-            if (inOrderBy && !aliasVoorVeld && tekstVelden.contains(laag) && !sleutelwoorden().contains(laag))
+            if (inOrderBy && !aliasVoorVeld && kennis.tekstVelden.contains(laag) && !sleutelwoorden().contains(laag))
                 uit += QStringLiteral(" COLLATE NOCASE");
             break;
         }
@@ -290,4 +303,14 @@ QString translateSql(const QString& localSql)
         }
     }
     return uit;
+}
+
+}  // namespace
+
+// Three steps: the text in tokens, what its join says, the tokens written
+// again for SQLite.
+QString translateSql(const QString& localSql)
+{
+    const QVector<Token> tokens = tokenize(localSql);
+    return herschrijf(tokens, leesJoin(tokens));
 }

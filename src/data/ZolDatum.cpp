@@ -82,6 +82,8 @@ Feestdag KoningsFeest(int jaar)
 
 }  // namespace
 
+int WeekDagBit(const QDate& dag) { return WeekDagBits[ZondagIsNul(dag)]; }
+
 QDate Koninginnedag(int jaar)
 {
     return NietOpZondag(QDate(jaar, 4, 30));

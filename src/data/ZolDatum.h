@@ -11,6 +11,13 @@
 #include <QTime>
 #include <array>
 
+// The weekday mask of locations, enrolments and groups, Sunday first:
+// Sunday 64, Monday 32, Tuesday 16, Wednesday 8, Thursday 4, Friday 2,
+// Saturday 1. A set bit means: not available on that day.
+inline constexpr std::array<int, 7> WeekDagBits{64, 32, 16, 8, 4, 2, 1};
+// The bit of a day's weekday in such a mask.
+int WeekDagBit(const QDate& dag);
+
 // Dates are shown as "dd-MM-yyyy" (QDate::toString syntax), times as "hh:mm".
 inline constexpr char KorteDatumFormaat[] = "dd-MM-yyyy";
 inline constexpr char KorteTijdFormaat[] = "hh:mm";

@@ -6,6 +6,7 @@
 #include "data/OrvelFout.h"
 #include "data/ToonMelding.h"
 #include "output/BetaalCode.h"
+#include "data/ZolDatum.h"
 #include "output/Printer.h"
 
 #include <QDateTime>
@@ -186,11 +187,11 @@ std::optional<QString> TReportsFrm::TagWaarde(const QString& regel) const
     if (regel == QLatin1String("[DagDatumTijd]")) {
         const QDateTime datum = QDetail.value(QStringLiteral("Datum")).toDateTime();
         return QStringLiteral("Dag %1: %2 om %3 uur.")
-            .arg(QDetail.value(QStringLiteral("Dag")).toString(), datum.toString(QStringLiteral("dd-MM-yyyy")),
-                 datum.toString(QStringLiteral("hh:mm")));
+            .arg(QDetail.value(QStringLiteral("Dag")).toString(), DatumNaarTekst(datum.date()),
+                 TijdNaarTekst(datum.time()));
     }
     if (regel == QLatin1String("[Datum]"))
-        return QDetail.value(QStringLiteral("Datum")).toDateTime().toString(QStringLiteral("dd-MM-yyyy"));
+        return DatumNaarTekst(QDetail.value(QStringLiteral("Datum")).toDateTime().date());
     if (regel == QLatin1String("[Tijd]"))
         return QDetail.value(QStringLiteral("Datum")).toDateTime().toString(QStringLiteral("hh:mm"));
     if (regel == QLatin1String("[Aanhef]")) {

@@ -6,13 +6,12 @@
 #include "data/Routines.h"
 #include "data/ToonMelding.h"
 #include "views/CursusBar.h"
-#include "views/DBEditKoppeling.h"
 #include "views/DataActie.h"
 #include "views/EditMasker.h"
+#include "views/FormRooster.h"
 #include "views/OpzoekCombo.h"
 
 #include <QFocusEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +50,9 @@ TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(paren
     MaakTopBalk(hoofd);
     MaakPersoonsGegevens(hoofd);
     MaakCursusDeel(hoofd);
+    // Without the enrolments (a new participant) the space stays below the
+    // form.
+    hoofd->addStretch();
 
     NewTimer = new QTimer(this);
     NewTimer->setSingleShot(true);
@@ -124,36 +126,26 @@ void TCursistFrm::MaakTopBalk(QVBoxLayout* hoofd)
     hoofd->addLayout(balk);
 }
 
-QLineEdit* TCursistFrm::MaakEdit(const QString& veld, const QString& naam, TableHandle* tabel)
-{
-    auto* edit = MaakControl<QLineEdit>(this, naam);
-    auto* koppeling = new DBEditKoppeling(edit, tabel ? tabel : &Hoofd(), veld);
-    connect(koppeling, &DBEditKoppeling::gewijzigd, this, &TCursistFrm::SetChangePanel);
-    m_koppelingen << koppeling;
-    Modus.DataControl(edit);
-    return edit;
-}
-
 void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
 {
-    EditNaam = MaakEdit(QStringLiteral("Naam"), QStringLiteral("EditNaam"));
-    EditVoorl = MaakEdit(QStringLiteral("Voorl"), QStringLiteral("EditVoorl"));
-    EditTv = MaakEdit(QStringLiteral("Tussenv"), QStringLiteral("EditTv"));
-    EditTelefoon = MaakEdit(QStringLiteral("Telefoon"), QStringLiteral("EditTelefoon"));
-    EditTelWerk = MaakEdit(QStringLiteral("Tel_Werk"), QStringLiteral("EditTelWerk"));
-    EditGSM = MaakEdit(QStringLiteral("GSM"), QStringLiteral("EditGSM"));
-    EditFax = MaakEdit(QStringLiteral("FAX"), QStringLiteral("EditFax"));
-    EditAdres = MaakEdit(QStringLiteral("Adres"), QStringLiteral("EditAdres"));
-    EditPostcode = MaakEdit(Veld_Postcode, QStringLiteral("EditPostcode"));
+    EditNaam = MaakVeldEdit(Hoofd(), QStringLiteral("Naam"), QStringLiteral("EditNaam"));
+    EditVoorl = MaakVeldEdit(Hoofd(), QStringLiteral("Voorl"), QStringLiteral("EditVoorl"));
+    EditTv = MaakVeldEdit(Hoofd(), QStringLiteral("Tussenv"), QStringLiteral("EditTv"));
+    EditTelefoon = MaakVeldEdit(Hoofd(), QStringLiteral("Telefoon"), QStringLiteral("EditTelefoon"));
+    EditTelWerk = MaakVeldEdit(Hoofd(), QStringLiteral("Tel_Werk"), QStringLiteral("EditTelWerk"));
+    EditGSM = MaakVeldEdit(Hoofd(), QStringLiteral("GSM"), QStringLiteral("EditGSM"));
+    EditFax = MaakVeldEdit(Hoofd(), QStringLiteral("FAX"), QStringLiteral("EditFax"));
+    EditAdres = MaakVeldEdit(Hoofd(), QStringLiteral("Adres"), QStringLiteral("EditAdres"));
+    EditPostcode = MaakVeldEdit(Hoofd(), Veld_Postcode, QStringLiteral("EditPostcode"));
     EditPostcode->setToolTip(QStringLiteral("Als u andere postcodes wilt kiest u een ander land."));
-    EditGeslacht = MaakEdit(QStringLiteral("Geslacht"), QStringLiteral("EditGeslacht"));
+    EditGeslacht = MaakVeldEdit(Hoofd(), QStringLiteral("Geslacht"), QStringLiteral("EditGeslacht"));
     EditGeslacht->setToolTip(QStringLiteral("Vul M,V of X in."));
-    EditGebDatum = MaakEdit(QStringLiteral("GebDatum"), QStringLiteral("EditGebDatum"));
+    EditGebDatum = MaakVeldEdit(Hoofd(), QStringLiteral("GebDatum"), QStringLiteral("EditGebDatum"));
     EditGebDatum->setFocusPolicy(Qt::ClickFocus);  // reached from EditGeslacht only
-    EditBank = MaakEdit(QStringLiteral("Bank"), QStringLiteral("EditBank"));
-    EMail1Edit = MaakEdit(QStringLiteral("E_Mail1"), QStringLiteral("EMail1Edit"));
-    Email2Edit = MaakEdit(QStringLiteral("E_Mail2"), QStringLiteral("Email2Edit"));
-    EditBijz = MaakEdit(QStringLiteral("Bijzonderheden"), QStringLiteral("EditBijz"));
+    EditBank = MaakVeldEdit(Hoofd(), QStringLiteral("Bank"), QStringLiteral("EditBank"));
+    EMail1Edit = MaakVeldEdit(Hoofd(), QStringLiteral("E_Mail1"), QStringLiteral("EMail1Edit"));
+    Email2Edit = MaakVeldEdit(Hoofd(), QStringLiteral("E_Mail2"), QStringLiteral("Email2Edit"));
+    EditBijz = MaakVeldEdit(Hoofd(), QStringLiteral("Bijzonderheden"), QStringLiteral("EditBijz"));
 
     connect(EditNaam, &QLineEdit::textEdited, this, &TCursistFrm::EditNaamChange);
     connect(EditAdres, &QLineEdit::textEdited, this, &TCursistFrm::EditAdresChange);
@@ -173,63 +165,36 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     connect(WoonplaatsCombo, &TOpzoekCombo::gewijzigd, this, &TCursistFrm::SetChangePanel);
     Modus.DataControl(WoonplaatsCombo);
 
-    auto* vak = new QWidget;
-    vak->setObjectName(QStringLiteral("PersoonPanel"));
-    auto* rooster = new QGridLayout(vak);
-    rooster->setContentsMargins(0, 4, 0, 4);
-    int rij = 0;
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Naam"), EditNaam), rij, 0);
-    rooster->addWidget(EditNaam, rij, 1, 1, 3);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Voorl."), EditVoorl), rij, 4);
-    rooster->addWidget(EditVoorl, rij, 5);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Tussenv."), EditTv), rij, 6);
-    rooster->addWidget(EditTv, rij, 7);
-    ++rij;
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Adres"), EditAdres), rij, 0);
-    rooster->addWidget(EditAdres, rij, 1, 1, 3);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Telefoon"), EditTelefoon), rij, 4);
-    rooster->addWidget(EditTelefoon, rij, 5);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Tel. werk"), EditTelWerk), rij, 6);
-    rooster->addWidget(EditTelWerk, rij, 7);
-    ++rij;
-    auto* postcodeRij = new QHBoxLayout;
-    postcodeRij->addWidget(new QLabel(QStringLiteral("Lnd")));
-    postcodeRij->addWidget(LndBtn);
-    postcodeRij->addWidget(EditPostcode);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Postcode"), EditPostcode), rij, 0);
-    rooster->addLayout(postcodeRij, rij, 1);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Woonplaats"), WoonplaatsCombo), rij, 2);
-    rooster->addWidget(WoonplaatsCombo, rij, 3);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("GSM"), EditGSM), rij, 4);
-    rooster->addWidget(EditGSM, rij, 5);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("FAX"), EditFax), rij, 6);
-    rooster->addWidget(EditFax, rij, 7);
-    ++rij;
-    auto* persoonRij = new QHBoxLayout;
-    persoonRij->addWidget(EditGeslacht);
-    persoonRij->addWidget(MaakBijschrift(QStringLiteral("Geb.datum"), EditGebDatum));
-    persoonRij->addWidget(EditGebDatum);
     EditGeslacht->setMaximumWidth(40);
     EditPostcode->setMinimumWidth(80);
     EditGebDatum->setMinimumWidth(95);
     for (QLineEdit* telefoon : {EditTelefoon, EditTelWerk, EditGSM, EditFax})
         telefoon->setMinimumWidth(115);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("M/V"), EditGeslacht), rij, 0);
-    rooster->addLayout(persoonRij, rij, 1);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Bank"), EditBank), rij, 2);
-    rooster->addWidget(EditBank, rij, 3);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("E-Mail 1"), EMail1Edit), rij, 4);
-    rooster->addWidget(EMail1Edit, rij, 5, 1, 3);
-    ++rij;
-    rooster->addWidget(MaakBijschrift(QStringLiteral("E-Mail 2"), Email2Edit), rij, 4);
-    rooster->addWidget(Email2Edit, rij, 5, 1, 3);
-    rooster->addWidget(MaakBijschrift(QStringLiteral("Bijzonderheden/Opmerkingen"), EditBijz), rij, 0, 1, 2);
-    ++rij;
-    rooster->addWidget(EditBijz, rij, 0, 1, 8);
-    rooster->setColumnStretch(1, 1);
-    rooster->setColumnStretch(3, 2);
-    rooster->setColumnStretch(5, 1);
-    rooster->setColumnStretch(7, 1);
+    auto* postcodeRij = new QHBoxLayout;
+    postcodeRij->addWidget(EditPostcode, 1);
+    postcodeRij->addWidget(new QLabel(QStringLiteral("Lnd")));
+    postcodeRij->addWidget(LndBtn);
+    auto* persoonRij = new QHBoxLayout;
+    persoonRij->addWidget(EditGeslacht);
+    persoonRij->addWidget(MaakBijschrift(QStringLiteral("Geb.datum"), EditGebDatum));
+    persoonRij->addWidget(EditGebDatum, 1);
+    QWidget* vak = MaakFormRooster(
+        {
+            {{QStringLiteral("Naam"), EditNaam, 2}, {QStringLiteral("Voorl."), EditVoorl}, {QStringLiteral("Tussenv."), EditTv}},
+            {{QStringLiteral("Adres"), EditAdres, 2},
+             {QStringLiteral("Telefoon"), EditTelefoon},
+             {QStringLiteral("Tel. werk"), EditTelWerk}},
+            {{QStringLiteral("Postcode"), EditPostcode, 1, {}, postcodeRij},
+             {QStringLiteral("Woonplaats"), WoonplaatsCombo},
+             {QStringLiteral("GSM"), EditGSM},
+             {QStringLiteral("FAX"), EditFax}},
+            {{QStringLiteral("M/V"), EditGeslacht, 1, {}, persoonRij},
+             {QStringLiteral("Bank"), EditBank},
+             {QStringLiteral("E-Mail 1"), EMail1Edit, 2}},
+            {{QStringLiteral("Bijzonderheden/Opmerkingen"), EditBijz, 2},
+             {QStringLiteral("E-Mail 2"), Email2Edit, 2}},
+        },
+        QStringLiteral("PersoonPanel"));
     hoofd->addWidget(vak);
 
     const QList<QWidget*> volgorde{EditNaam,   EditVoorl,       EditTv,       EditTelefoon, EditTelWerk,
@@ -276,9 +241,6 @@ void TCursistFrm::NewCBtnClick()
     m_vorigeCursistNr = Hoofd().heeftRij() ? Hoofd().text(Veld_CursistNr) : QString();
     const std::optional<QString> nummer = NewCursistNr(Hoofd(), *m_dm.HistorieDB);
     if (!nummer) {
-        // Finding the highest number moved Hoofd: back to the participant shown.
-        if (!m_vorigeCursistNr.isEmpty())
-            Hoofd().findKey({m_vorigeCursistNr});
         ToonMelding(mFout, MaximumBereiktTekst, Knoppen::OK);
         return;
     }
@@ -317,7 +279,7 @@ void TCursistFrm::OpslaanBtnClick()
 {
     // A new participant is checked like a changed one: saving it unchecked
     // would store participants without name or address.
-    if (Hoofd().wordtBewerkt() && !CheckInvoer())
+    if (!ControleerInvoer() || (Hoofd().wordtBewerkt() && !CheckInvoer()))
         return;
     const auto bankToch = [] { return ToonMelding(mVraag, IBANVraag, Knoppen::JaNee) == Antwoord::Ja; };
     if (Hoofd().wordtBewerkt() && !BankOpslaan(Hoofd().text(QStringLiteral("Bank")), bankToch)) {
@@ -463,8 +425,7 @@ void TCursistFrm::showEvent(QShowEvent* event)
 
 void TCursistFrm::ToonGegevens()
 {
-    for (DBEditKoppeling* k : std::as_const(m_koppelingen))
-        k->Toon();
+    ToonVelden();
     ToonCursistNr();
     WoonplaatsCombo->Toon();
 }

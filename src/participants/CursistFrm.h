@@ -10,7 +10,6 @@
 #include <QList>
 #include <optional>
 
-class DBEditKoppeling;
 class TCursusBar;
 class TDataModFrm;
 class TOpzoekCombo;
@@ -129,8 +128,6 @@ private:
     void MaakTopBalk(QVBoxLayout* hoofd);
     void MaakPersoonsGegevens(QVBoxLayout* hoofd);
     void MaakCursusDeel(QVBoxLayout* hoofd);
-    // An edit bound to a field of Hoofd, or of the table given.
-    QLineEdit* MaakEdit(const QString& veld, const QString& naam, TableHandle* tabel = nullptr);
     void FormActivate();
     void NewTimerTimer();
     void EditNaamChange();
@@ -177,7 +174,6 @@ private:
     std::optional<InschrijvingInvoer> GetoondeInschrijving() const;
 
     TDataModFrm& m_dm;
-    QList<DBEditKoppeling*> m_koppelingen;
     QString m_vorigeCursistNr;
     QString m_huidigeCode;        // course code of the enrolment shown
     bool m_groepGewijzigd = false;

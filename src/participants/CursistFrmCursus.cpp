@@ -15,8 +15,8 @@
 #include "data/Saldo.h"
 #include "data/ToonMelding.h"
 #include "views/CursusBar.h"
-#include "views/DBEditKoppeling.h"
 #include "views/DataActie.h"
+#include "views/FormRooster.h"
 #include "views/EditMasker.h"
 #include "views/WeekDagBoxen.h"
 
@@ -123,23 +123,23 @@ void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
 
 void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
 {
-    AanmeldDatumEdit = MaakEdit(QStringLiteral("AanmeldDatum"), QStringLiteral("AanmeldDatumEdit"), &Inschrijvingen());
-    EditHerhFr = MaakEdit(Veld_HHFreq, QStringLiteral("EditHerhFr"), &Inschrijvingen());
+    AanmeldDatumEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("AanmeldDatum"), QStringLiteral("AanmeldDatumEdit"));
+    EditHerhFr = MaakVeldEdit(Inschrijvingen(), Veld_HHFreq, QStringLiteral("EditHerhFr"));
     EditHerhFr->setToolTip(QStringLiteral("Herhalingsfrequentie in maanden"));
-    EditAantal = MaakEdit(QStringLiteral("CursusAantal"), QStringLiteral("EditAantal"), &Inschrijvingen());
+    EditAantal = MaakVeldEdit(Inschrijvingen(), QStringLiteral("CursusAantal"), QStringLiteral("EditAantal"));
     connect(EditAantal, &QLineEdit::editingFinished, this, &TCursistFrm::EditAantalChange);
-    EditSaldo = MaakEdit(QStringLiteral("Saldo"), QStringLiteral("EditSaldo"), &Inschrijvingen());
-    DiplomaDatum = MaakEdit(QStringLiteral("DiplomaDatum"), QStringLiteral("DiplomaDatum"), &Inschrijvingen());
+    EditSaldo = MaakVeldEdit(Inschrijvingen(), QStringLiteral("Saldo"), QStringLiteral("EditSaldo"));
+    DiplomaDatum = MaakVeldEdit(Inschrijvingen(), QStringLiteral("DiplomaDatum"), QStringLiteral("DiplomaDatum"));
     DiplomaDatum->setToolTip(QStringLiteral("Diplomadatum kan alleen gewijzigd worden als er geen vervolgcursus is!"));
-    DiplomaNrEdit = MaakEdit(QStringLiteral("DiplomaNr"), QStringLiteral("DiplomaNrEdit"), &Inschrijvingen());
+    DiplomaNrEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("DiplomaNr"), QStringLiteral("DiplomaNrEdit"));
     for (int i = 1; i <= 10; ++i) {
-        QLineEdit* herh = MaakEdit(QStringLiteral("Herh%1").arg(i), QStringLiteral("EditHerh%1").arg(i), &Inschrijvingen());
+        QLineEdit* herh = MaakVeldEdit(Inschrijvingen(), QStringLiteral("Herh%1").arg(i), QStringLiteral("EditHerh%1").arg(i));
         herh->setToolTip(QStringLiteral("Datums van herhalingslessen"));
         EditHerh << herh;
     }
-    VolgendeOproepEdit = MaakEdit(QStringLiteral("VolgendeOproep"), QStringLiteral("VolgendeOproepEdit"), &Inschrijvingen());
+    VolgendeOproepEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("VolgendeOproep"), QStringLiteral("VolgendeOproepEdit"));
     VolgendeOproepEdit->setToolTip(QStringLiteral("Orvel doet een volgende opoep omstreeks"));
-    VerzuimdEdit = MaakEdit(QStringLiteral("Verzuimd"), QStringLiteral("VerzuimdEdit"), &Inschrijvingen());
+    VerzuimdEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("Verzuimd"), QStringLiteral("VerzuimdEdit"));
     VerzuimdEdit->setToolTip(QStringLiteral("Aantal verzuimde oproepen"));
 
     for (QLineEdit* datum : QList<QLineEdit*>{AanmeldDatumEdit, DiplomaDatum, VolgendeOproepEdit} + EditHerh)
@@ -169,29 +169,21 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
     for (QCheckBox* dag : Uitsluiten->Boxen())
         Modus.DataControl(dag);
 
-    auto* bedrag = new QWidget;
-    auto* bedragRij = new QHBoxLayout(bedrag);
-    bedragRij->setContentsMargins(0, 0, 0, 0);
+    auto* bedragRij = new QHBoxLayout;
     bedragRij->addWidget(EditSaldo);
     bedragRij->addWidget(BetaaldCheck);
-    const std::initializer_list<std::pair<QLabel*, QWidget*>> rijen[] = {
-        {{MaakBijschrift(QStringLiteral("Aanmelddatum"), AanmeldDatumEdit), AanmeldDatumEdit},
-         {MaakBijschrift(QStringLiteral("GroepsCode"), GroepsCodeBox), GroepsCodeBox},
-         {MaakBijschrift(QStringLiteral("LokatieCode"), LokatieBox), LokatieBox}},
-        {{MaakBijschrift(QStringLiteral("HHFreq"), EditHerhFr, QStringLiteral("Oproepen om de x maanden (min 6 max 24)")),
-          EditHerhFr},
-         {MaakBijschrift(QStringLiteral("Betaalwijze"), BetaalwBox), BetaalwBox},
-         {MaakBijschrift(QStringLiteral("Aantal"), EditAantal), EditAantal}},
-        {{MaakBijschrift(QStringLiteral("Dipl.Datum"), DiplomaDatum), DiplomaDatum},
-         {MaakBijschrift(QStringLiteral("DiplomaNr"), DiplomaNrEdit), DiplomaNrEdit},
-         {MaakBijschrift(QStringLiteral("Bedrag"), EditSaldo), bedrag}}};
-    for (int rij = 0; rij < 3; ++rij) {
-        int kolom = 0;
-        for (const auto& [bijschrift, veld] : rijen[rij]) {
-            pagina->addWidget(bijschrift, rij, kolom++);
-            pagina->addWidget(veld, rij, kolom++);
-        }
-    }
+    pagina->addWidget(MaakFormRooster({
+                          {{QStringLiteral("Aanmelddatum"), AanmeldDatumEdit},
+                           {QStringLiteral("GroepsCode"), GroepsCodeBox},
+                           {QStringLiteral("LokatieCode"), LokatieBox}},
+                          {{QStringLiteral("HHFreq"), EditHerhFr, 1, QStringLiteral("Oproepen om de x maanden (min 6 max 24)")},
+                           {QStringLiteral("Betaalwijze"), BetaalwBox},
+                           {QStringLiteral("Aantal"), EditAantal}},
+                          {{QStringLiteral("Dipl.Datum"), DiplomaDatum},
+                           {QStringLiteral("DiplomaNr"), DiplomaNrEdit},
+                           {QStringLiteral("Bedrag"), EditSaldo, 1, {}, bedragRij}},
+                      }),
+                      0, 0, 3, 6);
 
     auto* dagen = new QGroupBox(QStringLiteral("Uitsluiten"));
     dagen->setObjectName(QStringLiteral("UitsluitenGroep"));
@@ -232,8 +224,7 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
     VvPanel->hide();
     pagina->addWidget(bijgehouden, 3, 0, 1, 7);
     pagina->addWidget(VvPanel, 3, 0, 1, 7);  // in front of the call-up area
-    for (int kolom : {1, 3, 5})
-        pagina->setColumnStretch(kolom, 1);
+    pagina->setColumnStretch(0, 1);  // the form takes the width
     pagina->setRowStretch(4, 1);
 }
 
@@ -367,9 +358,7 @@ void TCursistFrm::CursusTabChange()
 void TCursistFrm::ToonInschrijving()
 {
     TableHandle& cg = Inschrijvingen();
-    for (DBEditKoppeling* k : std::as_const(m_koppelingen))
-        if (k->tabel() == &cg)
-            k->Toon();
+    ToonVelden(&cg);
     Uitsluiten->ZetWeekDagen(cg.value(Veld_WeekDagen).toInt());
     BetaaldCheck->setChecked(cg.value(QStringLiteral("Betaald")).toBool());
 }
@@ -486,9 +475,8 @@ void TCursistFrm::BerekenSaldo()
         const Bedrag saldo = TeBetalen(LeesPrijs(s, cg.text(QStringLiteral("CursusCode"))), aantal, LeesBetaalRegel(s, methode));
         cg.setValue(QStringLiteral("Saldo"), QVariant::fromValue(saldo));
     });
-    for (DBEditKoppeling* k : std::as_const(m_koppelingen))
-        if (k->edit() == EditAantal || k->edit() == EditSaldo)
-            k->Toon();
+    ToonVeld(EditAantal);
+    ToonVeld(EditSaldo);
 }
 
 // ---- saving the enrolment with the group rules ----

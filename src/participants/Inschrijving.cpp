@@ -7,6 +7,8 @@
 #include "data/TableHandle.h"
 #include "data/ToonMelding.h"
 #include "data/Transactie.h"
+#include "data/VeldTekst.h"
+#include "data/ZolDatum.h"
 
 #include <QSqlQuery>
 
@@ -209,15 +211,14 @@ QList<CursusStart> CursusStarts(Storage& s, const QString& cursusCode)
 
 QString CursusStartTekst(const CursusStart& start)
 {
-    return QStringLiteral("%1 | %2").arg(start.datum.toString(QStringLiteral("dd-MM-yyyy hh:mm")), 10)
+    return QStringLiteral("%1 | %2").arg(DatumTijdNaarTekst(start.datum), 10)
         .arg(start.lokatieCode, 6);
 }
 
 QDateTime CursusStartUitTekst(const QString& tekst)
 {
     const QString zonder = QString(tekst).remove(QLatin1Char('&'));
-    return QDateTime(QDate::fromString(zonder.mid(0, 10), QStringLiteral("dd-MM-yyyy")),
-                     QTime::fromString(zonder.mid(11, 5), QStringLiteral("hh:mm")));
+    return QDateTime(TekstNaarDatum(zonder.mid(0, 10)), TekstNaarTijd(zonder.mid(11, 5)));
 }
 
 bool KanDirectInCursus(Storage& s, const QString& cursistNr, const QString& cursusCode, const QDate& vandaag)
@@ -257,7 +258,7 @@ QString BoekVraag(const QString& cursusCode, const GeplandeCursus& cursus)
 {
     QStringList dagen;
     for (const QDateTime& dag : cursus.dagen)
-        dagen << dag.toString(QStringLiteral("dd-MM-yyyy hh:mm"));
+        dagen << DatumTijdNaarTekst(dag);
     return CursusVraag(cursusCode, dagen);
 }
 

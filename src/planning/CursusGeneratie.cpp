@@ -31,13 +31,6 @@ QVariant CursusDatum(const QDate& dag, const QString& tijd)
 bool IsLeeg(const QString& tekst) { return tekst.trimmed().isEmpty(); }
 }  // namespace
 
-int WeekDagBit(const QDate& dag)
-{
-    // Sunday 64, Monday 32, ... Saturday 1: day 1 (Sunday) to 7 (Saturday).
-    const int dagNummer = dag.dayOfWeek() % 7 + 1;
-    return 1 << (7 - dagNummer);
-}
-
 int LeesLokatieMasker(Storage& s, const QString& lokatieCode)
 {
     QSqlQuery q = s.exec(QStringLiteral("select WeekDagen from lokatie where LokatieCode = ?"), {lokatieCode});

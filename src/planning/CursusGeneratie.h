@@ -4,6 +4,8 @@
 // course identifier, and the course rows with the amounts due. Everything
 // reads and writes through queries of its own, so no shared table handle
 // moves; the generation window only holds the choices and shows the result.
+#include "data/ZolDatum.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -18,9 +20,6 @@ class Storage;
 inline constexpr char TelLijstLokatie[] = "TELYST";
 // A phone list is a pseudo-course at this time.
 inline constexpr char TelLijstTijd[] = "23:00";
-
-// The bit of a day's weekday in a weekday mask (a set bit: not available).
-int WeekDagBit(const QDate& dag);
 
 // The weekday mask of a location; 0 when it has none.
 int LeesLokatieMasker(Storage& s, const QString& lokatieCode);

@@ -4,6 +4,7 @@
 #include "controls/KleurSchema.h"
 #include "controls/Knop.h"
 #include "controls/WachtCursor.h"
+#include "data/ZolDatum.h"
 
 #include <QCloseEvent>
 #include <QDateEdit>
@@ -22,7 +23,7 @@ TOproepLaterFrm::TOproepLaterFrm(const QDate& vandaag, QWidget* parent) : QDialo
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     EditOproepDatum = MaakControl<QDateEdit>(this, QStringLiteral("EditOproepDatum"), vandaag);
-    EditOproepDatum->setDisplayFormat(QStringLiteral("dd-MM-yyyy"));
+    EditOproepDatum->setDisplayFormat(QString::fromLatin1(KorteDatumFormaat));
     EditOproepDatum->setCalendarPopup(true);
     EditOproepDatum->setToolTip(QStringLiteral("DVul eventueel een latere datum in."));
     OkBtn = MaakKnop(this, QStringLiteral("OkBtn"), QStringLiteral("&Ok"));

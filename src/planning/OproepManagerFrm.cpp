@@ -1,5 +1,6 @@
 #include "OproepManagerFrm.h"
 
+#include "CursistItem.h"
 #include "OproepLaterFrm.h"
 #include "OproepManager.h"
 #include "controls/KleurSchema.h"
@@ -32,14 +33,6 @@ constexpr char CursusIDTag[] = "CursusID";
 int CursusVan(const QTreeWidget* lijst) { return lijst->property(CursusIDTag).toInt(); }
 
 QString CursusCodeVan(const QString& knopTekst) { return SplitsCursusTekst(knopTekst).eerste; }
-
-QTreeWidgetItem* CursistItem(const TelLijstCursist& c)
-{
-    auto* item = new QTreeWidgetItem({c.CursistNr, c.Naam});
-    if (c.gevonden)
-        item->setIcon(0, CursusPlaatjes::Icoon(CursusPlaatjes::VanGeslacht(c.Geslacht)));
-    return item;
-}
 
 void ToonFout(const OrvelFout& fout)
 {
@@ -132,16 +125,7 @@ TOproepManagerFrm::TOproepManagerFrm(TDataModFrm& dm, QWidget* parent) : TOnderh
 
 QTreeWidget* TOproepManagerFrm::MaakLijst(const QString& naam)
 {
-    auto* lijst = MaakControl<QTreeWidget>(this, naam);
-    lijst->setRootIsDecorated(false);
-    lijst->setHeaderLabels({QStringLiteral("CursistNr"), QStringLiteral("Naam cursist ")});
-    lijst->header()->resizeSection(0, 100);
-    lijst->setSelectionMode(QAbstractItemView::SingleSelection);
-    // The drop is handled here: Qt itself must neither insert nor remove items.
-    lijst->setDragEnabled(true);
-    lijst->setDragDropMode(QAbstractItemView::DragDrop);
-    lijst->setDefaultDropAction(Qt::IgnoreAction);
-    lijst->viewport()->installEventFilter(this);
+    QTreeWidget* lijst = MaakCursistLijst(this, naam, QAbstractItemView::SingleSelection);
     lijst->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lijst, &QWidget::customContextMenuRequested, this,
             [this, lijst](const QPoint& plek) { LijstMenu(lijst, plek); });
@@ -203,7 +187,7 @@ void TOproepManagerFrm::GetCursisten(int cursusID, QTreeWidget* lijst)
 {
     lijst->clear();
     for (const TelLijstCursist& c : OproepManager(m_dm.storage()).GetCursisten(cursusID))
-        lijst->addTopLevelItem(CursistItem(c));
+        lijst->addTopLevelItem(MaakCursistItem(c.CursistNr, c.gevonden, c.Naam, c.Geslacht));
 }
 
 bool TOproepManagerFrm::eventFilter(QObject* object, QEvent* event)

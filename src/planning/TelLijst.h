@@ -2,16 +2,12 @@
 // Building a real course from a phone list: who is still on the list, and
 // moving one participant from the list into the new course.
 #include "CursusGeneratie.h"
+#include "data/CursusDeelnemers.h"
 
-struct TelLijstCursist {
-    QString CursistNr;
-    bool gevonden = false;  // the participant row exists
-    QString Naam;           // "?????" when it does not
-    QString Geslacht;
-};
+using TelLijstCursist = CursusDeelnemer;
 
-// The participants of the phone list (its first day), by number.
-QList<TelLijstCursist> LeesTelLijst(Storage& s, int telLijstID);
+// The participants of the phone list, as those of any course.
+inline QList<TelLijstCursist> LeesTelLijst(Storage& s, int telLijstID) { return LeesCursusDeelnemers(s, telLijstID); }
 
 // In one transaction: the participant's phone-list rows go and his rows of
 // the new course come, so a failure leaves him on the phone list.

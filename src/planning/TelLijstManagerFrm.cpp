@@ -66,14 +66,7 @@ TTelLijstManagerFrm::TTelLijstManagerFrm(TDataModFrm& dm, const GeneratieKeuze& 
 
 QTreeWidget* TTelLijstManagerFrm::MaakLijst(const QString& naam)
 {
-    auto* lijst = MaakControl<QTreeWidget>(this, naam);
-    lijst->setRootIsDecorated(false);
-    lijst->setHeaderLabels({QStringLiteral("CursistNr"), QStringLiteral("Naam cursist ")});
-    lijst->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lijst->setDragEnabled(true);
-    lijst->setAcceptDrops(true);
-    lijst->setDragDropMode(QAbstractItemView::DragDrop);
-    lijst->viewport()->installEventFilter(this);
+    QTreeWidget* lijst = MaakCursistLijst(this, naam, QAbstractItemView::ExtendedSelection);
     connect(lijst, &QTreeWidget::itemDoubleClicked, this, [this, lijst] {
         ListDragDrop(lijst, lijst == List1 ? List2 : List1);
     });

@@ -254,7 +254,7 @@ void TGroepsFrm::OproepDatumChange()
 void TGroepsFrm::OproepDatumCloseUp()
 {
     const QDate datum = OproepDatum->date();
-    if ((Uitsluiten->WeekDagen() & WeekDagBits[datum.dayOfWeek() % 7]) == 0)
+    if ((Uitsluiten->WeekDagen() & WeekDagBit(datum)) == 0)
         return;
     ToonMelding(mFout, QStringLiteral("U kiest een dag die is uitgesloten!"), Knoppen::OK, true);
     m_datumGewijzigd = false;

@@ -5,6 +5,8 @@
 // Cursussen, with the picture of the course's profile. The payments,
 // processing, call-up manager and print windows share it. The participant
 // window shows every course day of one participant instead (VulDagen).
+#include "data/ZolDatum.h"
+
 #include <QHash>
 #include <QIcon>
 #include <QScrollArea>
@@ -51,6 +53,6 @@ private:
     QHBoxLayout* m_rij;
     bool m_nieuwsteEerst = false;
     bool m_alleDagen = false;
-    QString m_datumFormaat = QStringLiteral("dd-MM-yyyy");
+    QString m_datumFormaat = QString::fromLatin1(KorteDatumFormaat);
     QHash<QString, QIcon> m_iconen;  // per course code, for one fill
 };

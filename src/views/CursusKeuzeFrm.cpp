@@ -16,19 +16,6 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-QList<CursusDeelnemer> LeesCursusDeelnemers(Storage& storage, int cursusID)
-{
-    QList<CursusDeelnemer> deelnemers;
-    QSqlQuery q = storage.exec(QStringLiteral("select c.CursistNr, h.Naam, h.Geslacht, h.CursistNr from Cursussen c "
-                                              "left join Hoofd h on h.CursistNr = c.CursistNr "
-                                              "where c.CursusID = ? and c.Dag = 1 order by c.Datum, c.CursistNr, c.CursusCode"),
-                               {cursusID});
-    while (q.next())
-        deelnemers << CursusDeelnemer{q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                                      !q.value(3).isNull()};
-    return deelnemers;
-}
-
 TCursusKeuzeFrm::TCursusKeuzeFrm(Storage& storage, const QString& naam, const QString& titel,
                                  const QString& verwerkHint, const QString& lijstHint, QWidget* parent)
     : TOnderhoudFrm(parent), m_storage(storage)
@@ -132,7 +119,7 @@ void TCursusKeuzeFrm::ToonDeelnemers(const QList<CursusDeelnemer>& deelnemers, c
     List1->clear();
     for (int i = 0; i < deelnemers.size(); ++i) {
         const CursusDeelnemer& d = deelnemers[i];
-        auto* item = new QTreeWidgetItem(List1, {d.CursistNr, d.gevonden ? d.Naam : QStringLiteral("?????")});
+        auto* item = new QTreeWidgetItem(List1, {d.CursistNr, d.Naam});
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(0, aangevinkt.value(i) ? Qt::Checked : Qt::Unchecked);
         if (d.gevonden)

@@ -6,6 +6,7 @@
 // A window fills in what the ticks mean (GetCursisten) and what storing them
 // does (VerwerkBtnClick).
 #include "OnderhoudFrm.h"
+#include "data/CursusDeelnemers.h"
 
 #include <QList>
 
@@ -16,14 +17,6 @@ class QVBoxLayout;
 class Storage;
 class TCursusBar;
 
-// A participant of a course as its first day lists him; without a row in
-// Hoofd he is not found and has no name.
-struct CursusDeelnemer {
-    QString CursistNr, Naam, Geslacht;
-    bool gevonden = false;
-};
-// The participants of the first day of a course, in the table's order.
-QList<CursusDeelnemer> LeesCursusDeelnemers(Storage& storage, int cursusID);
 
 class TCursusKeuzeFrm : public TOnderhoudFrm {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "controls/Knop.h"
 #include "data/DatabaseError.h"
 #include "data/ToonMelding.h"
+#include "data/ZolRegister.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -42,7 +43,9 @@ QPushButton* TOnderhoudFrm::MaakModusKnop(const QString& naam, const QString& te
 QLineEdit* TOnderhoudFrm::MaakVeldEdit(TableHandle& tabel, const QString& veld, const QString& naam)
 {
     auto* edit = MaakControl<QLineEdit>(this, naam);
-    m_koppelingen << new DBEditKoppeling(edit, &tabel, veld);
+    auto* koppeling = new DBEditKoppeling(edit, &tabel, veld);
+    connect(koppeling, &DBEditKoppeling::gewijzigd, &Modus, &TBewerkModus::SetChangePanel);
+    m_koppelingen << koppeling;
     Modus.DataControl(edit);
     return edit;
 }
@@ -61,10 +64,18 @@ bool TOnderhoudFrm::ControleerInvoer()
     return true;
 }
 
-void TOnderhoudFrm::ToonVelden() const
+void TOnderhoudFrm::ToonVelden(const TableHandle* tabel) const
 {
     for (DBEditKoppeling* k : m_koppelingen)
-        k->Toon();
+        if (!tabel || k->tabel() == tabel)
+            k->Toon();
+}
+
+void TOnderhoudFrm::ToonVeld(const QLineEdit* edit) const
+{
+    for (DBEditKoppeling* k : m_koppelingen)
+        if (k->edit() == edit)
+            k->Toon();
 }
 
 bool TOnderhoudFrm::MagSluiten() { return !Modus.InEditModus(); }
@@ -73,6 +84,29 @@ void TOnderhoudFrm::ExitBtnClick()
 {
     if (MagSluiten())
         done(QDialog::Accepted);
+}
+
+namespace {
+QString PlekNaam(const QWidget* venster)
+{
+    const QString naam = venster->objectName();
+    return QStringLiteral("Vensters/") + (naam.isEmpty() ? QLatin1String(venster->metaObject()->className()) : naam);
+}
+}  // namespace
+
+void TOnderhoudFrm::setVisible(bool zichtbaar)
+{
+    if (zichtbaar != isVisible()) {
+        TZolRegister reg;
+        if (zichtbaar) {
+            const QString plek = reg.LeesWaarde(PlekNaam(this));
+            if (!Ontbrekend(plek))
+                restoreGeometry(QByteArray::fromBase64(plek.toLatin1()));
+        } else {
+            reg.SchrijfWaarde(PlekNaam(this), QString::fromLatin1(saveGeometry().toBase64()));
+        }
+    }
+    QDialog::setVisible(zichtbaar);
 }
 
 void TOnderhoudFrm::showEvent(QShowEvent* event)

@@ -4,13 +4,14 @@
 // Wednesday 8, Thursday 4, Friday 2, Saturday 1. A ticked box, a set bit,
 // means: not available on that day. Locations, enrolments, groups and course
 // generation all show the same seven boxes.
+#include "data/ZolDatum.h"
+
 #include <QFrame>
 #include <array>
 
 class QCheckBox;
 
 // Sunday first, as the boxes stand.
-inline constexpr std::array<int, 7> WeekDagBits{64, 32, 16, 8, 4, 2, 1};
 using WeekDagVinkjes = std::array<bool, 7>;
 
 // A ticked day sets its bit; bits above Sunday's are not weekdays and are

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -556,6 +557,58 @@ private Q_SLOTS:
             QTest::keyClick(w.EditGebDatum, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), w.EditBank);
         }
+    }
+
+    // Closed and opened again, the window stands where the user left it, at
+    // the size he gave it.
+    void theWindowKeepsTheSizeAndPlaceTheUserGaveIt()
+    {
+        Venster v;
+        v.cursist("000120");
+        v.toon("000120");
+        const QRect gegeven(40, 60, 1100, 760);
+        v.frm->setGeometry(gegeven);
+        QCoreApplication::processEvents();
+        v.frm->ExitBtn->click();
+        QVERIFY(!v.frm->isVisible());
+        v.frm = std::make_unique<TCursistFrm>(v.db.dm());
+        v.toon("000120");
+        QCOMPARE(v.frm->geometry(), gegeven);
+    }
+
+    // However large the window, every caption of the personal data stands
+    // right beside its field, and the rows keep their height.
+    void theFieldsStayBesideTheirCaptionsWhenTheWindowGrows()
+    {
+        Venster v;
+        v.cursist("000120");
+        v.toon("000120");
+        const auto maten = [&v] {
+            QList<int> rijen;
+            const auto* paneel = v.frm->findChild<QWidget*>("PersoonPanel");
+            for (const QLabel* label : paneel->findChildren<QLabel*>()) {
+                const QWidget* veld = label->buddy();
+                if (!veld || !veld->isVisible())
+                    continue;
+                const QPoint links = label->mapTo(v.frm.get(), label->contentsRect().topLeft());
+                const int tekstEinde = label->alignment() & Qt::AlignRight
+                                           ? links.x() + label->contentsRect().width()
+                                           : links.x() + label->fontMetrics().horizontalAdvance(label->text());
+                const int gat = veld->mapTo(v.frm.get(), QPoint()).x() - tekstEinde;
+                if (gat < 0 || gat > 16)
+                    qWarning() << label->text() << "stands" << gat << "pixels from its field";
+                rijen << (gat >= 0 && gat <= 16 ? veld->mapTo(v.frm.get(), QPoint()).y() : -1);
+            }
+            return rijen;
+        };
+        v.frm->resize(900, 600);
+        QCoreApplication::processEvents();
+        const QList<int> klein = maten();
+        QVERIFY(!klein.isEmpty());
+        QVERIFY(!klein.contains(-1));
+        v.frm->resize(1600, 1000);
+        QCoreApplication::processEvents();
+        QCOMPARE(maten(), klein);
     }
 };
 
