@@ -4,6 +4,7 @@
 // The sender opens a session per message, as the program does.
 #include "data/DataModFrm.h"
 #include "data/Storage.h"
+#include "data/Transactie.h"
 #include "data/ZolRegister.h"
 #include "mail/MailMessage.h"
 #include "output/EMailZender.h"
@@ -50,7 +51,7 @@ private:
 
 void vulCursus(Storage& s, Lijst& lijst)
 {
-    s.begin();
+    Transactie t(s);
     s.exec("insert into Steden (StadCode, Stad) values (12, 'Kampen')");
     s.exec("insert into Lokatie (LokatieCode, Lokatie, Adres, Postcode, StadCode) "
            "values ('WIJK', 'Wijkcentrum De Brink', 'Brink 1', '8261 AA', 12)");
@@ -69,7 +70,7 @@ void vulCursus(Storage& s, Lijst& lijst)
                    {QStringLiteral("2004-03-%1 19:30:00").arg(10 + dag), dag, nr});
         lijst.rijen.append({nr, naam});
     }
-    s.commit();
+    t.commit();
 }
 
 size_t leesBericht(char* buffer, size_t size, size_t count, void* data)

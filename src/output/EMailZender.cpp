@@ -9,6 +9,7 @@
 #include "data/Instellingen.h"
 #include "data/Storage.h"
 #include "data/ToonMelding.h"
+#include "data/Transactie.h"
 
 #include <QFile>
 #include <QSqlQuery>

@@ -214,7 +214,7 @@ private Q_SLOTS:
         ander.kill();
         ander.waitForFinished();
         QCOMPARE(meldingen.texts().size(), 2);
-        QVERIFY2(meldingen.texts()[0].contains("in gebruik door een ander Orvel-programma"),
+        QVERIFY2(meldingen.texts()[0].contains("is in gebruik door"),
                  qPrintable(meldingen.texts()[0]));
         QCOMPARE(meldingen.texts()[1], kMislukt);
         QCOMPARE(IndexAantal(db.map(), "Profiel"), 1);

@@ -3,6 +3,7 @@
 #include "data/Bedrag.h"
 #include "data/Schema.h"
 #include "data/Storage.h"
+#include "data/Transactie.h"
 #include "data/TableHandle.h"
 #include "data/VeldTekst.h"
 #include "data/ZolDatum.h"
@@ -506,12 +507,14 @@ void VulRegister(Storage& s, bool voorbeeld)
 void VulVoorbeeldOrganisatie(Storage& s, quint32 zaad, const QDate& vandaag, const VoorbeeldOmvang& omvang)
 {
     Toeval t(zaad);
-    InEenTransactie(s, [&] {
+    {
+        Transactie tr(s);
         VulKalender(s, vandaag, true);
         VulVasteGegevens(s);
         VulCursisten(s, t, vandaag, omvang);
         VulRegister(s, true);
-    });
+        tr.commit();
+    }
     // Each course in a transaction of its own, as the program writes it.
     PlanCursussen(s, t, vandaag);
 }

@@ -14,6 +14,7 @@
 #include "backup/ZolBackupFile.h"
 #include "data/DatabaseError.h"
 #include "data/Storage.h"
+#include "data/Transactie.h"
 #include "data/TableHandle.h"
 #include "data/ToonMelding.h"
 #include "output/Voorbeeldrapporten.h"
@@ -54,10 +55,12 @@ void MaakSysteem(const QString& map, bool voorbeeld, quint32 zaad, const QDate& 
         if (voorbeeld) {
             VulVoorbeeldOrganisatie(s, zaad, vandaag);
         } else {
-            InEenTransactie(s, [&] {
+            {
+                Transactie tr(s);
                 VulKalender(s, vandaag, false);
                 VulRegister(s, false);
-            });
+                tr.commit();
+            }
         }
         // The list's profiles as the first start makes them, so a restore
         // shows the list at once.
