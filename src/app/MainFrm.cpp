@@ -1,5 +1,7 @@
 #include "MainFrm.h"
 
+#include "BriefModus.h"
+
 #include "DefaultFrm.h"
 #include "HelpViewer.h"
 #include "IndexFrm.h"
@@ -43,6 +45,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -155,6 +158,7 @@ TMainFrm::TMainFrm(TDataModFrm& dm, QWidget* parent)
     connect(LeegSysTimer, &QTimer::timeout, this, &TMainFrm::LeegSysTimerTimer);
 
     KoppelKnoppen();
+    BriefModus = new TBriefModus(*this, dm);
     PageControl1Change();
     ZetHelpTekst(LeesMetStandaard(ZolRegister, QStringLiteral("HelpTekst"), QStringLiteral("1")) != QLatin1String("0"));
     ZoekenOnderdrukt = true;
@@ -287,6 +291,9 @@ void TMainFrm::MaakToolbars()
     actie(&ActionVerwerkCursus, "ActionVerwerkCursus", QStringLiteral("Cursus verwerken"));
     actie(&ActionBetalingen, "ActionBetalingen", QStringLiteral("Betalingen"));
     actie(&ActionBegeleiding, "ActionBegeleiding", QStringLiteral("Cursusbegeleiding"));
+    actie(&ActionBrief, "ActionBrief", QStringLiteral("Briefmode AAN"));
+    // Pressed while letter mode is on.
+    ActionBrief->setCheckable(true);
 
     auto balk = [this](const char* naam) {
         auto* b = new QToolBar(this);
@@ -322,7 +329,7 @@ void TMainFrm::MaakToolbars()
                       QStringLiteral("★"), Oranje);
     ToolBar1->addSeparator();
     AfdrukBtn = knop(ToolBar1, "AfdrukBtn", QStringLiteral("Afdrukken"), QStringLiteral("▤"), Blauw);
-    BriefBtn = knop(ToolBar1, "BriefBtn", QStringLiteral("Briefmode AAN"), QStringLiteral("✉"), Oranje);
+    BriefBtn = knop(ToolBar1, "BriefBtn", {}, QStringLiteral("✉"), Oranje, ActionBrief);
     KalenderBtn = knop(ToolBar1, "KalenderBtn", QStringLiteral("Kalender"), QStringLiteral("▦"), Groen);
     ToolBar1->addSeparator();
     HelpBtn = knop(ToolBar1, "HelpBtn", QStringLiteral("Uitgebreide help"), QStringLiteral("?"), Groen);
@@ -380,6 +387,45 @@ void TMainFrm::MaakToolbars()
     label(&TotLbl, "TotLbl", QStringLiteral("0"), 90);
     label(&FilterLbl, "FilterLbl", QStringLiteral("FILTER"), 110);
     label(&ProfielLbl, "ProfielLbl", QStringLiteral("PROFIEL"), 110);
+
+    addToolBarBreak();
+    BriefToolbar = balk("BriefToolbar");
+    BriefModeLbl = MaakControl<QLabel>(BriefToolbar, QStringLiteral("BriefModeLbl"), QStringLiteral("BRIEFMODE"));
+    BriefModeLbl->setContentsMargins(6, 0, 10, 0);
+    ZetStand(BriefModeLbl, Stand::Waarschuwing);
+    BriefToolbar->addWidget(BriefModeLbl);
+    BriefBtn1 = knop(BriefToolbar, "BriefBtn1", {}, QStringLiteral("✉"), Oranje, ActionBrief);
+    BriefToolbar->addSeparator();
+    OpenDialogBtn = knop(BriefToolbar, "OpenDialogBtn", QStringLiteral("Kies een brief"), QStringLiteral("…"), Groen);
+    BriefBox = MaakControl<QComboBox>(BriefToolbar, QStringLiteral("BriefBox"));
+    BriefBox->setMinimumWidth(320);
+    BriefBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ZetHint(BriefBox, QStringLiteral("Geselecteerde brief"));
+    BriefBox->setEnabled(false);
+    ZetStand(BriefBox, Stand::Bladeren);
+    BriefToolbar->addWidget(BriefBox);
+    BriefDesignerBtn = knop(BriefToolbar, "BriefDesignerBtn", QStringLiteral("Brief designer"), QStringLiteral("✐"), Paars);
+    BriefDesignerBtn->setText(QStringLiteral("Designer"));
+    BriefDesignerBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    BriefDesignerBtn->setEnabled(false);
+    BriefToolbar->addSeparator();
+    PreviewONBtn = knop(BriefToolbar, "PreviewONBtn", QStringLiteral("Voorbeeld op scherm"), QStringLiteral("◉"), Blauw);
+    PreviewOFFBtn = knop(BriefToolbar, "PreviewOFFBtn", QStringLiteral("Geen voorbeeld"), QStringLiteral("▤"), Grijs);
+    auto* previewGroep = new QButtonGroup(this);
+    for (QToolButton* k : {PreviewONBtn, PreviewOFFBtn}) {
+        k->setCheckable(true);
+        k->setEnabled(false);
+        previewGroep->addButton(k);
+    }
+    PreviewONBtn->setChecked(true);
+    PdfBtn = knop(BriefToolbar, "PdfBtn", QStringLiteral("Brieven opslaan als één PDF-bestand"), QStringLiteral("PDF"),
+                  Rood);
+    PdfBtn->setEnabled(false);
+    BriefToolbar->addSeparator();
+    MSelect = knop(BriefToolbar, "MSelect", QStringLiteral("Selecteer alles"), QStringLiteral("≡"), Groen);
+    BriefToolbar->hide();
+    BriefTimer = new QTimer(this);
+    BriefTimer->setInterval(1000);
 }
 
 void TMainFrm::MaakStatusBalk()
@@ -732,7 +778,7 @@ void TMainFrm::MaakOpdrachten()
         {BegeleidBtn, [this] { return new TBegOvzGridFrm(m_dm, this); }, true, {}},
         {BetalingBtn, [this] { return new TBetalingenFrm(m_dm, this); }, true, {}},
         {AfdrukBtn1, [this] { return MaakAfdrukFrm(); }, true, {}},
-        {AfdrukBtn, [this] { return MaakAfdrukFrm(); }, true, {}},
+        {AfdrukBtn, [this] { return MaakAfdrukFrm(); }, true, {}},  // through AfdrukBtnClick
         {DiplInvBtn, [this] { return new TInvoerDiplFrm(m_dm, this); }, false, {}},
         {ProfielBtn, [this] { return new TProfielFrm(m_dm, *Lijst, this); }, false, {}},
         {FilterMakenBtn, [this] { return new TSnelFilterFrm(m_dm, *Lijst, this); }, false, {}},
@@ -740,7 +786,9 @@ void TMainFrm::MaakOpdrachten()
     connect(ActionVerwerkCursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(VerwerkBtn); });
     connect(ActionBetalingen, &QAction::triggered, this, [this] { VoerOpdrachtUit(BetalingBtn); });
     for (const Opdracht& opdracht : m_opdrachten)
-        connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });
+        if (opdracht.knop != AfdrukBtn)
+            connect(opdracht.knop, &QToolButton::clicked, this, [this, knop = opdracht.knop] { VoerOpdrachtUit(knop); });
+    connect(AfdrukBtn, &QToolButton::clicked, this, &TMainFrm::AfdrukBtnClick);
     connect(ActionGencursus, &QAction::triggered, this, [this] { VoerOpdrachtUit(GenereerBtn); });
     // The calendar lives for the whole run and is merely shown.
     connect(KalenderBtn, &QToolButton::clicked, this, &TMainFrm::KalenderBtnClick);
@@ -753,6 +801,14 @@ QDialog* TMainFrm::MaakAfdrukFrm()
     if (!ReportsFrm)
         throw std::runtime_error("Het afdrukken is niet beschikbaar: de database is niet geopend.");
     return new TAfdrukFrm(m_dm, *ReportsFrm, this);
+}
+
+void TMainFrm::AfdrukBtnClick()
+{
+    if (BriefModus->Aan())
+        BriefModus->Printbrief();
+    else
+        VoerOpdrachtUit(AfdrukBtn);
 }
 
 void TMainFrm::KalenderBtnClick()

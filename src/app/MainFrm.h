@@ -10,7 +10,9 @@
 #include <functional>
 
 class QAction;
+class QComboBox;
 class QDialog;
+class TBriefModus;
 class TDataModFrm;
 class TDefaultFrm;
 class TReportsFrm;
@@ -146,6 +148,19 @@ public:
     QLabel* TotLbl;
     QLabel* FilterLbl;
     QLabel* ProfielLbl;
+    // The letter toolbar, shown in letter mode only.
+    QToolBar* BriefToolbar;
+    QLabel* BriefModeLbl;
+    QToolButton* BriefBtn1;
+    QToolButton* OpenDialogBtn;
+    QComboBox* BriefBox;
+    QToolButton* BriefDesignerBtn;
+    QToolButton* PreviewONBtn;
+    QToolButton* PreviewOFFBtn;
+    QToolButton* PdfBtn;
+    QToolButton* MSelect;
+    QTimer* BriefTimer;
+    TBriefModus* BriefModus;
 
     // The centre: the participant list with its shared state, and its grids.
     TLijstPaneel* Lijst;
@@ -168,6 +183,7 @@ public:
     QAction* ActionVerwerkCursus;
     QAction* ActionBetalingen;
     QAction* ActionBegeleiding;
+    QAction* ActionBrief;
 
 public Q_SLOTS:
     void ExitBtn1Click();
@@ -178,6 +194,8 @@ public Q_SLOTS:
     void wwwBtnClick();
     void StandaardInstellingen1Click();
     void KalenderBtnClick();
+    // The print centre; in letter mode the letter instead.
+    void AfdrukBtnClick();
     // Opens a layout chosen in the database folder in the report designer,
     // with the first course as the preview's data.
     void Designer1Click();

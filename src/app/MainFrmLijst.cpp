@@ -1,5 +1,6 @@
 // The participant list in the centre of the main window: its two grids,
 // searching, sorting, counters, the split view and opening a participant.
+#include "BriefModus.h"
 #include "CursistLijst.h"
 #include "HelpViewer.h"
 #include "HistoryFrm.h"
@@ -130,7 +131,8 @@ void TMainFrm::LijstGeopend(LijstQuery* lijst)
 void TMainFrm::ZetTeller()
 {
     LijstQuery* lijst = CLijst->Model()->bron();
-    if (!lijst || !CLijst->isVisible())
+    // In letter mode the counter counts the selection instead.
+    if (!lijst || !CLijst->isVisible() || BriefModus->Aan())
         return;
     const bool cursusModus = lijst == m_dm.LijstQ2;
     int aantal = 0;
