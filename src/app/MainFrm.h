@@ -160,7 +160,7 @@ public:
     QToolButton* PdfBtn;
     QToolButton* MSelect;
     QTimer* BriefTimer;
-    TBriefModus* BriefModus;
+    TBriefModus* BriefModus = nullptr;
 
     // The centre: the participant list with its shared state, and its grids.
     TLijstPaneel* Lijst;

@@ -132,7 +132,7 @@ void TMainFrm::ZetTeller()
 {
     LijstQuery* lijst = CLijst->Model()->bron();
     // In letter mode the counter counts the selection instead.
-    if (!lijst || !CLijst->isVisible() || BriefModus->Aan())
+    if (!lijst || !CLijst->isVisible() || (BriefModus && BriefModus->Aan()))
         return;
     const bool cursusModus = lijst == m_dm.LijstQ2;
     int aantal = 0;

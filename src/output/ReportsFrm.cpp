@@ -120,8 +120,10 @@ TReportsFrm::TReportsFrm(TDataModFrm& dm, QWidget* parent)
     QList<report::Variable> zol;
     for (const char* naam : {"var1", "var2", "var3", "var4", "var5", "DagDatumTijd", "Aanhef"})
         zol.append({QString::fromLatin1(naam), {}});
-    frReport1.setDeclaredVariables(
-        {{QStringLiteral("ZOL"), zol}, {QStringLiteral("Betaling"), {{QStringLiteral("BetaalCode"), {}}}}});
+    frReport1.setDeclaredVariables({{QStringLiteral("ZOL"), zol},
+                                    {QStringLiteral("Betaling"), {{QStringLiteral("BetaalCode"), {}}}},
+                                    {QStringLiteral("Brief"),
+                                     {{QStringLiteral("BriefAanhef"), {}}, {QStringLiteral("BriefNaam"), {}}}}});
     frReport1.setEnterRect([this](QStringList& memo, const report::ReportObject& view) { frReport1EnterRect(memo, view); });
     // A tag written inside a line reads the same value as on a line of its own.
     frReport1.setVariableLookup([this](const QString& naam) { return TagWaarde(QLatin1Char('[') + naam + QLatin1Char(']')); });
@@ -208,6 +210,12 @@ std::optional<QString> TReportsFrm::TagWaarde(const QString& regel) const
         return ContactGegevens;
     if (regel == QLatin1String("[BetaalCode]"))
         return BetaalCode();
+    if (regel == QLatin1String("[BriefAanhef]") || regel == QLatin1String("[BriefNaam]")) {
+        const auto veld = [this](const char* naam) { return BriefQ.value(QLatin1String(naam)).toString(); };
+        return regel == QLatin1String("[BriefAanhef]")
+                   ? BriefAanhef(veld("Geslacht"), veld("Voorl"), veld("Tussenv"), veld("Naam"))
+                   : VolledigeNaam({veld("Voorl"), veld("Tussenv"), veld("Naam")});
+    }
     return std::nullopt;
 }
 
@@ -229,6 +237,28 @@ QString TReportsFrm::BetaalCode() const
                             BetaalReferentie(QMaster.value(QStringLiteral("cursistnr")).toString(),
                                              QMaster.value(QStringLiteral("cursuscode")).toString(),
                                              datum.toString(QStringLiteral("dd-MM-yyyy")))});
+}
+
+QString VolledigeNaam(const QStringList& delen)
+{
+    QStringList gevuld;
+    for (const QString& deel : delen)
+        if (!deel.trimmed().isEmpty())
+            gevuld << deel.trimmed();
+    return gevuld.join(QLatin1Char(' '));
+}
+
+QString BriefAanhef(const QString& geslacht, const QString& voorl, const QString& tussenv, const QString& naam)
+{
+    // Without initials before it, a prefix starts with a capital: "heer Van Dijk".
+    QString voorvoegsel = tussenv.trimmed();
+    if (!voorvoegsel.isEmpty())
+        voorvoegsel[0] = voorvoegsel[0].toUpper();
+    if (geslacht == QLatin1String("M"))
+        return VolledigeNaam({QStringLiteral("Geachte heer"), voorvoegsel, naam});
+    if (geslacht == QLatin1String("V"))
+        return VolledigeNaam({QStringLiteral("Geachte mevrouw"), voorvoegsel, naam});
+    return VolledigeNaam({QStringLiteral("Geachte"), voorl, tussenv, naam});
 }
 
 void TReportsFrm::frReport1EnterRect(QStringList& Memo, const report::ReportObject& View)

@@ -20,6 +20,12 @@
 class QFileDialog;
 class TDataModFrm;
 
+// The parts of a name that are filled in, one blank between them.
+QString VolledigeNaam(const QStringList& delen);
+// The salutation of a letter ("Geachte heer Van Dijk"): by sex, and with the
+// initials when the sex is not known.
+QString BriefAanhef(const QString& geslacht, const QString& voorl, const QString& tussenv, const QString& naam);
+
 class TReportsFrm : public QWidget {
     Q_OBJECT
 public:
