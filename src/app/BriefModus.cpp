@@ -8,6 +8,7 @@
 #include "data/DatabaseError.h"
 #include "data/Storage.h"
 #include "output/ReportsFrm.h"
+#include "views/KolomProfiel.h"
 #include "views/LijstPaneel.h"
 
 #include <QAction>
@@ -43,7 +44,8 @@ private:
 };
 }  // namespace
 
-TBriefModus::TBriefModus(TMainFrm& hoofd, TDataModFrm& dm) : QObject(&hoofd), m_hoofd(hoofd), m_dm(dm)
+TBriefModus::TBriefModus(TMainFrm& hoofd, TDataModFrm& dm)
+    : QObject(&hoofd), m_hoofd(hoofd), m_dm(dm), m_normaleTellerBreedte(hoofd.TotLbl->minimumWidth())
 {
     connect(m_hoofd.ActionBrief, &QAction::triggered, this, &TBriefModus::ActionBriefExecute);
     connect(m_hoofd.OpenDialogBtn, &QToolButton::clicked, this, &TBriefModus::OpenDialogBtnClick);
@@ -74,7 +76,7 @@ void TBriefModus::ZetAan()
     TLijstPaneel& lijst = *m_hoofd.Lijst;
     BriefWerk werk(m_dm);
     VorigProfiel = lijst.HuidigProfiel;
-    lijst.HuidigProfiel = BriefWerk::BriefProfiel;
+    lijst.HuidigProfiel = BriefProfielNaam;
     if (!lijst.LaadProfiel()) {
         if (!werk.MaakBriefProfiel()) {
             ZetUit();
@@ -107,7 +109,12 @@ void TBriefModus::ZetAan()
     m_hoofd.PdfBtn->setEnabled(false);
     m_hoofd.TotLbl->setEnabled(true);
     m_hoofd.TotLbl->setText(QStringLiteral("0 Records geselecteerd"));
+    m_hoofd.TotLbl->setMinimumWidth(
+        m_hoofd.TotLbl->fontMetrics().horizontalAdvance(QStringLiteral("000000 Records geselecteerd")) + 12);
     m_hoofd.CLijst->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // The row the list stands on is no choice of the user's: nobody gets a
+    // letter before he is selected.
+    m_hoofd.CLijst->clearSelection();
     m_hoofd.BriefTimer->start();
 }
 
@@ -123,6 +130,7 @@ void TBriefModus::ZetUit()
     lijst.HuidigProfiel = VorigProfiel;
     m_hoofd.CLijst->clearSelection();
     m_hoofd.CLijst->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_hoofd.TotLbl->setMinimumWidth(m_normaleTellerBreedte);
     m_hoofd.ActionBrief->setToolTip(QStringLiteral("Briefmode AAN"));
     m_hoofd.ActionBrief->setStatusTip(QStringLiteral("Briefmode AAN"));
     for (QWidget* control : std::initializer_list<QWidget*>{m_hoofd.PreviewONBtn, m_hoofd.PreviewOFFBtn,

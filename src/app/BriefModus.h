@@ -56,4 +56,5 @@ private:
     TMainFrm& m_hoofd;
     TDataModFrm& m_dm;
     bool m_aan = false;
+    int m_normaleTellerBreedte;  // the record counter's width outside letter mode
 };

@@ -8,43 +8,15 @@
 #include "data/Transactie.h"
 #include "views/KolomProfiel.h"
 
-const QString BriefWerk::BriefProfiel = QStringLiteral("SYSTEMBriefProfiel");
 const QString BriefWerk::BriefSql = QStringLiteral("select * from hoofd where print=true order by naam");
 const QString BriefWerk::VoorbeeldSql = QStringLiteral("select * from hoofd where print=true");
 
 namespace {
-// The columns of the letter list, left to right, with their widths.
-const QList<QPair<QString, int>>& BriefKolommen()
-{
-    static const QList<QPair<QString, int>> kolommen{
-        {QStringLiteral("CursistNr"), 57}, {QStringLiteral("MV"), 18},       {QStringLiteral("Naam"), 127},
-        {QStringLiteral("Voorl"), 50},     {QStringLiteral("Tussenv"), 49},  {QStringLiteral("Adres"), 184},
-        {QStringLiteral("Postcode"), 60},  {QStringLiteral("Woonplaats"), 172}};
-    return kolommen;
-}
-
-// Each column as its number in the field numbering followed by "#".
-QStringList BriefVeldCodes()
-{
-    QStringList codes;
-    for (const auto& kolom : BriefKolommen())
-        codes << QString::number(HoofdVelden().indexOf(kolom.first)) + QLatin1Char('#');
-    return codes;
-}
-
-QString BriefBreedtes()
-{
-    QString breedtes;
-    for (const auto& kolom : BriefKolommen())
-        breedtes += QString::number(kolom.second) + QLatin1Char('#');
-    return breedtes;
-}
-
 bool ZoekBriefProfiel(TableHandle& profielen)
 {
     if (!profielen.isOpen())
         profielen.open();
-    return profielen.locate(QStringLiteral("Profielschets"), {BriefWerk::BriefProfiel}, {.hoofdletterOngevoelig = true});
+    return profielen.locate(QStringLiteral("Profielschets"), {BriefProfielNaam}, {.hoofdletterOngevoelig = true});
 }
 }  // namespace
 
@@ -54,9 +26,12 @@ bool BriefWerk::CheckProfiel()
     if (!ZoekBriefProfiel(profielen))
         return false;
     const QString velden = profielen.value(QStringLiteral("Velden")).toString();
-    for (const QString& code : BriefVeldCodes())
-        if (!velden.contains(code))
-            return false;
+    // Each column's number with its "#", found anywhere in the text.
+    for (const auto& [veld, waarde] : ProfielStandaardWaarden(BriefProfielNaam))
+        if (veld == QLatin1String("Velden"))
+            for (const QString& nummer : waarde.split(QLatin1Char('#'), Qt::SkipEmptyParts))
+                if (!velden.contains(nummer + QLatin1Char('#')))
+                    return false;
     return true;
 }
 
@@ -74,12 +49,9 @@ bool BriefWerk::MaakBriefProfiel()
         else
             profielen.insert();
         try {
-            profielen.setValue(QStringLiteral("Profielschets"), BriefProfiel);
-            profielen.setValue(QStringLiteral("Velden"), BriefVeldCodes().join(QString()));
-            profielen.setValue(QStringLiteral("VeldBreedte"), BriefBreedtes());
-            profielen.setValue(QStringLiteral("SorteerVeld"), QStringLiteral("CursistNr"));
-            profielen.setValue(QStringLiteral("FilterTxt"), QString());
-            profielen.setValue(QStringLiteral("FilterSQL"), QStringLiteral("select * from hoofd order by cursistnr"));
+            profielen.setValue(QStringLiteral("Profielschets"), BriefProfielNaam);
+            for (const auto& [veld, waarde] : ProfielStandaardWaarden(BriefProfielNaam))
+                profielen.setValue(veld, waarde);
             profielen.post();
         } catch (...) {
             profielen.cancel();

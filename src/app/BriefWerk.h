@@ -1,6 +1,6 @@
 #pragma once
 // The data work of letter mode, without a window: the fixed column profile
-// of the letter list, and the Print marks in Hoofd that say which
+// of the letter list (BriefProfielNaam), and the Print marks in Hoofd that say which
 // participants a letter run covers.
 #include <QString>
 #include <QStringList>
@@ -11,7 +11,6 @@ class BriefWerk {
 public:
     explicit BriefWerk(TDataModFrm& dm) : m_dm(dm) {}
 
-    static const QString BriefProfiel;  // "SYSTEMBriefProfiel"
     // The query the letter reads: the marked participants by surname.
     static const QString BriefSql;
     // The designer's sample: the marked participants as they are.

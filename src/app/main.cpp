@@ -17,6 +17,7 @@
 #include "output/ReportsFrm.h"
 #include "participants/CursistFrm.h"
 #include "planning/KalenderFrm.h"
+#include "views/KolomProfiel.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -166,12 +167,15 @@ int main(int argc, char** argv)
         indexeren.exec();
     };
     // A database made new at this start gets the shipped layouts, the course
-    // times and the sample and empty archives beside it.
+    // times and the sample and empty archives beside it, and the letter
+    // profile, so that letter mode starts without a complaint.
     const bool nieuweDatabase =
         !QFileInfo::exists(VindBestandInMap(GeefAliasMap(databaseMap), QStringLiteral("orvel2003.db")));
     dataModFrm.DataModuleCreate();
-    if (nieuweDatabase && !dataModFrm.DatabaseFout)
+    if (nieuweDatabase && !dataModFrm.DatabaseFout) {
         RichNieuweDatabaseMapIn(dataModFrm.storage().map());
+        MaakProfielAlsOntbreekt(*dataModFrm.ProfielDB, BriefProfielNaam);
+    }
     QObject::connect(&dataModFrm, &TDataModFrm::menuTellingen, mainFrm.get(),
                      qOverload<const MenuTellingen&, bool>(&TMainFrm::SetMenu));
     splash->Stap(20);

@@ -5,6 +5,7 @@
 
 #include <QSqlQuery>
 
+const QString BriefProfielNaam = QStringLiteral("SYSTEMBriefProfiel");
 
 namespace {
 const QString Standaard = QStringLiteral("StandaardProfiel");
@@ -160,20 +161,34 @@ bool SchrijfProfiel(TableHandle& p, const QString& naam, const QList<QPair<QStri
     return true;
 }
 
+QList<QPair<QString, QString>> ProfielStandaardWaarden(const QString& naam)
+{
+    const QString basisSql = QStringLiteral("select * from hoofd order by cursistnr");
+    if (naam == Standaard)
+        return {{QStringLiteral("Velden"), QStringLiteral("3#10#16#8#12#17#2#1#13#14#")},
+                {QStringLiteral("VeldBreedte"), QStringLiteral("48#126#50#20#51#100#359#40#80#80#")},
+                {QStringLiteral("SorteerVeld"), QStringLiteral("CursistNr")},
+                {QStringLiteral("FilterSQL"), basisSql}};
+    if (naam == Detail)
+        return {{QStringLiteral("Velden"), QStringLiteral("3#5#8#9#10#11#12#13#14#15#16#17#18#19#23#")},
+                {QStringLiteral("VeldBreedte"), QStringLiteral("50#60#110#70#70#70#70#70#70#70#70#70#70#50#70#")}};
+    if (naam == BriefProfielNaam)
+        // CursistNr, MV, Naam, Voorl, Tussenv, Adres, Postcode, Woonplaats.
+        return {{QStringLiteral("Velden"), QStringLiteral("3#8#10#16#15#0#12#17#")},
+                {QStringLiteral("VeldBreedte"), QStringLiteral("57#18#127#50#49#184#60#172#")},
+                {QStringLiteral("SorteerVeld"), QStringLiteral("CursistNr")},
+                {QStringLiteral("FilterTxt"), QString()},
+                {QStringLiteral("FilterSQL"), basisSql}};
+    return {};
+}
+
 void MaakProfielAlsOntbreekt(TableHandle& p, const QString& naam)
 {
     if (ZoekProfiel(p, naam))
         return;
     p.insert();
     p.setValue(QStringLiteral("Profielschets"), naam);
-    if (naam == Standaard) {
-        p.setValue(QStringLiteral("Velden"), QStringLiteral("3#10#16#8#12#17#2#1#13#14#"));
-        p.setValue(QStringLiteral("VeldBreedte"), QStringLiteral("48#126#50#20#51#100#359#40#80#80#"));
-        p.setValue(QStringLiteral("SorteerVeld"), QStringLiteral("CursistNr"));
-        p.setValue(QStringLiteral("FilterSQL"), QStringLiteral("select * from hoofd order by cursistnr"));
-    } else if (naam == Detail) {
-        p.setValue(QStringLiteral("Velden"), QStringLiteral("3#5#8#9#10#11#12#13#14#15#16#17#18#19#23#"));
-        p.setValue(QStringLiteral("VeldBreedte"), QStringLiteral("50#60#110#70#70#70#70#70#70#70#70#70#70#50#70#"));
-    }
+    for (const auto& [veld, waarde] : ProfielStandaardWaarden(naam))
+        p.setValue(veld, waarde);
     p.post();
 }

@@ -35,6 +35,10 @@ struct ProfielRij {
 std::optional<ProfielRij> LeesProfiel(TableHandle& profielen, const QString& naam);
 // Writes the given fields ("Velden", ...) into the row; false when missing.
 bool SchrijfProfiel(TableHandle& profielen, const QString& naam, const QList<QPair<QString, QString>>& waarden);
-// Appends the row with its default values when it is missing; only the
-// reserved names StandaardProfiel and DetailProfiel have defaults.
+// The fixed profile of letter mode.
+extern const QString BriefProfielNaam;  // "SYSTEMBriefProfiel"
+// The stored values of a reserved profile (StandaardProfiel, DetailProfiel
+// and the letter profile) as field and value; empty for any other name.
+QList<QPair<QString, QString>> ProfielStandaardWaarden(const QString& naam);
+// Appends the row with its default values when it is missing.
 void MaakProfielAlsOntbreekt(TableHandle& profielen, const QString& naam);

@@ -139,6 +139,9 @@ private Q_SLOTS:
         QVERIFY(!h.PageControl1->isVisible());
         QCOMPARE(h.ActionBrief->toolTip(), QString("Briefmode UIT"));
         QCOMPARE(h.TotLbl->text(), QString("0 Records geselecteerd"));
+        // The row the list stands on is not selected for a letter.
+        h.BriefModus->SelectieTeller();
+        QCOMPARE(h.TotLbl->text(), QString("0 Records geselecteerd"));
         QVERIFY(!h.AfdrukBtn->isEnabled());
         QVERIFY(!h.NewCursistBtn->isEnabled());
         QVERIFY(!h.FilterMakenBtn->isEnabled());

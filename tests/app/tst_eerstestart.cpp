@@ -73,6 +73,10 @@ private Q_SLOTS:
             QVERIFY(q.exec("select Uitsluiten from Datums where Datum = '"
                            + QDate(koningsdag.year(), 4, 30).toString(Qt::ISODate) + "'"));
             QVERIFY(!q.next() || q.value(0).toInt() == 0);
+
+            // Letter mode finds its profile on the first use.
+            QVERIFY(q.exec("select Velden from Profiel where Profielschets = 'SYSTEMBriefProfiel'") && q.next());
+            QCOMPARE(q.value(0).toString(), QString("3#8#10#16#15#0#12#17#"));
         }
         QSqlDatabase::removeDatabase("eerstestart");
     }

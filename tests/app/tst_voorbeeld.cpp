@@ -121,8 +121,10 @@ private Q_SLOTS:
         QVERIFY(Tel(s, "select count(*) from CursusGegevens where Betaald = 1") > 0);
         QVERIFY(Tel(s, "select count(*) from CursusGegevens where Saldo > 0") > 0);
         QCOMPARE(Tel(s, "select count(*) from DiplomaData"), 2);
-        // The list opens on its own profile, as after a first start.
-        QCOMPARE(Tel(s, "select count(*) from Profiel where Profielschets in ('StandaardProfiel', 'DetailProfiel')"), 2);
+        // The list opens on its own profile, and letter mode on its, as after a first start.
+        QCOMPARE(Tel(s, "select count(*) from Profiel where Profielschets in ('StandaardProfiel', 'DetailProfiel', "
+                        "'SYSTEMBriefProfiel')"),
+                 3);
         QVERIFY(Tel(s, "select count(*) from Organisaties") > 0);
         // Held courses wait for processing, planned ones lie ahead.
         QVERIFY(Tel(s, "select count(distinct CursusID) from Cursussen where Datum < '2026-12-07'") >= 2);

@@ -63,11 +63,11 @@ void MaakSysteem(const QString& map, bool voorbeeld, quint32 zaad, const QDate& 
             }
         }
         // The list's profiles as the first start makes them, so a restore
-        // shows the list at once.
+        // shows the list at once and letter mode starts without a complaint.
         TableHandle profielen(s, QStringLiteral("Profiel"));
         profielen.open();
-        for (const char* profiel : {"StandaardProfiel", "DetailProfiel"})
-            MaakProfielAlsOntbreekt(profielen, QLatin1String(profiel));
+        for (const QString& profiel : {QStringLiteral("StandaardProfiel"), QStringLiteral("DetailProfiel"), BriefProfielNaam})
+            MaakProfielAlsOntbreekt(profielen, profiel);
         profielen.close();
         // Compacted: the file holds its rows in one canonical order.
         s.execNative(QStringLiteral("VACUUM"));
