@@ -328,7 +328,11 @@ void TLijstGrid::GaNaarRij(int rij)
         Q_EMIT RijGewijzigd(rij);
         return;
     }
-    setCurrentIndex(doel);
+    if (selectionMode() == QAbstractItemView::ExtendedSelection)
+        // A move by search is no choice of rows: the rows chosen stay chosen.
+        selectionModel()->setCurrentIndex(doel, QItemSelectionModel::NoUpdate);
+    else
+        setCurrentIndex(doel);
     scrollTo(doel, QAbstractItemView::EnsureVisible);
 }
 

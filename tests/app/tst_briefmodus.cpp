@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -267,6 +268,23 @@ private Q_SLOTS:
         // The list's own counter leaves the label alone meanwhile.
         f.hoofd->Lijst->OpenLijst(f.hoofd->Lijst->LijstSQL);
         QCOMPARE(f.hoofd->TotLbl->text(), teller);
+    }
+
+    void aSearchMovesTheListButKeepsTheSelection()
+    {
+        Fixture f;
+        TMainFrm& h = *f.hoofd;
+        f.briefmodeAan();
+        f.kiesBrief();
+        f.selecteer({"000001", "000006"});
+        h.ZoekVak->setFocus();
+        typ(h.ZoekVak, "Jans");
+        QCOMPARE(h.Lijst->HuidigCursistNr(), QString("000005"));
+        f.hoofd->BriefModus->SelectieTeller();
+        QCOMPARE(h.TotLbl->text(), QString("2 Records geselecteerd"));
+        h.PreviewOFFBtn->click();
+        h.AfdrukBtn->click();
+        QCOMPARE(gemarkeerd(f.db.dm().storage()), QStringList({"000001", "000006"}));
     }
 
     void choosingALetterSetsTheDialogBackAfterwards_data()
