@@ -103,6 +103,21 @@ struct Fixture {
                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
         hoofd->BriefModus->SelectieTeller();
     }
+    // Letter mode on, the shipped letter chosen, these participants selected.
+    void klaarVoorBrief(const QStringList& nummers)
+    {
+        briefmodeAan();
+        kiesBrief();
+        selecteer(nummers);
+    }
+    // The letters of the selection as one PDF; its path.
+    QString briefNaarPdf()
+    {
+        const QString pdf = pdfMap.filePath("Brieven.pdf");
+        hoofd->BriefModus->BriefNaarPdf(pdf);
+        return pdf;
+    }
+    QTemporaryDir pdfMap;
     // The printed PDFs, oldest first.
     QStringList afdrukken() const
     {
@@ -209,9 +224,7 @@ private Q_SLOTS:
     {
         Fixture f;
         TMainFrm& h = *f.hoofd;
-        f.briefmodeAan();
-        f.kiesBrief();
-        f.selecteer({"000001", "000005", "000003"});
+        f.klaarVoorBrief({"000001", "000005", "000003"});
         QCOMPARE(h.TotLbl->text(), QString("3 Records geselecteerd"));
         QVERIFY(h.AfdrukBtn->isEnabled());
         h.PreviewOFFBtn->click();
@@ -230,9 +243,7 @@ private Q_SLOTS:
     {
         Fixture f;
         TMainFrm& h = *f.hoofd;
-        f.briefmodeAan();
-        f.kiesBrief();
-        f.selecteer({"000002", "000006"});
+        f.klaarVoorBrief({"000002", "000006"});
         h.PreviewOFFBtn->click();
         h.AfdrukBtn->click();
         f.selecteer({});
@@ -274,9 +285,7 @@ private Q_SLOTS:
     {
         Fixture f;
         TMainFrm& h = *f.hoofd;
-        f.briefmodeAan();
-        f.kiesBrief();
-        f.selecteer({"000001", "000006"});
+        f.klaarVoorBrief({"000001", "000006"});
         h.ZoekVak->setFocus();
         typ(h.ZoekVak, "Jans");
         QCOMPARE(h.Lijst->HuidigCursistNr(), QString("000005"));
@@ -324,13 +333,9 @@ private Q_SLOTS:
     void theLettersGoToOnePdfOneLetterPerPage()
     {
         Fixture f;
-        f.briefmodeAan();
-        f.kiesBrief();
-        f.selecteer({"000004", "000002", "000003"});
+        f.klaarVoorBrief({"000004", "000002", "000003"});
         QVERIFY(f.hoofd->PdfBtn->isEnabled());
-        QTemporaryDir doel;
-        const QString pdf = doel.filePath("Brieven.pdf");
-        f.hoofd->BriefModus->BriefNaarPdf(pdf);
+        const QString pdf = f.briefNaarPdf();
         QCOMPARE(pdfPageCount(pdf), 3);
         QCOMPARE(achternamenPerPagina(pdf, {"Bakker", "Dijk", "Mulder"}), QStringList({"Bakker", "Dijk", "Mulder"}));
         QVERIFY(f.afdrukken().isEmpty());  // nothing went to the printer
@@ -342,12 +347,8 @@ private Q_SLOTS:
     void theAddressStandsInTheWindowOfAnEnvelope()
     {
         Fixture f;
-        f.briefmodeAan();
-        f.kiesBrief();
-        f.selecteer({"000003"});
-        QTemporaryDir doel;
-        const QString pdf = doel.filePath("Brief.pdf");
-        f.hoofd->BriefModus->BriefNaarPdf(pdf);
+        f.klaarVoorBrief({"000003"});
+        const QString pdf = f.briefNaarPdf();
         const QList<PdfWord> woorden = readPdfWords(pdf);
         // The window of a standard envelope: 20 mm from the left edge and
         // 50 mm from the top of the sheet, 90 × 45 mm (a few mm slack for
@@ -383,12 +384,8 @@ private Q_SLOTS:
         QFETCH(QString, nummer);
         QFETCH(QString, aanhef);
         Fixture f;
-        f.briefmodeAan();
-        f.kiesBrief();
-        f.selecteer({nummer});
-        QTemporaryDir doel;
-        const QString pdf = doel.filePath("Brief.pdf");
-        f.hoofd->BriefModus->BriefNaarPdf(pdf);
+        f.klaarVoorBrief({nummer});
+        const QString pdf = f.briefNaarPdf();
         QList<PdfWord> woorden = readPdfWords(pdf);
         const auto begin = std::find_if(woorden.begin(), woorden.end(), [](const PdfWord& w) { return w.text == "Geachte"; });
         QVERIFY(begin != woorden.end());
