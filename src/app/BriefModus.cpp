@@ -7,6 +7,7 @@
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 #include "data/Storage.h"
+#include "data/ToonMelding.h"
 #include "output/ReportsFrm.h"
 #include "views/KolomProfiel.h"
 #include "views/LijstPaneel.h"
@@ -26,6 +27,8 @@
 namespace {
 const QString RapportFilter = QStringLiteral("Rapport (Rap_*.frf)|Rap_*.frf");
 const QString RapportTitel = QStringLiteral("Rapport openen voor designer");
+const QString GeenDeelnemers =
+    QStringLiteral("Er zijn geen cursisten voor deze brief.\rSelecteer eerst de cursisten in de lijst.");
 
 // The letter's data are closed on every way out, before an error is shown.
 class SluitBriefData {
@@ -234,6 +237,12 @@ void TBriefModus::DrukBrief(const std::function<void(TReportsFrm&)>& uitvoer)
             rapporten->BriefQ.first();
             rapporten->BriefSteden.open();
             rapporten->frReport1.loadFromFile(m_hoofd.BriefBox->currentText());
+        }
+        // Nobody chosen now nor in an earlier run: a run would end without a
+        // page and without a word.
+        if (rapporten->BriefQ.eof()) {
+            ToonMelding(mInformatie, GeenDeelnemers, Knoppen::OK, true);
+            return;
         }
         uitvoer(*rapporten);
     } catch (const std::exception& fout) {

@@ -258,6 +258,20 @@ private Q_SLOTS:
             QCOMPARE(achternamenPerPagina(pdf, {"Bakker", "Visser"}), QStringList({"Bakker", "Visser"}));
     }
 
+    void withNobodyMarkedNothingIsPrintedAndTheUserIsTold()
+    {
+        Fixture f;
+        f.klaarVoorBrief({"000002"});
+        f.selecteer({});  // chosen and let go again before any run
+        QVERIFY(f.hoofd->AfdrukBtn->isEnabled());
+        f.hoofd->PreviewOFFBtn->click();
+        f.hoofd->AfdrukBtn->click();
+        QCOMPARE(f.meldingen.texts().last(),
+                 QString("Er zijn geen cursisten voor deze brief.\rSelecteer eerst de cursisten in de lijst."));
+        QVERIFY(f.afdrukken().isEmpty());
+        QVERIFY(!f.rapporten->BriefQ.isOpen());
+    }
+
     void theCounterNamesOneRecordInTheSingular_data()
     {
         QTest::addColumn<QStringList>("nummers");
