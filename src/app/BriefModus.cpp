@@ -95,7 +95,8 @@ void TBriefModus::ZetAan()
     m_aan = true;
     m_hoofd.PageControl1->hide();
     m_hoofd.BriefToolbar->show();
-    ZetHoofdKnoppen(false);
+    m_hoofd.AfdrukBtn->setEnabled(false);
+    ZetBriefKnoppen();
     m_hoofd.ActionBrief->setToolTip(QStringLiteral("Briefmode UIT"));
     m_hoofd.ActionBrief->setStatusTip(QStringLiteral("Briefmode UIT"));
     if (!m_hoofd.BriefBox->currentText().isEmpty()) {
@@ -104,11 +105,6 @@ void TBriefModus::ZetAan()
         ZetStand(m_hoofd.BriefBox, Stand::Bewerken);
     }
     m_hoofd.ZoekVak->setEnabled(true);
-    for (QToolButton* knop : {m_hoofd.SorteerAZBtn, m_hoofd.SorteerZABtn, m_hoofd.SplitBtn, m_hoofd.SplitOffBtn,
-                              m_hoofd.BriefBtn, m_hoofd.PreviewONBtn, m_hoofd.PreviewOFFBtn, m_hoofd.VeldLijstBtn,
-                              m_hoofd.OpenDialogBtn, m_hoofd.ProfielBtn, m_hoofd.HelpBtn, m_hoofd.KalenderBtn})
-        knop->setEnabled(!knop->defaultAction() || knop->defaultAction()->isEnabled());
-    m_hoofd.AfdrukBtn->setEnabled(false);
     m_hoofd.PdfBtn->setEnabled(false);
     m_hoofd.TotLbl->setEnabled(true);
     m_hoofd.TotLbl->setText(QStringLiteral("0 Records geselecteerd"));
@@ -145,6 +141,17 @@ void TBriefModus::ZetUit()
     lijst.LaadProfiel();
     // What the toolbars may do depends on the data again, not on the mode.
     m_hoofd.SetMenu();
+}
+
+void TBriefModus::ZetBriefKnoppen()
+{
+    const bool afdrukken = m_hoofd.AfdrukBtn->isEnabled();
+    ZetHoofdKnoppen(false);
+    for (QToolButton* knop : {m_hoofd.SorteerAZBtn, m_hoofd.SorteerZABtn, m_hoofd.SplitBtn, m_hoofd.SplitOffBtn,
+                              m_hoofd.BriefBtn, m_hoofd.PreviewONBtn, m_hoofd.PreviewOFFBtn, m_hoofd.VeldLijstBtn,
+                              m_hoofd.OpenDialogBtn, m_hoofd.ProfielBtn, m_hoofd.HelpBtn, m_hoofd.KalenderBtn})
+        knop->setEnabled(!knop->defaultAction() || knop->defaultAction()->isEnabled());
+    m_hoofd.AfdrukBtn->setEnabled(afdrukken);
 }
 
 void TBriefModus::ZetHoofdKnoppen(bool aan)

@@ -40,6 +40,10 @@ public:
     void BriefNaarPdf(const QString& pad);
     // Opens the designer on the chosen letter with five sample participants.
     void BriefDesignerBtnClick();
+    // The toolbar buttons letter mode leaves usable; the rest greyed. Run
+    // again whenever the commands were recomputed, since a button follows
+    // its command when that is enabled.
+    void ZetBriefKnoppen();
 
 private:
     void ZetAan();

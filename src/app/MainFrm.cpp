@@ -500,6 +500,8 @@ void TMainFrm::SetMenu(const MenuTellingen& tellingen, bool begeleidingAan)
         SetButtonState(k, cursussen);
     SetButtonState(BegeleidBtn, tellingen.begeleiding > 0);
     ActionBegeleiding->setEnabled(begeleidingAan);
+    if (BriefModus && BriefModus->Aan())
+        BriefModus->ZetBriefKnoppen();
 }
 
 void TMainFrm::SetMenu()

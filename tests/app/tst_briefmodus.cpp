@@ -187,6 +187,24 @@ private Q_SLOTS:
         QCOMPARE(h.TotLbl->text(), QString("6 records "));
     }
 
+    void recomputedCommandsLeaveTheMainToolbarsGreyInLetterMode()
+    {
+        Fixture f;
+        TMainFrm& h = *f.hoofd;
+        h.SetMenu(MenuTellingen{}, false);
+        f.klaarVoorBrief({"000001"});
+        QVERIFY(h.AfdrukBtn->isEnabled());
+        // A participant opened from the list: the commands are counted again.
+        h.SetMenu(MenuTellingen{.hoofd = 6, .historie = 2}, false);
+        QVERIFY(!h.VerwijderBtn->isEnabled());
+        QVERIFY(!h.HaalTerugBtn->isEnabled());
+        QVERIFY(h.SorteerAZBtn->isEnabled());
+        QVERIFY(h.AfdrukBtn->isEnabled());
+        h.ActionBrief->trigger();
+        QVERIFY(h.VerwijderBtn->isEnabled());
+        QVERIFY(h.HaalTerugBtn->isEnabled());
+    }
+
     void aMissingOrIncompleteLetterProfileIsWrittenAfterItsMessage_data()
     {
         QTest::addColumn<QString>("velden");
