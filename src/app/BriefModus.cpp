@@ -1,4 +1,5 @@
 #include "BriefModus.h"
+#include "BriefVerzending.h"
 #include "BriefWerk.h"
 #include "MainFrm.h"
 
@@ -54,6 +55,7 @@ TBriefModus::TBriefModus(TMainFrm& hoofd, TDataModFrm& dm)
     connect(m_hoofd.OpenDialogBtn, &QToolButton::clicked, this, &TBriefModus::OpenDialogBtnClick);
     connect(m_hoofd.BriefDesignerBtn, &QToolButton::clicked, this, &TBriefModus::BriefDesignerBtnClick);
     connect(m_hoofd.PdfBtn, &QToolButton::clicked, this, &TBriefModus::PdfBtnClick);
+    connect(m_hoofd.EMailBtn, &QToolButton::clicked, this, &TBriefModus::EMailBtnClick);
     connect(m_hoofd.MSelect, &QToolButton::clicked, this, [this] {
         m_hoofd.CLijst->selectAll();
         SelectieTeller();
@@ -106,6 +108,7 @@ void TBriefModus::ZetAan()
     }
     m_hoofd.ZoekVak->setEnabled(true);
     m_hoofd.PdfBtn->setEnabled(false);
+    m_hoofd.EMailBtn->setEnabled(false);
     m_hoofd.TotLbl->setEnabled(true);
     m_hoofd.TotLbl->setText(QStringLiteral("0 Records geselecteerd"));
     m_hoofd.TotLbl->setMinimumWidth(
@@ -183,6 +186,7 @@ void TBriefModus::SelectieTeller()
     if (n > 0 && !m_hoofd.BriefBox->currentText().trimmed().isEmpty()) {
         m_hoofd.AfdrukBtn->setEnabled(true);
         m_hoofd.PdfBtn->setEnabled(true);
+        m_hoofd.EMailBtn->setEnabled(true);
         m_hoofd.BriefBox->setEnabled(true);
         ZetStand(m_hoofd.BriefBox, Stand::Actief);
     }
@@ -284,6 +288,15 @@ void TBriefModus::BriefNaarPdf(const QString& pad)
         if (klaar)
             rapport.exportPdf(pad);
         rapport.clearPrepared();
+    });
+}
+
+void TBriefModus::EMailBtnClick()
+{
+    DrukBrief([this](TReportsFrm& rapporten) {
+        BriefVerzending verzending(m_dm, rapporten, &m_hoofd, m_hoofd.StatusPaneel0, m_hoofd.BriefBox->currentText());
+        if (verzending.Verzend())
+            ToonMelding(mInformatie, verzending.Verslag());
     });
 }
 

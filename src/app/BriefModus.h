@@ -38,6 +38,9 @@ public:
     // The same letters as one PDF file, one letter per page; asks where.
     void PdfBtnClick();
     void BriefNaarPdf(const QString& pad);
+    // The same letters by e-mail, each participant his own as a PDF; a
+    // closing message says what went and what did not.
+    void EMailBtnClick();
     // Opens the designer on the chosen letter with five sample participants.
     void BriefDesignerBtnClick();
     // The toolbar buttons letter mode leaves usable; the rest greyed. Run

@@ -421,6 +421,9 @@ void TMainFrm::MaakToolbars()
     PdfBtn = knop(BriefToolbar, "PdfBtn", QStringLiteral("Brieven opslaan als één PDF-bestand"), QStringLiteral("PDF"),
                   Rood);
     PdfBtn->setEnabled(false);
+    EMailBtn = knop(BriefToolbar, "EMailBtn", QStringLiteral("Brieven per e-mail verzenden, elk als PDF-bestand"),
+                    QStringLiteral("@"), Oranje);
+    EMailBtn->setEnabled(false);
     BriefToolbar->addSeparator();
     MSelect = knop(BriefToolbar, "MSelect", QStringLiteral("Selecteer alles"), QStringLiteral("≡"), Groen);
     BriefToolbar->hide();

@@ -158,6 +158,7 @@ public:
     QToolButton* PreviewONBtn;
     QToolButton* PreviewOFFBtn;
     QToolButton* PdfBtn;
+    QToolButton* EMailBtn;
     QToolButton* MSelect;
     QTimer* BriefTimer;
     TBriefModus* BriefModus = nullptr;

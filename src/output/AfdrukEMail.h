@@ -1,7 +1,7 @@
 #pragma once
 // Sending call-ups (kind 0), attendance lists (kind 2) and, when the
 // settings send letters as PDFs, diplomas (kinds 4 and 5) by e-mail from the
-// print centre. The print centre knows nothing of mail: it holds one
+// print centre; letter mode sends its letters (spBriefModus) the same way. The print centre knows nothing of mail: it holds one
 // AfdrukEMail, made by MaakAfdrukEMail when the window is created, and
 // calls it at three moments:
 //
@@ -89,7 +89,15 @@ public:
     virtual TReportsFrm& Rapporten() = 0;
     // Parent for the dial-up dialog.
     virtual QWidget* Venster() = 0;
+    // The letter layout (a full path) that a run of letter-mode letters
+    // sends; empty for the print centre.
+    virtual QString BriefLayout() const { return {}; }
 };
+
+// Letter mode's letters (no choice of the print centre's): one message per
+// participant of the list with his letter as a PDF. The list's rows are
+// participants; CursusLblTekst names the letter in the subject.
+constexpr int spBriefModus = 100;
 
 class AfdrukEMail {
 public:

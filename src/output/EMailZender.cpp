@@ -88,9 +88,12 @@ bool TEMailZender::SendViaEMail(int Soort)
         m_pdfLayout = OproepLayout();
     if (IsDiploma(Soort) && !DiplomaKlaar())
         return false;
-    const QString onderwerp = (Soort == 0   ? QStringLiteral("Orvel oproep cursus: ")
-                               : Soort == 2 ? QStringLiteral("Orvel Presentielijst: ")
-                                            : QStringLiteral("Orvel diploma cursus: "))
+    if (Soort == spBriefModus)
+        m_pdfLayout = m_venster.BriefLayout();
+    const QString onderwerp = (Soort == 0              ? QStringLiteral("Orvel oproep cursus: ")
+                               : Soort == 2            ? QStringLiteral("Orvel Presentielijst: ")
+                               : Soort == spBriefModus ? QStringLiteral("Orvel brief: ")
+                                                       : QStringLiteral("Orvel diploma cursus: "))
                               + m_venster.CursusLblTekst();
     m_rapporten.SetQueries(Soort);
 
@@ -136,16 +139,21 @@ void TEMailZender::zendRij(int rij, const QString& onderwerp)
         bericht.body = ::MailTekst(this->MailTekst);
         adres = GetAdress(m_dm.storage(), 2, sleutel);
     } else {
-        bericht.body = ::MailTekst(DiplomaRegels(sleutel, m_venster.Rij(m_soort, rij).Naam,
-                                                 m_venster.Selectie().CursusCode));
+        // A diploma or a letter: the message carries it as his own PDF.
+        const bool brief = m_soort == spBriefModus;
+        const QString naam = m_venster.Rij(m_soort, rij).Naam;
+        bericht.body = ::MailTekst(brief ? BriefRegels(sleutel, naam)
+                                         : DiplomaRegels(sleutel, naam, m_venster.Selectie().CursusCode));
         adres = GetAdress(m_dm.storage(), 0, sleutel);
         if (adres.contains(QLatin1Char('@'))) {
-            const QByteArray pdf = DiplomaPdf(sleutel);
+            const QByteArray pdf = brief ? BriefPdf(sleutel) : DiplomaPdf(sleutel);
             if (pdf.isEmpty()) {
                 zetStatus(QStringLiteral("Zenden MISLUKT"));
                 return;
             }
-            bericht.attachments = {{QStringLiteral("Diploma %1.pdf").arg(sleutel), "application/pdf", pdf}};
+            bericht.attachments = {
+                {(brief ? QStringLiteral("Brief %1.pdf") : QStringLiteral("Diploma %1.pdf")).arg(sleutel),
+                 "application/pdf", pdf}};
         }
     }
     bericht.fromAddress = m_vanAdres;
@@ -246,6 +254,34 @@ QByteArray TEMailZender::DiplomaPdf(const QString& nummer)
     m_rapporten.SetDatabases(true);
     const QByteArray pdf = AlsPdf(m_pdfLayout);
     m_rapporten.SetDatabases(false);
+    return pdf;
+}
+
+QByteArray TEMailZender::BriefPdf(const QString& nummer)
+{
+    if (m_pdfLayout.isEmpty())
+        return {};
+    // The letter's query narrowed to him for the time of his PDF.
+    TReportsFrm& r = m_rapporten;
+    const QString sql = r.BriefQ.SQL;
+    const QVariantMap params = r.BriefQ.Params;
+    r.BriefQ.close();
+    r.BriefSteden.close();
+    r.BriefQ.SQL = QStringLiteral("select * from hoofd where cursistnr=:CNR");
+    r.BriefQ.Params = {{QStringLiteral("CNR"), nummer}};
+    QByteArray pdf;
+    try {
+        r.BriefQ.open();
+        r.BriefSteden.open();
+        pdf = AlsPdf(m_pdfLayout);
+    } catch (const OrvelFout& fout) {
+        m_pdfLayout.clear();
+        ToonMelding(mFout, fout.tekst());
+    }
+    r.BriefQ.close();
+    r.BriefSteden.close();
+    r.BriefQ.SQL = sql;
+    r.BriefQ.Params = params;
     return pdf;
 }
 

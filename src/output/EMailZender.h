@@ -80,6 +80,9 @@ private:
     // The participant's diploma as a PDF: the diploma layout over his row of
     // the work table alone.
     QByteArray DiplomaPdf(const QString& nummer);
+    // The participant's letter of letter mode as a PDF: the letter over his
+    // row alone.
+    QByteArray BriefPdf(const QString& nummer);
     // Prepares the loaded layout and writes it to a PDF; empty when it cannot.
     QByteArray AlsPdf(const QString& layout);
 

@@ -152,6 +152,13 @@ QStringList DiplomaRegels(const QString& cursistNr, const QString& naam, const Q
             QStringLiteral("Bijgaand uw diploma van de cursus: ") + cursusCode};
 }
 
+QStringList BriefRegels(const QString& cursistNr, const QString& naam)
+{
+    return {QStringLiteral("CursistNr: ") + cursistNr, QStringLiteral("Aan: ") + naam, QString(),
+            QStringLiteral("Bijgaand een brief van de cursusadministratie; u vindt hem als PDF-bestand in de "
+                           "bijlage van dit bericht.")};
+}
+
 QString GetAdress(Storage& storage, int soort, const QString& sleutel)
 {
     QVariantMap rij;

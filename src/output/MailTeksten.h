@@ -25,6 +25,9 @@ QStringList PresentieLijstRegels(TReportsFrm& provider, int dag);
 // The lines of the message that carries a participant's diploma.
 QStringList DiplomaRegels(const QString& cursistNr, const QString& naam, const QString& cursusCode);
 
+// The lines of the message that carries a letter of letter mode.
+QStringList BriefRegels(const QString& cursistNr, const QString& naam);
+
 // The recipient: kind 0 the participant's first e-mail address, kind 2 the
 // instructor's or supervisor's; empty when there is none or for any other
 // kind.

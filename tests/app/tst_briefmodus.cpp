@@ -1,3 +1,4 @@
+#include "LoopbackSmtp.h"
 #include "PdfWords.h"
 #include "TemporarySettings.h"
 #include "TestRegistry.h"
@@ -7,6 +8,7 @@
 #include "app/BriefWerk.h"
 #include "app/MainFrm.h"
 #include "data/DataModFrm.h"
+#include "data/ZolRegister.h"
 #include "data/LijstQuery.h"
 #include "data/Storage.h"
 #include "data/TableHandle.h"
@@ -374,6 +376,52 @@ private Q_SLOTS:
         if (const QString shots = qEnvironmentVariable("ORVEL_SHOTS"); !shots.isEmpty())
             QFile::copy(pdf, QDir(shots).filePath("Brieven.pdf"));
         QCOMPARE(gemarkeerd(f.db.dm().storage()), QStringList({"000002", "000003", "000004"}));
+    }
+
+    void eachParticipantGetsHisOwnLetterByMail()
+    {
+        LoopbackSmtp server;
+        QVERIFY(server.ready());
+        Fixture f;
+        TZolRegister opslag;
+        for (const auto& [naam, waarde] : {std::pair{"SMTPserver", server.server()},
+                                          std::pair{"FromAdress", QString("cursus@orvel.test")},
+                                          std::pair{"ADSL", QString("1")}})
+            opslag.SchrijfWaarde(QString::fromLatin1(naam), waarde);
+        f.db.dm().storage().exec("update Hoofd set E_Mail1 = lower(Naam) || '@example.org' where CursistNr <> '000004'");
+        f.klaarVoorBrief({"000004", "000002", "000003"});
+        QVERIFY(f.hoofd->EMailBtn->isEnabled());
+        f.hoofd->EMailBtn->click();
+
+        const QList<ReceivedMail> mails = server.waitFor(2);
+        QCOMPARE(mails.size(), 2);
+        QStringList ontvangers;
+        for (const ReceivedMail& mail : mails) {
+            ontvangers << mail.to.join(',');
+            QCOMPARE(mail.header("Subject"), QString("Orvel brief: Algemeen"));
+            QCOMPARE(mail.attachments.size(), 1);
+            QVERIFY(mail.attachments.first().fileName.startsWith("Brief 00000"));
+            // His letter alone: one page, his salutation.
+            QTemporaryDir map;
+            const QString pdf = map.filePath("bijlage.pdf");
+            QFile bestand(pdf);
+            QVERIFY(bestand.open(QIODevice::WriteOnly));
+            bestand.write(mail.attachments.first().data);
+            bestand.close();
+            QCOMPARE(pdfPageCount(pdf), 1);
+            QStringList woorden;
+            for (const PdfWord& w : readPdfWords(pdf))
+                woorden << w.text;
+            const QString ontvanger = mail.to.join(',');
+            QVERIFY2(woorden.join(' ').contains(ontvanger.startsWith("bakker") ? "Geachte mevrouw Bakker,"
+                                                                                : "Geachte heer Van Dijk,"),
+                     qPrintable(ontvanger));
+        }
+        QCOMPARE(ontvangers, QStringList({"bakker@example.org", "dijk@example.org"}));
+        QCOMPARE(f.meldingen.texts().last(),
+                 QString("Brieven verzonden: 2 van 3.\rNiet verzonden:\r000004 K. Mulder: GEEN adres"));
+        QVERIFY(!f.rapporten->BriefQ.isOpen());
+        QCOMPARE(f.rapporten->BriefQ.SQL, BriefWerk::BriefSql);  // his narrowing is undone
     }
 
     void theAddressStandsInTheWindowOfAnEnvelope()
