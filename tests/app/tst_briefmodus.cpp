@@ -435,7 +435,7 @@ private Q_SLOTS:
         // how the letter slides in the envelope).
         const QRectF venster(20, 50, 90, 45);
         QStringList adres;
-        for (const QString& tekst : {"Dijk", "Utrechtseweg", "3812", "AMERSFOORT"}) {
+        for (const QString tekst : {"Dijk", "Utrechtseweg", "3812", "AMERSFOORT"}) {
             const auto woord = std::find_if(woorden.begin(), woorden.end(),
                                             [&](const PdfWord& w) { return w.text == tekst; });
             QVERIFY2(woord != woorden.end(), qPrintable(tekst));

@@ -236,7 +236,7 @@ private Q_SLOTS:
             QVERIFY2(actie, qPrintable(naam));
             QVERIFY2(actie->isEnabled() == aan.contains(naam), qPrintable(naam));
         }
-        for (const QString& naam : {"GenereerBtn", "OproepManagerBtn", "VerwerkBtn", "VerwijderCursusBtn",
+        for (const QString naam : {"GenereerBtn", "OproepManagerBtn", "VerwerkBtn", "VerwijderCursusBtn",
                                     "BetalingBtn", "BegeleidBtn"}) {
             auto* knop = w.findChild<QToolButton*>(naam);
             QVERIFY2(knop->isEnabled() == aan.contains(naam), qPrintable(naam));

@@ -46,7 +46,7 @@ struct Bestand {
     void actief(const QString& nr)
     {
         persoon(*dm().HoofdDB, nr);
-        for (const QString& code : {"REA", "AED", "EHBO"})
+        for (const QString code : {"REA", "AED", "EHBO"})
             inschrijving(*dm().CursusGegevensDB, nr, code);
     }
     void cursus(const QString& nr, const QString& code)

@@ -32,9 +32,9 @@ private Q_SLOTS:
     void everyFamilyIsShipped()
     {
         const QStringList namen = Voorbeeldrapporten();
-        for (const QString& vast : {"Rap_Omslag.frf", "Rap_Presentielijst.frf"})
+        for (const QString vast : {"Rap_Omslag.frf", "Rap_Presentielijst.frf"})
             QVERIFY(namen.contains(vast));
-        for (const QString& familie :
+        for (const QString familie :
              {"Rap_Lijst_", "Rap_BriefCursus_", "Rap_Rectificatie_", "Rap_TelLijst", "Rap_Overzicht", "Rap_BriefMode_"})
             QVERIFY2(!namen.filter(QRegularExpression("^" + familie + ".*\\.frf$")).isEmpty(), qPrintable(familie));
     }

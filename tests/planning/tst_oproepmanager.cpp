@@ -18,12 +18,12 @@ const QDateTime april13(QDate(2027, 4, 13), QTime(10, 0));
 void tweeCursussen(PlanningFixture& f)
 {
     f.profiel("EHBO", "Eerste hulp", 2, 12);
-    for (const QString& nr : {"000001", "000002", "000003"}) {
+    for (const QString nr : {"000001", "000002", "000003"}) {
         f.cursist(nr, "Naam " + nr);
         f.inschrijving(nr, "EHBO", "LOK1", QDate(2027, 1, 1));
     }
     f.s().exec("update cursusgegevens set Saldo = 2500");
-    for (const QString& nr : {"000001", "000002"}) {
+    for (const QString nr : {"000001", "000002"}) {
         f.cursusRij(maart2, 1, nr, "EHBO", "LOK1", 100);
         f.cursusRij(maart9, 2, nr, "EHBO", "LOK1", 100);
     }

@@ -237,7 +237,7 @@ private Q_SLOTS:
     void aFieldOffersItsComparisonsOnly()
     {
         open();
-        for (const QString& veld : {"CursistNr", "Lokatie"}) {
+        for (const QString veld : {"CursistNr", "Lokatie"}) {
             frm->OpnieuwBtnClick();
             kiesVeld(veld);
             int aan = 0;
