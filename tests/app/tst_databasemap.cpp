@@ -75,7 +75,7 @@ private Q_SLOTS:
         QProcess eerste;
         start(eerste, thuis + "/gebruiker1", map);
         QVERIFY(eerste.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(FolderLock::elderGehouden(map), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(HoudtMap(eerste, map), 20000);
 
         QProcess tweede;
         start(tweede, thuis + "/gebruiker2", map);
@@ -189,7 +189,7 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT((fouten += QString::fromUtf8(proces.readAllStandardError()))
                                      .contains("Orvel heeft het inlezen afgemaakt"),
                                  20000);
-        QTRY_VERIFY_WITH_TIMEOUT(FolderLock::elderGehouden(map), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(HoudtMap(proces, map), 20000);
         QTest::qWait(500);
         QCOMPARE(proces.state(), QProcess::Running);
         proces.kill();

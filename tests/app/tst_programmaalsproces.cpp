@@ -1,5 +1,6 @@
 #include "TemporarySettings.h"
 #include "TestRegistry.h"
+#include "TestSupport.h"
 
 #include "app/InfoBox.h"
 #include "data/FolderLock.h"
@@ -61,7 +62,7 @@ private Q_SLOTS:
         proces.setProcessEnvironment(settings.environment());
         proces.start(Programma("../src/orvel2003"), {"--database", map});
         QVERIFY(proces.waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(FolderLock::elderGehouden(map) && QFileInfo::exists(map + "/orvel2003.db"), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(HoudtMap(proces, map) && QFileInfo::exists(map + "/orvel2003.db"), 20000);
         QTest::qWait(1500);  // into the message loop, past the first-start windows
         QCOMPARE(proces.state(), QProcess::Running);
 

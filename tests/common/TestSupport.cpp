@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
@@ -81,6 +82,7 @@ int LeesbarePunten(QComboBox* combo, int rij)
 QString sourceDir() { return QString::fromLocal8Bit(qgetenv("ORVEL_SOURCE_DIR")); }
 
 #include "data/DataModFrm.h"
+#include "data/FolderLock.h"
 
 TempDatabase::TempDatabase() { heropen(); }
 
@@ -98,4 +100,10 @@ void typ(QLineEdit* edit, const QString& tekst)
     QTest::keyClick(edit, Qt::Key_Delete);
     edit->home(false);
     QTest::keyClicks(edit, tekst);
+}
+
+bool HoudtMap(const QProcess& proces, const QString& map)
+{
+    return proces.state() == QProcess::Running
+           && FolderLock::houder(map).endsWith(QStringLiteral("(proces %1)").arg(proces.processId()));
 }

@@ -44,6 +44,13 @@ class QComboBox;
 // clearly from the entry's background: none when its text cannot be read.
 int LeesbarePunten(QComboBox* combo, int rij);
 
+class QProcess;
+// True once the program run by `proces` holds the database folder `map`: it
+// writes its name into the lock file only after taking the lock. Reading the
+// name leaves the lock alone, where a probing lock taken meanwhile could
+// refuse the starting program the folder.
+bool HoudtMap(const QProcess& proces, const QString& map);
+
 // The source tree, for tests that read shipped resources.
 QString sourceDir();
 
