@@ -7,12 +7,14 @@
 #include "data/ToonMelding.h"
 #include "data/VeldTekst.h"
 
+#include <QDataStream>
 #include <QDateTime>
 #include <QHash>
 #include <QLocale>
 #include <QPainter>
 #include <QPaintDevice>
 #include <QProgressDialog>
+#include <QTemporaryFile>
 #include <QApplication>
 #include <algorithm>
 #include <utility>
@@ -123,33 +125,91 @@ struct Report::Piece {
 };
 
 
+// The finished pages of a preparation, one after the other in a temporary
+// file only this program reads; memory keeps where each one lies.
+class PageStore {
+public:
+    bool open() { return m_file.open(); }
+    // Where the bytes went; -1 when the file could not take them.
+    qint64 write(const QByteArray& bytes)
+    {
+        const qint64 at = m_file.size();
+        if (!m_file.seek(at) || m_file.write(bytes) != bytes.size())
+            return -1;
+        return at;
+    }
+    QByteArray read(qint64 at)
+    {
+        if (!m_file.seek(at))
+            return {};
+        QDataStream in(&m_file);
+        QByteArray bytes;
+        in >> bytes;
+        return bytes;
+    }
+
+private:
+    QTemporaryFile m_file;
+};
+
 void PreparedPage::addBand(const Band& band, double y, const QStringList& texts)
 {
-    m_bands.append(PlacedBand{&band, y, int(m_textEnds.size())});
+    m_content.bands.append(PlacedBand{int(&band - page->bands.constData()), y, int(m_content.textEnds.size())});
     for (const QString& text : texts) {
-        m_texts += text;
-        m_textEnds.append(int(m_texts.size()));
+        m_content.texts += text;
+        m_content.textEnds.append(int(m_content.texts.size()));
     }
 }
 
-void PreparedPage::squeeze()
+void PreparedPage::finish(PageStore* store)
 {
-    m_bands.squeeze();
-    m_texts.squeeze();
-    m_textEnds.squeeze();
+    if (store) {
+        QByteArray bytes;
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out << qint32(m_content.bands.size());
+        for (const PlacedBand& placed : m_content.bands)
+            out << qint32(placed.band) << placed.y << qint32(placed.firstText);
+        out << m_content.texts << m_content.textEnds;
+        QByteArray record;
+        QDataStream framed(&record, QIODevice::WriteOnly);
+        framed << bytes;
+        m_stored = store->write(record);
+        if (m_stored >= 0) {
+            m_store = store;
+            m_content = {};
+            return;
+        }
+    }
+    m_content.bands.squeeze();
+    m_content.texts.squeeze();
+    m_content.textEnds.squeeze();
 }
 
 QList<PreparedObject> PreparedPage::objects() const
 {
+    Content stored;
+    if (m_stored >= 0) {
+        QDataStream in(m_store->read(m_stored));
+        qint32 count = 0;
+        in >> count;
+        for (qint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+            qint32 band = 0, firstText = 0;
+            double y = 0;
+            in >> band >> y >> firstText;
+            stored.bands.append(PlacedBand{band, y, firstText});
+        }
+        in >> stored.texts >> stored.textEnds;
+    }
+    const Content& content = m_stored >= 0 ? stored : m_content;
     QList<PreparedObject> objects;
     const double left = page->margins.left;
-    for (const PlacedBand& placed : m_bands) {
+    for (const PlacedBand& placed : content.bands) {
         int text = placed.firstText;
-        for (const ReportObject& object : placed.band->objects) {
+        for (const ReportObject& object : page->bands.at(placed.band).objects) {
             PreparedObject o{&object, QPointF(left + object.x, placed.y + object.y), {}};
             if (hasText(object)) {
-                const int start = text == 0 ? 0 : m_textEnds[text - 1];
-                o.text = m_texts.mid(start, m_textEnds[text] - start);
+                const int start = text == 0 ? 0 : content.textEnds.value(text - 1);
+                o.text = content.texts.mid(start, content.textEnds.value(text) - start);
                 ++text;
             }
             objects.append(std::move(o));
@@ -257,7 +317,9 @@ private:
     {
         m_y = m_footerTop;
         placeAll(BandKind::PageFooter);
-        m_report.m_pages.last().squeeze();
+        m_report.m_pages.last().finish(m_report.m_store.get());
+        if (m_report.m_pageDone)
+            m_report.m_pageDone(int(m_report.m_pages.size()));
     }
 
     void place(const Band& band)
@@ -359,16 +421,24 @@ void Report::clear()
     m_layout.pages.clear();
 }
 
-void Report::prepare()
+void Report::prepare(const PageDone& pageDone)
 {
     m_pages.clear();
+    // A new file each time: the pages of an earlier run are gone with it.
+    // Without one (no room for temporary files) the pages stay in memory.
+    m_store = std::make_unique<PageStore>();
+    if (!m_store->open())
+        m_store.reset();
+    m_pageDone = pageDone;
     try {
         for (const ReportPage& page : m_layout.pages)
             Preparation(*this, page).run();
     } catch (...) {
+        m_pageDone = {};
         m_pages.clear();
         throw;
     }
+    m_pageDone = {};
 }
 
 // ------------------------------------------------------------ expressions

@@ -38,32 +38,42 @@ QPageLayout pageLayoutOf(const ReportPage& page);
 // How a memo's text stands in its box, as the page draws it (and the designer).
 Qt::Alignment alignmentOf(const ReportObject& memo);
 
+class PageStore;
+
 // A laid-out page, held compactly because a long report keeps thousands of
 // them for the preview: each placed band is its layout band and its top, and
 // of each memo only the text it got, all texts of the page in one string.
-// objects() unfolds the page for drawing.
+// A finished page moves to the report's page store, so that what a long
+// report holds in memory does not grow with its pages. objects() unfolds
+// the page for drawing.
 class PreparedPage {
 public:
     explicit PreparedPage(const ReportPage* paper = nullptr) : page(paper) {}
 
     const ReportPage* page = nullptr;  // paper, orientation, margins
 
-    // Places `band` with its top at `y` mm; texts are its memos' texts in
-    // the band's object order.
+    // Places `band` (one of the bands of `page`) with its top at `y` mm;
+    // texts are its memos' texts in the band's object order.
     void addBand(const Band& band, double y, const QStringList& texts);
     QList<PreparedObject> objects() const;
-    // Gives back what growing took; the page is complete.
-    void squeeze();
+    // The page is complete: it goes to `store`, or, where the store cannot
+    // take it, stays in memory without what growing took.
+    void finish(PageStore* store);
 
 private:
     struct PlacedBand {
-        const Band* band;
+        int band;  // its place among the bands of the page
         double y;
         int firstText;
     };
-    QList<PlacedBand> m_bands;
-    QString m_texts;
-    QList<int> m_textEnds;  // where each memo's text ends in m_texts
+    struct Content {
+        QList<PlacedBand> bands;
+        QString texts;
+        QList<int> textEnds;  // where each memo's text ends in texts
+    };
+    Content m_content;
+    PageStore* m_store = nullptr;
+    qint64 m_stored = -1;  // where the page lies in the store; -1: in memory
 };
 
 class Report {
@@ -115,8 +125,11 @@ public:
 
     // Walks every band over its dataset and lays out pages. Throws RapportFout
     // (layout errors, unknown names) or any OrvelFout of the datasets; the
-    // prepared pages are empty then.
-    void prepare();
+    // prepared pages are empty then. pageDone, when given, is called after
+    // every page laid out with the number of pages complete; what it throws
+    // stops the preparation (the pages are empty then too).
+    using PageDone = std::function<void(int pagesDone)>;
+    void prepare(const PageDone& pageDone = {});
     // The same, showing a failure to the user (through ToonMelding) instead
     // of throwing; false then.
     bool prepareShowingErrors();
@@ -142,10 +155,13 @@ public:
     // it cannot.
     bool exportPdf(const QString& file) const;
 
-    // Prepares and shows the preview modally; when preparing fails the
-    // error is shown instead (through ToonMelding). The prepared pages are
-    // discarded when the window closes.
+    // Shows the preview of the prepared pages modally; they are discarded
+    // when the window closes.
     void showPreparedPreview(QWidget* parent = nullptr);
+    // Prepares and shows the preview modally: the window opens on the first
+    // page while the others are laid out, and closing it stops that work.
+    // When preparing fails the error is shown (through ToonMelding) and the
+    // window closes.
     void showPreview(QWidget* parent = nullptr);
 
     // Evaluates the [bracketed expressions] of one line against the current
@@ -174,6 +190,8 @@ private:
     EnterRectHook m_enterRect;
     SinkFactory m_sinkFactory;
     QList<PreparedPage> m_pages;
+    std::unique_ptr<PageStore> m_store;  // of m_pages, emptied with them
+    PageDone m_pageDone;                 // while preparing
     int m_currentPage = 0;
 };
 

@@ -8,7 +8,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -22,6 +24,7 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <optional>
 
 namespace report {
 
@@ -85,28 +88,50 @@ ReportPreview::ReportPreview(Report& report, QWidget* parent) : QDialog(parent),
     connect(EersteBtn, &QPushButton::clicked, this, [this] { showPage(0); });
     connect(VorigeBtn, &QPushButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(VolgendeBtn, &QPushButton::clicked, this, [this] { showPage(m_page + 1); });
-    connect(LaatsteBtn, &QPushButton::clicked, this, [this] { showPage(m_report.preparedPageCount() - 1); });
+    connect(LaatsteBtn, &QPushButton::clicked, this, [this] { showPage(m_count - 1); });
     connect(ZoomBox, &QComboBox::currentIndexChanged, this, &ReportPreview::ZoomBoxChange);
     connect(AfdrukkenBtn, &QPushButton::clicked, this, &ReportPreview::AfdrukkenBtnClick);
     connect(PdfBtn, &QPushButton::clicked, this, &ReportPreview::PdfBtnClick);
     connect(SluitenBtn, &QPushButton::clicked, this, &QDialog::accept);
+    m_count = m_report.preparedPageCount();
     showPage(0);
+}
+
+void ReportPreview::setPagesReady(int count, bool complete)
+{
+    const bool first = m_count == 0 && count > 0;
+    // The last page sets the total of "[Pages]" on every page shown so far.
+    const bool totalKnown = complete && !m_complete;
+    m_count = count;
+    m_complete = complete;
+    if (first || totalKnown) {
+        showPage(m_page);
+        return;
+    }
+    ZetKnoppen();
 }
 
 void ReportPreview::showPage(int index)
 {
-    const int count = m_report.preparedPageCount();
-    m_page = std::clamp(index, 0, std::max(0, count - 1));
-    PaginaLbl->setText(count == 0 ? QStringLiteral("Geen pagina's")
-                                  : QStringLiteral("Pagina %1 van %2").arg(m_page + 1).arg(count));
-    EersteBtn->setEnabled(m_page > 0);
-    VorigeBtn->setEnabled(m_page > 0);
-    VolgendeBtn->setEnabled(m_page < count - 1);
-    LaatsteBtn->setEnabled(m_page < count - 1);
-    AfdrukkenBtn->setEnabled(count > 0);
-    PdfBtn->setEnabled(count > 0);
+    m_page = std::clamp(index, 0, std::max(0, m_count - 1));
+    ZetKnoppen();
     render();
     m_scroll->verticalScrollBar()->setValue(0);
+}
+
+void ReportPreview::ZetKnoppen()
+{
+    if (m_count == 0)
+        PaginaLbl->setText(m_complete ? QStringLiteral("Geen pagina's") : QStringLiteral("Bezig..."));
+    else
+        PaginaLbl->setText(QStringLiteral("Pagina %1 van %2").arg(m_page + 1).arg(m_count)
+                           + (m_complete ? QString() : QStringLiteral(" (bezig...)")));
+    EersteBtn->setEnabled(m_page > 0);
+    VorigeBtn->setEnabled(m_page > 0);
+    VolgendeBtn->setEnabled(m_page < m_count - 1);
+    LaatsteBtn->setEnabled(m_page < m_count - 1);
+    AfdrukkenBtn->setEnabled(m_complete && m_count > 0);
+    PdfBtn->setEnabled(m_complete && m_count > 0);
 }
 
 void ReportPreview::setZoom(double zoom)
@@ -126,7 +151,7 @@ bool ReportPreview::eventFilter(QObject* object, QEvent* event)
 
 double ReportPreview::effectiveZoom() const
 {
-    if (m_zoom > 0 || m_report.preparedPageCount() == 0)
+    if (m_zoom > 0 || m_count == 0)
         return m_zoom > 0 ? m_zoom : 1.0;
     const QSizeF paper = m_report.preparedPages().at(m_page).page->paperSizeMm() / 25.4 * kScreenDpi;
     const QSize room = m_scroll->viewport()->size() - QSize(24, 24);
@@ -136,7 +161,7 @@ double ReportPreview::effectiveZoom() const
 
 void ReportPreview::render()
 {
-    if (m_report.preparedPageCount() == 0) {
+    if (m_count == 0) {
         m_canvas->setPixmap({});
         return;
     }
@@ -246,10 +271,50 @@ bool Report::prepareShowingErrors()
     }
 }
 
+namespace {
+struct PreviewClosed {};
+// How long laying out pages may keep the open preview from the user.
+constexpr int kSliceMs = 40;
+}  // namespace
+
 void Report::showPreview(QWidget* parent)
 {
-    if (prepareShowingErrors())
-        showPreparedPreview(parent);
+    ReportPreview preview(*this, parent);
+    preview.setPagesReady(0, false);
+    bool closed = false;
+    QObject::connect(&preview, &QDialog::finished, &preview, [&closed] { closed = true; });
+    std::optional<WachtCursor> wacht(std::in_place);
+    QElapsedTimer slice;
+    try {
+        prepare([&](int pagesDone) {
+            if (wacht) {
+                // The first page: the window opens on it while the rest is laid out.
+                wacht.reset();
+                preview.setCursor(Qt::BusyCursor);
+                preview.setWindowModality(Qt::ApplicationModal);
+                preview.show();
+            } else if (slice.elapsed() < kSliceMs) {
+                return;
+            }
+            preview.setPagesReady(pagesDone, false);
+            QCoreApplication::processEvents();
+            slice.start();
+            if (closed)
+                throw PreviewClosed{};
+        });
+    } catch (const PreviewClosed&) {
+        return;
+    } catch (const OrvelFout& e) {
+        wacht.reset();
+        preview.hide();
+        ToonMelding(mFout, e.tekst());
+        return;
+    }
+    wacht.reset();
+    preview.unsetCursor();
+    preview.setPagesReady(preparedPageCount(), true);
+    preview.exec();
+    m_pages.clear();
 }
 
 }  // namespace report

@@ -23,6 +23,10 @@ public:
 
     int currentPage() const { return m_page; }  // from 0
     void showPage(int index);
+    // While the report is still being prepared: the first `count` pages are
+    // ready, more may follow (complete false); printing and saving wait for
+    // the last page.
+    void setPagesReady(int count, bool complete);
     // Zoom factor; 0 means fit the page's width, -1 the whole page.
     void setZoom(double zoom);
     // The save-as step without its file dialog.
@@ -45,6 +49,7 @@ private:
     void AfdrukkenBtnClick();
     void PdfBtnClick();
     void ZoomBoxChange();
+    void ZetKnoppen();
     void render();
     double effectiveZoom() const;
 
@@ -52,6 +57,8 @@ private:
     QScrollArea* m_scroll;
     QLabel* m_canvas;
     int m_page = 0;
+    int m_count = 0;  // pages ready to be shown
+    bool m_complete = true;
     double m_zoom = 1.0;
 };
 

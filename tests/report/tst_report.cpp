@@ -6,6 +6,7 @@
 #include "report/ReportFile.h"
 #include "report/ReportPreview.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <QTest>
 
 using namespace report;
@@ -457,6 +460,101 @@ private slots:
                                             .arg(scroll->viewport()->width())));
         preview.resize(preview.width() + 200, preview.height());
         QTRY_VERIFY(vult());
+    }
+
+    // A report of `count` participants, one to a page, offered to `report`;
+    // `seen` is called as each participant's name is laid out.
+    void offerLongList(Report& report, Rows& rows, Rows& noDays, int count, std::function<void(int row)> seen)
+    {
+        QList<QVariantList> all;
+        for (int i = 1; i <= count; ++i)
+            all.append({i, QStringLiteral("Deelnemer %1").arg(i), QVariant(), QVariant()});
+        rows = Rows(QStringLiteral("Cursisten"), m_cursisten.fieldNames(), all);
+        noDays = Rows(QStringLiteral("Dagen"), m_dagen.fieldNames(), {});
+        report.datasets().add(&rows);
+        report.datasets().add(&noDays);
+        report.setLayout(listLayout(200));
+        report.setEnterRect([seen, row = 0](QStringList& lines, const ReportObject&) mutable {
+            if (lines.first().contains(QStringLiteral("Naam")))
+                seen(++row);
+        });
+    }
+
+    static ReportPreview* openPreview()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* preview = qobject_cast<ReportPreview*>(w); preview && preview->isVisible())
+                return preview;
+        return nullptr;
+    }
+
+    // The window is there on the first page while later pages are laid out;
+    // printing waits for the last page, and the total then fills in.
+    void previewShowsTheFirstPageWhileTheRestIsLaidOut()
+    {
+        Report report;
+        Rows rows({}, {}, {}), noDays({}, {}, {});
+        QString halfway;
+        bool printableHalfway = true;
+        offerLongList(report, rows, noDays, 60, [&](int row) {
+            if (row != 40)
+                return;
+            QTest::qWait(60);  // a slow page: the window gets its turn
+            ReportPreview* preview = openPreview();
+            QVERIFY(preview);
+            halfway = preview->PaginaLbl->text();
+            printableHalfway = preview->AfdrukkenBtn->isEnabled();
+        });
+        QString atEnd;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (ReportPreview* preview = openPreview(); preview && preview->AfdrukkenBtn->isEnabled()) {
+                atEnd = preview->PaginaLbl->text();
+                preview->SluitenBtn->click();
+            }
+        });
+        closer.start(20);
+        ScriptedMessages messages;
+        report.showPreview();
+        QVERIFY2(halfway.startsWith(QStringLiteral("Pagina 1 van ")) && halfway.endsWith(QStringLiteral("(bezig...)")),
+                 qPrintable(halfway));
+        QVERIFY(!printableHalfway);
+        QCOMPARE(atEnd, QStringLiteral("Pagina 1 van 60"));
+        QVERIFY(messages.texts().isEmpty());
+        QCOMPARE(report.preparedPageCount(), 0);
+    }
+
+    // Closing the window stops the laying out; a failure on a later page
+    // closes the window and is shown.
+    void anUnfinishedPreviewEnds_data()
+    {
+        QTest::addColumn<bool>("fails");
+        QTest::newRow("closed by the user") << false;
+        QTest::newRow("a failing page") << true;
+    }
+    void anUnfinishedPreviewEnds()
+    {
+        QFETCH(bool, fails);
+        Report report;
+        Rows rows({}, {}, {}), noDays({}, {}, {});
+        int last = 0;
+        offerLongList(report, rows, noDays, 500, [&](int row) {
+            last = row;
+            if (row != 20)
+                return;
+            if (fails)
+                throw OrvelFout(QStringLiteral("De gegevens konden niet worden gelezen."));
+            QTest::qWait(60);
+            QVERIFY(openPreview());
+            openPreview()->SluitenBtn->click();
+        });
+        ScriptedMessages messages;
+        report.showPreview();
+        QVERIFY2(last < 100, qPrintable(QString::number(last)));
+        QVERIFY(!openPreview());
+        QCOMPARE(messages.texts(), fails ? QStringList{QStringLiteral("De gegevens konden niet worden gelezen.")}
+                                         : QStringList{});
+        QCOMPARE(report.preparedPageCount(), 0);
     }
 
     void previewOfAFailingReportShowsTheError()
