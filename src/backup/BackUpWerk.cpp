@@ -139,12 +139,9 @@ BackUpInstellingen::~BackUpInstellingen() = default;
 
 QString ProgrammaSpelling(const QString& naam)
 {
-    static const QStringList vast{QString::fromLatin1(Storage::bestandsNaam),
-                                  QStringLiteral("Cursustijden.txt"),
-                                  QStringLiteral("Rap_Omslag.frf"),
-                                  QStringLiteral("Rap_Presentielijst.frf"),
-                                  QStringLiteral("Rap_Oproep.frf"),
-                                  QStringLiteral("Rap_Diploma.frf")};
+    static const QStringList vast =
+        QStringList{QString::fromLatin1(Storage::bestandsNaam), QStringLiteral("Cursustijden.txt")}
+        + GeleverdeRapporten();
     for (const QString& bekend : vast)
         if (bekend.compare(naam, Qt::CaseInsensitive) == 0)
             return bekend;

@@ -58,6 +58,16 @@ QList<SeedRij> basisRijen()
 }
 }  // namespace
 
+const QStringList& GeleverdeRapporten()
+{
+    static const QStringList namen{QStringLiteral("Rap_BriefCursus_Algemeen.frf"),  QStringLiteral("Rap_BriefMode_Algemeen.frf"),
+                                   QStringLiteral("Rap_Diploma.frf"),               QStringLiteral("Rap_Lijst_Deelnemers.frf"),
+                                   QStringLiteral("Rap_Omslag.frf"),                QStringLiteral("Rap_Oproep.frf"),
+                                   QStringLiteral("Rap_Overzicht_Cursisten.frf"),   QStringLiteral("Rap_Presentielijst.frf"),
+                                   QStringLiteral("Rap_Rectificatie_Wijziging.frf"), QStringLiteral("Rap_TelLijst.frf")};
+    return namen;
+}
+
 QString VindBestandInMap(const QString& map, const QString& naam)
 {
     QDir dir(map);

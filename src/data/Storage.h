@@ -10,6 +10,7 @@
 #include <QSqlQuery>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 class QSqlError;
@@ -103,3 +104,7 @@ private:
 // A file in a folder, found without regard to letter case (archives carry
 // lower-case names); the exact path when no such file exists.
 QString VindBestandInMap(const QString& map, const QString& naam);
+
+// The layouts the program ships into every new database folder, by the names
+// it gives them.
+const QStringList& GeleverdeRapporten();

@@ -4,7 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The shipped layout names.
+// The shipped layout names, as the program's resources hold them (the same
+// as GeleverdeRapporten()).
 QStringList Voorbeeldrapporten();
 // Copies every shipped layout that the folder does not hold yet (by name,
 // without regard to case); a layout already there is never overwritten.

@@ -4,9 +4,12 @@
 
 #include "app/NieuweDatabaseMap.h"
 #include "backup/BackUpFrm.h"
+#include "backup/HerstelWissel.h"
+#include "backup/ZolBackupFile.h"
 #include "data/DataModFrm.h"
 #include "data/Storage.h"
 #include "data/ZolRegister.h"
+#include "output/Voorbeeldrapporten.h"
 #include "planning/Cursustijden.h"
 
 #include <QCoreApplication>
@@ -148,6 +151,21 @@ private Q_SLOTS:
         QCOMPARE(Tel(s, "select count(*) from Profiel where Profielschets = 'StandaardProfiel'"), 1);
         QVERIFY(Tel(s, "select count(*) from datums where Uitsluiten = 1") > 0);
         QCOMPARE(TZolRegister().LeesWaarde("Begeleiding"), QString("0"));
+    }
+
+    // The archive names its files in lower case; read into a folder of its
+    // own, the sample's layouts come back under the names the program ships.
+    void theSampleInAnEmptyFolderKeepsTheShippedNames()
+    {
+        TemporarySettings settings;
+        TempDatabase db;
+        ScriptedMessages stil;
+        RichNieuweDatabaseMapIn(db.map());
+        QTemporaryDir leeg;
+        TZolBackupFile component;
+        QCOMPARE(HerstelVeilig(component, QDir(db.map()).filePath("Orvel_Voorbeeld.bck"), leeg.path()),
+                 HerstelUitkomst::Ingelezen);
+        QCOMPARE(QDir(leeg.path()).entryList({"*.frf"}, QDir::Files, QDir::Name), Voorbeeldrapporten());
     }
 };
 

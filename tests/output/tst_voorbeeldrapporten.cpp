@@ -3,6 +3,7 @@
 #include "TestRegistry.h"
 #include "TestSupport.h"
 #include "data/DataModFrm.h"
+#include "data/Storage.h"
 #include "output/ReportsFrm.h"
 #include "output/Voorbeeldrapporten.h"
 
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void everyFamilyIsShipped()
     {
         const QStringList namen = Voorbeeldrapporten();
+        QCOMPARE(namen, GeleverdeRapporten());  // the names a restore gives them back
         for (const QString vast : {"Rap_Omslag.frf", "Rap_Presentielijst.frf"})
             QVERIFY(namen.contains(vast));
         for (const QString familie :
