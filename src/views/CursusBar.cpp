@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <algorithm>
 
 TCursusBar::TCursusBar(Storage& storage, const QString& naam, QWidget* parent)
     : QScrollArea(parent), m_storage(storage)
@@ -82,7 +83,8 @@ QPushButton* TCursusBar::voegToe(int cursusID, const QString& cursusCode, const 
     knop->setObjectName(QStringLiteral("Cursus%1").arg(cursusID));
     knop->setProperty("CursusID", cursusID);
     knop->setAutoDefault(false);
-    knop->setMinimumSize(77, 36);
+    // Never narrower than its caption: a full bar scrolls instead.
+    knop->setMinimumSize(std::max(77, knop->sizeHint().width()), 36);
     connect(knop, &QPushButton::clicked, this, [this, cursusID, knop] {
         Q_EMIT CursusGekozen(cursusID);
         Q_EMIT KnopGekozen(knop);

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSqlQuery>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -604,6 +605,28 @@ private Q_SLOTS:
             QCOMPARE(knop->property("CursusID").toInt(), 7);
         }
         QCOMPARE(teksten, (QStringList{"EHBO01 14-03-2026 19:00", "EHBO01 15-03-2026 19:00"}));
+    }
+
+    // More courses than the bar is wide: each button keeps its whole
+    // caption, and the bar scrolls.
+    void aFullCourseBarScrollsRatherThanCutCaptions()
+    {
+        TempDatabase db;
+        Storage& st = db.dm().storage();
+        for (int id = 1; id <= 8; ++id)
+            st.execNative("INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                          "VALUES (?, 1, '000001', ?, '-', ?)",
+                          {QString("2026-03-%1 19:30:00").arg(id + 10), QString("REAH%1").arg(id), id});
+        TCursusBar bar(st, "Bar");
+        bar.ZetDatumFormaat("dd-MM-yyyy hh:mm");
+        bar.resize(400, 56);
+        bar.show();
+        bar.Vul();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QTRY_VERIFY(bar.horizontalScrollBar()->maximum() > 0);
+        for (QPushButton* knop : bar.Knoppen())
+            QVERIFY2(knop->width() >= knop->sizeHint().width(),
+                     qPrintable(QString("%1: %2 of %3 px").arg(knop->text()).arg(knop->width()).arg(knop->sizeHint().width())));
     }
 };
 
