@@ -65,9 +65,9 @@ public:
     QLineEdit* EFromName;
     QLineEdit* ESMTPserver;
     QLineEdit* EUserName;
-    QLineEdit* EWachtwoord;
+    QLineEdit* EWachtwoord;  // shown as dots
     QLineEdit* EBetaalIBAN;
-    QLineEdit* EBetaalNaam;  // shown as dots
+    QLineEdit* EBetaalNaam;
     QRadioButton* ERadioADSL;
     QRadioButton* ERadioModem;
     QCheckBox* EPDFBijlage;

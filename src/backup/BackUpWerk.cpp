@@ -96,7 +96,10 @@ const QStringList& RegisterSleutels()
         "MainScreenL",  "MainScreenT",   "DiplFont",      "DiplMargeTop",   "DiplMargeLeft", "UitgiftePlaats",
         "AcceptTMarge", "AcceptTekst",   "FromAdress",    "FromName",       "SMTPserver",    "UserName",
         "Verhinder",    "Afzender",      "ADSL",          "KleurenSchema",  "MainColor",     "FixedColor",
-        "ButtonColor"};
+        "ButtonColor",
+        // The account of the payment codes, which a new machine needs as much
+        // as the mail settings.
+        "BetaalIBAN",   "BetaalNaam"};
     return sleutels;
 }
 

@@ -9,6 +9,7 @@
 #include "data/DataModFrm.h"
 #include "data/Storage.h"
 #include "data/ZolRegister.h"
+#include "output/BetaalCode.h"
 #include "output/Voorbeeldrapporten.h"
 #include "planning/Cursustijden.h"
 
@@ -142,6 +143,7 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(VindBestandInMap(db.map(), "Rap_Presentielijst.frf")));
         // The settings it carries came with it.
         QCOMPARE(TZolRegister().LeesWaarde("Begeleiding"), QString("1"));
+        QCOMPARE(LeesBetaalRekening().IBAN, QString("NL91ABNA0417164300"));
 
         // The empty system reads back to an empty register.
         LeesIn(dm, QDir(db.map()).filePath("Orvel_LeegSysteem.bck"));
@@ -151,6 +153,7 @@ private Q_SLOTS:
         QCOMPARE(Tel(s, "select count(*) from Profiel where Profielschets = 'StandaardProfiel'"), 1);
         QVERIFY(Tel(s, "select count(*) from datums where Uitsluiten = 1") > 0);
         QCOMPARE(TZolRegister().LeesWaarde("Begeleiding"), QString("0"));
+        QVERIFY(!LeesBetaalRekening().Bruikbaar());  // no test account on a real organisation's forms
     }
 
     // The archive names its files in lower case; read into a folder of its

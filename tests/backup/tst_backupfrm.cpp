@@ -291,6 +291,7 @@ private Q_SLOTS:
     {
         m_register.SchrijfWaarde(QStringLiteral("HelpTekst"), QStringLiteral("1"));
         m_register.SchrijfWaarde(QStringLiteral("ButtonColor"), QStringLiteral("$00FF0000"));
+        m_register.SchrijfWaarde(QStringLiteral("BetaalIBAN"), QStringLiteral("NL91ABNA0417164300"));
         m_db->dm().CloseDatabases();
         BackUpRegister(db(), false, m_register);
         BackUpRegister(db(), true, m_register);  // emptied before it is written again
@@ -298,7 +299,9 @@ private Q_SLOTS:
         QCOMPARE(rijen.size(), 1 + RegisterSleutels().size());
         QCOMPARE(rijen.first(), QStringLiteral("SplitScreen=1"));
         QCOMPARE(rijen.at(1), QStringLiteral("HelpTekst=1"));
-        QCOMPARE(rijen.last(), QStringLiteral("ButtonColor=$00FF0000"));
+        // The settings of old, then the payment account this program added.
+        QCOMPARE(rijen.mid(rijen.size() - 3),
+                 (QStringList{"ButtonColor=$00FF0000", "BetaalIBAN=NL91ABNA0417164300", "BetaalNaam=-"}));
         QVERIFY(rijen.contains(QStringLiteral("DiplFont=-")));  // absent values travel as "-"
     }
 

@@ -498,6 +498,10 @@ void VulKalender(Storage& s, const QDate& vandaag, bool metVakanties)
 void VulRegister(Storage& s, bool voorbeeld)
 {
     QList<std::pair<QString, QString>> rijen{{"SplitScreen", "0"}, {"Begeleiding", voorbeeld ? "1" : "0"}};
+    // The sample's call-ups and forms carry a payment code (a test account);
+    // the empty system takes it away again ("-": no value).
+    rijen << std::pair<QString, QString>{"BetaalIBAN", voorbeeld ? "NL91ABNA0417164300" : "-"}
+          << std::pair<QString, QString>{"BetaalNaam", voorbeeld ? "Reanimatiecentrum Eemland" : "-"};
     if (voorbeeld)
         rijen << std::pair<QString, QString>{"UitgiftePlaats", "Amersfoort"};
     for (const auto& [sleutel, waarde] : rijen)
