@@ -25,9 +25,9 @@ using Fill = std::function<void(QByteArray& chunk, std::mt19937& generator)>;
 // Participant-like lines: compresses like the text in the tables.
 void fillText(QByteArray& chunk, std::mt19937& generator)
 {
-    static const QList<QByteArray> words = {"Jansen", "de Vries", "Bakker", "Visser", "Amsterdam",
-                                            "Utrecht", "reanimatie", "AED", "herhaling", "BHV",
-                                            "Kerkstraat", "Dorpsweg", "oproep", "diploma"};
+    static const QList<QByteArray> words = {"Jansen",     "de Vries",   "Bakker", "Visser",    "Amsterdam",
+                                            "Utrecht",    "reanimatie", "AED",    "herhaling", "BHV",
+                                            "Kerkstraat", "Dorpsweg",   "oproep", "diploma"};
     chunk.clear();
     while (chunk.size() < kMB)
         chunk += QByteArray::number(generator() % 1000000).rightJustified(6, '0') + ';'
@@ -55,10 +55,11 @@ void fillRandom(QByteArray& chunk, std::mt19937& generator)
 
 QStringList makeData(const QString& folder)
 {
-    const QList<std::pair<QString, Fill>> kinds = {
-        {"tekst%1.db", fillText}, {"tekst%1.px", fillText}, {"tekst%1.frf", fillText}, {"tekst%1.val", fillText},
-        {"records%1.db", fillRepetitive}, {"records%1.px", fillRepetitive}, {"records%1.xg0", fillRepetitive},
-        {"ruis%1.db", fillRandom}, {"ruis%1.px", fillRandom}, {"ruis%1.yg0", fillRandom}};
+    const QList<std::pair<QString, Fill>> kinds = {{"tekst%1.db", fillText},          {"tekst%1.px", fillText},
+                                                   {"tekst%1.frf", fillText},         {"tekst%1.val", fillText},
+                                                   {"records%1.db", fillRepetitive},  {"records%1.px", fillRepetitive},
+                                                   {"records%1.xg0", fillRepetitive}, {"ruis%1.db", fillRandom},
+                                                   {"ruis%1.px", fillRandom},         {"ruis%1.yg0", fillRandom}};
     QStringList files;
     QByteArray chunk;
     for (int i = 0; i < kinds.size(); ++i) {
@@ -104,8 +105,7 @@ bool pipe(const QString& program, const QStringList& args, const QString& in, co
     process.setStandardInputFile(in);
     process.setStandardOutputFile(out);
     process.start(program, args);
-    return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit
-           && process.exitCode() == 0;
+    return process.waitForFinished(-1) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 QString peakMemory()
@@ -126,8 +126,8 @@ void report(const QString& operation, qint64 ms, qint64 plain, qint64 packed, bo
     QTextStream(stdout) << operation.leftJustified(34) << QString::number(ms / 1000.0, 'f', 2).rightJustified(7)
                         << " s   data " << QString::number(plain / double(kMB), 'f', 1).rightJustified(6)
                         << " MB   packed " << QString::number(packed / double(kMB), 'f', 1).rightJustified(6)
-                        << " MB   ratio " << QString::number(double(packed) / double(plain), 'f', 3)
-                        << "   peak RSS " << peakMemory() << (ok ? "" : "   FAILED") << Qt::endl;
+                        << " MB   ratio " << QString::number(double(packed) / double(plain), 'f', 3) << "   peak RSS "
+                        << peakMemory() << (ok ? "" : "   FAILED") << Qt::endl;
 }
 }  // namespace
 
@@ -187,8 +187,8 @@ int main(int argc, char** argv)
     QDir().mkpath(data);
     const QStringList files = makeData(data);
     const qint64 total = sizeOf(files);
-    QTextStream(stdout) << files.size() << " files, " << QString::number(total / double(kMB), 'f', 1)
-                        << " MB" << Qt::endl;
+    QTextStream(stdout) << files.size() << " files, " << QString::number(total / double(kMB), 'f', 1) << " MB"
+                        << Qt::endl;
 
     TZolBackupFile backup;
     const QString archive = work.filePath("Orvel_bench.bck");
@@ -222,7 +222,8 @@ int main(int argc, char** argv)
     ok = true;
     for (const QString& file : files)
         ok = pipe("gunzip", {"-c"}, gzipped + '/' + QFileInfo(file).fileName() + ".gz",
-                  unzipped + '/' + QFileInfo(file).fileName()) && ok;
+                  unzipped + '/' + QFileInfo(file).fileName())
+             && ok;
     const qint64 gunzipMs = timer.elapsed();
     for (const QString& file : files)
         ok = ok && sameContents(file, unzipped + '/' + QFileInfo(file).fileName());

@@ -17,27 +17,30 @@ constexpr int cursussen = 2000;
 constexpr int steden = 400;
 
 const QStringList achternamen{
-    "Jansen", "Vries", "Bakker", "Visser", "Smit", "Meijer", "Boer", "Mulder", "Groot", "Bos", "Vos", "Peters",
-    "Hendriks", "Leeuwen", "Dekker", "Brouwer", "Wit", "Dijkstra", "Smits", "Graaf", "Meer", "Kok", "Jacobs",
-    "Vermeulen", "Berg", "Heuvel", "Veen", "Bosch", "Dijk", "Willems", "Hoek", "Koster", "Prins", "Huisman",
-    "Peeters", "Kuipers", "Wouters", "Schouten", "Post", "Vink", "Beek", "Verbeek", "Jonker", "Evers", "Boom",
-    "Maas", "Kramer", "Martens", "Hermans", "Verhoeven", "Linden", "Bosman", "Timmermans", "Gerritsen", "Blom",
-    "Scholten", "Kroon", "Hoekstra", "Sanders", "Wijk", "Postma", "Graaf", "Koning", "Vliet", "Molenaar",
-    "Lange", "Groen", "Haan", "Koch", "Hoogendoorn", "Kok", "Jong", "Veenstra", "Verschuren", "Wolters",
-    "Kuiper", "Zwart", "Bruin", "Dam", "Wal", "Hofman", "Stam", "Brink", "Mol", "Schipper", "Bouwman",
-    "Claassen", "Pauw", "Ruiter", "Wilde", "Snijders", "Loon", "Rijn", "Tol", "Versteeg", "Zanten", "Akker",
-    "Driel", "Eijk", "Aalders"};
+    "Jansen",   "Vries",      "Bakker",  "Visser",   "Smit",      "Meijer",    "Boer",        "Mulder",     "Groot",
+    "Bos",      "Vos",        "Peters",  "Hendriks", "Leeuwen",   "Dekker",    "Brouwer",     "Wit",        "Dijkstra",
+    "Smits",    "Graaf",      "Meer",    "Kok",      "Jacobs",    "Vermeulen", "Berg",        "Heuvel",     "Veen",
+    "Bosch",    "Dijk",       "Willems", "Hoek",     "Koster",    "Prins",     "Huisman",     "Peeters",    "Kuipers",
+    "Wouters",  "Schouten",   "Post",    "Vink",     "Beek",      "Verbeek",   "Jonker",      "Evers",      "Boom",
+    "Maas",     "Kramer",     "Martens", "Hermans",  "Verhoeven", "Linden",    "Bosman",      "Timmermans", "Gerritsen",
+    "Blom",     "Scholten",   "Kroon",   "Hoekstra", "Sanders",   "Wijk",      "Postma",      "Graaf",      "Koning",
+    "Vliet",    "Molenaar",   "Lange",   "Groen",    "Haan",      "Koch",      "Hoogendoorn", "Kok",        "Jong",
+    "Veenstra", "Verschuren", "Wolters", "Kuiper",   "Zwart",     "Bruin",     "Dam",         "Wal",        "Hofman",
+    "Stam",     "Brink",      "Mol",     "Schipper", "Bouwman",   "Claassen",  "Pauw",        "Ruiter",     "Wilde",
+    "Snijders", "Loon",       "Rijn",    "Tol",      "Versteeg",  "Zanten",    "Akker",       "Driel",      "Eijk",
+    "Aalders"};
 const QStringList voorvoegsels{"", "", "", "van", "de", "van der", "van den", "van de", "ter", "den"};
 const QStringList voornamen{
-    "Jan", "Piet", "Kees", "Henk", "Willem", "Johan", "Gerrit", "Hans", "Peter", "Erik", "Marco", "Bas", "Tim",
-    "Daan", "Sem", "Lucas", "Levi", "Finn", "Milan", "Thijs", "Ruben", "Jesse", "Stijn", "Bram", "Luuk", "Joris",
-    "Sander", "Dennis", "Martijn", "Niels", "Wouter", "Jeroen", "Arjen", "Rutger", "Koen", "Gijs", "Floris",
-    "Teun", "Jasper", "Maarten", "Anna", "Emma", "Sophie", "Julia", "Lotte", "Sanne", "Fleur", "Eva", "Lisa",
-    "Iris", "Anouk", "Femke", "Linda", "Marieke", "Ingrid", "Petra", "Monique", "Astrid", "Els", "Ria",
-    "Joke", "Truus", "Annet", "Karin", "Esther", "Wendy", "Mirjam", "Ilse", "Nienke", "Roos", "Noor", "Tess",
-    "Mila", "Saar", "Yara", "Lieke", "Jet", "Marloes", "Evelien", "Hanneke", "Gerda", "Tineke", "Anja",
-    "Bianca", "Carla", "Diana", "Elly", "Greet", "Hilde", "Joyce", "Kim", "Laura", "Manon", "Nicole", "Paula",
-    "Renate", "Simone", "Tamara", "Ursula", "Vera"};
+    "Jan",    "Piet",   "Kees",   "Henk",    "Willem", "Johan",  "Gerrit",  "Hans",    "Peter",   "Erik",
+    "Marco",  "Bas",    "Tim",    "Daan",    "Sem",    "Lucas",  "Levi",    "Finn",    "Milan",   "Thijs",
+    "Ruben",  "Jesse",  "Stijn",  "Bram",    "Luuk",   "Joris",  "Sander",  "Dennis",  "Martijn", "Niels",
+    "Wouter", "Jeroen", "Arjen",  "Rutger",  "Koen",   "Gijs",   "Floris",  "Teun",    "Jasper",  "Maarten",
+    "Anna",   "Emma",   "Sophie", "Julia",   "Lotte",  "Sanne",  "Fleur",   "Eva",     "Lisa",    "Iris",
+    "Anouk",  "Femke",  "Linda",  "Marieke", "Ingrid", "Petra",  "Monique", "Astrid",  "Els",     "Ria",
+    "Joke",   "Truus",  "Annet",  "Karin",   "Esther", "Wendy",  "Mirjam",  "Ilse",    "Nienke",  "Roos",
+    "Noor",   "Tess",   "Mila",   "Saar",    "Yara",   "Lieke",  "Jet",     "Marloes", "Evelien", "Hanneke",
+    "Gerda",  "Tineke", "Anja",   "Bianca",  "Carla",  "Diana",  "Elly",    "Greet",   "Hilde",   "Joyce",
+    "Kim",    "Laura",  "Manon",  "Nicole",  "Paula",  "Renate", "Simone",  "Tamara",  "Ursula",  "Vera"};
 
 void prepare(QSqlQuery& q, const QString& sql)
 {
@@ -109,9 +112,10 @@ void MaakGroteDatabase(const QString& map, int schaal)
         q.addBindValue(DatumNaarTekst(QDate(1940, 1, 1).addDays(rnd.bounded(25000))));
         exec(q);
     }
-    prepare(q, QStringLiteral("INSERT INTO CursusGegevens (CursistNr, CursusCode, AanmeldDatum, GroepsCode, LokatieCode, "
-                              "VolgendeOproep, Herh1, Herh2, Saldo, BetaalwCode, Betaald, CursusAantal, HHFreq, WeekDagen, "
-                              "Verzuimd) VALUES (?, ?, ?, ' ', ?, ?, ?, ?, 0, 2, 0, 1, 12, 65, 0)"));
+    prepare(
+        q, QStringLiteral("INSERT INTO CursusGegevens (CursistNr, CursusCode, AanmeldDatum, GroepsCode, LokatieCode, "
+                          "VolgendeOproep, Herh1, Herh2, Saldo, BetaalwCode, Betaald, CursusAantal, HHFreq, WeekDagen, "
+                          "Verzuimd) VALUES (?, ?, ?, ' ', ?, ?, ?, ?, 0, 2, 0, 1, 12, 65, 0)"));
     // Two or three enrolments a participant, each for another course type.
     int gemaakt = 0;
     for (int i = 1; gemaakt < inschrijvingen; i = i % deelnemers + 1) {
@@ -136,7 +140,8 @@ void MaakGroteDatabase(const QString& map, int schaal)
             q.addBindValue(datum);
             q.addBindValue(QString::number(1 + (c * 37 + p * 5003) % deelnemers).rightJustified(6, QLatin1Char('0')));
             q.addBindValue(codes[c % codes.size()]);
-            q.addBindValue(c % 50 == 0 ? QStringLiteral("TELYST") : QStringLiteral("LOK%1").arg(1 + c % 20, 2, 10, QLatin1Char('0')));
+            q.addBindValue(c % 50 == 0 ? QStringLiteral("TELYST")
+                                       : QStringLiteral("LOK%1").arg(1 + c % 20, 2, 10, QLatin1Char('0')));
             q.addBindValue(40000 + c);
             exec(q);
         }

@@ -85,9 +85,11 @@ void leesScherm(LijstQuery& lijst, int vanaf)
 QString vloerScherm(const QString& van, const QString& volgorde)
 {
     // Opr looks the participant up in the program's own index on Cursussen.
-    return QStringLiteral("SELECT *, (SELECT Stad FROM Steden s WHERE s.StadCode = h.StadCode), "
-                          "EXISTS (SELECT 1 FROM Cursussen c WHERE c.CursistNr = h.CursistNr) "
-                          "FROM %1 ORDER BY %2 LIMIT 50").arg(van, volgorde);
+    return QStringLiteral(
+               "SELECT *, (SELECT Stad FROM Steden s WHERE s.StadCode = h.StadCode), "
+               "EXISTS (SELECT 1 FROM Cursussen c WHERE c.CursistNr = h.CursistNr) "
+               "FROM %1 ORDER BY %2 LIMIT 50")
+        .arg(van, volgorde);
 }
 
 // The most memory this process held so far, in MB.
@@ -125,17 +127,23 @@ QList<Meting> meetOverzicht(TDataModFrm& dm)
     const auto geen = [] {};
     QList<Meting> uit;
     uit << Meting{QStringLiteral("report: overview of all participants"),
-                  mediaan(geen, [&] {
-                      rapporten.SetDatabases(true);
-                      rapport.prepare();
-                      rapporten.SetDatabases(false);
-                  }, 3),
+                  mediaan(
+                      geen,
+                      [&] {
+                          rapporten.SetDatabases(true);
+                          rapport.prepare();
+                          rapporten.SetDatabases(false);
+                      },
+                      3),
                   // Every participant with his place, in the report's order.
-                  mediaan(geen, [&] {
-                      leesAlles(dm.storage().execNative(QStringLiteral(
-                          "SELECT h.*, (SELECT Stad FROM Steden s WHERE s.StadCode = h.StadCode) "
-                          "FROM Hoofd h ORDER BY h.CursistNr")));
-                  }, 3)};
+                  mediaan(
+                      geen,
+                      [&] {
+                          leesAlles(dm.storage().execNative(
+                              QStringLiteral("SELECT h.*, (SELECT Stad FROM Steden s WHERE s.StadCode = h.StadCode) "
+                                             "FROM Hoofd h ORDER BY h.CursistNr")));
+                      },
+                      3)};
 
     // From the call until the preview shows its first page; closing it then
     // stops the rest. No floor: the mark is what a user notices as a wait.
@@ -145,7 +153,8 @@ QList<Meting> meetOverzicht(TDataModFrm& dm)
     QObject::connect(&kijker, &QTimer::timeout, [&] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* voorbeeld = qobject_cast<report::ReportPreview*>(w);
-                voorbeeld && voorbeeld->isVisible() && voorbeeld->PaginaLbl->text().startsWith(QLatin1String("Pagina 1"))) {
+                voorbeeld && voorbeeld->isVisible()
+                && voorbeeld->PaginaLbl->text().startsWith(QLatin1String("Pagina 1"))) {
                 eerstePagina = double(klok.nsecsElapsed()) / 1e6;
                 voorbeeld->SluitenBtn->click();
             }
@@ -183,16 +192,14 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
     QList<Meting> uit;
 
     uit << Meting{QStringLiteral("open list, first 50 rows with Woonplaats and Opr"),
-                  mediaan(geen, [&] { leesScherm(*open(standaard, false), 0); }),
-                  mediaan(geen, [&] {
+                  mediaan(geen, [&] { leesScherm(*open(standaard, false), 0); }), mediaan(geen, [&] {
                       s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd")).next();
                       leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h"), QStringLiteral("h.CursistNr"))));
                   })};
 
     LijstQuery* lijst = open(standaard, false);
     uit << Meting{QStringLiteral("last screen"),
-                  mediaan([&] { lijst = open(standaard, false); },
-                          [&] { leesScherm(*lijst, lijst->rowCount() - 50); }),
+                  mediaan([&] { lijst = open(standaard, false); }, [&] { leesScherm(*lijst, lijst->rowCount() - 50); }),
                   mediaan(geen, [&] {
                       leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h"), QStringLiteral("h.CursistNr DESC"))));
                   })};
@@ -201,8 +208,7 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
     const QString nummer = QString::number(deelnemers - deelnemers / 10);
     const QString nummerVol = nummer.rightJustified(6, QLatin1Char('0'));
     open(standaard, false);
-    uit << Meting{QStringLiteral("number search"),
-                  mediaan(geen, [&] { ZoekInLijst(dm, *dm.LijstQ, nummer, nop); }),
+    uit << Meting{QStringLiteral("number search"), mediaan(geen, [&] { ZoekInLijst(dm, *dm.LijstQ, nummer, nop); }),
                   mediaan(geen, [&] {
                       leesAlles(s.execNative(QStringLiteral("SELECT * FROM Hoofd WHERE CursistNr = ?"), {nummerVol}));
                       s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd WHERE CursistNr < ?"), {nummerVol}).next();
@@ -211,42 +217,47 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
     // Typed into the list sorted by name, the way a user looks a name up.
     const QString prefix = QStringLiteral("Versteeg");
     open(QStringLiteral("select * from hoofd order by Naam"), false);
-    uit << Meting{QStringLiteral("name-prefix search"),
-                  mediaan(geen, [&] { ZoekInLijst(dm, *dm.LijstQ, prefix.left(5), nop); }),
-                  mediaan(geen, [&] {
-                      leesAlles(s.execNative(QStringLiteral("SELECT * FROM Hoofd WHERE Naam >= ? COLLATE NOCASE "
-                                                            "ORDER BY Naam COLLATE NOCASE LIMIT 1"), {prefix.left(5)}));
-                      s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd WHERE Naam < ? COLLATE NOCASE"),
-                                   {prefix.left(5)}).next();
-                  })};
+    uit << Meting{
+        QStringLiteral("name-prefix search"), mediaan(geen, [&] { ZoekInLijst(dm, *dm.LijstQ, prefix.left(5), nop); }),
+        mediaan(geen, [&] {
+            leesAlles(s.execNative(QStringLiteral("SELECT * FROM Hoofd WHERE Naam >= ? COLLATE NOCASE "
+                                                  "ORDER BY Naam COLLATE NOCASE LIMIT 1"),
+                                   {prefix.left(5)}));
+            s.execNative(QStringLiteral("SELECT count(*) FROM Hoofd WHERE Naam < ? COLLATE NOCASE"), {prefix.left(5)}).next();
+        })};
 
     const QString inschrijvingen = QStringLiteral("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr");
     uit << Meting{QStringLiteral("enrolment mode, first screen"),
-                  mediaan(geen, [&] { leesScherm(*open(inschrijvingen, true), 0); }),
-                  mediaan(geen, [&] {
+                  mediaan(geen, [&] { leesScherm(*open(inschrijvingen, true), 0); }), mediaan(geen, [&] {
                       // The same count and order; these forms are the ones SQLite plans best.
                       s.execNative(QStringLiteral("SELECT count(*) FROM CursusGegevens d "
-                                                  "WHERE d.CursistNr IN (SELECT CursistNr FROM Hoofd)")).next();
-                      leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr"),
-                                                         QStringLiteral("d.CursistNr, d.CursusCode"))));
+                                                  "WHERE d.CursistNr IN (SELECT CursistNr FROM Hoofd)"))
+                          .next();
+                      leesAlles(s.execNative(
+                          vloerScherm(QStringLiteral("Hoofd h JOIN CursusGegevens d ON h.CursistNr = d.CursistNr"),
+                                      QStringLiteral("d.CursistNr, d.CursusCode"))));
                   })};
 
     // A quick filter's list: the participants of the busiest place enrolled
     // for the busiest course, one row per enrolment.
-    QSqlQuery stad = s.execNative(QStringLiteral("SELECT StadCode FROM Hoofd GROUP BY StadCode ORDER BY count(*) DESC LIMIT 1"));
-    QSqlQuery code = s.execNative(QStringLiteral("SELECT CursusCode FROM CursusGegevens GROUP BY CursusCode ORDER BY count(*) DESC LIMIT 1"));
+    QSqlQuery stad = s.execNative(
+        QStringLiteral("SELECT StadCode FROM Hoofd GROUP BY StadCode ORDER BY count(*) DESC LIMIT 1"));
+    QSqlQuery code = s.execNative(
+        QStringLiteral("SELECT CursusCode FROM CursusGegevens GROUP BY CursusCode ORDER BY count(*) DESC LIMIT 1"));
     const QString stadCode = stad.next() ? stad.value(0).toString() : QString();
     const QString cursusCode = code.next() ? code.value(0).toString() : QString();
-    const QString gefilterd = FilterSql(true, QStringLiteral("stadcode = ") + SQLTekst(stadCode) +
-                                                  QStringLiteral(" and cursuscode = ") + SQLTekst(cursusCode),
-                                        QStringLiteral("CursistNr"));
+    const QString gefilterd = FilterSql(
+        true,
+        QStringLiteral("stadcode = ") + SQLTekst(stadCode) + QStringLiteral(" and cursuscode = ") + SQLTekst(cursusCode),
+        QStringLiteral("CursistNr"));
     uit << Meting{QStringLiteral("filtered list, first screen (Woonplaats and course code)"),
-                  mediaan(geen, [&] { leesScherm(*open(gefilterd, true), 0); }),
-                  mediaan(geen, [&] {
+                  mediaan(geen, [&] { leesScherm(*open(gefilterd, true), 0); }), mediaan(geen, [&] {
                       // Each participant of the place looks up his one enrolment by its key.
-                      const QString van = QStringLiteral("Hoofd h CROSS JOIN CursusGegevens d ON d.CursistNr = h.CursistNr "
-                                                         "AND d.CursusCode = '%2' WHERE h.StadCode = %1")
-                                              .arg(stadCode.toInt()).arg(cursusCode);
+                      const QString van = QStringLiteral(
+                                              "Hoofd h CROSS JOIN CursusGegevens d ON d.CursistNr = h.CursistNr "
+                                              "AND d.CursusCode = '%2' WHERE h.StadCode = %1")
+                                              .arg(stadCode.toInt())
+                                              .arg(cursusCode);
                       s.execNative(QStringLiteral("SELECT count(*) FROM ") + van).next();
                       leesAlles(s.execNative(vloerScherm(van, QStringLiteral("h.CursistNr"))));
                   })};
@@ -264,18 +275,21 @@ Meting meetKandidaten(Storage& s)
         return q.value(0).toString();
     };
     GeneratieKeuze keuze;
-    keuze.cursusCode = eerste(QStringLiteral("SELECT CursusCode FROM CursusGegevens GROUP BY CursusCode "
-                                             "ORDER BY count(*) DESC LIMIT 1"));
-    keuze.lokatieCode = eerste(QStringLiteral("SELECT LokatieCode FROM CursusGegevens GROUP BY LokatieCode "
-                                              "ORDER BY count(*) DESC LIMIT 1"));
+    keuze.cursusCode = eerste(
+        QStringLiteral("SELECT CursusCode FROM CursusGegevens GROUP BY CursusCode "
+                       "ORDER BY count(*) DESC LIMIT 1"));
+    keuze.lokatieCode = eerste(
+        QStringLiteral("SELECT LokatieCode FROM CursusGegevens GROUP BY LokatieCode "
+                       "ORDER BY count(*) DESC LIMIT 1"));
     keuze.dagen = {QDate(2027, 1, 11)};
     keuze.speling = 7;
     keuze.maxCursisten = 12;
     int gevonden = 0;
-    const double ours = mediaan([] {}, [&] {
-        const auto passen = GetCursisten(s, keuze);
-        gevonden = int(passen[0].kandidaten.size() + passen[1].kandidaten.size());
-    });
+    const double ours = mediaan([] {},
+                                [&] {
+                                    const auto passen = GetCursisten(s, keuze);
+                                    gevonden = int(passen[0].kandidaten.size() + passen[1].kandidaten.size());
+                                });
     // One statement for both passes: the chosen location first.
     const QString vloer = QStringLiteral(
         "SELECT d.CursistNr, d.LokatieCode, d.GroepsCode, d.VolgendeOproep, d.WeekDagen, h.CursistNr, h.Naam, "
@@ -284,10 +298,12 @@ Meting meetKandidaten(Storage& s)
         "AND d.CursistNr NOT IN (SELECT CursistNr FROM Cursussen WHERE CursusCode = ?) "
         "ORDER BY d.LokatieCode IS NOT ?, d.LokatieCode COLLATE NOCASE, d.GroepsCode COLLATE NOCASE, "
         "d.VolgendeOproep, d.CursistNr");
-    const double floor = mediaan([] {}, [&] {
-        leesAlles(s.execNative(vloer, {keuze.cursusCode, keuze.horizon().toString(Qt::ISODate), keuze.cursusCode,
-                                       keuze.lokatieCode}));
-    });
+    const double floor = mediaan(
+        [] {},
+        [&] {
+            leesAlles(s.execNative(
+                vloer, {keuze.cursusCode, keuze.horizon().toString(Qt::ISODate), keuze.cursusCode, keuze.lokatieCode}));
+        });
     std::printf("generation: %d candidates for %s at %s\n", gevonden, qPrintable(keuze.cursusCode),
                 qPrintable(keuze.lokatieCode));
     return Meting{QStringLiteral("generation: candidates"), ours, floor};
@@ -305,7 +321,8 @@ QList<Meting> meetSchaal(const QString& basis, int schaal, bool alleenRapport)
     TDataModFrm dm(map);
     if (dm.DatabaseFout)
         qFatal("database did not open");
-    QList<Meting> uit = alleenRapport ? meetOverzicht(dm) : meetLijst(dm, 100000 * schaal) << meetKandidaten(dm.storage());
+    QList<Meting> uit = alleenRapport ? meetOverzicht(dm)
+                                      : meetLijst(dm, 100000 * schaal) << meetKandidaten(dm.storage());
     uit << Meting{QStringLiteral("report: peak memory"), rapportGeheugen(map), 0, 0, "MB"};
     return uit;
 }

@@ -53,10 +53,12 @@ void vulCursus(Storage& s, Lijst& lijst)
 {
     Transactie t(s);
     s.exec("insert into Steden (StadCode, Stad) values (12, 'Kampen')");
-    s.exec("insert into Lokatie (LokatieCode, Lokatie, Adres, Postcode, StadCode) "
-           "values ('WIJK', 'Wijkcentrum De Brink', 'Brink 1', '8261 AA', 12)");
-    s.exec("insert into CursusProfiel (CursusCode, CursusNaam, Dagen, AanvangsTyd) "
-           "values ('EHBO', 'EHBO 2004', 2, '19:30:00')");
+    s.exec(
+        "insert into Lokatie (LokatieCode, Lokatie, Adres, Postcode, StadCode) "
+        "values ('WIJK', 'Wijkcentrum De Brink', 'Brink 1', '8261 AA', 12)");
+    s.exec(
+        "insert into CursusProfiel (CursusCode, CursusNaam, Dagen, AanvangsTyd) "
+        "values ('EHBO', 'EHBO 2004', 2, '19:30:00')");
     for (int i = 1; i <= kAantal; ++i) {
         const QString nr = QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0'));
         const QString naam = QStringLiteral("Hoëgaarden %1").arg(i);
@@ -65,9 +67,10 @@ void vulCursus(Storage& s, Lijst& lijst)
         s.exec("insert into CursusGegevens (CursistNr, CursusCode, Saldo, BetaalwCode) values (?, 'EHBO', 8250, 3)",
                {nr});
         for (int dag : {1, 2})
-            s.exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID, Print) "
-                   "values (?, ?, ?, 'EHBO', 'WIJK', 7, 1)",
-                   {QStringLiteral("2004-03-%1 19:30:00").arg(10 + dag), dag, nr});
+            s.exec(
+                "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID, Print) "
+                "values (?, ?, ?, 'EHBO', 'WIJK', 7, 1)",
+                {QStringLiteral("2004-03-%1 19:30:00").arg(10 + dag), dag, nr});
         lijst.rijen.append({nr, naam});
     }
     t.commit();

@@ -28,8 +28,8 @@
 namespace {
 const QString RapportFilter = QStringLiteral("Rapport (Rap_*.frf)|Rap_*.frf");
 const QString RapportTitel = QStringLiteral("Rapport openen voor designer");
-const QString GeenDeelnemers =
-    QStringLiteral("Er zijn geen cursisten voor deze brief.\rSelecteer eerst de cursisten in de lijst.");
+const QString GeenDeelnemers = QStringLiteral(
+    "Er zijn geen cursisten voor deze brief.\rSelecteer eerst de cursisten in de lijst.");
 
 // The letter's data are closed on every way out, before an error is shown.
 class SluitBriefData {
@@ -135,9 +135,9 @@ void TBriefModus::ZetUit()
     m_hoofd.TotLbl->setMinimumWidth(m_normaleTellerBreedte);
     m_hoofd.ActionBrief->setToolTip(QStringLiteral("Briefmode AAN"));
     m_hoofd.ActionBrief->setStatusTip(QStringLiteral("Briefmode AAN"));
-    for (QWidget* control : std::initializer_list<QWidget*>{m_hoofd.PreviewONBtn, m_hoofd.PreviewOFFBtn,
-                                                            m_hoofd.OpenDialogBtn, m_hoofd.BriefDesignerBtn,
-                                                            m_hoofd.BriefBox})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_hoofd.PreviewONBtn, m_hoofd.PreviewOFFBtn, m_hoofd.OpenDialogBtn,
+                                         m_hoofd.BriefDesignerBtn, m_hoofd.BriefBox})
         control->setEnabled(false);
     ZetStand(m_hoofd.BriefBox, Stand::Bladeren);
     m_hoofd.AfdrukBtn->setEnabled(true);
@@ -181,8 +181,8 @@ void TBriefModus::SelectieTeller()
     if (!m_aan)
         return;
     const qsizetype n = m_hoofd.CLijst->selectionModel()->selectedRows().size();
-    m_hoofd.TotLbl->setText(QString::number(n) +
-                            (n == 1 ? QStringLiteral(" Record geselecteerd") : QStringLiteral(" Records geselecteerd")));
+    m_hoofd.TotLbl->setText(
+        QString::number(n) + (n == 1 ? QStringLiteral(" Record geselecteerd") : QStringLiteral(" Records geselecteerd")));
     if (n > 0 && !m_hoofd.BriefBox->currentText().trimmed().isEmpty()) {
         m_hoofd.AfdrukBtn->setEnabled(true);
         m_hoofd.PdfBtn->setEnabled(true);
@@ -200,8 +200,8 @@ void TBriefModus::OpenDialogBtnClick()
     rapporten->ZetOpenDialog(QStringLiteral("Brief (Rap_BriefMode_*.frf)|Rap_BriefMode_*.frf"),
                              QStringLiteral("Brief kiezen"));
     rapporten->OpenDialog->setDirectory(m_dm.storage().map());
-    const bool gekozen =
-        rapporten->OpenDialog->exec() == QDialog::Accepted && !rapporten->OpenDialog->selectedFiles().isEmpty();
+    const bool gekozen = rapporten->OpenDialog->exec() == QDialog::Accepted
+                         && !rapporten->OpenDialog->selectedFiles().isEmpty();
     rapporten->ZetOpenDialog(RapportFilter, RapportTitel);
     if (gekozen)
         KiesBrief(rapporten->OpenDialog->selectedFiles().constFirst());

@@ -13,8 +13,7 @@ class BriefVerzending : public AfdrukVenster {
 public:
     // The participants marked for printing (by surname), the letter at
     // `layout`, the status bar `statusBalk` of `venster`.
-    BriefVerzending(TDataModFrm& dm, TReportsFrm& rapporten, QWidget* venster, QLabel* statusBalk,
-                    const QString& layout);
+    BriefVerzending(TDataModFrm& dm, TReportsFrm& rapporten, QWidget* venster, QLabel* statusBalk, const QString& layout);
 
     // Sends the letters; false when the run could not start (no connection).
     bool Verzend();

@@ -59,8 +59,8 @@ bool BriefWerk::MaakBriefProfiel()
         }
     } catch (const std::exception& fout) {
         ToonMelding(mFout,
-                    QStringLiteral("Kan geen profiel voor brieven maken!\rFoutmelding is: ") +
-                        QString::fromUtf8(fout.what()) + QStringLiteral("\rRaadpleeg Talvinord."),
+                    QStringLiteral("Kan geen profiel voor brieven maken!\rFoutmelding is: ")
+                        + QString::fromUtf8(fout.what()) + QStringLiteral("\rRaadpleeg Talvinord."),
                     Knoppen::OK, true);
         return false;
     }
@@ -89,4 +89,3 @@ int BriefWerk::MarkeerVoorbeeld()
     MarkeerVoorBrief(nummers);
     return int(nummers.size());
 }
-

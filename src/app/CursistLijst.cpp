@@ -4,7 +4,6 @@
 #include "data/LijstQuery.h"
 #include "data/Routines.h"
 
-
 namespace {
 // Whether any participant has this name (or one beginning with it).
 // ZoekCursist has just put Hoofd on the first name from the text on, in the
@@ -28,7 +27,8 @@ int ZoekNaam(const TableHandle& hoofd, LijstQuery& lijst, const QString& tekst, 
 QString TellerTekst(int aantal, bool cursusModus)
 {
     if (cursusModus)
-        return QString::number(aantal) + (aantal == 1 ? QStringLiteral(" Cursus record ") : QStringLiteral(" Cursus records "));
+        return QString::number(aantal)
+               + (aantal == 1 ? QStringLiteral(" Cursus record ") : QStringLiteral(" Cursus records "));
     return QString::number(aantal) + (aantal == 1 ? QStringLiteral(" record ") : QStringLiteral(" records "));
 }
 

@@ -40,8 +40,7 @@ QHBoxLayout* spinRegel(const QString& voor, QSpinBox* spin, const QString& na)
 
 QString kleurKnopStijl(const QColor& kleur) { return KnopStijl(kleur, kleur); }
 
-const QString kSchrijfFout =
-    QStringLiteral("Schrijffout naar register!\rU heeft blijkbaar geen rechten om te wijzingen");
+const QString kSchrijfFout = QStringLiteral("Schrijffout naar register!\rU heeft blijkbaar geen rechten om te wijzingen");
 }  // namespace
 
 TDefaultFrm::TDefaultFrm(Koppelingen koppelingen, QWidget* parent)
@@ -90,15 +89,15 @@ QWidget* TDefaultFrm::maakDiversen()
 {
     auto* pagina = new QWidget;
     ESchermMax = MaakControl<QCheckBox>(pagina, QStringLiteral("ESchermMax"),
-                          QStringLiteral("Scherm altijd volledig zetten"));
+                                        QStringLiteral("Scherm altijd volledig zetten"));
     HelpTekst = MaakControl<QCheckBox>(pagina, QStringLiteral("HelpTekst"),
-                         QStringLiteral("Laat helptekstmelding zien."));
+                                       QStringLiteral("Laat helptekstmelding zien."));
     ECursusBegeleiding = MaakControl<QCheckBox>(pagina, QStringLiteral("ECursusBegeleiding"),
-                                  QStringLiteral("Cursusbegeleiding ingeschakeld."));
+                                                QStringLiteral("Cursusbegeleiding ingeschakeld."));
     EVoorbeeld = MaakControl<QCheckBox>(pagina, QStringLiteral("EVoorbeeld"),
-                          QStringLiteral("Voorbeeld op scherm (bij afdrukken)"));
+                                        QStringLiteral("Voorbeeld op scherm (bij afdrukken)"));
     EPlijstAlfa = MaakControl<QCheckBox>(pagina, QStringLiteral("EPlijstAlfa"),
-                           QStringLiteral("Af te drukken lijsten sorteren op naam"));
+                                         QStringLiteral("Af te drukken lijsten sorteren op naam"));
     BackUpWarnSpin = maakSpin(QStringLiteral("BackUpWarnSpin"), 31);
     VerzendSpin = maakSpin(QStringLiteral("VerzendSpin"), 31);
     VerzuimSpin = maakSpin(QStringLiteral("VerzuimSpin"), 31);
@@ -109,10 +108,10 @@ QWidget* TDefaultFrm::maakDiversen()
     layout->addSpacing(12);
     layout->addLayout(spinRegel(QStringLiteral("Waarschuw mij na"), BackUpWarnSpin,
                                 QStringLiteral("dagen (0=nooit) voor een backup")));
-    layout->addLayout(spinRegel(QStringLiteral("Verzend oproepen"), VerzendSpin,
-                                QStringLiteral("dagen voor cursusdatum")));
-    layout->addLayout(spinRegel(QStringLiteral("Verwijder cursist na"), VerzuimSpin,
-                                QStringLiteral("verzuimde oproepen (0=nooit)")));
+    layout->addLayout(
+        spinRegel(QStringLiteral("Verzend oproepen"), VerzendSpin, QStringLiteral("dagen voor cursusdatum")));
+    layout->addLayout(
+        spinRegel(QStringLiteral("Verwijder cursist na"), VerzuimSpin, QStringLiteral("verzuimde oproepen (0=nooit)")));
     layout->addStretch();
     return pagina;
 }
@@ -135,10 +134,8 @@ QWidget* TDefaultFrm::maakAcceptGiro()
     knoppen->addWidget(TestAcceptBtn);
     knoppen->addStretch();
     auto* layout = new QVBoxLayout(pagina);
-    layout->addLayout(spinRegel(QStringLiteral("AcceptGiro TopMarge"), AcceptTMarge,
-                                QStringLiteral("mm")));
-    layout->addLayout(spinRegel(QStringLiteral("Verticale plaats cursustekst"), AcceptTekst,
-                                QStringLiteral("mm")));
+    layout->addLayout(spinRegel(QStringLiteral("AcceptGiro TopMarge"), AcceptTMarge, QStringLiteral("mm")));
+    layout->addLayout(spinRegel(QStringLiteral("Verticale plaats cursustekst"), AcceptTekst, QStringLiteral("mm")));
     layout->addSpacing(12);
     layout->addLayout(knoppen);
     layout->addSpacing(18);
@@ -179,12 +176,11 @@ QWidget* TDefaultFrm::maakEMail()
     verbinding->addButton(ERadioModem);
 
     auto* velden = new QGridLayout;
-    const QList<std::pair<QString, QLineEdit*>> regels{
-        {QStringLiteral("EMailadres afzender"), EFromAdress},
-        {QStringLiteral("Naam afzender"), EFromName},
-        {QStringLiteral("SMTP serveradres"), ESMTPserver},
-        {QStringLiteral("Gebruikersnaam"), EUserName},
-        {QStringLiteral("Wachtwoord"), EWachtwoord}};
+    const QList<std::pair<QString, QLineEdit*>> regels{{QStringLiteral("EMailadres afzender"), EFromAdress},
+                                                       {QStringLiteral("Naam afzender"), EFromName},
+                                                       {QStringLiteral("SMTP serveradres"), ESMTPserver},
+                                                       {QStringLiteral("Gebruikersnaam"), EUserName},
+                                                       {QStringLiteral("Wachtwoord"), EWachtwoord}};
     for (int r = 0; r < regels.size(); ++r) {
         velden->addWidget(new QLabel(regels[r].first), r, 0);
         velden->addWidget(regels[r].second, r, 1);
@@ -226,8 +222,10 @@ QWidget* TDefaultFrm::maakKleuren()
     connect(FocusKleurBtn, &QPushButton::clicked, this, &TDefaultFrm::FocusKleurBtnClick);
 
     VoorbeeldGrid = new TLijstGrid(QStringLiteral("VoorbeeldGrid"), pagina);
-    VoorbeeldGrid->ZetKolommen({{QStringLiteral("CursistNr"), 60}, {QStringLiteral("Naam"), 140},
-                                {QStringLiteral("Adres"), 140}, {QStringLiteral("Woonplaats"), 120}});
+    VoorbeeldGrid->ZetKolommen({{QStringLiteral("CursistNr"), 60},
+                                {QStringLiteral("Naam"), 140},
+                                {QStringLiteral("Adres"), 140},
+                                {QStringLiteral("Woonplaats"), 120}});
     VoorbeeldGrid->setBron(m_koppelingen.deelnemers);
 
     auto* keuze = new QVBoxLayout;
@@ -250,10 +248,14 @@ QWidget* TDefaultFrm::maakKleuren()
 
 QList<AcceptRegel> TDefaultFrm::TestAccepten()
 {
-    const AcceptRegel test{QStringLiteral("123456"),       QStringLiteral("XX. XXXXXXXXX"),
-                           QStringLiteral("Testlaan 1234"), QStringLiteral("9999 KK  XXWOONPLAATSXX"),
-                           QStringLiteral("CURSCOD"),      QStringLiteral("22-11-2003"),
-                           QStringLiteral("123BANK789"),    QStringLiteral("99"),
+    const AcceptRegel test{QStringLiteral("123456"),
+                           QStringLiteral("XX. XXXXXXXXX"),
+                           QStringLiteral("Testlaan 1234"),
+                           QStringLiteral("9999 KK  XXWOONPLAATSXX"),
+                           QStringLiteral("CURSCOD"),
+                           QStringLiteral("22-11-2003"),
+                           QStringLiteral("123BANK789"),
+                           QStringLiteral("99"),
                            QStringLiteral("99")};
     return {test, test, test};
 }
@@ -279,10 +281,8 @@ void TDefaultFrm::zetInstellingen(const Instellingen& i)
     EPlijstAlfa->setChecked(i.pLijstAlfa);
     VerzendSpin->setValue(i.verzendDagen);
     VerzuimSpin->setValue(i.verzuim);
-    const QList<std::pair<QLineEdit*, QString>> teksten{{EFromAdress, i.fromAdress},
-                                                        {EFromName, i.fromName},
-                                                        {ESMTPserver, i.smtpServer},
-                                                        {EUserName, i.userName}};
+    const QList<std::pair<QLineEdit*, QString>> teksten{
+        {EFromAdress, i.fromAdress}, {EFromName, i.fromName}, {ESMTPserver, i.smtpServer}, {EUserName, i.userName}};
     for (const auto& [edit, tekst] : teksten)
         if (!Ontbrekend(tekst))
             edit->setText(tekst);
@@ -295,8 +295,7 @@ void TDefaultFrm::zetInstellingen(const Instellingen& i)
     const QString schema = i.kleurenSchema == QLatin1String("2") || i.kleurenSchema == QLatin1String("3")
                                ? i.kleurenSchema
                                : QStringLiteral("1");
-    (schema == QLatin1String("1") ? Schema1 : schema == QLatin1String("2") ? Schema2 : Schema3)
-        ->setChecked(true);
+    (schema == QLatin1String("1") ? Schema1 : schema == QLatin1String("2") ? Schema2 : Schema3)->setChecked(true);
     neemSchema(schema);
 }
 
@@ -325,8 +324,8 @@ Instellingen TDefaultFrm::leesControls() const
     i.kleurenSchema = Schema3->isChecked()   ? QStringLiteral("3")
                       : Schema2->isChecked() ? QStringLiteral("2")
                                              : QStringLiteral("1");
-    i.eigenKleuren = {KleurNaarTekst(m_eigen.hoofd), KleurNaarTekst(m_eigen.rand),
-                      KleurNaarTekst(m_eigen.knop), KleurNaarTekst(m_eigen.focus)};
+    i.eigenKleuren = {KleurNaarTekst(m_eigen.hoofd), KleurNaarTekst(m_eigen.rand), KleurNaarTekst(m_eigen.knop),
+                      KleurNaarTekst(m_eigen.focus)};
     return i;
 }
 
@@ -477,9 +476,7 @@ void TDefaultFrm::OpslaanBtnClick()
 {
     // The account is checked as a participant's is: a doubtful IBAN only
     // with the user's yes.
-    if (!BankOpslaan(EBetaalIBAN->text(), [] {
-            return ToonMelding(mVraag, IBANVraag, Knoppen::JaNee) == Antwoord::Ja;
-        })) {
+    if (!BankOpslaan(EBetaalIBAN->text(), [] { return ToonMelding(mVraag, IBANVraag, Knoppen::JaNee) == Antwoord::Ja; })) {
         PageControl->setCurrentWidget(EBetaalIBAN->parentWidget());
         EBetaalIBAN->setFocus();
         return;
@@ -512,8 +509,7 @@ void TDefaultFrm::FormCloseQuery()
 {
     if (!OpslaanBtn->isEnabled())
         return;
-    if (ToonMelding(mVraag, QStringLiteral("U heeft wijzigingen aangebracht!\rWilt u deze opslaan?"),
-                    Knoppen::JaNee, true)
+    if (ToonMelding(mVraag, QStringLiteral("U heeft wijzigingen aangebracht!\rWilt u deze opslaan?"), Knoppen::JaNee, true)
         == Antwoord::Ja)
         OpslaanBtnClick();
     else

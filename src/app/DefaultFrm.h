@@ -120,8 +120,8 @@ private:
 
     Koppelingen m_koppelingen;
     TZolRegister m_register;
-    bool m_lezen = false;    // controls are being set from the store
-    bool m_opslaan = false;  // a save is running
+    bool m_lezen = false;          // controls are being set from the store
+    bool m_opslaan = false;        // a save is running
     bool m_testVelGevuld = false;  // the test forms are in Accepten since this showing
     Kleuren m_eigen = Orvel2003Kleuren();
     // The sample button shows a chosen button colour and focus colour.

@@ -16,15 +16,13 @@ QString EnkeleInstantie::StandaardSleutel()
     // On Windows the settings path is the same registry key for every user,
     // so the user name is part of the key as well.
     const QString gebruiker = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    const QString instellingen =
-        QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")).fileName();
+    const QString instellingen = QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")).fileName();
     const QByteArray hash = QCryptographicHash::hash((gebruiker + QLatin1Char('|') + instellingen).toUtf8(),
                                                      QCryptographicHash::Sha1);
     return QStringLiteral("Orvel2003-") + QString::fromLatin1(hash.toHex().left(16));
 }
 
-EnkeleInstantie::EnkeleInstantie(const QString& sleutel, QObject* parent)
-    : QObject(parent)
+EnkeleInstantie::EnkeleInstantie(const QString& sleutel, QObject* parent) : QObject(parent)
 {
     // Two starts at the same moment must not both become the first one.
     QLockFile slot(QDir(QDir::tempPath()).filePath(sleutel + QStringLiteral(".lock")));

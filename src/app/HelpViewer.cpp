@@ -80,8 +80,8 @@ protected:
     {
         if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
             return false;
-        for (QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : qobject_cast<QWidget*>(object);
-             w; w = w->parentWidget()) {
+        for (QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : qobject_cast<QWidget*>(object); w;
+             w = w->parentWidget()) {
             const QString pagina = Help::HelpPagina(w);
             if (!pagina.isEmpty()) {
                 Help::ToonHelp(pagina);
@@ -138,8 +138,7 @@ void InstalleerF1()
 }
 }  // namespace Help
 
-THelpFrm::THelpFrm(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+THelpFrm::THelpFrm(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     LaadHelpPaginas();
     setObjectName(QStringLiteral("HelpFrm"));

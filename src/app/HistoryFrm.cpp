@@ -109,9 +109,10 @@ void THistoryFrm::MoveBtnClick()
         return;
     const QString nummer = historie.text(QStringLiteral("CursistNr"));
     if (ToonMelding(mVraag,
-                    QStringLiteral("CursistNr: ") + nummer + QStringLiteral(" ") + historie.text(QStringLiteral("Naam")) +
-                        QStringLiteral("\n\rnaar actueel bestand verplaatsen?"),
-                    Knoppen::OKAnnuleren) == Antwoord::OK) {
+                    QStringLiteral("CursistNr: ") + nummer + QStringLiteral(" ") + historie.text(QStringLiteral("Naam"))
+                        + QStringLiteral("\n\rnaar actueel bestand verplaatsen?"),
+                    Knoppen::OKAnnuleren)
+        == Antwoord::OK) {
         HistorieWerk::Uitkomst uitkomst;
         {
             WachtCursor wacht;
@@ -128,8 +129,8 @@ void THistoryFrm::MoveBtnClick()
 void THistoryFrm::VerwijderBtnClick()
 {
     TableHandle& historie = *m_dm.HistorieDB;
-    if (!historie.heeftRij() ||
-        ToonMelding(mVraag, QStringLiteral("Cursist geheel uit bestand verwijderen?"), Knoppen::JaNee) != Antwoord::Ja)
+    if (!historie.heeftRij()
+        || ToonMelding(mVraag, QStringLiteral("Cursist geheel uit bestand verwijderen?"), Knoppen::JaNee) != Antwoord::Ja)
         return;
     bool gelukt;
     {

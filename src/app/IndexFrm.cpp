@@ -46,10 +46,12 @@ QString BeschadigingTekst(const QList<Storage::Beschadiging>& gevonden)
                         .arg(aantal)
                         .arg(aantal == 1 ? QStringLiteral("beschadiging") : QStringLiteral("beschadigingen"));
     if (!tabellen.isEmpty())
-        tekst += QStringLiteral(" in ") + (tabellen.size() == 1 ? QStringLiteral("tabel ") : QStringLiteral("de tabellen "))
+        tekst += QStringLiteral(" in ")
+                 + (tabellen.size() == 1 ? QStringLiteral("tabel ") : QStringLiteral("de tabellen "))
                  + tabellen.join(QStringLiteral(", "));
-    tekst += QStringLiteral(".\rNieuwe indexen herstellen beschadigde gegevens niet: lees een Back-Up in om ze terug "
-                            "te halen.\rSchrijf voor de helpdesk deze melding op: ")
+    tekst += QStringLiteral(
+                 ".\rNieuwe indexen herstellen beschadigde gegevens niet: lees een Back-Up in om ze terug "
+                 "te halen.\rSchrijf voor de helpdesk deze melding op: ")
              + gevonden.first().melding;
     if (aantal > 1)
         tekst += QStringLiteral(" (en %1 meer)").arg(aantal - 1);

@@ -20,8 +20,8 @@ public:
     void MaakIndexen();
 
     QLabel* Image1;
-    QLabel* Label1;        // "Totaal"
-    QLabel* StapLbl;       // what is being built now
+    QLabel* Label1;              // "Totaal"
+    QLabel* StapLbl;             // what is being built now
     QProgressBar* ProgressBar2;  // all definitions
     QProgressBar* ProgressBar1;  // the current definition, 0-100
     QTimer* Timer1;

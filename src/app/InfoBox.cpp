@@ -8,8 +8,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-TInfoBox::TInfoBox(QWidget* parent)
-    : QDialog(parent)
+TInfoBox::TInfoBox(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InfoBox"));
     setWindowTitle(QStringLiteral("Info"));

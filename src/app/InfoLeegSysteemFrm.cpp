@@ -9,8 +9,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-TInfoLeegSysteemFrm::TInfoLeegSysteemFrm(const QString& databaseMap, QWidget* parent)
-    : QDialog(parent)
+TInfoLeegSysteemFrm::TInfoLeegSysteemFrm(const QString& databaseMap, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InfoLeegSysteemFrm"));
     setWindowTitle(QStringLiteral("Info leeg systeem"));
@@ -44,8 +43,8 @@ void TInfoLeegSysteemFrm::showEvent(QShowEvent* event)
 {
     SetColor(this);
     // The text lies on the window's own colour, not on an edit field's white.
-    Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background-color: %1; border: none; }")
-                             .arg(HuidigeKleuren().hoofd.name()));
+    Memo1->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background-color: %1; border: none; }").arg(HuidigeKleuren().hoofd.name()));
     ExitBtn->setFocus();
     QDialog::showEvent(event);
 }

@@ -125,12 +125,11 @@ struct Knop {
     QColor kleur;
 };
 
-const QColor Blauw(40, 90, 160), Groen(40, 140, 70), Rood(190, 40, 40), Oranje(215, 120, 20),
-    Paars(120, 70, 150), Grijs(90, 90, 90);
+const QColor Blauw(40, 90, 160), Groen(40, 140, 70), Rood(190, 40, 40), Oranje(215, 120, 20), Paars(120, 70, 150),
+    Grijs(90, 90, 90);
 }  // namespace
 
-TMainFrm::TMainFrm(TDataModFrm& dm, QWidget* parent)
-    : QMainWindow(parent), m_dm(dm)
+TMainFrm::TMainFrm(TDataModFrm& dm, QWidget* parent) : QMainWindow(parent), m_dm(dm)
 {
     setObjectName(QStringLiteral("MainFrm"));
     WachtCursor wacht;
@@ -166,10 +165,7 @@ TMainFrm::TMainFrm(TDataModFrm& dm, QWidget* parent)
     Timer1->start();
 }
 
-TMainFrm::~TMainFrm()
-{
-    Help::SluitHelp();
-}
+TMainFrm::~TMainFrm() { Help::SluitHelp(); }
 
 void TMainFrm::MaakPaginas()
 {
@@ -218,8 +214,8 @@ void TMainFrm::MaakPaginas()
              QStringLiteral("Oproepen verplaatsen of uit een cursus halen"), QStringLiteral("☎"), Blauw},
             {&GenereerBtn, "GenereerBtn", QStringLiteral("Genereren"),
              QStringLiteral("Nieuwe cursus samenstellen uit de oproepen"), QStringLiteral("✚"), Groen},
-            {&VerwerkBtn, "VerwerkBtn", QStringLiteral("Verwerken"),
-             QStringLiteral("Een gehouden cursus verwerken"), QStringLiteral("✔"), Groen},
+            {&VerwerkBtn, "VerwerkBtn", QStringLiteral("Verwerken"), QStringLiteral("Een gehouden cursus verwerken"),
+             QStringLiteral("✔"), Groen},
             {&VerwijderCursusBtn, "VerwijderCursusBtn", QStringLiteral("Verwijderen"),
              QStringLiteral("Een cursus verwijderen"), QStringLiteral("✖"), Rood},
             {&BegeleidBtn, "BegeleidBtn", QStringLiteral("Begeleiding"),
@@ -232,8 +228,8 @@ void TMainFrm::MaakPaginas()
     pagina(&OnderhoudTab, "OnderhoudTab", QStringLiteral("Onderhoud Diversen"), QStringLiteral("onderhoud.html"),
            {{&GroepsCodesBtn, "GroepsCodesBtn", QStringLiteral("Groepscodes"),
              QStringLiteral("Onderhoud van groepscodes"), QStringLiteral("#"), Blauw},
-            {&LokatieBtn, "LokatieBtn", QStringLiteral("Lokaties"),
-             QStringLiteral("Onderhoud van cursuslokaties"), QStringLiteral("⚑"), Groen},
+            {&LokatieBtn, "LokatieBtn", QStringLiteral("Lokaties"), QStringLiteral("Onderhoud van cursuslokaties"),
+             QStringLiteral("⚑"), Groen},
             {&BetaalwijzeBtn, "BetaalwijzeBtn", QStringLiteral("Betaalwijze"),
              QStringLiteral("Onderhoud van betaalwijzen"), QStringLiteral("€"), Oranje},
             {&CursusProfielBtn, "CursusProfielBtn", QStringLiteral("Cursusprofielen"),
@@ -244,8 +240,8 @@ void TMainFrm::MaakPaginas()
              QStringLiteral("Onderhoud van instructeurs en begeleiders"), QStringLiteral("☻"), Paars},
             {&WoonplaatsBtn, "WoonplaatsBtn", QStringLiteral("Woonplaatsen"),
              QStringLiteral("Onderhoud van woonplaatsen en landen"), QStringLiteral("⌂"), Groen},
-            {&DiplomaBtn, "DiplomaBtn", QStringLiteral("Diplomadata"),
-             QStringLiteral("Onderhoud van diplomagegevens"), QStringLiteral("★"), Oranje},
+            {&DiplomaBtn, "DiplomaBtn", QStringLiteral("Diplomadata"), QStringLiteral("Onderhoud van diplomagegevens"),
+             QStringLiteral("★"), Oranje},
             {&ExitBtn2, "ExitBtn2", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
     pagina(&SysteemTab, "SysteemTab", QStringLiteral("Systeem Onderhoud"), QStringLiteral("systeem.html"),
            {{&BackUpMakenBtn, "BackUpMakenBtn", QStringLiteral("Back-Up maken"),
@@ -256,18 +252,18 @@ void TMainFrm::MaakPaginas()
              QStringLiteral("Standaardinstellingen wijzigen"), QStringLiteral("⚙"), Grijs},
             {&UitsluitBtn, "UitsluitBtn", QStringLiteral("Vakanties etc.."),
              QStringLiteral("Voer Vakantieperiodes en uitsluitingen in"), QStringLiteral("☀"), Oranje},
-            {&DesignerBtn, "DesignerBtn", QStringLiteral("Designer"),
-             QStringLiteral("Wijzig/ontwerp rapporten"), QStringLiteral("✐"), Paars},
+            {&DesignerBtn, "DesignerBtn", QStringLiteral("Designer"), QStringLiteral("Wijzig/ontwerp rapporten"),
+             QStringLiteral("✐"), Paars},
             {&IndexBtn, "IndexBtn", QStringLiteral("Index"), QStringLiteral("Nieuwe indexen maken"),
              QStringLiteral("⚡"), Grijs},
             {&CursustijdenBtn, "CursustijdenBtn", QStringLiteral("Tijden"),
              QStringLiteral("Cursustijden invoeren/wijzigen"), QStringLiteral("◷"), Blauw},
             {&ExitBtn3, "ExitBtn3", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
     pagina(&HelpTab, "HelpTab", QStringLiteral("Help"), QStringLiteral("help.html"),
-           {{&VersieBtn, "VersieBtn", QStringLiteral("Versie"),
-             QStringLiteral("Informatie over deze versie van Orvel"), QStringLiteral("ℹ"), Blauw},
-            {&Help1Btn, "Help1Btn", QStringLiteral("Uitgebreide help"),
-             QStringLiteral("Uitgebreide help"), QStringLiteral("?"), Groen},
+           {{&VersieBtn, "VersieBtn", QStringLiteral("Versie"), QStringLiteral("Informatie over deze versie van Orvel"),
+             QStringLiteral("ℹ"), Blauw},
+            {&Help1Btn, "Help1Btn", QStringLiteral("Uitgebreide help"), QStringLiteral("Uitgebreide help"),
+             QStringLiteral("?"), Groen},
             {&LeegsystemBtn, "LeegsystemBtn", QStringLiteral("Infoscherm leeg syteem"),
              QStringLiteral("Informatie voor het werken met een lege database"), QStringLiteral("☐"), Grijs},
             {&ExitBtn4, "ExitBtn4", QStringLiteral("Stop"), stopHint, QStringLiteral("■"), Rood}});
@@ -305,8 +301,8 @@ void TMainFrm::MaakToolbars()
         addToolBar(Qt::TopToolBarArea, b);
         return b;
     };
-    auto knop = [](QToolBar* b, const char* naam, const QString& hint, const QString& symbool,
-                   const QColor& kleur, QAction* met = nullptr) {
+    auto knop = [](QToolBar* b, const char* naam, const QString& hint, const QString& symbool, const QColor& kleur,
+                   QAction* met = nullptr) {
         auto* k = MaakControl<QToolButton>(b, QLatin1String(naam));
         if (met) {
             met->setIcon(Icoon(symbool, kleur, 22));
@@ -333,8 +329,8 @@ void TMainFrm::MaakToolbars()
     KalenderBtn = knop(ToolBar1, "KalenderBtn", QStringLiteral("Kalender"), QStringLiteral("▦"), Groen);
     ToolBar1->addSeparator();
     HelpBtn = knop(ToolBar1, "HelpBtn", QStringLiteral("Uitgebreide help"), QStringLiteral("?"), Groen);
-    WebBtn = knop(ToolBar1, "WebBtn", QStringLiteral("Maak verbinding met website van Orvel"),
-                  QStringLiteral("www"), Blauw);
+    WebBtn = knop(ToolBar1, "WebBtn", QStringLiteral("Maak verbinding met website van Orvel"), QStringLiteral("www"),
+                  Blauw);
     // The rolling help line runs at the right end of the toolbar.
     auto* vulling = new QWidget(ToolBar1);
     vulling->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -361,8 +357,8 @@ void TMainFrm::MaakToolbars()
     ToolBar2->addSeparator();
     SplitBtn = knop(ToolBar2, "SplitBtn", QStringLiteral("Cursussen van de cursist onder de lijst tonen"),
                     QStringLiteral("◫"), Paars);
-    SplitOffBtn = knop(ToolBar2, "SplitOffBtn", QStringLiteral("Alleen de cursistenlijst tonen"),
-                       QStringLiteral("☐"), Paars);
+    SplitOffBtn = knop(ToolBar2, "SplitOffBtn", QStringLiteral("Alleen de cursistenlijst tonen"), QStringLiteral("☐"),
+                       Paars);
     auto* splitGroep = new QButtonGroup(this);
     for (QToolButton* k : {SplitBtn, SplitOffBtn}) {
         k->setCheckable(true);
@@ -404,7 +400,8 @@ void TMainFrm::MaakToolbars()
     BriefBox->setEnabled(false);
     ZetStand(BriefBox, Stand::Bladeren);
     BriefToolbar->addWidget(BriefBox);
-    BriefDesignerBtn = knop(BriefToolbar, "BriefDesignerBtn", QStringLiteral("Brief designer"), QStringLiteral("✐"), Paars);
+    BriefDesignerBtn = knop(BriefToolbar, "BriefDesignerBtn", QStringLiteral("Brief designer"), QStringLiteral("✐"),
+                            Paars);
     BriefDesignerBtn->setText(QStringLiteral("Designer"));
     BriefDesignerBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     BriefDesignerBtn->setEnabled(false);
@@ -601,8 +598,8 @@ void TMainFrm::FormShow()
         return;
     }
     ActionLijstExecute();
-    const bool gesplitst =
-        LeesMetStandaard(ZolRegister, QStringLiteral("SplitScreen"), QStringLiteral("0")) == QLatin1String("1");
+    const bool gesplitst = LeesMetStandaard(ZolRegister, QStringLiteral("SplitScreen"), QStringLiteral("0"))
+                           == QLatin1String("1");
     (gesplitst ? SplitBtn : SplitOffBtn)->setChecked(true);
     PageControl1->setCurrentIndex(0);
     Lijst->LayoutGewijzigd = false;
@@ -660,7 +657,8 @@ void TMainFrm::BewaarSchermStand()
     ZolRegister.SchrijfWaarde(QStringLiteral("MainScreenH"), QString::number(height()));
     ZolRegister.SchrijfWaarde(QStringLiteral("MainScreenL"), QString::number(x()));
     ZolRegister.SchrijfWaarde(QStringLiteral("MainScreenT"), QString::number(y()));
-    ZolRegister.SchrijfWaarde(QStringLiteral("SplitScreen"), SplitBtn->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    ZolRegister.SchrijfWaarde(QStringLiteral("SplitScreen"),
+                              SplitBtn->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 void TMainFrm::VraagLayoutOpslaan()
@@ -673,8 +671,8 @@ void TMainFrm::VraagLayoutOpslaan()
     const int antwoord = ToonMelding(
         mVraag,
         QStringLiteral("U heeft de lay-out van het scherm aangepast of het sorteerveld gewijzigd\rWilt u "
-                       "deze wijzigingen in profiel:") +
-            Lijst->HuidigProfiel + QStringLiteral(" opslaan?"),
+                       "deze wijzigingen in profiel:")
+            + Lijst->HuidigProfiel + QStringLiteral(" opslaan?"),
         Knoppen::JaNee, true);
     if (antwoord != Antwoord::Ja)
         return;
@@ -702,10 +700,11 @@ bool TMainFrm::BackUpVerlopen()
         return false;
     WaarschuwingsPiep();
     return ToonMelding(mWaarschuwing,
-                       QStringLiteral("Het is al meer dan ") + QString::number(dagen) +
-                           QStringLiteral(" dagen geleden \rdat u een BackUp heeft gemaakt!\rWilt u nu een "
-                                          "BackUp maken?"),
-                       Knoppen::JaNee) == Antwoord::Ja;
+                       QStringLiteral("Het is al meer dan ") + QString::number(dagen)
+                           + QStringLiteral(" dagen geleden \rdat u een BackUp heeft gemaakt!\rWilt u nu een "
+                                            "BackUp maken?"),
+                       Knoppen::JaNee)
+           == Antwoord::Ja;
 }
 
 void TMainFrm::ExitBtn1Click() { close(); }
@@ -759,25 +758,20 @@ void TMainFrm::MaakOpdrachten()
         {WoonplaatsBtn, [this] { return new TWoonplaatsFrm(m_dm, this); }, true, [this] { HeropenLijst(); }},
         {LokatieBtn, [this] { return new TLokatieFrm(m_dm, this); }, true, {}},
         {CursusProfielBtn, [this] { return new TCursusProfielFrm(m_dm, this); }, false, {}},
-        {CursustijdenBtn, [this] { return new TCursustijdenFrm(m_dm.DatabaseMap, this); },
-         false, {}},
+        {CursustijdenBtn, [this] { return new TCursustijdenFrm(m_dm.DatabaseMap, this); }, false, {}},
         {OrgBeheerBtn, [this] { return new TOrganisatieFrm(m_dm, this); }, false, {}},
         {DiplomaBtn, [this] { return new TDiplDataFrm(m_dm, this); }, false, {}},
         {GroepsCodesBtn, [this] { return new TGroepsCodeFrm(m_dm, this); }, true, {}},
         // The list may show the group's call-up dates: its profile is loaded again.
-        {GroepsDagenBtn, [this] { return new TGroepsFrm(m_dm, this); }, false,
-         [this] { HerlaadProfiel(); }},
+        {GroepsDagenBtn, [this] { return new TGroepsFrm(m_dm, this); }, false, [this] { HerlaadProfiel(); }},
         // Processing changes call-up dates and may move participants to the history.
-        {VerwerkBtn, [this] { return new TVerwerkCursusFrm(m_dm, this); }, true,
-         [this] { HeropenLijst(); }},
+        {VerwerkBtn, [this] { return new TVerwerkCursusFrm(m_dm, this); }, true, [this] { HeropenLijst(); }},
         {UitsluitBtn, [this] { return new TDatumBehandelFrm(m_dm, this); }, true, {}},
         // Taking a participant out changes his call-up date and amount due.
-        {OproepManagerBtn, [this] { return new TOproepManagerFrm(m_dm, this); }, true,
-         [this] { HeropenLijst(); }},
+        {OproepManagerBtn, [this] { return new TOproepManagerFrm(m_dm, this); }, true, [this] { HeropenLijst(); }},
         {VerwijderCursusBtn, [this] { return new TDelCursusFrm(m_dm, this); }, true, {}},
         // A new course changes who is called up in the list.
-        {GenereerBtn, [this] { return new TAutoGenCursFrm(m_dm, this); }, true,
-         [this] { HeropenLijst(); }},
+        {GenereerBtn, [this] { return new TAutoGenCursFrm(m_dm, this); }, true, [this] { HeropenLijst(); }},
         {BetaalwijzeBtn, [this] { return new TBetaalWijzeFrm(m_dm, this); }, true, {}},
         {BegeleidersBtn, [this] { return new TBegeleidersFrm(m_dm, this); }, true, {}},
         {BegeleidBtn, [this] { return new TBegOvzGridFrm(m_dm, this); }, true, {}},
@@ -872,8 +866,8 @@ void TMainFrm::IndexBtnClick()
 void TMainFrm::wwwBtnClick()
 {
     if (!QDesktopServices::openUrl(QUrl(OrvelWebAdres())))
-        ToonMelding(mWaarschuwing, QStringLiteral("De website ") + OrvelWebAdres() +
-                                       QStringLiteral(" kan niet worden geopend.\rIs er een webbrowser ingesteld?"));
+        ToonMelding(mWaarschuwing, QStringLiteral("De website ") + OrvelWebAdres()
+                                       + QStringLiteral(" kan niet worden geopend.\rIs er een webbrowser ingesteld?"));
 }
 
 void TMainFrm::StandaardInstellingen1Click()

@@ -21,11 +21,13 @@ void TMainFrm::Designer1Click()
         rapporten.Selectie.CursistNr = eerste.value(1).toString();
         rapporten.SetQueries(1);
     } else {
-        ToonMelding(mInformatie,
-                    QStringLiteral("LET OP, Er zijn geen cursussen gevonden\rU kunt rapport NIET in preview-mode bekijken!"),
-                    Knoppen::OK, true);
+        ToonMelding(
+            mInformatie,
+            QStringLiteral("LET OP, Er zijn geen cursussen gevonden\rU kunt rapport NIET in preview-mode bekijken!"),
+            Knoppen::OK, true);
     }
-    rapporten.ZetOpenDialog(QStringLiteral("Rapport (Rap_*.frf)|Rap_*.frf"), QStringLiteral("Rapport openen voor designer"));
+    rapporten.ZetOpenDialog(QStringLiteral("Rapport (Rap_*.frf)|Rap_*.frf"),
+                            QStringLiteral("Rapport openen voor designer"));
     rapporten.OpenDialog->setDirectory(m_dm.storage().map());
     // The provider is closed before an error is shown, as after every run.
     QString fout;

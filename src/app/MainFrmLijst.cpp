@@ -152,8 +152,9 @@ void TMainFrm::ToonProfielLabel(int modus)
     ProfielBtn->setToolTip(QStringLiteral("Huidig Profiel:\n") + naam);
     ProfielBtn->setStatusTip(QStringLiteral("Huidig Profiel: ") + naam);
     ProfielLbl->setText(naam);
-    ProfielLbl->setStyleSheet(modus == 1 ? QStringLiteral("font-weight: bold;")
-                                         : QStringLiteral("font-weight: bold; font-style: italic; background-color: white;"));
+    ProfielLbl->setStyleSheet(modus == 1
+                                  ? QStringLiteral("font-weight: bold;")
+                                  : QStringLiteral("font-weight: bold; font-style: italic; background-color: white;"));
 }
 
 void TMainFrm::ActionLijstExecute()
@@ -266,10 +267,11 @@ void TMainFrm::ActionVerwijderExecute()
                                : geslacht == QLatin1String("V") ? QStringLiteral(" Mw. ")
                                                                 : QStringLiteral(" ");
         if (ToonMelding(mVraag,
-                        QStringLiteral("CursistNr: ") + nummer + aanhef +
-                            Lijst->HuidigeWaarde(QStringLiteral("Naam")).toString() +
-                            QStringLiteral("\n\rnaar history verplaatsen?"),
-                        Knoppen::OKAnnuleren) == Antwoord::OK) {
+                        QStringLiteral("CursistNr: ") + nummer + aanhef
+                            + Lijst->HuidigeWaarde(QStringLiteral("Naam")).toString()
+                            + QStringLiteral("\n\rnaar history verplaatsen?"),
+                        Knoppen::OKAnnuleren)
+            == Antwoord::OK) {
             HistorieWerk::Uitkomst uitkomst;
             {
                 WachtCursor wacht;
@@ -296,7 +298,8 @@ void TMainFrm::ActionVeldlijstExecute()
     QPointer<QWidget>& open = m_veldLijst;
     if (!open) {
         WachtCursor wacht;
-        open = new TVeldLijstFrm(*Lijst, [this](bool aan) { (aan ? SplitBtn : SplitOffBtn)->setChecked(true); }, this);
+        open = new TVeldLijstFrm(
+            *Lijst, [this](bool aan) { (aan ? SplitBtn : SplitOffBtn)->setChecked(true); }, this);
         Help::ZetHelpPagina(open, QStringLiteral("index.html#profielen"));
     }
     open->show();
@@ -332,12 +335,12 @@ void TMainFrm::ExportBtnClick()
     voortgang.setWindowTitle(QStringLiteral("Exporteren"));
     voortgang.setWindowModality(Qt::WindowModal);
     voortgang.setMinimumDuration(300);
-    const ExportUitkomst uit =
-        ExporteerLijst(*lijst, CLijst->Kolommen(), pad, ExportSoortVan(pad), [&](int gedaan, int totaal) {
-            voortgang.setMaximum(totaal);
-            voortgang.setValue(gedaan);
-            return !voortgang.wasCanceled();
-        });
+    const ExportUitkomst uit = ExporteerLijst(*lijst, CLijst->Kolommen(), pad, ExportSoortVan(pad),
+                                              [&](int gedaan, int totaal) {
+                                                  voortgang.setMaximum(totaal);
+                                                  voortgang.setValue(gedaan);
+                                                  return !voortgang.wasCanceled();
+                                              });
     voortgang.reset();
     if (!uit.gelukt && !uit.afgebroken)
         ToonMelding(mFout, uit.fout, Knoppen::OK, true);

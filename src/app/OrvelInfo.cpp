@@ -31,10 +31,10 @@ QPixmap OrvelPlaatje(int breedte, int hoogte)
     const QPointF midden(breedte * 0.22, hoogte * 0.5);
     QPainterPath hart;
     hart.moveTo(midden.x(), midden.y() + h * 0.45);
-    hart.cubicTo(midden.x() - h * 0.75, midden.y() - h * 0.05, midden.x() - h * 0.35, midden.y() - h * 0.65,
-                 midden.x(), midden.y() - h * 0.25);
-    hart.cubicTo(midden.x() + h * 0.35, midden.y() - h * 0.65, midden.x() + h * 0.75, midden.y() - h * 0.05,
-                 midden.x(), midden.y() + h * 0.45);
+    hart.cubicTo(midden.x() - h * 0.75, midden.y() - h * 0.05, midden.x() - h * 0.35, midden.y() - h * 0.65, midden.x(),
+                 midden.y() - h * 0.25);
+    hart.cubicTo(midden.x() + h * 0.35, midden.y() - h * 0.65, midden.x() + h * 0.75, midden.y() - h * 0.05, midden.x(),
+                 midden.y() + h * 0.45);
     p.setPen(QPen(Qt::white, 2));
     p.setBrush(QColor(200, 30, 40));
     p.drawPath(hart);

@@ -8,8 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-TSplashFrm::TSplashFrm(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+TSplashFrm::TSplashFrm(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("SplashFrm"));
     setWindowTitle(QStringLiteral("Starten...even geduld a.u.b."));

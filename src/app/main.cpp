@@ -170,8 +170,8 @@ int main(int argc, char** argv)
     // A database made new at this start gets the shipped layouts, the course
     // times and the sample and empty archives beside it, and the letter
     // profile, so that letter mode starts without a complaint.
-    const bool nieuweDatabase =
-        !QFileInfo::exists(VindBestandInMap(GeefAliasMap(databaseMap), QStringLiteral("orvel2003.db")));
+    const bool nieuweDatabase = !QFileInfo::exists(
+        VindBestandInMap(GeefAliasMap(databaseMap), QStringLiteral("orvel2003.db")));
     dataModFrm.DataModuleCreate();
     if (nieuweDatabase && !dataModFrm.DatabaseFout) {
         RichNieuweDatabaseMapIn(dataModFrm.storage().map());

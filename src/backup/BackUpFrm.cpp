@@ -38,10 +38,7 @@ bool MapBestaat(const QString& map)
 }  // namespace
 
 TBackUpFrm::TBackUpFrm(TDataModFrm& dm, Modus modus, bool opstartFout, Koppelingen koppelingen, QWidget* parent)
-    : QDialog(parent),
-      m_dm(dm),
-      m_modus(opstartFout ? Inlezen : modus),
-      m_opstartFout(opstartFout),
+    : QDialog(parent), m_dm(dm), m_modus(opstartFout ? Inlezen : modus), m_opstartFout(opstartFout),
       m_koppelingen(std::move(koppelingen))
 {
     setObjectName(QStringLiteral("BackUpFrm"));
@@ -87,10 +84,14 @@ void TBackUpFrm::MaakControls()
     BuLbl->setToolTip(QStringLiteral("BackUp  in deze map"));
     BuLbl->setFrameShape(QFrame::StyledPanel);
     BuLbl->setMinimumWidth(220);
-    MapBtn = MaakKnop(this, QStringLiteral("MapBtn"), QStringLiteral("Andere map"), QStringLiteral("Stel andere standaard BackUp map in"));
-    ABtn = MaakKnop(this, QStringLiteral("ABtn"), QStringLiteral("A:\\"), QStringLiteral("Standaard de backup naar A schrijven"));
-    BackUpWBtn = MaakKnop(this, QStringLiteral("BackUpWBtn"), QStringLiteral("Waarschuwing"), QStringLiteral("Intellen van Backup waarschuwing"));
-    GetSysBtn = MaakKnop(this, QStringLiteral("GetSysBtn"), QStringLiteral("Haal RESERVEKOPIE"), QStringLiteral("Haalt de SYSTEEM reservekopie op"));
+    MapBtn = MaakKnop(this, QStringLiteral("MapBtn"), QStringLiteral("Andere map"),
+                      QStringLiteral("Stel andere standaard BackUp map in"));
+    ABtn = MaakKnop(this, QStringLiteral("ABtn"), QStringLiteral("A:\\"),
+                    QStringLiteral("Standaard de backup naar A schrijven"));
+    BackUpWBtn = MaakKnop(this, QStringLiteral("BackUpWBtn"), QStringLiteral("Waarschuwing"),
+                          QStringLiteral("Intellen van Backup waarschuwing"));
+    GetSysBtn = MaakKnop(this, QStringLiteral("GetSysBtn"), QStringLiteral("Haal RESERVEKOPIE"),
+                         QStringLiteral("Haalt de SYSTEEM reservekopie op"));
     DatumLbl = MaakControl<QLabel>(this, QStringLiteral("DatumLbl"));
     DatumLbl->setFrameShape(QFrame::StyledPanel);
     DatumLbl->setMinimumWidth(90);
@@ -245,11 +246,8 @@ void TBackUpFrm::StartBtnClick()
         ProgressBar1->setValue(0);
         accept();
         break;
-    case Afloop::Terug:
-        ZetKnoppen(true);
-        break;
-    case Afloop::Gestopt:
-        break;
+    case Afloop::Terug: ZetKnoppen(true); break;
+    case Afloop::Gestopt: break;
     }
 }
 
@@ -257,7 +255,8 @@ TBackUpFrm::Afloop TBackUpFrm::MaakBackUp()
 {
     QString map = m_backUpMap.isEmpty() ? QStringLiteral("LEEG") : m_backUpMap;
     if (!MapBestaat(map)) {
-        ToonMelding(mFout, QStringLiteral("Opgegeven map : ") + map + QStringLiteral(" NIET gevonden!"), Knoppen::OK, true);
+        ToonMelding(mFout, QStringLiteral("Opgegeven map : ") + map + QStringLiteral(" NIET gevonden!"), Knoppen::OK,
+                    true);
         QString gekozen;
         do {
             gekozen = m_koppelingen.kiesMap(QDir::homePath());
@@ -321,9 +320,8 @@ TBackUpFrm::Afloop TBackUpFrm::LeesBackUp()
                != Antwoord::OK)
         return Afloop::Terug;
 
-    const QString archief = m_reserveKopieHalen
-                                ? m_koppelingen.kiesBestand(DatabaseMap(), kFilters, kReserveFilter)
-                                : m_koppelingen.kiesBestand(m_backUpMap, kFilters, kBackUpFilter);
+    const QString archief = m_reserveKopieHalen ? m_koppelingen.kiesBestand(DatabaseMap(), kFilters, kReserveFilter)
+                                                : m_koppelingen.kiesBestand(m_backUpMap, kFilters, kBackUpFilter);
     if (archief.isEmpty())
         return Afloop::Terug;
     if (!QFileInfo(archief).isFile()) {
@@ -366,10 +364,11 @@ TBackUpFrm::Afloop TBackUpFrm::LeesBackUp()
     if (ReserveKopie.isEmpty())
         ToonMelding(mInformatie, QStringLiteral("Back-Up is ingelezen."), Knoppen::OK, true);
     else
-        ToonMelding(mInformatie,
-                    QStringLiteral("Back-Up is ingelezen.\rEr is een reservekopie gemaakt van uw vorige bestanden.\rBestand: ")
-                        + QDir::toNativeSeparators(ReserveKopie) + QStringLiteral("\rNoteer deze naam als u problemen verwacht."),
-                    Knoppen::OK, true);
+        ToonMelding(
+            mInformatie,
+            QStringLiteral("Back-Up is ingelezen.\rEr is een reservekopie gemaakt van uw vorige bestanden.\rBestand: ")
+                + QDir::toNativeSeparators(ReserveKopie) + QStringLiteral("\rNoteer deze naam als u problemen verwacht."),
+            Knoppen::OK, true);
     const QString map = m_register.LeesWaarde(QStringLiteral("BackUpMap"));
     m_backUpMap = Ontbrekend(map) ? kDiskette : map;
     BuLbl->setText(m_backUpMap);

@@ -39,8 +39,7 @@ public:
 
     // After a failed start the mode is always Inlezen, the colours are not
     // applied and the database stays closed afterwards.
-    TBackUpFrm(TDataModFrm& dm, Modus modus, bool opstartFout, Koppelingen koppelingen = {},
-               QWidget* parent = nullptr);
+    TBackUpFrm(TDataModFrm& dm, Modus modus, bool opstartFout, Koppelingen koppelingen = {}, QWidget* parent = nullptr);
 
     Modus modus() const { return m_modus; }
     // The safety copy made by the last restore; empty when none was made.

@@ -90,16 +90,15 @@ QString MetScheidingsteken(const QString& map)
 
 const QStringList& RegisterSleutels()
 {
-    static const QStringList sleutels{
-        "HelpTekst",    "Begeleiding",   "Voorbeeld",     "PLijstAlfa",     "BackUpWarning", "BackUpDate",
-        "BackUpMap",    "VerzendDagen",  "Verzuim",       "Maximized",      "MainScreenW",   "MainScreenH",
-        "MainScreenL",  "MainScreenT",   "DiplFont",      "DiplMargeTop",   "DiplMargeLeft", "UitgiftePlaats",
-        "AcceptTMarge", "AcceptTekst",   "FromAdress",    "FromName",       "SMTPserver",    "UserName",
-        "Verhinder",    "Afzender",      "ADSL",          "KleurenSchema",  "MainColor",     "FixedColor",
-        "ButtonColor",
-        // The account of the payment codes, which a new machine needs as much
-        // as the mail settings.
-        "BetaalIBAN",   "BetaalNaam"};
+    static const QStringList sleutels{"HelpTekst", "Begeleiding", "Voorbeeld", "PLijstAlfa", "BackUpWarning",
+                                      "BackUpDate", "BackUpMap", "VerzendDagen", "Verzuim", "Maximized", "MainScreenW",
+                                      "MainScreenH", "MainScreenL", "MainScreenT", "DiplFont", "DiplMargeTop",
+                                      "DiplMargeLeft", "UitgiftePlaats", "AcceptTMarge", "AcceptTekst", "FromAdress",
+                                      "FromName", "SMTPserver", "UserName", "Verhinder", "Afzender", "ADSL",
+                                      "KleurenSchema", "MainColor", "FixedColor", "ButtonColor",
+                                      // The account of the payment codes, which a new machine needs as much
+                                      // as the mail settings.
+                                      "BetaalIBAN", "BetaalNaam"};
     return sleutels;
 }
 
@@ -122,7 +121,8 @@ BackUpInstellingen::BackUpInstellingen(const QString& databaseMap, bool splitSch
     } catch (const DatabaseError& fout) {
         throw BackUpFout(fout.tekst());
     }
-    const QString database = QFileInfo(VindBestandInMap(databaseMap, QString::fromLatin1(Storage::bestandsNaam))).absoluteFilePath();
+    const QString database =
+        QFileInfo(VindBestandInMap(databaseMap, QString::fromLatin1(Storage::bestandsNaam))).absoluteFilePath();
     m_kopie = std::make_unique<QTemporaryDir>();
     const QString kopie = m_kopie->filePath(QString::fromLatin1(Storage::bestandsNaam));
     if (!m_kopie->isValid() || !QFile::copy(database, kopie)
@@ -142,16 +142,19 @@ BackUpInstellingen::~BackUpInstellingen() = default;
 
 QString ProgrammaSpelling(const QString& naam)
 {
-    static const QStringList vast =
-        QStringList{QString::fromLatin1(Storage::bestandsNaam), QStringLiteral("Cursustijden.txt")}
-        + GeleverdeRapporten();
+    static const QStringList vast = QStringList{QString::fromLatin1(Storage::bestandsNaam),
+                                                QStringLiteral("Cursustijden.txt")}
+                                    + GeleverdeRapporten();
     for (const QString& bekend : vast)
         if (bekend.compare(naam, Qt::CaseInsensitive) == 0)
             return bekend;
     // Longest first, so that a family wins over the plain prefix.
-    static const QStringList voorvoegsels{QStringLiteral("Rap_Rectificatie_"), QStringLiteral("Rap_BriefCursus_"),
-                                          QStringLiteral("Rap_BriefMode_"),    QStringLiteral("Rap_Overzicht"),
-                                          QStringLiteral("Rap_TelLijst"),      QStringLiteral("Rap_Lijst_"),
+    static const QStringList voorvoegsels{QStringLiteral("Rap_Rectificatie_"),
+                                          QStringLiteral("Rap_BriefCursus_"),
+                                          QStringLiteral("Rap_BriefMode_"),
+                                          QStringLiteral("Rap_Overzicht"),
+                                          QStringLiteral("Rap_TelLijst"),
+                                          QStringLiteral("Rap_Lijst_"),
                                           QStringLiteral("Rap_")};
     if (naam.endsWith(QLatin1String(".frf"), Qt::CaseInsensitive))
         for (const QString& voorvoegsel : voorvoegsels)

@@ -52,9 +52,8 @@ bool isBeschermd(const QString& relatief)
 {
     static const QRegularExpression volume(QStringLiteral("\\.[0-9]{3}$"));
     const QString naam = QFileInfo(relatief).fileName().toLower();
-    return naam.endsWith(QLatin1String(".bck")) || naam.endsWith(QLatin1String(".deel"))
-           || volume.match(naam).hasMatch() || naam == QLatin1String(FolderLock::bestandsNaam)
-           || relatief.startsWith(kVoorvoegsel);
+    return naam.endsWith(QLatin1String(".bck")) || naam.endsWith(QLatin1String(".deel")) || volume.match(naam).hasMatch()
+           || naam == QLatin1String(FolderLock::bestandsNaam) || relatief.startsWith(kVoorvoegsel);
 }
 
 // Where a restored file goes: its folders as they exist (letter case
@@ -135,7 +134,9 @@ void schrijfJournaal(const QString& herstelMap, const Journaal& journaal)
     const QString pad = QDir(herstelMap).filePath(kJournaal);
     const QString nieuw = pad + QStringLiteral(".nieuw");
     QFile bestand(nieuw);
-    const QByteArray tekst = (journaal.staat + QLatin1Char('\n') + (journaal.instellingen ? kInstellingen + QLatin1Char('\n') : QString())).toUtf8();
+    const QByteArray tekst = (journaal.staat + QLatin1Char('\n')
+                              + (journaal.instellingen ? kInstellingen + QLatin1Char('\n') : QString()))
+                                 .toUtf8();
     if (!bestand.open(QIODevice::WriteOnly | QIODevice::Truncate) || bestand.write(tekst) != tekst.size()
         || !bestand.flush())
         wisselMislukt();
@@ -163,8 +164,7 @@ class Wissel {
 public:
     Wissel(const QString& map, const QString& herstelMap, const HerstelOpties& opties, const QString& archief)
         : m_map(map), m_herstel(herstelMap), m_nieuwMap(QDir(herstelMap).filePath(kNieuw)),
-          m_oudMap(QDir(herstelMap).filePath(kOud)), m_opties(opties),
-          m_archief(QFileInfo(archief).canonicalFilePath())
+          m_oudMap(QDir(herstelMap).filePath(kOud)), m_opties(opties), m_archief(QFileInfo(archief).canonicalFilePath())
     {
     }
 
@@ -224,9 +224,8 @@ private:
     void spel()
     {
         const QString database = VindBestandInMap(m_nieuwMap, QString::fromLatin1(Storage::bestandsNaam));
-        const QHash<QString, QString> inDatabase =
-            namenInDatabase(QFileInfo::exists(database) ? database
-                                                        : VindBestandInMap(m_map, QString::fromLatin1(Storage::bestandsNaam)));
+        const QHash<QString, QString> inDatabase = namenInDatabase(
+            QFileInfo::exists(database) ? database : VindBestandInMap(m_map, QString::fromLatin1(Storage::bestandsNaam)));
         for (const QString& relatief : bestandenOnder(m_nieuwMap)) {
             QStringList delen = relatief.split(QLatin1Char('/'));
             const QString naam = delen.takeLast();
@@ -322,20 +321,25 @@ HerstelVerslag rondAf(const QString& map, const QString& herstelMap, TZolRegiste
         if (journaal.staat == kErin) {
             verplaatsAlles(QDir(herstelMap).filePath(kNieuw), map);
             const bool metInstellingen = !journaal.instellingen || RestoreRegister(map, instellingen);
-            verslag = {HerstelVerslag::Afgemaakt,
-                       kOnderbroken + QStringLiteral("Orvel heeft het inlezen afgemaakt: de Back-Up is ingelezen.")
-                           + (metInstellingen ? QString()
-                                              : QStringLiteral("\rDe instellingen konden NIET worden hersteld."))};
+            verslag = {
+                HerstelVerslag::Afgemaakt,
+                kOnderbroken + QStringLiteral("Orvel heeft het inlezen afgemaakt: de Back-Up is ingelezen.")
+                    + (metInstellingen ? QString() : QStringLiteral("\rDe instellingen konden NIET worden hersteld."))};
         } else if (journaal.staat == kKlaar) {
-            verslag = {HerstelVerslag::Afgemaakt,
-                       kOnderbroken + QStringLiteral("De Back-Up was al ingelezen; Orvel heeft de tijdelijke bestanden opgeruimd.")};
+            verslag = {
+                HerstelVerslag::Afgemaakt,
+                kOnderbroken
+                    + QStringLiteral("De Back-Up was al ingelezen; Orvel heeft de tijdelijke bestanden opgeruimd.")};
         } else if (journaal.staat.isEmpty() && bestandenOnder(oudMap).isEmpty()) {
-            verslag = {HerstelVerslag::Opgeruimd,
-                       kOnderbroken + QStringLiteral("Er was nog niets vervangen; Orvel heeft de tijdelijke bestanden opgeruimd.")};
+            verslag = {
+                HerstelVerslag::Opgeruimd,
+                kOnderbroken
+                    + QStringLiteral("Er was nog niets vervangen; Orvel heeft de tijdelijke bestanden opgeruimd.")};
         } else {
             verplaatsAlles(oudMap, map);
             verslag = {HerstelVerslag::Teruggezet,
-                       kOnderbroken + QStringLiteral("Orvel heeft uw vorige bestanden teruggezet: de Back-Up is NIET ingelezen.")};
+                       kOnderbroken
+                           + QStringLiteral("Orvel heeft uw vorige bestanden teruggezet: de Back-Up is NIET ingelezen.")};
         }
     } catch (const BackUpFout&) {
         return {HerstelVerslag::Mislukt,
@@ -343,9 +347,8 @@ HerstelVerslag rondAf(const QString& map, const QString& herstelMap, TZolRegiste
                     + QDir::toNativeSeparators(herstelMap)};
     }
     if (!QDir(herstelMap).removeRecursively())
-        return {HerstelVerslag::Mislukt,
-                kOnderbroken + QStringLiteral("Orvel kan de tijdelijke map NIET verwijderen:\r")
-                    + QDir::toNativeSeparators(herstelMap)};
+        return {HerstelVerslag::Mislukt, kOnderbroken + QStringLiteral("Orvel kan de tijdelijke map NIET verwijderen:\r")
+                                             + QDir::toNativeSeparators(herstelMap)};
     FlushToDisk(map);
     return verslag;
 }
@@ -403,8 +406,8 @@ bool NeemDatabaseMap(const QString& map, FolderLock& slot)
         // Another tool (a report being made, a restore) is named, so that
         // the user waits for it rather than thinking the data damaged.
         const QString houder = FolderLock::houder(map);
-        const bool anderProgramma =
-            !houder.isEmpty() && !houder.startsWith(QCoreApplication::applicationName() + QLatin1Char(' '));
+        const bool anderProgramma = !houder.isEmpty()
+                                    && !houder.startsWith(QCoreApplication::applicationName() + QLatin1Char(' '));
         ToonMelding(mInformatie,
                     anderProgramma
                         ? QStringLiteral("De database-map:\r") + QDir::toNativeSeparators(map)

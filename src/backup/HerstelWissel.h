@@ -37,7 +37,7 @@ struct HerstelOpties {
 };
 
 enum class HerstelUitkomst {
-    NietIngelezen,       // the archive was not read to its end; nothing changed
+    NietIngelezen,  // the archive was not read to its end; nothing changed
     Ingelezen,
     InstellingenMisten,  // restored, but the backup held no settings
 };

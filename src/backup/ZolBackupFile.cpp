@@ -203,8 +203,7 @@ QString BackupFoutTekst(int code)
     case BackupFout::ArchiefSchrijven: return QStringLiteral("Kan archief niet schrijven");
     case BackupFout::VerkeerdType: return QStringLiteral("Verkeerd archieftype");
     case BackupFout::Compressie: return QStringLiteral("Compressie fout");
-    case BackupFout::FileIdOpslaan:
-        return QStringLiteral("Kan geen tijdelijke file maken om de file-ID te saven");
+    case BackupFout::FileIdOpslaan: return QStringLiteral("Kan geen tijdelijke file maken om de file-ID te saven");
     case BackupFout::BestandSchrijven: return QStringLiteral("Kan bestand niet schrijven");
     case BackupFout::SchijfVol: return QStringLiteral("Kan bestand niet schrijven: de schijf is vol");
     default: return QString();
@@ -214,8 +213,7 @@ QString BackupFoutTekst(int code)
 QString VolumeNaam(const QString& archief, int volume)
 {
     const QFileInfo info(archief);
-    return info.dir().filePath(info.completeBaseName()
-                               + QStringLiteral(".%1").arg(volume, 3, 10, QLatin1Char('0')));
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".%1").arg(volume, 3, 10, QLatin1Char('0')));
 }
 
 TZolBackupFile::TZolBackupFile() : m_blok(kBlok, '\0'), m_pak(kBlok, '\0') {}
@@ -305,11 +303,9 @@ Masker leesMasker(const QString& masker)
 {
     // Subfolders are asked for with a trailing " /s". Here "/s" may also
     // begin a folder name, so only a separate last word counts as the switch.
-    static const QRegularExpression schakelaar(QStringLiteral("\\s/s\\s*$"),
-                                               QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression schakelaar(QStringLiteral("\\s/s\\s*$"), QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch subMappen = schakelaar.match(masker);
-    const QFileInfo info(
-        (subMappen.hasMatch() ? masker.left(subMappen.capturedStart()) : masker).trimmed());
+    const QFileInfo info((subMappen.hasMatch() ? masker.left(subMappen.capturedStart()) : masker).trimmed());
     const QString patroon = info.fileName() == QLatin1String("*.*") ? QStringLiteral("*") : info.fileName();
     return {info.absoluteDir(), patroon, subMappen.hasMatch()};
 }
@@ -340,7 +336,9 @@ bool TZolBackupFile::IsArchief(const QString& pad)
         waarde = qFromLittleEndian<qint32>(bytes);
         return true;
     };
-    const auto slaOver = [&](qint64 aantal) { return bestand.seek(bestand.pos() + aantal) && bestand.pos() <= bestand.size(); };
+    const auto slaOver = [&](qint64 aantal) {
+        return bestand.seek(bestand.pos() + aantal) && bestand.pos() <= bestand.size();
+    };
     qint32 lengte = 0, getal = 0;
     if (!leesInt(lengte) || lengte < 0 || lengte > kLangsteTekst || !slaOver(lengte) || !leesInt(getal) || getal < 0
         || !leesInt(getal) || getal < 0 || !leesInt(lengte))
@@ -355,7 +353,8 @@ bool TZolBackupFile::IsArchief(const QString& pad)
 void TZolBackupFile::ruimOnvoltooideOp(const QString& archief)
 {
     const QFileInfo info(onvoltooidNaam(archief));
-    for (const QString& deel : info.dir().entryList({QStringLiteral("*.bck.deel"), info.fileName()}, QDir::Files | QDir::Hidden))
+    for (const QString& deel :
+         info.dir().entryList({QStringLiteral("*.bck.deel"), info.fileName()}, QDir::Files | QDir::Hidden))
         BestandSlot::ruimOp(info.dir().filePath(deel));
 }
 
@@ -367,14 +366,13 @@ bool TZolBackupFile::ValtOnder(const QStringList& maskers, const QString& pad)
         const Masker masker = leesMasker(tekst);
         const QString maskerMap = QDir::cleanPath(masker.map.absolutePath());
         const bool inMap = map.compare(maskerMap, Qt::CaseInsensitive) == 0
-                           || (masker.subMappen
-                               && map.startsWith(maskerMap + QLatin1Char('/'), Qt::CaseInsensitive));
+                           || (masker.subMappen && map.startsWith(maskerMap + QLatin1Char('/'), Qt::CaseInsensitive));
         return inMap && QDir::match(masker.patroon, bestand.fileName());
     });
 }
 
-void TZolBackupFile::verzamel(const QString& tekst, const QString& archief,
-                              QList<TeBewaren>& lijst, QSet<QString>& namen) const
+void TZolBackupFile::verzamel(const QString& tekst, const QString& archief, QList<TeBewaren>& lijst,
+                              QSet<QString>& namen) const
 {
     const Masker masker = leesMasker(tekst);
     const QDir& map = masker.map;
@@ -383,14 +381,12 @@ void TZolBackupFile::verzamel(const QString& tekst, const QString& archief,
     if (masker.subMappen)
         for (const QString& sub :
              map.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks, volgorde))
-            verzamel(map.filePath(sub) + QLatin1Char('/') + patroon + QStringLiteral(" /s"), archief,
-                     lijst, namen);
+            verzamel(map.filePath(sub) + QLatin1Char('/') + patroon + QStringLiteral(" /s"), archief, lijst, namen);
     // Name filters of QDir ignore letter case unless told otherwise, as masks
     // did on the original platform.
     for (const QFileInfo& bestand : map.entryInfoList({patroon}, QDir::Files | QDir::Hidden, volgorde)) {
-        const QString naam = ArchiefMap.isEmpty()
-                                 ? archiefNaam(bestand.absoluteFilePath())
-                                 : (ArchiefMap + QLatin1Char('\\') + bestand.fileName()).toLower();
+        const QString naam = ArchiefMap.isEmpty() ? archiefNaam(bestand.absoluteFilePath())
+                                                  : (ArchiefMap + QLatin1Char('\\') + bestand.fileName()).toLower();
         if (naam == archief || namen.contains(naam)
             || bestand.fileName().compare(QLatin1String(FolderLock::bestandsNaam), Qt::CaseInsensitive) == 0)
             continue;
@@ -412,8 +408,7 @@ std::unique_ptr<QFile> TZolBackupFile::maakBestandsLijst(const QList<TeBewaren>&
             continue;
         const QByteArray regel = NaarAnsi(b.naam + QLatin1Char('\t')
                                           + QString::number(qint32(DosDatumTijd(info.lastModified())))
-                                          + QLatin1Char('=') + QString::number(info.size())
-                                          + QStringLiteral("\r\n"));
+                                          + QLatin1Char('=') + QString::number(info.size()) + QStringLiteral("\r\n"));
         if (bestand->write(regel) != regel.size())
             throw Afbreken{BackupFout::FileIdOpslaan};
     }
@@ -682,9 +677,7 @@ void TZolBackupFile::kiesHerstellen(const QString& naam)
     const QString bestaand = VergelijkMap.isEmpty() || delen.isEmpty() ? QString() : m_gids.pad(VergelijkMap, delen);
     if (!bestaand.isEmpty())
         delen.last() = QFileInfo(bestaand).fileName();
-    const QString doel = delen.isEmpty() ? QString()
-                         : m_doelMap.isEmpty() ? naam
-                                               : m_gids.pad(m_doelMap, delen);
+    const QString doel = delen.isEmpty() ? QString() : m_doelMap.isEmpty() ? naam : m_gids.pad(m_doelMap, delen);
     if (doel.isEmpty() || isArchief(doel)) {
         m_fout = BackupFout::BestandOverschrijven;
         return;
@@ -727,8 +720,7 @@ bool TZolBackupFile::isArchief(const QString& doel) const
 {
     const QString pad = QFileInfo(doel).canonicalFilePath();
     return !pad.isEmpty()
-           && (pad == QFileInfo(m_archief).canonicalFilePath()
-               || pad == QFileInfo(m_volumePad).canonicalFilePath());
+           && (pad == QFileInfo(m_archief).canonicalFilePath() || pad == QFileInfo(m_volumePad).canonicalFilePath());
 }
 
 bool TZolBackupFile::moetHerstellen(const QString& bestaand, quint32 datum) const
@@ -887,8 +879,7 @@ void TZolBackupFile::vraagDisk(int volume)
         OnNeedDisk(quint16(volume), m_doorgaan);
         return;
     }
-    const QString tekst =
-        QStringLiteral("Zet diskette %1 in station A: en klik op OK voor doorgaan.").arg(volume);
+    const QString tekst = QStringLiteral("Zet diskette %1 in station A: en klik op OK voor doorgaan.").arg(volume);
     if (ToonMelding(mInformatie, tekst, Knoppen::OKAnnuleren) != Antwoord::OK)
         m_doorgaan = false;
 }

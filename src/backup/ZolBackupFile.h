@@ -68,9 +68,9 @@ QString VolumeNaam(const QString& archief, int volume);
 
 // One stored file as List reports it.
 struct TArchiefBestand {
-    QString naam;       // as archived: full path in lower case
-    QDateTime datum;    // invalid when the archived date word is not a date
-    qint64 grootte = 0; // bytes after decompression
+    QString naam;        // as archived: full path in lower case
+    QDateTime datum;     // invalid when the archived date word is not a date
+    qint64 grootte = 0;  // bytes after decompression
 };
 
 class TZolBackupFile {
@@ -162,8 +162,7 @@ private:
     class Uitpakker;
 
     void begin();
-    void verzamel(const QString& masker, const QString& archief, QList<TeBewaren>& lijst,
-                  QSet<QString>& namen) const;
+    void verzamel(const QString& masker, const QString& archief, QList<TeBewaren>& lijst, QSet<QString>& namen) const;
     std::unique_ptr<QFile> maakBestandsLijst(const QList<TeBewaren>& lijst) const;
     bool schrijfArchief(const QList<TeBewaren>& lijst, QFile* bestandsLijst);
     void bewaar(QFile& bron, const QString& naam, const QString& toonNaam);

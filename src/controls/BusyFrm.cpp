@@ -11,8 +11,7 @@
 // Sheets flying from one folder to another, for as long as the job runs.
 class TKopieAnimatie : public QWidget {
 public:
-    explicit TKopieAnimatie(QWidget* parent)
-        : QWidget(parent)
+    explicit TKopieAnimatie(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("Animate1"));
         setFixedSize(272, 60);
@@ -55,8 +54,7 @@ private:
     int m_stap = 0;
 };
 
-TBusyFrm::TBusyFrm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TBusyFrm::TBusyFrm(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("BusyFrm"));
     setWindowTitle(QStringLiteral("Even geduld, cursus aanmaken..."));

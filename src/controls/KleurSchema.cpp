@@ -19,9 +19,9 @@ constexpr char SysteemPaletEigenschap[] = "orvelSysteemPalet";
 constexpr char StandEigenschap[] = "stand";
 
 // The states' names in the style sheet, in the order of Stand.
-constexpr std::array<const char*, 14> StandNamen{"",        "bewerken", "bladeren", "vergrendeld", "wachten",
-                                                 "leesmodus", "editmodus", "actief", "melding",   "alarm",
-                                                 "uitleg",  "kop",      "waarschuwing", "notitie"};
+constexpr std::array<const char*, 14> StandNamen{"",          "bewerken",  "bladeren",     "vergrendeld", "wachten",
+                                                 "leesmodus", "editmodus", "actief",       "melding",     "alarm",
+                                                 "uitleg",    "kop",       "waarschuwing", "notitie"};
 
 QString css(const QColor& kleur) { return kleur.name(QColor::HexRgb); }
 
@@ -99,22 +99,20 @@ QColor TekstNaarKleur(const QString& tekst)
 
 QString KleurNaarTekst(const QColor& kleur)
 {
-    const quint32 waarde = quint32(kleur.red()) | (quint32(kleur.green()) << 8)
-                           | (quint32(kleur.blue()) << 16);
+    const quint32 waarde = quint32(kleur.red()) | (quint32(kleur.green()) << 8) | (quint32(kleur.blue()) << 16);
     return QStringLiteral("$") + QStringLiteral("%1").arg(waarde, 8, 16, QLatin1Char('0')).toUpper();
 }
 
 Kleuren Orvel2003Kleuren()
 {
-    return {QColor(162, 222, 242), QColor(0, 255, 255), QColor(162, 222, 242),
-            QColor(150, 191, 222)};
+    return {QColor(162, 222, 242), QColor(0, 255, 255), QColor(162, 222, 242), QColor(150, 191, 222)};
 }
 
 Kleuren SysteemKleuren()
 {
     const QPalette systeem = systeemPalet();
-    return {systeem.color(QPalette::Window), systeem.color(QPalette::Midlight),
-            systeem.color(QPalette::Button), systeem.color(QPalette::Light)};
+    return {systeem.color(QPalette::Window), systeem.color(QPalette::Midlight), systeem.color(QPalette::Button),
+            systeem.color(QPalette::Light)};
 }
 
 Kleuren EigenKleuren(TZolRegister& reg)
@@ -142,7 +140,8 @@ Kleuren HuidigeKleuren()
     if (!uiterlijkGezet())
         return Orvel2003Kleuren();
     const QVariantList k = qApp->property(KleurenEigenschap).toList();
-    return {k.value(0).value<QColor>(), k.value(1).value<QColor>(), k.value(2).value<QColor>(), k.value(3).value<QColor>()};
+    return {k.value(0).value<QColor>(), k.value(1).value<QColor>(), k.value(2).value<QColor>(),
+            k.value(3).value<QColor>()};
 }
 
 void ZetHuidigeKleuren(const Kleuren& kleuren)
@@ -171,7 +170,8 @@ void ZetStand(QWidget* control, Stand stand)
     SetColor(control);
     if (StandVan(control) == stand && control->property(StandEigenschap).isValid())
         return;
-    control->setProperty(StandEigenschap, stand == Stand::Geen ? QVariant() : QVariant(QLatin1String(StandNamen[size_t(stand)])));
+    control->setProperty(StandEigenschap,
+                         stand == Stand::Geen ? QVariant() : QVariant(QLatin1String(StandNamen[size_t(stand)])));
     // The style sheet reads the property when the control is polished.
     control->style()->unpolish(control);
     control->style()->polish(control);

@@ -26,8 +26,8 @@ int MeldingDialoog::toon(const Melding& melding)
         QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
 
     QMessageBox box(icoon(melding.soort), melding.titel,
-                    QString(melding.tekst).replace(QLatin1Char('\r'), QLatin1Char('\n')),
-                    QMessageBox::NoButton, QApplication::activeWindow());
+                    QString(melding.tekst).replace(QLatin1Char('\r'), QLatin1Char('\n')), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     QHash<QAbstractButton*, int> antwoordVan;
     const QList<int> antwoorden = MeldingAntwoorden(melding.knoppen);
     for (int antwoord : antwoorden) {

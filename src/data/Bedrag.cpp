@@ -32,7 +32,10 @@ QString Bedrag::EuroDeel() const
     return m_centen < 0 ? QLatin1Char('-') + euro : euro;
 }
 
-QString Bedrag::CentenDeel() const { return QString::number(std::abs(m_centen) % 100).rightJustified(2, QLatin1Char('0')); }
+QString Bedrag::CentenDeel() const
+{
+    return QString::number(std::abs(m_centen) % 100).rightJustified(2, QLatin1Char('0'));
+}
 
 QString Bedrag::Tekst() const
 {

@@ -33,7 +33,11 @@ public:
     constexpr Bedrag operator+(Bedrag b) const { return Bedrag(m_centen + b.m_centen); }
     constexpr Bedrag operator-(Bedrag b) const { return Bedrag(m_centen - b.m_centen); }
     constexpr Bedrag operator*(qint64 n) const { return Bedrag(m_centen * n); }
-    constexpr Bedrag& operator+=(Bedrag b) { m_centen += b.m_centen; return *this; }
+    constexpr Bedrag& operator+=(Bedrag b)
+    {
+        m_centen += b.m_centen;
+        return *this;
+    }
     constexpr auto operator<=>(const Bedrag&) const = default;
 
 private:

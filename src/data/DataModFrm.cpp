@@ -17,19 +17,14 @@ QString GeefAliasMap(const QString& opdrachtregelMap)
 {
     if (!opdrachtregelMap.isEmpty())
         return QDir(opdrachtregelMap).absolutePath();
-    const QString bewaard = QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003"))
-                                .value(QStringLiteral("DatabaseMap"))
-                                .toString();
+    const QString bewaard =
+        QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")).value(QStringLiteral("DatabaseMap")).toString();
     if (!bewaard.isEmpty() && bewaard != QLatin1String("-"))
         return bewaard;
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/Talvinord/Orvel2003");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Talvinord/Orvel2003");
 }
 
-QString TDataModFrm::GeefDatabaseMap() const
-{
-    return DatabaseMap.isEmpty() ? QStringLiteral("ERROR") : DatabaseMap;
-}
+QString TDataModFrm::GeefDatabaseMap() const { return DatabaseMap.isEmpty() ? QStringLiteral("ERROR") : DatabaseMap; }
 
 TDataModFrm::TDataModFrm(NietOpenen, const QString& databaseMap, QObject* parent)
     : QObject(parent), DatabaseMap(GeefAliasMap(databaseMap))
@@ -39,8 +34,7 @@ TDataModFrm::TDataModFrm(NietOpenen, const QString& databaseMap, QObject* parent
     BeeindigApplicatie = [] { QCoreApplication::exit(1); };
 }
 
-TDataModFrm::TDataModFrm(const QString& databaseMap, QObject* parent)
-    : TDataModFrm(NietOpenen{}, databaseMap, parent)
+TDataModFrm::TDataModFrm(const QString& databaseMap, QObject* parent) : TDataModFrm(NietOpenen{}, databaseMap, parent)
 {
     DataModuleCreate();
 }
@@ -75,7 +69,8 @@ void TDataModFrm::maakHandles()
     LijstQ2 = new LijstQuery(m_storage, LijstQuery::Soort::Inschrijvingen, this);
     LijstQ2->setSql(QStringLiteral("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr"));
     LijstDetailDB = new LijstQuery(m_storage, LijstQuery::Soort::Detail, this);
-    LijstDetailDB->setSql(QStringLiteral("select * from cursusgegevens where CursistNr = '' order by CursistNr, CursusCode"));
+    LijstDetailDB->setSql(
+        QStringLiteral("select * from cursusgegevens where CursistNr = '' order by CursistNr, CursusCode"));
 }
 
 QList<TableHandle*> TDataModFrm::alleHandles() const
@@ -116,10 +111,10 @@ void TDataModFrm::OpenDatabases()
         m_storage.open(DatabaseMap);
 
         const QList<std::pair<TableHandle*, int>> volgorde{
-            {HoofdDB, 2},       {HistorieDB, 2},    {HistorieCursusDB, 1}, {BetaalWDB, 2},
-            {LokatieDB, 2},     {CursusGegevensDB, 1}, {CursussenDB, 1},   {CursusProfielDB, 2},
-            {BegeleidingDB, 1}, {BegeleidersDB, 2}, {GroepsCodeDB, 1},     {DatumsDB, 1},
-            {StedenDB, 2},      {LandDB, 1},        {OrganisatieDB, 1},    {DiplDataDB, 1}};
+            {HoofdDB, 2},       {HistorieDB, 2},       {HistorieCursusDB, 1}, {BetaalWDB, 2},
+            {LokatieDB, 2},     {CursusGegevensDB, 1}, {CursussenDB, 1},      {CursusProfielDB, 2},
+            {BegeleidingDB, 1}, {BegeleidersDB, 2},    {GroepsCodeDB, 1},     {DatumsDB, 1},
+            {StedenDB, 2},      {LandDB, 1},           {OrganisatieDB, 1},    {DiplDataDB, 1}};
         for (const auto& [tabel, aantal] : volgorde) {
             tabel->open();
             for (const IndexDef& index : tabel->def().indexen)
@@ -177,13 +172,15 @@ void TDataModFrm::BehandelOpenFout(const QString& foutTekst)
             if (herbouwbaar)
                 QFile::remove(BeschadigdBestand);
             ToonMelding(mFout,
-                        QStringLiteral("Bestand ") + BeschadigdBestand + QStringLiteral(" is beschadigd en door Orvel verwijderd.")
+                        QStringLiteral("Bestand ") + BeschadigdBestand
+                            + QStringLiteral(" is beschadigd en door Orvel verwijderd.")
                             + QStringLiteral("\rU dient Orvel opnieuw op te starten. Bestand wordt dan weer aangemaakt."),
                         Knoppen::OK, true);
             DatabaseBruikbaar = herbouwbaar;
         } else if (ToonMelding(mFout,
                                QStringLiteral("Fout bij openen van database \rMelding is: ") + foutTekst
-                                   + QStringLiteral("\rWilt u indexeren kies \"Ja\" voor een Back-Up inlezen kiest u \"Annuleren\""),
+                                   + QStringLiteral(
+                                       "\rWilt u indexeren kies \"Ja\" voor een Back-Up inlezen kiest u \"Annuleren\""),
                                Knoppen::JaAnnuleren, true)
                    == Antwoord::Ja) {
             if (OpenIndexeren)
@@ -199,10 +196,12 @@ void TDataModFrm::BehandelOpenFout(const QString& foutTekst)
     }
 
     if (!DatabaseBruikbaar) {
-        if (ToonMelding(mFout, QStringLiteral("Wilt u via een Back-Up proberen te herstellen?"), Knoppen::JaNee) == Antwoord::Ja
+        if (ToonMelding(mFout, QStringLiteral("Wilt u via een Back-Up proberen te herstellen?"), Knoppen::JaNee)
+                == Antwoord::Ja
             && OpenHerstel)
             OpenHerstel();
-        ToonMelding(mInformatie, QStringLiteral("Orvel stopt nu.\rU kunt, nadat Orvel is gestopt, weer opnieuw opstarten"),
+        ToonMelding(mInformatie,
+                    QStringLiteral("Orvel stopt nu.\rU kunt, nadat Orvel is gestopt, weer opnieuw opstarten"),
                     Knoppen::OK, true);
         BeeindigApplicatie();
     }
@@ -324,7 +323,8 @@ QList<QStringList> TDataModFrm::leesKolommen(const QString& sql, int aantal)
 
 void TDataModFrm::VulBetaalwijzeLijst()
 {
-    const auto k = leesKolommen(QStringLiteral("SELECT Betaalwijze, BetaalwCode FROM Betaalwijze ORDER BY BetaalwCode"), 2);
+    const auto k = leesKolommen(QStringLiteral("SELECT Betaalwijze, BetaalwCode FROM Betaalwijze ORDER BY BetaalwCode"),
+                                2);
     BetaalwijzeLijst = k[0];
     BetaalwCodeLijst.clear();
     for (const QString& code : k[1])
@@ -356,7 +356,10 @@ void TDataModFrm::VulCursusLijsten()
     CursusCodeLijst = k[1];
 }
 
-QString TDataModFrm::WoonplaatsenSql() { return QStringLiteral("select StadCode, Stad from Steden order by Stad, StadCode"); }
+QString TDataModFrm::WoonplaatsenSql()
+{
+    return QStringLiteral("select StadCode, Stad from Steden order by Stad, StadCode");
+}
 
 void TDataModFrm::VulBegeleiderLijsten()
 {

@@ -68,8 +68,8 @@ public:
         *OrganisatieDB, *DiplDataDB, *ProfielDB, *RegisterDB, *AcceptenDB, *DiplomaDB;
     LijstQuery *LijstQ, *LijstQ2, *LijstDetailDB;
 
-    QStringList GroepsCodeLijst, LokatieNaamLijst, LokatieCodeLijst, CursusNaamLijst, CursusCodeLijst,
-        BetaalwijzeLijst, InstructeurNaamLijst, InstructeurCodeLijst, BegeleiderNaamLijst, BegeleiderCodeLijst;
+    QStringList GroepsCodeLijst, LokatieNaamLijst, LokatieCodeLijst, CursusNaamLijst, CursusCodeLijst, BetaalwijzeLijst,
+        InstructeurNaamLijst, InstructeurCodeLijst, BegeleiderNaamLijst, BegeleiderCodeLijst;
     QList<int> BetaalwCodeLijst;  // the code of each name of BetaalwijzeLijst, in the same order
     int AcceptCode = -1;          // BetaalwCode of the method named "Accept"
 

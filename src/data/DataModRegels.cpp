@@ -58,8 +58,10 @@ void lokatieRegels(TDataModFrm& dm, TableHandle& t)
     };
     t.onDeleteError = [](TableHandle&, const DatabaseError& fout) {
         if (fout.tekst().contains(QLatin1String("Master has detail records")))
-            ToonMelding(mFout, QStringLiteral("Er zijn nog records in de hoofdtabel met deze lokatie!\rRecord wordt NIET verwijderd!"),
-                        Knoppen::OK, true);
+            ToonMelding(
+                mFout,
+                QStringLiteral("Er zijn nog records in de hoofdtabel met deze lokatie!\rRecord wordt NIET verwijderd!"),
+                Knoppen::OK, true);
         throw StilAfbreken();
     };
     t.onPostError = [](TableHandle&, const DatabaseError& fout) {

@@ -11,8 +11,7 @@ QFont DrukLettertype(const QString& family, double pointSize)
         {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
         {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")}};
     for (const auto& [original, substitute] : substitutes)
-        if (family == original && !QFontDatabase::hasFamily(original)
-            && QFontDatabase::hasFamily(substitute)
+        if (family == original && !QFontDatabase::hasFamily(original) && QFontDatabase::hasFamily(substitute)
             && !QFont::substitutes(original).contains(substitute))
             QFont::insertSubstitution(original, substitute);
     QFont font(family);

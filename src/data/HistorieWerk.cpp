@@ -104,7 +104,8 @@ HistorieWerk::Uitkomst HistorieWerk::Verplaats(const Richting& r, const QString&
     }
     m_dm.SetMenu();
     if (!reden.isEmpty())
-        return {NietVerplaatst, r.mislukt + QStringLiteral("\r") + reden + QStringLiteral("\rDe cursist is NIET verplaatst.")};
+        return {NietVerplaatst,
+                r.mislukt + QStringLiteral("\r") + reden + QStringLiteral("\rDe cursist is NIET verplaatst.")};
     return {Verplaatst, r.gelukt};
 }
 

@@ -36,5 +36,5 @@ private:
     TDataModFrm& m_dm;
 };
 
-inline const QString OpenCursussenTekst =
-    QStringLiteral("Cursist heeft nog cursussen openstaan!\rDeze moeten eerst verwerkt worden voordat er verwijderd wordt.");
+inline const QString OpenCursussenTekst = QStringLiteral(
+    "Cursist heeft nog cursussen openstaan!\rDeze moeten eerst verwerkt worden voordat er verwijderd wordt.");

@@ -32,8 +32,7 @@ bool schrijfAlle(TZolRegister& reg, std::initializer_list<std::pair<const char*,
 void schrijfBackUpStandaarden(TZolRegister& reg)
 {
     if (Ontbrekend(reg.LeesWaarde(QStringLiteral("BackUpDate"))))
-        reg.SchrijfWaarde(QStringLiteral("BackUpDate"),
-                          DatumNaarTekst(QDate::currentDate()));
+        reg.SchrijfWaarde(QStringLiteral("BackUpDate"), DatumNaarTekst(QDate::currentDate()));
     if (Ontbrekend(reg.LeesWaarde(QStringLiteral("BackUpMap"))))
         reg.SchrijfWaarde(QStringLiteral("BackUpMap"), QStringLiteral("A:\\"));
 }
@@ -101,12 +100,11 @@ QStringList LeesEigenKleuren(TZolRegister& reg)
     return kleuren;
 }
 
-bool SchrijfInstellingen(TZolRegister& reg, const Instellingen& i,
-                         const std::function<void()>& leegBegeleiding)
+bool SchrijfInstellingen(TZolRegister& reg, const Instellingen& i, const std::function<void()>& leegBegeleiding)
 {
-    if (!schrijfAlle(reg, {{"HelpTekst", vlag(i.helpTekst)},
-                           {"Maximized", vlag(i.schermMax)},
-                           {"Begeleiding", vlag(i.begeleiding)}}))
+    if (!schrijfAlle(
+            reg,
+            {{"HelpTekst", vlag(i.helpTekst)}, {"Maximized", vlag(i.schermMax)}, {"Begeleiding", vlag(i.begeleiding)}}))
         return false;
     if (!i.begeleiding && leegBegeleiding)
         leegBegeleiding();

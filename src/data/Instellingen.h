@@ -10,16 +10,16 @@
 #include <functional>
 
 struct Instellingen {
-    bool schermMax = true;      // Maximized
-    int acceptTMarge = 0;       // mm
-    int acceptTekst = 0;        // mm
-    int backUpWarning = 10;     // days, 0 = never
+    bool schermMax = true;   // Maximized
+    int acceptTMarge = 0;    // mm
+    int acceptTekst = 0;     // mm
+    int backUpWarning = 10;  // days, 0 = never
     bool helpTekst = true;
     bool begeleiding = false;
     bool voorbeeld = true;
     bool pLijstAlfa = true;
     int verzendDagen = 21;
-    int verzuim = 3;            // 0 = never
+    int verzuim = 3;  // 0 = never
     // "-" when missing: the window then keeps what its box shows.
     QString fromAdress = TZolRegister::Ontbreekt;
     QString fromName = TZolRegister::Ontbreekt;

@@ -40,7 +40,8 @@ struct Term {
 // The terms of an order clause, each with its direction.
 QList<Term> termenVan(const QString& volgorde)
 {
-    static const QRegularExpression richting(QStringLiteral("\\s+(asc|desc)$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression richting(QStringLiteral("\\s+(asc|desc)$"),
+                                             QRegularExpression::CaseInsensitiveOption);
     QList<Term> termen;
     for (QString deel : volgorde.split(QLatin1Char(','))) {
         deel = deel.trimmed();
@@ -141,7 +142,8 @@ void LijstQuery::bepaalVolgorde()
     m_basis = delen.basis;
     m_volgorde = delen.volgorde;
     const bool onleesbareOrder = delen.volgorde.isEmpty()
-        && vertaald.contains(QRegularExpression(QStringLiteral("\\border\\s+by\\b"), QRegularExpression::CaseInsensitiveOption));
+                                 && vertaald.contains(QRegularExpression(QStringLiteral("\\border\\s+by\\b"),
+                                                                         QRegularExpression::CaseInsensitiveOption));
     if (!sleutels.isEmpty() && !onleesbareOrder)
         m_volgorde += (m_volgorde.isEmpty() ? QString() : QStringLiteral(", ")) + sleutels;
     m_geordend = m_volgorde.isEmpty() ? vertaald : QStringLiteral("%1 ORDER BY %2").arg(m_basis, m_volgorde);
@@ -263,7 +265,7 @@ bool LijstQuery::opr(const QString& cursistNr)
         QSqlQuery stand = m_storage.execNative(QStringLiteral("SELECT total_changes()"));
         QSqlQuery versie = m_storage.execNative(QStringLiteral("PRAGMA data_version"));
         const QString nu = QStringLiteral("%1/%2").arg(stand.next() ? stand.value(0).toString() : QString(),
-                                                        versie.next() ? versie.value(0).toString() : QString());
+                                                       versie.next() ? versie.value(0).toString() : QString());
         if (nu != m_oproepStand) {
             m_oproepNummers.clear();
             QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT DISTINCT upper(CursistNr) FROM Cursussen"));
@@ -358,7 +360,8 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
         QString genummerd = m_basis;
         genummerd.replace(select, QStringLiteral("SELECT row_number() OVER () - 1 AS lijst_rij_nr, "));
         QSqlQuery q = m_storage.execNative(
-            QStringLiteral("SELECT lijst_rij_nr FROM (%1) WHERE %2 ORDER BY lijst_rij_nr LIMIT 1").arg(genummerd, voorwaarde), zoek);
+            QStringLiteral("SELECT lijst_rij_nr FROM (%1) WHERE %2 ORDER BY lijst_rij_nr LIMIT 1").arg(genummerd, voorwaarde),
+            zoek);
         return q.next() ? q.value(0).toInt() : -1;
     }
     // The first row that matches, in the list's order, then its place: the
@@ -375,10 +378,10 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
     QStringList namen;
     for (int i = 0; i < termen.size(); ++i)
         namen << termNaam(i);
-    QSqlQuery doel = m_storage.execNative(QStringLiteral("SELECT %1 FROM (%2) WHERE %3 ORDER BY %4 LIMIT 1")
-                                              .arg(namen.join(QStringLiteral(", ")), metTermen, voorwaarde,
-                                                   orde.join(QStringLiteral(", "))),
-                                          zoek);
+    QSqlQuery doel = m_storage.execNative(
+        QStringLiteral("SELECT %1 FROM (%2) WHERE %3 ORDER BY %4 LIMIT 1")
+            .arg(namen.join(QStringLiteral(", ")), metTermen, voorwaarde, orde.join(QStringLiteral(", "))),
+        zoek);
     if (!doel.next())
         return -1;
     QVariantList waarden;
@@ -386,6 +389,7 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
         waarden << doel.value(i);
     QVariantList binden;
     const QString eerder = eerderDan(termen, waarden, binden);
-    QSqlQuery telling = m_storage.execNative(QStringLiteral("SELECT count(*) FROM (%1) WHERE %2").arg(metTermen, eerder), binden);
+    QSqlQuery telling = m_storage.execNative(
+        QStringLiteral("SELECT count(*) FROM (%1) WHERE %2").arg(metTermen, eerder), binden);
     return telling.next() ? telling.value(0).toInt() : -1;
 }

@@ -67,9 +67,9 @@ private:
     Storage& m_storage;
     Soort m_soort;
     QString m_sql;
-    QString m_basis;      // translated, without its order clause
-    QString m_volgorde;   // the order terms, ending in what makes a row unique
-    QString m_geordend;   // translated, in that total order
+    QString m_basis;     // translated, without its order clause
+    QString m_volgorde;  // the order terms, ending in what makes a row unique
+    QString m_geordend;  // translated, in that total order
     bool m_open = false;
     QStringList m_kolommen;
     QVector<const VeldDef*> m_velden;  // per result column; null when unknown

@@ -33,16 +33,12 @@ int TekenCodes(const QString& tekst)
 bool IsTabelBestand(const QString& naam)
 {
     static const QStringList extensies{"db", "px", "xg0", "yg0", "xg1", "yg1"};
-    static const QStringList journalen{"orvel2003.db-journal", "orvel2003.db-wal",
-                                       "orvel2003.db-shm"};
+    static const QStringList journalen{"orvel2003.db-journal", "orvel2003.db-wal", "orvel2003.db-shm"};
     const QString klein = naam.toLower();
     return extensies.contains(QFileInfo(klein).suffix()) || journalen.contains(klein);
 }
 
-QString VulNullen(const QString& tekst)
-{
-    return tekst.rightJustified(6, u'0');
-}
+QString VulNullen(const QString& tekst) { return tekst.rightJustified(6, u'0'); }
 
 QDateTime MaakDatumTijd(const QString& datumTekst, const QString& tijdTekst)
 {
@@ -103,11 +99,10 @@ bool WisTabelBestanden(const QString& map)
     return alles;
 }
 
-int MaakCursusID(TZolDatum& nudat, const QString& cursusCode, const QString& lokatieCode,
-                 const QDateTime& start)
+int MaakCursusID(TZolDatum& nudat, const QString& cursusCode, const QString& lokatieCode, const QDateTime& start)
 {
     nudat.ZetDDatum(start);
     const QTime tijd = start.time();
-    return nudat.DagNummer() + tijd.hour() + tijd.minute() + tijd.second() + tijd.msec()
-           + TekenCodes(cursusCode) + TekenCodes(lokatieCode);
+    return nudat.DagNummer() + tijd.hour() + tijd.minute() + tijd.second() + tijd.msec() + TekenCodes(cursusCode)
+           + TekenCodes(lokatieCode);
 }

@@ -62,5 +62,4 @@ inline bool BitUit(int a, int b) { return (a & b) == 0; }
 // The first guess at a course identifier: sets nudat to the start and adds its
 // day number, hour, minute, second and millisecond and the character codes of
 // both codes. Course generation makes the value unique.
-int MaakCursusID(TZolDatum& nudat, const QString& cursusCode, const QString& lokatieCode,
-                 const QDateTime& start);
+int MaakCursusID(TZolDatum& nudat, const QString& cursusCode, const QString& lokatieCode, const QDateTime& start);

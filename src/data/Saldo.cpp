@@ -50,8 +50,8 @@ Bedrag BerekenSaldo(Storage& s, const QString& cursistNr, const QString& cursusC
     inschrijving.finish();
 
     const QString betaald = wissen == BetaaldWissen::Ja ? ", Betaald = 0" : QString();
-    s.exec("update CursusGegevens set BetaalwCode = ?, CursusAantal = ?, Saldo = ?" + betaald +
-               " where CursistNr = ? and upper(CursusCode) = upper(?)",
+    s.exec("update CursusGegevens set BetaalwCode = ?, CursusAantal = ?, Saldo = ?" + betaald
+               + " where CursistNr = ? and upper(CursusCode) = upper(?)",
            {methode, aantal, saldo.Centen(), cursistNr, cursusCode});
     return saldo;
 }

@@ -31,8 +31,8 @@ struct IndexDef {
 // storage with "Master has detail records".
 struct DetailVerwijzing {
     QString tabel;
-    QString veld;          // field in the detail table
-    QString masterVeld;    // field in the master table
+    QString veld;        // field in the detail table
+    QString masterVeld;  // field in the master table
 };
 
 struct TabelDef {
@@ -45,7 +45,7 @@ struct TabelDef {
     // The original indexes, as the start-up check counts them (ours not included).
     int indexAantal() const;
     QList<IndexDef> eigenIndexen() const;
-    const VeldDef* veld(const QString& naam) const;  // case-insensitive
+    const VeldDef* veld(const QString& naam) const;    // case-insensitive
     const IndexDef* index(const QString& naam) const;  // "" = primary key
     QStringList veldNamen() const;
     // Key fields are required: no row without its key.
@@ -63,7 +63,7 @@ const QList<TabelDef>& tabellen();
 // Every key and secondary index, table by table in the order of tabellen(),
 // each key before its table's indexes: what a re-index builds.
 QList<IndexVerwijzing> indexen();
-const TabelDef* tabel(const QString& naam);  // case-insensitive, ".db" suffix allowed
+const TabelDef* tabel(const QString& naam);    // case-insensitive, ".db" suffix allowed
 const TabelDef& tabelOf(const QString& naam);  // throws when unknown
 // Physical SQLite name of a logical index ("" = primary key).
 QString fysiekeIndexNaam(const QString& tabel, const QString& index);

@@ -106,11 +106,11 @@ bool isVeldOfTabelNaam(const QString& naam)
 const QSet<QString>& sleutelwoorden()
 {
     static const QSet<QString> woorden{
-        "select", "distinct", "from", "where", "and", "or", "not", "order", "by", "group", "having",
-        "as", "is", "null", "like", "in", "between", "asc", "desc", "ascending", "descending", "true",
-        "false", "update", "set", "delete", "insert", "into", "values", "join", "on", "inner", "left",
-        "outer", "count", "sum", "min", "max", "avg", "upper", "lower", "exists", "case", "when",
-        "then", "else", "end", "all", "union", "limit"};
+        "select",     "distinct", "from",  "where",  "and",   "or",     "not",     "order", "by",     "group",
+        "having",     "as",       "is",    "null",   "like",  "in",     "between", "asc",   "desc",   "ascending",
+        "descending", "true",     "false", "update", "set",   "delete", "insert",  "into",  "values", "join",
+        "on",         "inner",    "left",  "outer",  "count", "sum",    "min",     "max",   "avg",    "upper",
+        "lower",      "exists",   "case",  "when",   "then",  "else",   "end",     "all",   "union",  "limit"};
     return woorden;
 }
 
@@ -124,8 +124,9 @@ QList<TabelInJoin> joinTabellen(const QVector<Token>& tokens)
 {
     QList<TabelInJoin> lijst;
     int i = 0;
-    while (i < tokens.size() && !(tokens[i].soort == Soort::Woord
-                                  && tokens[i].tekst.compare(QLatin1String("from"), Qt::CaseInsensitive) == 0))
+    while (i < tokens.size()
+           && !(tokens[i].soort == Soort::Woord
+                && tokens[i].tekst.compare(QLatin1String("from"), Qt::CaseInsensitive) == 0))
         ++i;
     static const QSet<QString> einde{"where", "order", "group", "having", "union", "limit"};
     const TabelDef* huidige = nullptr;
@@ -232,7 +233,6 @@ JoinKennis leesJoin(const QVector<Token>& tokens)
     }
     kennis.tekstVelden.subtract(sleutelVelden);
     return kennis;
-
 }
 
 // The tokens again as SQLite text, each in the light of the join.
@@ -256,9 +256,7 @@ QString herschrijf(const QVector<Token>& tokens, const JoinKennis& kennis)
     for (int i = 0; i < tokens.size(); ++i) {
         const Token& t = tokens[i];
         switch (t.soort) {
-        case Soort::Tekst:
-            uit += quoteSqlString(isoDatum(unquote(t.tekst)));
-            break;
+        case Soort::Tekst: uit += quoteSqlString(isoDatum(unquote(t.tekst))); break;
         case Soort::Naam: {
             QString naam = unquote(t.tekst);
             if (isVeldOfTabelNaam(naam)) {
@@ -293,13 +291,13 @@ QString herschrijf(const QVector<Token>& tokens, const JoinKennis& kennis)
                 uit += kennis.dubbel.value(laag) + QLatin1Char('.') + t.tekst;
             else
                 uit += t.tekst;
-            const bool aliasVoorVeld = volgende && volgende->soort == Soort::Teken && volgende->tekst == QLatin1String(".");
+            const bool aliasVoorVeld = volgende && volgende->soort == Soort::Teken
+                                       && volgende->tekst == QLatin1String(".");
             if (inOrderBy && !aliasVoorVeld && kennis.tekstVelden.contains(laag) && !sleutelwoorden().contains(laag))
                 uit += QStringLiteral(" COLLATE NOCASE");
             break;
         }
-        default:
-            uit += t.tekst;
+        default: uit += t.tekst;
         }
     }
     return uit;

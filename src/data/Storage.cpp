@@ -60,11 +60,16 @@ QList<SeedRij> basisRijen()
 
 const QStringList& GeleverdeRapporten()
 {
-    static const QStringList namen{QStringLiteral("Rap_BriefCursus_Algemeen.frf"),  QStringLiteral("Rap_BriefMode_Algemeen.frf"),
-                                   QStringLiteral("Rap_Diploma.frf"),               QStringLiteral("Rap_Lijst_Deelnemers.frf"),
-                                   QStringLiteral("Rap_Omslag.frf"),                QStringLiteral("Rap_Oproep.frf"),
-                                   QStringLiteral("Rap_Overzicht_Cursisten.frf"),   QStringLiteral("Rap_Presentielijst.frf"),
-                                   QStringLiteral("Rap_Rectificatie_Wijziging.frf"), QStringLiteral("Rap_TelLijst.frf")};
+    static const QStringList namen{QStringLiteral("Rap_BriefCursus_Algemeen.frf"),
+                                   QStringLiteral("Rap_BriefMode_Algemeen.frf"),
+                                   QStringLiteral("Rap_Diploma.frf"),
+                                   QStringLiteral("Rap_Lijst_Deelnemers.frf"),
+                                   QStringLiteral("Rap_Omslag.frf"),
+                                   QStringLiteral("Rap_Oproep.frf"),
+                                   QStringLiteral("Rap_Overzicht_Cursisten.frf"),
+                                   QStringLiteral("Rap_Presentielijst.frf"),
+                                   QStringLiteral("Rap_Rectificatie_Wijziging.frf"),
+                                   QStringLiteral("Rap_TelLijst.frf")};
     return namen;
 }
 
@@ -246,9 +251,9 @@ void Storage::laadIndex(const QString& tabel, const QString& index)
 
 void Storage::verwijderIndexen()
 {
-    QSqlQuery q = execNative(QStringLiteral(
-        "SELECT type, name FROM sqlite_master WHERE type IN ('index', 'trigger') "
-        "AND name NOT LIKE 'sqlite_autoindex%' ORDER BY type, name"));
+    QSqlQuery q = execNative(
+        QStringLiteral("SELECT type, name FROM sqlite_master WHERE type IN ('index', 'trigger') "
+                       "AND name NOT LIKE 'sqlite_autoindex%' ORDER BY type, name"));
     QStringList weg;
     while (q.next())
         weg << QStringLiteral("DROP %1 %2").arg(q.value(0).toString(), Schema::quoteIdent(q.value(1).toString()));
@@ -267,7 +272,8 @@ void Storage::maakIndex(const TabelDef& tabel, const IndexDef& index)
 void Storage::maakVerwijderControle(const TabelDef& tabel)
 {
     for (const QString& sql : Schema::createTriggerSql(tabel)) {
-        execNative(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(Schema::quoteIdent(Schema::verwijderControleNaam(tabel))));
+        execNative(
+            QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(Schema::quoteIdent(Schema::verwijderControleNaam(tabel))));
         execNative(sql);
     }
 }
@@ -327,7 +333,8 @@ QString Storage::foutTekst(const QSqlError& fout) const
         static const QRegularExpression grootte(QStringLiteral("length\\(\"((?:[^\"]|\"\")+)\"\\) <= (\\d+)"));
         const QRegularExpressionMatch m = grootte.match(engine);
         if (m.hasMatch())
-            return Schema::teLangTekst(m.captured(1).replace(QLatin1String("\"\""), QLatin1String("\"")), m.captured(2).toInt());
+            return Schema::teLangTekst(m.captured(1).replace(QLatin1String("\"\""), QLatin1String("\"")),
+                                       m.captured(2).toInt());
         return QStringLiteral("Ongeldige waarde voor een veld (%1)").arg(engine);
     }
     if (bevat("not a database") || bevat("malformed") || bevat("corrupt"))
@@ -354,7 +361,8 @@ bool Storage::isBezet(const QSqlError& fout)
 {
     // SQLITE_BUSY and SQLITE_LOCKED, with or without their extended codes.
     const int code = fout.nativeErrorCode().toInt() & 0xFF;
-    return code == 5 || code == 6 || fout.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
+    return code == 5 || code == 6
+           || fout.databaseText().contains(QLatin1String("database is locked"), Qt::CaseInsensitive);
 }
 
 void Storage::maakLegeDatabase(const QString& bestand)
@@ -383,7 +391,8 @@ void Storage::maakLegeDatabase(const QString& bestand)
                     vragen << QStringLiteral("?");
                 }
                 s.execNative(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                 .arg(Schema::quoteIdent(rij.tabel), velden.join(QLatin1Char(',')), vragen.join(QLatin1Char(','))),
+                                 .arg(Schema::quoteIdent(rij.tabel), velden.join(QLatin1Char(',')),
+                                      vragen.join(QLatin1Char(','))),
                              rij.waarden);
             }
             t.commit();

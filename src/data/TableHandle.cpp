@@ -316,10 +316,7 @@ bool TableHandle::laadEerste(const Conditie& conditie, bool omgekeerd)
     return true;
 }
 
-bool TableHandle::laadRowid(qint64 rowid)
-{
-    return laadEerste({rowidKolom + QStringLiteral(" = ?"), {rowid}}, false);
-}
+bool TableHandle::laadRowid(qint64 rowid) { return laadEerste({rowidKolom + QStringLiteral(" = ?"), {rowid}}, false); }
 
 void TableHandle::vereistRij() const
 {
@@ -389,10 +386,11 @@ int TableHandle::recordCount()
 {
     vereistRij();
     const Conditie filter = filterConditie();
-    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT count(*) FROM %1%2")
-                                           .arg(Schema::quoteIdent(m_def->naam),
-                                                filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql),
-                                       filter.waarden);
+    QSqlQuery q = m_storage.execNative(
+        QStringLiteral("SELECT count(*) FROM %1%2")
+            .arg(Schema::quoteIdent(m_def->naam),
+                 filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql),
+        filter.waarden);
     return q.next() ? q.value(0).toInt() : 0;
 }
 
@@ -441,10 +439,12 @@ void TableHandle::findNearest(const QVariantList& waarden)
         vragen << QStringLiteral("?");
         binds << w;
     }
-    const Conditie conditie = expr.isEmpty() ? Conditie{}
-                                             : Conditie{QStringLiteral("(%1) >= (%2)").arg(expr.join(QStringLiteral(", ")),
-                                                                                          vragen.join(QStringLiteral(", "))),
-                                                        binds};
+    const Conditie conditie =
+        expr.isEmpty()
+            ? Conditie{}
+            : Conditie{
+                QStringLiteral("(%1) >= (%2)").arg(expr.join(QStringLiteral(", ")), vragen.join(QStringLiteral(", "))),
+                binds};
     if (laadEerste(conditie, false)) {
         m_eof = m_bof = false;
         Q_EMIT afterScroll();
@@ -497,15 +497,12 @@ int TableHandle::veldIndex(const QString& veld) const
 QVariant TableHandle::value(const QString& veld) const
 {
     const int i = veldIndex(veld);
-    const QVector<QVariant>& bron =
-        (m_toestand == Toestand::Wijzigen || m_toestand == Toestand::Invoegen) ? m_buffer : m_rij;
+    const QVector<QVariant>& bron = (m_toestand == Toestand::Wijzigen || m_toestand == Toestand::Invoegen) ? m_buffer
+                                                                                                           : m_rij;
     return bron.value(i);
 }
 
-QString TableHandle::text(const QString& veld) const
-{
-    return VeldTekst(value(veld));
-}
+QString TableHandle::text(const QString& veld) const { return VeldTekst(value(veld)); }
 
 void TableHandle::setValue(const QString& veld, const QVariant& waarde)
 {
@@ -599,10 +596,10 @@ void TableHandle::post()
             binds << w;
         }
         if (m_toestand == Toestand::Invoegen) {
-            QSqlQuery q = m_storage.execNative(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                   .arg(Schema::quoteIdent(m_def->naam), velden.join(QLatin1Char(',')),
-                                                        vragen.join(QLatin1Char(','))),
-                                               binds);
+            QSqlQuery q = m_storage.execNative(
+                QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                    .arg(Schema::quoteIdent(m_def->naam), velden.join(QLatin1Char(',')), vragen.join(QLatin1Char(','))),
+                binds);
             rowid = q.lastInsertId().toLongLong();
         } else {
             QStringList sets;
@@ -621,9 +618,8 @@ void TableHandle::post()
     zetToestand(Toestand::Bladeren);
     // The row is shown as stored, also when the filter no longer holds it.
     m_rowid = rowid;
-    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                           .arg(selectLijst(), Schema::quoteIdent(m_def->naam)),
-                                       {rowid});
+    QSqlQuery q = m_storage.execNative(
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(selectLijst(), Schema::quoteIdent(m_def->naam)), {rowid});
     if (q.next()) {
         m_rij.resize(m_def->velden.size());
         for (int i = 0; i < m_def->velden.size(); ++i)
@@ -704,11 +700,11 @@ QVector<TableHandle::GridRij> TableHandle::leesRijen(int vanaf, int aantal) cons
 {
     vereistRij();
     const Conditie filter = filterConditie();
-    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ? OFFSET ?")
-                                           .arg(selectLijst(), Schema::quoteIdent(m_def->naam),
-                                                filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql,
-                                                ordeSql(false)),
-                                       filter.waarden + QVariantList{aantal, vanaf});
+    QSqlQuery q = m_storage.execNative(
+        QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ? OFFSET ?")
+            .arg(selectLijst(), Schema::quoteIdent(m_def->naam),
+                 filter.sql.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter.sql, ordeSql(false)),
+        filter.waarden + QVariantList{aantal, vanaf});
     QVector<GridRij> rijen;
     while (q.next()) {
         GridRij rij{q.value(0).toLongLong(), QVector<QVariant>(m_def->velden.size())};

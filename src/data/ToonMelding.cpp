@@ -91,8 +91,7 @@ int ConsoleMeldingen::toon(const Melding& melding)
     QTextStream err(stderr);
     QString tekst = melding.tekst;
     tekst.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    err << (melding.titel.isEmpty() ? QString() : melding.titel + QStringLiteral(": ")) << tekst
-        << Qt::endl;
+    err << (melding.titel.isEmpty() ? QString() : melding.titel + QStringLiteral(": ")) << tekst << Qt::endl;
     const QList<int> mogelijk = MeldingAntwoorden(melding.knoppen);
     if (mogelijk.size() == 1 || !isatty(STDIN_FILENO))
         return VeiligAntwoord(melding.knoppen);
@@ -103,8 +102,7 @@ int ConsoleMeldingen::toon(const Melding& melding)
     QTextStream in(stdin);
     const QString regel = in.readLine().trimmed();
     for (int antwoord : mogelijk)
-        if (!regel.isEmpty()
-            && KnopTekst(antwoord).remove(QLatin1Char('&')).startsWith(regel, Qt::CaseInsensitive))
+        if (!regel.isEmpty() && KnopTekst(antwoord).remove(QLatin1Char('&')).startsWith(regel, Qt::CaseInsensitive))
             return antwoord;
     return VeiligAntwoord(melding.knoppen);
 }

@@ -2,8 +2,7 @@
 
 #include "data/Storage.h"
 
-Transactie::Transactie(Storage& storage)
-    : m_storage(storage), m_niveau(storage.m_transacties)
+Transactie::Transactie(Storage& storage) : m_storage(storage), m_niveau(storage.m_transacties)
 {
     if (m_niveau == 0)
         m_storage.execNative(QStringLiteral("BEGIN"));

@@ -17,7 +17,10 @@ void VeldMaskers::Zet(const QString& tabel, const QString& veld, const QString& 
     Q_EMIT gewijzigd(tabel, veld);
 }
 
-QString VeldMaskers::Masker(const QString& tabel, const QString& veld) const { return m_maskers.value(sleutel(tabel, veld)); }
+QString VeldMaskers::Masker(const QString& tabel, const QString& veld) const
+{
+    return m_maskers.value(sleutel(tabel, veld));
+}
 
 void VeldMaskers::ZetWeergave(const QString& tabel, const QString& veld, const VeldWeergave& weergave)
 {

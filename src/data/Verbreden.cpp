@@ -29,8 +29,9 @@ QString MetSchemaGroottes(const QString& sql, const TabelDef& tabel)
         if (!veld || (veld->type == VeldType::Tekst && veld->grootte <= m.captured(2).toInt()))
             uit += m.captured(0);
         else if (veld->type == VeldType::Tekst)
-            uit += QString(m.captured(0)).replace(m.capturedStart(2) - m.capturedStart(), m.capturedLength(2),
-                                                  QString::number(veld->grootte));
+            uit += QString(m.captured(0))
+                       .replace(m.capturedStart(2) - m.capturedStart(), m.capturedLength(2),
+                                QString::number(veld->grootte));
     }
     return uit + sql.mid(vanaf);
 }
@@ -146,7 +147,8 @@ void Herbouw(Storage& opslag, const QString& tabel, const Bijwerking& b)
     Transactie t(opslag);
     ControleerBedragen(opslag, tabel, b.geldKolommen);
     opslag.execNative(QStringLiteral("DROP TABLE IF EXISTS temp.orvel_verbreden"));
-    opslag.execNative(QStringLiteral("CREATE TEMP TABLE orvel_verbreden AS SELECT rowid AS orvel_rij, * FROM %1").arg(naam));
+    opslag.execNative(
+        QStringLiteral("CREATE TEMP TABLE orvel_verbreden AS SELECT rowid AS orvel_rij, * FROM %1").arg(naam));
     opslag.execNative(QStringLiteral("DROP TABLE %1").arg(naam));
     opslag.execNative(b.sql);
     opslag.execNative(QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT orvel_rij, %3 FROM orvel_verbreden")

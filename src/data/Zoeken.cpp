@@ -18,7 +18,8 @@ bool ZoekOpNummerOfNaam(TableHandle& tabel, const QString& invoer, int nrLengte,
     int positie = 0;
     for (int i = begin; i < tekst.size(); ++i)
         if (!tekst.at(i).isDigit()
-            && !(i == begin && (tekst.at(i) == QLatin1Char('-') || tekst.at(i) == QLatin1Char('+')) && tekst.size() > i + 1)) {
+            && !(i == begin && (tekst.at(i) == QLatin1Char('-') || tekst.at(i) == QLatin1Char('+'))
+                 && tekst.size() > i + 1)) {
             positie = i + 1;
             break;
         }
@@ -63,7 +64,8 @@ bool ZoekHistorie(TDataModFrm& dm, const QString& tekst, const ZetZoekTekst& zet
 int HoogsteCursistNr(TableHandle& tabel)
 {
     QSqlQuery q = tabel.storage().execNative(
-        QStringLiteral("SELECT CursistNr FROM %1 ORDER BY CursistNr DESC, rowid DESC LIMIT 1").arg(Schema::quoteIdent(tabel.naam())));
+        QStringLiteral("SELECT CursistNr FROM %1 ORDER BY CursistNr DESC, rowid DESC LIMIT 1")
+            .arg(Schema::quoteIdent(tabel.naam())));
     return q.next() ? q.value(0).toString().trimmed().toInt() : 0;
 }
 

@@ -9,23 +9,16 @@ namespace {
 
 // Fixed Dutch names: the locale data of the machine must not change what the
 // letters and lists show.
-const char* const kDagNamen[] = {"zondag", "maandag", "dinsdag", "woensdag",
-                                 "donderdag", "vrijdag", "zaterdag"};
+const char* const kDagNamen[] = {"zondag", "maandag", "dinsdag", "woensdag", "donderdag", "vrijdag", "zaterdag"};
 const char* const kKorteDagNamen[] = {"zo", "ma", "di", "wo", "do", "vr", "za"};
-const char* const kMaandNamen[] = {"januari", "februari", "maart", "april", "mei", "juni", "juli",
-                                   "augustus", "september", "oktober", "november", "december"};
+const char* const kMaandNamen[] = {"januari", "februari", "maart",     "april",   "mei",      "juni",
+                                   "juli",    "augustus", "september", "oktober", "november", "december"};
 const char* const kKorteMaandNamen[] = {"jan", "feb", "mrt", "apr", "mei", "jun",
                                         "jul", "aug", "sep", "okt", "nov", "dec"};
 
-int ZondagIsNul(const QDate& datum)
-{
-    return datum.dayOfWeek() % 7;
-}
+int ZondagIsNul(const QDate& datum) { return datum.dayOfWeek() % 7; }
 
-QString Getal(int waarde, qsizetype cijfers)
-{
-    return QString::number(waarde).rightJustified(cijfers, u'0');
-}
+QString Getal(int waarde, qsizetype cijfers) { return QString::number(waarde).rightJustified(cijfers, u'0'); }
 
 QString DagDeel(const QDate& datum, qsizetype aantal)
 {
@@ -68,10 +61,7 @@ QDate Paaszondag(int jaar)
 }
 
 // The day itself, or the Saturday before when it falls on a Sunday.
-QDate NietOpZondag(const QDate& dag)
-{
-    return dag.dayOfWeek() == Qt::Sunday ? dag.addDays(-1) : dag;
-}
+QDate NietOpZondag(const QDate& dag) { return dag.dayOfWeek() == Qt::Sunday ? dag.addDays(-1) : dag; }
 
 Feestdag KoningsFeest(int jaar)
 {
@@ -84,25 +74,13 @@ Feestdag KoningsFeest(int jaar)
 
 int WeekDagBit(const QDate& dag) { return WeekDagBits[ZondagIsNul(dag)]; }
 
-QDate Koninginnedag(int jaar)
-{
-    return NietOpZondag(QDate(jaar, 4, 30));
-}
+QDate Koninginnedag(int jaar) { return NietOpZondag(QDate(jaar, 4, 30)); }
 
-QDate Koningsdag(int jaar)
-{
-    return NietOpZondag(QDate(jaar, 4, 27));
-}
+QDate Koningsdag(int jaar) { return NietOpZondag(QDate(jaar, 4, 27)); }
 
-QString DatumNaarTekst(const QDate& datum)
-{
-    return datum.toString(QLatin1StringView(KorteDatumFormaat));
-}
+QString DatumNaarTekst(const QDate& datum) { return datum.toString(QLatin1StringView(KorteDatumFormaat)); }
 
-QString TijdNaarTekst(const QTime& tijd)
-{
-    return tijd.toString(QLatin1StringView(KorteTijdFormaat));
-}
+QString TijdNaarTekst(const QTime& tijd) { return tijd.toString(QLatin1StringView(KorteTijdFormaat)); }
 
 QDate TekstNaarDatum(const QString& tekst)
 {
@@ -118,18 +96,14 @@ QDate TekstNaarDatum(const QString& tekst)
 
 QTime TekstNaarTijd(const QString& tekst)
 {
-    static const QRegularExpression vorm(
-        QStringLiteral(R"(^\s*(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?\s*$)"));
+    static const QRegularExpression vorm(QStringLiteral(R"(^\s*(\d{1,2}):(\d{1,2})(?::(\d{1,2}))?\s*$)"));
     const auto deel = vorm.match(tekst);
     if (!deel.hasMatch())
         return {};
     return QTime(deel.captured(1).toInt(), deel.captured(2).toInt(), deel.captured(3).toInt());
 }
 
-TZolDatum::TZolDatum()
-{
-    ZetDatum(QDateTime(QDate::currentDate(), QTime(0, 0)));
-}
+TZolDatum::TZolDatum() { ZetDatum(QDateTime(QDate::currentDate(), QTime(0, 0))); }
 
 bool TZolDatum::ZetSDatum(const QString& tekst)
 {
@@ -147,15 +121,9 @@ bool TZolDatum::ZetDDatum(const QDateTime& waarde)
     return true;
 }
 
-int TZolDatum::DagVanWeek() const
-{
-    return ZondagIsNul(m_datum.date()) + 1;
-}
+int TZolDatum::DagVanWeek() const { return ZondagIsNul(m_datum.date()) + 1; }
 
-int TZolDatum::VolgendeDag()
-{
-    return DagenErbij(1);
-}
+int TZolDatum::VolgendeDag() { return DagenErbij(1); }
 
 int TZolDatum::DagenErbij(int n)
 {
@@ -163,10 +131,7 @@ int TZolDatum::DagenErbij(int n)
     return Jaar();
 }
 
-int TZolDatum::DagenEraf(int n)
-{
-    return DagenErbij(-n);
-}
+int TZolDatum::DagenEraf(int n) { return DagenErbij(-n); }
 
 int TZolDatum::DagNummer() const
 {
@@ -214,10 +179,7 @@ QString TZolDatum::FormatDatum(const QString& formaat) const
     return uit;
 }
 
-QString TZolDatum::DatumTekst() const
-{
-    return DatumNaarTekst(m_datum.date());
-}
+QString TZolDatum::DatumTekst() const { return DatumNaarTekst(m_datum.date()); }
 
 bool TZolDatum::IsDatum(const QString& tekst) const
 {
@@ -260,10 +222,7 @@ QString TZolDatum::FeestdagNaam() const
     return feestdag ? feestdag->naam : QString();
 }
 
-bool TZolDatum::IsFeestdag() const
-{
-    return EersteFeestdagOpDatum() != nullptr;
-}
+bool TZolDatum::IsFeestdag() const { return EersteFeestdagOpDatum() != nullptr; }
 
 void TZolDatum::ZetDatum(const QDateTime& waarde)
 {

@@ -11,8 +11,7 @@ namespace {
 // another instance of the program wrote in the meantime.
 std::unique_ptr<QSettings> openStore()
 {
-    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             QStringLiteral("Talvinord"),
+    auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Talvinord"),
                                              QStringLiteral("Orvel2003"));
     store->sync();
     return store;

@@ -5,12 +5,10 @@
 const QStringList& TZolVersionInfo::Sleutels()
 {
     static const QStringList sleutels{
-        QStringLiteral("Comments"),        QStringLiteral("CompanyName"),
-        QStringLiteral("FileDescription"), QStringLiteral("FileVersion"),
-        QStringLiteral("InternalName"),    QStringLiteral("LegalCopyright"),
-        QStringLiteral("LegalTrademarks"), QStringLiteral("OriginalFilename"),
-        QStringLiteral("PrivateBuild"),    QStringLiteral("ProductName"),
-        QStringLiteral("ProductVersion"),  QStringLiteral("SpecialBuild")};
+        QStringLiteral("Comments"),        QStringLiteral("CompanyName"),      QStringLiteral("FileDescription"),
+        QStringLiteral("FileVersion"),     QStringLiteral("InternalName"),     QStringLiteral("LegalCopyright"),
+        QStringLiteral("LegalTrademarks"), QStringLiteral("OriginalFilename"), QStringLiteral("PrivateBuild"),
+        QStringLiteral("ProductName"),     QStringLiteral("ProductVersion"),   QStringLiteral("SpecialBuild")};
     return sleutels;
 }
 

@@ -188,8 +188,9 @@ QByteArray renderMessage(const MailMessage& message, const QByteArray& messageId
     appendHeader(out, "Message-ID", '<' + messageId + '>');
     appendHeader(out, "MIME-Version", "1.0");
 
-    const QByteArray textHeaders = QByteArrayLiteral("Content-Type: text/plain; charset=UTF-8\r\n"
-                                                     "Content-Transfer-Encoding: quoted-printable\r\n");
+    const QByteArray textHeaders = QByteArrayLiteral(
+        "Content-Type: text/plain; charset=UTF-8\r\n"
+        "Content-Transfer-Encoding: quoted-printable\r\n");
     if (message.attachments.isEmpty()) {
         out += textHeaders + kCrLf + encodeQuotedPrintable(message.body);
         return out;

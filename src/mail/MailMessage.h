@@ -10,7 +10,7 @@
 #include <QStringList>
 
 struct MailAttachment {
-    QString fileName;  // as the recipient sees it
+    QString fileName;     // as the recipient sees it
     QByteArray mimeType;  // "application/pdf"
     QByteArray data;
 };
@@ -20,7 +20,7 @@ struct MailMessage {
     QString fromName;
     QStringList recipients;  // bare addresses
     QString subject;
-    QString body;  // lines may end in CR LF, LF or CR
+    QString body;    // lines may end in CR LF, LF or CR
     QDateTime date;  // written in the Date header; the moment of writing when invalid
     QList<MailAttachment> attachments;
 };
@@ -28,12 +28,11 @@ struct MailMessage {
 // The message as it is sent after DATA (before the transport's dot
 // escaping). `boundary` separates the parts of a message with attachments;
 // `messageId` is the Message-ID without angle brackets.
-QByteArray renderMessage(const MailMessage& message, const QByteArray& messageId,
-                         const QByteArray& boundary);
+QByteArray renderMessage(const MailMessage& message, const QByteArray& messageId, const QByteArray& boundary);
 
 // The pieces, for whoever builds headers of its own.
-QByteArray encodeHeaderWords(const QString& text, int firstLineUsed);  // RFC 2047 where needed, folded
+QByteArray encodeHeaderWords(const QString& text, int firstLineUsed);   // RFC 2047 where needed, folded
 QByteArray formatMailbox(const QString& name, const QString& address);  // "Name <a@b>" or "<a@b>"
-QByteArray formatDate(const QDateTime& moment);                          // "Thu, 10 Dec 2026 15:20:24 +0100"
+QByteArray formatDate(const QDateTime& moment);                         // "Thu, 10 Dec 2026 15:20:24 +0100"
 QByteArray encodeQuotedPrintable(const QString& text);                  // UTF-8, CR LF line ends
-QByteArray encodeBase64Lines(const QByteArray& data);                    // 76 characters a line
+QByteArray encodeBase64Lines(const QByteArray& data);                   // 76 characters a line

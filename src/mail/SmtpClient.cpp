@@ -13,8 +13,7 @@ QByteArray domainOf(const QString& address)
 {
     const qsizetype at = address.lastIndexOf(QLatin1Char('@'));
     const QString domain = at >= 0 ? address.mid(at + 1).trimmed() : QString();
-    return domain.isEmpty() || domain.contains(QLatin1Char(' ')) ? QByteArrayLiteral("orvel.invalid")
-                                                                  : domain.toUtf8();
+    return domain.isEmpty() || domain.contains(QLatin1Char(' ')) ? QByteArrayLiteral("orvel.invalid") : domain.toUtf8();
 }
 }  // namespace
 
@@ -56,8 +55,7 @@ SmtpServer parseSmtpServer(const QString& setting)
     return server;
 }
 
-SmtpClient::SmtpClient(QObject* parent)
-    : QObject(parent), m_epoch(std::make_shared<std::atomic<quint64>>(0))
+SmtpClient::SmtpClient(QObject* parent) : QObject(parent), m_epoch(std::make_shared<std::atomic<quint64>>(0))
 {
     static std::once_flag once;
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
@@ -96,9 +94,8 @@ void SmtpClient::connectToServer()
     const int job = ++m_lastJob;
     const quint64 epoch = m_epoch->load();
     m_jobs.insert(job, {int(Job::Open), epoch});
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, job, epoch, session] {
-        worker->openSession(job, epoch, session);
-    });
+    QMetaObject::invokeMethod(m_worker,
+                              [worker = m_worker, job, epoch, session] { worker->openSession(job, epoch, session); });
     m_connecting = true;
     const Result result = await(job);
     m_connecting = false;
@@ -115,8 +112,7 @@ void SmtpClient::sendMail()
         Q_EMIT headerIncomplete();
         return;
     }
-    const QByteArray id = QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + '@'
-                          + domainOf(PostMessage.fromAddress);
+    const QByteArray id = QUuid::createUuid().toByteArray(QUuid::WithoutBraces) + '@' + domainOf(PostMessage.fromAddress);
     const QByteArray boundary = "=_" + QUuid::createUuid().toByteArray(QUuid::Id128);
     const QByteArray data = renderMessage(PostMessage, id, boundary);
     m_bytesSent = 0;
@@ -126,10 +122,9 @@ void SmtpClient::sendMail()
     const int job = ++m_lastJob;
     const quint64 epoch = m_epoch->load();
     m_jobs.insert(job, {int(Job::Send), epoch});
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker, job, epoch, from = PostMessage.fromAddress.trimmed().toUtf8(),
-                                         recipients = PostMessage.recipients, data] {
-        worker->send(job, epoch, from, recipients, data);
-    });
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, job, epoch, from = PostMessage.fromAddress.trimmed().toUtf8(),
+                   recipients = PostMessage.recipients, data] { worker->send(job, epoch, from, recipients, data); });
     await(job);
 }
 

@@ -42,10 +42,8 @@ bool isTlsFailure(CURLcode code)
     case CURLE_SSL_CACERT_BADFILE:
     case CURLE_SSL_ISSUER_ERROR:
     case CURLE_SSL_PINNEDPUBKEYNOTMATCH:
-    case CURLE_SSL_INVALIDCERTSTATUS:
-        return true;
-    default:
-        return false;
+    case CURLE_SSL_INVALIDCERTSTATUS: return true;
+    default: return false;
     }
 }
 

@@ -28,8 +28,7 @@ public:
 
     // On the worker's thread.
     void openSession(int job, quint64 epoch, const Session& session);
-    void send(int job, quint64 epoch, const QByteArray& from, const QStringList& recipients,
-              const QByteArray& data);
+    void send(int job, quint64 epoch, const QByteArray& from, const QStringList& recipients, const QByteArray& data);
     void closeSession(int job, quint64 epoch);
     void dropSession();
 

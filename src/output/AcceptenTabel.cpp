@@ -11,10 +11,14 @@ struct Veld {
 };
 
 const Veld kVelden[] = {
-    {"CursistNr", &AcceptRegel::CursistNr},   {"Naam", &AcceptRegel::Naam},
-    {"Adres", &AcceptRegel::Adres},           {"PCWoonplaats", &AcceptRegel::PCWoonplaats},
-    {"CursusCode", &AcceptRegel::CursusCode}, {"Datum", &AcceptRegel::Datum},
-    {"Bank", &AcceptRegel::Bank},             {"Euro", &AcceptRegel::Euro},
+    {"CursistNr", &AcceptRegel::CursistNr},
+    {"Naam", &AcceptRegel::Naam},
+    {"Adres", &AcceptRegel::Adres},
+    {"PCWoonplaats", &AcceptRegel::PCWoonplaats},
+    {"CursusCode", &AcceptRegel::CursusCode},
+    {"Datum", &AcceptRegel::Datum},
+    {"Bank", &AcceptRegel::Bank},
+    {"Euro", &AcceptRegel::Euro},
     {"Centen", &AcceptRegel::Centen},
 };
 
@@ -74,7 +78,7 @@ PrintStatus PrintAccepten(TableHandle& accepten, int acceptTMarge, int acceptTek
     const BetaalRekening rekening = LeesBetaalRekening();
     if (rekening.Bruikbaar())
         for (AcceptRegel& r : regels)
-            r.BetaalCode = BetaalCodeTekst({rekening.Naam, rekening.IBAN, AcceptBedrag(r),
-                                            BetaalReferentie(r.CursistNr, r.CursusCode, r.Datum)});
+            r.BetaalCode = BetaalCodeTekst(
+                {rekening.Naam, rekening.IBAN, AcceptBedrag(r), BetaalReferentie(r.CursistNr, r.CursusCode, r.Datum)});
     return PrintAccepten(regels, acceptTMarge, acceptTekst);
 }

@@ -1,9 +1,8 @@
 #pragma once
 // Sending call-ups (kind 0), attendance lists (kind 2) and, when the
 // settings send letters as PDFs, diplomas (kinds 4 and 5) by e-mail from the
-// print centre; letter mode sends its letters (spBriefModus) the same way. The print centre knows nothing of mail: it holds one
-// AfdrukEMail, made by MaakAfdrukEMail when the window is created, and
-// calls it at three moments:
+// print centre; letter mode sends its letters (spBriefModus) the same way. The print centre knows nothing of mail: it
+// holds one AfdrukEMail, made by MaakAfdrukEMail when the window is created, and calls it at three moments:
 //
 //   - "Verzenden" pressed:   StopVerbindingsTimer(), then SendViaEMail(kind);
 //                            true means the run went through the list, and

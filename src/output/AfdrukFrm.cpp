@@ -220,7 +220,8 @@ void TAfdrukFrm::MaakControls()
 
     ResetBtn = MaakKnop(this, QStringLiteral("ResetBtn"), QStringLiteral("Opnieuw kiezen"),
                         QStringLiteral("Begin opnieuw met de keuze van wat u wilt afdrukken"));
-    AlleBtn = MaakKnop(this, QStringLiteral("AlleBtn"), QStringLiteral("Selecteer"), QStringLiteral("Selecteer iedereen"));
+    AlleBtn = MaakKnop(this, QStringLiteral("AlleBtn"), QStringLiteral("Selecteer"),
+                       QStringLiteral("Selecteer iedereen"));
     DeselBtn = MaakKnop(this, QStringLiteral("DeselBtn"), QStringLiteral("Deselecteer"),
                         QStringLiteral("Niemand geselecteerd"));
     AfdrukBtn = MaakKnop(this, QStringLiteral("AfdrukBtn"), QStringLiteral("Afdrukken"));
@@ -370,10 +371,10 @@ void TAfdrukFrm::SetColor()
 {
     ::SetColor(this);
     const Kleuren& kleuren = HuidigeKleuren();
-    RecLcd->setStyleSheet(QStringLiteral("QLCDNumber { background-color: %1; color: #c00000; }")
-                              .arg(kleuren.hoofd.name()));
-    CursusBar->setStyleSheet(QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background-color: %1; }")
-                                 .arg(kleuren.hoofd.name()));
+    RecLcd->setStyleSheet(
+        QStringLiteral("QLCDNumber { background-color: %1; color: #c00000; }").arg(kleuren.hoofd.name()));
+    CursusBar->setStyleSheet(
+        QStringLiteral("QScrollArea, QScrollArea > QWidget > QWidget { background-color: %1; }").arg(kleuren.hoofd.name()));
 }
 
 void TAfdrukFrm::closeEvent(QCloseEvent* event)
@@ -429,8 +430,9 @@ void TAfdrukFrm::RapKeuzeChange(int positie)
     if (positie < 0)
         return;
     m_soort = positie;
-    const bool email =
-        EMailMogelijk(positie, TZolRegister().LeesWaarde(QStringLiteral("PDFBijlage")) == QLatin1String("1")) && m_email;
+    const bool email = EMailMogelijk(positie,
+                                     TZolRegister().LeesWaarde(QStringLiteral("PDFBijlage")) == QLatin1String("1"))
+                       && m_email;
     ViaEmailBtn->setEnabled(email);
     if (!email)
         ViaPrinterBtn->setChecked(true);
@@ -558,8 +560,8 @@ void TAfdrukFrm::ToolButtonClick(QPushButton* knop)
                 QStringLiteral("select PersoonCode, Naam, FunctieCode from Begeleiders order by PersoonCode"));
             while (q.next()) {
                 leeg = false;
-                auto* rij = new QTreeWidgetItem(IBList, {q.value(0).toString(), q.value(1).toString(),
-                                                         q.value(2).toString(), AfdrukStatus::Wacht});
+                auto* rij = new QTreeWidgetItem(
+                    IBList, {q.value(0).toString(), q.value(1).toString(), q.value(2).toString(), AfdrukStatus::Wacht});
                 rij->setIcon(0, CursusPlaatjes::Icoon(44));
                 rij->setFlags(rij->flags() | Qt::ItemIsUserCheckable);
                 rij->setCheckState(0, Qt::Unchecked);
@@ -597,8 +599,8 @@ bool TAfdrukFrm::GetCursisten()
     KoppelWijziging(List1, false);
     const bool gelukt = [&] {
         try {
-            const QList<AfdrukDeelnemer> deelnemers =
-                m_werk.GetCursisten(m_rapporten.Selectie.CursusID.toInt(), m_rapporten.Selectie.Dag, OpNaam());
+            const QList<AfdrukDeelnemer> deelnemers = m_werk.GetCursisten(m_rapporten.Selectie.CursusID.toInt(),
+                                                                          m_rapporten.Selectie.Dag, OpNaam());
             for (const AfdrukDeelnemer& d : deelnemers)
                 if (!RijVan(List1, d.CursistNr))
                     VoegDeelnemerToe(d, AfdrukStatus::Wacht);
@@ -830,8 +832,8 @@ void TAfdrukFrm::VulCursusQ()
 
 QString TAfdrukFrm::KiesRapport(const QString& filter)
 {
-    OpenReport->setNameFilter(QStringLiteral("%1 (%2)").arg(filter.section(QLatin1Char('|'), 0, 0),
-                                                           filter.section(QLatin1Char('|'), 1, 1)));
+    OpenReport->setNameFilter(
+        QStringLiteral("%1 (%2)").arg(filter.section(QLatin1Char('|'), 0, 0), filter.section(QLatin1Char('|'), 1, 1)));
     OpenReport->setDirectory(m_dm.storage().map());
     OpenReport->selectFile({});
     if (OpenReport->exec() != QDialog::Accepted || OpenReport->selectedFiles().isEmpty())
@@ -906,8 +908,7 @@ void TAfdrukFrm::Omslag()
     const OmslagDatum datum = BepaalVerzendDatum(TekstNaarDatum(selectie.CursusDatum), m_dm.Nu().date(),
                                                  TZolRegister().LeesWaarde(QStringLiteral("VerzendDagen")));
     if (datum.cursusVoorbij) {
-        ToonMelding(mWaarschuwing,
-                    QStringLiteral("Datum van cursus is al geweest!\rEr wordt geen omslag afgedrukt..."));
+        ToonMelding(mWaarschuwing, QStringLiteral("Datum van cursus is al geweest!\rEr wordt geen omslag afgedrukt..."));
         return;
     }
     if (datum.verzendingVoorbij)
@@ -985,9 +986,9 @@ void TAfdrukFrm::AfdrukBtnClick()
         case spAccepten:
             if (m_werk.VulAccepten(Aangevinkt(AccList), m_rapporten.Selectie)) {
                 const TZolRegister register_;
-                const PrintStatus status =
-                    PrintAccepten(*m_dm.AcceptenDB, register_.LeesWaarde(QStringLiteral("AcceptTMarge")).toInt(),
-                                  register_.LeesWaarde(QStringLiteral("AcceptTekst")).toInt());
+                const PrintStatus status = PrintAccepten(*m_dm.AcceptenDB,
+                                                         register_.LeesWaarde(QStringLiteral("AcceptTMarge")).toInt(),
+                                                         register_.LeesWaarde(QStringLiteral("AcceptTekst")).toInt());
                 if (status == PrintStatus::Ok)
                     VulStatus(AccList, AfdrukStatus::Geprint);
                 else if (status == PrintStatus::Failed)
@@ -1009,8 +1010,9 @@ void TAfdrukFrm::AfdrukBtnClick()
             const QString bestand = KiesRapport(BestandsFilter(m_soort));
             if (bestand.isEmpty())
                 break;
-            m_rapporten.QOverzicht.SQL = SortRadioNr->isChecked() ? QStringLiteral("select * from hoofd order by cursistnr")
-                                                                   : QStringLiteral("select * from hoofd order by naam");
+            m_rapporten.QOverzicht.SQL = SortRadioNr->isChecked()
+                                             ? QStringLiteral("select * from hoofd order by cursistnr")
+                                             : QStringLiteral("select * from hoofd order by naam");
             PrintOverzicht(bestand, 1);
             break;
         }

@@ -34,8 +34,11 @@ std::optional<Adresgegevens> LeesAdres(Storage& s, const QString& cursistNr)
     if (!q.next())
         return std::nullopt;
     return Adresgegevens{VolledigeNaam(q.value(0).toString(), q.value(1).toString(), q.value(2).toString()),
-                         q.value(3).toString(), q.value(4).toString(), q.value(5).toString(),
-                         q.value(6).toString(), q.value(7).toString()};
+                         q.value(3).toString(),
+                         q.value(4).toString(),
+                         q.value(5).toString(),
+                         q.value(6).toString(),
+                         q.value(7).toString()};
 }
 
 QString PCWoonplaats(const Adresgegevens& a) { return a.postcode + QLatin1Char(' ') + a.stad; }
@@ -43,11 +46,17 @@ QString PCWoonplaats(const Adresgegevens& a) { return a.postcode + QLatin1Char('
 
 const QStringList& RapKeuzeTeksten()
 {
-    static const QStringList teksten{
-        QStringLiteral("Oproep"),  QStringLiteral("Omslag"),       QStringLiteral("Presentielijst"),
-        QStringLiteral("Accepten"), QStringLiteral("Diploma"),     QStringLiteral("Diploma NHS/AED"),
-        QStringLiteral("Lijst"),   QStringLiteral("Brief"),        QStringLiteral("Rectificatie"),
-        QStringLiteral("TelefoonLijst"), QStringLiteral("Overzicht bestand")};
+    static const QStringList teksten{QStringLiteral("Oproep"),
+                                     QStringLiteral("Omslag"),
+                                     QStringLiteral("Presentielijst"),
+                                     QStringLiteral("Accepten"),
+                                     QStringLiteral("Diploma"),
+                                     QStringLiteral("Diploma NHS/AED"),
+                                     QStringLiteral("Lijst"),
+                                     QStringLiteral("Brief"),
+                                     QStringLiteral("Rectificatie"),
+                                     QStringLiteral("TelefoonLijst"),
+                                     QStringLiteral("Overzicht bestand")};
     return teksten;
 }
 
@@ -66,8 +75,9 @@ QString BalkConditie(int soort)
         return QStringLiteral("LokatieCode = 'TELYST'");
     QString conditie = QStringLiteral("LokatieCode <> 'TELYST'");
     if (soort == spDiploma)
-        conditie += QStringLiteral(" and CursusCode not in (select CursusCode from CursusProfiel"
-                                   " where DiplomaCode is null or trim(DiplomaCode) = '')");
+        conditie += QStringLiteral(
+            " and CursusCode not in (select CursusCode from CursusProfiel"
+            " where DiplomaCode is null or trim(DiplomaCode) = '')");
     return conditie;
 }
 
@@ -120,8 +130,9 @@ QList<AfdrukDeelnemer> AfdrukWerk::GetCursisten(int cursusID, const QString& dag
 {
     QueryBron& q = m_rapporten.CursusQ;
     q.close();
-    q.SQL = QStringLiteral("select a.cursistnr,a.lokatiecode,a.cursuscode,a.dag,b.* from cursussen a, hoofd b "
-                           "where a.cursusid=:CID and a.dag=# and a.cursistnr=b.cursistnr ")
+    q.SQL = QStringLiteral(
+                "select a.cursistnr,a.lokatiecode,a.cursuscode,a.dag,b.* from cursussen a, hoofd b "
+                "where a.cursusid=:CID and a.dag=# and a.cursistnr=b.cursistnr ")
                 .replace(QLatin1Char('#'), QLatin1Char(' ') + dag)
             + (opNaam ? QStringLiteral("order by b.naam") : QStringLiteral("order by a.Cursistnr"));
     q.Params = {{QStringLiteral("CID"), cursusID}};
@@ -149,7 +160,8 @@ QList<AfdrukDeelnemer> AfdrukWerk::GetCursisten(int cursusID, const QString& dag
 
 std::optional<AfdrukDeelnemer> AfdrukWerk::ZoekDeelnemer(const QString& cursistNr)
 {
-    QSqlQuery q = m_dm.storage().exec(QStringLiteral("select Naam, Geslacht from Hoofd where CursistNr = ?"), {cursistNr});
+    QSqlQuery q = m_dm.storage().exec(QStringLiteral("select Naam, Geslacht from Hoofd where CursistNr = ?"),
+                                      {cursistNr});
     if (!q.next())
         return std::nullopt;
     return AfdrukDeelnemer{cursistNr, q.value(0).toString(), q.value(1).toString(), true};
@@ -231,7 +243,8 @@ void AfdrukWerk::VulCursusQ(int soort, const AfdrukSelectie& selectie, const QSt
     s.exec(QStringLiteral("update cursussen set print=false where CursusID = ?"), {cursusID});
     for (const QString& nr : aangevinkt) {
         if (alleDagen)
-            s.exec(QStringLiteral("update cursussen set print=true where CursusID = ? and CursistNr = ?"), {cursusID, nr});
+            s.exec(QStringLiteral("update cursussen set print=true where CursusID = ? and CursistNr = ?"),
+                   {cursusID, nr});
         else
             s.exec(QStringLiteral("update cursussen set print=true where CursusID = ? and Dag = ? and CursistNr = ?"),
                    {cursusID, selectie.Dag.toInt(), nr});
@@ -257,9 +270,9 @@ QList<AcceptRegel> AfdrukWerk::AcceptRegels(const QStringList& nummers, const Af
             continue;
         const Bedrag saldo = uitOpslag("CursusGegevens", "Saldo", q.value(0)).value<Bedrag>();
         const Adresgegevens a = LeesAdres(m_dm.storage(), nr).value_or(Adresgegevens{});
-        regels << AcceptRegel{nr,     a.naam,       a.adres,           PCWoonplaats(a),
-                              selectie.CursusCode, selectie.CursusDatum, a.bank, saldo.EuroDeel(),
-                              saldo.CentenDeel()};
+        regels << AcceptRegel{
+            nr,     a.naam,           a.adres,           PCWoonplaats(a), selectie.CursusCode, selectie.CursusDatum,
+            a.bank, saldo.EuroDeel(), saldo.CentenDeel()};
     }
     return regels;
 }

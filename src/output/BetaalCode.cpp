@@ -25,8 +25,16 @@ QString BetaalCodeTekst(const BetaalVerzoek& verzoek)
     // Service tag, version, character set (1: UTF-8), identification, BIC
     // (optional since version 002), name, IBAN, amount, purpose, structured
     // reference, unstructured reference.
-    const QStringList velden{QStringLiteral("BCD"), QStringLiteral("002"), QStringLiteral("1"), QStringLiteral("SCT"),
-                             QString(), naam.left(MaxNaam), iban, bedrag, QString(), QString(),
+    const QStringList velden{QStringLiteral("BCD"),
+                             QStringLiteral("002"),
+                             QStringLiteral("1"),
+                             QStringLiteral("SCT"),
+                             QString(),
+                             naam.left(MaxNaam),
+                             iban,
+                             bedrag,
+                             QString(),
+                             QString(),
                              verzoek.Referentie.left(MaxReferentie)};
     return velden.join(QLatin1Char('\n'));
 }

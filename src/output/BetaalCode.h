@@ -8,7 +8,7 @@
 #include <QString>
 
 struct BetaalVerzoek {
-    QString Naam;        // the organisation, as the account is named
+    QString Naam;  // the organisation, as the account is named
     QString IBAN;
     Bedrag TeBetalen;    // the amount due
     QString Referentie;  // shown to the payer and sent with the payment

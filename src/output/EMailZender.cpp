@@ -57,8 +57,7 @@ TEMailZender::~TEMailZender() { delete VerbindFrm.data(); }
 bool TEMailZender::gekozenVerbonden() const
 {
     const int gekozen = VerbindFrm->GekozenEntry;
-    return gekozen >= 0 && gekozen < VerbindFrm->RasManager->Count()
-           && VerbindFrm->RasManager->Entry(gekozen).Connected;
+    return gekozen >= 0 && gekozen < VerbindFrm->RasManager->Count() && VerbindFrm->RasManager->Entry(gekozen).Connected;
 }
 
 void TEMailZender::zetStatus(const QString& status)
@@ -175,8 +174,8 @@ QString TEMailZender::MakeOproep(int Index)
 {
     const QString nummer = m_venster.Rij(0, Index).Sleutel;
     m_venster.Selectie().CursistNr = nummer;
-    this->MailTekst = OproepRegels(m_dm.storage(), m_venster.Selectie().CursusID.toInt(), m_venster.Selectie().CursusCode,
-                                   nummer, m_venster.Rij(0, Index).Naam);
+    this->MailTekst = OproepRegels(m_dm.storage(), m_venster.Selectie().CursusID.toInt(),
+                                   m_venster.Selectie().CursusCode, nummer, m_venster.Rij(0, Index).Naam);
     return ::MailTekst(this->MailTekst);
 }
 
@@ -336,7 +335,7 @@ void TEMailZender::ConnectionTimerTimer()
 void TEMailZender::OrvelSMTPPacketSent()
 {
     m_venster.ToonStatusBalk(QString::number(OrvelSMTP.bytesSent()) + QStringLiteral("bytes van ")
-                         + QString::number(OrvelSMTP.bytesTotal()));
+                             + QString::number(OrvelSMTP.bytesTotal()));
 }
 
 void TEMailZender::OrvelSMTPSuccess()

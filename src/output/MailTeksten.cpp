@@ -22,10 +22,11 @@ QVariantMap leesRij(Storage& storage, const QString& tabel, const QString& voorw
     if (def.primaireSleutel)
         for (const QString& veld : def.primaireSleutel->velden)
             orde << Schema::quoteIdent(veld);
-    QSqlQuery q = storage.execNative(QStringLiteral("select * from %1 where %2%3 limit 1")
-                                         .arg(Schema::quoteIdent(def.naam), voorwaarde,
-                                              orde.isEmpty() ? QString() : QStringLiteral(" order by ") + orde.join(QLatin1Char(','))),
-                                     waarden);
+    QSqlQuery q = storage.execNative(
+        QStringLiteral("select * from %1 where %2%3 limit 1")
+            .arg(Schema::quoteIdent(def.naam), voorwaarde,
+                 orde.isEmpty() ? QString() : QStringLiteral(" order by ") + orde.join(QLatin1Char(','))),
+        waarden);
     QVariantMap rij;
     if (q.next())
         for (const VeldDef& veld : def.velden)
@@ -39,16 +40,10 @@ QString tekst(const QVariant& waarde)
 }
 
 // "%6.2m": the amount as the program shows money, at least six wide.
-QString bedragTekst(const QVariant& saldo)
-{
-    return BedragNaarTekst(saldo.value<Bedrag>()).rightJustified(6);
-}
+QString bedragTekst(const QVariant& saldo) { return BedragNaarTekst(saldo.value<Bedrag>()).rightJustified(6); }
 
 // A text trimmed and cut to its column, then filled to its width ("%-15s").
-QString kolom(const QString& waarde, int breedte)
-{
-    return waarde.trimmed().left(breedte).leftJustified(breedte);
-}
+QString kolom(const QString& waarde, int breedte) { return waarde.trimmed().left(breedte).leftJustified(breedte); }
 }  // namespace
 
 QString DatumAlsTekst(const QDateTime& moment)
@@ -74,7 +69,8 @@ QStringList OproepRegels(Storage& storage, int cursusID, const QString& cursusCo
     QStringList regels{QStringLiteral("CursistNr: ") + cursistNr, QStringLiteral("Hr/Mw: ") + naam,
                        QStringLiteral("U wordt opgeroepen voor de cursus: ") + cursusCode};
 
-    const QVariantMap eersteDag = leesRij(storage, QStringLiteral("Cursussen"), QStringLiteral("CursusID = ?"), {cursusID});
+    const QVariantMap eersteDag = leesRij(storage, QStringLiteral("Cursussen"), QStringLiteral("CursusID = ?"),
+                                          {cursusID});
     const QVariantMap lokatie = leesRij(storage, QStringLiteral("Lokatie"), QStringLiteral("LokatieCode = ?"),
                                         {eersteDag.value(QStringLiteral("LokatieCode"))});
     if (!lokatie.isEmpty()) {

@@ -14,11 +14,16 @@ struct Plaats {
 
 // Every text of a form but the course text, relative to the form's origin.
 const Plaats kPlaatsen[] = {
-    {12, 17, 10, &AcceptRegel::CursistNr}, {12, 17, 61, &AcceptRegel::Euro},
-    {12, 17, 82, &AcceptRegel::Centen},    {12, 17, 130, &AcceptRegel::CursistNr},
-    {12, 30, 9, &AcceptRegel::Euro},       {12, 30, 26, &AcceptRegel::Centen},
-    {12, 30, 50, &AcceptRegel::Bank},      {10, 42, 0, &AcceptRegel::CursusCode},
-    {12, 41, 60, &AcceptRegel::Naam},      {12, 41 + 6, 60, &AcceptRegel::Adres},
+    {12, 17, 10, &AcceptRegel::CursistNr},
+    {12, 17, 61, &AcceptRegel::Euro},
+    {12, 17, 82, &AcceptRegel::Centen},
+    {12, 17, 130, &AcceptRegel::CursistNr},
+    {12, 30, 9, &AcceptRegel::Euro},
+    {12, 30, 26, &AcceptRegel::Centen},
+    {12, 30, 50, &AcceptRegel::Bank},
+    {10, 42, 0, &AcceptRegel::CursusCode},
+    {12, 41, 60, &AcceptRegel::Naam},
+    {12, 41 + 6, 60, &AcceptRegel::Adres},
     {12, 41 + 6 + 6, 60, &AcceptRegel::PCWoonplaats},
 };
 
@@ -36,8 +41,7 @@ void tekenAccept(PrintJob& job, const AcceptRegel& regel, int oorsprong, int acc
     }
     // Bottom right, where the form carries no text.
     const int zijde = job.mm(BetaalCodeMm);
-    report::drawQr(job.painter(),
-                   QRectF(job.mm(BetaalCodeXMm), oorsprong + job.mm(BetaalCodeYMm), zijde, zijde),
+    report::drawQr(job.painter(), QRectF(job.mm(BetaalCodeXMm), oorsprong + job.mm(BetaalCodeYMm), zijde, zijde),
                    report::encodeQr(regel.BetaalCode));
 }
 }  // namespace

@@ -69,10 +69,7 @@ QString PrintJob::pdfFolder()
     return QString::fromLocal8Bit(qgetenv("ORVEL_PRINT_DIR"));
 }
 
-QFont PrintJob::printFont(const QString& family, int pointSize)
-{
-    return DrukLettertype(family, pointSize);
-}
+QFont PrintJob::printFont(const QString& family, int pointSize) { return DrukLettertype(family, pointSize); }
 
 bool PrintJob::preparePdf(const QString& folder)
 {
@@ -100,9 +97,8 @@ PrintStatus PrintJob::begin()
 {
     const QString folder = pdfFolder();
     if (folder.isEmpty() && !preparePrinter()) {
-        ToonMelding(mWaarschuwing,
-                    QStringLiteral("Er is geen printer geïnstalleerd.\rKies een printer of stel een "
-                                   "map in voor afdrukken naar PDF."));
+        ToonMelding(mWaarschuwing, QStringLiteral("Er is geen printer geïnstalleerd.\rKies een printer of stel een "
+                                                  "map in voor afdrukken naar PDF."));
         return PrintStatus::NoPrinter;
     }
     if (!folder.isEmpty() && !preparePdf(folder))
@@ -121,10 +117,7 @@ bool PrintJob::newPage() { return m_painter.isActive() && m_printer.newPage(); }
 
 bool PrintJob::end() { return m_painter.isActive() && m_painter.end(); }
 
-int PrintJob::mm(double millimetres) const
-{
-    return int(std::lround(m_printer.resolution() / 25.4 * millimetres));
-}
+int PrintJob::mm(double millimetres) const { return int(std::lround(m_printer.resolution() / 25.4 * millimetres)); }
 
 int PrintJob::pageWidth() const
 {
@@ -133,28 +126,21 @@ int PrintJob::pageWidth() const
     return layout.fullRectPixels(m_printer.resolution()).width() - mm(layout.minimumMargins().right());
 }
 
-void PrintJob::setFont(const QString& family, int pointSize)
-{
-    m_painter.setFont(printFont(family, pointSize));
-}
+void PrintJob::setFont(const QString& family, int pointSize) { m_painter.setFont(printFont(family, pointSize)); }
 
 int PrintJob::averageCharWidth() const
 {
     return m_painter.fontMetrics().horizontalAdvance(kLetters) / int(kLetters.size());
 }
 
-int PrintJob::textWidth(const QString& text) const
-{
-    return m_painter.fontMetrics().horizontalAdvance(text);
-}
+int PrintJob::textWidth(const QString& text) const { return m_painter.fontMetrics().horizontalAdvance(text); }
 
 void PrintJob::drawText(int x, int y, const QString& text)
 {
     m_painter.drawText(x, y + m_painter.fontMetrics().ascent(), text);
 }
 
-void PrintJob::drawTextMm(double xMm, double yMm, const QString& text, const QString& family,
-                          int pointSize)
+void PrintJob::drawTextMm(double xMm, double yMm, const QString& text, const QString& family, int pointSize)
 {
     setFont(family, pointSize);
     drawText(mm(xMm), mm(yMm), text);

@@ -47,8 +47,7 @@ public:
     int averageCharWidth() const;
     int textWidth(const QString& text) const;
     void drawText(int x, int y, const QString& text);  // (x, y) is the text's top-left corner
-    void drawTextMm(double xMm, double yMm, const QString& text, const QString& family,
-                    int pointSize);
+    void drawTextMm(double xMm, double yMm, const QString& text, const QString& family, int pointSize);
 
     // The PDF file this job writes, empty when it goes to a printer.
     QString pdfFile() const { return m_pdfFile; }

@@ -24,10 +24,7 @@ void RapportBron::vereisVeld(const QString& veld) const
 
 QueryBron::QueryBron(Storage& storage, QString naam, QString sql, QStringList typeTabellen, QStringList velden,
                      QHash<QString, QString> weergave)
-    : RapportBron(std::move(naam)),
-      SQL(std::move(sql)),
-      m_storage(storage),
-      m_typeTabellen(std::move(typeTabellen)),
+    : RapportBron(std::move(naam)), SQL(std::move(sql)), m_storage(storage), m_typeTabellen(std::move(typeTabellen)),
       m_velden(std::move(velden))
 {
     for (auto it = weergave.cbegin(); it != weergave.cend(); ++it)
@@ -95,12 +92,8 @@ QString QueryBron::displayFormat(const QString& field) const { return m_weergave
 
 TabelBron::TabelBron(Storage& storage, QString naam, QString tabel, const report::Dataset* master,
                      QList<QPair<QString, QString>> koppeling)
-    : RapportBron(std::move(naam)),
-      m_storage(storage),
-      m_def(Schema::tabelOf(tabel)),
-      m_velden(m_def.veldNamen()),
-      m_master(master),
-      m_koppeling(std::move(koppeling))
+    : RapportBron(std::move(naam)), m_storage(storage), m_def(Schema::tabelOf(tabel)), m_velden(m_def.veldNamen()),
+      m_master(master), m_koppeling(std::move(koppeling))
 {
 }
 
@@ -125,7 +118,8 @@ QVariantList TabelBron::masterSleutel() const
 {
     QVariantList sleutel;
     for (int i = 0; i < m_koppeling.size(); ++i)
-        sleutel << (m_masterVelden[i] < 0 ? m_master->value(m_koppeling[i].second) : m_master->valueAt(m_masterVelden[i]));
+        sleutel << (m_masterVelden[i] < 0 ? m_master->value(m_koppeling[i].second)
+                                          : m_master->valueAt(m_masterVelden[i]));
     return sleutel;
 }
 
@@ -150,10 +144,12 @@ void TabelBron::laad(const QVariantList& sleutel) const
         QStringList velden;
         for (const VeldDef& veld : m_def.velden)
             velden << Schema::quoteIdent(veld.naam);
-        QString sql = QStringLiteral("select %1 from %2").arg(velden.join(QLatin1Char(',')), Schema::quoteIdent(m_def.naam));
+        QString sql =
+            QStringLiteral("select %1 from %2").arg(velden.join(QLatin1Char(',')), Schema::quoteIdent(m_def.naam));
         if (!voorwaarden.isEmpty())
             sql += QStringLiteral(" where ") + voorwaarden.join(QStringLiteral(" and "));
-        sql += QStringLiteral(" order by ") + (volgorde.isEmpty() ? QStringLiteral("rowid") : volgorde.join(QLatin1Char(',')));
+        sql += QStringLiteral(" order by ")
+               + (volgorde.isEmpty() ? QStringLiteral("rowid") : volgorde.join(QLatin1Char(',')));
         m_zoek = QSqlQuery(m_storage.database());
         m_zoek.setForwardOnly(true);
         if (!m_zoek.prepare(sql))

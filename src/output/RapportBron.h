@@ -58,7 +58,7 @@ public:
 
 private:
     struct Kolom {
-        int positie = -1;  // in the running query's row; -1: it does not return the field
+        int positie = -1;               // in the running query's row; -1: it does not return the field
         const VeldDef* veld = nullptr;  // its type, when a type table has it
     };
 
@@ -99,8 +99,8 @@ private:
     QStringList m_velden;
     const report::Dataset* m_master;
     QList<QPair<QString, QString>> m_koppeling;
-    QList<int> m_masterVelden;  // the master's positions of the link fields
-    mutable QSqlQuery m_zoek;  // prepared once per opening; a master moves it often
+    QList<int> m_masterVelden;            // the master's positions of the link fields
+    mutable QSqlQuery m_zoek;             // prepared once per opening; a master moves it often
     mutable QList<QVariantList> m_rijen;  // values in the order of the table's fields
     mutable QVariantList m_sleutel;
     mutable bool m_geladen = false;

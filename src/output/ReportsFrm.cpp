@@ -14,20 +14,19 @@
 #include <QSqlQuery>
 
 namespace {
-const QString kMasterSql =
-    QStringLiteral("select distinct cursistnr,lokatiecode,cursuscode from cursussen where cursusid=:CID and print=true");
+const QString kMasterSql = QStringLiteral(
+    "select distinct cursistnr,lokatiecode,cursuscode from cursussen where cursusid=:CID and print=true");
 const QString kMasterJoin = QStringLiteral(
     "select a.cursistnr,a.lokatiecode,a.cursuscode,a.dag,b.* from cursussen a, hoofd b where a.cursusid=:CID and "
     "a.print=true and a.cursistnr=b.cursistnr order by ");
 const QString kDetailSql = QStringLiteral("select * from cursussen where cursistnr=:CNR and cursusid=:CID");
-const QStringList kMasterVelden{QStringLiteral("cursistnr"), QStringLiteral("lokatiecode"),
-                                QStringLiteral("cursuscode")};
-const QStringList kBriefVelden{
-    QStringLiteral("CursistNr"), QStringLiteral("Naam"),     QStringLiteral("Voorl"),    QStringLiteral("Tussenv"),
-    QStringLiteral("Geslacht"),  QStringLiteral("Adres"),    QStringLiteral("Postcode"), QStringLiteral("StadCode"),
-    QStringLiteral("Telefoon"),  QStringLiteral("Tel_Werk"), QStringLiteral("GSM"),      QStringLiteral("FAX"),
-    QStringLiteral("E_Mail1"),   QStringLiteral("E_Mail2"),  QStringLiteral("Bank"),     QStringLiteral("Bijzonderheden"),
-    QStringLiteral("GebDatum")};
+const QStringList kMasterVelden{QStringLiteral("cursistnr"), QStringLiteral("lokatiecode"), QStringLiteral("cursuscode")};
+const QStringList kBriefVelden{QStringLiteral("CursistNr"),      QStringLiteral("Naam"),     QStringLiteral("Voorl"),
+                               QStringLiteral("Tussenv"),        QStringLiteral("Geslacht"), QStringLiteral("Adres"),
+                               QStringLiteral("Postcode"),       QStringLiteral("StadCode"), QStringLiteral("Telefoon"),
+                               QStringLiteral("Tel_Werk"),       QStringLiteral("GSM"),      QStringLiteral("FAX"),
+                               QStringLiteral("E_Mail1"),        QStringLiteral("E_Mail2"),  QStringLiteral("Bank"),
+                               QStringLiteral("Bijzonderheden"), QStringLiteral("GebDatum")};
 const QString kCursussen = QStringLiteral("Cursussen");
 const QString kHoofd = QStringLiteral("Hoofd");
 const QString kSteden = QStringLiteral("Steden");
@@ -62,8 +61,7 @@ private:
 }  // namespace
 
 TReportsFrm::TReportsFrm(TDataModFrm& dm, QWidget* parent)
-    : QWidget(parent),
-      QMaster(dm.storage(), QStringLiteral("QMaster"), kMasterSql, {kCursussen, kHoofd}, kMasterVelden),
+    : QWidget(parent), QMaster(dm.storage(), QStringLiteral("QMaster"), kMasterSql, {kCursussen, kHoofd}, kMasterVelden),
       HoofdDB(dm.storage(), QStringLiteral("HoofdDB"), kHoofd, &QMaster, op(QStringLiteral("CursistNr"))),
       LokatieDB(dm.storage(), QStringLiteral("LokatieDB"), QStringLiteral("Lokatie"), &QMaster,
                 op(QStringLiteral("LokatieCode"))),
@@ -86,8 +84,9 @@ TReportsFrm::TReportsFrm(TDataModFrm& dm, QWidget* parent)
       BriefQ(dm.storage(), QStringLiteral("BriefQ"), QStringLiteral("select * from hoofd where print=true"), {kHoofd},
              kBriefVelden),
       BriefSteden(dm.storage(), QStringLiteral("BriefSteden"), kSteden, &BriefQ, op(QStringLiteral("StadCode"))),
-      BegeleidingDB(dm.storage(), QStringLiteral("BegeleidingDB"), QStringLiteral("Begeleiding"), &QDetail,
-                    {{QStringLiteral("CursusID"), QStringLiteral("CursusID")}, {QStringLiteral("Dag"), QStringLiteral("Dag")}}),
+      BegeleidingDB(
+          dm.storage(), QStringLiteral("BegeleidingDB"), QStringLiteral("Begeleiding"), &QDetail,
+          {{QStringLiteral("CursusID"), QStringLiteral("CursusID")}, {QStringLiteral("Dag"), QStringLiteral("Dag")}}),
       InstructNaamDB(dm.storage(), QStringLiteral("InstructNaamDB"), QStringLiteral("Begeleiders"), &BegeleidingDB,
                      {{QStringLiteral("PersoonCode"), QStringLiteral("InstructeurCode")}}),
       BegLNaamDB(dm.storage(), QStringLiteral("BegLNaamDB"), QStringLiteral("Begeleiders"), &BegeleidingDB,
@@ -98,12 +97,9 @@ TReportsFrm::TReportsFrm(TDataModFrm& dm, QWidget* parent)
                        op(QStringLiteral("StadCode"))),
       Rap_DiplomaDB(dm.storage(), QStringLiteral("Rap_DiplomaDB"), QStringLiteral("Diploma")),
       QMasterDataSet(QStringLiteral("QMasterDataSet"), QMaster),
-      QDetailDataSet(QStringLiteral("QDetailDataSet"), QDetail),
-      BriefDataSet(QStringLiteral("BriefDataSet"), BriefQ),
+      QDetailDataSet(QStringLiteral("QDetailDataSet"), QDetail), BriefDataSet(QStringLiteral("BriefDataSet"), BriefQ),
       QOverzichtDataSet(QStringLiteral("QOverzichtDataSet"), QOverzicht),
-      DiplDataSet(QStringLiteral("DiplDataSet"), Rap_DiplomaDB),
-      OmslagDataSet(QStringLiteral("OmslagDataSet")),
-      m_dm(dm)
+      DiplDataSet(QStringLiteral("DiplDataSet"), Rap_DiplomaDB), OmslagDataSet(QStringLiteral("OmslagDataSet")), m_dm(dm)
 {
     hide();
     QMaster.Params = {{QStringLiteral("CID"), 0}};
@@ -120,13 +116,15 @@ TReportsFrm::TReportsFrm(TDataModFrm& dm, QWidget* parent)
     QList<report::Variable> zol;
     for (const char* naam : {"var1", "var2", "var3", "var4", "var5", "DagDatumTijd", "Aanhef"})
         zol.append({QString::fromLatin1(naam), {}});
-    frReport1.setDeclaredVariables({{QStringLiteral("ZOL"), zol},
-                                    {QStringLiteral("Betaling"), {{QStringLiteral("BetaalCode"), {}}}},
-                                    {QStringLiteral("Brief"),
-                                     {{QStringLiteral("BriefAanhef"), {}}, {QStringLiteral("BriefNaam"), {}}}}});
-    frReport1.setEnterRect([this](QStringList& memo, const report::ReportObject& view) { frReport1EnterRect(memo, view); });
+    frReport1.setDeclaredVariables(
+        {{QStringLiteral("ZOL"), zol},
+         {QStringLiteral("Betaling"), {{QStringLiteral("BetaalCode"), {}}}},
+         {QStringLiteral("Brief"), {{QStringLiteral("BriefAanhef"), {}}, {QStringLiteral("BriefNaam"), {}}}}});
+    frReport1.setEnterRect(
+        [this](QStringList& memo, const report::ReportObject& view) { frReport1EnterRect(memo, view); });
     // A tag written inside a line reads the same value as on a line of its own.
-    frReport1.setVariableLookup([this](const QString& naam) { return TagWaarde(QLatin1Char('[') + naam + QLatin1Char(']')); });
+    frReport1.setVariableLookup(
+        [this](const QString& naam) { return TagWaarde(QLatin1Char('[') + naam + QLatin1Char(']')); });
     frReport1.setSinkFactory([](const QString& naam) { return std::make_unique<PrintJobSink>(naam); });
 
     OpenDialog = new QFileDialog(this);
@@ -140,9 +138,9 @@ TReportsFrm::~TReportsFrm() = default;
 
 QList<RapportBron*> TReportsFrm::alleBronnen()
 {
-    return {&QMaster,      &HoofdDB,         &LokatieDB,     &StedenDB,         &LokatieSteden, &QDetail,
-            &CursusGegevensDB, &CursusProfielDB, &BetaalwDB, &CursusQ,          &BriefQ,        &BriefSteden,
-            &BegeleidingDB, &InstructNaamDB, &BegLNaamDB,    &QOverzicht,       &QOverzichtSteden, &Rap_DiplomaDB};
+    return {&QMaster,          &HoofdDB,         &LokatieDB,  &StedenDB,   &LokatieSteden,    &QDetail,
+            &CursusGegevensDB, &CursusProfielDB, &BetaalwDB,  &CursusQ,    &BriefQ,           &BriefSteden,
+            &BegeleidingDB,    &InstructNaamDB,  &BegLNaamDB, &QOverzicht, &QOverzichtSteden, &Rap_DiplomaDB};
 }
 
 void TReportsFrm::SetDatabases(bool Active)
@@ -198,7 +196,7 @@ std::optional<QString> TReportsFrm::TagWaarde(const QString& regel) const
         return QDetail.value(QStringLiteral("Datum")).toDateTime().toString(QStringLiteral("hh:mm"));
     if (regel == QLatin1String("[Aanhef]")) {
         const QString geslacht = HoofdDB.value(QStringLiteral("Geslacht")).toString();
-        return geslacht == QLatin1String("V") ? QStringLiteral("Mw.")
+        return geslacht == QLatin1String("V")   ? QStringLiteral("Mw.")
                : geslacht == QLatin1String("M") ? QStringLiteral("Hr.")
                                                 : QString();
     }
@@ -227,12 +225,12 @@ QString TReportsFrm::BetaalCode() const
     const QVariant saldo = CursusGegevensDB.value(QStringLiteral("Saldo"));
     QSqlQuery eersteDag = m_dm.storage().exec(QStringLiteral("select min(Datum) from Cursussen where CursusID = ?"),
                                               {Selectie.CursusID.toInt()});
-    const QDateTime datum =
-        eersteDag.next()
-            ? TableHandle::uitOpslag(*Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum")),
-                                     eersteDag.value(0))
-                  .toDateTime()
-            : QDateTime();
+    const QDateTime datum = eersteDag.next()
+                                ? TableHandle::uitOpslag(
+                                      *Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum")),
+                                      eersteDag.value(0))
+                                      .toDateTime()
+                                : QDateTime();
     return BetaalCodeTekst({rekening.Naam, rekening.IBAN, saldo.value<Bedrag>(),
                             BetaalReferentie(QMaster.value(QStringLiteral("cursistnr")).toString(),
                                              QMaster.value(QStringLiteral("cursuscode")).toString(),
@@ -289,8 +287,7 @@ void TReportsFrm::ZetOpenDialog(const QString& filter, const QString& titel)
     m_filter = filter;
     const QString tekst = filter.section(QLatin1Char('|'), 0, 0);
     const QString patroon = filter.section(QLatin1Char('|'), 1, 1);
-    OpenDialog->setNameFilter(tekst.contains(QLatin1Char('(')) || patroon.isEmpty()
-                                  ? tekst
-                                  : QStringLiteral("%1 (%2)").arg(tekst, patroon));
+    OpenDialog->setNameFilter(
+        tekst.contains(QLatin1Char('(')) || patroon.isEmpty() ? tekst : QStringLiteral("%1 (%2)").arg(tekst, patroon));
     OpenDialog->setWindowTitle(titel);
 }

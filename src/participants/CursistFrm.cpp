@@ -59,8 +59,8 @@ TCursistFrm::TCursistFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(paren
     NewTimer->setInterval(100);
     connect(NewTimer, &QTimer::timeout, this, &TCursistFrm::NewTimerTimer);
 
-    for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel,
-                         &TableHandle::stateChanged})
+    for (auto signaal :
+         {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel, &TableHandle::stateChanged})
         connect(&Hoofd(), signaal, this, &TCursistFrm::ToonCursistNr);
     Modus.Panelen(ModusPanel, ChangePanel);
     Modus.Tabel(&Hoofd());
@@ -159,8 +159,8 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     LndBtn->setFocusPolicy(Qt::NoFocus);
     connect(LndBtn, &QToolButton::clicked, this, &TCursistFrm::LandBtnClick);
 
-    WoonplaatsCombo = new TOpzoekCombo(m_dm.storage(), TDataModFrm::WoonplaatsenSql(),
-                                       Hoofd(), QStringLiteral("StadCode"), QStringLiteral("WoonplaatsCombo"));
+    WoonplaatsCombo = new TOpzoekCombo(m_dm.storage(), TDataModFrm::WoonplaatsenSql(), Hoofd(),
+                                       QStringLiteral("StadCode"), QStringLiteral("WoonplaatsCombo"));
     WoonplaatsCombo->setMinimumWidth(200);
     connect(WoonplaatsCombo, &TOpzoekCombo::gewijzigd, this, &TCursistFrm::SetChangePanel);
     Modus.DataControl(WoonplaatsCombo);
@@ -180,7 +180,9 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
     persoonRij->addWidget(EditGebDatum, 1);
     QWidget* vak = MaakFormRooster(
         {
-            {{QStringLiteral("Naam"), EditNaam, 2}, {QStringLiteral("Voorl."), EditVoorl}, {QStringLiteral("Tussenv."), EditTv}},
+            {{QStringLiteral("Naam"), EditNaam, 2},
+             {QStringLiteral("Voorl."), EditVoorl},
+             {QStringLiteral("Tussenv."), EditTv}},
             {{QStringLiteral("Adres"), EditAdres, 2},
              {QStringLiteral("Telefoon"), EditTelefoon},
              {QStringLiteral("Tel. werk"), EditTelWerk}},
@@ -191,15 +193,14 @@ void TCursistFrm::MaakPersoonsGegevens(QVBoxLayout* hoofd)
             {{QStringLiteral("M/V"), EditGeslacht, 1, {}, persoonRij},
              {QStringLiteral("Bank"), EditBank},
              {QStringLiteral("E-Mail 1"), EMail1Edit, 2}},
-            {{QStringLiteral("Bijzonderheden/Opmerkingen"), EditBijz, 2},
-             {QStringLiteral("E-Mail 2"), Email2Edit, 2}},
+            {{QStringLiteral("Bijzonderheden/Opmerkingen"), EditBijz, 2}, {QStringLiteral("E-Mail 2"), Email2Edit, 2}},
         },
         QStringLiteral("PersoonPanel"));
     hoofd->addWidget(vak);
 
-    const QList<QWidget*> volgorde{EditNaam,   EditVoorl,       EditTv,       EditTelefoon, EditTelWerk,
-                                   EditGSM,    EditFax,         EditAdres,    EditPostcode, WoonplaatsCombo,
-                                   EditGeslacht, EditGebDatum, EditBank, EMail1Edit,   Email2Edit, EditBijz};
+    const QList<QWidget*> volgorde{EditNaam, EditVoorl,  EditTv,       EditTelefoon,    EditTelWerk,  EditGSM,
+                                   EditFax,  EditAdres,  EditPostcode, WoonplaatsCombo, EditGeslacht, EditGebDatum,
+                                   EditBank, EMail1Edit, Email2Edit,   EditBijz};
     for (int i = 1; i < volgorde.size(); ++i)
         setTabOrder(volgorde[i - 1], volgorde[i]);
 }
@@ -301,7 +302,8 @@ void TCursistFrm::OpslaanBtnClick()
         CursusTabChange();
     Modus.ZetChangePanel(false);
     if (groepAangepast)
-        ToonMelding(mInformatie, QStringLiteral("Uitsluitdagen en HHfreq. zijn aangepast aan groepscode."), Knoppen::OK, true);
+        ToonMelding(mInformatie, QStringLiteral("Uitsluitdagen en HHfreq. zijn aangepast aan groepscode."), Knoppen::OK,
+                    true);
 }
 
 void TCursistFrm::AnnuleerBtnClick()
@@ -367,10 +369,11 @@ void TCursistFrm::LandBtnClick()
 
 void TCursistFrm::SetLand()
 {
-    const LandGegevens land = GeefLand(Hoofd().heeftRij() || Hoofd().wordtBewerkt() ? Hoofd().value(Veld_LandCode).toInt() : 0);
+    const LandGegevens land = GeefLand(
+        Hoofd().heeftRij() || Hoofd().wordtBewerkt() ? Hoofd().value(Veld_LandCode).toInt() : 0);
     LndBtn->setIcon(land.vlag.isEmpty() ? QIcon() : QIcon(land.vlag));
     LndBtn->setToolTip(Modus.InEditModus() && !land.naam.isEmpty() ? land.naam + QStringLiteral(" (Klik om te wijzigen)")
-                                                           : land.naam);
+                                                                   : land.naam);
     Hoofd().storage().veldMaskers().Zet(Hoofd().naam(), Veld_Postcode, land.postcodeMasker);
 }
 
@@ -399,13 +402,12 @@ QWidget* TCursistFrm::ControlVoor(InvoerCheck check) const
 bool TCursistFrm::CheckInvoer()
 {
     const TableHandle& h = Hoofd();
-    const CursistGegevens gegevens{h.text(QStringLiteral("Naam")),     h.text(QStringLiteral("Adres")),
-                                   h.text(Veld_Postcode),              WoonplaatsCombo->currentText(),
-                                   h.text(QStringLiteral("Geslacht")), h.text(QStringLiteral("GebDatum")),
-                                   GetoondeInschrijving()};
-    const std::optional<InvoerCheck> fout = ::CheckInvoer(gegevens, [] {
-        return ToonMelding(mWaarschuwing, GebDatumVraag, Knoppen::JaNee, true) == Antwoord::Ja;
-    });
+    const CursistGegevens gegevens{
+        h.text(QStringLiteral("Naam")), h.text(QStringLiteral("Adres")),    h.text(Veld_Postcode),
+        WoonplaatsCombo->currentText(), h.text(QStringLiteral("Geslacht")), h.text(QStringLiteral("GebDatum")),
+        GetoondeInschrijving()};
+    const std::optional<InvoerCheck> fout = ::CheckInvoer(
+        gegevens, [] { return ToonMelding(mWaarschuwing, GebDatumVraag, Knoppen::JaNee, true) == Antwoord::Ja; });
     if (!fout)
         return true;
     WaarschuwingsPiep();

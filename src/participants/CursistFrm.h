@@ -175,7 +175,7 @@ private:
 
     TDataModFrm& m_dm;
     QString m_vorigeCursistNr;
-    QString m_huidigeCode;        // course code of the enrolment shown
+    QString m_huidigeCode;  // course code of the enrolment shown
     bool m_groepGewijzigd = false;
     bool m_meldTabOpslaan = false;  // the first tab change after WijzigBtn says it saves
 };

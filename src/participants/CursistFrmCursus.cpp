@@ -107,8 +107,9 @@ void TCursistFrm::MaakCursusDeel(QVBoxLayout* hoofd)
     tabLaag->addWidget(pagina, 1);
 
     auto* vlak = new QGridLayout;
-    GeenCursusLbl = new QLabel(QStringLiteral("Geen Cursusgegevens gevonden voor deze cursist\n\n"
-                                              "Maak via knop Profiel cursist deelnemer aan een cursus."));
+    GeenCursusLbl = new QLabel(
+        QStringLiteral("Geen Cursusgegevens gevonden voor deze cursist\n\n"
+                       "Maak via knop Profiel cursist deelnemer aan een cursus."));
     GeenCursusLbl->setObjectName(QStringLiteral("GeenCursusLbl"));
     GeenCursusLbl->setAlignment(Qt::AlignCenter);
     GeenCursusLbl->setWordWrap(true);
@@ -133,11 +134,13 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
     DiplomaDatum->setToolTip(QStringLiteral("Diplomadatum kan alleen gewijzigd worden als er geen vervolgcursus is!"));
     DiplomaNrEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("DiplomaNr"), QStringLiteral("DiplomaNrEdit"));
     for (int i = 1; i <= 10; ++i) {
-        QLineEdit* herh = MaakVeldEdit(Inschrijvingen(), QStringLiteral("Herh%1").arg(i), QStringLiteral("EditHerh%1").arg(i));
+        QLineEdit* herh = MaakVeldEdit(Inschrijvingen(), QStringLiteral("Herh%1").arg(i),
+                                       QStringLiteral("EditHerh%1").arg(i));
         herh->setToolTip(QStringLiteral("Datums van herhalingslessen"));
         EditHerh << herh;
     }
-    VolgendeOproepEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("VolgendeOproep"), QStringLiteral("VolgendeOproepEdit"));
+    VolgendeOproepEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("VolgendeOproep"),
+                                      QStringLiteral("VolgendeOproepEdit"));
     VolgendeOproepEdit->setToolTip(QStringLiteral("Orvel doet een volgende opoep omstreeks"));
     VerzuimdEdit = MaakVeldEdit(Inschrijvingen(), QStringLiteral("Verzuimd"), QStringLiteral("VerzuimdEdit"));
     VerzuimdEdit->setToolTip(QStringLiteral("Aantal verzuimde oproepen"));
@@ -172,18 +175,19 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
     auto* bedragRij = new QHBoxLayout;
     bedragRij->addWidget(EditSaldo);
     bedragRij->addWidget(BetaaldCheck);
-    pagina->addWidget(MaakFormRooster({
-                          {{QStringLiteral("Aanmelddatum"), AanmeldDatumEdit},
-                           {QStringLiteral("GroepsCode"), GroepsCodeBox},
-                           {QStringLiteral("LokatieCode"), LokatieBox}},
-                          {{QStringLiteral("HHFreq"), EditHerhFr, 1, QStringLiteral("Oproepen om de x maanden (min 6 max 24)")},
-                           {QStringLiteral("Betaalwijze"), BetaalwBox},
-                           {QStringLiteral("Aantal"), EditAantal}},
-                          {{QStringLiteral("Dipl.Datum"), DiplomaDatum},
-                           {QStringLiteral("DiplomaNr"), DiplomaNrEdit},
-                           {QStringLiteral("Bedrag"), EditSaldo, 1, {}, bedragRij}},
-                      }),
-                      0, 0, 3, 6);
+    pagina->addWidget(
+        MaakFormRooster({
+            {{QStringLiteral("Aanmelddatum"), AanmeldDatumEdit},
+             {QStringLiteral("GroepsCode"), GroepsCodeBox},
+             {QStringLiteral("LokatieCode"), LokatieBox}},
+            {{QStringLiteral("HHFreq"), EditHerhFr, 1, QStringLiteral("Oproepen om de x maanden (min 6 max 24)")},
+             {QStringLiteral("Betaalwijze"), BetaalwBox},
+             {QStringLiteral("Aantal"), EditAantal}},
+            {{QStringLiteral("Dipl.Datum"), DiplomaDatum},
+             {QStringLiteral("DiplomaNr"), DiplomaNrEdit},
+             {QStringLiteral("Bedrag"), EditSaldo, 1, {}, bedragRij}},
+        }),
+        0, 0, 3, 6);
 
     auto* dagen = new QGroupBox(QStringLiteral("Uitsluiten"));
     dagen->setObjectName(QStringLiteral("UitsluitenGroep"));
@@ -202,7 +206,8 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
         oproep->addWidget(EditHerh[i], (i / 5) * 2 + 1, i % 5);
     }
     oproep->addWidget(MaakBijschrift(QStringLiteral("Volg.Oproep"), VolgendeOproepEdit,
-                                 QStringLiteral("Druk op Wijzigen om datum aan te passen!")), 0, 5);
+                                     QStringLiteral("Druk op Wijzigen om datum aan te passen!")),
+                      0, 5);
     oproep->addWidget(VolgendeOproepEdit, 1, 5);
     oproep->addWidget(MaakBijschrift(QStringLiteral("Verzuimd"), VerzuimdEdit), 2, 5);
     oproep->addWidget(VerzuimdEdit, 3, 5);
@@ -224,7 +229,7 @@ void TCursistFrm::MaakInschrijvingPagina(QGridLayout* pagina)
     VvPanel->hide();
     pagina->addWidget(bijgehouden, 3, 0, 1, 7);
     pagina->addWidget(VvPanel, 3, 0, 1, 7);  // in front of the call-up area
-    pagina->setColumnStretch(0, 1);  // the form takes the width
+    pagina->setColumnStretch(0, 1);          // the form takes the width
     pagina->setRowStretch(4, 1);
 }
 
@@ -322,8 +327,8 @@ void TCursistFrm::CursusTabChange()
         gevonden = cg.findKey({nr, m_huidigeCode});
         if (!gevonden)
             return;
-        QSqlQuery q = m_dm.storage().exec(QStringLiteral("select VervolgOplCode from CursusProfiel where CursusCode = ?"),
-                                          {m_huidigeCode});
+        QSqlQuery q = m_dm.storage().exec(
+            QStringLiteral("select VervolgOplCode from CursusProfiel where CursusCode = ?"), {m_huidigeCode});
         vervolg = q.next() ? q.value(0).toString().trimmed() : QString();
         cursist = CursistInschrijvingen::Lees(m_dm.storage(), nr);
     });
@@ -338,7 +343,8 @@ void TCursistFrm::CursusTabChange()
         GroepsCodeBox->setCurrentIndex(groepPlek);
     else
         GroepsCodeBox->setEditText(groep);  // kept although GroepsCode does not know it
-    BetaalwBox->setCurrentIndex(cg.value(Veld_BetaalwCode).isNull() ? 0 : BetaalwBox->findData(cg.value(Veld_BetaalwCode).toInt()));
+    BetaalwBox->setCurrentIndex(
+        cg.value(Veld_BetaalwCode).isNull() ? 0 : BetaalwBox->findData(cg.value(Veld_BetaalwCode).toInt()));
     const QString lokatie = cg.text(Veld_LokatieCode);
     LokatieBox->setCurrentIndex(lokatie.trimmed().isEmpty() ? 0 : std::max(0, LokatieBox->findText(lokatie)));
 
@@ -384,8 +390,8 @@ bool TCursistFrm::BewaarInschrijving()
 
 void TCursistFrm::SetVvVelden()
 {
-    QList<QWidget*> velden{BetaalwBox,   EditAantal,    EditSaldo,  BetaaldCheck, AanmeldDatumEdit, DiplomaDatum,
-                           DiplomaNrEdit, EditHerhFr,   LokatieBox, GroepsCodeBox};
+    QList<QWidget*> velden{BetaalwBox,   EditAantal,    EditSaldo,  BetaaldCheck, AanmeldDatumEdit,
+                           DiplomaDatum, DiplomaNrEdit, EditHerhFr, LokatieBox,   GroepsCodeBox};
     for (QCheckBox* dag : Uitsluiten->Boxen())
         velden << dag;
     const bool vervolgGehaald = !VvPanel->isHidden();
@@ -472,7 +478,8 @@ void TCursistFrm::BerekenSaldo()
             cg.setValue(QStringLiteral("CursusAantal"), aantal);
         }
         Storage& s = m_dm.storage();
-        const Bedrag saldo = TeBetalen(LeesPrijs(s, cg.text(QStringLiteral("CursusCode"))), aantal, LeesBetaalRegel(s, methode));
+        const Bedrag saldo = TeBetalen(LeesPrijs(s, cg.text(QStringLiteral("CursusCode"))), aantal,
+                                       LeesBetaalRegel(s, methode));
         cg.setValue(QStringLiteral("Saldo"), QVariant::fromValue(saldo));
     });
     ToonVeld(EditAantal);
@@ -500,7 +507,8 @@ bool TCursistFrm::OpslaanInschrijving()
     bool aangepast = false;
     DataActie([&] {
         if (!GroepsCodeBekend(s, groep)
-            && ToonMelding(mVraag, QStringLiteral("Groepscode niet gevonden. Wilt u deze groepscode opslaan?"), Knoppen::JaNee)
+            && ToonMelding(mVraag, QStringLiteral("Groepscode niet gevonden. Wilt u deze groepscode opslaan?"),
+                           Knoppen::JaNee)
                    == Antwoord::Ja) {
             TableHandle& codes = *m_dm.GroepsCodeDB;
             codes.insert();
@@ -555,10 +563,7 @@ void TCursistFrm::ProfielBtnClick()
 
 // ---- the course bar and booking ----
 
-void TCursistFrm::VulCursusBar()
-{
-    CursusBar->VulDagen(QStringLiteral("CursistNr = ?"), {GetoondCursistNr()});
-}
+void TCursistFrm::VulCursusBar() { CursusBar->VulDagen(QStringLiteral("CursistNr = ?"), {GetoondCursistNr()}); }
 
 void TCursistFrm::CursusInfo(QPushButton* knop)
 {

@@ -47,8 +47,7 @@ std::optional<QString> NewCursistNr(TableHandle& hoofd, TableHandle& historie)
     return VolgendCursistNr(HoogsteCursistNr(hoofd), HoogsteCursistNr(historie));
 }
 
-std::optional<InvoerCheck> CheckInvoer(const CursistGegevens& gegevens,
-                                       const std::function<bool()>& gebDatumHandhaven)
+std::optional<InvoerCheck> CheckInvoer(const CursistGegevens& gegevens, const std::function<bool()>& gebDatumHandhaven)
 {
     std::optional<InvoerCheck> fout = EersteFoutInKeten(gegevens);
     if (!IsDatum(gegevens.gebDatum) && !gebDatumHandhaven())

@@ -10,7 +10,6 @@
 
 class TableHandle;
 
-
 // The number after the higher of the two, padded to six digits; none when it
 // would pass 999999, because a number is never issued twice.
 std::optional<QString> VolgendCursistNr(int hoogsteHoofd, int hoogsteHistorie);
@@ -37,8 +36,7 @@ struct CursistGegevens {
 // postcode, place and sex form a chain that stops at its first failure; the
 // birth date and the enrolment are always checked. A birth date that is no
 // date is put to the user through gebDatumHandhaven: true keeps it.
-std::optional<InvoerCheck> CheckInvoer(const CursistGegevens& gegevens,
-                                       const std::function<bool()>& gebDatumHandhaven);
+std::optional<InvoerCheck> CheckInvoer(const CursistGegevens& gegevens, const std::function<bool()>& gebDatumHandhaven);
 
 // The text after "Verplicht veld:\r" for a failed check.
 QString CheckTekst(InvoerCheck check);

@@ -40,9 +40,10 @@ CursistInschrijvingen CursistInschrijvingen::Lees(Storage& s, const QString& cur
                                         "where CursistNr = ? order by CursusCode"),
                          {cursistNr});
     while (q.next())
-        rijen << Inschrijving{q.value(0).toString(),
-                              uitVeld(QStringLiteral("CursusGegevens"), QStringLiteral("DiplomaDatum"), q.value(1)).toDate(),
-                              q.value(2).toString()};
+        rijen << Inschrijving{
+            q.value(0).toString(),
+            uitVeld(QStringLiteral("CursusGegevens"), QStringLiteral("DiplomaDatum"), q.value(1)).toDate(),
+            q.value(2).toString()};
     return CursistInschrijvingen(std::move(rijen));
 }
 
@@ -75,9 +76,11 @@ QString CursistInschrijvingen::DiplNr(const QString& code) const
 QList<ProfielOpleiding> LeesProfielOpleidingen(Storage& s)
 {
     QList<ProfielOpleiding> profielen;
-    QSqlQuery q = s.exec(QStringLiteral("select CursusCode, VoorOplCode, VervolgOplCode from CursusProfiel order by CursusCode"));
+    QSqlQuery q = s.exec(
+        QStringLiteral("select CursusCode, VoorOplCode, VervolgOplCode from CursusProfiel order by CursusCode"));
     while (q.next())
-        profielen << ProfielOpleiding{q.value(0).toString(), q.value(1).toString().trimmed(), q.value(2).toString().trimmed()};
+        profielen << ProfielOpleiding{q.value(0).toString(), q.value(1).toString().trimmed(),
+                                      q.value(2).toString().trimmed()};
     return profielen;
 }
 
@@ -104,10 +107,11 @@ QStringList AanbodVerwijderen(const QList<ProfielOpleiding>& profielen, const Cu
     return aanbod;
 }
 
-void VoegInschrijvingToe(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr,
-                         const QString& cursusCode, const CursistInschrijvingen& cursist, const QDate& vandaag)
+void VoegInschrijvingToe(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr, const QString& cursusCode,
+                         const CursistInschrijvingen& cursist, const QDate& vandaag)
 {
-    QSqlQuery q = s.exec(QStringLiteral("select HHFreq, VoorOplCode from CursusProfiel where CursusCode = ?"), {cursusCode});
+    QSqlQuery q = s.exec(QStringLiteral("select HHFreq, VoorOplCode from CursusProfiel where CursusCode = ?"),
+                         {cursusCode});
     const bool gevonden = q.next();
     const QVariant hhFreq = gevonden ? q.value(0) : QVariant();
     const QString voorOpl = gevonden ? q.value(1).toString().trimmed() : QString();
@@ -135,11 +139,11 @@ void VoegInschrijvingToe(TableHandle& cursusGegevens, Storage& s, const QString&
     }
 }
 
-bool VerwijderInschrijving(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr,
-                           const QString& cursusCode)
+bool VerwijderInschrijving(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr, const QString& cursusCode)
 {
     if (ToonMelding(mVraag,
-                    QStringLiteral("Weet u zeker dat u ") + cursusCode + QStringLiteral("\rvoor deze cursist DEFINITIEF wilt verwijderen?"),
+                    QStringLiteral("Weet u zeker dat u ") + cursusCode
+                        + QStringLiteral("\rvoor deze cursist DEFINITIEF wilt verwijderen?"),
                     Knoppen::JaNee, true)
         != Antwoord::Ja)
         return false;
@@ -182,9 +186,10 @@ bool VerwijderInschrijving(TableHandle& cursusGegevens, Storage& s, const QStrin
 
 std::optional<GroepsWaarden> EersteAnderLid(Storage& s, const QString& cursistNr, const QString& groepsCode)
 {
-    QSqlQuery q = s.exec(QStringLiteral("select HHFreq, WeekDagen from CursusGegevens where CursistNr <> ? and GroepsCode = ? "
-                                        "order by CursistNr, CursusCode"),
-                         {cursistNr, groepsCode});
+    QSqlQuery q = s.exec(
+        QStringLiteral("select HHFreq, WeekDagen from CursusGegevens where CursistNr <> ? and GroepsCode = ? "
+                       "order by CursistNr, CursusCode"),
+        {cursistNr, groepsCode});
     if (!q.next())
         return std::nullopt;
     return GroepsWaarden{q.value(0).toInt(), q.value(1).toInt()};
@@ -192,7 +197,8 @@ std::optional<GroepsWaarden> EersteAnderLid(Storage& s, const QString& cursistNr
 
 bool GroepsCodeBekend(Storage& s, const QString& groepsCode)
 {
-    QSqlQuery q = s.exec(QStringLiteral("select count(*) from GroepsCode where upper(GroepsCode) = upper(?)"), {groepsCode});
+    QSqlQuery q = s.exec(QStringLiteral("select count(*) from GroepsCode where upper(GroepsCode) = upper(?)"),
+                         {groepsCode});
     return q.next() && q.value(0).toInt() > 0;
 }
 
@@ -211,8 +217,7 @@ QList<CursusStart> CursusStarts(Storage& s, const QString& cursusCode)
 
 QString CursusStartTekst(const CursusStart& start)
 {
-    return QStringLiteral("%1 | %2").arg(DatumTijdNaarTekst(start.datum), 10)
-        .arg(start.lokatieCode, 6);
+    return QStringLiteral("%1 | %2").arg(DatumTijdNaarTekst(start.datum), 10).arg(start.lokatieCode, 6);
 }
 
 QDateTime CursusStartUitTekst(const QString& tekst)
@@ -223,8 +228,9 @@ QDateTime CursusStartUitTekst(const QString& tekst)
 
 bool KanDirectInCursus(Storage& s, const QString& cursistNr, const QString& cursusCode, const QDate& vandaag)
 {
-    QSqlQuery gepland = s.exec(QStringLiteral("select count(*) from Cursussen where CursusCode = ? and Dag = 1 and Datum >= ?"),
-                               {cursusCode, vandaag.toString(QStringLiteral("yyyy-MM-dd"))});
+    QSqlQuery gepland = s.exec(
+        QStringLiteral("select count(*) from Cursussen where CursusCode = ? and Dag = 1 and Datum >= ?"),
+        {cursusCode, vandaag.toString(QStringLiteral("yyyy-MM-dd"))});
     if (!gepland.next() || gepland.value(0).toInt() == 0)
         return false;
     QSqlQuery geboekt = s.exec(QStringLiteral("select count(*) from Cursussen where CursistNr = ? and CursusCode = ?"),
@@ -238,8 +244,9 @@ GeplandeCursus ZoekGeplandeCursus(Storage& s, const QString& cursusCode, const Q
     const int dagen = profiel.next() ? profiel.value(0).toInt() : 0;
 
     GeplandeCursus cursus;
-    QSqlQuery rij = s.exec(QStringLiteral("select LokatieCode, CursusID from Cursussen where CursusCode = ? and Datum = ?"),
-                           {cursusCode, opslagTekst(dag)});
+    QSqlQuery rij = s.exec(
+        QStringLiteral("select LokatieCode, CursusID from Cursussen where CursusCode = ? and Datum = ?"),
+        {cursusCode, opslagTekst(dag)});
     if (!dag.isValid() || !rij.next())
         throw BoekFout(GeenCursusIDTekst);
     cursus.lokatieCode = rij.value(0).toString();
@@ -283,8 +290,9 @@ void BoekInCursus(Storage& s, const QString& cursistNr, const QString& cursusCod
 CursusOverzicht LeesCursusOverzicht(Storage& s, int cursusID)
 {
     CursusOverzicht overzicht;
-    QSqlQuery q = s.exec(QStringLiteral("select LokatieCode from Cursussen where CursusID = ? order by Datum, Dag, CursistNr, CursusCode"),
-                         {cursusID});
+    QSqlQuery q = s.exec(
+        QStringLiteral("select LokatieCode from Cursussen where CursusID = ? order by Datum, Dag, CursistNr, CursusCode"),
+        {cursusID});
     while (q.next()) {
         if (overzicht.aantalDeelnemers == 0)
             overzicht.lokatieCode = q.value(0).toString();

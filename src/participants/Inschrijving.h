@@ -67,14 +67,13 @@ QStringList AanbodVerwijderen(const QList<ProfielOpleiding>& profielen, const Cu
 // repeat frequency, 65 for the weekend, payment method 2, count 1, nothing
 // due or paid, registered and due today; diploma date and number from the
 // enrolment for the prerequisite when the profile has one.
-void VoegInschrijvingToe(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr,
-                         const QString& cursusCode, const CursistInschrijvingen& cursist, const QDate& vandaag);
+void VoegInschrijvingToe(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr, const QString& cursusCode,
+                         const CursistInschrijvingen& cursist, const QDate& vandaag);
 
 // Removes an enrolment after asking; a course the participant is booked on
 // for this profile is named, and its rows for this participant go as well
 // when the user goes on. False when nothing was removed. Moves the handle.
-bool VerwijderInschrijving(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr,
-                           const QString& cursusCode);
+bool VerwijderInschrijving(TableHandle& cursusGegevens, Storage& s, const QString& cursistNr, const QString& cursusCode);
 
 // ---- groups ----
 
@@ -97,8 +96,8 @@ public:
 };
 
 inline const QString GeenCursusIDTekst = QStringLiteral("Kan geen cursusID vinden!");
-inline const QString DagenVerschillenTekst =
-    QStringLiteral("Aantal dagen van cursus komt niet overeen met aantal dagen in het cursusprofiel!");
+inline const QString DagenVerschillenTekst = QStringLiteral(
+    "Aantal dagen van cursus komt niet overeen met aantal dagen in het cursusprofiel!");
 
 // The first days of the planned courses of a profile, started or not: their
 // date and time and location.

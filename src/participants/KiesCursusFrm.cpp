@@ -50,7 +50,8 @@ void TKiesCursusFrm::VulBox()
     CursusBox->clear();
     OKBtn->setEnabled(false);
     DataActie([this] {
-        QSqlQuery q = m_dm.storage().exec(QStringLiteral("select CursusNaam, DiplomaCode from CursusProfiel order by CursusCode"));
+        QSqlQuery q = m_dm.storage().exec(
+            QStringLiteral("select CursusNaam, DiplomaCode from CursusProfiel order by CursusCode"));
         while (q.next())
             if (!q.value(1).toString().trimmed().isEmpty())
                 CursusBox->addItem(q.value(0).toString());

@@ -16,7 +16,7 @@ public:
 
     // The grid window's exit button, under this window's name.
     QToolButton* SluitBtn;
-    QLineEdit *EditOrganisatie, *EditTav, *EditAdres, *EditPostcode, *EditContactPersoon, *EditTelPrive,
-        *EditTelWerk, *EditFax, *EditGSM, *EditEmail, *EditDebiteurNr;
+    QLineEdit *EditOrganisatie, *EditTav, *EditAdres, *EditPostcode, *EditContactPersoon, *EditTelPrive, *EditTelWerk,
+        *EditFax, *EditGSM, *EditEmail, *EditDebiteurNr;
     QPlainTextEdit* DBMemo1;
 };

@@ -129,7 +129,8 @@ void TAutoGenCursFrm::MaakControls()
         List1->header()->resizeSection(kolom, breedte);
     FoundLCD = MaakLCD(this, QStringLiteral("FoundLCD"), 5);
     SelectLCD = MaakLCD(this, QStringLiteral("SelectLCD"), 5);
-    VinkBtn = MaakKnop(this, QStringLiteral("VinkBtn"), QStringLiteral("Max."), QStringLiteral("Vink max. cursisten aan"));
+    VinkBtn = MaakKnop(this, QStringLiteral("VinkBtn"), QStringLiteral("Max."),
+                       QStringLiteral("Vink max. cursisten aan"));
     VinkUitBtn = MaakKnop(this, QStringLiteral("VinkUitBtn"), QStringLiteral("Geen"),
                           QStringLiteral("Vink bij iedereen uit"));
     SelectAllBtn = MaakKnop(this, QStringLiteral("SelectAllBtn"), QStringLiteral("Alle"),
@@ -282,9 +283,11 @@ void TAutoGenCursFrm::CursusTijdBoxChange(int index)
     const QString tijd = CursusTijdBox->itemText(index).trimmed();
     // A hand-edited times file may hold a line that is no time.
     if (!TekstNaarTijd(tijd).isValid()) {
-        ToonMelding(mFout, QStringLiteral("\"") + tijd + QStringLiteral("\" is geen geldige aanvangstijd.\r"
-                                                                      "Kies een andere tijd, of verbeter de tijden via "
-                                                                      "tab \"SysteemOnderhoud\" knop \"Tijden\"."),
+        ToonMelding(mFout,
+                    QStringLiteral("\"") + tijd
+                        + QStringLiteral("\" is geen geldige aanvangstijd.\r"
+                                         "Kies een andere tijd, of verbeter de tijden via "
+                                         "tab \"SysteemOnderhoud\" knop \"Tijden\"."),
                     Knoppen::OK, true);
         CursusTijdBox->setCurrentIndex(-1);
         return;
@@ -320,7 +323,8 @@ void TAutoGenCursFrm::ProfielBoxChange(int index)
         if (ToonMelding(mWaarschuwing,
                         QStringLiteral("Er is voor deze cursuscode al een telefoonlijst!\r"
                                        "Deze wordt overschreven als u doorgaat.\rWilt u doorgaan?"),
-                        Knoppen::JaAnnuleren, true) != Antwoord::Ja) {
+                        Knoppen::JaAnnuleren, true)
+            != Antwoord::Ja) {
             ResetAll();
             return;
         }
@@ -344,8 +348,8 @@ void TAutoGenCursFrm::GroepsCodeBoxChange(int index)
             m_keuze.groepsCode = groep;
         } else {
             ToonMelding(mWaarschuwing,
-                        QStringLiteral("GEEN cursisten gevonden met groepscode: ") + groep +
-                            QStringLiteral("!\rOrvel neemt nu \"Alle Groepscodes\""),
+                        QStringLiteral("GEEN cursisten gevonden met groepscode: ") + groep
+                            + QStringLiteral("!\rOrvel neemt nu \"Alle Groepscodes\""),
                         Knoppen::OK, true);
             GroepsCodeBox->setCurrentIndex(0);
         }
@@ -455,12 +459,13 @@ void TAutoGenCursFrm::MaakSQL()
         MaakBtn->setEnabled(true);
         return;
     }
-    ToonMelding(mInformatie,
-                QStringLiteral("Geen cursisten gevonden voor de periode t/m ") + DatumNaarTekst(m_keuze.horizon()) +
-                    QStringLiteral("\rCheck evt. of u geen TELEFOONLIJST als cursus heeft staan!\r"
-                                   "De knop \"Via tel.Lijst\" is dan geactiveerd.\r"
-                                   "U kunt de telefoonlijst verwijderen via hoofdtab \"cursussen\" toets \"verwijderen\""),
-                Knoppen::OK, true);
+    ToonMelding(
+        mInformatie,
+        QStringLiteral("Geen cursisten gevonden voor de periode t/m ") + DatumNaarTekst(m_keuze.horizon())
+            + QStringLiteral("\rCheck evt. of u geen TELEFOONLIJST als cursus heeft staan!\r"
+                             "De knop \"Via tel.Lijst\" is dan geactiveerd.\r"
+                             "U kunt de telefoonlijst verwijderen via hoofdtab \"cursussen\" toets \"verwijderen\""),
+        Knoppen::OK, true);
     ResetAll();
 }
 
@@ -513,8 +518,8 @@ void TAutoGenCursFrm::MaakBtnClick()
     for (QPushButton* knop : {MaakBtn, TelBtn, OpnieuwBtn})
         knop->setEnabled(false);
     const QStringList regels{QStringLiteral("Cursus ") + m_profielNaam, QStringLiteral("AanvangsTijd: ") + m_tijd,
-                             QStringLiteral("Start op ") + DatumNaarTekst(m_keuze.dagen.value(0)) +
-                                 QStringLiteral(" op lokatie ") + m_lokatieNaam,
+                             QStringLiteral("Start op ") + DatumNaarTekst(m_keuze.dagen.value(0))
+                                 + QStringLiteral(" op lokatie ") + m_lokatieNaam,
                              QStringLiteral("Aantal cursisten is: ") + QString::number(Aangevinkt().size())};
     const QString titel = m_keuze.telLijst() ? QStringLiteral("TELEFOONLIJST")
                                              : QStringLiteral("U wilt de volgende cursus samenstellen:");
@@ -527,9 +532,9 @@ void TAutoGenCursFrm::SchrijfCursus()
 {
     const QStringList cursisten = Aangevinkt();
     auto* busy = new TBusyFrm(this);
-    busy->setWindowTitle((m_keuze.telLijst() ? QStringLiteral("Samenstellen Telefoonlijst: ")
-                                             : QStringLiteral("Samenstellen Cursus: ")) +
-                         m_profielNaam);
+    busy->setWindowTitle(
+        (m_keuze.telLijst() ? QStringLiteral("Samenstellen Telefoonlijst: ") : QStringLiteral("Samenstellen Cursus: "))
+        + m_profielNaam);
     busy->PB->setRange(0, int(m_keuze.dagen.size() * cursisten.size()));
     busy->show();
     const auto sluitBusy = [&busy] {
@@ -548,9 +553,8 @@ void TAutoGenCursFrm::SchrijfCursus()
             return;
         }
         const NieuweCursus cursus{m_keuze.cursusCode, m_keuze.lokatieCode, m_tijd, m_keuze.dagen};
-        ::SchrijfCursus(m_dm.storage(), cursus, *id, cursisten, [&] {
-            busy->PB->setValue(busy->PB->value() + int(m_keuze.dagen.size()));
-        });
+        ::SchrijfCursus(m_dm.storage(), cursus, *id, cursisten,
+                        [&] { busy->PB->setValue(busy->PB->value() + int(m_keuze.dagen.size())); });
         sluitBusy();
         ToonMelding(mInformatie, QStringLiteral("Cursus is gemaakt"));
         Begeleiding(*id);
@@ -566,10 +570,11 @@ void TAutoGenCursFrm::Begeleiding(int cursusID)
     if (m_keuze.telLijst() || !m_dm.BegeleidingAan || !m_dm.BegeleidingAan())
         return;
     if (!HeeftBegeleiders(m_dm.storage()))
-        throw OrvelFout(QStringLiteral("U heeft cursusbegeleiding aanstaan maar,\r"
-                                       "GEEN begeleiders in systeem ingevoerd!\r"
-                                       "Als toch begeleiding wilt dient u EERST begeleiders in te voeren.\r"
-                                       "Daarna deze cursus te VERWIJDEREN en OPNIEUW te maken."));
+        throw OrvelFout(
+            QStringLiteral("U heeft cursusbegeleiding aanstaan maar,\r"
+                           "GEEN begeleiders in systeem ingevoerd!\r"
+                           "Als toch begeleiding wilt dient u EERST begeleiders in te voeren.\r"
+                           "Daarna deze cursus te VERWIJDEREN en OPNIEUW te maken."));
     const std::optional<BegeleidKeuze> keuze = KiesBegeleiding();
     if (keuze && (!keuze->InstructeurCode.isEmpty() || !keuze->BegeleiderCode.isEmpty()))
         SchrijfBegeleiding(m_dm.storage(), cursusID, int(m_keuze.dagen.size()), keuze->InstructeurCode,

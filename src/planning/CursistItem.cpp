@@ -7,8 +7,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
 
-QTreeWidgetItem* MaakCursistItem(const QString& cursistNr, bool gevonden, const QString& naam,
-                                 const QString& geslacht)
+QTreeWidgetItem* MaakCursistItem(const QString& cursistNr, bool gevonden, const QString& naam, const QString& geslacht)
 {
     auto* item = new QTreeWidgetItem;
     item->setText(0, cursistNr);

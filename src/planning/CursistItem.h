@@ -7,8 +7,7 @@ class QString;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-QTreeWidgetItem* MaakCursistItem(const QString& cursistNr, bool gevonden, const QString& naam,
-                                 const QString& geslacht);
+QTreeWidgetItem* MaakCursistItem(const QString& cursistNr, bool gevonden, const QString& naam, const QString& geslacht);
 
 // A list of participants (number and name) of the planning windows, between
 // which participants are dragged: the window sees the events of its viewport

@@ -19,9 +19,21 @@ const VeldDef& Veld(const char* tabel, const char* veld)
 
 // The fields whose values pass the storage's conversions, looked up once:
 // the candidate search converts a date per row.
-const VeldDef& CursusDatumVeld() { static const VeldDef& v = Veld("Cursussen", "Datum"); return v; }
-const VeldDef& OproepVeld() { static const VeldDef& v = Veld("CursusGegevens", "VolgendeOproep"); return v; }
-const VeldDef& KalenderVeld() { static const VeldDef& v = Veld("datums", "Datum"); return v; }
+const VeldDef& CursusDatumVeld()
+{
+    static const VeldDef& v = Veld("Cursussen", "Datum");
+    return v;
+}
+const VeldDef& OproepVeld()
+{
+    static const VeldDef& v = Veld("CursusGegevens", "VolgendeOproep");
+    return v;
+}
+const VeldDef& KalenderVeld()
+{
+    static const VeldDef& v = Veld("datums", "Datum");
+    return v;
+}
 
 QVariant CursusDatum(const QDate& dag, const QString& tijd)
 {
@@ -89,8 +101,7 @@ QString KandidatenSql(bool metGroep)
 std::array<KandidatenPas, 2> GetCursisten(Storage& s, const GeneratieKeuze& keuze)
 {
     const bool metGroep = !keuze.groepsCode.isEmpty();
-    QVariantList waarden{keuze.lokatieCode, keuze.cursusCode,
-                         TableHandle::naarOpslag(OproepVeld(), keuze.horizon())};
+    QVariantList waarden{keuze.lokatieCode, keuze.cursusCode, TableHandle::naarOpslag(OproepVeld(), keuze.horizon())};
     if (metGroep)
         waarden << keuze.groepsCode;
     waarden << keuze.cursusCode;
@@ -180,8 +191,7 @@ bool HeeftBegeleiders(Storage& s)
     return q.next();
 }
 
-void SchrijfBegeleiding(Storage& s, int cursusID, int dagen, const QString& instructeurCode,
-                        const QString& begeleiderCode)
+void SchrijfBegeleiding(Storage& s, int cursusID, int dagen, const QString& instructeurCode, const QString& begeleiderCode)
 {
     const auto leegIsNull = [](const QString& code) { return IsLeeg(code) ? QVariant() : QVariant(code); };
     Transactie t(s);

@@ -26,8 +26,7 @@ QVariant DatumOpslag(const QDate& datum)
 
 QDate DatumUit(const QVariant& waarde)
 {
-    return TableHandle::uitOpslag(Veld(QStringLiteral("CursusGegevens"), QStringLiteral("VolgendeOproep")), waarde)
-        .toDate();
+    return TableHandle::uitOpslag(Veld(QStringLiteral("CursusGegevens"), QStringLiteral("VolgendeOproep")), waarde).toDate();
 }
 
 QString DatumTijdOpslag(const QDateTime& moment)
@@ -122,11 +121,12 @@ int CursusVerwerking::LeesVerzuim() { return TZolRegister().LeesWaarde(QStringLi
 void CursusVerwerking::VerwerkDeelnemer(const QString& cursistNr, const QString& naam, bool geweest)
 {
     const int toegestaan = LeesVerzuim();
-    QSqlQuery q = m_s.exec(QStringLiteral("select CursusCode, GroepsCode, LokatieCode, DiplomaNr, AanmeldDatum, "
-                                          "DiplomaDatum, BetaalwCode, CursusAantal, HHFreq, WeekDagen, Verzuimd, ") +
-                               HerhalingVelden().join(QStringLiteral(", ")) +
-                               QStringLiteral(" from CursusGegevens where CursistNr = ? and upper(CursusCode) = upper(?)"),
-                           {cursistNr, m_keuze.cursusCode});
+    QSqlQuery q = m_s.exec(
+        QStringLiteral("select CursusCode, GroepsCode, LokatieCode, DiplomaNr, AanmeldDatum, "
+                       "DiplomaDatum, BetaalwCode, CursusAantal, HHFreq, WeekDagen, Verzuimd, ")
+            + HerhalingVelden().join(QStringLiteral(", "))
+            + QStringLiteral(" from CursusGegevens where CursistNr = ? and upper(CursusCode) = upper(?)"),
+        {cursistNr, m_keuze.cursusCode});
     if (!q.next()) {
         // Nothing to record; the course rows go all the same.
         Transactie t(m_s);
@@ -154,8 +154,8 @@ void CursusVerwerking::VerwerkDeelnemer(const QString& cursistNr, const QString&
     const QDate vandaag = m_dm.Nu().date();
     QDate oproep = geweest ? VolgendeOproepNa(m_keuze.eersteDag, ins.HHFreq.toInt()) : vandaag;
     const bool inGroep = !ins.GroepsCode.trimmed().isEmpty();
-    const QDate groepsOproep =
-        inGroep ? BepaalGCOproepDatum(m_s, ins.GroepsCode, m_keuze.cursusCode, oproep, vandaag) : oproep;
+    const QDate groepsOproep = inGroep ? BepaalGCOproepDatum(m_s, ins.GroepsCode, m_keuze.cursusCode, oproep, vandaag)
+                                       : oproep;
 
     Inschrijving nieuw = ins;
     if (geweest) {
@@ -191,8 +191,7 @@ void CursusVerwerking::VerwerkDeelnemer(const QString& cursistNr, const QString&
         vraag = QStringLiteral("Cursist is NIET geweest, hoe nu te handelen?");
     else if (inGroep && groepsOproep != oproep)
         vraag = QStringLiteral("Groepsoproep niet gelijk aan Cursistoproep.");
-    if (!vraag.isEmpty() && m_groepsVraag &&
-        m_groepsVraag({vraag, ins.GroepsCode, naam, cursistNr, oproep, groepsOproep}))
+    if (!vraag.isEmpty() && m_groepsVraag && m_groepsVraag({vraag, ins.GroepsCode, naam, cursistNr, oproep, groepsOproep}))
         oproep = groepsOproep;
 
     Transactie t(m_s);
@@ -218,8 +217,8 @@ void CursusVerwerking::UpdateCGegevens(const Inschrijving& nieuw, const std::opt
         waarden << DatumOpslag(*oproep);
     }
     waarden << nieuw.CursistNr << nieuw.CursusCode;
-    m_s.exec(QStringLiteral("update CursusGegevens set ") + zet.join(QStringLiteral(", ")) +
-                 QStringLiteral(" where CursistNr = ? and CursusCode = ?"),
+    m_s.exec(QStringLiteral("update CursusGegevens set ") + zet.join(QStringLiteral(", "))
+                 + QStringLiteral(" where CursistNr = ? and CursusCode = ?"),
              waarden);
 }
 
@@ -251,9 +250,10 @@ void CursusVerwerking::VerwijderCursusRijen(const QString& cursistNr)
 bool CursusVerwerking::VraagNaarHistorie(const QString& cursistNr)
 {
     return ToonMelding(mVraag,
-                       QStringLiteral("Cursistnr: ") + cursistNr + QStringLiteral(" heeft teveel verzuimd.\r") +
-                           QStringLiteral("Cursist naar history verplaatsen?"),
-                       Knoppen::JaNee, true) == Antwoord::Ja;
+                       QStringLiteral("Cursistnr: ") + cursistNr + QStringLiteral(" heeft teveel verzuimd.\r")
+                           + QStringLiteral("Cursist naar history verplaatsen?"),
+                       Knoppen::JaNee, true)
+           == Antwoord::Ja;
 }
 
 void CursusVerwerking::RondAf()

@@ -14,8 +14,8 @@ bool GeplandeCursus::isTelLijst() const { return lokatieCode == QLatin1String(Te
 
 QString GeplandeCursus::Vraag() const
 {
-    return (isTelLijst() ? QStringLiteral("Telefoonlijst: ") : QStringLiteral("Cursus: ")) + cursusCode +
-           QStringLiteral(" d.d. ") + VeldTekst(datum) + QStringLiteral(" verwijderen?");
+    return (isTelLijst() ? QStringLiteral("Telefoonlijst: ") : QStringLiteral("Cursus: ")) + cursusCode
+           + QStringLiteral(" d.d. ") + VeldTekst(datum) + QStringLiteral(" verwijderen?");
 }
 
 QList<GeplandeCursus> LeesGeplandeCursussen(Storage& s)

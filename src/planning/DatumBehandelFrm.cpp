@@ -36,8 +36,8 @@ TDatumBehandelFrm::TDatumBehandelFrm(TDataModFrm& dm, QWidget* parent) : TOnderh
     DBGrid->horizontalHeader()->resizeSection(0, 90);
     DBGrid->horizontalHeader()->resizeSection(1, 240);
     DBGrid->horizontalHeader()->setStretchLastSection(true);
-    DBGrid->setFixedHeight(DBGrid->horizontalHeader()->sizeHint().height() +
-                           ZichtbareRijen * DBGrid->verticalHeader()->defaultSectionSize() + 2 * DBGrid->frameWidth());
+    DBGrid->setFixedHeight(DBGrid->horizontalHeader()->sizeHint().height()
+                           + ZichtbareRijen * DBGrid->verticalHeader()->defaultSectionSize() + 2 * DBGrid->frameWidth());
 
     Zoek = MaakDatumKeuze(QStringLiteral("Zoek"));
     ZoekBtn = MaakKnop(this, QStringLiteral("ZoekBtn"), QStringLiteral("&Zoek datum"));
@@ -139,9 +139,9 @@ void TDatumBehandelFrm::VerwerkBtnClick()
     TableHandle& datums = *m_dm.DatumsDB;
     if (!CheckDatum(datums, Van->date()) || !CheckDatum(datums, Tot->date()))
         return;
-    if (!UitCb->isChecked() && !OmsCombo->currentText().isEmpty() &&
-        ToonMelding(mVraag, QStringLiteral("Omschrijving is niet leeg!\rAlsnog leegmaken?"), Knoppen::JaNee, true) ==
-            Antwoord::Ja)
+    if (!UitCb->isChecked() && !OmsCombo->currentText().isEmpty()
+        && ToonMelding(mVraag, QStringLiteral("Omschrijving is niet leeg!\rAlsnog leegmaken?"), Knoppen::JaNee, true)
+               == Antwoord::Ja)
         OmsCombo->setCurrentText(QString());
     const Periode periode{Van->date(), Tot->date(), UitCb->isChecked(), OmsCombo->currentText()};
     if (!DataActie([&] { VerwerkPeriode(datums, periode); })) {

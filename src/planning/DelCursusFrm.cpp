@@ -81,8 +81,8 @@ void TDelCursusFrm::DelBtnClick()
     } catch (const std::exception& fout) {
         // Nothing of the course was deleted: the user learns why.
         ToonMelding(mFout,
-                    QStringLiteral("Fout bij verwijderen cursus!\r") + QString::fromUtf8(fout.what()) +
-                        QStringLiteral("\rEr is niets verwijderd."),
+                    QStringLiteral("Fout bij verwijderen cursus!\r") + QString::fromUtf8(fout.what())
+                        + QStringLiteral("\rEr is niets verwijderd."),
                     Knoppen::OK, true);
         return;
     }

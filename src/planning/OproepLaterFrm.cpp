@@ -63,7 +63,10 @@ void TOproepLaterFrm::OkBtnClick()
     accept();
 }
 
-QDate TOproepLaterFrm::VolgendeOproep() const { return OproepManager::VolgendeOproep(EditOproepDatum->date(), m_vandaag); }
+QDate TOproepLaterFrm::VolgendeOproep() const
+{
+    return OproepManager::VolgendeOproep(EditOproepDatum->date(), m_vandaag);
+}
 
 QDate TOproepLaterFrm::Vraag(const QDate& vandaag, QWidget* parent)
 {

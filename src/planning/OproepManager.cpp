@@ -63,8 +63,7 @@ Verplaatsing OproepManager::MoveCursist(int vanID, int naarID, const QString& cu
     return Verplaatsing::Verplaatst;
 }
 
-UitHaling OproepManager::HaalUitCursus(int cursusID, const QString& cursistNr, const QDate& gekozen,
-                                       const QDate& vandaag)
+UitHaling OproepManager::HaalUitCursus(int cursusID, const QString& cursistNr, const QDate& gekozen, const QDate& vandaag)
 {
     UitHaling uit;
     uit.volgendeOproep = VolgendeOproep(gekozen, vandaag);

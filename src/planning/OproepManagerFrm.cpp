@@ -160,8 +160,9 @@ void TOproepManagerFrm::VulCursusBar()
 void TOproepManagerFrm::ToolButtonClick(int cursusID)
 {
     const QList<QPushButton*> knoppen = CursusBar->Knoppen();
-    const auto gekozen = std::find_if(knoppen.begin(), knoppen.end(),
-                                      [cursusID](QPushButton* k) { return k->property(CursusIDTag).toInt() == cursusID; });
+    const auto gekozen = std::find_if(knoppen.begin(), knoppen.end(), [cursusID](QPushButton* k) {
+        return k->property(CursusIDTag).toInt() == cursusID;
+    });
     QTreeWidget* lijst = CursusVan(List1) == 0 ? List1 : CursusVan(List2) == 0 ? List2 : nullptr;
     if (gekozen == knoppen.end() || !lijst)
         return;

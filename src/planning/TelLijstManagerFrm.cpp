@@ -67,9 +67,8 @@ TTelLijstManagerFrm::TTelLijstManagerFrm(TDataModFrm& dm, const GeneratieKeuze& 
 QTreeWidget* TTelLijstManagerFrm::MaakLijst(const QString& naam)
 {
     QTreeWidget* lijst = MaakCursistLijst(this, naam, QAbstractItemView::ExtendedSelection);
-    connect(lijst, &QTreeWidget::itemDoubleClicked, this, [this, lijst] {
-        ListDragDrop(lijst, lijst == List1 ? List2 : List1);
-    });
+    connect(lijst, &QTreeWidget::itemDoubleClicked, this,
+            [this, lijst] { ListDragDrop(lijst, lijst == List1 ? List2 : List1); });
     return lijst;
 }
 
@@ -77,9 +76,9 @@ void TTelLijstManagerFrm::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     SetColor(this);
-    CursusTxtLbl->setText(QStringLiteral("Samenstellen cursus: ") + m_cursus.cursusCode + QLatin1Char(' ') +
-                          DatumNaarTekst(m_cursus.dagen.value(0)) + QLatin1Char(' ') + m_cursus.tijd +
-                          QStringLiteral(" uur."));
+    CursusTxtLbl->setText(QStringLiteral("Samenstellen cursus: ") + m_cursus.cursusCode + QLatin1Char(' ')
+                          + DatumNaarTekst(m_cursus.dagen.value(0)) + QLatin1Char(' ') + m_cursus.tijd
+                          + QStringLiteral(" uur."));
     Reset();
 }
 

@@ -77,11 +77,10 @@ bool TVerwerkCursusFrm::GetCursisten()
         QSqlQuery q = m_dm.storage().exec(
             QStringLiteral("select Datum from Cursussen where CursusID = ? and Dag = 1 order by Datum"), {m_cursusID});
         if (q.next())
-            m_eersteDag =
-                TableHandle::uitOpslag(*Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum")),
-                                       q.value(0))
-                    .toDateTime()
-                    .date();
+            m_eersteDag = TableHandle::uitOpslag(
+                              *Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum")), q.value(0))
+                              .toDateTime()
+                              .date();
         LDatum->setText(DatumNaarTekst(LaatsteCursusDag(m_dm.storage(), m_cursusID)));
         deelnemers = LeesCursusDeelnemers(m_dm.storage(), m_cursusID);
     } catch (const std::exception&) {
@@ -106,9 +105,8 @@ void TVerwerkCursusFrm::VerwerkBtnClick()
         return;
 
     VerwerkKeuze keuze{m_cursusID, m_cursusCode, m_eersteDag, datum, VvToeCheck->isChecked()};
-    CursusVerwerking verwerking(m_dm, keuze, [this](const GroepsVraag& vraag) {
-        return TOproepVrgFrm::MetDeGroep(vraag, this);
-    });
+    CursusVerwerking verwerking(m_dm, keuze,
+                                [this](const GroepsVraag& vraag) { return TOproepVrgFrm::MetDeGroep(vraag, this); });
     // A failure stops at that participant, who stays as he was; those
     // before him stay processed, and the course can be chosen again.
     const bool gelukt = DataActie([&] {

@@ -10,7 +10,8 @@ const QString Dag = QStringLiteral("Dag");
 }  // namespace
 
 TBegOvzGridFrm::TBegOvzGridFrm(TDataModFrm& dm, QWidget* parent)
-    : TGridOnderhoudFrm(*dm.BegeleidingDB, QStringLiteral("BegOvzGridFrm"), QStringLiteral("Overzicht begeleiding"), parent),
+    : TGridOnderhoudFrm(*dm.BegeleidingDB, QStringLiteral("BegOvzGridFrm"), QStringLiteral("Overzicht begeleiding"),
+                        parent),
       m_dm(dm)
 {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

@@ -16,4 +16,7 @@ TBegeleidersFrm::TBegeleidersFrm(TDataModFrm& dm, QWidget* parent)
     DBGrid1->ZetKeuzeLijst(QStringLiteral("FunctieCode"), {QStringLiteral("I"), QStringLiteral("B")});
 }
 
-void TBegeleidersFrm::FormHide() { DataActie([this] { m_dm.VulBegeleiderLijsten(); }); }
+void TBegeleidersFrm::FormHide()
+{
+    DataActie([this] { m_dm.VulBegeleiderLijsten(); });
+}

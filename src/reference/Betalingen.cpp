@@ -22,7 +22,8 @@ void SchrijfBetalingen(Storage& storage, const QString& cursusCode, const QList<
 {
     Transactie t(storage);
     for (const auto& [nr, ja] : betaald)
-        storage.exec(QStringLiteral("update CursusGegevens set Betaald = ? where CursistNr = ? and upper(CursusCode) = upper(?)"),
-                     {ja ? 1 : 0, nr, cursusCode});
+        storage.exec(
+            QStringLiteral("update CursusGegevens set Betaald = ? where CursistNr = ? and upper(CursusCode) = upper(?)"),
+            {ja ? 1 : 0, nr, cursusCode});
     t.commit();
 }

@@ -11,7 +11,8 @@
 
 TBetalingenFrm::TBetalingenFrm(TDataModFrm& dm, QWidget* parent)
     : TCursusKeuzeFrm(dm.storage(), QStringLiteral("BetalingenFrm"), QStringLiteral("Registreren Betalingen"),
-                      QStringLiteral("Verwerk de betalingen"), QStringLiteral("Aanvinken als cursist heeft betaald"), parent)
+                      QStringLiteral("Verwerk de betalingen"), QStringLiteral("Aanvinken als cursist heeft betaald"),
+                      parent)
 {
     CursusBar->ZetNieuwsteEerst(true);
 }

@@ -68,14 +68,15 @@ void TCursusProfielFrm::MaakVelden()
     EditPrijs = MaakVeldEdit(p, QStringLiteral("Prijs"), QStringLiteral("EditPrijs"));
     EditVoorOpleidingCode = MaakVeldEdit(p, QStringLiteral("VoorOplCode"), QStringLiteral("EditVoorOpleidingCode"));
     EditDiplomaCode = MaakVeldEdit(p, QStringLiteral("DiplomaCode"), QStringLiteral("EditDiplomaCode"));
-    EditVervolgOpleidingCode = MaakVeldEdit(p, QStringLiteral("VervolgOplCode"), QStringLiteral("EditVervolgOpleidingCode"));
+    EditVervolgOpleidingCode = MaakVeldEdit(p, QStringLiteral("VervolgOplCode"),
+                                            QStringLiteral("EditVervolgOpleidingCode"));
     EditAanvangsTyd = MaakVeldEdit(p, QStringLiteral("AanvangsTyd"), QStringLiteral("EditAanvangsTyd"));
     EditTydsduur = MaakVeldEdit(p, QStringLiteral("Tydsduur"), QStringLiteral("EditTydsduur"));
     EditMaxCursisten = MaakVeldEdit(p, QStringLiteral("MaxCursisten"), QStringLiteral("EditMaxCursisten"));
     EditRapportNaam = MaakVeldEdit(p, Veld_RapportNaam, QStringLiteral("EditRapportNaam"));
     EditHHFreq = MaakVeldEdit(p, QStringLiteral("HHFreq"), QStringLiteral("EditHHFreq"));
-    m_vergrendelbaar = {EditCursusCode, EditDagen, EditVoorOpleidingCode, EditDiplomaCode, EditVervolgOpleidingCode,
-                        EditAanvangsTyd, EditTydsduur};
+    m_vergrendelbaar = {EditCursusCode,           EditDagen,       EditVoorOpleidingCode, EditDiplomaCode,
+                        EditVervolgOpleidingCode, EditAanvangsTyd, EditTydsduur};
     EditDiplomaCode->installEventFilter(this);
     for (QLineEdit* edit : {EditVoorOpleidingCode, EditVervolgOpleidingCode})
         connect(edit, &QLineEdit::customContextMenuRequested, this, [this, edit] { ToonCodeMenu(edit); });
@@ -98,17 +99,30 @@ void TCursusProfielFrm::MaakVelden()
         {
             {{QStringLiteral("CursusNaam"), EditCursusNaam}, {QStringLiteral("CursusCode"), EditCursusCode}},
             {{QStringLiteral("Duur in dagen"), EditDagen}, {QStringLiteral("Prijs"), EditPrijs}},
-            {{QStringLiteral("VoorOpleidingCode"), EditVoorOpleidingCode}, {QStringLiteral("DiplomaCode"), EditDiplomaCode}},
-            {{QStringLiteral("VervolgOpleidingCode"), EditVervolgOpleidingCode}, {QStringLiteral("MaxCursisten"), EditMaxCursisten}},
+            {{QStringLiteral("VoorOpleidingCode"), EditVoorOpleidingCode},
+             {QStringLiteral("DiplomaCode"), EditDiplomaCode}},
+            {{QStringLiteral("VervolgOpleidingCode"), EditVervolgOpleidingCode},
+             {QStringLiteral("MaxCursisten"), EditMaxCursisten}},
             {{QStringLiteral("AanvangsTyd"), EditAanvangsTyd}, {QStringLiteral("Tydsduur"), EditTydsduur}},
             {{QStringLiteral("HHFreq"), EditHHFreq}, {QStringLiteral("Pictogram"), PictBox}},
             {{QStringLiteral("RapportNaam"), EditRapportNaam, 2, {}, rapport}},
         },
         QStringLiteral("Formulier"));
 
-    const QList<QWidget*> volgorde{EditCursusNaam, EditCursusCode, EditDagen, EditPrijs, EditVoorOpleidingCode,
-                                   EditDiplomaCode, EditVervolgOpleidingCode, EditMaxCursisten, EditAanvangsTyd,
-                                   EditTydsduur, EditHHFreq, PictBox, EditRapportNaam, BrowseRapBtn};
+    const QList<QWidget*> volgorde{EditCursusNaam,
+                                   EditCursusCode,
+                                   EditDagen,
+                                   EditPrijs,
+                                   EditVoorOpleidingCode,
+                                   EditDiplomaCode,
+                                   EditVervolgOpleidingCode,
+                                   EditMaxCursisten,
+                                   EditAanvangsTyd,
+                                   EditTydsduur,
+                                   EditHHFreq,
+                                   PictBox,
+                                   EditRapportNaam,
+                                   BrowseRapBtn};
     for (int i = 1; i < volgorde.size(); ++i)
         setTabOrder(volgorde[i - 1], volgorde[i]);
 
@@ -134,7 +148,8 @@ QStringList TCursusProfielFrm::Namen()
 {
     QStringList namen;
     DataActie([&] {
-        QSqlQuery q = m_dm.storage().execNative(QStringLiteral("SELECT CursusNaam FROM CursusProfiel ORDER BY CursusCode"));
+        QSqlQuery q = m_dm.storage().execNative(
+            QStringLiteral("SELECT CursusNaam FROM CursusProfiel ORDER BY CursusCode"));
         while (q.next())
             namen << q.value(0).toString();
     });
@@ -223,7 +238,8 @@ void TCursusProfielFrm::NaWijziging()
 
 void TCursusProfielFrm::NaOpslaan()
 {
-    ToonMelding(mWaarschuwing, QStringLiteral("LET OP!!!!\rUw wijzigingen worden NIET voor reeds bestaande cursussen aangepast!"),
+    ToonMelding(mWaarschuwing,
+                QStringLiteral("LET OP!!!!\rUw wijzigingen worden NIET voor reeds bestaande cursussen aangepast!"),
                 Knoppen::OK, true);
 }
 
@@ -231,7 +247,8 @@ QString TCursusProfielFrm::VerwijderBezwaar()
 {
     if (!CodeGebruikt(QStringLiteral("CursusGegevens")) && !CodeGebruikt(QStringLiteral("HistorieCursus")))
         return {};
-    return QStringLiteral("Profiel ") + GetoondeNaam() + QStringLiteral(" wordt nog gebruikt!\rProfiel is niet verwijderd.");
+    return QStringLiteral("Profiel ") + GetoondeNaam()
+           + QStringLiteral(" wordt nog gebruikt!\rProfiel is niet verwijderd.");
 }
 
 void TCursusProfielFrm::BrowseRapBtnClick()
@@ -260,9 +277,10 @@ void TCursusProfielFrm::EditDiplomaCodeExit()
         return;
     QSqlQuery q = m_dm.storage().execNative(QStringLiteral("SELECT 1 FROM DiplomaData WHERE DiplomaCode = ?"), {code});
     if (!q.next())
-        ToonMelding(mInformatie,
-                    QStringLiteral("Diplomacode NIET gevonden!\rVergeet niet via scherm diplomadata deze code in te voeren"),
-                    Knoppen::OK, true);
+        ToonMelding(
+            mInformatie,
+            QStringLiteral("Diplomacode NIET gevonden!\rVergeet niet via scherm diplomadata deze code in te voeren"),
+            Knoppen::OK, true);
 }
 
 bool TCursusProfielFrm::eventFilter(QObject* object, QEvent* event)

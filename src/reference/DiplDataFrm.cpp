@@ -54,8 +54,8 @@ TDiplDataFrm::TDiplDataFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(par
 
     DLijst = new TTabelGrid(diplomas, QStringLiteral("DLijst"), this);
     DLijst->setToolTip(QStringLiteral("Dubbelklikken geeft een dialoogvenster."));
-    DLijst->ZetKolommen({DiplomaCode, BestandsNaam, QStringLiteral("Reanimatiepartner"), QStringLiteral("Contactpersoon"),
-                         QStringLiteral("Contactgegevens")});
+    DLijst->ZetKolommen({DiplomaCode, BestandsNaam, QStringLiteral("Reanimatiepartner"),
+                         QStringLiteral("Contactpersoon"), QStringLiteral("Contactgegevens")});
     DLijst->ZetBewerkbaar(true);
     // One click into the current cell opens it, as the instruction says.
     DLijst->setEditTriggers(DLijst->editTriggers() | QAbstractItemView::SelectedClicked);
@@ -65,14 +65,17 @@ TDiplDataFrm::TDiplDataFrm(TDataModFrm& dm, QWidget* parent) : TOnderhoudFrm(par
     DLijst->horizontalHeader()->setStretchLastSection(true);
     connect(Nav, &TDBNavigator::voorStap, DLijst, &TTabelGrid::BewaarInvoer);
     // Entering the file column may open a dialog: after the grid has settled.
-    connect(DLijst, &TTabelGrid::kolomBinnen, this,
-            [this](int kolom) { QMetaObject::invokeMethod(this, [this, kolom] { DLijstColEnter(kolom); }, Qt::QueuedConnection); });
+    connect(DLijst, &TTabelGrid::kolomBinnen, this, [this](int kolom) {
+        QMetaObject::invokeMethod(
+            this, [this, kolom] { DLijstColEnter(kolom); }, Qt::QueuedConnection);
+    });
     DLijst->viewport()->setMouseTracking(true);
     DLijst->viewport()->installEventFilter(this);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    connect(PopupMenu1->addAction(QStringLiteral("Kies een bestand")), &QAction::triggered, this, &TDiplDataFrm::Kies1Click);
+    connect(PopupMenu1->addAction(QStringLiteral("Kies een bestand")), &QAction::triggered, this,
+            &TDiplDataFrm::Kies1Click);
     PopupMenu1->addAction(QStringLiteral("Sluiten"));  // only closes the menu
     connect(DLijst, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& plek) { PopupMenu1->popup(DLijst->viewport()->mapToGlobal(plek)); });

@@ -40,9 +40,10 @@ void TGroepsCodeFrm::GroepsCodeCheck()
     try {
         const bool inGebruik = GroepsCodeInGebruik(storage, code);
         if (inGebruik
-            && ToonMelding(mVraag,
-                           QStringLiteral("Er zijn nog cursisten met deze groepscode!\rWilt u de groepscode toch verwijderen?"),
-                           Knoppen::JaAnnuleren, true)
+            && ToonMelding(
+                   mVraag,
+                   QStringLiteral("Er zijn nog cursisten met deze groepscode!\rWilt u de groepscode toch verwijderen?"),
+                   Knoppen::JaAnnuleren, true)
                    != Antwoord::Ja)
             return;
         Transactie t(storage);
@@ -52,7 +53,8 @@ void TGroepsCodeFrm::GroepsCodeCheck()
         t.commit();
     } catch (const StilAfbreken&) {
     } catch (const std::exception& fout) {
-        ToonMelding(mFout, QString::fromUtf8(fout.what()) + QStringLiteral(" Fout opgetreden bij het verwijderen van de groepscode"));
+        ToonMelding(mFout, QString::fromUtf8(fout.what())
+                               + QStringLiteral(" Fout opgetreden bij het verwijderen van de groepscode"));
     }
     for (TableHandle* tabel : {m_dm.CursusGegevensDB, m_dm.HistorieCursusDB})
         if (tabel->isOpen() && tabel->heeftRij() && !tabel->wordtBewerkt())

@@ -28,7 +28,10 @@
 namespace {
 constexpr int StandaardHHFreq = 12;
 
-QString NietGevonden(const QString& code) { return QStringLiteral("Cursuscode: ") + code + QStringLiteral(" NIET gevonden!"); }
+QString NietGevonden(const QString& code)
+{
+    return QStringLiteral("Cursuscode: ") + code + QStringLiteral(" NIET gevonden!");
+}
 }  // namespace
 
 TGroepsFrm::TGroepsFrm(TDataModFrm& dm, QWidget* parent)

@@ -8,8 +8,8 @@
 bool GroepsCodeInGebruik(Storage& storage, const QString& code)
 {
     for (const char* tabel : {"CursusGegevens", "HistorieCursus"}) {
-        QSqlQuery q = storage.exec(QStringLiteral("select CursistNr from %1 where GroepsCode = ?").arg(QLatin1String(tabel)),
-                                   {code});
+        QSqlQuery q = storage.exec(
+            QStringLiteral("select CursistNr from %1 where GroepsCode = ?").arg(QLatin1String(tabel)), {code});
         if (q.next())
             return true;
     }
@@ -19,12 +19,14 @@ bool GroepsCodeInGebruik(Storage& storage, const QString& code)
 void WisGroepsCode(Storage& storage, const QString& code)
 {
     for (const char* tabel : {"CursusGegevens", "HistorieCursus"})
-        storage.exec(QStringLiteral("update %1 set GroepsCode = ' ' where GroepsCode = ?").arg(QLatin1String(tabel)), {code});
+        storage.exec(QStringLiteral("update %1 set GroepsCode = ' ' where GroepsCode = ?").arg(QLatin1String(tabel)),
+                     {code});
 }
 
 std::optional<QString> VervolgOpleiding(Storage& storage, const QString& cursusCode)
 {
-    QSqlQuery q = storage.exec(QStringLiteral("select VervolgOplCode from CursusProfiel where CursusCode = ?"), {cursusCode});
+    QSqlQuery q = storage.exec(QStringLiteral("select VervolgOplCode from CursusProfiel where CursusCode = ?"),
+                               {cursusCode});
     if (!q.next())
         return std::nullopt;
     return q.value(0).toString().trimmed();
@@ -42,7 +44,8 @@ QStringList GroepsCursussen(Storage& storage, const QString& groep)
 {
     QStringList codes;
     QSqlQuery q = storage.exec(
-        QStringLiteral("select distinct CursusCode from CursusGegevens where GroepsCode = ? order by CursusCode"), {groep});
+        QStringLiteral("select distinct CursusCode from CursusGegevens where GroepsCode = ? order by CursusCode"),
+        {groep});
     while (q.next()) {
         const QString code = q.value(0).toString();
         const std::optional<QString> vervolg = VervolgOpleiding(storage, code);
@@ -50,8 +53,8 @@ QStringList GroepsCursussen(Storage& storage, const QString& groep)
             continue;
         if (!vervolg->isEmpty()) {
             const GroepsFilter filter = GroepsLedenFilter(groep, code, true);
-            QSqlQuery zonderDiploma =
-                storage.exec(QStringLiteral("select CursistNr from CursusGegevens where ") + filter.tekst, filter.waarden);
+            QSqlQuery zonderDiploma = storage.exec(
+                QStringLiteral("select CursistNr from CursusGegevens where ") + filter.tekst, filter.waarden);
             if (!zonderDiploma.next())
                 continue;
         }

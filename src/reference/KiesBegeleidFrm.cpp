@@ -21,7 +21,8 @@ void VulBox(Storage& storage, const QString& functie, QComboBox& box, QStringLis
     codes.clear();
     DataActie([&] {
         QSqlQuery q = storage.exec(
-            QStringLiteral("select Naam, PersoonCode from Begeleiders where FunctieCode = ? order by upper(Naam), PersoonCode"),
+            QStringLiteral(
+                "select Naam, PersoonCode from Begeleiders where FunctieCode = ? order by upper(Naam), PersoonCode"),
             {functie});
         while (q.next()) {
             box.addItem(q.value(0).toString());

@@ -82,8 +82,7 @@ int bandInsertPosition(const ReportPage& page, BandKind kind)
 // the two are shared, so a step costs little more than what it changed.
 class LayoutChange : public QUndoCommand {
 public:
-    LayoutChange(DesignerDocument& doc, ReportLayout before, ReportLayout after, const QString& text,
-                 QString mergeKey)
+    LayoutChange(DesignerDocument& doc, ReportLayout before, ReportLayout after, const QString& text, QString mergeKey)
         : QUndoCommand(text), m_doc(doc), m_before(std::move(before)), m_after(std::move(after)),
           m_mergeKey(std::move(mergeKey))
     {
@@ -123,8 +122,7 @@ bool DesignerDocument::isValid(const ObjectRef& ref) const
     if (ref.page < 0 || ref.page >= m_layout.pages.size())
         return false;
     const auto& bands = m_layout.pages[ref.page].bands;
-    return ref.band >= 0 && ref.band < bands.size() && ref.object >= 0
-        && ref.object < bands[ref.band].objects.size();
+    return ref.band >= 0 && ref.band < bands.size() && ref.object >= 0 && ref.object < bands[ref.band].objects.size();
 }
 
 void DesignerDocument::apply(const QString& text, ReportLayout after, const QString& mergeKey)

@@ -117,8 +117,9 @@ QWidget* DesignerProperties::makeObjectPage()
     // A line here is a line of the memo; the memo wraps it when printed.
     TekstEdit->setLineWrapMode(QPlainTextEdit::NoWrap);
     TekstEdit->setMinimumHeight(110);
-    TekstEdit->setToolTip(QStringLiteral("Eén regel per regel van de tekst. Een veld uit de lijst links staat "
-                                         "tussen [ ] en wordt bij het afdrukken ingevuld."));
+    TekstEdit->setToolTip(
+        QStringLiteral("Eén regel per regel van de tekst. Een veld uit de lijst links staat "
+                       "tussen [ ] en wordt bij het afdrukken ingevuld."));
     form->addRow(QStringLiteral("&Tekst:"), TekstEdit);
     connect(TekstEdit, &QPlainTextEdit::textChanged, this, [this] {
         editObject(QStringLiteral("tekst"), [this](ReportObject& o) {
@@ -155,17 +156,15 @@ QWidget* DesignerProperties::makeObjectPage()
             [this](bool on) { editObject({}, [&](ReportObject& o) { o.font.underline = on; }); });
 
     UitlijningBox = MaakControl<QComboBox>(page, QStringLiteral("UitlijningBox"));
-    UitlijningBox->addItems({QStringLiteral("Links"), QStringLiteral("Midden"), QStringLiteral("Rechts"),
-                             QStringLiteral("Uitvullen")});
+    UitlijningBox->addItems(
+        {QStringLiteral("Links"), QStringLiteral("Midden"), QStringLiteral("Rechts"), QStringLiteral("Uitvullen")});
     VerticaalBox = MaakControl<QComboBox>(page, QStringLiteral("VerticaalBox"));
     VerticaalBox->addItems({QStringLiteral("Boven"), QStringLiteral("Midden"), QStringLiteral("Onder")});
     form->addRow(QStringLiteral("&Uitlijning:"), row(page, {UitlijningBox, VerticaalBox}));
-    connect(UitlijningBox, &QComboBox::activated, this, [this](int i) {
-        editObject({}, [&](ReportObject& o) { o.hAlign = HAlign(i); });
-    });
-    connect(VerticaalBox, &QComboBox::activated, this, [this](int i) {
-        editObject({}, [&](ReportObject& o) { o.vAlign = VAlign(i); });
-    });
+    connect(UitlijningBox, &QComboBox::activated, this,
+            [this](int i) { editObject({}, [&](ReportObject& o) { o.hAlign = HAlign(i); }); });
+    connect(VerticaalBox, &QComboBox::activated, this,
+            [this](int i) { editObject({}, [&](ReportObject& o) { o.vAlign = VAlign(i); }); });
     TerugloopBox = checkBox(page, QStringLiteral("TerugloopBox"), QStringLiteral("Lange regels &afbreken"));
     form->addRow(QString(), TerugloopBox);
     connect(TerugloopBox, &QCheckBox::toggled, this,
@@ -182,10 +181,9 @@ QWidget* DesignerProperties::makeObjectPage()
                                                           {KaderRechtsBox, &Frame::right},
                                                           {KaderOnderBox, &Frame::bottom}};
     for (const auto& [box, side] : sides)
-        connect(box, &QCheckBox::toggled, this, [this, side = side](bool on) {
-            editObject({}, [&](ReportObject& o) { o.frame.*side = on; });
-        });
-    m_memoRows = {TekstEdit, LettertypeBox, GrootteEdit->parentWidget(), UitlijningBox->parentWidget(),
+        connect(box, &QCheckBox::toggled, this,
+                [this, side = side](bool on) { editObject({}, [&](ReportObject& o) { o.frame.*side = on; }); });
+    m_memoRows = {TekstEdit,    LettertypeBox, GrootteEdit->parentWidget(), UitlijningBox->parentWidget(),
                   TerugloopBox, frame};
 
     LinksEdit = lengthEdit(page, QStringLiteral("LinksEdit"), 1000);
@@ -195,9 +193,9 @@ QWidget* DesignerProperties::makeObjectPage()
     form->addRow(QStringLiteral("Links / boven:"), row(page, {LinksEdit, BovenEdit}));
     form->addRow(QStringLiteral("Breedte / hoogte:"), row(page, {BreedteEdit, HoogteEdit}));
     const std::pair<QDoubleSpinBox*, double ReportObject::*> lengths[] = {{LinksEdit, &ReportObject::x},
-                                                                         {BovenEdit, &ReportObject::y},
-                                                                         {BreedteEdit, &ReportObject::width},
-                                                                         {HoogteEdit, &ReportObject::height}};
+                                                                          {BovenEdit, &ReportObject::y},
+                                                                          {BreedteEdit, &ReportObject::width},
+                                                                          {HoogteEdit, &ReportObject::height}};
     for (const auto& [edit, member] : lengths)
         connect(edit, &QDoubleSpinBox::valueChanged, this, [this, member = member, edit = edit](double v) {
             editObject(edit->objectName(), [&](ReportObject& o) { o.*member = v; });
@@ -207,9 +205,8 @@ QWidget* DesignerProperties::makeObjectPage()
     LijndikteEdit->setDecimals(2);
     LijndikteEdit->setSingleStep(0.1);
     form->addRow(QStringLiteral("Lijn&dikte:"), LijndikteEdit);
-    connect(LijndikteEdit, &QDoubleSpinBox::valueChanged, this, [this](double v) {
-        editObject(QStringLiteral("lijndikte"), [&](ReportObject& o) { o.penWidth = v; });
-    });
+    connect(LijndikteEdit, &QDoubleSpinBox::valueChanged, this,
+            [this](double v) { editObject(QStringLiteral("lijndikte"), [&](ReportObject& o) { o.penWidth = v; }); });
     m_penRows = {LijndikteEdit};
 
     AfbeeldingBtn = MaakKnop(page, QStringLiteral("AfbeeldingBtn"), QStringLiteral("Afbeelding &kiezen..."));
@@ -236,8 +233,7 @@ QWidget* DesignerProperties::makeBandPage()
     DatasetBox->setToolTip(QStringLiteral("De band wordt eenmaal afgedrukt voor elke rij van deze dataset."));
     form->addRow(QStringLiteral("&Dataset:"), DatasetBox);
     connect(DatasetBox, &QComboBox::activated, this, [this](int i) {
-        m_scene.document().setBandDataset(m_scene.page(), m_scene.selectedBand(),
-                                          DatasetBox->itemData(i).toString());
+        m_scene.document().setBandDataset(m_scene.page(), m_scene.selectedBand(), DatasetBox->itemData(i).toString());
     });
     BandHoogteEdit = lengthEdit(page, QStringLiteral("BandHoogteEdit"), 1000);
     form->addRow(QStringLiteral("&Hoogte:"), BandHoogteEdit);
@@ -264,9 +260,8 @@ QWidget* DesignerProperties::makePagePage()
     for (const PaperSize p : kPapers)
         PapierBox->addItem(paperSizeName(p));
     form->addRow(QStringLiteral("&Papier:"), PapierBox);
-    connect(PapierBox, &QComboBox::activated, this, [this](int i) {
-        editPage({}, [&](ReportPage& p) { p.paper = kPapers[i]; });
-    });
+    connect(PapierBox, &QComboBox::activated, this,
+            [this](int i) { editPage({}, [&](ReportPage& p) { p.paper = kPapers[i]; }); });
     RichtingBox = MaakControl<QComboBox>(page, QStringLiteral("RichtingBox"));
     RichtingBox->addItems({QStringLiteral("Staand"), QStringLiteral("Liggend")});
     form->addRow(QStringLiteral("&Richting:"), RichtingBox);
@@ -280,15 +275,14 @@ QWidget* DesignerProperties::makePagePage()
     form->addRow(QStringLiteral("Marge links / rechts:"), row(page, {MargeLinksEdit, MargeRechtsEdit}));
     form->addRow(QStringLiteral("Marge boven / onder:"), row(page, {MargeBovenEdit, MargeOnderEdit}));
     const std::pair<QDoubleSpinBox*, double Margins::*> margins[] = {{MargeLinksEdit, &Margins::left},
-                                                                    {MargeBovenEdit, &Margins::top},
-                                                                    {MargeRechtsEdit, &Margins::right},
-                                                                    {MargeOnderEdit, &Margins::bottom}};
+                                                                     {MargeBovenEdit, &Margins::top},
+                                                                     {MargeRechtsEdit, &Margins::right},
+                                                                     {MargeOnderEdit, &Margins::bottom}};
     for (const auto& [edit, member] : margins)
         connect(edit, &QDoubleSpinBox::valueChanged, this, [this, member = member, edit = edit](double v) {
             editPage(edit->objectName(), [&](ReportPage& p) { p.margins.*member = v; });
         });
-    auto* hint = new QLabel(QStringLiteral("Kies een band of object op de pagina om zijn eigenschappen te zien."),
-                            page);
+    auto* hint = new QLabel(QStringLiteral("Kies een band of object op de pagina om zijn eigenschappen te zien."), page);
     hint->setWordWrap(true);
     form->addRow(hint);
     return page;

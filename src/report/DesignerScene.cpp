@@ -236,7 +236,10 @@ public:
     double extent() const { return DesignerScene::kCaptionHeight + m_height; }
 
     // The caption strip and the body.
-    QRectF area() const { return {0, -DesignerScene::kCaptionHeight, m_width, DesignerScene::kCaptionHeight + m_height}; }
+    QRectF area() const
+    {
+        return {0, -DesignerScene::kCaptionHeight, m_width, DesignerScene::kCaptionHeight + m_height};
+    }
 
     // A little beyond the lower edge, so that the edge can be caught.
     QRectF boundingRect() const override { return area().adjusted(0, 0, 0, edgeReach()); }

@@ -151,9 +151,8 @@ DesignerWindow::DesignerWindow(ReportLayout layout, const QString& path, QList<D
 
     connect(&m_doc->undoStack(), &QUndoStack::cleanChanged, this, &DesignerWindow::updateTitle);
     connect(m_doc.get(), &DesignerDocument::pathChanged, this, &DesignerWindow::updateTitle);
-    connect(m_scene, &QGraphicsScene::selectionChanged, this, [this] {
-        VerwijderAct->setEnabled(!m_scene->selectedObjects().isEmpty() || m_scene->selectedBand() >= 0);
-    });
+    connect(m_scene, &QGraphicsScene::selectionChanged, this,
+            [this] { VerwijderAct->setEnabled(!m_scene->selectedObjects().isEmpty() || m_scene->selectedBand() >= 0); });
     VerwijderAct->setEnabled(false);
     updateTitle();
     applyZoom();
@@ -180,16 +179,18 @@ void DesignerWindow::buildToolBar(QToolBar* bar)
     };
     NieuwAct = action(QStringLiteral("NieuwAct"), QStringLiteral("Nieuw"), QStringLiteral("Een nieuw, leeg rapport"),
                       [this] { NieuwRapport(); });
-    OpslaanAct = action(QStringLiteral("OpslaanAct"), QStringLiteral("Opslaan"), QStringLiteral("Rapport opslaan (Ctrl+S)"),
-                        [this] { Opslaan(); }, QKeySequence::Save);
+    OpslaanAct = action(
+        QStringLiteral("OpslaanAct"), QStringLiteral("Opslaan"), QStringLiteral("Rapport opslaan (Ctrl+S)"),
+        [this] { Opslaan(); }, QKeySequence::Save);
     OpslaanAlsAct = action(QStringLiteral("OpslaanAlsAct"), QStringLiteral("Opslaan als..."),
                            QStringLiteral("Rapport opslaan onder een andere naam"), [this] { OpslaanAls(); });
     bar->addSeparator();
     // Fixed captions, so that the buttons do not shift as the history
     // changes; the tip names the step.
     QUndoStack& undo = m_doc->undoStack();
-    OngedaanAct = action(QStringLiteral("OngedaanAct"), QStringLiteral("Ongedaan maken"), QString(),
-                         [this] { m_doc->undoStack().undo(); }, QKeySequence::Undo);
+    OngedaanAct = action(
+        QStringLiteral("OngedaanAct"), QStringLiteral("Ongedaan maken"), QString(),
+        [this] { m_doc->undoStack().undo(); }, QKeySequence::Undo);
     OpnieuwAct = action(QStringLiteral("OpnieuwAct"), QStringLiteral("Opnieuw"), QString(),
                         [this] { m_doc->undoStack().redo(); });
     OpnieuwAct->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence::Redo});
@@ -204,10 +205,10 @@ void DesignerWindow::buildToolBar(QToolBar* bar)
     connect(&undo, &QUndoStack::cleanChanged, this, tips);
     tips();
     bar->addSeparator();
-    TekstAct = action(QStringLiteral("TekstAct"), QStringLiteral("Tekst"), QStringLiteral("Nieuw tekstvak op de gekozen band"),
-                      [this] { NieuwObject(ObjectKind::Memo); });
-    LijnAct = action(QStringLiteral("LijnAct"), QStringLiteral("Lijn"), QStringLiteral("Nieuwe lijn op de gekozen band"),
-                     [this] { NieuwObject(ObjectKind::Line); });
+    TekstAct = action(QStringLiteral("TekstAct"), QStringLiteral("Tekst"),
+                      QStringLiteral("Nieuw tekstvak op de gekozen band"), [this] { NieuwObject(ObjectKind::Memo); });
+    LijnAct = action(QStringLiteral("LijnAct"), QStringLiteral("Lijn"),
+                     QStringLiteral("Nieuwe lijn op de gekozen band"), [this] { NieuwObject(ObjectKind::Line); });
     RechthoekAct = action(QStringLiteral("RechthoekAct"), QStringLiteral("Rechthoek"),
                           QStringLiteral("Nieuwe rechthoek op de gekozen band"),
                           [this] { NieuwObject(ObjectKind::Rectangle); });
@@ -226,9 +227,10 @@ void DesignerWindow::buildToolBar(QToolBar* bar)
         menu->addAction(bandKindCaption(b.kind), this, [this, kind = b.kind] { NieuweBand(kind); });
     BandBtn->setMenu(menu);
     bar->addWidget(BandBtn);
-    VerwijderAct = action(QStringLiteral("VerwijderAct"), QStringLiteral("Verwijderen"),
-                          QStringLiteral("Het gekozen object of de gekozen band verwijderen (Del)"),
-                          [this] { Verwijderen(); }, QKeySequence::Delete);
+    VerwijderAct = action(
+        QStringLiteral("VerwijderAct"), QStringLiteral("Verwijderen"),
+        QStringLiteral("Het gekozen object of de gekozen band verwijderen (Del)"), [this] { Verwijderen(); },
+        QKeySequence::Delete);
     bar->addSeparator();
     VoorbeeldAct = action(QStringLiteral("VoorbeeldAct"), QStringLiteral("Voorbeeld"),
                           QStringLiteral("Het rapport bekijken zoals het wordt afgedrukt"),
@@ -261,8 +263,10 @@ void DesignerWindow::showEvent(QShowEvent* event)
 
 void DesignerWindow::updateTitle()
 {
-    const QString name = m_doc->path().isEmpty() ? QStringLiteral("(nieuw rapport)") : QFileInfo(m_doc->path()).fileName();
-    setWindowTitle(QStringLiteral("Rapport designer - %1%2").arg(name, m_doc->isModified() ? QStringLiteral(" *") : QString()));
+    const QString name = m_doc->path().isEmpty() ? QStringLiteral("(nieuw rapport)")
+                                                 : QFileInfo(m_doc->path()).fileName();
+    setWindowTitle(
+        QStringLiteral("Rapport designer - %1%2").arg(name, m_doc->isModified() ? QStringLiteral(" *") : QString()));
 }
 
 void DesignerWindow::applyZoom()
@@ -270,8 +274,8 @@ void DesignerWindow::applyZoom()
     const int zoom = ZoomBox->currentData().toInt();
     const double pageWidth = m_scene->sceneRect().width();
     const double pixelsPerMm = zoom > 0 || pageWidth <= 0
-        ? PaginaView->logicalDpiX() / 25.4 * (zoom > 0 ? zoom : 100) / 100.0
-        : (PaginaView->viewport()->width() - 4) / pageWidth;
+                                   ? PaginaView->logicalDpiX() / 25.4 * (zoom > 0 ? zoom : 100) / 100.0
+                                   : (PaginaView->viewport()->width() - 4) / pageWidth;
     PaginaView->setTransform(QTransform::fromScale(pixelsPerMm, pixelsPerMm));
     m_scene->setPixelsPerMm(pixelsPerMm);
 }
@@ -338,10 +342,11 @@ void DesignerWindow::Verwijderen()
     if (band < 0 || band >= bands.size())
         return;
     if (!bands[band].objects.isEmpty()
-        && ToonMelding(mVraag,
-                       QStringLiteral("De band \"%1\" en alles wat erop staat verwijderen?").arg(bandKindCaption(bands[band].kind)),
-                       Knoppen::JaNee)
-            != Antwoord::Ja)
+        && ToonMelding(
+               mVraag,
+               QStringLiteral("De band \"%1\" en alles wat erop staat verwijderen?").arg(bandKindCaption(bands[band].kind)),
+               Knoppen::JaNee)
+               != Antwoord::Ja)
         return;
     m_doc->removeBand(m_scene->page(), band);
     m_scene->selectBand(-1);
@@ -391,9 +396,11 @@ bool DesignerWindow::OpslaanAls()
     const QString path = layoutFileName(chosen);
     // The dialog asked about the name as typed; ask again for the one we made of it.
     if (path != chosen && QFileInfo::exists(path)
-        && ToonMelding(mVraag, QStringLiteral("Het bestand \"%1\" bestaat al.\rWilt u het vervangen?").arg(QFileInfo(path).fileName()),
-                       Knoppen::JaNee)
-            != Antwoord::Ja)
+        && ToonMelding(
+               mVraag,
+               QStringLiteral("Het bestand \"%1\" bestaat al.\rWilt u het vervangen?").arg(QFileInfo(path).fileName()),
+               Knoppen::JaNee)
+               != Antwoord::Ja)
         return false;
     return saveTo(path);
 }

@@ -35,8 +35,8 @@ public:
 
     // An empty layout gets one empty A4 page. folder: where "Opslaan als"
     // starts when the layout has no file yet.
-    DesignerWindow(ReportLayout layout, const QString& path, QList<DesignerSource> sources,
-                   const QString& folder = {}, QWidget* parent = nullptr);
+    DesignerWindow(ReportLayout layout, const QString& path, QList<DesignerSource> sources, const QString& folder = {},
+                   QWidget* parent = nullptr);
     ~DesignerWindow() override;
 
     // Shows the "Voorbeeld" button, which runs the layout being designed.

@@ -23,10 +23,10 @@ public:
         m_printer.setPageLayout(layout);
         if (m_painter.begin(&m_printer))
             return true;
-        ToonMelding(mFout, m_printer.outputFileName().isEmpty()
-                               ? QStringLiteral("Het rapport kon niet worden afgedrukt.")
-                               : QStringLiteral("Het bestand '%1' kon niet worden geschreven.")
-                                     .arg(m_printer.outputFileName()));
+        ToonMelding(
+            mFout, m_printer.outputFileName().isEmpty()
+                       ? QStringLiteral("Het rapport kon niet worden afgedrukt.")
+                       : QStringLiteral("Het bestand '%1' kon niet worden geschreven.").arg(m_printer.outputFileName()));
         return false;
     }
     bool newPage(const QPageLayout& layout) override

@@ -11,8 +11,8 @@ class QPainter;
 namespace report {
 
 struct QrCode {
-    int size = 0;            // modules per side; 0: nothing to draw
-    QVector<bool> modules;   // row by row, true for a dark module
+    int size = 0;           // modules per side; 0: nothing to draw
+    QVector<bool> modules;  // row by row, true for a dark module
     bool isEmpty() const { return size == 0; }
     bool dark(int x, int y) const { return modules.at(y * size + x); }
 };

@@ -107,8 +107,7 @@ QPageLayout pageLayoutOf(const ReportPage& page)
         size = QPageSize(page.customSize, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
         break;
     }
-    return QPageLayout(size,
-                       page.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+    return QPageLayout(size, page.orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
@@ -123,7 +122,6 @@ struct Report::Piece {
     int field = -1;
     QString format;
 };
-
 
 // The finished pages of a preparation, one after the other in a temporary
 // file only this program reads; memory keeps where each one lies.
@@ -499,9 +497,13 @@ Report::Piece Report::compileExpression(const QString& expression) const
             throw RapportFout(errorText(expression, QStringLiteral("onbekende dataset '%1'").arg(datasetName)));
         const int index = dataset->fieldIndex(field);
         if (index < 0)
-            throw RapportFout(errorText(
-                expression, QStringLiteral("dataset '%1' heeft geen veld '%2'").arg(datasetName, field)));
-        return Piece{Piece::Kind::Field, {}, expression, dataset, index,
+            throw RapportFout(
+                errorText(expression, QStringLiteral("dataset '%1' heeft geen veld '%2'").arg(datasetName, field)));
+        return Piece{Piece::Kind::Field,
+                     {},
+                     expression,
+                     dataset,
+                     index,
                      format.isEmpty() ? dataset->displayFormat(field) : format};
     }
 
@@ -636,8 +638,7 @@ bool Report::printPreparedPages(int firstPage, int lastPage, int copies, bool co
         return true;
     std::unique_ptr<PageSink> sink = m_sinkFactory ? m_sinkFactory(QStringLiteral("Rapport"))
                                                    : makeDefaultPrinterSink(QStringLiteral("Rapport"));
-    QProgressDialog progress(QStringLiteral("Afdrukken..."), QStringLiteral("Annuleren"), 0, int(order.size()),
-                             parent);
+    QProgressDialog progress(QStringLiteral("Afdrukken..."), QStringLiteral("Annuleren"), 0, int(order.size()), parent);
     progress.setWindowTitle(QStringLiteral("Afdrukken"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);

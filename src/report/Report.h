@@ -149,8 +149,7 @@ public:
     // Prints prepared pages first..last (from 1, inclusive, clamped to what
     // there is) with copies and collation, showing a progress window.
     // Returns false when the job failed or could not start.
-    bool printPreparedPages(int firstPage, int lastPage, int copies, bool collate,
-                            QWidget* parent = nullptr);
+    bool printPreparedPages(int firstPage, int lastPage, int copies, bool collate, QWidget* parent = nullptr);
     // Writes every prepared page to one PDF file; false (the user told) when
     // it cannot.
     bool exportPdf(const QString& file) const;

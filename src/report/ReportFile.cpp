@@ -136,9 +136,7 @@ private:
         attribute("width", o.width);
         attribute("height", o.height);
         switch (o.kind) {
-        case ObjectKind::Memo:
-            writeMemo(o);
-            break;
+        case ObjectKind::Memo: writeMemo(o); break;
         case ObjectKind::Line:
         case ObjectKind::Rectangle:
             attribute("penWidth", o.penWidth);
@@ -175,10 +173,14 @@ private:
         if (o.frame.any()) {
             m_xml.writeEmptyElement(QStringLiteral("frame"));
             QStringList sides;
-            if (o.frame.left) sides << QStringLiteral("left");
-            if (o.frame.top) sides << QStringLiteral("top");
-            if (o.frame.right) sides << QStringLiteral("right");
-            if (o.frame.bottom) sides << QStringLiteral("bottom");
+            if (o.frame.left)
+                sides << QStringLiteral("left");
+            if (o.frame.top)
+                sides << QStringLiteral("top");
+            if (o.frame.right)
+                sides << QStringLiteral("right");
+            if (o.frame.bottom)
+                sides << QStringLiteral("bottom");
             attribute("sides", sides.join(QLatin1Char(' ')));
             attribute("width", o.frame.width);
             attribute("color", o.frame.color.name());
@@ -362,9 +364,7 @@ private:
         o.width = real("width", o.width);
         o.height = real("height", o.height);
         switch (o.kind) {
-        case ObjectKind::Memo:
-            readMemo(o);
-            break;
+        case ObjectKind::Memo: readMemo(o); break;
         case ObjectKind::Line:
         case ObjectKind::Rectangle:
             o.penWidth = real("penWidth", o.penWidth);
@@ -399,7 +399,7 @@ private:
                 o.lines.append(m_xml.readElementText());
             } else if (m_xml.name() == QLatin1String("font")) {
                 o.font = {text("family", o.font.family), real("size", o.font.pointSize), flag("bold", false),
-                          flag("italic", false), flag("underline", false), color("color", o.font.color)};
+                          flag("italic", false),         flag("underline", false),       color("color", o.font.color)};
                 m_xml.skipCurrentElement();
             } else if (m_xml.name() == QLatin1String("frame")) {
                 readFrame(o.frame);
@@ -412,11 +412,16 @@ private:
     void readFrame(Frame& frame)
     {
         for (const auto& side : text("sides").split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (side == QLatin1String("left")) frame.left = true;
-            else if (side == QLatin1String("top")) frame.top = true;
-            else if (side == QLatin1String("right")) frame.right = true;
-            else if (side == QLatin1String("bottom")) frame.bottom = true;
-            else fail(QStringLiteral("onbekende zijde '%1'").arg(side));
+            if (side == QLatin1String("left"))
+                frame.left = true;
+            else if (side == QLatin1String("top"))
+                frame.top = true;
+            else if (side == QLatin1String("right"))
+                frame.right = true;
+            else if (side == QLatin1String("bottom"))
+                frame.bottom = true;
+            else
+                fail(QStringLiteral("onbekende zijde '%1'").arg(side));
         }
         frame.width = real("width", frame.width);
         frame.color = color("color", frame.color);
@@ -429,10 +434,7 @@ private:
 
 }  // namespace
 
-ReportLayout layoutFromXml(const QByteArray& xml, const QString& sourceName)
-{
-    return Reader(xml, sourceName).read();
-}
+ReportLayout layoutFromXml(const QByteArray& xml, const QString& sourceName) { return Reader(xml, sourceName).read(); }
 
 QByteArray layoutToXml(const ReportLayout& layout)
 {

@@ -73,7 +73,7 @@ enum class ObjectKind {
 // defaults and are not written to the file.
 struct ReportObject {
     ObjectKind kind = ObjectKind::Memo;
-    QString name;    // optional, for the designer and the enter-rect hook
+    QString name;                                 // optional, for the designer and the enter-rect hook
     double x = 0, y = 0, width = 40, height = 5;  // mm, within the band
 
     // Memo and QrCode

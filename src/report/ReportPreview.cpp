@@ -35,8 +35,8 @@ struct ZoomChoice {
     const char* caption;
     double zoom;
 };
-constexpr ZoomChoice kZooms[] = {{"Paginabreedte", 0},   {"Hele pagina", -1}, {"50%", 0.5}, {"75%", 0.75},
-                                 {"100%", 1.0},          {"150%", 1.5},       {"200%", 2.0}};
+constexpr ZoomChoice kZooms[] = {{"Paginabreedte", 0}, {"Hele pagina", -1}, {"50%", 0.5}, {"75%", 0.75},
+                                 {"100%", 1.0},        {"150%", 1.5},       {"200%", 2.0}};
 }  // namespace
 
 ReportPreview::ReportPreview(Report& report, QWidget* parent) : QDialog(parent), m_report(report)

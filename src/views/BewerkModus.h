@@ -15,7 +15,6 @@ class QLabel;
 class QWidget;
 class TableHandle;
 
-
 class TBewerkModus : public QObject {
     Q_OBJECT
 public:

@@ -15,8 +15,7 @@
 #include <QSqlQuery>
 #include <algorithm>
 
-TCursusBar::TCursusBar(Storage& storage, const QString& naam, QWidget* parent)
-    : QScrollArea(parent), m_storage(storage)
+TCursusBar::TCursusBar(Storage& storage, const QString& naam, QWidget* parent) : QScrollArea(parent), m_storage(storage)
 {
     setObjectName(naam);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -43,12 +42,13 @@ void TCursusBar::Vul(const QString& conditie, const QVariantList& waarden)
     Leeg();
     const VeldDef& datum = *Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum"));
     DataActie([&] {
-        QSqlQuery q = m_storage.exec(QStringLiteral("select distinct CursusID, CursusCode, Datum from Cursussen where ")
-                                         + (m_alleDagen ? QStringLiteral("1 = 1") : QStringLiteral("Dag = 1"))
-                                         + (conditie.isEmpty() ? QString() : QStringLiteral(" and (") + conditie + QStringLiteral(")"))
-                                         + (m_nieuwsteEerst ? QStringLiteral(" order by Datum descending, CursusCode")
-                                                            : QStringLiteral(" order by Datum, CursusCode")),
-                                     waarden);
+        QSqlQuery q = m_storage.exec(
+            QStringLiteral("select distinct CursusID, CursusCode, Datum from Cursussen where ")
+                + (m_alleDagen ? QStringLiteral("1 = 1") : QStringLiteral("Dag = 1"))
+                + (conditie.isEmpty() ? QString() : QStringLiteral(" and (") + conditie + QStringLiteral(")"))
+                + (m_nieuwsteEerst ? QStringLiteral(" order by Datum descending, CursusCode")
+                                   : QStringLiteral(" order by Datum, CursusCode")),
+            waarden);
         while (q.next()) {
             const QDateTime eersteDag = TableHandle::uitOpslag(datum, q.value(2)).toDateTime();
             voegToe(q.value(0).toInt(), q.value(1).toString(), eersteDag.toString(m_datumFormaat));
@@ -61,8 +61,8 @@ void TCursusBar::VulDagen(const QString& conditie, const QVariantList& waarden)
     Leeg();
     const VeldDef& datum = *Schema::tabelOf(QStringLiteral("Cursussen")).veld(QStringLiteral("Datum"));
     DataActie([&] {
-        QSqlQuery q = m_storage.exec(QStringLiteral("select CursusID, CursusCode, Datum from Cursussen where ") + conditie
-                                         + QStringLiteral(" order by Datum, Dag, CursistNr, CursusCode"),
+        QSqlQuery q = m_storage.exec(QStringLiteral("select CursusID, CursusCode, Datum from Cursussen where ")
+                                         + conditie + QStringLiteral(" order by Datum, Dag, CursistNr, CursusCode"),
                                      waarden);
         while (q.next())
             voegToe(q.value(0).toInt(), q.value(1).toString(), VeldTekst(TableHandle::uitOpslag(datum, q.value(2))));

@@ -17,7 +17,6 @@ class QVBoxLayout;
 class Storage;
 class TCursusBar;
 
-
 class TCursusKeuzeFrm : public TOnderhoudFrm {
     Q_OBJECT
 public:

@@ -13,8 +13,8 @@ constexpr int Kleuren = 7;
 // Red, orange, green, teal, grey, blue and rose: each figure in these, in
 // this order, so that 46, 47 and 48 are someone in grey, blue and rose.
 const std::array<QColor, Kleuren> Palet{QColor(0xD3, 0x2F, 0x2F), QColor(0xEF, 0x6C, 0x00), QColor(0x2E, 0x7D, 0x32),
-                                         QColor(0x00, 0x83, 0x8F), QColor(0x75, 0x75, 0x75), QColor(0x19, 0x64, 0xC0),
-                                         QColor(0xC2, 0x18, 0x5B)};
+                                        QColor(0x00, 0x83, 0x8F), QColor(0x75, 0x75, 0x75), QColor(0x19, 0x64, 0xC0),
+                                        QColor(0xC2, 0x18, 0x5B)};
 
 QPainterPath Veelhoek(const QList<QPointF>& punten)
 {
@@ -113,8 +113,9 @@ QImage Teken(int index)
     case 0: Vul(p, Hart(), kleur); break;
     case 1: Kruis(p, kleur); break;
     case 2:
-        Vul(p, Veelhoek({QPointF(9.5, 1), QPointF(3, 9.2), QPointF(7.3, 9.2), QPointF(5.8, 15), QPointF(13, 6.6),
-                         QPointF(8.7, 6.6), QPointF(10.8, 1)}),
+        Vul(p,
+            Veelhoek({QPointF(9.5, 1), QPointF(3, 9.2), QPointF(7.3, 9.2), QPointF(5.8, 15), QPointF(13, 6.6),
+                      QPointF(8.7, 6.6), QPointF(10.8, 1)}),
             kleur);
         break;
     case 3: Stip(p, kleur); break;

@@ -15,9 +15,11 @@ QValidator* MaakValidator(VeldType type, QObject* ouder)
     case VeldType::Integer:
         return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*-?\\d*\\s*")), ouder);
     case VeldType::Currency:
-        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*(€\\s*)?-?[\\d.]*(,\\d{0,2})?\\s*")), ouder);
+        return new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("\\s*(€\\s*)?-?[\\d.]*(,\\d{0,2})?\\s*")), ouder);
     case VeldType::Tekst:
-        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]*")), ouder);
+        return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\\x{0}-\\x{1f}\\x{7f}-\\x{9f}]*")),
+                                               ouder);
     default: return nullptr;
     }
 }
@@ -44,8 +46,8 @@ private:
 DBEditKoppeling::DBEditKoppeling(QLineEdit* edit, TableHandle* tabel, const QString& veld)
     : QObject(edit), m_edit(edit), m_tabel(tabel), m_veld(veld)
 {
-    for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel,
-                         &TableHandle::stateChanged})
+    for (auto signaal :
+         {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel, &TableHandle::stateChanged})
         connect(tabel, signaal, this, &DBEditKoppeling::Toon);
     connect(&tabel->storage().veldMaskers(), &VeldMaskers::gewijzigd, this, [this](const QString& t, const QString& v) {
         if (t.compare(m_tabel->naam(), Qt::CaseInsensitive) == 0 && v.compare(m_veld, Qt::CaseInsensitive) == 0)

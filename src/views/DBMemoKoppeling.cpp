@@ -10,8 +10,8 @@ DBMemoKoppeling::DBMemoKoppeling(QPlainTextEdit* memo, TableHandle* tabel, const
 {
     if (const VeldDef* def = tabel->def().veld(veld); def && def->type == VeldType::Tekst)
         m_grootte = def->grootte;
-    for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel,
-                         &TableHandle::stateChanged})
+    for (auto signaal :
+         {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel, &TableHandle::stateChanged})
         connect(tabel, signaal, this, &DBMemoKoppeling::Toon);
     connect(memo, &QPlainTextEdit::textChanged, this, &DBMemoKoppeling::schrijf);
     Toon();

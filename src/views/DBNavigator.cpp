@@ -14,16 +14,15 @@ struct KnopTekst {
     const char* hint;
 };
 const KnopTekst knopTeksten[TDBNavigator::AantalKnoppen] = {
-    {"NavEerste", "|◀", "Eerste record"},      {"NavVorige", "◀", "Vorige record"},
-    {"NavVolgende", "▶", "Volgende record"},   {"NavLaatste", "▶|", "Laatste record"},
-    {"NavInvoegen", "+", "Record invoegen"},   {"NavVerwijderen", "−", "Record verwijderen"},
-    {"NavWijzigen", "▲", "Record wijzigen"},   {"NavOpslaan", "✔", "Wijziging opslaan"},
+    {"NavEerste", "|◀", "Eerste record"},         {"NavVorige", "◀", "Vorige record"},
+    {"NavVolgende", "▶", "Volgende record"},      {"NavLaatste", "▶|", "Laatste record"},
+    {"NavInvoegen", "+", "Record invoegen"},      {"NavVerwijderen", "−", "Record verwijderen"},
+    {"NavWijzigen", "▲", "Record wijzigen"},      {"NavOpslaan", "✔", "Wijziging opslaan"},
     {"NavAnnuleren", "✖", "Wijziging annuleren"},
 };
 }  // namespace
 
-TDBNavigator::TDBNavigator(TableHandle& tabel, const QString& naam, QWidget* parent)
-    : QWidget(parent), m_tabel(tabel)
+TDBNavigator::TDBNavigator(TableHandle& tabel, const QString& naam, QWidget* parent) : QWidget(parent), m_tabel(tabel)
 {
     setObjectName(naam);
     auto* rij = new QHBoxLayout(this);
@@ -52,7 +51,8 @@ void TDBNavigator::ZetKnoppen()
     const bool rij = open && m_tabel.heeftRij();
     const bool terug = rij && (!m_tabel.bof() || bewerkt);
     const bool verder = rij && (!m_tabel.eof() || bewerkt);
-    const bool aan[AantalKnoppen] = {terug, terug, verder, verder, open, rij || bewerkt, rij && !bewerkt, bewerkt, bewerkt};
+    const bool aan[AantalKnoppen] = {terug,          terug,           verder,  verder, open,
+                                     rij || bewerkt, rij && !bewerkt, bewerkt, bewerkt};
     for (int k = 0; k < AantalKnoppen; ++k)
         m_knoppen[k]->setEnabled(aan[k]);
 }

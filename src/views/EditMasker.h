@@ -7,7 +7,7 @@
 #include <QString>
 
 struct EditMasker {
-    QString qtMasker;           // for QLineEdit::setInputMask; empty = none
+    QString qtMasker;            // for QLineEdit::setInputMask; empty = none
     bool bewaarLiterals = true;  // the field keeps the mask's fixed characters
     QChar blanco = QLatin1Char('_');
 

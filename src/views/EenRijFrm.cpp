@@ -184,7 +184,8 @@ bool TEenRijFrm::CodeBezet() const
         return false;
     const qint64 eigen = m_tabel.toestand() == TableHandle::Toestand::Wijzigen ? m_tabel.rowid() : -1;
     QSqlQuery q = m_tabel.storage().execNative(
-        QStringLiteral("SELECT 1 FROM \"%1\" WHERE \"%2\" = ? COLLATE NOCASE AND rowid <> ? LIMIT 1").arg(m_tabel.naam(), m_codeVeld),
+        QStringLiteral("SELECT 1 FROM \"%1\" WHERE \"%2\" = ? COLLATE NOCASE AND rowid <> ? LIMIT 1")
+            .arg(m_tabel.naam(), m_codeVeld),
         {m_codeEdit->text(), eigen});
     return q.next();
 }

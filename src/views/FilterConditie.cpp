@@ -42,13 +42,11 @@ QString VergelijkingenSql(const QList<Vergelijk>& condities)
 
 const QList<FilterVeld>& FilterVelden()
 {
-    static const QList<FilterVeld> velden{{"Betaalwijze", "BetaalWCode", false, true},
-                                          {"CursistNr", "CursistNr", true, false},
-                                          {"CursusCode", "CursusCode", false, true},
-                                          {"Geslacht", "Geslacht", false, false},
-                                          {"GroepsCode", "GroepsCode", false, true},
-                                          {"Lokatie", "LokatieCode", false, true},
-                                          {"Woonplaats", "StadCode", false, false}};
+    static const QList<FilterVeld> velden{
+        {"Betaalwijze", "BetaalWCode", false, true}, {"CursistNr", "CursistNr", true, false},
+        {"CursusCode", "CursusCode", false, true},   {"Geslacht", "Geslacht", false, false},
+        {"GroepsCode", "GroepsCode", false, true},   {"Lokatie", "LokatieCode", false, true},
+        {"Woonplaats", "StadCode", false, false}};
     return velden;
 }
 
@@ -74,8 +72,8 @@ const QStringList& VergelijkingTeksten()
 QList<Vergelijking> ToegestaneVergelijkingen(int veld)
 {
     if (FilterVelden().value(veld).alleVergelijkingen)
-        return {Vergelijking::GelijkAan,   Vergelijking::KleinerDan,     Vergelijking::KleinerOfGelijk,
-                Vergelijking::GroterDan,   Vergelijking::GroterOfGelijk, Vergelijking::OngelijkAan};
+        return {Vergelijking::GelijkAan, Vergelijking::KleinerDan,     Vergelijking::KleinerOfGelijk,
+                Vergelijking::GroterDan, Vergelijking::GroterOfGelijk, Vergelijking::OngelijkAan};
     return {Vergelijking::GelijkAan, Vergelijking::OngelijkAan};
 }
 
@@ -119,6 +117,7 @@ QString FilterCode(const QList<Vergelijk>& condities, bool cursusModus)
     bool of = false;
     for (const Vergelijk& v : condities)
         of = of || v.verbinding == Verbinding::Of;
-    return sql + (of ? QStringLiteral("and (") + VergelijkingenSql(condities) + QLatin1Char(')')
-                     : QStringLiteral("and") + VergelijkingenSql(condities));
+    return sql
+           + (of ? QStringLiteral("and (") + VergelijkingenSql(condities) + QLatin1Char(')')
+                 : QStringLiteral("and") + VergelijkingenSql(condities));
 }

@@ -14,8 +14,8 @@ enum class Verbinding { Geen, En, Of };
 
 // A field the builder offers.
 struct FilterVeld {
-    QString naam;   // as offered: "Lokatie"
-    QString kolom;  // in the SQL: "LokatieCode"
+    QString naam;                     // as offered: "Lokatie"
+    QString kolom;                    // in the SQL: "LokatieCode"
     bool alleVergelijkingen = false;  // else only equal and unequal
     bool inschrijving = false;        // a field of the enrolments
 };

@@ -91,8 +91,8 @@ TFilterFrm::TFilterFrm(TDataModFrm& dm, TLijstPaneel& lijst, const StedenLijst& 
     static_cast<QVBoxLayout*>(WaardePaneel->layout())->addStretch();
 
     EnOfPaneel = Paneel(this, "EnOfPaneel", QStringLiteral("4. Verder"));
-    EnOf = VinkLijst(EnOfPaneel, "EnOf", {QStringLiteral("Geen verdere condities meer"), QStringLiteral("en"),
-                                         QStringLiteral("of")});
+    EnOf = VinkLijst(EnOfPaneel, "EnOf",
+                     {QStringLiteral("Geen verdere condities meer"), QStringLiteral("en"), QStringLiteral("of")});
     EnOfPaneel->layout()->addWidget(EnOf);
     for (QFrame* p : {VoorwaardePaneel, EnOfPaneel})
         static_cast<QVBoxLayout*>(p->layout())->addStretch();
@@ -214,9 +214,9 @@ void TFilterFrm::VoorwaardeClickCheck(QListWidgetItem* item)
         CodeBox->addItems(m_steden.namen);
     CodeBox->setCurrentIndex(-1);
     HCombo->setCurrentIndex(0);
-    QWidget* invoer = veld == QLatin1String("CursistNr") ? static_cast<QWidget*>(MEdit)
+    QWidget* invoer = veld == QLatin1String("CursistNr")  ? static_cast<QWidget*>(MEdit)
                       : veld == QLatin1String("Geslacht") ? static_cast<QWidget*>(HCombo)
-                                                           : static_cast<QWidget*>(CodeBox);
+                                                          : static_cast<QWidget*>(CodeBox);
     for (QWidget* w : {static_cast<QWidget*>(CodeBox), static_cast<QWidget*>(MEdit), static_cast<QWidget*>(HCombo)})
         w->setVisible(w == invoer);
     KlikBtn->show();

@@ -34,19 +34,19 @@ QString Token(QString& rest, int bewaar)
 
 const QStringList& HoofdVelden()
 {
-    static const QStringList velden{"Adres",   "Bank", "Bijzonderheden", "CursistNr", "E_Mail1", "E_Mail2",
-                                    "FAX",     "GebDatum", "MV",         "GSM",       "Naam",    "Oproep",
-                                    "Postcode", "Tel_Werk", "Telefoon",  "Tussenv",   "Voorl",   "Woonplaats"};
+    static const QStringList velden{
+        "Adres", "Bank", "Bijzonderheden", "CursistNr", "E_Mail1",  "E_Mail2",  "FAX",     "GebDatum", "MV",
+        "GSM",   "Naam", "Oproep",         "Postcode",  "Tel_Werk", "Telefoon", "Tussenv", "Voorl",    "Woonplaats"};
     return velden;
 }
 
 const QStringList& DetailVelden()
 {
-    static const QStringList velden{"AanmeldDatum", "Betaald",  "BetaalwCode", "CursistNr",   "CursusAantal",
-                                    "CursusCode",   "DiplomaDatum", "DiplomaNr", "GroepsCode", "Herh1",
-                                    "Herh2",        "Herh3",    "Herh4",       "Herh5",       "Herh6",
-                                    "Herh7",        "Herh8",    "Herh9",       "Herh10",      "HHFreq",
-                                    "LaatsteCursus", "LokatieCode", "Saldo",   "Verzuimd",    "VolgendeOproep"};
+    static const QStringList velden{"AanmeldDatum",  "Betaald",      "BetaalwCode", "CursistNr",  "CursusAantal",
+                                    "CursusCode",    "DiplomaDatum", "DiplomaNr",   "GroepsCode", "Herh1",
+                                    "Herh2",         "Herh3",        "Herh4",       "Herh5",      "Herh6",
+                                    "Herh7",         "Herh8",        "Herh9",       "Herh10",     "HHFreq",
+                                    "LaatsteCursus", "LokatieCode",  "Saldo",       "Verzuimd",   "VolgendeOproep"};
     return velden;
 }
 
@@ -89,8 +89,7 @@ QString KolomBreedtes(const QList<Kolom>& kolommen, bool detail)
     return tekst;
 }
 
-QList<Kolom> DecodeerKolommen(const QString& velden, const QString& breedtes, const QString& sorteerVeld,
-                              bool detail)
+QList<Kolom> DecodeerKolommen(const QString& velden, const QString& breedtes, const QString& sorteerVeld, bool detail)
 {
     QList<Kolom> kolommen;
     QString restVelden = velden;

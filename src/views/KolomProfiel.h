@@ -22,8 +22,7 @@ QString CodeerDetailKolommen(const QList<Kolom>& kolommen);
 QString KolomBreedtes(const QList<Kolom>& kolommen, bool detail = false);
 // Decodes Velden and VeldBreedte; detail fields only for the detail grid. The
 // title of the column of the sort field is marked.
-QList<Kolom> DecodeerKolommen(const QString& velden, const QString& breedtes, const QString& sorteerVeld,
-                              bool detail);
+QList<Kolom> DecodeerKolommen(const QString& velden, const QString& breedtes, const QString& sorteerVeld, bool detail);
 QString GeefSorteerKolom(const QList<Kolom>& kolommen);
 QString BepaalSorteerVeld(const QList<Kolom>& kolommen);
 

@@ -17,8 +17,8 @@ const QString Ns = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:");
 
 QString CsvVeld(const QString& tekst)
 {
-    if (!tekst.contains(QLatin1Char(';')) && !tekst.contains(QLatin1Char('"')) && !tekst.contains(QLatin1Char('\n')) &&
-        !tekst.contains(QLatin1Char('\r')))
+    if (!tekst.contains(QLatin1Char(';')) && !tekst.contains(QLatin1Char('"')) && !tekst.contains(QLatin1Char('\n'))
+        && !tekst.contains(QLatin1Char('\r')))
         return tekst;
     return QLatin1Char('"') + QString(tekst).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
 }
@@ -75,7 +75,10 @@ void OdsCel(QXmlStreamWriter& x, const QVariant& w)
         x.writeAttribute(office, QStringLiteral("currency"), QStringLiteral("EUR"));
         const qint64 c = w.value<Bedrag>().Centen();
         x.writeAttribute(office, QStringLiteral("value"),
-                         QStringLiteral("%1%2.%3").arg(c < 0 ? "-" : "").arg(std::abs(c) / 100).arg(std::abs(c) % 100, 2, 10, QLatin1Char('0')));
+                         QStringLiteral("%1%2.%3")
+                             .arg(c < 0 ? "-" : "")
+                             .arg(std::abs(c) / 100)
+                             .arg(std::abs(c) % 100, 2, 10, QLatin1Char('0')));
         x.writeAttribute(Ns + "table:1.0", QStringLiteral("style-name"), QStringLiteral("geld"));
     } else {
         switch (w.typeId()) {
@@ -86,11 +89,13 @@ void OdsCel(QXmlStreamWriter& x, const QVariant& w)
             break;
         case QMetaType::QDateTime:
             soort("date");
-            x.writeAttribute(office, QStringLiteral("date-value"), w.toDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")));
+            x.writeAttribute(office, QStringLiteral("date-value"),
+                             w.toDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")));
             break;
         case QMetaType::Bool:
             soort("boolean");
-            x.writeAttribute(office, QStringLiteral("boolean-value"), w.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+            x.writeAttribute(office, QStringLiteral("boolean-value"),
+                             w.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
             break;
         case QMetaType::Int:
         case QMetaType::LongLong:
@@ -101,8 +106,7 @@ void OdsCel(QXmlStreamWriter& x, const QVariant& w)
             soort("float");
             x.writeAttribute(office, QStringLiteral("value"), w.toString());
             break;
-        default:
-            soort("string");
+        default: soort("string");
         }
     }
     x.writeTextElement(Ns + "text:1.0", QStringLiteral("p"), tekst);
@@ -159,7 +163,8 @@ QByteArray OdsInhoud(LijstQuery& lijst, const QList<Kolom>& kolommen, const Expo
     x.writeStartElement(table, QStringLiteral("table"));
     x.writeAttribute(table, QStringLiteral("name"), QStringLiteral("Cursisten"));
     x.writeEmptyElement(table, QStringLiteral("table-column"));
-    x.writeAttribute(table, QStringLiteral("number-columns-repeated"), QString::number(qMax<qsizetype>(1, kolommen.size())));
+    x.writeAttribute(table, QStringLiteral("number-columns-repeated"),
+                     QString::number(qMax<qsizetype>(1, kolommen.size())));
     x.writeStartElement(table, QStringLiteral("table-row"));
     for (const Kolom& k : kolommen)
         OdsCel(x, k.veld);
@@ -199,7 +204,7 @@ QString ExportVeld(const QString& kolomVeld)
 ExportSoort ExportSoortVan(const QString& pad)
 {
     return QFileInfo(pad).suffix().compare(QLatin1String("ods"), Qt::CaseInsensitive) == 0 ? ExportSoort::Ods
-                                                                                          : ExportSoort::Csv;
+                                                                                           : ExportSoort::Csv;
 }
 
 ExportUitkomst ExporteerLijst(LijstQuery& lijst, const QList<Kolom>& kolommen, const QString& pad, ExportSoort soort,
@@ -218,9 +223,9 @@ ExportUitkomst ExporteerLijst(LijstQuery& lijst, const QList<Kolom>& kolommen, c
             const QByteArray inhoud = OdsInhoud(lijst, kolommen, voortgang, uit.afgebroken);
             if (!uit.afgebroken) {
                 ZipSchrijver zip(bestand);
-                if (!zip.VoegToe(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet", false) ||
-                    !zip.VoegToe(QStringLiteral("META-INF/manifest.xml"), Manifest()) ||
-                    !zip.VoegToe(QStringLiteral("content.xml"), inhoud) || !zip.Sluit())
+                if (!zip.VoegToe(QStringLiteral("mimetype"), "application/vnd.oasis.opendocument.spreadsheet", false)
+                    || !zip.VoegToe(QStringLiteral("META-INF/manifest.xml"), Manifest())
+                    || !zip.VoegToe(QStringLiteral("content.xml"), inhoud) || !zip.Sluit())
                     bestand.cancelWriting();
             }
         }

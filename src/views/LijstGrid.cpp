@@ -34,10 +34,7 @@ const QPixmap& Plaatje(const char* naam)
 }
 }  // namespace
 
-LijstModel::LijstModel(QObject* parent)
-    : QAbstractTableModel(parent)
-{
-}
+LijstModel::LijstModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void LijstModel::setBron(LijstQuery* bron)
 {
@@ -82,10 +79,7 @@ int LijstModel::rowCount(const QModelIndex& parent) const
     return parent.isValid() || !m_bron ? 0 : m_bron->rowCount();
 }
 
-int LijstModel::columnCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : int(m_kolommen.size());
-}
+int LijstModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_kolommen.size()); }
 
 QVariant LijstModel::waarde(int rij, const QString& veld) const
 {
@@ -129,10 +123,8 @@ QVariant LijstModel::data(const QModelIndex& index, int role) const
             if (veld == Oproep)
                 return Icoon(veld, {}, waarde(index.row(), QStringLiteral("Opr")).toBool());
             return {};
-        case Qt::UserRole:
-            return veld == Oproep ? m_oproepInspringing : 2;
-        default:
-            return {};
+        case Qt::UserRole: return veld == Oproep ? m_oproepInspringing : 2;
+        default: return {};
         }
     } catch (const std::exception&) {
         return {};
@@ -178,8 +170,7 @@ public:
     }
 };
 
-LijstKop::LijstKop(QWidget* parent)
-    : QHeaderView(Qt::Horizontal, parent)
+LijstKop::LijstKop(QWidget* parent) : QHeaderView(Qt::Horizontal, parent)
 {
     setSectionsMovable(true);
     setSectionsClickable(true);
@@ -210,9 +201,7 @@ void LijstKop::paintSection(QPainter* painter, const QRect& rect, int logicalInd
     painter->restore();
 }
 
-TLijstGrid::TLijstGrid(const QString& naam, QWidget* parent)
-    : QTableView(parent)
-    , m_model(new LijstModel(this))
+TLijstGrid::TLijstGrid(const QString& naam, QWidget* parent) : QTableView(parent), m_model(new LijstModel(this))
 {
     setObjectName(naam);
     // The column widths that profiles store were measured in the narrow

@@ -87,9 +87,9 @@ public:
     void VerwijderHuidigeKolom();
 
 Q_SIGNALS:
-    void LayoutGewijzigd();       // a column moved, was added or removed
+    void LayoutGewijzigd();  // a column moved, was added or removed
     void TitelGeklikt(int logisch);
-    void OpenRij();               // double click outside design use
+    void OpenRij();  // double click outside design use
     void RijGewijzigd(int rij);
 
 protected:

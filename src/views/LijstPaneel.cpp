@@ -94,8 +94,8 @@ void TLijstPaneel::KoppelDetail()
     const QString nummer = HuidigCursistNr();
     LijstQuery* detail = m_dm.LijstDetailDB;
     try {
-        detail->setSql(QStringLiteral("select * from cursusgegevens where CursistNr = ") + quoteSqlString(nummer) +
-                       QStringLiteral(" order by CursistNr, CursusCode"));
+        detail->setSql(QStringLiteral("select * from cursusgegevens where CursistNr = ") + quoteSqlString(nummer)
+                       + QStringLiteral(" order by CursistNr, CursusCode"));
         detail->open();
     } catch (const std::exception&) {
         detail->close();
@@ -124,8 +124,8 @@ void TLijstPaneel::VergelijkDetailBreedtes()
 }
 
 // Stores one layout field of a profile; a stored layout is no longer changed.
-void TLijstPaneel::BewaarLayout(const QString& profiel, const QString& veld, const QString& waarde,
-                                const QString& fout, bool& gewijzigd)
+void TLijstPaneel::BewaarLayout(const QString& profiel, const QString& veld, const QString& waarde, const QString& fout,
+                                bool& gewijzigd)
 {
     if (!SchrijfProfiel(*m_dm.ProfielDB, profiel, {{veld, waarde}})) {
         Fout(fout);

@@ -39,7 +39,7 @@ const QRegularExpression& Woord(const char* woord)
     auto it = patronen.find(sleutel);
     if (it == patronen.end())
         it = patronen.insert(sleutel, QRegularExpression(QStringLiteral("\\b%1\\b").arg(sleutel),
-                                                        QRegularExpression::CaseInsensitiveOption));
+                                                         QRegularExpression::CaseInsensitiveOption));
     return *it;
 }
 
@@ -55,7 +55,10 @@ QString BasisTekst(bool cursusModus, const QString& sorteerVeld)
     return (cursusModus ? Inschrijvingen : Deelnemers) + QStringLiteral(" order by ") + sorteerVeld;
 }
 
-bool IsCursusLijstSql(const QString& sql) { return BuitenTekst(sql).contains(QLatin1String("hoofd h"), Qt::CaseInsensitive); }
+bool IsCursusLijstSql(const QString& sql)
+{
+    return BuitenTekst(sql).contains(QLatin1String("hoofd h"), Qt::CaseInsensitive);
+}
 
 bool HeeftOrder(const QString& sql) { return Zoek(sql, Woord("order")) >= 0; }
 
@@ -112,6 +115,6 @@ QString FilterSql(bool cursusModus, const QString& conditie, const QString& sort
 {
     if (conditie.trimmed().isEmpty())
         return BasisTekst(cursusModus, sorteerVeld);
-    return (cursusModus ? Inschrijvingen + QStringLiteral(" and ") : Deelnemers + QStringLiteral(" where ")) + conditie +
-           QStringLiteral(" order by ") + sorteerVeld;
+    return (cursusModus ? Inschrijvingen + QStringLiteral(" and ") : Deelnemers + QStringLiteral(" where ")) + conditie
+           + QStringLiteral(" order by ") + sorteerVeld;
 }

@@ -15,10 +15,7 @@
 #include <QStyle>
 #include <QToolButton>
 
-TOnderhoudFrm::TOnderhoudFrm(QWidget* parent) : QDialog(parent), Modus(this), ExitBtn(nullptr)
-{
-    setModal(true);
-}
+TOnderhoudFrm::TOnderhoudFrm(QWidget* parent) : QDialog(parent), Modus(this), ExitBtn(nullptr) { setModal(true); }
 
 QToolButton* TOnderhoudFrm::MaakExitBtn(const QString& hint)
 {

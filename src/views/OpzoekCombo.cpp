@@ -12,8 +12,8 @@ TOpzoekCombo::TOpzoekCombo(Storage& storage, const QString& sql, TableHandle& ta
     : QComboBox(parent), m_storage(storage), m_sql(sql), m_tabel(tabel), m_veld(veld)
 {
     setObjectName(naam);
-    for (auto signaal : {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel,
-                         &TableHandle::stateChanged})
+    for (auto signaal :
+         {&TableHandle::afterScroll, &TableHandle::afterPost, &TableHandle::afterCancel, &TableHandle::stateChanged})
         connect(&tabel, signaal, this, &TOpzoekCombo::Toon);
     connect(this, &QComboBox::activated, this, &TOpzoekCombo::gekozen);
 }

@@ -158,8 +158,9 @@ void TProfielFrm::BewaarDetailLayout()
     TableHandle& p = Tabel();
     const QString terug = p.text(Schets);
     p.setFilter({});
-    SchrijfProfiel(p, Detail, {{QStringLiteral("Velden"), m_lijst.CodeerDetailKolommen()},
-                               {QStringLiteral("VeldBreedte"), m_lijst.DetailKolomBreedtes()}});
+    SchrijfProfiel(p, Detail,
+                   {{QStringLiteral("Velden"), m_lijst.CodeerDetailKolommen()},
+                    {QStringLiteral("VeldBreedte"), m_lijst.DetailKolomBreedtes()}});
     m_lijst.DetailLayoutGewijzigd = false;
     p.setFilter(ZonderDetail);
     p.locate(Schets, {terug});
@@ -173,10 +174,11 @@ void TProfielFrm::OpslaanBtnClick()
         bool overschrijven = false;
         if (p.heeftRij())
             overschrijven = ToonMelding(mInformatie,
-                                        QStringLiteral("Wilt u profiel als ") + p.text(Schets) +
-                                            QStringLiteral(" opslaan?\rAls u dit profiel een ANDERE naam wilt geven "
-                                                           "antwoordt dan met NEE."),
-                                        Knoppen::JaNee, true) == Antwoord::Ja;
+                                        QStringLiteral("Wilt u profiel als ") + p.text(Schets)
+                                            + QStringLiteral(" opslaan?\rAls u dit profiel een ANDERE naam wilt geven "
+                                                             "antwoordt dan met NEE."),
+                                        Knoppen::JaNee, true)
+                            == Antwoord::Ja;
         if (p.wordtBewerkt())
             p.post();
         if (overschrijven)

@@ -43,16 +43,13 @@ SnelFilter MaakSnelFilter(int soort, const QString& waarde, const QString& getoo
 {
     const QString literal = SQLTekst(waarde);
     switch (soort) {
-    case 2:
-        return {QStringLiteral("groepscode = ") + literal, QStringLiteral("GroepsCode gelijk aan ") + waarde, true};
+    case 2: return {QStringLiteral("groepscode = ") + literal, QStringLiteral("GroepsCode gelijk aan ") + waarde, true};
     case 3:
         return {QStringLiteral("groepscode <> ") + literal, QStringLiteral("GroepsCode ongelijk aan ") + waarde, true};
-    case 4:
-        return {QStringLiteral("stadcode = ") + literal, QStringLiteral("Woonplaats gelijk aan ") + getoond, false};
+    case 4: return {QStringLiteral("stadcode = ") + literal, QStringLiteral("Woonplaats gelijk aan ") + getoond, false};
     case 5:
         return {QStringLiteral("lokatiecode = ") + literal, QStringLiteral("LokatieCode gelijk aan ") + waarde, true};
-    case 6:
-        return {QStringLiteral("cursuscode = ") + literal, QStringLiteral("CursusCode gelijk aan ") + waarde, true};
+    case 6: return {QStringLiteral("cursuscode = ") + literal, QStringLiteral("CursusCode gelijk aan ") + waarde, true};
     case 7:
         return {QStringLiteral("cursuscode <> ") + literal, QStringLiteral("CursusCode ongelijk aan ") + waarde, true};
     default:
@@ -158,8 +155,7 @@ void TSnelFilterFrm::FormShow()
 
 bool TSnelFilterFrm::eventFilter(QObject* object, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason
         && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
         // Entering an input chooses its kind; the focus a window gives its
         // first control when it opens chooses nothing.
@@ -198,8 +194,8 @@ void TSnelFilterFrm::UitvoerenBtnClick()
         f = MaakSnelFilter(m_soort, RadioVrouw->isChecked() ? QStringLiteral("V") : QStringLiteral("M"));
         break;
     default: {
-        const QComboBox* boxen[] = {GroepsCodeIsBox, GroepsCodeNotBox, nullptr, LokatieCodeIsBox, CursusCodeIsBox,
-                                    CursusCodeNotBox};
+        const QComboBox* boxen[] = {GroepsCodeIsBox,  GroepsCodeNotBox, nullptr,
+                                    LokatieCodeIsBox, CursusCodeIsBox,  CursusCodeNotBox};
         f = MaakSnelFilter(m_soort, boxen[m_soort - EersteSoort]->currentText());
     }
     }
@@ -207,8 +203,8 @@ void TSnelFilterFrm::UitvoerenBtnClick()
     s.CursusLijstModus = f.cursusModus;
     s.FilterTekst = f.tekst;
     s.LijstSQL = FilterSql(f.cursusModus, f.conditie, s.HuidigSorteerVeld);
-    if (ToonMelding(mVraag, QStringLiteral("Wilt u dit filter opslaan in profiel: ") + s.HuidigProfiel, Knoppen::JaNee) ==
-        Antwoord::Ja)
+    if (ToonMelding(mVraag, QStringLiteral("Wilt u dit filter opslaan in profiel: ") + s.HuidigProfiel, Knoppen::JaNee)
+        == Antwoord::Ja)
         s.BewaarFilter();
     s.FilterToepassen(false);
     s.OpenLijst(s.LijstSQL);

@@ -347,7 +347,8 @@ void TTabelGrid::VolgTabel()
         const bool nieuweRij = m_model->isInvoegRij(rij) && currentIndex().row() != rij;
         int kolom = nieuweRij ? 0 : qMin(m_kolom, m_model->columnCount() - 1);
         if (m_model->bewerkbaar())
-            while (kolom + 1 < m_model->columnCount() && !(m_model->flags(m_model->index(rij, kolom)) & Qt::ItemIsEditable))
+            while (kolom + 1 < m_model->columnCount()
+                   && !(m_model->flags(m_model->index(rij, kolom)) & Qt::ItemIsEditable))
                 ++kolom;
         if (nieuweRij)
             m_kolom = kolom;

@@ -18,13 +18,23 @@
 namespace {
 const QStringList& Instructie()
 {
-    static const QStringList regels{
-        "Sleep het gewenste veld ", "(de linkermuisknop ingedrukt)", "die u in het beeld wilt zien naar het ",
-        "bovenste of onderste beelddeel. ", "(De pijlen geven aan waar u heen ", "kunt slepen.) ",
-        "Laat daar de muisknop los. ", "Het veld wordt achteraan geplaatst.", "U kunt de velden naar de gewenste ",
-        "plek verschuiven en ook ", "de breedte instellen.", "Bij annuleren wordt het ", "oorspronkelijke beeld ",
-        "teruggezet, bij  OK wordt de huidige ", "instelling opgeslagen.", "Wilt u een veld verwijderen dan ",
-        "klikt u dubbel in de kolom."};
+    static const QStringList regels{"Sleep het gewenste veld ",
+                                    "(de linkermuisknop ingedrukt)",
+                                    "die u in het beeld wilt zien naar het ",
+                                    "bovenste of onderste beelddeel. ",
+                                    "(De pijlen geven aan waar u heen ",
+                                    "kunt slepen.) ",
+                                    "Laat daar de muisknop los. ",
+                                    "Het veld wordt achteraan geplaatst.",
+                                    "U kunt de velden naar de gewenste ",
+                                    "plek verschuiven en ook ",
+                                    "de breedte instellen.",
+                                    "Bij annuleren wordt het ",
+                                    "oorspronkelijke beeld ",
+                                    "teruggezet, bij  OK wordt de huidige ",
+                                    "instelling opgeslagen.",
+                                    "Wilt u een veld verwijderen dan ",
+                                    "klikt u dubbel in de kolom."};
     return regels;
 }
 
@@ -70,7 +80,8 @@ TVeldLijstFrm::TVeldLijstFrm(TLijstPaneel& lijst, std::function<void(bool)> zetS
     instructie->setObjectName(QStringLiteral("InstructieLbl"));
 
     auto* raster = new QGridLayout;
-    raster->addWidget(Pijl(this, QStringLiteral("▲"), QStringLiteral("Deze velden ALLEEN in het bovenste beelddeel")), 0, 0);
+    raster->addWidget(Pijl(this, QStringLiteral("▲"), QStringLiteral("Deze velden ALLEEN in het bovenste beelddeel")),
+                      0, 0);
     raster->addWidget(Pijl(this, QStringLiteral("▲▼"), QStringLiteral("Deze velden in beide beelddelen")), 0, 1);
     raster->addWidget(VeldLijstHbox, 1, 0);
     raster->addWidget(VeldlijstDBox, 1, 1);
@@ -143,9 +154,10 @@ void TVeldLijstFrm::OkBtnClick()
         bool bewaren = true;
         if (actief) {
             conditie = s.GeefFilterConditie();
-            bewaren = ToonMelding(mVraag, QStringLiteral("Wilt u het nu actieve filter opslaan in profiel: ") +
-                                              s.HuidigProfiel,
-                                  Knoppen::JaNee, true) != Antwoord::Nee;
+            bewaren = ToonMelding(mVraag,
+                                  QStringLiteral("Wilt u het nu actieve filter opslaan in profiel: ") + s.HuidigProfiel,
+                                  Knoppen::JaNee, true)
+                      != Antwoord::Nee;
         }
         s.BepaalSorteerVeld();
         // The list of enrolments keeps its own base: a condition on an

@@ -44,13 +44,14 @@ const QString kBriefVelden = QStringLiteral("3#8#10#16#15#0#12#17#");
 void vulDeelnemers(Storage& opslag)
 {
     opslag.exec("insert into Steden (StadCode, Stad) values (1, 'AMERSFOORT')");
-    opslag.exec("insert into Hoofd (CursistNr, Naam, Voorl, Tussenv, Geslacht, Adres, Postcode, StadCode) values "
-                "('000001', 'Zwart', 'P.', '', 'M', 'Kerkstraat 1', '3811 AA', 1), "
-                "('000002', 'Bakker', 'A.', '', 'V', 'Langestraat 12', '3811 AB', 1), "
-                "('000003', 'Dijk', 'J.', 'van', 'M', 'Utrechtseweg 7', '3812 AC', 1), "
-                "('000004', 'Mulder', 'K.', '', 'X', 'Hof 3', '3811 AD', 1), "
-                "('000005', 'Jansen', 'E.', '', 'V', 'Arnhemseweg 90', '3817 AE', 1), "
-                "('000006', 'Visser', 'T.', 'de', '', 'Stationsplein 2', '3818 AF', 1)");
+    opslag.exec(
+        "insert into Hoofd (CursistNr, Naam, Voorl, Tussenv, Geslacht, Adres, Postcode, StadCode) values "
+        "('000001', 'Zwart', 'P.', '', 'M', 'Kerkstraat 1', '3811 AA', 1), "
+        "('000002', 'Bakker', 'A.', '', 'V', 'Langestraat 12', '3811 AB', 1), "
+        "('000003', 'Dijk', 'J.', 'van', 'M', 'Utrechtseweg 7', '3812 AC', 1), "
+        "('000004', 'Mulder', 'K.', '', 'X', 'Hof 3', '3811 AD', 1), "
+        "('000005', 'Jansen', 'E.', '', 'V', 'Arnhemseweg 90', '3817 AE', 1), "
+        "('000006', 'Visser', 'T.', 'de', '', 'Stationsplein 2', '3818 AF', 1)");
 }
 
 QStringList gemarkeerd(Storage& opslag)
@@ -171,8 +172,8 @@ private Q_SLOTS:
         QStringList kolommen;
         for (const Kolom& kolom : h.CLijst->Kolommen())
             kolommen << kolom.veld;
-        QCOMPARE(kolommen, QStringList({"CursistNr", "MV", "Naam", "Voorl", "Tussenv", "Adres", "Postcode",
-                                        "Woonplaats"}));
+        QCOMPARE(kolommen,
+                 QStringList({"CursistNr", "MV", "Naam", "Voorl", "Tussenv", "Adres", "Postcode", "Woonplaats"}));
 
         h.ActionBrief->trigger();
         QVERIFY(!h.BriefModus->Aan());
@@ -222,16 +223,18 @@ private Q_SLOTS:
         Fixture f;
         Storage& opslag = f.db.dm().storage();
         if (!velden.isEmpty())
-            opslag.exec("insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterSQL) values "
-                        "('SYSTEMBriefProfiel', ?, '57#18#127#50#49#184#', 'CursistNr', "
-                        "'select * from hoofd order by cursistnr')",
-                        {velden});
+            opslag.exec(
+                "insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterSQL) values "
+                "('SYSTEMBriefProfiel', ?, '57#18#127#50#49#184#', 'CursistNr', "
+                "'select * from hoofd order by cursistnr')",
+                {velden});
         f.meldingen.script().antwoorden = {1, 1};
         f.hoofd->ActionBrief->trigger();
         QCOMPARE(f.meldingen.texts(), meldingen);
         QVERIFY(f.hoofd->BriefModus->Aan());
-        QSqlQuery q = opslag.exec("select Velden, VeldBreedte, count(*) from Profiel where Profielschets = "
-                                  "'SYSTEMBriefProfiel'");
+        QSqlQuery q = opslag.exec(
+            "select Velden, VeldBreedte, count(*) from Profiel where Profielschets = "
+            "'SYSTEMBriefProfiel'");
         QVERIFY(q.next());
         QCOMPARE(q.value(2).toInt(), 1);
         if (!meldingen.isEmpty()) {
@@ -254,7 +257,8 @@ private Q_SLOTS:
         const QStringList pdfs = f.afdrukken();
         QCOMPARE(pdfs.size(), 1);
         QCOMPARE(pdfPageCount(pdfs.first()), 3);
-        QCOMPARE(achternamenPerPagina(pdfs.first(), {"Zwart", "Jansen", "Dijk"}), QStringList({"Dijk", "Jansen", "Zwart"}));
+        QCOMPARE(achternamenPerPagina(pdfs.first(), {"Zwart", "Jansen", "Dijk"}),
+                 QStringList({"Dijk", "Jansen", "Zwart"}));
         QVERIFY(!f.rapporten->BriefQ.isOpen());
         QVERIFY(!f.rapporten->BriefSteden.isOpen());
     }
@@ -384,9 +388,9 @@ private Q_SLOTS:
         QVERIFY(server.ready());
         Fixture f;
         TZolRegister opslag;
-        for (const auto& [naam, waarde] : {std::pair{"SMTPserver", server.server()},
-                                          std::pair{"FromAdress", QString("cursus@orvel.test")},
-                                          std::pair{"ADSL", QString("1")}})
+        for (const auto& [naam, waarde] :
+             {std::pair{"SMTPserver", server.server()}, std::pair{"FromAdress", QString("cursus@orvel.test")},
+              std::pair{"ADSL", QString("1")}})
             opslag.SchrijfWaarde(QString::fromLatin1(naam), waarde);
         f.db.dm().storage().exec("update Hoofd set E_Mail1 = lower(Naam) || '@example.org' where CursistNr <> '000004'");
         f.klaarVoorBrief({"000004", "000002", "000003"});
@@ -414,7 +418,7 @@ private Q_SLOTS:
                 woorden << w.text;
             const QString ontvanger = mail.to.join(',');
             QVERIFY2(woorden.join(' ').contains(ontvanger.startsWith("bakker") ? "Geachte mevrouw Bakker,"
-                                                                                : "Geachte heer Van Dijk,"),
+                                                                               : "Geachte heer Van Dijk,"),
                      qPrintable(ontvanger));
         }
         QCOMPARE(ontvangers, QStringList({"bakker@example.org", "dijk@example.org"}));
@@ -454,10 +458,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("nummer");
         QTest::addColumn<QString>("aanhef");
-        QTest::newRow("man with a prefix") << "000003" << "Geachte heer Van Dijk,";
-        QTest::newRow("woman") << "000002" << "Geachte mevrouw Bakker,";
-        QTest::newRow("sex not given") << "000004" << "Geachte K. Mulder,";
-        QTest::newRow("sex empty, prefix") << "000006" << "Geachte T. de Visser,";
+        QTest::newRow("man with a prefix") << "000003"
+                                           << "Geachte heer Van Dijk,";
+        QTest::newRow("woman") << "000002"
+                               << "Geachte mevrouw Bakker,";
+        QTest::newRow("sex not given") << "000004"
+                                       << "Geachte K. Mulder,";
+        QTest::newRow("sex empty, prefix") << "000006"
+                                           << "Geachte T. de Visser,";
     }
     void theSalutationFollowsTheParticipant()
     {
@@ -467,7 +475,8 @@ private Q_SLOTS:
         f.klaarVoorBrief({nummer});
         const QString pdf = f.briefNaarPdf();
         QList<PdfWord> woorden = readPdfWords(pdf);
-        const auto begin = std::find_if(woorden.begin(), woorden.end(), [](const PdfWord& w) { return w.text == "Geachte"; });
+        const auto begin = std::find_if(woorden.begin(), woorden.end(),
+                                        [](const PdfWord& w) { return w.text == "Geachte"; });
         QVERIFY(begin != woorden.end());
         QStringList regel;
         for (auto w = begin; w != woorden.end() && qAbs(w->top - begin->top) < 1; ++w)
@@ -549,8 +558,9 @@ private Q_SLOTS:
         BriefWerk werk(db.dm());
         werk.MarkeerVoorBrief({"000001", "000002"});
         // A participant whose mark cannot be written stops the whole run.
-        opslag.exec("create trigger weiger before update of Print on Hoofd when new.CursistNr = '000004' "
-                    "and new.Print begin select raise(abort, 'geweigerd'); end");
+        opslag.exec(
+            "create trigger weiger before update of Print on Hoofd when new.CursistNr = '000004' "
+            "and new.Print begin select raise(abort, 'geweigerd'); end");
         QVERIFY_THROWS_EXCEPTION(std::exception, werk.MarkeerVoorBrief({"000003", "000004"}));
         QCOMPARE(gemarkeerd(opslag), QStringList({"000001", "000002"}));
     }

@@ -27,12 +27,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("veld");
         QTest::addColumn<QString>("verwacht");
-        QTest::newRow("order clause replaced") << "select * from hoofd order by cursistnr" << "Naam"
+        QTest::newRow("order clause replaced") << "select * from hoofd order by cursistnr"
+                                               << "Naam"
                                                << "select * from hoofd order by Naam";
         QTest::newRow("direction dropped with the clause") << "select * from hoofd order by Naam descending"
-                                                           << "StadCode" << "select * from hoofd order by StadCode";
+                                                           << "StadCode"
+                                                           << "select * from hoofd order by StadCode";
         QTest::newRow("filter text without order gets a blank")
-            << "select * from hoofd where Geslacht = 'V'" << "Naam"
+            << "select * from hoofd where Geslacht = 'V'"
+            << "Naam"
             << "select * from hoofd where Geslacht = 'V' order by Naam";
     }
     void sortTextRules()
@@ -117,11 +120,13 @@ private Q_SLOTS:
         db = std::make_unique<TempDatabase>();
         Storage& s = db->dm().storage();
         s.exec("insert into Steden (StadCode, Stad) values (1, 'ZWOLLE'), (2, 'AMSTERDAM')");
-        s.exec("insert into Hoofd (CursistNr, Naam, Geslacht, StadCode) values "
-               "('000007', 'Pietersen', 'M', 1), ('000012', 'Jansen', 'V', 2), ('000003', 'janssens', 'X', 1), "
-               "('000020', 'Bakker', 'M', 2)");
-        s.exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
-               "('1/15/2027 23:00', 1, '000012', 'EHBO', 'TELYST', 1)");
+        s.exec(
+            "insert into Hoofd (CursistNr, Naam, Geslacht, StadCode) values "
+            "('000007', 'Pietersen', 'M', 1), ('000012', 'Jansen', 'V', 2), ('000003', 'janssens', 'X', 1), "
+            "('000020', 'Bakker', 'M', 2)");
+        s.exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+            "('1/15/2027 23:00', 1, '000012', 'EHBO', 'TELYST', 1)");
         s.exec("insert into CursusGegevens (CursistNr, CursusCode) values ('000012', 'EHBO'), ('000012', 'AED')");
         db->heropen();  // NrLengte counts the numbers above
         venster = std::make_unique<TMainFrm>(db->dm());
@@ -163,17 +168,29 @@ private Q_SLOTS:
     void searchBox_data()
     {
         QTest::addColumn<QString>("getypt");
-        QTest::addColumn<QString>("vak");         // text of the box right after typing
-        QTest::addColumn<QString>("nummer");      // current row afterwards
+        QTest::addColumn<QString>("vak");          // text of the box right after typing
+        QTest::addColumn<QString>("nummer");       // current row afterwards
         QTest::addColumn<bool>("directNaarGrid");  // a whole name: focus moves at once
         QTest::addColumn<bool>("timer");           // a number found: focus moves after a second
-        QTest::newRow("number padded") << "12" << "12" << "000012" << false << true;
+        QTest::newRow("number padded") << "12"
+                                       << "12"
+                                       << "000012" << false << true;
         // The first row in the list's order (by number) whose name begins so.
-        QTest::newRow("name prefix any case") << "JAN" << "JAN" << "000003" << false << false;
-        QTest::newRow("whole name") << "janssens" << "Zoek Nr of naam" << "000003" << true << false;
-        QTest::newRow("surname then a digit") << "Bakk7" << "7" << "000007" << false << true;
-        QTest::newRow("number longer than the highest cut back") << "203" << "3" << "000003" << false << true;
-        QTest::newRow("digits then letters search the name") << "12ba" << "ba" << "000020" << false << false;
+        QTest::newRow("name prefix any case") << "JAN"
+                                              << "JAN"
+                                              << "000003" << false << false;
+        QTest::newRow("whole name") << "janssens"
+                                    << "Zoek Nr of naam"
+                                    << "000003" << true << false;
+        QTest::newRow("surname then a digit") << "Bakk7"
+                                              << "7"
+                                              << "000007" << false << true;
+        QTest::newRow("number longer than the highest cut back") << "203"
+                                                                 << "3"
+                                                                 << "000003" << false << true;
+        QTest::newRow("digits then letters search the name") << "12ba"
+                                                             << "ba"
+                                                             << "000020" << false << false;
     }
     void searchBox()
     {
@@ -199,9 +216,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("titel");
         QTest::addColumn<QString>("sorteerVeld");
         QTest::addColumn<QString>("eerste");
-        QTest::newRow("Naam") << "Naam" << "Naam" << "000020";
-        QTest::newRow("Woonplaats sorts on StadCode") << "Woonplaats" << "StadCode" << "000007";
-        QTest::newRow("MV sorts on Geslacht") << "MV" << "Geslacht" << "000007";
+        QTest::newRow("Naam") << "Naam"
+                              << "Naam"
+                              << "000020";
+        QTest::newRow("Woonplaats sorts on StadCode") << "Woonplaats"
+                                                      << "StadCode"
+                                                      << "000007";
+        QTest::newRow("MV sorts on Geslacht") << "MV"
+                                              << "Geslacht"
+                                              << "000007";
     }
     void titleClickSorts()
     {
@@ -282,11 +305,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("veld");
         QTest::addColumn<QString>("plaatje");  // file in resources/lijst
         // Participant 000012 is only in a phone list, and still called up.
-        QTest::newRow("called up, phone list only") << "000012" << "Oproep" << "UO";
-        QTest::newRow("not called up") << "000007" << "Oproep" << "UL";
-        QTest::newRow("man") << "000007" << "MV" << "MAN";
-        QTest::newRow("woman") << "000012" << "MV" << "VROUW";
-        QTest::newRow("sex not given") << "000003" << "MV" << "XSEX";
+        QTest::newRow("called up, phone list only") << "000012"
+                                                    << "Oproep"
+                                                    << "UO";
+        QTest::newRow("not called up") << "000007"
+                                       << "Oproep"
+                                       << "UL";
+        QTest::newRow("man") << "000007"
+                             << "MV"
+                             << "MAN";
+        QTest::newRow("woman") << "000012"
+                               << "MV"
+                               << "VROUW";
+        QTest::newRow("sex not given") << "000003"
+                                       << "MV"
+                                       << "XSEX";
     }
     void iconsFollowSexAndCallUps()
     {
@@ -368,15 +401,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("melding");
         QTest::addColumn<int>("overgebleven");
         QTest::newRow("moved after a name search")
-            << "Bakk" << Antwoord::OK << "CursistNr: 000020 Hr. Bakker\n\rnaar history verplaatsen?"
-            << int(mInformatie) << "Cursist is naar historie verplaatst." << 3;
+            << "Bakk" << Antwoord::OK << "CursistNr: 000020 Hr. Bakker\n\rnaar history verplaatsen?" << int(mInformatie)
+            << "Cursist is naar historie verplaatst." << 3;
         QTest::newRow("a course planned")
             << "12" << Antwoord::OK << "CursistNr: 000012 Mw. Jansen\n\rnaar history verplaatsen?" << int(mFout)
             << "Cursist heeft nog cursussen openstaan!\rDeze moeten eerst verwerkt worden voordat er verwijderd wordt."
             << 4;
-        QTest::newRow("neither man nor woman") << "janss" << Antwoord::OK
-                                               << "CursistNr: 000003 janssens\n\rnaar history verplaatsen?"
-                                               << int(mInformatie) << "Cursist is naar historie verplaatst." << 3;
+        QTest::newRow("neither man nor woman")
+            << "janss" << Antwoord::OK << "CursistNr: 000003 janssens\n\rnaar history verplaatsen?" << int(mInformatie)
+            << "Cursist is naar historie verplaatst." << 3;
         QTest::newRow("cancelled") << "Bakk" << Antwoord::Annuleren
                                    << "CursistNr: 000020 Hr. Bakker\n\rnaar history verplaatsen?" << -1 << "" << 4;
     }

@@ -186,9 +186,9 @@ private Q_SLOTS:
         start(proces, thuis + "/gebruiker3", map);
         QVERIFY(proces.waitForStarted());
         QString fouten;
-        QTRY_VERIFY_WITH_TIMEOUT((fouten += QString::fromUtf8(proces.readAllStandardError()))
-                                     .contains("Orvel heeft het inlezen afgemaakt"),
-                                 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (fouten += QString::fromUtf8(proces.readAllStandardError())).contains("Orvel heeft het inlezen afgemaakt"),
+            20000);
         QTRY_VERIFY_WITH_TIMEOUT(HoudtMap(proces, map), 20000);
         QTest::qWait(500);
         QCOMPARE(proces.state(), QProcess::Running);

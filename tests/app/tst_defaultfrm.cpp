@@ -23,8 +23,7 @@
 #include <QTimer>
 
 namespace {
-const QString kSchrijfFout =
-    QStringLiteral("Schrijffout naar register!\rU heeft blijkbaar geen rechten om te wijzingen");
+const QString kSchrijfFout = QStringLiteral("Schrijffout naar register!\rU heeft blijkbaar geen rechten om te wijzingen");
 const QString kVraag = QStringLiteral("U heeft wijzigingen aangebracht!\rWilt u deze opslaan?");
 
 // The settings window on an empty store of its own, with its links to the
@@ -41,13 +40,9 @@ struct Fixture {
     void create()
     {
         frm = std::make_unique<TDefaultFrm>(TDefaultFrm::Koppelingen{
-            [this](bool aan) { helpRegel << aan; }, [this] { ++begeleidingGeleegd; }, db.dm().AcceptenDB,
-            db.dm().LijstQ});
+            [this](bool aan) { helpRegel << aan; }, [this] { ++begeleidingGeleegd; }, db.dm().AcceptenDB, db.dm().LijstQ});
     }
-    void store(const QString& name, const QString& value)
-    {
-        QVERIFY(TZolRegister().SchrijfWaarde(name, value));
-    }
+    void store(const QString& name, const QString& value) { QVERIFY(TZolRegister().SchrijfWaarde(name, value)); }
 };
 
 // Answers the next colour dialog with a colour.
@@ -122,7 +117,8 @@ private Q_SLOTS:
         TDefaultFrm& w = *f.frm;
         w.show();
         QCOMPARE(w.EWachtwoord->echoMode(), QLineEdit::Password);
-        QCOMPARE(w.PageControl->indexOf(w.EWachtwoord->parentWidget()), w.PageControl->indexOf(w.EUserName->parentWidget()));
+        QCOMPARE(w.PageControl->indexOf(w.EWachtwoord->parentWidget()),
+                 w.PageControl->indexOf(w.EUserName->parentWidget()));
         typ(w.EWachtwoord, "geheim");
         QVERIFY(w.OpslaanBtn->isEnabled());
         w.EPDFBijlage->setChecked(true);
@@ -144,10 +140,9 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("antwoorden");
         QTest::addColumn<QString>("opgeslagen");
         QTest::newRow("sound IBAN, no question") << "NL91 ABNA 0417 1643 00" << QList<int>{} << "NL91 ABNA 0417 1643 00";
-        QTest::newRow("doubtful, kept with yes") << "NL00ABNA0417164300" << QList<int>{Antwoord::Ja}
-                                                 << "NL00ABNA0417164300";
-        QTest::newRow("doubtful, not saved with no") << "NL00ABNA0417164300" << QList<int>{Antwoord::Nee}
-                                                     << "<missing>";
+        QTest::newRow("doubtful, kept with yes")
+            << "NL00ABNA0417164300" << QList<int>{Antwoord::Ja} << "NL00ABNA0417164300";
+        QTest::newRow("doubtful, not saved with no") << "NL00ABNA0417164300" << QList<int>{Antwoord::Nee} << "<missing>";
     }
     void thePaymentAccountIsCheckedAsAParticipantsIs()
     {
@@ -169,8 +164,8 @@ private Q_SLOTS:
     void everyChangeEnablesSaving_data()
     {
         QTest::addColumn<QString>("change");
-        for (const char* change : {"check box", "spin edit", "edit box", "modem", "scheme 1",
-                                   "scheme 2", "scheme 3", "default slip values"})
+        for (const char* change :
+             {"check box", "spin edit", "edit box", "modem", "scheme 1", "scheme 2", "scheme 3", "default slip values"})
             QTest::newRow(change) << QString(change);
     }
     void everyChangeEnablesSaving()
@@ -180,14 +175,22 @@ private Q_SLOTS:
         TDefaultFrm& w = *f.frm;
         w.show();
         QVERIFY(!w.OpslaanBtn->isEnabled());
-        if (change == "check box") w.EVoorbeeld->click();
-        if (change == "spin edit") w.VerzendSpin->setValue(14);
-        if (change == "edit box") w.ESMTPserver->setText("smtp.voorbeeld.nl");
-        if (change == "modem") w.ERadioModem->click();
-        if (change == "scheme 1") w.Schema1->click();
-        if (change == "scheme 2") w.Schema2->click();
-        if (change == "scheme 3") w.Schema3->click();
-        if (change == "default slip values") w.DefaultAcceptBtn->click();
+        if (change == "check box")
+            w.EVoorbeeld->click();
+        if (change == "spin edit")
+            w.VerzendSpin->setValue(14);
+        if (change == "edit box")
+            w.ESMTPserver->setText("smtp.voorbeeld.nl");
+        if (change == "modem")
+            w.ERadioModem->click();
+        if (change == "scheme 1")
+            w.Schema1->click();
+        if (change == "scheme 2")
+            w.Schema2->click();
+        if (change == "scheme 3")
+            w.Schema3->click();
+        if (change == "default slip values")
+            w.DefaultAcceptBtn->click();
         QVERIFY(w.OpslaanBtn->isEnabled());
     }
 

@@ -20,8 +20,7 @@ class EersteStartTest : public QObject {
 private Q_SLOTS:
     void aFirstStartCreatesTheDatabaseAndWritesTheDefaults()
     {
-        const QString programma =
-            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src/orvel2003"));
+        const QString programma = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../src/orvel2003"));
         QVERIFY2(QFileInfo::exists(programma), "build orvel2003 before running these tests");
         TemporarySettings settings;
         const QString map = settings.path() + "/leeg";
@@ -32,10 +31,10 @@ private Q_SLOTS:
         proces.start(programma, {"--database", map});
         QVERIFY(proces.waitForStarted());
 
-        const QStringList standaard{"Maximized",   "AcceptTMarge", "AcceptTekst", "BackUpWarning", "BackUpDate",
-                                    "BackUpMap",   "HelpTekst",    "Begeleiding", "Voorbeeld",     "PLijstAlfa",
-                                    "VerzendDagen", "Verzuim",     "FromAdress",  "FromName",      "SMTPserver",
-                                    "UserName",    "ADSL",         "KleurenSchema"};
+        const QStringList standaard{"Maximized",    "AcceptTMarge", "AcceptTekst",  "BackUpWarning", "BackUpDate",
+                                    "BackUpMap",    "HelpTekst",    "Begeleiding",  "Voorbeeld",     "PLijstAlfa",
+                                    "VerzendDagen", "Verzuim",      "FromAdress",   "FromName",      "SMTPserver",
+                                    "UserName",     "ADSL",         "KleurenSchema"};
         const auto ontbrekend = [&] {
             QStringList weg;
             for (const QString& naam : standaard)

@@ -61,7 +61,9 @@ private Q_SLOTS:
     void anInstanceThatEndedLeavesTheWayFree()
     {
         const QString sleutel = "OrvelTest-" + QUuid::createUuid().toString(QUuid::Id128);
-        { EnkeleInstantie eerste(sleutel); }
+        {
+            EnkeleInstantie eerste(sleutel);
+        }
         EnkeleInstantie opnieuw(sleutel);
         QVERIFY(!opnieuw.AndereLoopt());
         QVERIFY(!opnieuw.StuurHerstel());

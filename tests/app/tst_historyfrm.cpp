@@ -35,8 +35,9 @@ private Q_SLOTS:
     {
         db = std::make_unique<TempDatabase>();
         Storage& s = db->dm().storage();
-        s.exec("insert into Historie (CursistNr, Naam, Geslacht) values "
-               "('000004', 'Aalders', 'M'), ('000009', 'Mulder', 'V'), ('000011', 'Zwart', 'M')");
+        s.exec(
+            "insert into Historie (CursistNr, Naam, Geslacht) values "
+            "('000004', 'Aalders', 'M'), ('000009', 'Mulder', 'V'), ('000011', 'Zwart', 'M')");
         s.exec("insert into HistorieCursus (CursistNr, CursusCode) values ('000009', 'EHBO'), ('000009', 'AED')");
         venster = std::make_unique<THistoryFrm>(db->dm());
         venster->show();

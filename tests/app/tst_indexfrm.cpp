@@ -93,7 +93,8 @@ private Q_SLOTS:
         QStringList weg;
         for (const IndexVerwijzing& i : Schema::indexen())
             weg << "DROP INDEX " + Schema::quoteIdent(Schema::fysiekeIndexNaam(i.tabel->naam, i.index->naam));
-        Sql(db.map(), weg << "CREATE INDEX Vreemd ON Hoofd (Adres)" << "DROP TRIGGER Steden_Details");
+        Sql(db.map(), weg << "CREATE INDEX Vreemd ON Hoofd (Adres)"
+                          << "DROP TRIGGER Steden_Details");
         ScriptedMessages meldingen;
         QVERIFY(Indexeer(db.dm()));
         QCOMPARE(meldingen.texts().size(), 1);
@@ -111,8 +112,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("oorzaak");
         QTest::addColumn<QString>("tabel");
         QTest::addColumn<QString>("fout");
-        QTest::newRow("course names alike but for case") << "dubbel" << "CursusProfiel" << "Key violation";
-        QTest::newRow("another program holds the database open") << "bezet" << "Hoofd"
+        QTest::newRow("course names alike but for case") << "dubbel"
+                                                         << "CursusProfiel"
+                                                         << "Key violation";
+        QTest::newRow("another program holds the database open") << "bezet"
+                                                                 << "Hoofd"
                                                                  << "in gebruik door een ander programma";
     }
     void aFailingRebuildNamesTheTable()
@@ -216,8 +220,7 @@ private Q_SLOTS:
         ander.kill();
         ander.waitForFinished();
         QCOMPARE(meldingen.texts().size(), 2);
-        QVERIFY2(meldingen.texts()[0].contains("is in gebruik door"),
-                 qPrintable(meldingen.texts()[0]));
+        QVERIFY2(meldingen.texts()[0].contains("is in gebruik door"), qPrintable(meldingen.texts()[0]));
         QCOMPARE(meldingen.texts()[1], kMislukt);
         QCOMPARE(IndexAantal(db.map(), "Profiel"), 1);
     }

@@ -68,7 +68,8 @@ private Q_SLOTS:
         TempDatabase db;
         TZolRegister reg;
         reg.SchrijfWaarde(QStringLiteral("BackUpWarning"), QStringLiteral("10"));
-        reg.SchrijfWaarde(QStringLiteral("BackUpDate"), QDate::currentDate().addDays(-11).toString(QStringLiteral("dd-MM-yyyy")));
+        reg.SchrijfWaarde(QStringLiteral("BackUpDate"),
+                          QDate::currentDate().addDays(-11).toString(QStringLiteral("dd-MM-yyyy")));
         ScriptedMessages meldingen({Antwoord::Ja});
         TMainFrm hoofd(db.dm());
         hoofd.show();

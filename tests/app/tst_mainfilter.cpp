@@ -21,8 +21,9 @@ private Q_SLOTS:
         TemporarySettings settings;
         TempDatabase db;
         ScriptedMessages meldingen;
-        db.dm().storage().exec("insert into Hoofd (CursistNr, Naam, Geslacht) values ('000001', 'Jansen', 'M'), "
-                               "('000002', 'Bakker', 'V')");
+        db.dm().storage().exec(
+            "insert into Hoofd (CursistNr, Naam, Geslacht) values ('000001', 'Jansen', 'M'), "
+            "('000002', 'Bakker', 'V')");
         TMainFrm hoofd(db.dm());
         hoofd.show();
         QVERIFY(QTest::qWaitForWindowExposed(&hoofd));

@@ -91,8 +91,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("instellingen");  // name=value
         QTest::addColumn<bool>("gemaximaliseerd");
         QTest::addColumn<QRect>("geometrie");
-        QTest::newRow("not maximized, nothing stored")
-            << QStringList{"Maximized=0"} << false << QRect(1, 1, 750, 550);
+        QTest::newRow("not maximized, nothing stored") << QStringList{"Maximized=0"} << false << QRect(1, 1, 750, 550);
         QTest::newRow("not maximized, stored place and size")
             << QStringList{"Maximized=0", "MainScreenL=40", "MainScreenT=30", "MainScreenW=800", "MainScreenH=600"}
             << false << QRect(40, 30, 800, 600);
@@ -140,14 +139,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("antwoord");
         QTest::addColumn<bool>("gevraagd");
         QTest::addColumn<bool>("blijftOpen");
-        const auto geleden = [](int dagen) {
-            return QDate::currentDate().addDays(-dagen).toString("dd-MM-yyyy");
-        };
+        const auto geleden = [](int dagen) { return QDate::currentDate().addDays(-dagen).toString("dd-MM-yyyy"); };
         QTest::newRow("11 days, warn after 10, Yes") << "10" << geleden(11) << Antwoord::Ja << true << true;
         QTest::newRow("11 days, warn after 10, No") << "10" << geleden(11) << Antwoord::Nee << true << false;
         QTest::newRow("5 days, warn after 10") << "10" << geleden(5) << Antwoord::Ja << false << false;
         QTest::newRow("warning off") << "0" << geleden(400) << Antwoord::Ja << false << false;
-        QTest::newRow("no backup date stored") << "10" << "-" << Antwoord::Nee << true << false;
+        QTest::newRow("no backup date stored") << "10"
+                                               << "-" << Antwoord::Nee << true << false;
     }
     void closingWarnsWhenTheLastBackupIsTooOld()
     {
@@ -166,9 +164,9 @@ private Q_SLOTS:
             QVERIFY(messages.messages().isEmpty());
             return;
         }
-        QCOMPARE(messages.texts(), QStringList{"Het is al meer dan " + waarschuwing +
-                                               " dagen geleden \rdat u een BackUp heeft gemaakt!\r"
-                                               "Wilt u nu een BackUp maken?"});
+        QCOMPARE(messages.texts(), QStringList{"Het is al meer dan " + waarschuwing
+                                               + " dagen geleden \rdat u een BackUp heeft gemaakt!\r"
+                                                 "Wilt u nu een BackUp maken?"});
         QCOMPARE(messages.messages().first().soort, int(mWaarschuwing));
         QCOMPARE(messages.messages().first().knoppen, Knoppen::JaNee);
         QCOMPARE(messages.script().geluiden, QList<int>{mWaarschuwing});
@@ -205,8 +203,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("begeleiding");  // the setting
         QTest::addColumn<QStringList>("aan");
         const QStringList hoofd{"ActionVerwijder", "ActionLijst", "ActionAZ", "ActionZA"};
-        const QStringList cursussen{"ActionVerwerkCursus", "ActionBetalingen", "OproepManagerBtn",
-                                    "VerwerkBtn", "VerwijderCursusBtn", "BetalingBtn"};
+        const QStringList cursussen{"ActionVerwerkCursus", "ActionBetalingen",   "OproepManagerBtn",
+                                    "VerwerkBtn",          "VerwijderCursusBtn", "BetalingBtn"};
         QTest::newRow("empty database") << MenuTellingen{} << false << QStringList{};
         QTest::newRow("participants only") << MenuTellingen{5, 0, 0, 0, 0} << false << hoofd;
         QTest::newRow("history only") << MenuTellingen{0, 2, 0, 0, 0} << false << QStringList{"ActionHistory"};
@@ -215,10 +213,10 @@ private Q_SLOTS:
         QTest::newRow("courses") << MenuTellingen{0, 0, 0, 1, 0} << false << cursussen;
         QTest::newRow("supervision rows") << MenuTellingen{0, 0, 0, 0, 4} << false << QStringList{"BegeleidBtn"};
         QTest::newRow("supervision setting on") << MenuTellingen{} << true << QStringList{"ActionBegeleiding"};
-        QTest::newRow("everything")
-            << MenuTellingen{1, 1, 1, 1, 1} << true
-            << hoofd + cursussen +
-                   QStringList{"ActionHistory", "ActionGencursus", "GenereerBtn", "BegeleidBtn", "ActionBegeleiding"};
+        QTest::newRow("everything") << MenuTellingen{1, 1, 1, 1, 1} << true
+                                    << hoofd + cursussen
+                                           + QStringList{"ActionHistory", "ActionGencursus", "GenereerBtn",
+                                                         "BegeleidBtn", "ActionBegeleiding"};
     }
     void commandsFollowTheCounts()
     {
@@ -229,20 +227,20 @@ private Q_SLOTS:
         // Everything on first, so that greying is seen as well.
         w.SetMenu(MenuTellingen{1, 1, 1, 1, 1}, true);
         w.SetMenu(tellingen, begeleiding);
-        const QStringList acties{"ActionHistory", "ActionVerwijder", "ActionLijst", "ActionAZ", "ActionZA",
-                                 "ActionGencursus", "ActionVerwerkCursus", "ActionBetalingen", "ActionBegeleiding"};
+        const QStringList acties{"ActionHistory",    "ActionVerwijder", "ActionLijst",         "ActionAZ",
+                                 "ActionZA",         "ActionGencursus", "ActionVerwerkCursus", "ActionBetalingen",
+                                 "ActionBegeleiding"};
         for (const QString& naam : acties) {
             auto* actie = w.findChild<QAction*>(naam);
             QVERIFY2(actie, qPrintable(naam));
             QVERIFY2(actie->isEnabled() == aan.contains(naam), qPrintable(naam));
         }
-        for (const QString naam : {"GenereerBtn", "OproepManagerBtn", "VerwerkBtn", "VerwijderCursusBtn",
-                                    "BetalingBtn", "BegeleidBtn"}) {
+        for (const QString naam :
+             {"GenereerBtn", "OproepManagerBtn", "VerwerkBtn", "VerwijderCursusBtn", "BetalingBtn", "BegeleidBtn"}) {
             auto* knop = w.findChild<QToolButton*>(naam);
             QVERIFY2(knop->isEnabled() == aan.contains(naam), qPrintable(naam));
             // A greyed button is mid-grey, an enabled one is not.
-            QVERIFY2(knop->styleSheet().contains("background-color: #808080;") == !aan.contains(naam),
-                     qPrintable(naam));
+            QVERIFY2(knop->styleSheet().contains("background-color: #808080;") == !aan.contains(naam), qPrintable(naam));
         }
         // The toolbar buttons follow their actions.
         QCOMPARE(w.HaalTerugBtn->isEnabled(), aan.contains("ActionHistory"));
@@ -256,20 +254,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("knoppen");  // name=caption, in order
         QTest::newRow("Cursussen") << 0 << "Cursussen"
                                    << QStringList{"OproepManagerBtn=Manager", "GenereerBtn=Genereren",
-                                                  "VerwerkBtn=Verwerken", "VerwijderCursusBtn=Verwijderen",
-                                                  "BegeleidBtn=Begeleiding", "BetalingBtn=Betaling",
-                                                  "AfdrukBtn1=Afdrukken", "ExitBtn1=Stop"};
+                                                  "VerwerkBtn=Verwerken",     "VerwijderCursusBtn=Verwijderen",
+                                                  "BegeleidBtn=Begeleiding",  "BetalingBtn=Betaling",
+                                                  "AfdrukBtn1=Afdrukken",     "ExitBtn1=Stop"};
         QTest::newRow("Onderhoud Diversen")
             << 1 << "Onderhoud Diversen"
-            << QStringList{"GroepsCodesBtn=Groepscodes", "LokatieBtn=Lokaties", "BetaalwijzeBtn=Betaalwijze",
-                           "CursusProfielBtn=Cursusprofielen", "GroepsDagenBtn=Wijzigen",
-                           "BegeleidersBtn=Begeleiders", "WoonplaatsBtn=Woonplaatsen", "DiplomaBtn=Diplomadata",
-                           "ExitBtn2=Stop"};
+            << QStringList{"GroepsCodesBtn=Groepscodes",       "LokatieBtn=Lokaties",     "BetaalwijzeBtn=Betaalwijze",
+                           "CursusProfielBtn=Cursusprofielen", "GroepsDagenBtn=Wijzigen", "BegeleidersBtn=Begeleiders",
+                           "WoonplaatsBtn=Woonplaatsen",       "DiplomaBtn=Diplomadata",  "ExitBtn2=Stop"};
         QTest::newRow("Systeem Onderhoud")
-            << 2 << "Systeem Onderhoud"
-            << QStringList{"BackUpMakenBtn=Back-Up maken", "BackUpLezenBtn=Back-Up inlezen",
-                           "DefaultsBtn=Instellingen", "UitsluitBtn=Vakanties etc..", "DesignerBtn=Designer",
-                           "IndexBtn=Index", "CursustijdenBtn=Tijden", "ExitBtn3=Stop"};
+            << 2 << "Systeem Onderhoud" << QStringList{"BackUpMakenBtn=Back-Up maken", "BackUpLezenBtn=Back-Up inlezen",
+                                                       "DefaultsBtn=Instellingen",     "UitsluitBtn=Vakanties etc..",
+                                                       "DesignerBtn=Designer",         "IndexBtn=Index",
+                                                       "CursustijdenBtn=Tijden",       "ExitBtn3=Stop"};
         QTest::newRow("Help") << 3 << "Help"
                               << QStringList{"VersieBtn=Versie", "Help1Btn=Uitgebreide help",
                                              "LeegsystemBtn=Infoscherm leeg syteem", "ExitBtn4=Stop"};
@@ -292,10 +289,12 @@ private Q_SLOTS:
         TMainFrm w(db->dm());
         ScriptedMessages messages;
         bool zandloper = false;
-        w.ToonModaal([&]() -> QDialog* {
-            zandloper = QGuiApplication::overrideCursor() != nullptr;
-            throw DatabaseError("Key violation");
-        }, true);
+        w.ToonModaal(
+            [&]() -> QDialog* {
+                zandloper = QGuiApplication::overrideCursor() != nullptr;
+                throw DatabaseError("Key violation");
+            },
+            true);
         QVERIFY2(zandloper, "no hourglass while the window is made");
         QVERIFY(!QGuiApplication::overrideCursor());
         QCOMPARE(messages.texts(), QStringList{"Code bestaat al. Verzin een andere!"});
@@ -382,12 +381,13 @@ private Q_SLOTS:
             QCOMPARE(delen[0], QString("Info leeg systeem"));
             QCOMPARE(delen[1], QString("INFORMATIE "));
             const QString tekst = delen[2];
-            QVERIFY(tekst.startsWith("Welkom bij Orvel!\n\nAls u dit scherm te zien krijgt is uw database helemaal leeg."));
-            for (const QString& punt : {QString("Orvel_Voorbeeld.bck"), QString("Orvel_LeegSysteem.bck"),
-                                        QString("\"Back-Up inlezen\""), QString("\"Systeem Onderhoud\""),
-                                        QString("lokatie"), QString("\"Nieuwe cursist\""),
-                                        QString("\"Snel op gang met Orvel\""), QString("vorige versie"),
-                                        QString("Talvinord"), QString("@"), QDir::toNativeSeparators(db->map())})
+            QVERIFY(
+                tekst.startsWith("Welkom bij Orvel!\n\nAls u dit scherm te zien krijgt is uw database helemaal leeg."));
+            for (const QString& punt :
+                 {QString("Orvel_Voorbeeld.bck"), QString("Orvel_LeegSysteem.bck"), QString("\"Back-Up inlezen\""),
+                  QString("\"Systeem Onderhoud\""), QString("lokatie"), QString("\"Nieuwe cursist\""),
+                  QString("\"Snel op gang met Orvel\""), QString("vorige versie"), QString("Talvinord"), QString("@"),
+                  QDir::toNativeSeparators(db->map())})
                 QVERIFY2(tekst.contains(punt), qPrintable(punt));
         } else {
             QTest::qWait(1500);

@@ -23,29 +23,52 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("knop");
         QTest::addColumn<QString>("venster");
-        QTest::newRow("Back-Up maken") << "BackUpMakenBtn" << "BackUpFrm";
-        QTest::newRow("Back-Up inlezen") << "BackUpLezenBtn" << "BackUpFrm";
-        QTest::newRow("Versie") << "VersieBtn" << "InfoBox";
-        QTest::newRow("Woonplaatsen") << "WoonplaatsBtn" << "WoonplaatsFrm";
-        QTest::newRow("Lokaties") << "LokatieBtn" << "LokatieFrm";
-        QTest::newRow("Cursusprofielen") << "CursusProfielBtn" << "CursusProfielFrm";
-        QTest::newRow("Tijden") << "CursustijdenBtn" << "CursustijdenFrm";
-        QTest::newRow("Organisatiebeheer") << "OrgBeheerBtn" << "OrganisatieFrm";
-        QTest::newRow("Diplomadata") << "DiplomaBtn" << "DiplDataFrm";
-        QTest::newRow("Groepscodes") << "GroepsCodesBtn" << "GroepsCodeFrm";
-        QTest::newRow("Wijzigen") << "GroepsDagenBtn" << "GroepsFrm";
-        QTest::newRow("Vakanties etc..") << "UitsluitBtn" << "DatumBehandelFrm";
-        QTest::newRow("Verwijderen") << "VerwijderCursusBtn" << "DelCursusFrm";
-        QTest::newRow("Genereren") << "GenereerBtn" << "AutoGenCursFrm";
-        QTest::newRow("Betaalwijze") << "BetaalwijzeBtn" << "BetaalWijzeFrm";
-        QTest::newRow("Begeleiders") << "BegeleidersBtn" << "BegeleidersFrm";
-        QTest::newRow("Begeleiding") << "BegeleidBtn" << "BegOvzGridFrm";
-        QTest::newRow("Betaling") << "BetalingBtn" << "BetalingenFrm";
-        QTest::newRow("Afdrukken (Cursussen)") << "AfdrukBtn1" << "AfdrukFrm";
-        QTest::newRow("Afdrukken (toolbar)") << "AfdrukBtn" << "AfdrukFrm";
-        QTest::newRow("Eenmalige cursisten") << "DiplInvBtn" << "InvoerDiplFrm";
-        QTest::newRow("Profielen opslaan/ophalen") << "ProfielBtn" << "ProfielFrm";
-        QTest::newRow("Filter samenstellen") << "FilterMakenBtn" << "SnelFilterFrm";
+        QTest::newRow("Back-Up maken") << "BackUpMakenBtn"
+                                       << "BackUpFrm";
+        QTest::newRow("Back-Up inlezen") << "BackUpLezenBtn"
+                                         << "BackUpFrm";
+        QTest::newRow("Versie") << "VersieBtn"
+                                << "InfoBox";
+        QTest::newRow("Woonplaatsen") << "WoonplaatsBtn"
+                                      << "WoonplaatsFrm";
+        QTest::newRow("Lokaties") << "LokatieBtn"
+                                  << "LokatieFrm";
+        QTest::newRow("Cursusprofielen") << "CursusProfielBtn"
+                                         << "CursusProfielFrm";
+        QTest::newRow("Tijden") << "CursustijdenBtn"
+                                << "CursustijdenFrm";
+        QTest::newRow("Organisatiebeheer") << "OrgBeheerBtn"
+                                           << "OrganisatieFrm";
+        QTest::newRow("Diplomadata") << "DiplomaBtn"
+                                     << "DiplDataFrm";
+        QTest::newRow("Groepscodes") << "GroepsCodesBtn"
+                                     << "GroepsCodeFrm";
+        QTest::newRow("Wijzigen") << "GroepsDagenBtn"
+                                  << "GroepsFrm";
+        QTest::newRow("Vakanties etc..") << "UitsluitBtn"
+                                         << "DatumBehandelFrm";
+        QTest::newRow("Verwijderen") << "VerwijderCursusBtn"
+                                     << "DelCursusFrm";
+        QTest::newRow("Genereren") << "GenereerBtn"
+                                   << "AutoGenCursFrm";
+        QTest::newRow("Betaalwijze") << "BetaalwijzeBtn"
+                                     << "BetaalWijzeFrm";
+        QTest::newRow("Begeleiders") << "BegeleidersBtn"
+                                     << "BegeleidersFrm";
+        QTest::newRow("Begeleiding") << "BegeleidBtn"
+                                     << "BegOvzGridFrm";
+        QTest::newRow("Betaling") << "BetalingBtn"
+                                  << "BetalingenFrm";
+        QTest::newRow("Afdrukken (Cursussen)") << "AfdrukBtn1"
+                                               << "AfdrukFrm";
+        QTest::newRow("Afdrukken (toolbar)") << "AfdrukBtn"
+                                             << "AfdrukFrm";
+        QTest::newRow("Eenmalige cursisten") << "DiplInvBtn"
+                                             << "InvoerDiplFrm";
+        QTest::newRow("Profielen opslaan/ophalen") << "ProfielBtn"
+                                                   << "ProfielFrm";
+        QTest::newRow("Filter samenstellen") << "FilterMakenBtn"
+                                             << "SnelFilterFrm";
     }
     void eachCommandOpensItsWindow()
     {

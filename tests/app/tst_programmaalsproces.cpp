@@ -31,9 +31,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pad");
         QTest::addColumn<QString>("naam");
-        QTest::newRow("program") << "../src/orvel2003" << "orvel2003";
-        QTest::newRow("backup tool") << "../tools/orvel-backup/orvel-backup" << "orvel-backup";
-        QTest::newRow("report tool") << "../tools/orvel-rapport/orvel-rapport" << "orvel-rapport";
+        QTest::newRow("program") << "../src/orvel2003"
+                                 << "orvel2003";
+        QTest::newRow("backup tool") << "../tools/orvel-backup/orvel-backup"
+                                     << "orvel-backup";
+        QTest::newRow("report tool") << "../tools/orvel-rapport/orvel-rapport"
+                                     << "orvel-rapport";
     }
     void everyProgramTellsTheOneVersion()
     {

@@ -19,10 +19,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("bron");
         QTest::addColumn<QString>("nederlands");
-        QTest::newRow("file dialog folder") << "QFileDialog" << "Look in:" << "Zoeken in:";
-        QTest::newRow("file dialog name") << "QFileDialog" << "File &name:" << "Bestands&naam:";
-        QTest::newRow("open button") << "QFileDialog" << "&Open" << "&Openen";
-        QTest::newRow("cancel button") << "QPlatformTheme" << "Cancel" << "Annuleren";
+        QTest::newRow("file dialog folder") << "QFileDialog"
+                                            << "Look in:"
+                                            << "Zoeken in:";
+        QTest::newRow("file dialog name") << "QFileDialog"
+                                          << "File &name:"
+                                          << "Bestands&naam:";
+        QTest::newRow("open button") << "QFileDialog"
+                                     << "&Open"
+                                     << "&Openen";
+        QTest::newRow("cancel button") << "QPlatformTheme"
+                                       << "Cancel"
+                                       << "Annuleren";
     }
     void qtsOwnTextsComeInDutch()
     {

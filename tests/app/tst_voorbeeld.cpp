@@ -61,7 +61,10 @@ void LeesIn(TDataModFrm& dm, const QString& archief)
 class VoorbeeldTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void initTestCase() { QVERIFY2(QFileInfo::exists(Generator()), "build orvel-voorbeeld before running these tests"); }
+    void initTestCase()
+    {
+        QVERIFY2(QFileInfo::exists(Generator()), "build orvel-voorbeeld before running these tests");
+    }
 
     // Same seed and day, same archives, wherever and whenever they are made.
     void theGeneratorGivesTheSameArchivesTwice()
@@ -97,7 +100,8 @@ private Q_SLOTS:
         TempDatabase db;
         ScriptedMessages stil;
         const QStringList gemaakt = RichNieuweDatabaseMapIn(db.map());
-        const QStringList verwacht = VoorbeeldBackups() << "Cursustijden.txt" << "Rap_Omslag.frf";
+        const QStringList verwacht = VoorbeeldBackups() << "Cursustijden.txt"
+                                                        << "Rap_Omslag.frf";
         for (const QString& naam : verwacht)
             QVERIFY2(gemaakt.contains(naam), qPrintable(naam));
         QCOMPARE(LeesCursustijden(db.map()), StandaardCursustijden());
@@ -114,7 +118,8 @@ private Q_SLOTS:
         QCOMPARE(Tel(s, "select count(*) from Hoofd"), 320);
         QCOMPARE(Tel(s, "select count(*) from Historie"), 25);
         QVERIFY(Tel(s, "select count(*) from CursusGegevens") > 320);
-        QCOMPARE(Tel(s, "select count(*) from HistorieCursus where CursistNr not in (select CursistNr from Historie)"), 0);
+        QCOMPARE(Tel(s, "select count(*) from HistorieCursus where CursistNr not in (select CursistNr from Historie)"),
+                 0);
         QCOMPARE(Tel(s, "select count(*) from CursusGegevens where CursistNr not in (select CursistNr from Hoofd)"), 0);
         QCOMPARE(Tel(s, "select count(distinct CursusID) from Cursussen"), 6);
         QCOMPARE(Tel(s, "select count(distinct CursusCode) from CursusGegevens"), 5);
@@ -126,16 +131,18 @@ private Q_SLOTS:
         QVERIFY(Tel(s, "select count(*) from CursusGegevens where Saldo > 0") > 0);
         QCOMPARE(Tel(s, "select count(*) from DiplomaData"), 2);
         // The list opens on its own profile, and letter mode on its, as after a first start.
-        QCOMPARE(Tel(s, "select count(*) from Profiel where Profielschets in ('StandaardProfiel', 'DetailProfiel', "
-                        "'SYSTEMBriefProfiel')"),
+        QCOMPARE(Tel(s,
+                     "select count(*) from Profiel where Profielschets in ('StandaardProfiel', 'DetailProfiel', "
+                     "'SYSTEMBriefProfiel')"),
                  3);
         QVERIFY(Tel(s, "select count(*) from Organisaties") > 0);
         // Held courses wait for processing, planned ones lie ahead.
         QVERIFY(Tel(s, "select count(distinct CursusID) from Cursussen where Datum < '2026-12-07'") >= 2);
         QVERIFY(Tel(s, "select count(distinct CursusID) from Cursussen where Datum > '2026-12-07'") >= 4);
         // Every course has participants and is not over-full.
-        QCOMPARE(Tel(s, "select count(*) from (select CursusID, count(distinct CursistNr) n from Cursussen "
-                        "group by CursusID) where n = 0 or n > 14"),
+        QCOMPARE(Tel(s,
+                     "select count(*) from (select CursusID, count(distinct CursistNr) n from Cursussen "
+                     "group by CursusID) where n = 0 or n > 14"),
                  0);
         // Sizes and rules hold as the windows would have kept them.
         QCOMPARE(Tel(s, "select count(*) from Steden where Stad <> upper(Stad)"), 0);

@@ -21,8 +21,8 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
 
 QByteArray textBytes(qsizetype size)
 {
-    static const QList<QByteArray> words = {"cursist", "reanimatie", "AED", "herhaling", "oproep",
-                                            "diploma", "Amsterdam", "lokatie", "14-03-2004", "groep"};
+    static const QList<QByteArray> words = {"cursist", "reanimatie", "AED",     "herhaling",  "oproep",
+                                            "diploma", "Amsterdam",  "lokatie", "14-03-2004", "groep"};
     QByteArray bytes;
     std::mt19937 generator(7);
     while (bytes.size() < size)
@@ -34,8 +34,8 @@ void writeFile(const QString& path, const QByteArray& bytes, const QDateTime& mo
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush() || !file.setFileTime(modified, QFileDevice::FileModificationTime))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush()
+        || !file.setFileTime(modified, QFileDevice::FileModificationTime))
         qFatal("cannot write %s", qPrintable(path));
 }
 
@@ -73,10 +73,7 @@ ArchiveBuilder& ArchiveBuilder::integer(qint32 value)
     return *this;
 }
 
-ArchiveBuilder& ArchiveBuilder::text(const QByteArray& text)
-{
-    return integer(qint32(text.size())).bytes(text);
-}
+ArchiveBuilder& ArchiveBuilder::text(const QByteArray& text) { return integer(qint32(text.size())).bytes(text); }
 
 ArchiveBuilder& ArchiveBuilder::entry(const QByteArray& name, const QDateTime& date)
 {
@@ -89,15 +86,12 @@ ArchiveBuilder& ArchiveBuilder::zlibBlock(const QByteArray& data)
 {
     uLongf size = compressBound(uLong(data.size()));
     QByteArray packed(qsizetype(size), '\0');
-    compress2(reinterpret_cast<Bytef*>(packed.data()), &size,
-              reinterpret_cast<const Bytef*>(data.constData()), uLong(data.size()), 1);
+    compress2(reinterpret_cast<Bytef*>(packed.data()), &size, reinterpret_cast<const Bytef*>(data.constData()),
+              uLong(data.size()), 1);
     return text(packed.left(qsizetype(size)));
 }
 
-ArchiveBuilder& ArchiveBuilder::rawBlock(const QByteArray& data)
-{
-    return integer(-qint32(data.size())).bytes(data);
-}
+ArchiveBuilder& ArchiveBuilder::rawBlock(const QByteArray& data) { return integer(-qint32(data.size())).bytes(data); }
 
 ArchiveBuilder& ArchiveBuilder::bytes(const QByteArray& data)
 {
@@ -145,8 +139,9 @@ QByteArray inflateBlock(const QByteArray& packed)
 {
     QByteArray data(16384, '\0');
     uLongf size = uLongf(data.size());
-    if (uncompress(reinterpret_cast<Bytef*>(data.data()), &size,
-                   reinterpret_cast<const Bytef*>(packed.constData()), uLong(packed.size())) != Z_OK)
+    if (uncompress(reinterpret_cast<Bytef*>(data.data()), &size, reinterpret_cast<const Bytef*>(packed.constData()),
+                   uLong(packed.size()))
+        != Z_OK)
         qFatal("block is no zlib stream of at most 16384 bytes");
     return data.left(qsizetype(size));
 }

@@ -61,7 +61,10 @@ public:
         if (gelezen)
             opslag.open(m_map.path());
     }
-    bool heeftLand(int code) { return opslag.exec(QStringLiteral("select 1 from Land where LandCode = ?"), {code}).next(); }
+    bool heeftLand(int code)
+    {
+        return opslag.exec(QStringLiteral("select 1 from Land where LandCode = ?"), {code}).next();
+    }
     QString instelling(const QString& sleutel)
     {
         QSqlQuery q = opslag.exec(QStringLiteral("select Waarde from Register where Key = ?"), {sleutel});
@@ -162,10 +165,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("expected");
         QTest::newRow("backup folder") << BackUpArchiefNaam("/x/Reserve/", kStart) << "/x/Reserve/Orvel_200403091405.bck";
-        QTest::newRow("folder without separator") << BackUpArchiefNaam("/x/Reserve", kStart)
-                                                  << "/x/Reserve/Orvel_200403091405.bck";
+        QTest::newRow("folder without separator")
+            << BackUpArchiefNaam("/x/Reserve", kStart) << "/x/Reserve/Orvel_200403091405.bck";
         QTest::newRow("diskette") << BackUpArchiefNaam("A:\\", kStart) << "A:\\Orvel_200403091405.bck";
-        QTest::newRow("safety copy") << ReserveKopieNaam("/data/orvel/", QDateTime(QDate(2004, 12, 31), QTime(23, 59, 59)))
+        QTest::newRow("safety copy") << ReserveKopieNaam("/data/orvel/",
+                                                         QDateTime(QDate(2004, 12, 31), QTime(23, 59, 59)))
                                      << "/data/orvel/OrvelSysBU_200412312359.bck";
     }
     void archiveNamesCarryTheStartMinute()
@@ -348,9 +352,10 @@ private Q_SLOTS:
         const QString kopie = db(QStringLiteral("OrvelSysBU_200403091405.bck"));
         QCOMPARE(kopieen.size(), 2);
         QVERIFY(QFileInfo::exists(kopie));
-        QCOMPARE(meldingen.texts().last(),
-                 QStringLiteral("Back-Up is ingelezen.\rEr is een reservekopie gemaakt van uw vorige bestanden.\rBestand: ")
-                     + QDir::toNativeSeparators(kopie) + QStringLiteral("\rNoteer deze naam als u problemen verwacht."));
+        QCOMPARE(
+            meldingen.texts().last(),
+            QStringLiteral("Back-Up is ingelezen.\rEr is een reservekopie gemaakt van uw vorige bestanden.\rBestand: ")
+                + QDir::toNativeSeparators(kopie) + QStringLiteral("\rNoteer deze naam als u problemen verwacht."));
         // The safety copy holds the database as it was before the restore.
         QList<TArchiefBestand> inhoud;
         QVERIFY(TZolBackupFile().List(kopie, inhoud));
@@ -403,9 +408,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("error");
-        QTest::newRow("cut at half") << "half" << "Kan archief niet lezen";
-        QTest::newRow("only the header") << "header" << "Kan archief niet lezen";
-        QTest::newRow("foreign segment mark") << "mark" << "Verkeerd archieftype";
+        QTest::newRow("cut at half") << "half"
+                                     << "Kan archief niet lezen";
+        QTest::newRow("only the header") << "header"
+                                         << "Kan archief niet lezen";
+        QTest::newRow("foreign segment mark") << "mark"
+                                              << "Verkeerd archieftype";
     }
     void failedRestoreKeepsThePreviousDatabase()
     {
@@ -508,8 +516,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         QTest::newRow("minute free") << QStringList{} << "OrvelSysBU_200403091405.bck";
         QTest::newRow("minute taken") << QStringList{"OrvelSysBU_200403091405.bck"} << "OrvelSysBU_20040309140500.bck";
-        QTest::newRow("minute taken in other case") << QStringList{"orvelsysbu_200403091405.bck"}
-                                                    << "OrvelSysBU_20040309140500.bck";
+        QTest::newRow("minute taken in other case")
+            << QStringList{"orvelsysbu_200403091405.bck"} << "OrvelSysBU_20040309140500.bck";
         QTest::newRow("second taken") << QStringList{"OrvelSysBU_200403091405.bck", "OrvelSysBU_20040309140500.bck"}
                                       << "OrvelSysBU_20040309140500_2.bck";
         QTest::newRow("counter taken") << QStringList{"OrvelSysBU_200403091405.bck", "OrvelSysBU_20040309140500.bck",
@@ -540,8 +548,7 @@ private Q_SLOTS:
             draai(TBackUpFrm::Inlezen);
             QVERIFY(meldingen.texts().last().startsWith(kIngelezen));
         }
-        QCOMPARE(Reservekopieen(db()),
-                 (QStringList{"OrvelSysBU_200403091405.bck", "OrvelSysBU_20040309140500.bck"}));
+        QCOMPARE(Reservekopieen(db()), (QStringList{"OrvelSysBU_200403091405.bck", "OrvelSysBU_20040309140500.bck"}));
         ArchiefDatabase eerste(db(QStringLiteral("OrvelSysBU_200403091405.bck")));
         QVERIFY(eerste.gelezen);
         QVERIFY(eerste.heeftLand(79));
@@ -675,7 +682,8 @@ private Q_SLOTS:
         TBackUpFrm frm(m_db->dm(), TBackUpFrm::Maken, false, k);
         frm.show();
         frm.StartBtnClick();
-        QCOMPARE(meldingen.texts(), QStringList{QStringLiteral("FOUT opgetreden bij Back-up actie!\rMelding: onverwacht")});
+        QCOMPARE(meldingen.texts(),
+                 QStringList{QStringLiteral("FOUT opgetreden bij Back-up actie!\rMelding: onverwacht")});
         frm.reject();
         QVERIFY(!frm.isVisible());
         QVERIFY(m_db->dm().LandDB->isOpen());

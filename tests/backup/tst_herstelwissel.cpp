@@ -143,9 +143,9 @@ private Q_SLOTS:
         herstel(stop);
         QCOMPARE(stagingFolders(m_map).size(), 1);
         // Never an empty database in place of the one that is away.
-        startNormaal(kOnderbroken
-                         + (nieuw ? QStringLiteral("") : QStringLiteral("Orvel heeft uw vorige bestanden teruggezet")),
-                     nieuw ? 78 : 77);
+        startNormaal(
+            kOnderbroken + (nieuw ? QStringLiteral("") : QStringLiteral("Orvel heeft uw vorige bestanden teruggezet")),
+            nieuw ? 78 : 77);
     }
 
     void aRestoreThatRunsThroughLeavesNothingToSettle()
@@ -159,8 +159,8 @@ private Q_SLOTS:
     {
         maakMapEnArchief();
         // Killed while the archive was read: the staging folder holds a part.
-        writeFile(QDir(m_map).filePath(QStringLiteral(".herstel-a1b2c3/nieuw/orvel2003.db")),
-                  randomBytes(40000, 5), kDatum);
+        writeFile(QDir(m_map).filePath(QStringLiteral(".herstel-a1b2c3/nieuw/orvel2003.db")), randomBytes(40000, 5),
+                  kDatum);
         // And a safety copy cut off before it was complete.
         writeFile(QDir(m_map).filePath(QStringLiteral("OrvelSysBU_200403091405.bck.deel")), "half", kDatum);
         startNormaal(kOnderbroken + QStringLiteral("Er was nog niets vervangen"), 77);
@@ -180,9 +180,11 @@ private Q_SLOTS:
         {
             Storage opslag;
             opslag.open(bron);
-            opslag.exec(QStringLiteral("insert into CursusProfiel (CursusCode, CursusNaam, RapportNaam) "
-                                       "values ('BHV', 'Bedrijfshulp', 'Rap_Oproep_BHV.frf')"));
-            opslag.exec(QStringLiteral("insert into DiplomaData (DiplomaCode, BestandsNaam) values ('D1', 'Rap_Diploma_BHV.frf')"));
+            opslag.exec(
+                QStringLiteral("insert into CursusProfiel (CursusCode, CursusNaam, RapportNaam) "
+                               "values ('BHV', 'Bedrijfshulp', 'Rap_Oproep_BHV.frf')"));
+            opslag.exec(QStringLiteral(
+                "insert into DiplomaData (DiplomaCode, BestandsNaam) values ('D1', 'Rap_Diploma_BHV.frf')"));
         }
         for (const char* naam : {"Rap_Oproep.frf", "Rap_Oproep_BHV.frf", "Rap_Diploma_BHV.frf", "Rap_Omslag.frf",
                                  "Rap_Lijst_Namen.frf", "Cursustijden.txt", "Notities.txt"})
@@ -193,9 +195,9 @@ private Q_SLOTS:
 
         TZolBackupFile component;
         QCOMPARE(HerstelVeilig(component, m_archief, m_map), HerstelUitkomst::Ingelezen);
-        QCOMPARE(filesBelow(m_map),
-                 (QStringList{"Cursustijden.txt", "RAP_OPROEP.frf", "Rap_Diploma_BHV.frf", "Rap_Lijst_namen.frf",
-                              "Rap_Omslag.frf", "Rap_Oproep_BHV.frf", "notities.txt", "orvel2003.db", FolderLock::bestandsNaam}));
+        QCOMPARE(filesBelow(m_map), (QStringList{"Cursustijden.txt", "RAP_OPROEP.frf", "Rap_Diploma_BHV.frf",
+                                                 "Rap_Lijst_namen.frf", "Rap_Omslag.frf", "Rap_Oproep_BHV.frf",
+                                                 "notities.txt", "orvel2003.db", FolderLock::bestandsNaam}));
         QCOMPARE(readFile(QDir(m_map).filePath(QStringLiteral("RAP_OPROEP.frf"))), QByteArray("nieuw"));
     }
 

@@ -42,8 +42,8 @@ class OrvelBackupTest : public QObject {
 
     int tool(const QStringList& args)
     {
-        const QString programma = QDir(QCoreApplication::applicationDirPath())
-                                      .filePath(QStringLiteral("../tools/orvel-backup/orvel-backup"));
+        const QString programma =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../tools/orvel-backup/orvel-backup"));
         if (!QFileInfo::exists(programma))
             qFatal("build orvel-backup before running these tests");
         QProcess proces;
@@ -140,10 +140,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("archive");
         QTest::addColumn<QString>("mask");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("one of the files") << "doel/a.db" << "doel/*.db" << 2;
-        QTest::newRow("a new file among them") << "doel/nieuw.db" << "doel/*.DB" << 2;
-        QTest::newRow("in a subfolder that is searched") << "doel/sub/x.db" << "doel/*.db /s" << 2;
-        QTest::newRow("beside them") << "x.bck" << "doel/*.db" << 0;
+        QTest::newRow("one of the files") << "doel/a.db"
+                                          << "doel/*.db" << 2;
+        QTest::newRow("a new file among them") << "doel/nieuw.db"
+                                               << "doel/*.DB" << 2;
+        QTest::newRow("in a subfolder that is searched") << "doel/sub/x.db"
+                                                         << "doel/*.db /s" << 2;
+        QTest::newRow("beside them") << "x.bck"
+                                     << "doel/*.db" << 0;
     }
     void anArchiveAmongItsOwnFilesIsRefused()
     {

@@ -127,9 +127,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<qint64>("maxSize");
         QTest::addColumn<QStringList>("volumes");
-        QTest::newRow("diskettes") << qint64(1400000)
-                                   << QStringList{"Orvel_200403091405.002", "Orvel_200403091405.003",
-                                                  "Orvel_200403091405.bck"};
+        QTest::newRow("diskettes") << qint64(
+            1400000) << QStringList{"Orvel_200403091405.002", "Orvel_200403091405.003", "Orvel_200403091405.bck"};
         QTest::newRow("no limit: never split") << qint64(0) << QStringList{"Orvel_200403091405.bck"};
     }
     void volumesSplitAtMaxSize()
@@ -245,13 +244,25 @@ private Q_SLOTS:
         QTest::addColumn<bool>("fullPath");
         QTest::addColumn<QString>("existing");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("original platform: file-name part") << QByteArray("c:\\orvel\\data\\hoofd.db") << true << false << "" << "hoofd.db";
-        QTest::newRow("original platform: path below the drive") << QByteArray("c:\\orvel\\data\\hoofd.db") << true << true << "" << "orvel/data/hoofd.db";
-        QTest::newRow("this platform: file-name part") << QByteArray("/home/jan/orvel/hoofd.db") << true << false << "" << "hoofd.db";
-        QTest::newRow("this platform: path below the root") << QByteArray("/home/jan/orvel/hoofd.db") << true << true << "" << "home/jan/orvel/hoofd.db";
-        QTest::newRow("no target folder: the archived name as is") << m_dir.filePath("doel/elders/hoofd.db").toUtf8() << false << false << "" << "elders/hoofd.db";
-        QTest::newRow("existing file in another case is the one replaced") << QByteArray("c:\\data\\rap_omslag.frf") << true << false << "Rap_Omslag.frf" << "Rap_Omslag.frf";
-        QTest::newRow("code page 1252 name") << QByteArray("c:\\data\\\x80-caf\xe9.frf") << true << false << "" << "€-café.frf";
+        QTest::newRow("original platform: file-name part")
+            << QByteArray("c:\\orvel\\data\\hoofd.db") << true << false << ""
+            << "hoofd.db";
+        QTest::newRow("original platform: path below the drive")
+            << QByteArray("c:\\orvel\\data\\hoofd.db") << true << true << ""
+            << "orvel/data/hoofd.db";
+        QTest::newRow("this platform: file-name part") << QByteArray("/home/jan/orvel/hoofd.db") << true << false << ""
+                                                       << "hoofd.db";
+        QTest::newRow("this platform: path below the root")
+            << QByteArray("/home/jan/orvel/hoofd.db") << true << true << ""
+            << "home/jan/orvel/hoofd.db";
+        QTest::newRow("no target folder: the archived name as is")
+            << m_dir.filePath("doel/elders/hoofd.db").toUtf8() << false << false << ""
+            << "elders/hoofd.db";
+        QTest::newRow("existing file in another case is the one replaced")
+            << QByteArray("c:\\data\\rap_omslag.frf") << true << false << "Rap_Omslag.frf"
+            << "Rap_Omslag.frf";
+        QTest::newRow("code page 1252 name") << QByteArray("c:\\data\\\x80-caf\xe9.frf") << true << false << ""
+                                             << "€-café.frf";
     }
     void targetNameFollowsTheFolderRules()
     {
@@ -284,7 +295,9 @@ private Q_SLOTS:
         QTest::newRow("control character") << QByteArray("c:\\data\\a\nb.db") << false;
         QTest::newRow("DEL") << QByteArray("c:\\data\\a\x7f.db") << false;
         // 0x81 is unassigned in code page 1252 and reads as the C1 control U+0081.
-        QTest::newRow("C1 control character") << QByteArray("c:\\data\\a\x81" "b.db") << false;
+        QTest::newRow("C1 control character") << QByteArray(
+            "c:\\data\\a\x81"
+            "b.db") << false;
     }
     void unsafeNamesAreRefusedAndTheRestContinues()
     {
@@ -292,7 +305,8 @@ private Q_SLOTS:
         QFETCH(bool, fullPath);
         const QString deep = m_dir.filePath("a/b/doel");
         QDir().mkpath(deep);
-        ArchiveBuilder().header("Orvel", 0, 2)
+        ArchiveBuilder()
+            .header("Orvel", 0, 2)
             .file(archived, "kwaad", kStored)
             .file("c:\\data\\goed.db", "goed", kStored)
             .integer(0)
@@ -313,20 +327,33 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         const QByteArray name("c:\\data\\hoofd.db");
         auto start = [&] { return ArchiveBuilder().header().entry(name, kStored); };
-        QTest::newRow("wrong segment mark") << start().mark(QByteArray("EC3\0", 4)).integer(0).integer(0).result() << "Verkeerd archieftype";
-        QTest::newRow("segment mark text too long") << start().mark("EC2X").integer(0).integer(0).result() << "Verkeerd archieftype";
-        QTest::newRow("header cut short") << ArchiveBuilder().text("Orvel").integer(0).result() << "Kan archief niet lezen";
+        QTest::newRow("wrong segment mark")
+            << start().mark(QByteArray("EC3\0", 4)).integer(0).integer(0).result() << "Verkeerd archieftype";
+        QTest::newRow("segment mark text too long")
+            << start().mark("EC2X").integer(0).integer(0).result() << "Verkeerd archieftype";
+        QTest::newRow("header cut short")
+            << ArchiveBuilder().text("Orvel").integer(0).result() << "Kan archief niet lezen";
         QTest::newRow("no end marker") << start().mark().zlibBlock("abc").integer(0).result() << "Kan archief niet lezen";
-        QTest::newRow("cut in a block") << start().mark().rawBlock(randomBytes(100, 1)).result().chopped(10) << "Kan archief niet lezen";
-        QTest::newRow("huge title length") << ArchiveBuilder().integer(0x7fffffff).bytes("Orvel").result() << "Kan archief niet lezen";
-        QTest::newRow("negative title length") << ArchiveBuilder().integer(-5).bytes("Orvel").result() << "Kan archief niet lezen";
-        QTest::newRow("huge name length") << ArchiveBuilder().header().integer(0x7fffffff).bytes(name).result() << "Kan archief niet lezen";
-        QTest::newRow("most negative block length") << start().mark().integer(qint32(0x80000000)).bytes(randomBytes(64, 2)).result() << "Kan archief niet lezen";
-        QTest::newRow("raw block beyond 16384 bytes") << start().mark().rawBlock(randomBytes(16385, 3)).integer(0).integer(0).result() << "Kan archief niet lezen";
-        QTest::newRow("block inflating beyond 16384 bytes") << start().mark().zlibBlock(QByteArray(16385, 'a')).integer(0).integer(0).result() << "Compressie fout";
-        QTest::newRow("block that is no zlib stream") << start().mark().text("geen zlib").integer(0).integer(0).result() << "Compressie fout";
-        QTest::newRow("volume out of turn") << start().mark().zlibBlock("abc").integer(0).text("NEXT:DISK003").result() << "Verkeerd archieftype";
-        QTest::newRow("volume number that is no number") << start().mark().zlibBlock("abc").integer(0).text("NEXT:DISK+02").result() << "Verkeerd archieftype";
+        QTest::newRow("cut in a block") << start().mark().rawBlock(randomBytes(100, 1)).result().chopped(10)
+                                        << "Kan archief niet lezen";
+        QTest::newRow("huge title length")
+            << ArchiveBuilder().integer(0x7fffffff).bytes("Orvel").result() << "Kan archief niet lezen";
+        QTest::newRow("negative title length")
+            << ArchiveBuilder().integer(-5).bytes("Orvel").result() << "Kan archief niet lezen";
+        QTest::newRow("huge name length")
+            << ArchiveBuilder().header().integer(0x7fffffff).bytes(name).result() << "Kan archief niet lezen";
+        QTest::newRow("most negative block length")
+            << start().mark().integer(qint32(0x80000000)).bytes(randomBytes(64, 2)).result() << "Kan archief niet lezen";
+        QTest::newRow("raw block beyond 16384 bytes")
+            << start().mark().rawBlock(randomBytes(16385, 3)).integer(0).integer(0).result() << "Kan archief niet lezen";
+        QTest::newRow("block inflating beyond 16384 bytes")
+            << start().mark().zlibBlock(QByteArray(16385, 'a')).integer(0).integer(0).result() << "Compressie fout";
+        QTest::newRow("block that is no zlib stream")
+            << start().mark().text("geen zlib").integer(0).integer(0).result() << "Compressie fout";
+        QTest::newRow("volume out of turn")
+            << start().mark().zlibBlock("abc").integer(0).text("NEXT:DISK003").result() << "Verkeerd archieftype";
+        QTest::newRow("volume number that is no number")
+            << start().mark().zlibBlock("abc").integer(0).text("NEXT:DISK+02").result() << "Verkeerd archieftype";
     }
     void damagedArchiveIsRefusedWithItsText()
     {
@@ -389,8 +416,10 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("maxSize");
         QTest::addColumn<QString>("archive");
         QTest::addColumn<QString>("text");
-        QTest::newRow("volume too small for one block") << qint64(16000) << "x.bck" << "Kan archief niet schrijven";
-        QTest::newRow("archive folder missing") << qint64(0) << "nergens/x.bck" << "Kan archief niet schrijven";
+        QTest::newRow("volume too small for one block") << qint64(16000) << "x.bck"
+                                                        << "Kan archief niet schrijven";
+        QTest::newRow("archive folder missing") << qint64(0) << "nergens/x.bck"
+                                                << "Kan archief niet schrijven";
     }
     void backupFailuresAreReported()
     {
@@ -410,7 +439,8 @@ private Q_SLOTS:
     void anArchiveCarriesItsNameOnlyWhenComplete()
     {
         writeFile(source("a.db"), randomBytes(40000, 4), kStored);
-        const QByteArray eerder = ArchiveBuilder().header().file("c:\\orvel\\a.db", "een eerder archief", kStored).integer(0).result();
+        const QByteArray eerder =
+            ArchiveBuilder().header().file("c:\\orvel\\a.db", "een eerder archief", kStored).integer(0).result();
         writeFile(m_archive, eerder, kStored);
         TZolBackupFile backup;
         QStringList seen;
@@ -456,14 +486,15 @@ private Q_SLOTS:
         writeFile(source("Sub/c.px"), "c", kStored);
         // An old archive under the same name matches the masks, yet is never stored.
         m_archive = source("backup.db");
-        writeFile(m_archive, ArchiveBuilder().header().file("c:\\oud.db", "oud archief", kStored).integer(0).result(), kStored);
+        writeFile(m_archive, ArchiveBuilder().header().file("c:\\oud.db", "oud archief", kStored).integer(0).result(),
+                  kStored);
         TZolBackupFile backup;
         QVERIFY(backup.Backup({source("*.db /s"), source("*.DB"), source("Sub/*.px")}, m_archive));
         QStringList names;
         for (const ParsedEntry& entry : parseArchive(readFile(m_archive)).entries)
             names << QString::fromLatin1(entry.name);
-        QCOMPARE(names, (QStringList{source("sub/b.db").toLower(), source("a.db").toLower(),
-                                     source("sub/c.px").toLower()}));
+        QCOMPARE(names,
+                 (QStringList{source("sub/b.db").toLower(), source("a.db").toLower(), source("sub/c.px").toLower()}));
     }
 
     void fileListIsStoredFirstAndNeverRestored()

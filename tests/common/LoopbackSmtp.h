@@ -42,8 +42,8 @@ public:
                                    ? QStringLiteral("/usr/bin/python3")
                                    : QStandardPaths::findExecutable(QStringLiteral("python3"));
         m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_server.start(python, QStringList{sourceDir() + QStringLiteral("/tests/mail/smtpserver.py"), m_dir.path()}
-                                   + options);
+        m_server.start(python,
+                       QStringList{sourceDir() + QStringLiteral("/tests/mail/smtpserver.py"), m_dir.path()} + options);
         while (m_server.state() != QProcess::NotRunning && !m_server.canReadLine())
             m_server.waitForReadyRead(200);
         const QByteArray line = m_server.readLine().trimmed();
@@ -88,8 +88,8 @@ public:
             for (const QJsonValue& a : o.value(QStringLiteral("attachments")).toArray()) {
                 QFile data(a[QStringLiteral("file")].toString());
                 data.open(QIODevice::ReadOnly);
-                mail.attachments.append({a[QStringLiteral("filename")].toString(),
-                                         a[QStringLiteral("type")].toString(), data.readAll()});
+                mail.attachments.append(
+                    {a[QStringLiteral("filename")].toString(), a[QStringLiteral("type")].toString(), data.readAll()});
             }
             mails.append(mail);
         }

@@ -11,11 +11,7 @@
 
 class TemporarySettings {
 public:
-    TemporarySettings()
-        : m_previous(current())
-    {
-        use(m_dir.path());
-    }
+    TemporarySettings() : m_previous(current()) { use(m_dir.path()); }
     ~TemporarySettings() { use(m_previous); }
     TemporarySettings(const TemporarySettings&) = delete;
     TemporarySettings& operator=(const TemporarySettings&) = delete;

@@ -12,7 +12,6 @@ struct RegisteredTest {
 
 std::vector<RegisteredTest>& testRegistry();
 
-#define ORVEL_TEST(Class)                                                                 \
-    static const bool orvelTestRegistered_##Class =                                       \
-        (testRegistry().push_back({#Class, [] { return static_cast<QObject*>(new Class); }}), \
-         true);
+#define ORVEL_TEST(Class)                           \
+    static const bool orvelTestRegistered_##Class = \
+        (testRegistry().push_back({#Class, [] { return static_cast<QObject*>(new Class); }}), true);

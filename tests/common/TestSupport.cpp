@@ -44,8 +44,7 @@ PermissionsBind::PermissionsBind() = default;
 PermissionsBind::~PermissionsBind() = default;
 #endif
 
-ScriptedMessages::ScriptedMessages(QList<int> answers)
-    : m_script(std::make_shared<ScriptMeldingen>())
+ScriptedMessages::ScriptedMessages(QList<int> answers) : m_script(std::make_shared<ScriptMeldingen>())
 {
     m_script->antwoorden = std::move(answers);
     m_previous = ZetMeldingBackEnd(m_script);

@@ -75,7 +75,7 @@ private Q_SLOTS:
         QVERIFY(reg.SchrijfWaarde("FixedColor", "rood"));
         const Kleuren eigen = SchemaKleuren("3", reg);
         QCOMPARE(eigen.hoofd, QColor(255, 0, 0));
-        QCOMPARE(eigen.rand, Orvel2003Kleuren().rand);  // unreadable: the fixed colour
+        QCOMPARE(eigen.rand, Orvel2003Kleuren().rand);         // unreadable: the fixed colour
         QCOMPARE(settings.value("ButtonColor"), "$00F2DEA2");  // missing: default written
         QCOMPARE(settings.value("FocusColor"), "$00DEBF96");
         QCOMPARE(settings.value("FixedColor"), "rood");  // a bad value is not overwritten
@@ -155,7 +155,8 @@ private Q_SLOTS:
         for (int rij : {0, 1}) {
             const QRect plek = lijst->visualRect(lijst->model()->index(rij, 0));
             const QImage beeld = lijst->viewport()->grab(plek).toImage();
-            QVERIFY2(leesbaar(beeld, beeld.pixelColor(plek.width() - 2, plek.height() / 2)), qPrintable(QString::number(rij)));
+            QVERIFY2(leesbaar(beeld, beeld.pixelColor(plek.width() - 2, plek.height() / 2)),
+                     qPrintable(QString::number(rij)));
         }
         box.hidePopup();
     }

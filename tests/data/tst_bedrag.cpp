@@ -63,8 +63,8 @@ private Q_SLOTS:
     void refusesAnythingElseInDutch_data()
     {
         QTest::addColumn<QString>("tekst");
-        for (const char* fout : {"", "7.5", "12.34", "7,505", "1,234.50", "1.23,00", "7,", ",5", "--7", "7-",
-                                 "7 ,50", "abc", "7 euro", "1e3", "1234567890123456"})
+        for (const char* fout : {"", "7.5", "12.34", "7,505", "1,234.50", "1.23,00", "7,", ",5", "--7", "7-", "7 ,50",
+                                 "abc", "7 euro", "1e3", "1234567890123456"})
             QTest::newRow(*fout ? fout : "empty") << QString::fromUtf8(fout);
     }
     void refusesAnythingElseInDutch()
@@ -84,13 +84,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("euro");
         QTest::addColumn<QString>("centenDeel");
-        QTest::newRow("zero") << qint64(0) << "0,00" << "0" << "00";
-        QTest::newRow("seven") << qint64(700) << "7,00" << "7" << "00";
-        QTest::newRow("cents only") << qint64(5) << "0,05" << "0" << "05";
-        QTest::newRow("twelve fifty") << qint64(1250) << "12,50" << "12" << "50";
-        QTest::newRow("thousands") << qint64(123450) << "1.234,50" << "1234" << "50";
-        QTest::newRow("million") << qint64(100000000) << "1.000.000,00" << "1000000" << "00";
-        QTest::newRow("negative") << qint64(-123405) << "-1.234,05" << "-1234" << "05";
+        QTest::newRow("zero") << qint64(0) << "0,00"
+                              << "0"
+                              << "00";
+        QTest::newRow("seven") << qint64(700) << "7,00"
+                               << "7"
+                               << "00";
+        QTest::newRow("cents only") << qint64(5) << "0,05"
+                                    << "0"
+                                    << "05";
+        QTest::newRow("twelve fifty") << qint64(1250) << "12,50"
+                                      << "12"
+                                      << "50";
+        QTest::newRow("thousands") << qint64(123450) << "1.234,50"
+                                   << "1234"
+                                   << "50";
+        QTest::newRow("million") << qint64(100000000) << "1.000.000,00"
+                                 << "1000000"
+                                 << "00";
+        QTest::newRow("negative") << qint64(-123405) << "-1.234,05"
+                                  << "-1234"
+                                  << "05";
     }
     void oneTextPerAmount()
     {
@@ -174,8 +188,8 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("velden");
         QTest::addColumn<QString>("veld");
         QTest::newRow("participant") << "Hoofd" << QVariantMap{{"Naam", "Jansen"}} << "CursistNr";
-        QTest::newRow("enrolment, second key field") << "CursusGegevens" << QVariantMap{{"CursistNr", "000001"}}
-                                                     << "CursusCode";
+        QTest::newRow("enrolment, second key field")
+            << "CursusGegevens" << QVariantMap{{"CursistNr", "000001"}} << "CursusCode";
         // The location's own post rules do not run for a missing field.
         QTest::newRow("location") << "Lokatie" << QVariantMap{{"Lokatie", "Zwolle"}} << "LokatieCode";
         QTest::newRow("supervision") << "Begeleiding" << QVariantMap{{"Dag", 1}} << "CursusID";

@@ -28,8 +28,8 @@ void viaHandler(F&& f)
 // The data module's handle on a table.
 TableHandle* handle(TDataModFrm& dm, const QString& tabel)
 {
-    for (TableHandle* t : {dm.BegeleidersDB, dm.BetaalWDB, dm.LokatieDB, dm.CursusProfielDB, dm.DiplDataDB,
-                           dm.GroepsCodeDB, dm.StedenDB})
+    for (TableHandle* t :
+         {dm.BegeleidersDB, dm.BetaalWDB, dm.LokatieDB, dm.CursusProfielDB, dm.DiplDataDB, dm.GroepsCodeDB, dm.StedenDB})
         if (t->naam() == tabel)
             return t;
     qFatal("no handle for %s", qPrintable(tabel));
@@ -101,16 +101,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("verwachtUitsluiten");
         QTest::addColumn<QString>("verwachteOpmerking");
         const QDate dertigApril(2027, 4, 30), koningsdag(2027, 4, 27);
-        QTest::newRow("30 April excluded by the old rule")
-            << dertigApril << true << "(Koninginnedag)" << false << "";
+        QTest::newRow("30 April excluded by the old rule") << dertigApril << true << "(Koninginnedag)" << false << "";
         QTest::newRow("29 April excluded by the old rule, 30 April a Sunday")
             << QDate(2028, 4, 29) << true << "(Koninginnedag)" << false << "";
-        QTest::newRow("Koningsdag left open by the old rule")
-            << koningsdag << false << "" << true << "(Koningsdag)";
+        QTest::newRow("Koningsdag left open by the old rule") << koningsdag << false << "" << true << "(Koningsdag)";
         QTest::newRow("30 April with the user's own remark")
             << dertigApril << true << "(Koninginnedag) Meivakantie" << true << "(Koninginnedag) Meivakantie";
-        QTest::newRow("30 April opened by the user") << dertigApril << false << "(Koninginnedag)" << false
-                                                     << "(Koninginnedag)";
+        QTest::newRow("30 April opened by the user")
+            << dertigApril << false << "(Koninginnedag)" << false << "(Koninginnedag)";
         QTest::newRow("Koningsdag with the user's own remark")
             << koningsdag << false << "Open dag" << false << "Open dag";
     }
@@ -127,8 +125,9 @@ private Q_SLOTS:
         dm.Nu = [dag] { return QDateTime(dag.addDays(-100), QTime(10, 0)); };
         dm.storage().exec("delete from datums");
         dm.Aanvullen();
-        dm.storage().exec("update datums set Uitsluiten = ?, Opmerking = ? where Datum = ?",
-                          {int(uitsluiten), opmerking.isEmpty() ? QVariant() : QVariant(opmerking), dag.toString(Qt::ISODate)});
+        dm.storage().exec(
+            "update datums set Uitsluiten = ?, Opmerking = ? where Datum = ?",
+            {int(uitsluiten), opmerking.isEmpty() ? QVariant() : QVariant(opmerking), dag.toString(Qt::ISODate)});
 
         dm.Aanvullen();
         QVERIFY(dm.DatumsDB->findKey({dag}));
@@ -141,8 +140,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("wijziging");
         QTest::addColumn<QString>("melding");
-        QTest::newRow("missing OpStad") << "DROP INDEX Steden_OpStad" << "Index OpStad van tabel Steden ontbreekt";
-        QTest::newRow("one too many") << "CREATE INDEX Extra ON Land (Land)" << "Index klopt niet!";
+        QTest::newRow("missing OpStad") << "DROP INDEX Steden_OpStad"
+                                        << "Index OpStad van tabel Steden ontbreekt";
+        QTest::newRow("one too many") << "CREATE INDEX Extra ON Land (Land)"
+                                      << "Index klopt niet!";
     }
     void wrongIndexCountFailsTheStart()
     {
@@ -205,8 +206,9 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const auto eigenIndexen = [&](Storage& s) {
-            QSqlQuery q = s.execNative("SELECT name FROM sqlite_master WHERE type = 'index' AND name IN "
-                                       "('Cursussen_OpCursistNr', 'CursusGegevens_OpCursusCode') ORDER BY name");
+            QSqlQuery q = s.execNative(
+                "SELECT name FROM sqlite_master WHERE type = 'index' AND name IN "
+                "('Cursussen_OpCursistNr', 'CursusGegevens_OpCursusCode') ORDER BY name");
             QStringList namen;
             while (q.next())
                 namen << q.value(0).toString();
@@ -343,7 +345,10 @@ private Q_SLOTS:
 
         // The database itself is never taken for such a file.
         ScriptedMessages tweede({Antwoord::Nee});
-        { Storage s; s.open(dir.path()); }
+        {
+            Storage s;
+            s.open(dir.path());
+        }
         dm.BeeindigApplicatie = [] {};
         dm.BehandelOpenFout("Corrupt file VAL. File: " + dir.filePath("orvel2003.db"));
         QVERIFY(QFileInfo::exists(dir.filePath("orvel2003.db")));
@@ -389,16 +394,17 @@ private Q_SLOTS:
         invoegen("function code other than I or B", "Begeleiders", {},
                  {{"PersoonCode", "ab"}, {"Naam", "Bakker"}, {"FunctieCode", "i"}},
                  "FunctieCode mag alleen I of B zijn!");
-        verwijderen("instructor still planned", "Begeleiders",
-                    {"insert into Begeleiders (PersoonCode, Naam, FunctieCode) values ('AB', 'Bakker', 'I')",
-                     "insert into Begeleiding (CursusID, Dag, InstructeurCode) values (1, 1, 'AB')"},
-                    {{"PersoonCode", "AB"}},
-                    "U kunt deze persoon NIET verwijderen!\rInstructeur staat nog genoteerd voor begeleiding van cursus(sen).");
+        verwijderen(
+            "instructor still planned", "Begeleiders",
+            {"insert into Begeleiders (PersoonCode, Naam, FunctieCode) values ('AB', 'Bakker', 'I')",
+             "insert into Begeleiding (CursusID, Dag, InstructeurCode) values (1, 1, 'AB')"},
+            {{"PersoonCode", "AB"}},
+            "U kunt deze persoon NIET verwijderen!\rInstructeur staat nog genoteerd voor begeleiding van cursus(sen).");
         verwijderen("system payment method", "Betaalwijze", {}, {{"Betaalwijze", "Accept"}},
                     "Deze betaalwijze mag NIET worden verwijderd!");
         invoegen("payment method name in other case", "Betaalwijze",
-                 {"insert into Betaalwijze (BetaalwCode, Betaalwijze, Systeem) values (6, 'Pin', 0)"}, {{"Betaalwijze", "PIN"}},
-                 "Betaalwijze bestaat al!");
+                 {"insert into Betaalwijze (BetaalwCode, Betaalwijze, Systeem) values (6, 'Pin', 0)"},
+                 {{"Betaalwijze", "PIN"}}, "Betaalwijze bestaat al!");
         verwijderen("system location", "Lokatie", {}, {{"LokatieCode", "-"}},
                     "Dit systeemrecord kan niet worden verwijderd!");
         verwijderen("phone list location", "Lokatie", {}, {{"LokatieCode", "TELYST"}},
@@ -408,8 +414,9 @@ private Q_SLOTS:
                      "insert into CursusGegevens (CursistNr, CursusCode, LokatieCode) values ('000001', 'EHBO', 'AMS')"},
                     {{"LokatieCode", "AMS"}},
                     "Er zijn nog records in de hoofdtabel met deze lokatie!\rRecord wordt NIET verwijderd!");
-        invoegen("location code twice", "Lokatie", {"insert into Lokatie (LokatieCode, Lokatie) values ('AMS', 'Amsterdam')"},
-                 {{"LokatieCode", "AMS"}, {"Lokatie", "Nog een"}}, "LocatieCODE is al in gebruik!\rGeef een andere code op!");
+        invoegen(
+            "location code twice", "Lokatie", {"insert into Lokatie (LokatieCode, Lokatie) values ('AMS', 'Amsterdam')"},
+            {{"LokatieCode", "AMS"}, {"Lokatie", "Nog een"}}, "LocatieCODE is al in gebruik!\rGeef een andere code op!");
         invoegen("required field left empty", "Lokatie", {}, {{"LokatieCode", "UTR"}}, "Veld 'Lokatie' is verplicht ");
         invoegen("course names differing in case", "CursusProfiel",
                  {"insert into CursusProfiel (CursusCode, CursusNaam) values ('EHBO', 'Eerste hulp')"},
@@ -461,8 +468,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opgeslagen");
         QTest::newRow("person code") << "Begeleiders"
                                      << QVariantMap{{"PersoonCode", "ab"}, {"Naam", "Bakker"}, {"FunctieCode", "I"}}
-                                     << "PersoonCode" << "AB";
-        QTest::newRow("place") << "Steden" << QVariantMap{{"Stad", "Utrecht"}, {"LandCode", 0}} << "Stad" << "UTRECHT";
+                                     << "PersoonCode"
+                                     << "AB";
+        QTest::newRow("place") << "Steden" << QVariantMap{{"Stad", "Utrecht"}, {"LandCode", 0}} << "Stad"
+                               << "UTRECHT";
     }
     void codesAndPlacesAreStoredInUpperCase()
     {
@@ -525,14 +534,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tabel");
         QTest::addColumn<QString>("veld");
         QTest::addColumn<int>("grootte");
-        QTest::newRow("register e-mail") << "Hoofd" << "E_Mail1" << 254;
-        QTest::newRow("register second e-mail") << "Hoofd" << "E_Mail2" << 254;
-        QTest::newRow("register account") << "Hoofd" << "Bank" << 34;
-        QTest::newRow("history e-mail") << "Historie" << "E_Mail1" << 254;
-        QTest::newRow("history account") << "Historie" << "Bank" << 34;
-        QTest::newRow("instructor e-mail") << "Begeleiders" << "E_Mail" << 254;
-        QTest::newRow("organisation e-mail") << "Organisaties" << "Email" << 254;
-        QTest::newRow("payment slip account") << "Accepten" << "Bank" << 34;
+        QTest::newRow("register e-mail") << "Hoofd"
+                                         << "E_Mail1" << 254;
+        QTest::newRow("register second e-mail") << "Hoofd"
+                                                << "E_Mail2" << 254;
+        QTest::newRow("register account") << "Hoofd"
+                                          << "Bank" << 34;
+        QTest::newRow("history e-mail") << "Historie"
+                                        << "E_Mail1" << 254;
+        QTest::newRow("history account") << "Historie"
+                                         << "Bank" << 34;
+        QTest::newRow("instructor e-mail") << "Begeleiders"
+                                           << "E_Mail" << 254;
+        QTest::newRow("organisation e-mail") << "Organisaties"
+                                             << "Email" << 254;
+        QTest::newRow("payment slip account") << "Accepten"
+                                              << "Bank" << 34;
     }
     void aTextTooLongForItsFieldIsRefused()
     {
@@ -557,8 +574,9 @@ private Q_SLOTS:
         tafel.post();
         QCOMPARE(tafel.text(veld).size(), grootte);
         // Past the handle the storage holds the same size.
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, db.dm().storage().exec(
-            QStringLiteral("update %1 set %2 = ?").arg(tabel, veld), {QString(grootte + 1, 'x')}));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                                 db.dm().storage().exec(QStringLiteral("update %1 set %2 = ?").arg(tabel, veld),
+                                                        {QString(grootte + 1, 'x')}));
     }
 
     void countsForTheEnabledCommandsLeaveOutPhoneLists()
@@ -566,13 +584,15 @@ private Q_SLOTS:
         TempDatabase db;
         TDataModFrm& dm = db.dm();
         dm.storage().exec("insert into Hoofd (CursistNr) values ('000001')");
-        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                          "values ('01/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 7)");
+        dm.storage().exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+            "values ('01/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 7)");
         MenuTellingen t = dm.Tellingen();
         QCOMPARE(t.hoofd, 1);
         QCOMPARE(t.cursussenZonderTelLijst, 0);
-        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                          "values ('01/15/2027 19:00', 1, '000001', 'EHBO', '-', 8)");
+        dm.storage().exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+            "values ('01/15/2027 19:00', 1, '000001', 'EHBO', '-', 8)");
         t = dm.Tellingen();
         QCOMPARE(t.cursussenZonderTelLijst, 1);
         QCOMPARE(dm.CursussenDB->filter(), QString());
@@ -623,9 +643,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("fout");
         QTest::addColumn<QString>("getoond");
-        QTest::newRow("detail") << "Master has detail records. Table: Steden" << "Er zijn nog records in de hoofdtabel die deze eigenschap bezitten!";
-        QTest::newRow("key") << "Key violation (UNIQUE)" << "Code bestaat al. Verzin een andere!";
-        QTest::newRow("other") << "Iets anders" << "Iets anders";
+        QTest::newRow("detail") << "Master has detail records. Table: Steden"
+                                << "Er zijn nog records in de hoofdtabel die deze eigenschap bezitten!";
+        QTest::newRow("key") << "Key violation (UNIQUE)"
+                             << "Code bestaat al. Verzin een andere!";
+        QTest::newRow("other") << "Iets anders"
+                               << "Iets anders";
     }
     void unhandledErrorsAreShownInDutch()
     {

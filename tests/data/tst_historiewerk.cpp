@@ -21,10 +21,18 @@ struct Bestand {
     void persoon(TableHandle& tabel, const QString& nr)
     {
         tabel.insert();
-        const QVariantMap velden{{"CursistNr", nr}, {"Naam", "Achternaam"},   {"Voorl", "V"},
-                                 {"Geslacht", "V"}, {"Adres", "Laan 1"},      {"Postcode", "9999 ZZ"},
-                                 {"LandCode", 0},   {"Bank", kIban},          {"E_Mail1", kEmail},
-                                 {"E_Mail2", kEmail}, {"GebDatum", "01-02-1980"}, {"Print", true}};
+        const QVariantMap velden{{"CursistNr", nr},
+                                 {"Naam", "Achternaam"},
+                                 {"Voorl", "V"},
+                                 {"Geslacht", "V"},
+                                 {"Adres", "Laan 1"},
+                                 {"Postcode", "9999 ZZ"},
+                                 {"LandCode", 0},
+                                 {"Bank", kIban},
+                                 {"E_Mail1", kEmail},
+                                 {"E_Mail2", kEmail},
+                                 {"GebDatum", "01-02-1980"},
+                                 {"Print", true}};
         for (auto it = velden.cbegin(); it != velden.cend(); ++it)
             tabel.setValue(it.key(), it.value());
         tabel.post();
@@ -51,9 +59,10 @@ struct Bestand {
     }
     void cursus(const QString& nr, const QString& code)
     {
-        dm().storage().exec("insert into cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                            "values ('2027-01-05 19:00:00', 1, ?, ?, 'LOK', 7)",
-                            {nr, code});
+        dm().storage().exec(
+            "insert into cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+            "values ('2027-01-05 19:00:00', 1, ?, ?, 'LOK', 7)",
+            {nr, code});
     }
     // Every stored value of the participant's rows of a table, in key order.
     QList<QVariantList> rijen(const QString& tabel, const QString& nr)
@@ -115,9 +124,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("gepland");
         QTest::addColumn<QString>("verwerkt");  // the course code passed along
         QTest::addColumn<int>("resultaat");
-        QTest::newRow("a course planned") << "REA" << "" << int(HistorieWerk::Geweigerd);
-        QTest::newRow("another course than the one processed") << "REA" << "AED" << int(HistorieWerk::Geweigerd);
-        QTest::newRow("only the course being processed") << "REA" << "REA" << int(HistorieWerk::Verplaatst);
+        QTest::newRow("a course planned") << "REA"
+                                          << "" << int(HistorieWerk::Geweigerd);
+        QTest::newRow("another course than the one processed") << "REA"
+                                                               << "AED" << int(HistorieWerk::Geweigerd);
+        QTest::newRow("only the course being processed") << "REA"
+                                                         << "REA" << int(HistorieWerk::Verplaatst);
     }
     void aPlannedCourseKeepsTheParticipantInTheRegister()
     {
@@ -131,8 +143,9 @@ private Q_SLOTS:
         QCOMPARE(int(uitkomst.resultaat), resultaat);
         const bool geweigerd = resultaat == HistorieWerk::Geweigerd;
         if (geweigerd)
-            QCOMPARE(uitkomst.tekst, "Cursist heeft nog cursussen openstaan!\rDeze moeten eerst verwerkt worden "
-                                     "voordat er verwijderd wordt.");
+            QCOMPARE(uitkomst.tekst,
+                     "Cursist heeft nog cursussen openstaan!\rDeze moeten eerst verwerkt worden "
+                     "voordat er verwijderd wordt.");
         QCOMPARE(b.rijen("Hoofd", "000012").size(), geweigerd ? 1 : 0);
         QCOMPARE(b.rijen("CursusGegevens", "000012").size(), geweigerd ? 3 : 0);
         QCOMPARE(b.rijen("Cursussen", "000012").size(), 1);  // course rows never move
@@ -176,8 +189,8 @@ private Q_SLOTS:
         const QString bronCursus = naarHistorie ? "CursusGegevens" : "HistorieCursus";
         const QList<QVariantList> persoon = b.rijen(bron, "000012");
         const QList<QVariantList> inschrijvingen = b.rijen(bronCursus, "000012");
-        TableHandle& weg = *(inDeWeg == "Historie" ? b.dm().HistorieDB
-                             : inDeWeg == "Hoofd"  ? b.dm().HoofdDB
+        TableHandle& weg = *(inDeWeg == "Historie"         ? b.dm().HistorieDB
+                             : inDeWeg == "Hoofd"          ? b.dm().HoofdDB
                              : inDeWeg == "HistorieCursus" ? b.dm().HistorieCursusDB
                                                            : b.dm().CursusGegevensDB);
         if (inDeWeg.contains("Cursus"))
@@ -186,8 +199,7 @@ private Q_SLOTS:
             b.persoon(weg, "000012");
         const int rijenInDeWeg = b.rijen(inDeWeg, "000012").size();
 
-        const HistorieWerk::Uitkomst uitkomst =
-            naarHistorie ? werk.NaarHistorie("000012") : werk.NaarActueel("000012");
+        const HistorieWerk::Uitkomst uitkomst = naarHistorie ? werk.NaarHistorie("000012") : werk.NaarActueel("000012");
         QCOMPARE(uitkomst.resultaat, HistorieWerk::NietVerplaatst);
         QCOMPARE(uitkomst.tekst, tekst);
         QCOMPARE(b.rijen(bron, "000012"), persoon);
@@ -215,8 +227,9 @@ private Q_SLOTS:
 
         const HistorieWerk::Uitkomst uitkomst = werk.NaarActueel("000012");
         QCOMPARE(uitkomst.resultaat, HistorieWerk::NietVerplaatst);
-        QCOMPARE(uitkomst.tekst, "FOUT opgetreden bij verplaatsen!\rTekst voor veld 'Bank' is te lang (maximaal 5 "
-                                 "tekens)\rDe cursist is NIET verplaatst.");
+        QCOMPARE(uitkomst.tekst,
+                 "FOUT opgetreden bij verplaatsen!\rTekst voor veld 'Bank' is te lang (maximaal 5 "
+                 "tekens)\rDe cursist is NIET verplaatst.");
         QCOMPARE(b.rijen("Historie", "000012"), persoon);
         QCOMPARE(b.rijen("HistorieCursus", "000012"), inschrijvingen);
         QVERIFY(b.rijen("CursusGegevens", "000012").isEmpty());
@@ -227,8 +240,9 @@ private Q_SLOTS:
         Bestand b;
         const HistorieWerk::Uitkomst uitkomst = HistorieWerk(b.dm()).NaarActueel("000077");
         QCOMPARE(uitkomst.resultaat, HistorieWerk::NietVerplaatst);
-        QCOMPARE(uitkomst.tekst, "FOUT opgetreden bij verplaatsen!\rCursist 000077 staat niet in de historie.\r"
-                                 "De cursist is NIET verplaatst.");
+        QCOMPARE(uitkomst.tekst,
+                 "FOUT opgetreden bij verplaatsen!\rCursist 000077 staat niet in de historie.\r"
+                 "De cursist is NIET verplaatst.");
     }
 };
 

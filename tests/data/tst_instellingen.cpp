@@ -15,17 +15,24 @@ private Q_SLOTS:
         TemporarySettings settings;
         TZolRegister reg;
         const Instellingen i = LeesInstellingen(reg);
-        const QList<std::pair<QString, QString>> defaults{
-            {"Maximized", "1"},     {"AcceptTMarge", "0"},
-            {"AcceptTekst", "0"},   {"BackUpWarning", "10"},
-            {"BackUpDate", QDate::currentDate().toString("dd-MM-yyyy")},
-            {"BackUpMap", "A:\\"},  {"HelpTekst", "1"},
-            {"Begeleiding", "0"},   {"Voorbeeld", "1"},
-            {"PLijstAlfa", "1"},    {"VerzendDagen", "21"},
-            {"Verzuim", "3"},       {"FromAdress", "-"},
-            {"FromName", "-"},      {"SMTPserver", "-"},
-            {"UserName", "-"},      {"ADSL", "1"},
-            {"KleurenSchema", "1"}};
+        const QList<std::pair<QString, QString>> defaults{{"Maximized", "1"},
+                                                          {"AcceptTMarge", "0"},
+                                                          {"AcceptTekst", "0"},
+                                                          {"BackUpWarning", "10"},
+                                                          {"BackUpDate", QDate::currentDate().toString("dd-MM-yyyy")},
+                                                          {"BackUpMap", "A:\\"},
+                                                          {"HelpTekst", "1"},
+                                                          {"Begeleiding", "0"},
+                                                          {"Voorbeeld", "1"},
+                                                          {"PLijstAlfa", "1"},
+                                                          {"VerzendDagen", "21"},
+                                                          {"Verzuim", "3"},
+                                                          {"FromAdress", "-"},
+                                                          {"FromName", "-"},
+                                                          {"SMTPserver", "-"},
+                                                          {"UserName", "-"},
+                                                          {"ADSL", "1"},
+                                                          {"KleurenSchema", "1"}};
         for (const auto& [name, value] : defaults)
             QVERIFY2(settings.value(name) == value, qPrintable(name + " = " + settings.value(name)));
         QCOMPARE(settings.keys().size(), defaults.size());  // the own colours only with scheme 3
@@ -56,13 +63,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("backup warning 0") << "BackUpWarning" << "0" << "backUpWarning" << "0";
-        QTest::newRow("Maximized only on 1") << "Maximized" << "2" << "schermMax" << "false";
-        QTest::newRow("HelpTekst on unless 0") << "HelpTekst" << "2" << "helpTekst" << "true";
-        QTest::newRow("HelpTekst 0") << "HelpTekst" << "0" << "helpTekst" << "false";
-        QTest::newRow("ADSL 0 is modem") << "ADSL" << "0" << "adsl" << "false";
-        QTest::newRow("not a number is 0") << "Verzuim" << "drie" << "verzuim" << "0";
-        QTest::newRow("dash counts as missing") << "VerzendDagen" << "-" << "verzendDagen" << "21";
+        QTest::newRow("backup warning 0") << "BackUpWarning"
+                                          << "0"
+                                          << "backUpWarning"
+                                          << "0";
+        QTest::newRow("Maximized only on 1") << "Maximized"
+                                             << "2"
+                                             << "schermMax"
+                                             << "false";
+        QTest::newRow("HelpTekst on unless 0") << "HelpTekst"
+                                               << "2"
+                                               << "helpTekst"
+                                               << "true";
+        QTest::newRow("HelpTekst 0") << "HelpTekst"
+                                     << "0"
+                                     << "helpTekst"
+                                     << "false";
+        QTest::newRow("ADSL 0 is modem") << "ADSL"
+                                         << "0"
+                                         << "adsl"
+                                         << "false";
+        QTest::newRow("not a number is 0") << "Verzuim"
+                                           << "drie"
+                                           << "verzuim"
+                                           << "0";
+        QTest::newRow("dash counts as missing") << "VerzendDagen"
+                                                << "-"
+                                                << "verzendDagen"
+                                                << "21";
     }
     void storedValuesAreKeptAndInterpreted()
     {
@@ -74,13 +102,12 @@ private Q_SLOTS:
         TZolRegister reg;
         QVERIFY(reg.SchrijfWaarde(name, stored));
         const Instellingen i = LeesInstellingen(reg);
-        const QHash<QString, QString> fields{
-            {"backUpWarning", QString::number(i.backUpWarning)},
-            {"schermMax", i.schermMax ? "true" : "false"},
-            {"helpTekst", i.helpTekst ? "true" : "false"},
-            {"adsl", i.adsl ? "true" : "false"},
-            {"verzuim", QString::number(i.verzuim)},
-            {"verzendDagen", QString::number(i.verzendDagen)}};
+        const QHash<QString, QString> fields{{"backUpWarning", QString::number(i.backUpWarning)},
+                                             {"schermMax", i.schermMax ? "true" : "false"},
+                                             {"helpTekst", i.helpTekst ? "true" : "false"},
+                                             {"adsl", i.adsl ? "true" : "false"},
+                                             {"verzuim", QString::number(i.verzuim)},
+                                             {"verzendDagen", QString::number(i.verzendDagen)}};
         QCOMPARE(fields.value(field), expected);
         QCOMPARE(settings.value(name), stored == "-" ? expected : stored);
     }
@@ -109,8 +136,7 @@ private Q_SLOTS:
         int emptied = 0;
         const auto leeg = [&] {
             ++emptied;
-            atEmptying = {reg.LeesWaarde("HelpTekst"), reg.LeesWaarde("Begeleiding"),
-                          reg.LeesWaarde("VerzendDagen")};
+            atEmptying = {reg.LeesWaarde("HelpTekst"), reg.LeesWaarde("Begeleiding"), reg.LeesWaarde("VerzendDagen")};
         };
         QVERIFY(SchrijfInstellingen(reg, i, leeg));
         // Supervision is emptied after its own value and before the rest.

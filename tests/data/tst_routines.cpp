@@ -15,10 +15,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("nummer");
-        QTest::newRow("short") << "42" << "000042";
-        QTest::newRow("six") << "123456" << "123456";
-        QTest::newRow("longer stays") << "1234567" << "1234567";
-        QTest::newRow("empty") << "" << "000000";
+        QTest::newRow("short") << "42"
+                               << "000042";
+        QTest::newRow("six") << "123456"
+                             << "123456";
+        QTest::newRow("longer stays") << "1234567"
+                                      << "1234567";
+        QTest::newRow("empty") << ""
+                               << "000000";
     }
     void participantNumbersArePaddedToSix()
     {
@@ -32,8 +36,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("datum");
         QTest::addColumn<QString>("tijd");
         QTest::addColumn<QDateTime>("waarde");
-        QTest::newRow("as shown") << "24-12-2003" << "10:30" << QDateTime(QDate(2003, 12, 24), QTime(10, 30));
-        QTest::newRow("as typed") << "1-2-2004" << "9:05" << QDateTime(QDate(2004, 2, 1), QTime(9, 5));
+        QTest::newRow("as shown") << "24-12-2003"
+                                  << "10:30" << QDateTime(QDate(2003, 12, 24), QTime(10, 30));
+        QTest::newRow("as typed") << "1-2-2004"
+                                  << "9:05" << QDateTime(QDate(2004, 2, 1), QTime(9, 5));
     }
     void dateAndTimeTextsMakeOneValue()
     {
@@ -48,10 +54,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("datum");
         QTest::addColumn<QString>("tijd");
         QTest::addColumn<QString>("fout");
-        QTest::newRow("31 February") << "31-02-2004" << "10:30" << "'31-02-2004' is geen geldige datum";
-        QTest::newRow("empty date") << "" << "10:30" << "'' is geen geldige datum";
-        QTest::newRow("hour 25") << "24-12-2003" << "25:00" << "'25:00' is geen geldige tijd";
-        QTest::newRow("no colon") << "24-12-2003" << "1030" << "'1030' is geen geldige tijd";
+        QTest::newRow("31 February") << "31-02-2004"
+                                     << "10:30"
+                                     << "'31-02-2004' is geen geldige datum";
+        QTest::newRow("empty date") << ""
+                                    << "10:30"
+                                    << "'' is geen geldige datum";
+        QTest::newRow("hour 25") << "24-12-2003"
+                                 << "25:00"
+                                 << "'25:00' is geen geldige tijd";
+        QTest::newRow("no colon") << "24-12-2003"
+                                  << "1030"
+                                  << "'1030' is geen geldige tijd";
     }
     void invalidDateOrTimeTextThrows()
     {
@@ -70,8 +84,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("sql");
-        QTest::newRow("as shown") << "24-12-2003" << "12/24/2003";
-        QTest::newRow("as typed") << "1-2-2004" << "02/01/2004";
+        QTest::newRow("as shown") << "24-12-2003"
+                                  << "12/24/2003";
+        QTest::newRow("as typed") << "1-2-2004"
+                                  << "02/01/2004";
     }
     void sqlDateIsMonthDayYear()
     {
@@ -84,14 +100,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QStringList>("delen");
-        QTest::newRow("code date time")
-            << "EHBO 24-12-2003 10:30" << QStringList{"EHBO", "24-12-2003", "10:30"};
-        QTest::newRow("rest keeps its blanks")
-            << "A B C D" << QStringList{"A", "B", "C D"};
+        QTest::newRow("code date time") << "EHBO 24-12-2003 10:30" << QStringList{"EHBO", "24-12-2003", "10:30"};
+        QTest::newRow("rest keeps its blanks") << "A B C D" << QStringList{"A", "B", "C D"};
         QTest::newRow("one blank") << "REA 01-01-2004" << QStringList{"REA", "01-01-2004", ""};
         QTest::newRow("no blank") << "REA" << QStringList{"REA", "", ""};
-        QTest::newRow("remainder cut to 50")
-            << "A B " + QString(60, u'x') << QStringList{"A", "B", QString(48, u'x')};
+        QTest::newRow("remainder cut to 50") << "A B " + QString(60, u'x') << QStringList{"A", "B", QString(48, u'x')};
     }
     void courseCaptionIsSplitAtTheFirstTwoBlanks()
     {
@@ -106,9 +119,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("dagen");
         QTest::addColumn<QString>("vraag");
         QTest::newRow("no days") << QStringList{} << "Cursist in cursus EHBO zetten?";
-        QTest::newRow("two days")
-            << QStringList{"24-12-2003 10:30", "31-12-2003 19:00"}
-            << "Cursist in cursus EHBO zetten?\rDag 1: 24-12-2003 10:30\rDag 2: 31-12-2003 19:00";
+        QTest::newRow("two days") << QStringList{"24-12-2003 10:30", "31-12-2003 19:00"}
+                                  << "Cursist in cursus EHBO zetten?\rDag 1: 24-12-2003 10:30\rDag 2: 31-12-2003 19:00";
     }
     void courseQuestionListsTheDays()
     {
@@ -121,10 +133,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("uit");
-        QTest::newRow("word") << "amsterdam" << "Amsterdam";
-        QTest::newRow("accented") << "éénhoorn" << "Éénhoorn";
-        QTest::newRow("rest untouched") << "aMSTERDAM" << "AMSTERDAM";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("word") << "amsterdam"
+                              << "Amsterdam";
+        QTest::newRow("accented") << "éénhoorn"
+                                  << "Éénhoorn";
+        QTest::newRow("rest untouched") << "aMSTERDAM"
+                                        << "AMSTERDAM";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void firstLetterIsCapitalised()
     {
@@ -158,11 +174,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lokatieCode");
         QTest::addColumn<QDateTime>("start");
         QTest::addColumn<int>("id");
-        QTest::newRow("AB at C")
-            << "AB" << "C" << QDateTime(QDate(2004, 1, 1), QTime(10, 30)) << 38225;
+        QTest::newRow("AB at C") << "AB"
+                                 << "C" << QDateTime(QDate(2004, 1, 1), QTime(10, 30)) << 38225;
         // 24-12-2003 is day 37979; E H B O = 69 72 66 79; L O K 1 = 76 79 75 49.
         QTest::newRow("seconds and milliseconds count")
-            << "EHBO" << "LOK1" << QDateTime(QDate(2003, 12, 24), QTime(19, 45, 30, 250))
+            << "EHBO"
+            << "LOK1" << QDateTime(QDate(2003, 12, 24), QTime(19, 45, 30, 250))
             << 37979 + 19 + 45 + 30 + 250 + (69 + 72 + 66 + 79) + (76 + 79 + 75 + 49);
     }
     void courseIdSumsDayNumberTimeAndCodes()
@@ -180,11 +197,11 @@ private Q_SLOTS:
     {
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
-        const QStringList weg{"hoofd.db",   "HOOFD.PX",  "Hoofd.XG0",           "hoofd.yg0",
-                              "Lokatie.Xg1", "lokatie.YG1", "orvel2003.db",     "orvel2003.db-journal",
+        const QStringList weg{"hoofd.db",         "HOOFD.PX",        "Hoofd.XG0",    "hoofd.yg0",
+                              "Lokatie.Xg1",      "lokatie.YG1",     "orvel2003.db", "orvel2003.db-journal",
                               "orvel2003.db-wal", "orvel2003.db-shm"};
-        const QStringList blijft{"Cursustijden.txt", "Rap_Omslag.frf", "andere.db-journal",
-                                 "Orvel_20040101.bck", "hoofd.xg2"};
+        const QStringList blijft{"Cursustijden.txt", "Rap_Omslag.frf", "andere.db-journal", "Orvel_20040101.bck",
+                                 "hoofd.xg2"};
         for (const QString& naam : weg + blijft) {
             QFile bestand(tmp.filePath(naam));
             QVERIFY(bestand.open(QIODevice::WriteOnly));

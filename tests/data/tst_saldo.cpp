@@ -28,8 +28,7 @@ private Q_SLOTS:
         QTest::newRow("25 twice plus 1,50") << qint64(2500) << 2 << regel(true, 150) << qint64(5150);
         QTest::newRow("three courses") << qint64(4000) << 3 << regel(true, 250) << qint64(12250);
         QTest::newRow("method charges nothing") << qint64(4000) << 3 << regel(false, 250) << qint64(0);
-        QTest::newRow("no such method: plain price") << qint64(4000) << 3 << std::optional<BetaalRegel>()
-                                                     << qint64(4000);
+        QTest::newRow("no such method: plain price") << qint64(4000) << 3 << std::optional<BetaalRegel>() << qint64(4000);
     }
     void amountDueFollowsThePaymentMethod()
     {
@@ -52,8 +51,7 @@ private Q_SLOTS:
         // Method 2 surcharges 2,50 and method 5 charges nothing.
         QTest::newRow("kept paid") << 2 << 2 << false << 2 << 2 << qint64(8250) << true;
         QTest::newRow("cleared by generation") << 2 << 2 << true << 2 << 2 << qint64(8250) << false;
-        QTest::newRow("method and count below 1 stored as 2 and 1") << 0 << 0 << true << 2 << 1 << qint64(4250)
-                                                                   << false;
+        QTest::newRow("method and count below 1 stored as 2 and 1") << 0 << 0 << true << 2 << 1 << qint64(4250) << false;
         QTest::newRow("free method") << 5 << 3 << true << 5 << 3 << qint64(0) << false;
         QTest::newRow("unknown method: plain price") << 99 << 3 << false << 99 << 3 << qint64(4000) << true;
     }
@@ -71,9 +69,10 @@ private Q_SLOTS:
         Storage& s = db.dm().storage();
         s.exec("update Betaalwijze set Toeslag = 250 where BetaalwCode = 2");
         s.exec("insert into CursusProfiel (CursusCode, CursusNaam, Prijs) values ('EHBO', 'Eerste hulp', 4000)");
-        s.exec("insert into CursusGegevens (CursistNr, CursusCode, BetaalwCode, CursusAantal, Saldo, Betaald) "
-               "values ('000001', 'EHBO', ?, ?, 1, 1), ('000002', 'EHBO', 2, 1, 7, 1)",
-               {betaalwCode, aantal});
+        s.exec(
+            "insert into CursusGegevens (CursistNr, CursusCode, BetaalwCode, CursusAantal, Saldo, Betaald) "
+            "values ('000001', 'EHBO', ?, ?, 1, 1), ('000002', 'EHBO', 2, 1, 7, 1)",
+            {betaalwCode, aantal});
 
         // The course code as a user may type it.
         QCOMPARE(BerekenSaldo(s, "000001", "ehbo", wissen ? BetaaldWissen::Ja : BetaaldWissen::Nee).Centen(), saldo);
@@ -93,8 +92,8 @@ private Q_SLOTS:
         TempDatabase db;
         Storage& s = db.dm().storage();
         s.exec("insert into CursusProfiel (CursusCode, CursusNaam, Prijs) values ('AED', 'AED', 3000)");
-        QCOMPARE(BerekenSaldo(s, "000001", "AED", BetaaldWissen::Ja), TeBetalen(Bedrag::UitCenten(3000), 1,
-                                                                              LeesBetaalRegel(s, 2)));
+        QCOMPARE(BerekenSaldo(s, "000001", "AED", BetaaldWissen::Ja),
+                 TeBetalen(Bedrag::UitCenten(3000), 1, LeesBetaalRegel(s, 2)));
         QSqlQuery q = s.exec("select count(*) from CursusGegevens");
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 0);

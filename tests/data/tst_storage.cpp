@@ -33,11 +33,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tabel");
         QTest::addColumn<int>("indexen");
         const QList<std::pair<const char*, int>> tabellen{
-            {"Hoofd", 2},     {"Historie", 2},    {"HistorieCursus", 1}, {"CursusGegevens", 1},
-            {"CursusProfiel", 2}, {"Cursussen", 1}, {"Lokatie", 2},      {"Steden", 2},
-            {"Begeleiding", 1}, {"Begeleiders", 2}, {"Betaalwijze", 2},  {"datums", 1},
-            {"Land", 1},      {"GroepsCode", 1},  {"DiplomaData", 1},    {"Organisaties", 1},
-            {"Profiel", 0},   {"Register", 0},    {"Accepten", 0},       {"Diploma", 0}};
+            {"Hoofd", 2},        {"Historie", 2}, {"HistorieCursus", 1}, {"CursusGegevens", 1}, {"CursusProfiel", 2},
+            {"Cursussen", 1},    {"Lokatie", 2},  {"Steden", 2},         {"Begeleiding", 1},    {"Begeleiders", 2},
+            {"Betaalwijze", 2},  {"datums", 1},   {"Land", 1},           {"GroepsCode", 1},     {"DiplomaData", 1},
+            {"Organisaties", 1}, {"Profiel", 0},  {"Register", 0},       {"Accepten", 0},       {"Diploma", 0}};
         for (const auto& [tabel, indexen] : tabellen)
             QTest::newRow(tabel) << QString(tabel) << indexen;
     }
@@ -59,16 +58,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("tabel");
         QTest::addColumn<QStringList>("velden");
-        QTest::newRow("Hoofd") << "Hoofd"
-                               << QStringList{"CursistNr", "Naam",     "Voorl",    "Tussenv", "Geslacht",
-                                              "Adres",     "LandCode", "Postcode", "StadCode", "Telefoon",
-                                              "Tel_Werk",  "GSM",      "FAX",      "E_Mail1", "E_Mail2",
-                                              "Bank",      "GebDatum", "Bijzonderheden", "Print"};
-        QStringList inschrijving{"CursistNr", "CursusCode", "AanmeldDatum", "GroepsCode", "LokatieCode",
-                                 "DiplomaNr", "DiplomaDatum", "VolgendeOproep"};
+        QTest::newRow("Hoofd") << "Hoofd" << QStringList{"CursistNr", "Naam",           "Voorl",    "Tussenv",
+                                                         "Geslacht",  "Adres",          "LandCode", "Postcode",
+                                                         "StadCode",  "Telefoon",       "Tel_Werk", "GSM",
+                                                         "FAX",       "E_Mail1",        "E_Mail2",  "Bank",
+                                                         "GebDatum",  "Bijzonderheden", "Print"};
+        QStringList inschrijving{"CursistNr",   "CursusCode", "AanmeldDatum", "GroepsCode",
+                                 "LokatieCode", "DiplomaNr",  "DiplomaDatum", "VolgendeOproep"};
         for (int i = 1; i <= 10; ++i)
             inschrijving << QString("Herh%1").arg(i);
-        inschrijving << "Saldo" << "BetaalwCode" << "Betaald" << "CursusAantal" << "HHFreq" << "WeekDagen"
+        inschrijving << "Saldo"
+                     << "BetaalwCode"
+                     << "Betaald"
+                     << "CursusAantal"
+                     << "HHFreq"
+                     << "WeekDagen"
                      << "Verzuimd";
         QTest::newRow("CursusGegevens") << "CursusGegevens" << inschrijving;
         inschrijving.replace(inschrijving.indexOf("WeekDagen"), "Weekdagen");
@@ -89,8 +93,8 @@ private Q_SLOTS:
     }
 
     // A text of the field's size is stored whole; one character more is
-    // refused (the first row is gone by then, so no key stands in the way). "minimaal" marks fields kept wider than the classic tables,
-    // because the program itself writes longer values into them.
+    // refused (the first row is gone by then, so no key stands in the way). "minimaal" marks fields kept wider than the
+    // classic tables, because the program itself writes longer values into them.
     void textFieldsHoldTheirSize_data()
     {
         QTest::addColumn<QString>("tabel");
@@ -151,9 +155,9 @@ private Q_SLOTS:
         } catch (const DatabaseError& e) {
             QFAIL(qPrintable(e.tekst()));
         }
-        QSqlQuery q = s.execNative(QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?")
-                                       .arg(Schema::quoteIdent(tabel), Schema::quoteIdent(veld)),
-                                   {QString(grootte, 'x')});
+        QSqlQuery q = s.execNative(
+            QStringLiteral("SELECT count(*) FROM %1 WHERE %2 = ?").arg(Schema::quoteIdent(tabel), Schema::quoteIdent(veld)),
+            {QString(grootte, 'x')});
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toInt(), 1);
         if (minimaal)
@@ -173,19 +177,21 @@ private Q_SLOTS:
         QTest::addColumn<QVariantMap>("eerste");
         QTest::addColumn<QVariantMap>("tweede");
         QTest::addColumn<bool>("geweigerd");
-        const QVariantMap cursus{{"Datum", "2027-01-15 19:00:00"}, {"Dag", 1}, {"CursistNr", "000001"},
-                                 {"CursusCode", "EHBO"}, {"LokatieCode", "-"}, {"CursusID", 7}};
+        const QVariantMap cursus{{"Datum", "2027-01-15 19:00:00"}, {"Dag", 1},           {"CursistNr", "000001"},
+                                 {"CursusCode", "EHBO"},           {"LokatieCode", "-"}, {"CursusID", 7}};
         QVariantMap andereLokatie = cursus, andereDag = cursus;
         andereLokatie.insert("LokatieCode", "TELYST");
         andereDag.insert("Dag", 2);
-        QTest::newRow("participant number") << "Hoofd" << QVariantMap{{"CursistNr", "000001"}}
-                                            << QVariantMap{{"CursistNr", "000001"}} << true;
-        QTest::newRow("same name, other number")
-            << "Hoofd" << QVariantMap{{"CursistNr", "000001"}, {"Naam", "Jansen"}}
-            << QVariantMap{{"CursistNr", "000002"}, {"Naam", "Jansen"}} << false;
-        QTest::newRow("enrolment twice")
-            << "CursusGegevens" << QVariantMap{{"CursistNr", "000001"}, {"CursusCode", "EHBO"}}
-            << QVariantMap{{"CursistNr", "000001"}, {"CursusCode", "EHBO"}, {"GroepsCode", " "}} << true;
+        QTest::newRow("participant number")
+            << "Hoofd" << QVariantMap{{"CursistNr", "000001"}} << QVariantMap{{"CursistNr", "000001"}} << true;
+        QTest::newRow("same name, other number") << "Hoofd" << QVariantMap{{"CursistNr", "000001"}, {"Naam", "Jansen"}}
+                                                 << QVariantMap{{"CursistNr", "000002"}, {"Naam", "Jansen"}} << false;
+        QTest::newRow("enrolment twice") << "CursusGegevens"
+                                         << QVariantMap{{"CursistNr", "000001"}, {"CursusCode", "EHBO"}}
+                                         << QVariantMap{{"CursistNr", "000001"},
+                                                        {"CursusCode", "EHBO"},
+                                                        {"GroepsCode", " "}}
+                                         << true;
         QTest::newRow("enrolment in another course")
             << "CursusGegevens" << QVariantMap{{"CursistNr", "000001"}, {"CursusCode", "EHBO"}}
             << QVariantMap{{"CursistNr", "000001"}, {"CursusCode", "AED"}} << false;
@@ -199,8 +205,8 @@ private Q_SLOTS:
             << QVariantMap{{"CursusCode", "EHBO2"}, {"CursusNaam", "EERSTE HULP"}} << true;
         QTest::newRow("organisation") << "Organisaties" << QVariantMap{{"Organisatie", "Talvinord"}}
                                       << QVariantMap{{"Organisatie", "Talvinord"}} << true;
-        QTest::newRow("profiles have no key") << "Profiel" << QVariantMap{{"Profielschets", "A"}}
-                                              << QVariantMap{{"Profielschets", "A"}} << false;
+        QTest::newRow("profiles have no key")
+            << "Profiel" << QVariantMap{{"Profielschets", "A"}} << QVariantMap{{"Profielschets", "A"}} << false;
     }
     void keysRefuseASecondRowWithTheSameKey()
     {
@@ -279,7 +285,10 @@ private Q_SLOTS:
     void theDatabaseFileIsFoundWhateverItsCase()
     {
         QTemporaryDir dir;
-        { Storage s; s.open(dir.path()); }
+        {
+            Storage s;
+            s.open(dir.path());
+        }
         QVERIFY(QFile::rename(dir.filePath("orvel2003.db"), dir.filePath("ORVEL2003.DB")));
         Storage s;
         s.open(dir.path());
@@ -291,12 +300,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("sql");
         QTest::addColumn<QString>("phrase");
-        QTest::newRow("duplicate key") << "insert into Land (LandCode, Land) values (0, 'Nog eens')" << "Key violation";
-        QTest::newRow("required field") << "insert into GroepsCode (GroepsCode) values (null)" << "Field value";
+        QTest::newRow("duplicate key") << "insert into Land (LandCode, Land) values (0, 'Nog eens')"
+                                       << "Key violation";
+        QTest::newRow("required field") << "insert into GroepsCode (GroepsCode) values (null)"
+                                        << "Field value";
         QTest::newRow("master with details")
             << "insert into CursusGegevens (CursistNr, CursusCode, LokatieCode) values ('000001', 'EHBO', 'TELYST')"
             << "Master has detail records";
-        QTest::newRow("text too long") << "update Land set Land = 'Nederland en omstreken'" << "te lang";
+        QTest::newRow("text too long") << "update Land set Land = 'Nederland en omstreken'"
+                                       << "te lang";
     }
     void engineFailuresCarryThePhrasesTheProgramReactsTo()
     {
@@ -372,16 +384,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("local");
         QTest::addColumn<QString>("sqlite");
-        QTest::newRow("descending") << "select * from hoofd order by Naam descending" << "select * from hoofd order by Naam COLLATE NOCASE DESC";
-        QTest::newRow("ascending") << "select * from hoofd order by Naam ascending" << "select * from hoofd order by Naam COLLATE NOCASE ASC";
+        QTest::newRow("descending") << "select * from hoofd order by Naam descending"
+                                    << "select * from hoofd order by Naam COLLATE NOCASE DESC";
+        QTest::newRow("ascending") << "select * from hoofd order by Naam ascending"
+                                   << "select * from hoofd order by Naam COLLATE NOCASE ASC";
         QTest::newRow("date literal") << "select * from cursussen where datum < '12/24/2003'order by Datum"
                                       << "select * from cursussen where datum < '2003-12-24'order by Datum";
         QTest::newRow("date with time") << "select * from cursussen where datum = '1/2/2004 9:30'"
                                         << "select * from cursussen where datum = '2004-01-02 09:30:00'";
-        QTest::newRow("field with full stop") << "select \"Tel.Lokatie\" from lokatie" << "select \"Tel.Lokatie\" from lokatie";
+        QTest::newRow("field with full stop") << "select \"Tel.Lokatie\" from lokatie"
+                                              << "select \"Tel.Lokatie\" from lokatie";
         QTest::newRow("double-quoted text") << "select * from hoofd where Naam = \"Jansen\""
                                             << "select * from hoofd where Naam = 'Jansen'";
-        QTest::newRow("table file name") << "select * from \"hoofd.db\"" << "select * from \"Hoofd\"";
+        QTest::newRow("table file name") << "select * from \"hoofd.db\""
+                                         << "select * from \"Hoofd\"";
         QTest::newRow("ambiguous join field")
             << "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and CursistNr = '000012' order by CursistNr"
             << "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and h.CursistNr = '000012' order by h.CursistNr";
@@ -440,10 +456,12 @@ private Q_SLOTS:
         zonderVolgorde("select distinct Datum from cursussen where CursusID= '38225'", "Datum",
                        {"2026-11-20 09:30:00", "2026-11-27 09:30:00"});
         zonderVolgorde("select datum from datums where uitsluiten = false", "datum", {"2027-01-02", "2027-01-03"});
-        zonderVolgorde("Select * from Cursusgegevens where CursusCode = 'EHBO' and VolgendeOproep <='12/31/2027' and LokatieCode = 'AMS'",
-                       "CursistNr", {"000012"});
-        zonderVolgorde("Select * from Cursusgegevens where CursusCode = 'EHBO' and VolgendeOproep <='12/31/2027' and not LokatieCode = 'AMS'",
-                       "CursistNr", {"000020"});
+        zonderVolgorde(
+            "Select * from Cursusgegevens where CursusCode = 'EHBO' and VolgendeOproep <='12/31/2027' and LokatieCode = 'AMS'",
+            "CursistNr", {"000012"});
+        zonderVolgorde(
+            "Select * from Cursusgegevens where CursusCode = 'EHBO' and VolgendeOproep <='12/31/2027' and not LokatieCode = 'AMS'",
+            "CursistNr", {"000020"});
         rij("select distinct CursusID,datum,dag,cursuscode,lokatiecode FROM cursussen where dag=1 and datum < '12/09/2026'order by Datum descending",
             "CursusID", {"38225", "38100"});
         rij("select distinct CursusID,datum,dag,cursuscode,lokatiecode FROM cursussen where dag=1 and lokatiecode <> 'TELYST' order by Datum descending",
@@ -458,8 +476,9 @@ private Q_SLOTS:
                   "select CursistNr from cursusgegevens where WeekDagen = 65", {"000012", "000020"});
         wijziging("update cursusgegevens set VolgendeOproep='01/15/2027' where groepscode ='A1' and CursusCode = 'EHBO'",
                   "select CursistNr from cursusgegevens where VolgendeOproep = '2027-01-15'", {"000012", "000020"});
-        wijziging("update cursusgegevens set VolgendeOproep='01/15/2027'where CursusCode = 'EHBO' and groepscode is not null",
-                  "select CursistNr from cursusgegevens where VolgendeOproep = '2027-01-15'", allen);
+        wijziging(
+            "update cursusgegevens set VolgendeOproep='01/15/2027'where CursusCode = 'EHBO' and groepscode is not null",
+            "select CursistNr from cursusgegevens where VolgendeOproep = '2027-01-15'", allen);
         wijziging("update cursusgegevens set HHFreq ='12' where groepscode = 'A1'",
                   "select CursusCode from cursusgegevens where HHFreq = 12", {"EHBO", "EHBO"});
         rij("select distinct CursusID,datum,dag,cursuscode,lokatiecode FROM cursussen where dag=1 and lokatiecode = 'TELYST'",
@@ -472,8 +491,9 @@ private Q_SLOTS:
                   "select CursusID from cursussen where Print = 1", {"38400"});
         wijziging("update cursussen set print=true where CursusID= 38225 and Dag = 1",
                   "select CursusID from cursussen where Print = 1", {"38225", "38225", "38400"});
-        zonderVolgorde("select distinct cursistnr,lokatiecode,cursuscode from cursussen where cursusid=:CID and print=true",
-                       "cursistnr", {"000020"});
+        zonderVolgorde(
+            "select distinct cursistnr,lokatiecode,cursuscode from cursussen where cursusid=:CID and print=true",
+            "cursistnr", {"000020"});
         zonderVolgorde("select * from cursussen where cursistnr=:CNR and cursusid=:CID", "Dag", {"1", "2"});
         rij("select a.cursistnr,a.lokatiecode,a.cursuscode,a.dag,b.* from cursussen a, hoofd b where a.cursusid=:CID and a.print=true and a.cursistnr=b.cursistnr order by b.Cursistnr",
             "Naam", {"pietersen"});
@@ -490,23 +510,23 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Storage s;
         s.open(dir.path());
-        for (const char* vulling : {
-                 "INSERT INTO Hoofd (CursistNr, Naam, StadCode, Print) VALUES ('000012', 'Jansen', 3, 1), "
-                 "('000007', 'Bakker', 3, 0), ('000020', 'pietersen', 1, 1)",
-                 "INSERT INTO CursusGegevens (CursistNr, CursusCode, GroepsCode, LokatieCode, VolgendeOproep, HHFreq) VALUES "
-                 "('000012', 'EHBO', 'A1', 'AMS', '2027-01-15', 24), ('000007', 'EHBO', 'A''1', 'UTR', '2028-03-01', 24), "
-                 "('000020', 'EHBO', 'A1', 'UTR', '2027-06-01', 24), ('000020', 'AED', NULL, 'AMS', '2027-02-01', 24)",
-                 "INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID, Print) VALUES "
-                 "('2026-10-01 10:00:00', 1, '000007', 'AED', 'AMS', 38100, 0), "
-                 "('2026-11-20 09:30:00', 1, '000012', 'EHBO', 'AMS', 38225, 0), "
-                 "('2026-11-27 09:30:00', 2, '000012', 'EHBO', 'AMS', 38225, 0), "
-                 "('2026-11-20 09:30:00', 1, '000020', 'EHBO', 'AMS', 38225, 1), "
-                 "('2026-12-10 23:00:00', 1, '000007', 'EHBO', 'TELYST', 38300, 0), "
-                 "('2027-01-05 19:00:00', 1, '000020', 'AED', 'UTR', 38400, 1)",
-                 "INSERT INTO datums (Datum, Uitsluiten) VALUES ('2027-01-01', 1), ('2027-01-02', 0), ('2027-01-03', 0)",
-                 "INSERT INTO Lokatie (LokatieCode, Lokatie, \"Tel.Lokatie\", \"Tel. Contactpersoon\", \"GSM Contactpersoon\") "
-                 "VALUES ('AMS', 'Amsterdam', '020', '', '06-2'), ('UTR', 'Utrecht', '020', '', '06-1'), "
-                 "('HLM', 'Haarlem', '023', '', '06-0')"})
+        for (const char* vulling :
+             {"INSERT INTO Hoofd (CursistNr, Naam, StadCode, Print) VALUES ('000012', 'Jansen', 3, 1), "
+              "('000007', 'Bakker', 3, 0), ('000020', 'pietersen', 1, 1)",
+              "INSERT INTO CursusGegevens (CursistNr, CursusCode, GroepsCode, LokatieCode, VolgendeOproep, HHFreq) VALUES "
+              "('000012', 'EHBO', 'A1', 'AMS', '2027-01-15', 24), ('000007', 'EHBO', 'A''1', 'UTR', '2028-03-01', 24), "
+              "('000020', 'EHBO', 'A1', 'UTR', '2027-06-01', 24), ('000020', 'AED', NULL, 'AMS', '2027-02-01', 24)",
+              "INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID, Print) VALUES "
+              "('2026-10-01 10:00:00', 1, '000007', 'AED', 'AMS', 38100, 0), "
+              "('2026-11-20 09:30:00', 1, '000012', 'EHBO', 'AMS', 38225, 0), "
+              "('2026-11-27 09:30:00', 2, '000012', 'EHBO', 'AMS', 38225, 0), "
+              "('2026-11-20 09:30:00', 1, '000020', 'EHBO', 'AMS', 38225, 1), "
+              "('2026-12-10 23:00:00', 1, '000007', 'EHBO', 'TELYST', 38300, 0), "
+              "('2027-01-05 19:00:00', 1, '000020', 'AED', 'UTR', 38400, 1)",
+              "INSERT INTO datums (Datum, Uitsluiten) VALUES ('2027-01-01', 1), ('2027-01-02', 0), ('2027-01-03', 0)",
+              "INSERT INTO Lokatie (LokatieCode, Lokatie, \"Tel.Lokatie\", \"Tel. Contactpersoon\", \"GSM Contactpersoon\") "
+              "VALUES ('AMS', 'Amsterdam', '020', '', '06-2'), ('UTR', 'Utrecht', '020', '', '06-1'), "
+              "('HLM', 'Haarlem', '023', '', '06-0')"})
             s.execNative(vulling);
         QVariantMap waarden;
         if (sql.contains(":CID"))
@@ -535,7 +555,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Storage s;
         s.open(dir.path());
-        s.exec("insert into CursusGegevens (CursistNr, CursusCode, VolgendeOproep) values ('000001', 'EHBO', '12/24/2003')");
+        s.exec(
+            "insert into CursusGegevens (CursistNr, CursusCode, VolgendeOproep) values ('000001', 'EHBO', '12/24/2003')");
         QSqlQuery q = s.exec("select VolgendeOproep from cursusgegevens where VolgendeOproep <= '12/24/2003'");
         QVERIFY(q.next());
         QCOMPARE(q.value(0).toString(), QString("2003-12-24"));

@@ -51,8 +51,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("index");
         QTest::addColumn<QString>("fysiek");
-        QTest::newRow("by number") << "" << "Hoofd_PK";
-        QTest::newRow("by name") << "OpNaam" << "Hoofd_OpNaam";
+        QTest::newRow("by number") << ""
+                                   << "Hoofd_PK";
+        QTest::newRow("by name") << "OpNaam"
+                                 << "Hoofd_OpNaam";
     }
     void aStepToTheNextRowSeeksTheIndex()
     {
@@ -91,8 +93,9 @@ private Q_SLOTS:
     {
         TempDatabase db;
         TDataModFrm& dm = db.dm();
-        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
-                          "('01/15/2027 19:00', 1, '000001', 'EHBO', 'AMS', 1), ('01/15/2027 19:00', 1, '000002', 'AED', 'AMS', 2)");
+        dm.storage().exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+            "('01/15/2027 19:00', 1, '000001', 'EHBO', 'AMS', 1), ('01/15/2027 19:00', 1, '000002', 'AED', 'AMS', 2)");
         TableHandle& c = *dm.CursussenDB;
         QVERIFY(c.locate("Datum;CursusCode;LokatieCode", {QDateTime(QDate(2027, 1, 15), QTime(19, 0)), "AED", "AMS"}));
         QCOMPARE(c.value("CursusID").toInt(), 2);
@@ -235,11 +238,14 @@ private Q_SLOTS:
         TempDatabase db;
         TDataModFrm& dm = db.dm();
         dm.storage().exec("insert into Steden (StadCode, Stad) values (7, 'ZWOLLE')");
-        dm.storage().exec("insert into Hoofd (CursistNr, Naam, StadCode) values ('000001', 'Jansen', 7), ('000002', 'Bakker', null)");
-        dm.storage().exec("insert into CursusGegevens (CursistNr, CursusCode, Herh1, Herh2, Herh3) values "
-                          "('000001', 'EHBO', '1/1/2020', '1/1/2021', '1/1/2022')");
-        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
-                          "('1/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 1)");
+        dm.storage().exec(
+            "insert into Hoofd (CursistNr, Naam, StadCode) values ('000001', 'Jansen', 7), ('000002', 'Bakker', null)");
+        dm.storage().exec(
+            "insert into CursusGegevens (CursistNr, CursusCode, Herh1, Herh2, Herh3) values "
+            "('000001', 'EHBO', '1/1/2020', '1/1/2021', '1/1/2022')");
+        dm.storage().exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+            "('1/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 1)");
         LijstQuery& q = *dm.LijstQ2;
         q.setSql("select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr");
         q.open();
@@ -268,8 +274,9 @@ private Q_SLOTS:
         LijstQuery& lijst = *dm.LijstQ;
         lijst.open();
         QCOMPARE(lijst.waarde(0, "Opr").toBool(), false);
-        dm.storage().exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
-                          "('1/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 1)");
+        dm.storage().exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+            "('1/15/2027 23:00', 1, '000001', 'EHBO', 'TELYST', 1)");
         lijst.open();
         QCOMPARE(lijst.waarde(0, "Opr").toBool(), true);
         dm.storage().exec("delete from Cursussen");
@@ -300,7 +307,8 @@ private Q_SLOTS:
             // Numbers inserted out of their order, so rowid and key differ.
             const QString nr = QString::number((i * 37) % aantal + 1).rightJustified(6, '0');
             deelnemers << QString("('%1', '%2', %3)")
-                              .arg(nr, QStringList{"Jansen", "de Vries", "Bakker"}[i % 3], QStringList{"null", "'A'", "'b'", "'B'"}[i % 4]);
+                              .arg(nr, QStringList{"Jansen", "de Vries", "Bakker"}[i % 3],
+                                   QStringList{"null", "'A'", "'b'", "'B'"}[i % 4]);
             inschrijvingen << QString("('%1', 'EHBO')").arg(nr);
         }
         dm.storage().exec("insert into Hoofd (CursistNr, Naam, Voorl) values " + deelnemers.join(","));
@@ -330,15 +338,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<int>("nrLengte");
         QTest::addColumn<bool>("nummer");
-        QTest::addColumn<QString>("zoekvak");   // new text of the search box, or "-" when untouched
-        QTest::addColumn<QString>("huidige");   // CursistNr of the current row afterwards
-        QTest::newRow("number padded") << "12" << 6 << true << "-" << "000012";
-        QTest::newRow("name prefix any case") << "pie" << 6 << false << "-" << "000012";
-        QTest::newRow("surname then number") << "Jansen7" << 6 << true << "7" << "000007";
-        QTest::newRow("digits then letters") << "12ab" << 6 << false << "ab" << "000007";
-        QTest::newRow("longer than NrLengte") << "1234" << 3 << true << "4" << "000001";
-        QTest::newRow("number not found") << "99" << 6 << true << "-" << "000001";
-        QTest::newRow("leading blank") << " 12" << 6 << true << "-" << "000012";
+        QTest::addColumn<QString>("zoekvak");  // new text of the search box, or "-" when untouched
+        QTest::addColumn<QString>("huidige");  // CursistNr of the current row afterwards
+        QTest::newRow("number padded") << "12" << 6 << true << "-"
+                                       << "000012";
+        QTest::newRow("name prefix any case") << "pie" << 6 << false << "-"
+                                              << "000012";
+        QTest::newRow("surname then number") << "Jansen7" << 6 << true << "7"
+                                             << "000007";
+        QTest::newRow("digits then letters") << "12ab" << 6 << false << "ab"
+                                             << "000007";
+        QTest::newRow("longer than NrLengte") << "1234" << 3 << true << "4"
+                                              << "000001";
+        QTest::newRow("number not found") << "99" << 6 << true << "-"
+                                          << "000001";
+        QTest::newRow("leading blank") << " 12" << 6 << true << "-"
+                                       << "000012";
     }
     void searchDecides()
     {
@@ -348,8 +363,9 @@ private Q_SLOTS:
         QFETCH(QString, zoekvak);
         QFETCH(QString, huidige);
         TempDatabase db;
-        db.dm().storage().exec("insert into Hoofd (CursistNr, Naam) values ('000001', 'Aalders'), "
-                               "('000007', 'Abbink'), ('000012', 'Pietersen'), ('000013', 'Zegers')");
+        db.dm().storage().exec(
+            "insert into Hoofd (CursistNr, Naam) values ('000001', 'Aalders'), "
+            "('000007', 'Abbink'), ('000012', 'Pietersen'), ('000013', 'Zegers')");
         db.dm().HoofdDB->first();
         db.dm().NrLengte = nrLengte;
         QString vak = "-";
@@ -375,7 +391,8 @@ private Q_SLOTS:
     void imageIndexOfAnUnknownCourseIsOne()
     {
         TempDatabase db;
-        db.dm().storage().exec("insert into CursusProfiel (CursusCode, CursusNaam, ImageIndex) values ('EHBO', 'Eerste hulp', 4)");
+        db.dm().storage().exec(
+            "insert into CursusProfiel (CursusCode, CursusNaam, ImageIndex) values ('EHBO', 'Eerste hulp', 4)");
         QCOMPARE(GeefImageIndex(db.dm(), "ehbo"), 4);
         QCOMPARE(GeefImageIndex(db.dm(), "XYZ"), 1);
     }

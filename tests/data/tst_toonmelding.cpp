@@ -14,7 +14,8 @@ private Q_SLOTS:
         QTest::addColumn<int>("veilig");
         QTest::newRow("warning OK") << int(mWaarschuwing) << "Waarschuwing" << Knoppen::OK << Antwoord::OK;
         QTest::newRow("error yes/cancel") << int(mFout) << "Fout" << Knoppen::JaAnnuleren << Antwoord::Annuleren;
-        QTest::newRow("info OK/cancel") << int(mInformatie) << "Informatie" << Knoppen::OKAnnuleren << Antwoord::Annuleren;
+        QTest::newRow("info OK/cancel") << int(mInformatie) << "Informatie" << Knoppen::OKAnnuleren
+                                        << Antwoord::Annuleren;
         QTest::newRow("question yes/no") << int(mVraag) << "Bevestig" << Knoppen::JaNee << Antwoord::Nee;
         QTest::newRow("other yes/no/cancel") << 9 << "" << Knoppen::JaNeeAnnuleren << Antwoord::Annuleren;
         QTest::newRow("question OK/retry") << int(mVraag) << "Bevestig" << Knoppen::OKOpnieuw << Antwoord::Opnieuw;
@@ -29,8 +30,7 @@ private Q_SLOTS:
         QCOMPARE(ToonMelding(soort, "tekst", knoppen, true), veilig);
         QCOMPARE(messages.messages().first().titel, titel);
         // The beep of an unknown kind is the exclamation sound.
-        QCOMPARE(messages.script().geluiden,
-                 QList<int>{soort >= 0 && soort <= 3 ? soort : int(mWaarschuwing)});
+        QCOMPARE(messages.script().geluiden, QList<int>{soort >= 0 && soort <= 3 ? soort : int(mWaarschuwing)});
     }
 
     void scriptedAnswersAreReturnedInOrder()

@@ -79,11 +79,11 @@ private Q_SLOTS:
         TZolDatum nudat;
         nudat.MaakFeestdagen(2003);
         const QList<std::pair<QString, QDate>> verwacht{
-            {"Nieuwjaarsdag", QDate(2003, 1, 1)},   {"1e Paasdag", QDate(2003, 4, 20)},
-            {"2e Paasdag", QDate(2003, 4, 21)},     {"Koninginnedag", QDate(2003, 4, 30)},
-            {"Bevrijdingsdag", QDate(2003, 5, 5)},  {"Hemelvaartsdag", QDate(2003, 5, 29)},
-            {"1e Pinksterdag", QDate(2003, 6, 8)},  {"2e Pinksterdag", QDate(2003, 6, 9)},
-            {"1e Kerstdag", QDate(2003, 12, 25)},   {"2e Kerstdag", QDate(2003, 12, 26)},
+            {"Nieuwjaarsdag", QDate(2003, 1, 1)},  {"1e Paasdag", QDate(2003, 4, 20)},
+            {"2e Paasdag", QDate(2003, 4, 21)},    {"Koninginnedag", QDate(2003, 4, 30)},
+            {"Bevrijdingsdag", QDate(2003, 5, 5)}, {"Hemelvaartsdag", QDate(2003, 5, 29)},
+            {"1e Pinksterdag", QDate(2003, 6, 8)}, {"2e Pinksterdag", QDate(2003, 6, 9)},
+            {"1e Kerstdag", QDate(2003, 12, 25)},  {"2e Kerstdag", QDate(2003, 12, 26)},
             {"Oudejaarsdag", QDate(2003, 12, 31)},
         };
         QList<std::pair<QString, QDate>> tabel;
@@ -158,12 +158,9 @@ private Q_SLOTS:
         QTest::addColumn<QDateTime>("dag");
         QTest::addColumn<QString>("naam");
         QTest::newRow("ordinary day") << QDateTime(QDate(2003, 1, 2), QTime(0, 0)) << "";
-        QTest::newRow("Christmas with a time of day")
-            << QDateTime(QDate(2003, 12, 25), QTime(10, 30)) << "1e Kerstdag";
-        QTest::newRow("Koninginnedag 2006 on Saturday")
-            << QDateTime(QDate(2006, 4, 29), QTime(0, 0)) << "Koninginnedag";
-        QTest::newRow("30 April 2006 is a Sunday")
-            << QDateTime(QDate(2006, 4, 30), QTime(0, 0)) << "";
+        QTest::newRow("Christmas with a time of day") << QDateTime(QDate(2003, 12, 25), QTime(10, 30)) << "1e Kerstdag";
+        QTest::newRow("Koninginnedag 2006 on Saturday") << QDateTime(QDate(2006, 4, 29), QTime(0, 0)) << "Koninginnedag";
+        QTest::newRow("30 April 2006 is a Sunday") << QDateTime(QDate(2006, 4, 30), QTime(0, 0)) << "";
         QTest::newRow("Liberation before Ascension on 5 May")
             << QDateTime(QDate(2016, 5, 5), QTime(0, 0)) << "Bevrijdingsdag";
         QTest::newRow("Koninginnedag before Ascension on 30 April")
@@ -223,8 +220,7 @@ private Q_SLOTS:
         QTest::newRow("day zero") << QDateTime(QDate(1899, 12, 30), QTime(0, 0)) << 0;
         QTest::newRow("1 January 1900") << QDateTime(QDate(1900, 1, 1), QTime(0, 0)) << 2;
         QTest::newRow("the day before") << QDateTime(QDate(1899, 12, 29), QTime(0, 0)) << -1;
-        QTest::newRow("time is dropped")
-            << QDateTime(QDate(2004, 1, 1), QTime(23, 59, 59)) << 37987;
+        QTest::newRow("time is dropped") << QDateTime(QDate(2004, 1, 1), QTime(23, 59, 59)) << 37987;
     }
     void dayNumberCountsFrom30December1899()
     {
@@ -283,17 +279,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("formaat");
         QTest::addColumn<QString>("tekst");
         const QDateTime zondag(QDate(2004, 2, 1), QTime(9, 5, 7, 45));
-        QTest::newRow("short date") << zondag << "dd-mm-yyyy" << "01-02-2004";
-        QTest::newRow("no leading zeros") << zondag << "d-m-yy" << "1-2-04";
-        QTest::newRow("upper case letters") << zondag << "DD-MM-YYYY" << "01-02-2004";
-        QTest::newRow("long names") << zondag << "dddd d mmmm yyyy" << "zondag 1 februari 2004";
-        QTest::newRow("short names") << zondag << "ddd d mmm" << "zo 1 feb";
-        QTest::newRow("March") << QDateTime(QDate(2003, 3, 5), QTime(0, 0)) << "mmm mmmm" << "mrt maart";
-        QTest::newRow("ddddd is the short date") << zondag << "ddddd" << "01-02-2004";
-        QTest::newRow("m after h is a minute") << zondag << "hh:mm" << "09:05";
-        QTest::newRow("time parts") << zondag << "h:nn:ss.zzz" << "9:05:07.045";
-        QTest::newRow("quoted text") << zondag << "'Dag' d \"om\" h 'uur' mm" << "Dag 1 om 9 uur 05";
-        QTest::newRow("slash stays") << zondag << "mm/dd/yyyy" << "02/01/2004";
+        QTest::newRow("short date") << zondag << "dd-mm-yyyy"
+                                    << "01-02-2004";
+        QTest::newRow("no leading zeros") << zondag << "d-m-yy"
+                                          << "1-2-04";
+        QTest::newRow("upper case letters") << zondag << "DD-MM-YYYY"
+                                            << "01-02-2004";
+        QTest::newRow("long names") << zondag << "dddd d mmmm yyyy"
+                                    << "zondag 1 februari 2004";
+        QTest::newRow("short names") << zondag << "ddd d mmm"
+                                     << "zo 1 feb";
+        QTest::newRow("March") << QDateTime(QDate(2003, 3, 5), QTime(0, 0)) << "mmm mmmm"
+                               << "mrt maart";
+        QTest::newRow("ddddd is the short date") << zondag << "ddddd"
+                                                 << "01-02-2004";
+        QTest::newRow("m after h is a minute") << zondag << "hh:mm"
+                                               << "09:05";
+        QTest::newRow("time parts") << zondag << "h:nn:ss.zzz"
+                                    << "9:05:07.045";
+        QTest::newRow("quoted text") << zondag << "'Dag' d \"om\" h 'uur' mm"
+                                     << "Dag 1 om 9 uur 05";
+        QTest::newRow("slash stays") << zondag << "mm/dd/yyyy"
+                                     << "02/01/2004";
     }
     void formatsWithDutchNames()
     {

@@ -14,11 +14,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("stored");  // "<none>": the value does not exist
         QTest::addColumn<QString>("read");
-        QTest::newRow("missing") << "<none>" << "-";
-        QTest::newRow("stored dash") << "-" << "-";
-        QTest::newRow("empty text") << "" << "";
-        QTest::newRow("text") << "$00F2DEA2" << "$00F2DEA2";
-        QTest::newRow("backslash") << "A:\\" << "A:\\";
+        QTest::newRow("missing") << "<none>"
+                                 << "-";
+        QTest::newRow("stored dash") << "-"
+                                     << "-";
+        QTest::newRow("empty text") << ""
+                                    << "";
+        QTest::newRow("text") << "$00F2DEA2"
+                              << "$00F2DEA2";
+        QTest::newRow("backslash") << "A:\\"
+                                   << "A:\\";
     }
     void missingAndDashValuesReadAsDash()
     {

@@ -15,11 +15,16 @@ public:
     explicit EventLog(SmtpClient& client)
     {
         const QList<std::pair<const char*, void (SmtpClient::*)()>> events{
-            {"packetSent", &SmtpClient::packetSent},       {"success", &SmtpClient::success},
-            {"failure", &SmtpClient::failure},             {"connectionFailed", &SmtpClient::connectionFailed},
-            {"hostResolved", &SmtpClient::hostResolved},   {"invalidHost", &SmtpClient::invalidHost},
-            {"sendStart", &SmtpClient::sendStart},         {"headerIncomplete", &SmtpClient::headerIncomplete},
-            {"connected", &SmtpClient::connected},         {"disconnected", &SmtpClient::disconnected},
+            {"packetSent", &SmtpClient::packetSent},
+            {"success", &SmtpClient::success},
+            {"failure", &SmtpClient::failure},
+            {"connectionFailed", &SmtpClient::connectionFailed},
+            {"hostResolved", &SmtpClient::hostResolved},
+            {"invalidHost", &SmtpClient::invalidHost},
+            {"sendStart", &SmtpClient::sendStart},
+            {"headerIncomplete", &SmtpClient::headerIncomplete},
+            {"connected", &SmtpClient::connected},
+            {"disconnected", &SmtpClient::disconnected},
             {"authenticationFailed", &SmtpClient::authenticationFailed}};
         for (const auto& [name, signal] : events)
             QObject::connect(&client, signal, [this, name = QString::fromLatin1(name)] { append(name); });
@@ -77,9 +82,9 @@ private Q_SLOTS:
             waitForDisconnect(client);
             QVERIFY(!client.isConnected());
         }
-        QCOMPARE(log.names(), (QStringList{"hostResolved", "connected", "sendStart", "packetSent", "success",
-                                           "disconnected", "hostResolved", "connected", "sendStart", "packetSent",
-                                           "success", "disconnected"}));
+        QCOMPARE(log.names(),
+                 (QStringList{"hostResolved", "connected", "sendStart", "packetSent", "success", "disconnected",
+                              "hostResolved", "connected", "sendStart", "packetSent", "success", "disconnected"}));
         const QList<ReceivedMail> mails = server.waitFor(2);
         QCOMPARE(mails.size(), 2);
         // Connecting and sending share one connection; the next session has its own.
@@ -100,8 +105,9 @@ private Q_SLOTS:
         client.setHost(server.server());
         fill(client, QStringLiteral("jeroen@example.test"));
         client.PostMessage.fromName = QStringLiteral("Jeroen Hoëgaarden");
-        client.PostMessage.subject = QStringLiteral("Oproep voor Jeroen Hoëgaarden, cursus reanimatie en AED, "
-                                                    "met een onderwerp dat langer is dan één regel");
+        client.PostMessage.subject = QStringLiteral(
+            "Oproep voor Jeroen Hoëgaarden, cursus reanimatie en AED, "
+            "met een onderwerp dat langer is dan één regel");
         const QString longLine = QStringLiteral("Opmerking: ") + QString(60, QLatin1Char('x'))
                                  + QStringLiteral(" = één € ") + QString(40, QLatin1Char('y')) + QStringLiteral("  ");
         client.PostMessage.body = QStringLiteral("Hr/Mw: Hoëgaarden\r\n.\r\nFrom the office\r\n") + longLine
@@ -322,8 +328,9 @@ private Q_SLOTS:
         } catch (const SmtpFout& fout) {
             text = fout.tekst();
         }
-        QVERIFY2(text.startsWith(QStringLiteral("Er kan geen beveiligde verbinding met de SMTP-server worden gemaakt:\r")),
-                 qPrintable(text));
+        QVERIFY2(
+            text.startsWith(QStringLiteral("Er kan geen beveiligde verbinding met de SMTP-server worden gemaakt:\r")),
+            qPrintable(text));
         QVERIFY(!client.isConnected());
     }
 
@@ -353,13 +360,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("host");
         QTest::addColumn<int>("port");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("name") << "smtp.example.nl" << "smtp.example.nl" << 25 << true;
-        QTest::newRow("name and port") << " smtp.example.nl:587 " << "smtp.example.nl" << 587 << true;
-        QTest::newRow("IPv6 with port") << "[2001:db8::1]:465" << "2001:db8::1" << 465 << true;
-        QTest::newRow("IPv6 bare") << "2001:db8::1" << "2001:db8::1" << 25 << true;
-        QTest::newRow("port out of range") << "smtp.example.nl:70000" << "smtp.example.nl" << 70000 << false;
-        QTest::newRow("empty port") << "smtp.example.nl:" << "smtp.example.nl" << 0 << false;
-        QTest::newRow("blank in name") << "smtp example.nl" << "smtp example.nl" << 25 << false;
+        QTest::newRow("name") << "smtp.example.nl"
+                              << "smtp.example.nl" << 25 << true;
+        QTest::newRow("name and port") << " smtp.example.nl:587 "
+                                       << "smtp.example.nl" << 587 << true;
+        QTest::newRow("IPv6 with port") << "[2001:db8::1]:465"
+                                        << "2001:db8::1" << 465 << true;
+        QTest::newRow("IPv6 bare") << "2001:db8::1"
+                                   << "2001:db8::1" << 25 << true;
+        QTest::newRow("port out of range") << "smtp.example.nl:70000"
+                                           << "smtp.example.nl" << 70000 << false;
+        QTest::newRow("empty port") << "smtp.example.nl:"
+                                    << "smtp.example.nl" << 0 << false;
+        QTest::newRow("blank in name") << "smtp example.nl"
+                                       << "smtp example.nl" << 25 << false;
     }
     void theServerSettingMayCarryAPort()
     {

@@ -38,11 +38,17 @@ struct AfdrukVoorbeeld {
         Storage& s = db.dm().storage();
         vulCursus(s);
         s.exec("update CursusProfiel set RapportNaam = 'Rap_Oproep.frf', DiplomaCode = 'EHBOD'");
-        rij(s, "DiplomaData", {{"DiplomaCode", "EHBOD"}, {"BestandsNaam", "Rap_Diploma.frf"},
-                               {"Reanimatiepartner", "Stichting Hartslag"}});
+        rij(s, "DiplomaData",
+            {{"DiplomaCode", "EHBOD"}, {"BestandsNaam", "Rap_Diploma.frf"}, {"Reanimatiepartner", "Stichting Hartslag"}});
         // A phone list of one participant.
-        rij(s, "Cursussen", {{"Datum", "2004-02-20 10:00:00"}, {"Dag", 1}, {"CursistNr", "000001"},
-                             {"CursusCode", "EHBO"}, {"LokatieCode", "TELYST"}, {"CursusID", 9}, {"Print", false}});
+        rij(s, "Cursussen",
+            {{"Datum", "2004-02-20 10:00:00"},
+             {"Dag", 1},
+             {"CursistNr", "000001"},
+             {"CursusCode", "EHBO"},
+             {"LokatieCode", "TELYST"},
+             {"CursusID", 9},
+             {"Print", false}});
         InstalleerVoorbeeldrapporten(db.map());
         db.dm().Nu = [] { return QDateTime(QDate(2004, 3, 1), QTime(9, 0)); };
         db.dm().BegeleidingAan = [] { return false; };

@@ -25,19 +25,22 @@ inline void vulCursus(Storage& s)
     rij(s, "Begeleiders", {{"PersoonCode", "I1"}, {"Naam", "Instructeur Bos"}, {"FunctieCode", "I"}});
     rij(s, "Begeleiders", {{"PersoonCode", "B1"}, {"Naam", "Begeleider Wit"}, {"FunctieCode", "B"}});
     rij(s, "Begeleiding", {{"CursusID", 7}, {"Dag", 2}, {"InstructeurCode", "I1"}, {"BegeleiderCode", "B1"}});
-    const QList<QStringList> mensen{{"000001", "Zijlstra", "M"}, {"000002", "Aalders", "V"},
-                                    {"000003", "Mulder", ""}, {"000004", "Niet Gekozen", "M"}};
+    const QList<QStringList> mensen{{"000001", "Zijlstra", "M"},
+                                    {"000002", "Aalders", "V"},
+                                    {"000003", "Mulder", ""},
+                                    {"000004", "Niet Gekozen", "M"}};
     for (const QStringList& m : mensen) {
         rij(s, "Hoofd", {{"CursistNr", m[0]}, {"Naam", m[1]}, {"Voorl", "J."}, {"Geslacht", m[2]}, {"StadCode", 11}});
         rij(s, "CursusGegevens",
             {{"CursistNr", m[0]}, {"CursusCode", "EHBO"}, {"Saldo", 8250}, {"BetaalwCode", 3}, {"CursusAantal", 1}});
         for (int dag : {1, 2})
-            rij(s, "Cursussen", {{"Datum", QStringLiteral("2004-03-%1 19:30:00").arg(10 + dag)},
-                                 {"Dag", dag},
-                                 {"CursistNr", m[0]},
-                                 {"CursusCode", "EHBO"},
-                                 {"LokatieCode", "WIJK"},
-                                 {"CursusID", 7},
-                                 {"Print", m[0] != "000004"}});
+            rij(s, "Cursussen",
+                {{"Datum", QStringLiteral("2004-03-%1 19:30:00").arg(10 + dag)},
+                 {"Dag", dag},
+                 {"CursistNr", m[0]},
+                 {"CursusCode", "EHBO"},
+                 {"LokatieCode", "WIJK"},
+                 {"CursusID", 7},
+                 {"Print", m[0] != "000004"}});
     }
 }

@@ -37,10 +37,8 @@ inline QList<PdfWord> readPdfWords(const QString& file)
         }
         QString text = match.captured(5);
         text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-        words.append({page, text, match.captured(1).toDouble() * mmPerPoint,
-                      match.captured(2).toDouble() * mmPerPoint,
-                      match.captured(3).toDouble() * mmPerPoint,
-                      match.captured(4).toDouble() * mmPerPoint});
+        words.append({page, text, match.captured(1).toDouble() * mmPerPoint, match.captured(2).toDouble() * mmPerPoint,
+                      match.captured(3).toDouble() * mmPerPoint, match.captured(4).toDouble() * mmPerPoint});
     }
     return words;
 }

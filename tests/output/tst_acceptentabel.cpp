@@ -20,8 +20,9 @@ private Q_SLOTS:
         VulAcceptenTabel(accepten, {{"000009", "Oud"}});
         QList<AcceptRegel> forms;
         for (const QString nr : {"000003", "000001", "000004", "000002"})
-            forms << AcceptRegel{nr, "Naam " + nr, "Straat 1", "1234 AB  Plaats", "REA", "01-02-2027",
-                                 "NL91 ABNA 0417 1643 00", "12", "50"};
+            forms << AcceptRegel{
+                nr,   "Naam " + nr, "Straat 1", "1234 AB  Plaats", "REA", "01-02-2027", "NL91 ABNA 0417 1643 00",
+                "12", "50"};
         VulAcceptenTabel(accepten, forms);  // a new run replaces the last one
 
         const QList<AcceptRegel> read = LeesAcceptenTabel(accepten);

@@ -25,8 +25,8 @@ private Q_SLOTS:
         const QDate cursus(2004, 3, 22);
         QTest::newRow("in time") << "21" << QDate(2004, 2, 20) << false << false << QDate(2004, 3, 1);
         QTest::newRow("dispatch date passed: today") << "21" << QDate(2004, 3, 5) << false << true << QDate(2004, 3, 5);
-        QTest::newRow("setting unset: the course date") << TZolRegister::Ontbreekt << QDate(2004, 3, 20) << false
-                                                        << false << cursus;
+        QTest::newRow("setting unset: the course date")
+            << TZolRegister::Ontbreekt << QDate(2004, 3, 20) << false << false << cursus;
         QTest::newRow("on the course day") << "0" << cursus << false << false << cursus;
         QTest::newRow("day after the course") << "21" << cursus.addDays(1) << true << false << QDate();
     }
@@ -44,8 +44,14 @@ private Q_SLOTS:
     void participantListedOnce()
     {
         AfdrukVoorbeeld v;
-        rij(v.storage(), "Cursussen", {{"Datum", "2004-03-11 21:00:00"}, {"Dag", 1}, {"CursistNr", "000002"},
-                                       {"CursusCode", "EHBO"}, {"LokatieCode", "WIJK"}, {"CursusID", 7}, {"Print", 0}});
+        rij(v.storage(), "Cursussen",
+            {{"Datum", "2004-03-11 21:00:00"},
+             {"Dag", 1},
+             {"CursistNr", "000002"},
+             {"CursusCode", "EHBO"},
+             {"LokatieCode", "WIJK"},
+             {"CursusID", 7},
+             {"Print", 0}});
         AfdrukWerk werk(v.db.dm(), *v.rapporten);
         QStringList nummers;
         for (const AfdrukDeelnemer& d : werk.GetCursisten(7, "1", true))
@@ -58,17 +64,21 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("centen");
         QTest::addColumn<QString>("euro");
         QTest::addColumn<QString>("cent");
-        QTest::newRow("7") << qint64(700) << "7" << "00";
-        QTest::newRow("0,05") << qint64(5) << "0" << "05";
-        QTest::newRow("1.234,50") << qint64(123450) << "1234" << "50";
+        QTest::newRow("7") << qint64(700) << "7"
+                           << "00";
+        QTest::newRow("0,05") << qint64(5) << "0"
+                              << "05";
+        QTest::newRow("1.234,50") << qint64(123450) << "1234"
+                                  << "50";
     }
     void acceptFormsSplitTheAmountDue()
     {
         QFETCH(qint64, centen);
         AfdrukVoorbeeld v;
         v.storage().exec("update CursusGegevens set Saldo = ? where CursistNr = '000002'", {centen});
-        v.storage().exec("update Hoofd set Tussenv = '   ', Adres = 'Dorpsstraat 1', Postcode = '8011 AA' "
-                         "where CursistNr = '000002'");
+        v.storage().exec(
+            "update Hoofd set Tussenv = '   ', Adres = 'Dorpsstraat 1', Postcode = '8011 AA' "
+            "where CursistNr = '000002'");
         v.storage().exec("delete from CursusGegevens where CursistNr = '000003'");
         AfdrukSelectie sel{"7", {}, "EHBO", "11-03-2004"};
         const QList<AcceptRegel> regels = AfdrukWerk(v.db.dm(), *v.rapporten).AcceptRegels({"000002", "000003"}, sel);
@@ -90,8 +100,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("knoppen");
         const QStringList eersteDag{"EHBO 11-03-2004 19:30"};
         QTest::newRow("Oproep: first day of real courses") << int(spOproep) << eersteDag;
-        QTest::newRow("Presentielijst: every day") << int(spPresentielijst)
-                                                   << QStringList{"EHBO 12-03-2004 19:30", "EHBO 11-03-2004 19:30"};
+        QTest::newRow("Presentielijst: every day")
+            << int(spPresentielijst) << QStringList{"EHBO 12-03-2004 19:30", "EHBO 11-03-2004 19:30"};
         QTest::newRow("Rectificatie: phone lists only") << int(spRectificatie) << QStringList{"EHBO 20-02-2004 10:00"};
         QTest::newRow("TelefoonLijst: real courses only") << int(spTelefoonLijst) << eersteDag;
     }
@@ -201,9 +211,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("melding");
         QTest::addColumn<QString>("verzendDatum");  // empty: nothing printed
         QTest::newRow("in time") << QDate(2004, 2, 1) << "21" << QString() << "19-02-2004";
-        QTest::newRow("dispatch date passed") << QDate(2004, 3, 1) << "21"
-                                              << "Datum van verzending is al geweest!\rU dient de oproepen vandaag te posten."
-                                              << "01-03-2004";
+        QTest::newRow("dispatch date passed")
+            << QDate(2004, 3, 1) << "21"
+            << "Datum van verzending is al geweest!\rU dient de oproepen vandaag te posten."
+            << "01-03-2004";
         QTest::newRow("dispatch days unset") << QDate(2004, 3, 1) << QString() << QString() << "11-03-2004";
         QTest::newRow("course passed") << QDate(2004, 3, 12) << "21"
                                        << "Datum van cursus is al geweest!\rEr wordt geen omslag afgedrukt..."
@@ -251,7 +262,8 @@ private Q_SLOTS:
         QVERIFY(frm.AfdrukBtn->isEnabled());
         // A layout picked outside the database folder is read from it by its bare name.
         QTemporaryDir elders;
-        QVERIFY(QFile::copy(QDir(v.db.map()).filePath("Rap_Lijst_Deelnemers.frf"), elders.filePath("Rap_Lijst_Deelnemers.frf")));
+        QVERIFY(QFile::copy(QDir(v.db.map()).filePath("Rap_Lijst_Deelnemers.frf"),
+                            elders.filePath("Rap_Lijst_Deelnemers.frf")));
         bijModaalVenster([&](QWidget* dialoog) {
             auto* d = static_cast<QFileDialog*>(dialoog);
             d->findChild<QLineEdit*>("fileNameEdit")->setText(elders.filePath("Rap_Lijst_Deelnemers.frf"));

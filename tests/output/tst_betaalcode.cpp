@@ -145,8 +145,8 @@ private Q_SLOTS:
     {
         AfdrukVoorbeeld v;
         zetRekening();
-        const QString programma = QDir(QCoreApplication::applicationDirPath())
-                                      .filePath("../tools/orvel-rapport/orvel-rapport");
+        const QString programma =
+            QDir(QCoreApplication::applicationDirPath()).filePath("../tools/orvel-rapport/orvel-rapport");
         QVERIFY2(QFileInfo::exists(programma), "build orvel-rapport before running these tests");
         const QString pdf = v.uit.filePath("oproep.pdf");
         QProcess proces;

@@ -33,9 +33,9 @@ public:
     };
     Printcentrum(TDataModFrm& dm, TReportsFrm& rapporten) : m_dm(dm), m_rapporten(rapporten) {}
     QList<Regel> deelnemers{{"000001", "Hoëgaarden"},
-                          {"000002", "Aalders"},
-                          {"000003", "Mulder"},
-                          {"000004", "Niet Gekozen", false, "Niet verwerken"}};
+                            {"000002", "Aalders"},
+                            {"000003", "Mulder"},
+                            {"000004", "Niet Gekozen", false, "Niet verwerken"}};
     QList<Regel> begeleiders;
     QStringList statusBalk;
 
@@ -89,8 +89,8 @@ struct Fixture {
         zet("FromName", "Jeroen Hoëgaarden");
         zet("UserName", "orvel-pc");
         zet("ADSL", "1");
-        std::unique_ptr<RasDienst> dienst =
-            telefoonboek.isEmpty() ? MaakRasDienst() : TelefoonBoek::maak(boek, telefoonboek);
+        std::unique_ptr<RasDienst> dienst = telefoonboek.isEmpty() ? MaakRasDienst()
+                                                                   : TelefoonBoek::maak(boek, telefoonboek);
         zender = std::make_unique<TEMailZender>(venster, std::move(dienst));
     }
     void zet(const char* naam, const QString& waarde)
@@ -118,9 +118,10 @@ QString pdfTekst(const QByteArray& pdf)
 // A row of the diploma work table, as the print centre fills it.
 void diplomaRij(Fixture& f, const QString& nummer, const QString& naam)
 {
-    f.db.dm().storage().exec("insert into Diploma (CursistNr, Naam, GebDatum, PCWoonplaats, DiplomaDatum) "
-                             "values (?, ?, '01-02-1970', '8261 AA Kampen', '12-03-2004')",
-                             {nummer, naam});
+    f.db.dm().storage().exec(
+        "insert into Diploma (CursistNr, Naam, GebDatum, PCWoonplaats, DiplomaDatum) "
+        "values (?, ?, '01-02-1970', '8261 AA Kampen', '12-03-2004')",
+        {nummer, naam});
 }
 
 QString alsOntvangen(const QString& tekst)
@@ -154,8 +155,7 @@ private Q_SLOTS:
         QVERIFY(server.ready());
         Fixture f(server.server());
         QVERIFY(f.zender->SendViaEMail(0));
-        QCOMPARE(f.venster.statussen(0),
-                 (QStringList{"Verzonden", "GEEN adres", "GEEN adres", "Niet verwerken"}));
+        QCOMPARE(f.venster.statussen(0), (QStringList{"Verzonden", "GEEN adres", "GEEN adres", "Niet verwerken"}));
         QVERIFY(f.meldingen.texts().isEmpty());
         QCOMPARE(f.venster.statusBalk.last(), QStringLiteral("Berichten zijn verzonden"));
         for (const char* tekst : {"Host gevonden", "SMTP Verbonden", "Zenden bericht", "Bericht verzonden"})
@@ -170,8 +170,8 @@ private Q_SLOTS:
         QCOMPARE(mail.helo, QStringLiteral("orvel-pc"));
         QCOMPARE(mail.header("From"), QStringLiteral("Jeroen Hoëgaarden <cursus@orvel.test>"));
         QCOMPARE(mail.header("Subject"), QStringLiteral("Orvel oproep cursus: EHBO 11-03-2004 19:30"));
-        QCOMPARE(mail.body, alsOntvangen(MailTekst(OproepRegels(f.db.dm().storage(), 7, "EHBO", "000001",
-                                                                  QStringLiteral("Hoëgaarden")))));
+        QCOMPARE(mail.body, alsOntvangen(MailTekst(
+                                OproepRegels(f.db.dm().storage(), 7, "EHBO", "000001", QStringLiteral("Hoëgaarden")))));
         QVERIFY(mail.body.contains(QStringLiteral("Hr/Mw: Hoëgaarden\n")));
         QCOMPARE(mail.body.count(QStringLiteral("\nDag:")), 2);  // a course of two days
         QVERIFY(mail.body.contains(QStringLiteral("\nBedrag: € 82,50\n")));
@@ -203,9 +203,8 @@ private Q_SLOTS:
         f.venster.begeleiders = {{"I1", "Instructeur Bos"}, {"B1", "Begeleider Wit"}, {"X9", "Onbekend"}};
         // Once the first list has gone, the course changes its name: the
         // second recipient still gets the text of the first.
-        QObject::connect(&f.zender->OrvelSMTP, &SmtpClient::success, [&f] {
-            f.sql("update CursusProfiel set CursusNaam = 'Gewijzigd' where CursusCode = 'EHBO'");
-        });
+        QObject::connect(&f.zender->OrvelSMTP, &SmtpClient::success,
+                         [&f] { f.sql("update CursusProfiel set CursusNaam = 'Gewijzigd' where CursusCode = 'EHBO'"); });
         QVERIFY(f.zender->SendViaEMail(2));
         QCOMPARE(f.venster.statussen(2), (QStringList{"Verzonden", "Verzonden", "GEEN adres"}));
         const QList<ReceivedMail> mails = server.waitFor(2);
@@ -213,8 +212,9 @@ private Q_SLOTS:
         QCOMPARE(mails[0].to, QStringList{"bos@example.test"});
         QCOMPARE(mails[1].to, QStringList{"wit@example.test"});
         QCOMPARE(mails[0].body, mails[1].body);
-        QVERIFY(mails[0].body.startsWith(QStringLiteral("PRESENTIELIJST EHBO 2004\nLokatie: Wijkcentrum De Brink\n"
-                                                        "Datum: 12-03-2004 19:30  Dag:2\n")));
+        QVERIFY(
+            mails[0].body.startsWith(QStringLiteral("PRESENTIELIJST EHBO 2004\nLokatie: Wijkcentrum De Brink\n"
+                                                    "Datum: 12-03-2004 19:30  Dag:2\n")));
         QCOMPARE(mails[0].header("Subject"), QStringLiteral("Orvel Presentielijst: EHBO 11-03-2004 19:30"));
         QVERIFY(f.venster.statussen(0).startsWith("Geselecteerd"));  // the participants are left alone
     }
@@ -271,8 +271,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("wachtwoord");
         QTest::addColumn<QString>("status");
         QTest::addColumn<QStringList>("meldingen");
-        QTest::newRow("right password") << "geheim ë" << "Verzonden" << QStringList{};
-        QTest::newRow("wrong password") << "fout" << "Zenden" << QStringList{"Geen toegang tot SMTP-server!"};
+        QTest::newRow("right password") << "geheim ë"
+                                        << "Verzonden" << QStringList{};
+        QTest::newRow("wrong password") << "fout"
+                                        << "Zenden" << QStringList{"Geen toegang tot SMTP-server!"};
     }
     void startTlsAndLoginWithThePasswordOfTheSettings()
     {
@@ -369,10 +371,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("layout");
         QTest::addColumn<int>("bijlagen");
         QTest::addColumn<QStringList>("meldingen");
-        QTest::newRow("box on") << "1" << "Rap_Oproep.frf" << 1 << QStringList{};
-        QTest::newRow("box off") << "0" << "Rap_Oproep.frf" << 0 << QStringList{};
-        QTest::newRow("no layout for the course") << "1" << "" << 0 << QStringList{"Geen rapport gevonden!"};
-        QTest::newRow("layout file missing") << "1" << "Rap_Weg.frf" << 0 << QStringList{"?"};
+        QTest::newRow("box on") << "1"
+                                << "Rap_Oproep.frf" << 1 << QStringList{};
+        QTest::newRow("box off") << "0"
+                                 << "Rap_Oproep.frf" << 0 << QStringList{};
+        QTest::newRow("no layout for the course") << "1"
+                                                  << "" << 0 << QStringList{"Geen rapport gevonden!"};
+        QTest::newRow("layout file missing") << "1"
+                                             << "Rap_Weg.frf" << 0 << QStringList{"?"};
     }
     void theCallUpLetterGoesAlongAsAPdfWhenTheBoxIsOn()
     {
@@ -426,11 +432,12 @@ private Q_SLOTS:
         QVERIFY(server.ready());
         Fixture f(server.server());
         InstalleerVoorbeeldrapporten(f.db.map());
-        f.sql("insert into DiplomaData (DiplomaCode, BestandsNaam, Reanimatiepartner) "
-              "values ('EHBO', 'Rap_Diploma.frf', 'Hartstichting Kampen')");
+        f.sql(
+            "insert into DiplomaData (DiplomaCode, BestandsNaam, Reanimatiepartner) "
+            "values ('EHBO', 'Rap_Diploma.frf', 'Hartstichting Kampen')");
         f.rapporten.Selectie.DiplomaCode = QStringLiteral("EHBO");
-        for (const QStringList& rij : QList<QStringList>{{"000001", "J. Hoëgaarden"}, {"000002", "J. Aalders"},
-                                                        {"000003", "J. Mulder"}})
+        for (const QStringList& rij :
+             QList<QStringList>{{"000001", "J. Hoëgaarden"}, {"000002", "J. Aalders"}, {"000003", "J. Mulder"}})
             diplomaRij(f, rij[0], rij[1]);
         f.sql("update Hoofd set E_Mail1 = 'mulder@example.test' where CursistNr = '000003'");
         QVERIFY(f.zender->SendViaEMail(4));
@@ -474,8 +481,14 @@ private Q_SLOTS:
         for (int i = 1; i <= 200; ++i) {
             const QString nr = QStringLiteral("%1").arg(100 + i, 6, 10, QLatin1Char('0'));
             rij(s, "Hoofd", {{"CursistNr", nr}, {"Naam", "Deelnemer"}, {"E_Mail1", nr + "@example.test"}});
-            rij(s, "Cursussen", {{"Datum", "2004-03-11 19:30:00"}, {"Dag", 1}, {"CursistNr", nr},
-                                 {"CursusCode", "EHBO"}, {"LokatieCode", "WIJK"}, {"CursusID", 7}, {"Print", true}});
+            rij(s, "Cursussen",
+                {{"Datum", "2004-03-11 19:30:00"},
+                 {"Dag", 1},
+                 {"CursistNr", nr},
+                 {"CursusCode", "EHBO"},
+                 {"LokatieCode", "WIJK"},
+                 {"CursusID", 7},
+                 {"Print", true}});
             f.venster.deelnemers.append(Printcentrum::Regel{nr, "Deelnemer"});
         }
         t.commit();

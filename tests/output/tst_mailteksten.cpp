@@ -8,7 +8,6 @@
 #include <QDateTime>
 #include <QTest>
 
-
 class MailTekstenTest : public QObject {
     Q_OBJECT
     std::unique_ptr<TempDatabase> m_db;
@@ -25,12 +24,12 @@ private Q_SLOTS:
     void aCallUpNamesTheCourseItsPlaceEveryDayAndTheAmount()
     {
         const QStringList regels = OproepRegels(s(), 7, "EHBO", "000001", "Zijlstra");
-        QCOMPARE(regels, (QStringList{"CursistNr: 000001", "Hr/Mw: Zijlstra", "U wordt opgeroepen voor de cursus: EHBO",
-                                      "Lokatie van de cursus: Wijkcentrum De Brink", "Brink 1", "8261 AA Kampen",
-                                      "\rDe cursus vindt plaats op de hieronder staande data:",
-                                      "Dag:1 Datum:11-03-2004 19:30", "Dag:2 Datum:12-03-2004 19:30",
-                                      "De aanvangstijd is: 19:30 uur.", "Bedrag: € 82,50", "Betaalwijze: Accept",
-                                      "Opmerking: Acceptgiro"}));
+        QCOMPARE(regels,
+                 (QStringList{"CursistNr: 000001", "Hr/Mw: Zijlstra", "U wordt opgeroepen voor de cursus: EHBO",
+                              "Lokatie van de cursus: Wijkcentrum De Brink", "Brink 1", "8261 AA Kampen",
+                              "\rDe cursus vindt plaats op de hieronder staande data:", "Dag:1 Datum:11-03-2004 19:30",
+                              "Dag:2 Datum:12-03-2004 19:30", "De aanvangstijd is: 19:30 uur.", "Bedrag: € 82,50",
+                              "Betaalwijze: Accept", "Opmerking: Acceptgiro"}));
         QCOMPARE(MailTekst({"a", "b"}), QStringLiteral("a\r\nb\r\n"));
     }
 
@@ -39,9 +38,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("wijziging");
         QTest::addColumn<QStringList>("weg");
         QTest::addColumn<QStringList>("erbij");
-        QTest::newRow("no enrolment")
-            << "delete from CursusGegevens where CursistNr = '000001'"
-            << QStringList{"Bedrag: € 82,50", "Betaalwijze: Accept", "Opmerking: Acceptgiro"} << QStringList{};
+        QTest::newRow("no enrolment") << "delete from CursusGegevens where CursistNr = '000001'"
+                                      << QStringList{"Bedrag: € 82,50", "Betaalwijze: Accept", "Opmerking: Acceptgiro"}
+                                      << QStringList{};
         QTest::newRow("unknown payment method")
             << "update CursusGegevens set BetaalwCode = 99 where CursistNr = '000001'"
             << QStringList{"Betaalwijze: Accept", "Opmerking: Acceptgiro"} << QStringList{};
@@ -84,17 +83,17 @@ private Q_SLOTS:
         provider.SetDatabases(false);
         const QString zwolle = QStringLiteral("Zwolle") + QString(15, ' ');
         QCOMPARE(regels, (QStringList{
-                              "PRESENTIELIJST EHBO 2004",
-                              "Lokatie: Wijkcentrum De Brink",
-                              "Datum: 12-03-2004 19:30  Dag:2",
-                              "Instructeur: Instructeur Bos",
-                              "Begeleider : Begeleider Wit",
-                              "Nr:    P Naam            Adres                   Woonplaats             Bedrag Bet",
-                              QString(82, '-'),
-                              "000002 O J. Aalders      " + QString(23, ' ') + " " + zwolle + " € 82,50    ",
-                              "000003 O J. Mulder" + QString(7, ' ') + "Langestraat 123 achterh " + zwolle + " € 82,50    ",
-                              "000001 O J.P.M. van der  " + QString(23, ' ') + " " + zwolle + " € 0,00  Ja",
-                          }));
+                             "PRESENTIELIJST EHBO 2004",
+                             "Lokatie: Wijkcentrum De Brink",
+                             "Datum: 12-03-2004 19:30  Dag:2",
+                             "Instructeur: Instructeur Bos",
+                             "Begeleider : Begeleider Wit",
+                             "Nr:    P Naam            Adres                   Woonplaats             Bedrag Bet",
+                             QString(82, '-'),
+                             "000002 O J. Aalders      " + QString(23, ' ') + " " + zwolle + " € 82,50    ",
+                             "000003 O J. Mulder" + QString(7, ' ') + "Langestraat 123 achterh " + zwolle + " € 82,50    ",
+                             "000001 O J.P.M. van der  " + QString(23, ' ') + " " + zwolle + " € 0,00  Ja",
+                         }));
     }
 
     void theFirstDaysListHasNoSupervisionWhenNoneIsRecorded()
@@ -114,13 +113,20 @@ private Q_SLOTS:
         QTest::addColumn<int>("soort");
         QTest::addColumn<QString>("sleutel");
         QTest::addColumn<QString>("adres");
-        QTest::newRow("participant, trimmed") << 0 << "000001" << "zijlstra@example.test";
-        QTest::newRow("participant with only a second address") << 0 << "000002" << "";
-        QTest::newRow("participant without addresses") << 0 << "000003" << "";
-        QTest::newRow("unknown participant") << 0 << "999999" << "";
-        QTest::newRow("instructor") << 2 << "I1" << "bos@example.test";
-        QTest::newRow("supervisor without address") << 2 << "B1" << "";
-        QTest::newRow("another kind") << 1 << "000001" << "";
+        QTest::newRow("participant, trimmed") << 0 << "000001"
+                                              << "zijlstra@example.test";
+        QTest::newRow("participant with only a second address") << 0 << "000002"
+                                                                << "";
+        QTest::newRow("participant without addresses") << 0 << "000003"
+                                                       << "";
+        QTest::newRow("unknown participant") << 0 << "999999"
+                                             << "";
+        QTest::newRow("instructor") << 2 << "I1"
+                                    << "bos@example.test";
+        QTest::newRow("supervisor without address") << 2 << "B1"
+                                                    << "";
+        QTest::newRow("another kind") << 1 << "000001"
+                                      << "";
     }
     void theAddressIsTheFirstEmailOfTheParticipantOrThatOfTheInstructor()
     {

@@ -34,8 +34,8 @@ class OrvelRapportTest : public QObject {
 
     int tool(const QStringList& args)
     {
-        const QString programma = QDir(QCoreApplication::applicationDirPath())
-                                      .filePath(QStringLiteral("../tools/orvel-rapport/orvel-rapport"));
+        const QString programma =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../tools/orvel-rapport/orvel-rapport"));
         if (!QFileInfo::exists(programma))
             qFatal("build orvel-rapport before running these tests");
         QProcess proces;
@@ -77,8 +77,9 @@ private Q_SLOTS:
     {
         const QString pdf = m_uit.filePath("alle.pdf");
         QCOMPARE(tool({"Rap_Lijst_Namen.frf", "--database", m_db->map(), "--pdf", pdf, "--waarde", "var4=extra"}), 0);
-        QCOMPARE(woorden(pdf), "Cursus EHBO 2004, 8 rijen, extra Aalders Aalders Mulder Mulder Niet Gekozen Niet "
-                               "Gekozen Zijlstra Zijlstra");
+        QCOMPARE(woorden(pdf),
+                 "Cursus EHBO 2004, 8 rijen, extra Aalders Aalders Mulder Mulder Niet Gekozen Niet "
+                 "Gekozen Zijlstra Zijlstra");
         QCOMPARE(gemarkeerdeRijen(), 6);  // the tool marked all eight only for its own run
     }
 
@@ -111,7 +112,8 @@ private Q_SLOTS:
         QFETCH(QString, doel);
         QFETCH(QByteArray, inhoud);
         QFETCH(int, uitkomst);
-        const QString pad = QDir(doel.startsWith("db:") ? m_db->map() : m_uit.path()).filePath(doel.mid(doel.indexOf(':') + 1));
+        const QString pad =
+            QDir(doel.startsWith("db:") ? m_db->map() : m_uit.path()).filePath(doel.mid(doel.indexOf(':') + 1));
         if (!inhoud.isEmpty()) {
             QFile bestand(pad);
             QVERIFY(bestand.open(QIODevice::WriteOnly) && bestand.write(inhoud) == inhoud.size());
@@ -147,7 +149,8 @@ private Q_SLOTS:
         QTest::newRow("a folder without a database") << "leeg" << QStringList{} << 1 << "bevat geen Orvel-database";
         QTest::newRow("a course that is no number")
             << "db" << QStringList{"--cursus", "1; drop table Hoofd"} << 2 << "CursusID moet een getal zijn";
-        QTest::newRow("a course that does not exist") << "db" << QStringList{"--cursus", "999"} << 1 << "Cursus 999 bestaat niet";
+        QTest::newRow("a course that does not exist")
+            << "db" << QStringList{"--cursus", "999"} << 1 << "Cursus 999 bestaat niet";
         QTest::newRow("a participant that is no number")
             << "db" << QStringList{"--cursist", "1' or '1"} << 2 << "CursistNr moet een getal zijn";
     }
@@ -159,9 +162,10 @@ private Q_SLOTS:
         QFETCH(QString, reden);
         QTemporaryDir leeg;
         const QString pdf = m_uit.filePath("geweigerd.pdf");
-        QCOMPARE(tool(QStringList{"Rap_Lijst_Namen.frf", "--database", map == "db" ? m_db->map() : leeg.path(), "--pdf", pdf}
-                      + opties),
-                 uitkomst);
+        QCOMPARE(
+            tool(QStringList{"Rap_Lijst_Namen.frf", "--database", map == "db" ? m_db->map() : leeg.path(), "--pdf", pdf}
+                 + opties),
+            uitkomst);
         QVERIFY2(m_fout.contains(reden), qPrintable(m_fout));
         QVERIFY(!QFileInfo::exists(pdf));
         QCOMPARE(QDir(leeg.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});

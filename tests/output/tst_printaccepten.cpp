@@ -9,7 +9,7 @@
 #include <QTest>
 
 namespace {
-constexpr double kTolerance = 0.5;  // mm
+constexpr double kTolerance = 0.5;    // mm
 constexpr double kPageWidth = 210.0;  // A4
 // Average width of the 52 letters A-Z a-z in Arial 10 pt, from Arial's
 // published advance widths (62138 units of 2048 per em over 52 letters).
@@ -18,8 +18,8 @@ constexpr double kArial10AverageCharWidth = 62138.0 / 52 / 2048 * 10 * 25.4 / 72
 AcceptRegel form(int n)
 {
     const QString s = QString::number(n);
-    return {"00000" + s, "Naam" + s,  "Adres" + s, "Plaats" + s, "REA" + s, "2" + s + "-11-2003",
-            "Bank" + s,  "4" + s,     "0" + s};
+    return {"00000" + s,          "Naam" + s, "Adres" + s, "Plaats" + s, "REA" + s,
+            "2" + s + "-11-2003", "Bank" + s, "4" + s,     "0" + s};
 }
 
 struct Expected {
@@ -35,10 +35,17 @@ QList<Expected> expectedTexts(const AcceptRegel& r, int acceptTekst)
 {
     const double rightEnd = kPageWidth - kArial10AverageCharWidth;
     return {{r.Datum, rightEnd, double(acceptTekst), true},
-            {r.CursistNr, 10, 17},   {r.Euro, 61, 17},       {r.Centen, 82, 17},
-            {r.CursistNr, 130, 17},  {r.Euro, 9, 30},        {r.Centen, 26, 30},
-            {r.Bank, 50, 30},        {r.CursusCode, 0, 42},  {r.Naam, 60, 41},
-            {r.Adres, 60, 47},       {r.PCWoonplaats, 60, 53}};
+            {r.CursistNr, 10, 17},
+            {r.Euro, 61, 17},
+            {r.Centen, 82, 17},
+            {r.CursistNr, 130, 17},
+            {r.Euro, 9, 30},
+            {r.Centen, 26, 30},
+            {r.Bank, 50, 30},
+            {r.CursusCode, 0, 42},
+            {r.Naam, 60, 41},
+            {r.Adres, 60, 47},
+            {r.PCWoonplaats, 60, 53}};
 }
 
 QString describe(const QList<PdfWord>& words, const QString& text)
@@ -46,16 +53,18 @@ QString describe(const QList<PdfWord>& words, const QString& text)
     QStringList found;
     for (const PdfWord& w : words)
         if (w.text == text)
-            found << QString("page %1 (%2, %3)-(%4)").arg(w.page).arg(w.left, 0, 'f', 2)
-                         .arg(w.top, 0, 'f', 2).arg(w.right, 0, 'f', 2);
+            found << QString("page %1 (%2, %3)-(%4)")
+                         .arg(w.page)
+                         .arg(w.left, 0, 'f', 2)
+                         .arg(w.top, 0, 'f', 2)
+                         .arg(w.right, 0, 'f', 2);
     return text + " found at: " + found.join("; ");
 }
 
 bool standsAt(const QList<PdfWord>& words, int page, const Expected& e, double formTop)
 {
     for (const PdfWord& w : words)
-        if (w.page == page && w.text == e.text
-            && qAbs((e.rightAligned ? w.right : w.left) - e.x) <= kTolerance
+        if (w.page == page && w.text == e.text && qAbs((e.rightAligned ? w.right : w.left) - e.x) <= kTolerance
             && qAbs(w.top - (formTop + e.y)) <= kTolerance)
             return true;
     return false;
@@ -103,10 +112,12 @@ private Q_SLOTS:
         for (int slot = 0; slot < 3; ++slot)
             for (const Expected& e : expectedTexts(forms[slot], tekst)) {
                 const double formTop = slot * AcceptHoogteMm - marge;
-                QVERIFY2(standsAt(words, 0, e, formTop),
-                         qPrintable(QString("slot %1: expected %2 at (%3, %4); %5")
-                                        .arg(slot).arg(e.text).arg(e.x).arg(formTop + e.y)
-                                        .arg(describe(words, e.text))));
+                QVERIFY2(standsAt(words, 0, e, formTop), qPrintable(QString("slot %1: expected %2 at (%3, %4); %5")
+                                                                        .arg(slot)
+                                                                        .arg(e.text)
+                                                                        .arg(e.x)
+                                                                        .arg(formTop + e.y)
+                                                                        .arg(describe(words, e.text))));
             }
     }
 
@@ -154,8 +165,7 @@ private Q_SLOTS:
     void formsArePrintedInArial()
     {
         const QFontInfo info(PrintJob::printFont("Arial", 12));
-        QVERIFY2(info.family() == "Arial" || info.family() == "Liberation Sans",
-                 qPrintable(info.family()));
+        QVERIFY2(info.family() == "Arial" || info.family() == "Liberation Sans", qPrintable(info.family()));
         const QString pdf = printed({form(1)}, 0, 0);
         QVERIFY(!pdf.isEmpty());
         const QString fonts = pdfFonts(pdf);

@@ -64,8 +64,7 @@ private Q_SLOTS:
         QFETCH(bool, throughEnvironment);
         QTemporaryDir out;
         const QString folder = out.filePath("nog/niet/gemaakt");
-        EnvironmentVariable env("ORVEL_PRINT_DIR",
-                                throughEnvironment ? folder.toLocal8Bit() : QByteArray());
+        EnvironmentVariable env("ORVEL_PRINT_DIR", throughEnvironment ? folder.toLocal8Bit() : QByteArray());
         if (!throughEnvironment)
             PrintJob::setPdfFolder(folder);
 
@@ -74,9 +73,9 @@ private Q_SLOTS:
         QCOMPARE(printOneText("Lijst: cursisten", &second), PrintStatus::Ok);
         QVERIFY(first != second);
         QCOMPARE(QDir(folder).entryList({"*.pdf"}, QDir::Files).size(), 2);
-        QVERIFY2(QRegularExpression("^Lijst_cursisten_\\d{8}-\\d{6}_\\d+\\.pdf$")
-                     .match(QFileInfo(first).fileName()).hasMatch(),
-                 qPrintable(first));
+        QVERIFY2(
+            QRegularExpression("^Lijst_cursisten_\\d{8}-\\d{6}_\\d+\\.pdf$").match(QFileInfo(first).fileName()).hasMatch(),
+            qPrintable(first));
 
         const QList<PdfWord> words = readPdfWords(second);
         QCOMPARE(words.size(), 1);
@@ -101,9 +100,8 @@ private Q_SLOTS:
         EnvironmentVariable env("ORVEL_PRINT_DIR", QByteArray());
         ScriptedMessages messages;
         QCOMPARE(printOneText("Lijst"), PrintStatus::NoPrinter);
-        QCOMPARE(messages.texts(),
-                 QStringList{"Er is geen printer geïnstalleerd.\rKies een printer of stel een map "
-                             "in voor afdrukken naar PDF."});
+        QCOMPARE(messages.texts(), QStringList{"Er is geen printer geïnstalleerd.\rKies een printer of stel een map "
+                                               "in voor afdrukken naar PDF."});
     }
 };
 

@@ -70,8 +70,8 @@ private Q_SLOTS:
         QTest::newRow("var1") << "M" << QStringList{"[var1]"} << QStringList{"01-04-2004"};
         QTest::newRow("var4") << "M" << QStringList{"[var4]"} << QStringList{"2"};
         QTest::newRow("var5 always empty") << "M" << QStringList{"[var5]"} << leeg;
-        QTest::newRow("day, date and time") << "M" << QStringList{"[DagDatumTijd]"}
-                                            << QStringList{"Dag 2: 12-03-2004 om 19:30 uur."};
+        QTest::newRow("day, date and time")
+            << "M" << QStringList{"[DagDatumTijd]"} << QStringList{"Dag 2: 12-03-2004 om 19:30 uur."};
         QTest::newRow("date") << "M" << QStringList{"[Datum]"} << QStringList{"12-03-2004"};
         QTest::newRow("time") << "M" << QStringList{"[Tijd]"} << QStringList{"19:30"};
         QTest::newRow("Aanhef M") << "M" << QStringList{"[Aanhef]"} << QStringList{"Hr."};
@@ -81,8 +81,8 @@ private Q_SLOTS:
         QTest::newRow("partner") << "M" << QStringList{"[ReanimatieParner]"} << QStringList{"Hartstichting"};
         QTest::newRow("contact person") << "M" << QStringList{"[ContactPersoon]"} << QStringList{"A. de Vries"};
         QTest::newRow("contact details") << "M" << QStringList{"[ContactGegevens]"} << QStringList{"038-1234567"};
-        QTest::newRow("only the first line") << "M" << QStringList{"[Aanhef]", "[Aanhef]", "[var1]"}
-                                             << QStringList{"Hr.", "[Aanhef]", "[var1]"};
+        QTest::newRow("only the first line")
+            << "M" << QStringList{"[Aanhef]", "[Aanhef]", "[var1]"} << QStringList{"Hr.", "[Aanhef]", "[var1]"};
         QTest::newRow("trailing blank") << "M" << QStringList{"[var1] "} << QStringList{"[var1] "};
         QTest::newRow("leading blank") << "M" << QStringList{" [Aanhef]"} << QStringList{" [Aanhef]"};
         QTest::newRow("other case") << "M" << QStringList{"[VAR1]"} << QStringList{"[VAR1]"};
@@ -104,7 +104,7 @@ private Q_SLOTS:
         r.ContactPersoon = "A. de Vries";
         r.ContactGegevens = "038-1234567";
         r.Selectie = {"7", "000002"};
-        r.SetQueries(2);  // by name: Aalders (000002) first
+        r.SetQueries(2);   // by name: Aalders (000002) first
         r.QDetail.next();  // day 2
         r.frReport1EnterRect(memo, ReportObject{});
         QCOMPARE(memo, verwacht);
@@ -159,7 +159,7 @@ private Q_SLOTS:
         r.Selectie = {"7", "000001"};
         r.SetQueries(1);
         QCOMPARE(r.HoofdDB.value("Naam").toString(), "Zijlstra");
-        QCOMPARE(r.StedenDB.value("Stad").toString(), "Zwolle");      // through HoofdDB
+        QCOMPARE(r.StedenDB.value("Stad").toString(), "Zwolle");       // through HoofdDB
         QCOMPARE(r.LokatieSteden.value("Stad").toString(), "Kampen");  // through LokatieDB
         r.SetDatabases(false);
         QVERIFY_THROWS_EXCEPTION(DatabaseError, r.HoofdDB.value("Naam"));
@@ -180,10 +180,14 @@ private Q_SLOTS:
         ReportPage pagina;
         pagina.bands = {
             {BandKind::PageHeader, {}, 12, {memo("Cursus [CursusProfielDB.\"CursusNaam\"] in [LokatieDB.Lokatie]")}},
-            {BandKind::MasterData, "QMasterDataSet", 200,
+            {BandKind::MasterData,
+             "QMasterDataSet",
+             200,
              {memo("[Aanhef]"), memo("[HoofdDB.\"Voorl\"] [HoofdDB.\"Naam\"] te [StedenDB.\"Stad\"]", 0, 120),
               memo("Te betalen: [CursusGegevensDB.\"Saldo\"]", 0, 120)}},
-            {BandKind::DetailData, "QDetailDataSet", 8,
+            {BandKind::DetailData,
+             "QDetailDataSet",
+             8,
              {memo("[DagDatumTijd]", 10), memo("[InstructNaamDB.\"Naam\"]", 100, 60)}},
             {BandKind::PageFooter, {}, 8, {memo("Blad [Page] van [Pages]")}},
         };
@@ -239,7 +243,9 @@ private Q_SLOTS:
         r.var3 = "3";
         r.var4 = "2";
         ReportPage pagina;
-        pagina.bands = {{BandKind::MasterData, "OmslagDataSet", 40,
+        pagina.bands = {{BandKind::MasterData,
+                         "OmslagDataSet",
+                         40,
                          {memo("[var1]"), memo("[var2]", 40), memo("[var3]", 80), memo("Acceptgiro's: [var4]", 100)}}};
         ReportLayout layout;
         layout.pages = {pagina};

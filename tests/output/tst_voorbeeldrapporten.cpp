@@ -24,8 +24,12 @@ private Q_SLOTS:
         Storage& s = m_db->dm().storage();
         vulCursus(s);
         s.exec("update hoofd set print = true where cursistnr in ('000001', '000002')");
-        rij(s, "Diploma", {{"CursistNr", "000001"}, {"Naam", "J. Zijlstra"}, {"GebDatum", "12-05-1961"},
-                           {"PCWoonplaats", "8012 CD  Zwolle"}, {"DiplomaDatum", "18-03-2004"}});
+        rij(s, "Diploma",
+            {{"CursistNr", "000001"},
+             {"Naam", "J. Zijlstra"},
+             {"GebDatum", "12-05-1961"},
+             {"PCWoonplaats", "8012 CD  Zwolle"},
+             {"DiplomaDatum", "18-03-2004"}});
         QCOMPARE(InstalleerVoorbeeldrapporten(m_db->map()), Voorbeeldrapporten());
     }
     void cleanupTestCase() { m_db.reset(); }
@@ -65,11 +69,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("paginas");
         QTest::addColumn<QStringList>("teksten");
         QTest::newRow("cover sheet") << "Rap_Omslag.frf" << 1
-                                     << QStringList{"EHBO 2004", "Wijkcentrum De Brink", "Dag 2: 12-03-2004 om 19:30 uur."};
-        QTest::newRow("attendance list") << "Rap_Presentielijst.frf" << 1 << QStringList{"Aalders", "Zwolle", "Presentielijst"};
+                                     << QStringList{"EHBO 2004", "Wijkcentrum De Brink",
+                                                    "Dag 2: 12-03-2004 om 19:30 uur."};
+        QTest::newRow("attendance list") << "Rap_Presentielijst.frf" << 1
+                                         << QStringList{"Aalders", "Zwolle", "Presentielijst"};
         QTest::newRow("call-up letter") << "Rap_Oproep.frf" << 6 << QStringList{"Mw.", "€ 82,50", "Dag 1: 11-03-2004"};
         QTest::newRow("course letter") << "Rap_BriefCursus_Algemeen.frf" << 6 << QStringList{"Kampen"};
-        QTest::newRow("correction") << "Rap_Rectificatie_Wijziging.frf" << 6 << QStringList{"Wijziging van uw cursus EHBO 2004"};
+        QTest::newRow("correction") << "Rap_Rectificatie_Wijziging.frf" << 6
+                                    << QStringList{"Wijziging van uw cursus EHBO 2004"};
         QTest::newRow("list") << "Rap_Lijst_Deelnemers.frf" << 1 << QStringList{"Deelnemerslijst", "Mulder"};
         QTest::newRow("phone list") << "Rap_TelLijst.frf" << 1 << QStringList{"Telefoonlijst"};
         QTest::newRow("overview") << "Rap_Overzicht_Cursisten.frf" << 1 << QStringList{"Niet", "Gekozen", "Zwolle"};

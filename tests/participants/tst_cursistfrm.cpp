@@ -110,7 +110,9 @@ private Q_SLOTS:
         v.cursist("000120");
         v.toon("000120");
         for (const QString& stap : actie.split(' ', Qt::SkipEmptyParts)) {
-            QPushButton* knop = stap == "wijzig" ? v.frm->WijzigBtn : stap == "nieuw" ? v.frm->NewCBtn : v.frm->AnnuleerBtn;
+            QPushButton* knop = stap == "wijzig"  ? v.frm->WijzigBtn
+                                : stap == "nieuw" ? v.frm->NewCBtn
+                                                  : v.frm->AnnuleerBtn;
             QVERIFY(knop->isEnabled());
             knop->click();
         }
@@ -289,14 +291,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focus");
         const QString naamFout = QStringLiteral("Verplicht veld:\rNaam niet ingevoerd!");
         const QString gebFout = QStringLiteral("Verplicht veld:\rGeboortedatum niet ingevoerd of niet goed!");
-        QTest::newRow("empty name") << false << "01-02-1980" << "" << QList<int>{} << QStringList{naamFout}
-                                    << "EditNaam";
-        QTest::newRow("bad birth date refused") << false << "31-02-1980" << "Jansen" << QList<int>{Antwoord::Nee}
-                                                << QStringList{kGebDatumVraag, gebFout} << "EditGebDatum";
-        QTest::newRow("bad birth date and empty name") << false << "31-02-1980" << "" << QList<int>{Antwoord::Nee}
-                                                       << QStringList{kGebDatumVraag, gebFout} << "EditGebDatum";
+        QTest::newRow("empty name") << false << "01-02-1980"
+                                    << "" << QList<int>{} << QStringList{naamFout} << "EditNaam";
+        QTest::newRow("bad birth date refused")
+            << false << "31-02-1980"
+            << "Jansen" << QList<int>{Antwoord::Nee} << QStringList{kGebDatumVraag, gebFout} << "EditGebDatum";
+        QTest::newRow("bad birth date and empty name")
+            << false << "31-02-1980"
+            << "" << QList<int>{Antwoord::Nee} << QStringList{kGebDatumVraag, gebFout} << "EditGebDatum";
         QTest::newRow("new participant is checked as well")
-            << true << "" << "" << QList<int>{Antwoord::Ja} << QStringList{kGebDatumVraag, naamFout} << "EditNaam";
+            << true << ""
+            << "" << QList<int>{Antwoord::Ja} << QStringList{kGebDatumVraag, naamFout} << "EditNaam";
     }
     void aFailedCheckKeepsTheEditAndNamesTheLastFailure()
     {
@@ -354,8 +359,10 @@ private Q_SLOTS:
         QTest::addColumn<int>("antwoord");
         QTest::addColumn<QString>("modus");
         QTest::addColumn<QString>("opgeslagen");
-        QTest::newRow("Ja saves") << int(Antwoord::Ja) << "LEESMODUS" << "NL00ABNA0417164300";
-        QTest::newRow("Nee returns to editing") << int(Antwoord::Nee) << "EDITMODUS" << "";
+        QTest::newRow("Ja saves") << int(Antwoord::Ja) << "LEESMODUS"
+                                  << "NL00ABNA0417164300";
+        QTest::newRow("Nee returns to editing") << int(Antwoord::Nee) << "EDITMODUS"
+                                                << "";
     }
     void anAccountWithWrongCheckDigitsIsSavedOnlyAfterJa()
     {
@@ -384,14 +391,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("getypt");
         QTest::addColumn<QString>("opgeslagen");
         QTest::addColumn<QString>("getoond");
-        QTest::newRow("Dutch, in groups") << "NL91 ABNA 0417 1643 00" << "NL91ABNA0417164300" << "NL91 ABNA 0417 1643 00";
-        QTest::newRow("Maltese, 31 characters in groups")
-            << "MT84 MALT 0110 0001 2345 MTLC AST0 01S" << "MT84MALT011000012345MTLCAST001S"
-            << "MT84 MALT 0110 0001 2345 MTLC AST0 01S";
-        QTest::newRow("Saint Lucian, 32 characters in groups")
-            << "LC55 HEMM 0001 0001 0012 0012 0002 3015" << "LC55HEMM000100010012001200023015"
-            << "LC55 HEMM 0001 0001 0012 0012 0002 3015";
-        QTest::newRow("in one piece, lower case") << "nl91abna0417164300" << "NL91ABNA0417164300" << "NL91 ABNA 0417 1643 00";
+        QTest::newRow("Dutch, in groups") << "NL91 ABNA 0417 1643 00"
+                                          << "NL91ABNA0417164300"
+                                          << "NL91 ABNA 0417 1643 00";
+        QTest::newRow("Maltese, 31 characters in groups") << "MT84 MALT 0110 0001 2345 MTLC AST0 01S"
+                                                          << "MT84MALT011000012345MTLCAST001S"
+                                                          << "MT84 MALT 0110 0001 2345 MTLC AST0 01S";
+        QTest::newRow("Saint Lucian, 32 characters in groups") << "LC55 HEMM 0001 0001 0012 0012 0002 3015"
+                                                               << "LC55HEMM000100010012001200023015"
+                                                               << "LC55 HEMM 0001 0001 0012 0012 0002 3015";
+        QTest::newRow("in one piece, lower case") << "nl91abna0417164300"
+                                                  << "NL91ABNA0417164300"
+                                                  << "NL91 ABNA 0417 1643 00";
     }
     void anIbanIsStoredWithoutBlanksAndShownInGroups()
     {
@@ -523,11 +534,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("weg");
         QTest::addColumn<QString>("doel");
-        QTest::newRow("tab") << "tab" << "EditGebDatum";
-        QTest::newRow("shift-tab") << "backtab" << "EditGebDatum";
-        QTest::newRow("click into the name") << "klik" << "EditGebDatum";
+        QTest::newRow("tab") << "tab"
+                             << "EditGebDatum";
+        QTest::newRow("shift-tab") << "backtab"
+                                   << "EditGebDatum";
+        QTest::newRow("click into the name") << "klik"
+                                             << "EditGebDatum";
         // A failed check that points at another field is no leaving by the user.
-        QTest::newRow("moved by the window") << "venster" << "EditNaam";
+        QTest::newRow("moved by the window") << "venster"
+                                             << "EditNaam";
     }
     void leavingSexGoesToTheBirthDateHoweverItIsLeft()
     {

@@ -54,8 +54,12 @@ struct Venster {
         steden.post();
         TableHandle& hoofd = *dm().HoofdDB;
         hoofd.insert();
-        for (const auto& [veld, waarde] : {std::pair{"CursistNr", Nr}, {"Naam", "Jansen"}, {"Adres", "Dorpsstraat 1"},
-                                           {"Postcode", "1234 AB"}, {"Geslacht", "M"}, {"GebDatum", "01-02-1980"}})
+        for (const auto& [veld, waarde] : {std::pair{"CursistNr", Nr},
+                                           {"Naam", "Jansen"},
+                                           {"Adres", "Dorpsstraat 1"},
+                                           {"Postcode", "1234 AB"},
+                                           {"Geslacht", "M"},
+                                           {"GebDatum", "01-02-1980"}})
             hoofd.setValue(veld, waarde);
         hoofd.setValue("StadCode", steden.value("StadCode"));
         hoofd.post();
@@ -68,25 +72,28 @@ struct Venster {
     void profiel(const QString& code, int dagen, int prijsCenten, const QString& voor, const QString& vervolg,
                  const QString& diploma = {})
     {
-        dm().storage().execNative("INSERT INTO CursusProfiel (CursusCode, CursusNaam, Dagen, Prijs, VoorOplCode, "
-                                  "VervolgOplCode, DiplomaCode, HHFreq, ImageIndex) VALUES (?, ?, ?, ?, ?, ?, ?, 12, 3)",
-                                  {code, "Cursus " + code, dagen, prijsCenten, voor, vervolg, diploma});
+        dm().storage().execNative(
+            "INSERT INTO CursusProfiel (CursusCode, CursusNaam, Dagen, Prijs, VoorOplCode, "
+            "VervolgOplCode, DiplomaCode, HHFreq, ImageIndex) VALUES (?, ?, ?, ?, ?, ?, ?, 12, 3)",
+            {code, "Cursus " + code, dagen, prijsCenten, voor, vervolg, diploma});
     }
     void inschrijving(const QString& nr, const QString& code, int hhFreq, int weekDagen, const QString& groep = {},
                       const QString& diplomaDatum = {})
     {
-        dm().storage().execNative("INSERT INTO CursusGegevens (CursistNr, CursusCode, AanmeldDatum, HHFreq, WeekDagen, "
-                                  "GroepsCode, DiplomaDatum, BetaalwCode, CursusAantal, Saldo) "
-                                  "VALUES (?, ?, '2026-01-05', ?, ?, ?, ?, 2, 1, 0)",
-                                  {nr, code, hhFreq, weekDagen, groep.isEmpty() ? QVariant() : groep,
-                                   diplomaDatum.isEmpty() ? QVariant() : diplomaDatum});
+        dm().storage().execNative(
+            "INSERT INTO CursusGegevens (CursistNr, CursusCode, AanmeldDatum, HHFreq, WeekDagen, "
+            "GroepsCode, DiplomaDatum, BetaalwCode, CursusAantal, Saldo) "
+            "VALUES (?, ?, '2026-01-05', ?, ?, ?, ?, 2, 1, 0)",
+            {nr, code, hhFreq, weekDagen, groep.isEmpty() ? QVariant() : groep,
+             diplomaDatum.isEmpty() ? QVariant() : diplomaDatum});
     }
     void geboekt(int id, const QString& nr, const QString& code, const QList<QDateTime>& dagen)
     {
         for (int i = 0; i < dagen.size(); ++i)
-            dm().storage().execNative("INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                                      "VALUES (?, ?, ?, ?, '-', ?)",
-                                      {dagen[i].toString("yyyy-MM-dd hh:mm:ss"), i + 1, nr, code, id});
+            dm().storage().execNative(
+                "INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                "VALUES (?, ?, ?, ?, '-', ?)",
+                {dagen[i].toString("yyyy-MM-dd hh:mm:ss"), i + 1, nr, code, id});
     }
     void toon()
     {
@@ -219,8 +226,9 @@ private Q_SLOTS:
         Venster v;
         v.inschrijving("000050", "AED", 12, 65, "Buren");
         v.inschrijving("000090", "AED", 6, 127, "Buren");
-        v.dm().storage().execNative("UPDATE CursusGegevens SET HHFreq = ?, WeekDagen = ? WHERE CursistNr = ? AND CursusCode = 'AED'",
-                                    {hhFreq, weekDagen, Nr});
+        v.dm().storage().execNative(
+            "UPDATE CursusGegevens SET HHFreq = ?, WeekDagen = ? WHERE CursistNr = ? AND CursusCode = 'AED'",
+            {hhFreq, weekDagen, Nr});
         v.toon();
         TCursistFrm& w = *v.frm;
         w.WijzigBtn->click();
@@ -235,8 +243,8 @@ private Q_SLOTS:
         QCOMPARE(v.opgeslagen("AED", "HHFreq").toInt(), 12);
         QCOMPARE(v.opgeslagen("AED", "WeekDagen").toInt(), 65);
         QCOMPARE(w.Uitsluiten->WeekDagen(), 65);
-        QCOMPARE(v.meldingen.texts(), gemeld ? QStringList{"Uitsluitdagen en HHfreq. zijn aangepast aan groepscode."}
-                                             : QStringList{});
+        QCOMPARE(v.meldingen.texts(),
+                 gemeld ? QStringList{"Uitsluitdagen en HHfreq. zijn aangepast aan groepscode."} : QStringList{});
     }
 
     void anUnknownGroupCodeIsStoredOnlyWhenWanted_data()
@@ -267,10 +275,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("methode");
         QTest::addColumn<QString>("bedrag");
         QTest::addColumn<int>("opgeslagenAantal");
-        QTest::newRow("two units plus the surcharge") << "BASIS" << "2" << "Factuur" << "82,50" << 2;
-        QTest::newRow("no units count as one") << "BASIS" << "0" << "Factuur" << "42,50" << 1;
-        QTest::newRow("a free course has no surcharge") << "AED" << "1" << "Factuur" << "0,00" << 1;
-        QTest::newRow("a method that charges nothing") << "BASIS" << "2" << "Gratis" << "0,00" << 2;
+        QTest::newRow("two units plus the surcharge") << "BASIS"
+                                                      << "2"
+                                                      << "Factuur"
+                                                      << "82,50" << 2;
+        QTest::newRow("no units count as one") << "BASIS"
+                                               << "0"
+                                               << "Factuur"
+                                               << "42,50" << 1;
+        QTest::newRow("a free course has no surcharge") << "AED"
+                                                        << "1"
+                                                        << "Factuur"
+                                                        << "0,00" << 1;
+        QTest::newRow("a method that charges nothing") << "BASIS"
+                                                       << "2"
+                                                       << "Gratis"
+                                                       << "0,00" << 2;
     }
     void theAmountFollowsCountAndPaymentMethod()
     {
@@ -364,7 +384,8 @@ private Q_SLOTS:
         w.CursusDagenPopUp->hide();
         keuze->trigger();
         QCOMPARE(v.meldingen.texts().value(0).left(30), QStringLiteral("Cursist in cursus BASIS zetten"));
-        QSqlQuery q = v.dm().storage().execNative("SELECT CursusID, Dag FROM Cursussen WHERE CursistNr = ? ORDER BY Dag", {Nr});
+        QSqlQuery q = v.dm().storage().execNative(
+            "SELECT CursusID, Dag FROM Cursussen WHERE CursistNr = ? ORDER BY Dag", {Nr});
         QStringList rijen;
         while (q.next())
             rijen << q.value(0).toString() + "/" + q.value(1).toString();
@@ -385,7 +406,8 @@ private Q_SLOTS:
     void theAddRemoveDialogOffersByTheRules()
     {
         Venster v;
-        v.dm().storage().execNative("UPDATE CursusGegevens SET DiplomaDatum = '2026-02-01', DiplomaNr = 'B7' WHERE CursusCode = 'BASIS'");
+        v.dm().storage().execNative(
+            "UPDATE CursusGegevens SET DiplomaDatum = '2026-02-01', DiplomaNr = 'B7' WHERE CursusCode = 'BASIS'");
         QVERIFY(v.dm().HoofdDB->findKey({Nr}));
         TCProfielByAfFrm dialoog(v.dm());
         dialoog.show();

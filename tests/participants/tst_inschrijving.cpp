@@ -47,21 +47,24 @@ struct Gegevens {
                  const QString& lokatie = "ZAAL1")
     {
         for (int i = 0; i < dagen.size(); ++i)
-            s().execNative("INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                           "VALUES (?, ?, ?, ?, ?, ?)",
-                           {dagen[i].toString("yyyy-MM-dd hh:mm:ss"), i + 1, nr, code, lokatie, cursusID});
+            s().execNative(
+                "INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                "VALUES (?, ?, ?, ?, ?, ?)",
+                {dagen[i].toString("yyyy-MM-dd hh:mm:ss"), i + 1, nr, code, lokatie, cursusID});
     }
     QStringList cursusRijen(const QString& nr)
     {
         QStringList rijen;
-        QSqlQuery q = s().execNative("SELECT CursusID, Dag, Datum FROM Cursussen WHERE CursistNr = ? ORDER BY Datum", {nr});
+        QSqlQuery q = s().execNative("SELECT CursusID, Dag, Datum FROM Cursussen WHERE CursistNr = ? ORDER BY Datum",
+                                     {nr});
         while (q.next())
             rijen << QStringLiteral("%1/%2/%3").arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
         return rijen;
     }
     bool heeftInschrijving(const QString& nr, const QString& code)
     {
-        QSqlQuery q = s().execNative("SELECT count(*) FROM CursusGegevens WHERE CursistNr = ? AND CursusCode = ?", {nr, code});
+        QSqlQuery q = s().execNative("SELECT count(*) FROM CursusGegevens WHERE CursistNr = ? AND CursusCode = ?",
+                                     {nr, code});
         return q.next() && q.value(0).toInt() == 1;
     }
 };
@@ -167,7 +170,8 @@ private Q_SLOTS:
         QCOMPARE(g.heeftInschrijving("000007", "REA"), !verwijderd);
         QCOMPARE(g.cursusRijen("000007").size(), geboekt && !verwijderd ? 2 : 0);
         QCOMPARE(g.cursusRijen("000008").size(), geboekt ? 2 : 0);  // the others stay booked
-        QCOMPARE(meldingen.texts().first(), QStringLiteral("Weet u zeker dat u REA\rvoor deze cursist DEFINITIEF wilt verwijderen?"));
+        QCOMPARE(meldingen.texts().first(),
+                 QStringLiteral("Weet u zeker dat u REA\rvoor deze cursist DEFINITIEF wilt verwijderen?"));
         QCOMPARE(meldingen.messages().size(), antwoorden.size());
         if (geboekt)
             QCOMPARE(meldingen.messages()[1].knoppen, Knoppen::JaAnnuleren);
@@ -214,8 +218,7 @@ private Q_SLOTS:
         QCOMPARE(BoekVraag("REA", cursus),
                  QStringLiteral("Cursist in cursus REA zetten?\rDag 1: 04-03-2027 19:30\rDag 2: 11-03-2027 19:30"));
         BoekInCursus(g.s(), "000007", "REA", cursus);
-        QCOMPARE(g.cursusRijen("000007"),
-                 (QStringList{"700/1/2027-03-04 19:30:00", "700/2/2027-03-11 19:30:00"}));
+        QCOMPARE(g.cursusRijen("000007"), (QStringList{"700/1/2027-03-04 19:30:00", "700/2/2027-03-11 19:30:00"}));
     }
 
     void aCourseThatDoesNotFitIsNotBooked_data()

@@ -55,12 +55,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("gebDat");
         QTest::addColumn<QString>("plaats");
         QTest::addColumn<QStringList>("rij");
-        QTest::newRow("whole entry") << "01021970" << "Den Haag"
-                                     << QStringList{"-99", "Piet Plant", "01-02-1970", "2511 AB", "DEN HAAG",
-                                                    "2511 AB DEN HAAG"};
-        QTest::newRow("empty date of birth") << "" << "Zwolle"
-                                             << QStringList{"-99", "Piet Plant", "  -  -    ", "2511 AB", "ZWOLLE",
-                                                            "2511 AB ZWOLLE"};
+        QTest::newRow("whole entry") << "01021970"
+                                     << "Den Haag" << QStringList{"-99",     "Piet Plant", "01-02-1970",
+                                                                  "2511 AB", "DEN HAAG",   "2511 AB DEN HAAG"};
+        QTest::newRow("empty date of birth")
+            << ""
+            << "Zwolle" << QStringList{"-99", "Piet Plant", "  -  -    ", "2511 AB", "ZWOLLE", "2511 AB ZWOLLE"};
     }
     void storesTheTypedPerson()
     {
@@ -78,8 +78,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("nummer");
         QTest::addColumn<QString>("daarna");
-        QTest::newRow("print centre's row") << "000002" << "000002";
-        QTest::newRow("row without number") << "" << "-99";
+        QTest::newRow("print centre's row") << "000002"
+                                            << "000002";
+        QTest::newRow("row without number") << ""
+                                            << "-99";
     }
     void changingARowKeepsItsNumber()
     {
@@ -131,8 +133,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("opslaan");
         QTest::addColumn<QString>("datum");
         QTest::addColumn<QString>("instructeur");
-        QTest::newRow("saved") << true << "15-04-2004" << "Bos";
-        QTest::newRow("cancelled: today, instructor unchanged") << false << "01-03-2004" << "Eerder";
+        QTest::newRow("saved") << true << "15-04-2004"
+                               << "Bos";
+        QTest::newRow("cancelled: today, instructor unchanged") << false << "01-03-2004"
+                                                                << "Eerder";
     }
     void savingOrCancellingSetsTheValues()
     {

@@ -44,7 +44,10 @@ struct Venster {
         return q.next() ? q.value(0).toString() : QStringLiteral("<geen>");
     }
     // Types into the Stad cell of the current row, as the grid's editor hands it over.
-    void typ(const QString& tekst) { QVERIFY(grid().setData(grid().index(frm->DBGrid1->currentIndex().row(), 1), tekst)); }
+    void typ(const QString& tekst)
+    {
+        QVERIFY(grid().setData(grid().index(frm->DBGrid1->currentIndex().row(), 1), tekst));
+    }
 };
 }  // namespace
 

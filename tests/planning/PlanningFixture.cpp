@@ -35,10 +35,10 @@ void PlanningFixture::cursist(const QString& nr, const QString& naam, const QStr
 void PlanningFixture::inschrijving(const QString& nr, const QString& code, const QString& lokatie, const QDate& oproep,
                                    const QString& groep, int weekDagen, int betaalwCode, int aantal)
 {
-    s().exec("insert into cursusgegevens (CursistNr, CursusCode, LokatieCode, GroepsCode, VolgendeOproep, WeekDagen, "
-             "BetaalwCode, CursusAantal, Saldo, Betaald) values (?, ?, ?, ?, ?, ?, ?, ?, 0, 1)",
-             {nr, code, leegIsNull(lokatie), leegIsNull(groep), oproep.toString(Qt::ISODate), weekDagen, betaalwCode,
-              aantal});
+    s().exec(
+        "insert into cursusgegevens (CursistNr, CursusCode, LokatieCode, GroepsCode, VolgendeOproep, WeekDagen, "
+        "BetaalwCode, CursusAantal, Saldo, Betaald) values (?, ?, ?, ?, ?, ?, ?, ?, 0, 1)",
+        {nr, code, leegIsNull(lokatie), leegIsNull(groep), oproep.toString(Qt::ISODate), weekDagen, betaalwCode, aantal});
 }
 
 void PlanningFixture::kalender(const QList<QDate>& dagen, const QList<QDate>& uitgesloten)

@@ -326,12 +326,12 @@ private Q_SLOTS:
         const QString gemaakt = "Cursus is gemaakt";
         QTest::newRow("chosen") << true << true << 2 << QStringList{gemaakt};
         QTest::newRow("declined") << true << false << 0 << QStringList{gemaakt};
-        QTest::newRow("nobody on file")
-            << false << true << 0
-            << QStringList{gemaakt, "Fout opgetreden!\rU heeft cursusbegeleiding aanstaan maar,\r"
-                                    "GEEN begeleiders in systeem ingevoerd!\r"
-                                    "Als toch begeleiding wilt dient u EERST begeleiders in te voeren.\r"
-                                    "Daarna deze cursus te VERWIJDEREN en OPNIEUW te maken."};
+        QTest::newRow("nobody on file") << false << true << 0
+                                        << QStringList{gemaakt,
+                                                       "Fout opgetreden!\rU heeft cursusbegeleiding aanstaan maar,\r"
+                                                       "GEEN begeleiders in systeem ingevoerd!\r"
+                                                       "Als toch begeleiding wilt dient u EERST begeleiders in te voeren.\r"
+                                                       "Daarna deze cursus te VERWIJDEREN en OPNIEUW te maken."};
     }
     void supervisionAfterTheCourse()
     {

@@ -47,19 +47,30 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("lokatie");
         QTest::addColumn<QList<int>>("verwacht");  // days of March
-        QTest::newRow("no mask, used day at the same time") << 0 << "19:30" << "EHBO" << "LOK1"
-                                                            << QList<int>{1, 4, 5, 6, 7};
-        QTest::newRow("same day at another time") << 0 << "20:00" << "EHBO" << "LOK1"
-                                                  << QList<int>{1, 2, 4, 5, 6, 7};
-        QTest::newRow("same time, other location") << 0 << "19:30" << "EHBO" << "LOK2"
-                                                   << QList<int>{1, 2, 4, 5, 6, 7};
-        QTest::newRow("same time, other profile") << 0 << "19:30" << "AED" << "LOK1"
-                                                  << QList<int>{1, 2, 4, 5, 6, 7};
-        QTest::newRow("no Sundays") << 64 << "20:00" << "EHBO" << "LOK1" << QList<int>{1, 2, 4, 5, 6};
-        QTest::newRow("no weekend") << 65 << "20:00" << "EHBO" << "LOK1" << QList<int>{1, 2, 4, 5};
-        QTest::newRow("location and group: no Monday, no Friday") << (32 | 2) << "20:00" << "EHBO" << "LOK1"
-                                                                  << QList<int>{2, 4, 6, 7};
-        QTest::newRow("every day closed") << 127 << "20:00" << "EHBO" << "LOK1" << QList<int>{};
+        QTest::newRow("no mask, used day at the same time") << 0 << "19:30"
+                                                            << "EHBO"
+                                                            << "LOK1" << QList<int>{1, 4, 5, 6, 7};
+        QTest::newRow("same day at another time") << 0 << "20:00"
+                                                  << "EHBO"
+                                                  << "LOK1" << QList<int>{1, 2, 4, 5, 6, 7};
+        QTest::newRow("same time, other location") << 0 << "19:30"
+                                                   << "EHBO"
+                                                   << "LOK2" << QList<int>{1, 2, 4, 5, 6, 7};
+        QTest::newRow("same time, other profile") << 0 << "19:30"
+                                                  << "AED"
+                                                  << "LOK1" << QList<int>{1, 2, 4, 5, 6, 7};
+        QTest::newRow("no Sundays") << 64 << "20:00"
+                                    << "EHBO"
+                                    << "LOK1" << QList<int>{1, 2, 4, 5, 6};
+        QTest::newRow("no weekend") << 65 << "20:00"
+                                    << "EHBO"
+                                    << "LOK1" << QList<int>{1, 2, 4, 5};
+        QTest::newRow("location and group: no Monday, no Friday") << (32 | 2) << "20:00"
+                                                                  << "EHBO"
+                                                                  << "LOK1" << QList<int>{2, 4, 6, 7};
+        QTest::newRow("every day closed") << 127 << "20:00"
+                                          << "EHBO"
+                                          << "LOK1" << QList<int>{};
     }
     void offersFreeDaysOnly()
     {
@@ -128,12 +139,12 @@ private Q_SLOTS:
     void onlyDueEnrolmentsOfTheCodeWithoutAnyCourseRow()
     {
         PlanningFixture f;
-        f.inschrijving("000001", "EHBO", "LOK1", maart(2));            // due on the day
-        f.inschrijving("000002", "EHBO", "LOK1", maart(3));            // after the horizon
-        f.inschrijving("000003", "EHBO", "LOK1", maart(1));            // in a course
-        f.inschrijving("000004", "EHBO", "LOK1", maart(1));            // on the phone list
-        f.inschrijving("000005", "EHBO", "LOK1", maart(1));            // in a course of another code
-        f.inschrijving("000006", "AED", "LOK1", maart(1));             // another code
+        f.inschrijving("000001", "EHBO", "LOK1", maart(2));  // due on the day
+        f.inschrijving("000002", "EHBO", "LOK1", maart(3));  // after the horizon
+        f.inschrijving("000003", "EHBO", "LOK1", maart(1));  // in a course
+        f.inschrijving("000004", "EHBO", "LOK1", maart(1));  // on the phone list
+        f.inschrijving("000005", "EHBO", "LOK1", maart(1));  // in a course of another code
+        f.inschrijving("000006", "AED", "LOK1", maart(1));   // another code
         f.cursusRij(om(QDate(2026, 1, 5), 19, 0), 1, "000003", "EHBO", "LOK1", 7);
         f.cursusRij(om(maart(20), 23, 0), 1, "000004", "EHBO", "TELYST", 8);
         f.cursusRij(om(maart(20), 19, 0), 1, "000005", "AED", "LOK1", 9);
@@ -198,7 +209,7 @@ class CursusIDTest : public QObject {
 private Q_SLOTS:
     void probeTriesOneHundredAndOneIdentifiers_data()
     {
-        QTest::addColumn<int>("bezet");  // how many of the probe sequence are taken
+        QTest::addColumn<int>("bezet");     // how many of the probe sequence are taken
         QTest::addColumn<int>("verwacht");  // -1: refused
         const int seed = 50000;
         QTest::newRow("seed free") << 0 << seed;

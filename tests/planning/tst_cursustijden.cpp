@@ -59,8 +59,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("naam");
         QTest::addColumn<QByteArray>("inhoud");
         QTest::addColumn<QStringList>("tijden");
-        QTest::newRow("any order, blank line kept") << "Cursustijden.txt" << QByteArray("20:00\r\n\r\n 7:30 \r\n18:15\r\n")
-                                                    << QStringList{"20:00", "", " 7:30 ", "18:15"};
+        QTest::newRow("any order, blank line kept")
+            << "Cursustijden.txt" << QByteArray("20:00\r\n\r\n 7:30 \r\n18:15\r\n")
+            << QStringList{"20:00", "", " 7:30 ", "18:15"};
         QTest::newRow("lower-case name, LF endings, no last break")
             << "cursustijden.txt" << QByteArray("21:00\n19:00") << QStringList{"21:00", "19:00"};
         QTest::newRow("empty file") << "CURSUSTIJDEN.TXT" << QByteArray() << QStringList{};
@@ -213,7 +214,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("melding");
         QTest::addColumn<int>("regel");
         QTest::newRow("trailing empty line") << "19:00\n20:00\n" << kFout << 2;
-        QTest::newRow("typing error") << "19:00\n19;30\n2x:00" << "19;30" + kFout << 1;
+        QTest::newRow("typing error") << "19:00\n19;30\n2x:00"
+                                      << "19;30" + kFout << 1;
         QTest::newRow("empty line between") << "19:00\n\n20:00" << kFout << 1;
     }
     void theFirstLineThatIsNoTimeIsRefused()

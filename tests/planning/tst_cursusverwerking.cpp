@@ -76,7 +76,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("gevuld");
         QTest::addColumn<QDate>("nieuw");
-        QTest::addColumn<int>("plaats");   // where the new date ends up
+        QTest::addColumn<int>("plaats");    // where the new date ends up
         QTest::addColumn<QDate>("eerste");  // Herh1 afterwards
         const QDate d0(2020, 1, 1);
         QTest::newRow("first repeat") << 0 << QDate(2027, 1, 1) << 0 << QDate(2027, 1, 1);
@@ -191,10 +191,8 @@ private Q_SLOTS:
                      QString("Cursistnr: 000001 heeft teveel verzuimd.\rCursist naar history verplaatsen?"));
             QVERIFY(meldingen.messages().first().beep);
         }
-        QCOMPARE(v.f.aantal("select count(*) from HistorieCursus where Verzuimd = ?", {eerder + 1}),
-                 inHistorie ? 1 : 0);
-        QCOMPARE(v.f.aantal("select count(*) from CursusGegevens where Verzuimd = ?", {eerder + 1}),
-                 inHistorie ? 0 : 1);
+        QCOMPARE(v.f.aantal("select count(*) from HistorieCursus where Verzuimd = ?", {eerder + 1}), inHistorie ? 1 : 0);
+        QCOMPARE(v.f.aantal("select count(*) from CursusGegevens where Verzuimd = ?", {eerder + 1}), inHistorie ? 0 : 1);
         QCOMPARE(v.cursusRijen("000001"), 0);
     }
 
@@ -250,9 +248,9 @@ private Q_SLOTS:
         const auto vorige = ZetMeldingBackEnd(vragen);
         bool gestopt = false;
         try {
-            CursusVerwerking(v.f.dm(), VerwerkKeuze{500, "EHBO", eersteDag, laatsteDag, false},
-                             [](const GroepsVraag&) -> bool { throw Gestopt{}; })
-                .VerwerkDeelnemer("000001", "Naam", false);
+            CursusVerwerking(v.f.dm(), VerwerkKeuze{500, "EHBO", eersteDag, laatsteDag, false}, [](const GroepsVraag&) -> bool {
+                throw Gestopt{};
+            }).VerwerkDeelnemer("000001", "Naam", false);
         } catch (const Gestopt&) {
             gestopt = true;
         }
@@ -276,13 +274,12 @@ private Q_SLOTS:
         QTest::addColumn<bool>("metDeGroep");
         QTest::addColumn<QString>("vraag");  // empty: no question
         QTest::addColumn<int>("oproep");     // days after N
-        QTest::newRow("40 days, with the group") << true << 40 << true << "Groepsoproep niet gelijk aan Cursistoproep."
-                                                 << 40;
-        QTest::newRow("40 days, own date") << true << 40 << false << "Groepsoproep niet gelijk aan Cursistoproep."
-                                           << 0;
+        QTest::newRow("40 days, with the group")
+            << true << 40 << true << "Groepsoproep niet gelijk aan Cursistoproep." << 40;
+        QTest::newRow("40 days, own date") << true << 40 << false << "Groepsoproep niet gelijk aan Cursistoproep." << 0;
         QTest::newRow("20 days: silently own") << true << 20 << true << "" << 0;
-        QTest::newRow("absent is always asked") << false << 0 << false
-                                                << "Cursist is NIET geweest, hoe nu te handelen?" << 0;
+        QTest::newRow("absent is always asked")
+            << false << 0 << false << "Cursist is NIET geweest, hoe nu te handelen?" << 0;
     }
     void aGroupMemberIsAskedWhenHisDateDiffers()
     {
@@ -332,8 +329,7 @@ private Q_SLOTS:
     {
         Verwerken v({"000001"});
         v.f.inschrijving("000001", "AED", "LOK1", QDate(2030, 1, 1));
-        QVERIFY_THROWS_EXCEPTION(std::exception,
-                                 v.verwerking(laatsteDag, true).VerwerkDeelnemer("000001", "Naam", true));
+        QVERIFY_THROWS_EXCEPTION(std::exception, v.verwerking(laatsteDag, true).VerwerkDeelnemer("000001", "Naam", true));
         QVERIFY(v.veld("000001", "DiplomaDatum").isNull());
         QCOMPARE(v.veld("000001", "Saldo").toInt(), 4000);
         QCOMPARE(v.datum("000001", "VolgendeOproep"), eersteDag);

@@ -31,8 +31,9 @@ struct Planning : PlanningFixture {
             for (int dag = 1; dag <= 3; ++dag) {
                 cursusRij(QDateTime(QDate(2030, 12, 9 + dag), QTime(19, 30)), dag, nr, "EHBO", "ZAAL", 101);
                 if (QLatin1String(nr) == QLatin1String("000001"))
-                    s().exec("insert into Begeleiding (CursusID, Dag, InstructeurCode, BegeleiderCode) values (101, ?, 'INS', 'BEG')",
-                             {dag});
+                    s().exec(
+                        "insert into Begeleiding (CursusID, Dag, InstructeurCode, BegeleiderCode) values (101, ?, 'INS', 'BEG')",
+                        {dag});
             }
         }
         cursusRij(QDateTime(QDate(2030, 12, 5), QTime(23, 0)), 1, "000002", "EHBO", "TELYST", 202);
@@ -45,14 +46,16 @@ struct Planning : PlanningFixture {
     }
     QString inschrijvingen()
     {
-        QSqlQuery q = s().execNative("select group_concat(CursistNr || CursusCode || VolgendeOproep || Saldo || Betaald, '|') "
-                                     "from CursusGegevens");
+        QSqlQuery q = s().execNative(
+            "select group_concat(CursistNr || CursusCode || VolgendeOproep || Saldo || Betaald, '|') "
+            "from CursusGegevens");
         return q.next() ? q.value(0).toString() : QString();
     }
     void blokkeerVerwijderen(const char* tabel)
     {
-        s().execNative(QStringLiteral("create trigger stuk before delete on %1 begin select raise(abort, 'schijf vol'); end")
-                           .arg(QLatin1String(tabel)));
+        s().execNative(
+            QStringLiteral("create trigger stuk before delete on %1 begin select raise(abort, 'schijf vol'); end")
+                .arg(QLatin1String(tabel)));
     }
 };
 }  // namespace
@@ -156,10 +159,10 @@ private Q_SLOTS:
         QTest::newRow("course, Nee") << 1 << int(Antwoord::Nee) << QStringList{vraag}
                                      << QStringList{"EHBO 05-12-2030 23:00", "EHBO 10-12-2030 19:30",
                                                     "OUD 07-01-2031 20:00"};
-        QTest::newRow("phone list, Ja")
-            << 0 << int(Antwoord::Ja)
-            << QStringList{"Telefoonlijst: EHBO d.d. 05-12-2030 23:00 verwijderen?", "Cursus is verwijderd."}
-            << QStringList{"EHBO 10-12-2030 19:30", "OUD 07-01-2031 20:00"};
+        QTest::newRow("phone list, Ja") << 0 << int(Antwoord::Ja)
+                                        << QStringList{"Telefoonlijst: EHBO d.d. 05-12-2030 23:00 verwijderen?",
+                                                       "Cursus is verwijderd."}
+                                        << QStringList{"EHBO 10-12-2030 19:30", "OUD 07-01-2031 20:00"};
     }
     void deletingAsksFirst()
     {

@@ -14,8 +14,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("hoogte");
         QTest::addColumn<QSize>("maat");
         QTest::newRow("never stored") << QString() << QString() << QSize(198, 180);
-        QTest::newRow("stored") << "320" << "260" << QSize(320, 260);
-        QTest::newRow("no number") << "breed" << "-5" << QSize(198, 180);
+        QTest::newRow("stored") << "320"
+                                << "260" << QSize(320, 260);
+        QTest::newRow("no number") << "breed"
+                                   << "-5" << QSize(198, 180);
     }
     void theWindowOpensAtItsStoredSize()
     {

@@ -94,9 +94,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("lokatie");
         QTest::addColumn<bool>("geweigerd");
-        QTest::newRow("already in the target course") << 200 << "EHBO" << "LOK2" << true;
-        QTest::newRow("a third course of the code at that time") << 300 << "EHBO" << "LOK3" << true;
-        QTest::newRow("another course code at that time") << 300 << "BHV" << "LOK3" << false;
+        QTest::newRow("already in the target course") << 200 << "EHBO"
+                                                      << "LOK2" << true;
+        QTest::newRow("a third course of the code at that time") << 300 << "EHBO"
+                                                                 << "LOK3" << true;
+        QTest::newRow("another course code at that time") << 300 << "BHV"
+                                                          << "LOK3" << false;
     }
     void aMoveIntoADayHeHoldsAlreadyIsRefusedWithNothingLost()
     {
@@ -111,8 +114,7 @@ private Q_SLOTS:
         const int voor = f.aantal("select count(*) from cursussen");
 
         OproepManager m(f.s());
-        QCOMPARE(m.MoveCursist(100, 200, "000001"),
-                 geweigerd ? Verplaatsing::AlIngedeeld : Verplaatsing::Verplaatst);
+        QCOMPARE(m.MoveCursist(100, 200, "000001"), geweigerd ? Verplaatsing::AlIngedeeld : Verplaatsing::Verplaatst);
         if (geweigerd) {
             QCOMPARE(rijen(f, 100, "000001"), 2);
             QCOMPARE(f.aantal("select count(*) from cursussen"), voor);

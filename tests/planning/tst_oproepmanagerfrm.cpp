@@ -51,7 +51,10 @@ struct Venster {
         f.dm().Nu = [] { return QDateTime(vandaag, QTime(12, 0)); };
         frm.show();
     }
-    QPushButton* knop(int id) const { return frm.CursusBar->findChild<QPushButton*>(QStringLiteral("Cursus%1").arg(id)); }
+    QPushButton* knop(int id) const
+    {
+        return frm.CursusBar->findChild<QPushButton*>(QStringLiteral("Cursus%1").arg(id));
+    }
     // Course 100 left, course 200 right.
     void kiesTwee()
     {
@@ -172,8 +175,7 @@ private Q_SLOTS:
 
         selecteer(v.frm.List1, "000001");
         v.frm.ListDragDrop(v.frm.List1, v.frm.List2);
-        QCOMPARE(meldingen.texts(),
-                 QStringList{"Cursus heeft GEEN cursisten meer.\rDe lijsten worden nu gesloten"});
+        QCOMPARE(meldingen.texts(), QStringList{"Cursus heeft GEEN cursisten meer.\rDe lijsten worden nu gesloten"});
         QCOMPARE(v.frm.List2->topLevelItemCount(), 0);
         QVERIFY(!v.frm.List1->isEnabled() && !v.frm.List2->isEnabled());
         // The emptied course has left the bar.
@@ -239,9 +241,9 @@ private Q_SLOTS:
         selecteer(v.frm.List1, "000004");
         beantwoordOproepLater(vandaag);
         v.frm.TrashBinDragDrop(v.frm.List1);
-        QCOMPARE(meldingen.texts(), (QStringList{"Cursist: Naam 000004 uit cursus halen?",
-                                                 "Volgende oproep vullen is mislukt!",
-                                                 "Cursus heeft GEEN cursisten meer.\rDe lijsten worden nu gesloten"}));
+        QCOMPARE(meldingen.texts(),
+                 (QStringList{"Cursist: Naam 000004 uit cursus halen?", "Volgende oproep vullen is mislukt!",
+                              "Cursus heeft GEEN cursisten meer.\rDe lijsten worden nu gesloten"}));
         QCOMPARE(v.frm.CursusBar->Knoppen().size(), 2);
     }
 

@@ -27,11 +27,10 @@ private Q_SLOTS:
                                                    {QDate(2030, 12, 26), "Ja (2e Kerstdag) Kerstvakantie"},
                                                    {QDate(2030, 12, 27), "Ja Kerstvakantie"},
                                                    {QDate(2030, 12, 28), "Nee "}};
-        QTest::newRow("a holiday opened without description")
-            << QDate(2030, 12, 25) << QDate(2030, 12, 25) << false << ""
-            << Dagen{{QDate(2030, 12, 24), "Nee "},
-                     {QDate(2030, 12, 25), "Nee (1e Kerstdag)"},
-                     {QDate(2030, 12, 26), "Ja (2e Kerstdag)"}};
+        QTest::newRow("a holiday opened without description") << QDate(2030, 12, 25) << QDate(2030, 12, 25) << false << ""
+                                                              << Dagen{{QDate(2030, 12, 24), "Nee "},
+                                                                       {QDate(2030, 12, 25), "Nee (1e Kerstdag)"},
+                                                                       {QDate(2030, 12, 26), "Ja (2e Kerstdag)"}};
         QTest::newRow("one day") << QDate(2031, 1, 15) << QDate(2031, 1, 15) << true << "Studiedag"
                                  << Dagen{{QDate(2031, 1, 14), "Nee "},
                                           {QDate(2031, 1, 15), "Ja Studiedag"},

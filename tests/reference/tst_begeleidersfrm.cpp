@@ -43,10 +43,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("functie");
         QTest::addColumn<QString>("melding");
         QTest::addColumn<QString>("opgeslagen");
-        QTest::newRow("code in capitals") << "ab1" << "I" << "" << "AB1";
-        QTest::newRow("supervisor") << "CD" << "B" << "" << "CD";
-        QTest::newRow("another function") << "EF" << "X" << "FunctieCode mag alleen I of B zijn!" << "<geen>";
-        QTest::newRow("no function") << "GH" << "" << "Veld 'FunctieCode' is verplicht " << "<geen>";
+        QTest::newRow("code in capitals") << "ab1"
+                                          << "I"
+                                          << ""
+                                          << "AB1";
+        QTest::newRow("supervisor") << "CD"
+                                    << "B"
+                                    << ""
+                                    << "CD";
+        QTest::newRow("another function") << "EF"
+                                          << "X"
+                                          << "FunctieCode mag alleen I of B zijn!"
+                                          << "<geen>";
+        QTest::newRow("no function") << "GH"
+                                     << ""
+                                     << "Veld 'FunctieCode' is verplicht "
+                                     << "<geen>";
     }
     void aNewPersonIsCheckedWhenSaved()
     {

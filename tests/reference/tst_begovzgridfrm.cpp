@@ -18,10 +18,12 @@ void cursusMetBegeleiding(TDataModFrm& dm)
         s.exec(sql);
     for (const char* nr : {"000001", "000002"})
         for (int dag : {1, 2})
-            s.exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values (?, ?, ?, 'EHBO', '-', 41)",
-                   {dag == 1 ? "2026-03-14 09:00:00" : "2026-03-21 13:30:00", dag, nr});
+            s.exec(
+                "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values (?, ?, ?, 'EHBO', '-', 41)",
+                {dag == 1 ? "2026-03-14 09:00:00" : "2026-03-21 13:30:00", dag, nr});
     for (int dag : {1, 2})
-        s.exec("insert into Begeleiding (CursusID, Dag, InstructeurCode, BegeleiderCode) values (41, ?, 'JV', 'PK')", {dag});
+        s.exec("insert into Begeleiding (CursusID, Dag, InstructeurCode, BegeleiderCode) values (41, ?, 'JV', 'PK')",
+               {dag});
     dm.VulBegeleiderLijsten();
 }
 }  // namespace

@@ -28,13 +28,31 @@ private Q_SLOTS:
         QTest::addColumn<QString>("melding");
         QTest::addColumn<QString>("naam");  // stored name of the row's code afterwards
         QTest::addColumn<QString>("toeslag");
-        QTest::newRow("system method keeps its name") << 1 << "Betaalwijze" << "Rekening" << "" << "Factuur" << "0";
-        QTest::newRow("system method takes a surcharge") << 2 << "Toeslag" << "1,25" << "" << "Accept" << "125";
-        QTest::newRow("own method is renamed") << 3 << "Betaalwijze" << "Baas" << "" << "Baas" << "0";
-        QTest::newRow("name of another method, other case") << 3 << "Betaalwijze" << "contant" << "Betaalwijze bestaat al!"
-                                                            << "Werkgever" << "0";
-        QTest::newRow("surcharge that is no amount") << 3 << "Toeslag" << "twee" << "'twee' is geen geldig bedrag"
-                                                     << "Werkgever" << "0";
+        QTest::newRow("system method keeps its name") << 1 << "Betaalwijze"
+                                                      << "Rekening"
+                                                      << ""
+                                                      << "Factuur"
+                                                      << "0";
+        QTest::newRow("system method takes a surcharge") << 2 << "Toeslag"
+                                                         << "1,25"
+                                                         << ""
+                                                         << "Accept"
+                                                         << "125";
+        QTest::newRow("own method is renamed") << 3 << "Betaalwijze"
+                                               << "Baas"
+                                               << ""
+                                               << "Baas"
+                                               << "0";
+        QTest::newRow("name of another method, other case") << 3 << "Betaalwijze"
+                                                            << "contant"
+                                                            << "Betaalwijze bestaat al!"
+                                                            << "Werkgever"
+                                                            << "0";
+        QTest::newRow("surcharge that is no amount") << 3 << "Toeslag"
+                                                     << "twee"
+                                                     << "'twee' is geen geldig bedrag"
+                                                     << "Werkgever"
+                                                     << "0";
     }
     void rulesOfTheMethodsReachTheUser()
     {

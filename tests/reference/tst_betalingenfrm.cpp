@@ -27,16 +27,19 @@ struct Venster {
         s.exec("insert into Hoofd (CursistNr, Naam, Geslacht) values ('000002', 'Pietersen', 'V')");
         for (const char* nr : {"000001", "000002", "000003"})
             for (int dag : {1, 2})
-                s.exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                       "values (?, ?, ?, 'EHBO', 'ZAAL', 41)",
-                       {dag == 1 ? "2026-03-14 09:00:00" : "2026-03-21 09:00:00", dag, nr});
-        s.exec("insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-               "values ('2026-03-28 19:00:00', 1, '000001', 'REA', 'ZAAL', 42)");
+                s.exec(
+                    "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                    "values (?, ?, ?, 'EHBO', 'ZAAL', 41)",
+                    {dag == 1 ? "2026-03-14 09:00:00" : "2026-03-21 09:00:00", dag, nr});
+        s.exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+            "values ('2026-03-28 19:00:00', 1, '000001', 'REA', 'ZAAL', 42)");
         const bool betaald[] = {eersteBetaald, tweedeBetaald};
         for (int i = 0; i < 2; ++i)
-            s.exec("insert into CursusGegevens (CursistNr, CursusCode, Saldo, Betaald, BetaalwCode, CursusAantal) "
-                   "values (?, 'EHBO', 4250, ?, 2, 1)",
-                   {QString("00000%1").arg(i + 1), betaald[i] ? 1 : 0});
+            s.exec(
+                "insert into CursusGegevens (CursistNr, CursusCode, Saldo, Betaald, BetaalwCode, CursusAantal) "
+                "values (?, 'EHBO', 4250, ?, 2, 1)",
+                {QString("00000%1").arg(i + 1), betaald[i] ? 1 : 0});
         frm = std::make_unique<TBetalingenFrm>(db.dm());
         frm->show();
     }

@@ -18,7 +18,8 @@
 #include <QToolButton>
 
 namespace {
-const QString Waarschuwing = QStringLiteral("LET OP!!!!\rUw wijzigingen worden NIET voor reeds bestaande cursussen aangepast!");
+const QString Waarschuwing = QStringLiteral(
+    "LET OP!!!!\rUw wijzigingen worden NIET voor reeds bestaande cursussen aangepast!");
 
 // The course profiles window on four profiles: EHBO has a course and an
 // enrolment, BLS only phone lists, AED only an archived enrolment, REA
@@ -31,16 +32,15 @@ struct Venster {
 
     explicit Venster(QList<int> antwoorden = {}) : meldingen(std::move(antwoorden))
     {
-        for (const char* sql :
-             {"insert into CursusProfiel (CursusCode, CursusNaam, Dagen, Prijs, ImageIndex) values "
-              "('EHBO', 'Eerste hulp', 2, 8250, 3), ('BLS', 'Basis reanimatie', 1, 4500, 7), "
-              "('AED', 'AED cursus', 1, 3000, 14), ('REA', 'Reanimatie', 1, 0, 0)",
-              "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
-              "('2027-01-04 19:00:00', 1, '000001', 'ehbo', 'AMS', 7), "
-              "('2027-01-05 23:00:00', 1, '000002', 'BLS', 'TELYST', 8)",
-              "insert into CursusGegevens (CursistNr, CursusCode) values ('000001', 'EHBO')",
-              "insert into HistorieCursus (CursistNr, CursusCode) values ('000009', 'aed')",
-              "insert into DiplomaData (DiplomaCode) values ('D1')"})
+        for (const char* sql : {"insert into CursusProfiel (CursusCode, CursusNaam, Dagen, Prijs, ImageIndex) values "
+                                "('EHBO', 'Eerste hulp', 2, 8250, 3), ('BLS', 'Basis reanimatie', 1, 4500, 7), "
+                                "('AED', 'AED cursus', 1, 3000, 14), ('REA', 'Reanimatie', 1, 0, 0)",
+                                "insert into Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) values "
+                                "('2027-01-04 19:00:00', 1, '000001', 'ehbo', 'AMS', 7), "
+                                "('2027-01-05 23:00:00', 1, '000002', 'BLS', 'TELYST', 8)",
+                                "insert into CursusGegevens (CursistNr, CursusCode) values ('000001', 'EHBO')",
+                                "insert into HistorieCursus (CursistNr, CursusCode) values ('000009', 'aed')",
+                                "insert into DiplomaData (DiplomaCode) values ('D1')"})
             db.dm().storage().execNative(sql);
         db.dm().VulCursusLijsten();
         frm = std::make_unique<TCursusProfielFrm>(db.dm());
@@ -62,7 +62,8 @@ struct Venster {
     }
     QVariantList rij(const QString& code, const QString& velden = "CursusNaam, Prijs, ImageIndex")
     {
-        QSqlQuery q = db.dm().storage().execNative(QStringLiteral("select %1 from CursusProfiel where CursusCode = ?").arg(velden), {code});
+        QSqlQuery q = db.dm().storage().execNative(
+            QStringLiteral("select %1 from CursusProfiel where CursusCode = ?").arg(velden), {code});
         QVariantList waarden;
         if (q.next())
             for (int i = 0; i < q.record().count(); ++i)
@@ -74,7 +75,10 @@ struct Venster {
         QSqlQuery q = db.dm().storage().execNative("select count(*) from CursusProfiel");
         return q.next() ? q.value(0).toInt() : -1;
     }
-    bool bladert() const { return frm->NewBtn->isEnabled() && !frm->OpslaanBtn->isEnabled() && frm->ExitBtn->isEnabled(); }
+    bool bladert() const
+    {
+        return frm->NewBtn->isEnabled() && !frm->OpslaanBtn->isEnabled() && frm->ExitBtn->isEnabled();
+    }
     QStringList box() const
     {
         QStringList namen;
@@ -126,14 +130,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("naam");
         QTest::addColumn<QString>("melding");
         QTest::addColumn<bool>("opgeslagen");
-        QTest::newRow("blank in the code") << "BLS 1" << "Basis 1" << "Er mogen GEEN spaties in de Cursuscode zitten!" << false;
-        QTest::newRow("the same without the blank") << "BLS1" << "Basis 1" << Waarschuwing << true;
-        QTest::newRow("name taken, other case") << "NEW" << "eerste HULP" << "De code of de naam zijn niet UNIEK!" << false;
-        QTest::newRow("code taken") << "EHBO" << "Iets anders" << "De code of de naam zijn niet UNIEK!" << false;
-        QTest::newRow("name empty") << "NEW" << ""
-                                    << "Veld 'CursusNaam' is verplicht \rInvoer van bovenstaand veld is verplicht!" << false;
-        QTest::newRow("code empty") << "" << "Iets anders"
-                                    << "Veld 'CursusCode' is verplicht \rInvoer van bovenstaand veld is verplicht!" << false;
+        QTest::newRow("blank in the code") << "BLS 1"
+                                           << "Basis 1"
+                                           << "Er mogen GEEN spaties in de Cursuscode zitten!" << false;
+        QTest::newRow("the same without the blank") << "BLS1"
+                                                    << "Basis 1" << Waarschuwing << true;
+        QTest::newRow("name taken, other case") << "NEW"
+                                                << "eerste HULP"
+                                                << "De code of de naam zijn niet UNIEK!" << false;
+        QTest::newRow("code taken") << "EHBO"
+                                    << "Iets anders"
+                                    << "De code of de naam zijn niet UNIEK!" << false;
+        QTest::newRow("name empty") << "NEW"
+                                    << ""
+                                    << "Veld 'CursusNaam' is verplicht \rInvoer van bovenstaand veld is verplicht!"
+                                    << false;
+        QTest::newRow("code empty") << ""
+                                    << "Iets anders"
+                                    << "Veld 'CursusCode' is verplicht \rInvoer van bovenstaand veld is verplicht!"
+                                    << false;
     }
     void aRefusedSaveTellsWhyAndDiscardsTheRow()
     {
@@ -174,10 +189,11 @@ private Q_SLOTS:
         QTest::newRow("answered no") << "Reanimatie" << int(Antwoord::Nee) << "" << false;
         QTest::newRow("enrolled") << "Eerste hulp" << int(Antwoord::Ja)
                                   << "Profiel Eerste hulp wordt nog gebruikt!\rProfiel is niet verwijderd." << false;
-        QTest::newRow("archived enrolment only") << "AED cursus" << int(Antwoord::Ja)
-                                                 << "Profiel AED cursus wordt nog gebruikt!\rProfiel is niet verwijderd." << false;
-        QTest::newRow("courses without enrolments") << "Basis reanimatie" << int(Antwoord::Ja)
-                                                    << "Profiel Basis reanimatie is verwijderd." << true;
+        QTest::newRow("archived enrolment only")
+            << "AED cursus" << int(Antwoord::Ja)
+            << "Profiel AED cursus wordt nog gebruikt!\rProfiel is niet verwijderd." << false;
+        QTest::newRow("courses without enrolments")
+            << "Basis reanimatie" << int(Antwoord::Ja) << "Profiel Basis reanimatie is verwijderd." << true;
     }
     void deletingIsRefusedWhileEnrolmentsUseTheProfile()
     {
@@ -247,9 +263,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("gekozen");
         QTest::addColumn<QString>("getoond");
         QTest::addColumn<int>("meldingen");
-        QTest::newRow("a layout") << "/data/orvel/Rap_BriefEHBO.frf" << "Rap_BriefEHBO.frf" << 0;
-        QTest::newRow("cancelled") << "" << "" << 0;
-        QTest::newRow("too long for the field") << "/data/Rap_BriefVoorEenHeelLangeCursus.frf" << "" << 1;
+        QTest::newRow("a layout") << "/data/orvel/Rap_BriefEHBO.frf"
+                                  << "Rap_BriefEHBO.frf" << 0;
+        QTest::newRow("cancelled") << ""
+                                   << "" << 0;
+        QTest::newRow("too long for the field") << "/data/Rap_BriefVoorEenHeelLangeCursus.frf"
+                                                << "" << 1;
     }
     void theReportFileKeepsItsBareName()
     {
@@ -286,9 +305,11 @@ private Q_SLOTS:
         QTRY_VERIFY(v.frm->EditDiplomaCode->hasFocus());
         QTest::keyClicks(v.frm->EditDiplomaCode, code);
         v.frm->EditVervolgOpleidingCode->setFocus();
-        QCOMPARE(v.meldingen.texts(),
-                 herinnerd ? QStringList{"Diplomacode NIET gevonden!\rVergeet niet via scherm diplomadata deze code in te voeren"}
-                           : QStringList{});
+        QCOMPARE(
+            v.meldingen.texts(),
+            herinnerd
+                ? QStringList{"Diplomacode NIET gevonden!\rVergeet niet via scherm diplomadata deze code in te voeren"}
+                : QStringList{});
         // The code is kept all the same.
         v.frm->OpslaanBtn->click();
         QCOMPARE(v.rij("KEHBO", "DiplomaCode").value(0).toString(), code);

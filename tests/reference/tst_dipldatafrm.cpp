@@ -76,8 +76,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("keuze");
         QTest::addColumn<QString>("opgeslagen");
-        QTest::newRow("chosen elsewhere") << "/ergens/anders/Rap_Diploma.frf" << "Rap_Diploma.frf";
-        QTest::newRow("cancelled") << "" << "";
+        QTest::newRow("chosen elsewhere") << "/ergens/anders/Rap_Diploma.frf"
+                                          << "Rap_Diploma.frf";
+        QTest::newRow("cancelled") << ""
+                                   << "";
     }
     void theFileColumnOfARowWithoutFileAsksForAFileStoredByName()
     {

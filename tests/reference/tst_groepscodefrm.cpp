@@ -12,7 +12,8 @@
 #include <QToolButton>
 
 namespace {
-const QString InGebruik = QStringLiteral("Er zijn nog cursisten met deze groepscode!\rWilt u de groepscode toch verwijderen?");
+const QString InGebruik = QStringLiteral(
+    "Er zijn nog cursisten met deze groepscode!\rWilt u de groepscode toch verwijderen?");
 
 // The group-code window on the codes "BRANDWEER" and "POLITIE"; enrolments
 // and archived enrolments carry codes as given.
@@ -35,7 +36,8 @@ struct Venster {
     }
     void inschrijving(const char* tabel, const QString& nr, const QString& groep)
     {
-        exec(QStringLiteral("INSERT INTO %1 (CursistNr, CursusCode, GroepsCode) VALUES (?, 'EHBO', ?)").arg(tabel), {nr, groep});
+        exec(QStringLiteral("INSERT INTO %1 (CursistNr, CursusCode, GroepsCode) VALUES (?, 'EHBO', ?)").arg(tabel),
+             {nr, groep});
     }
     QString groep(const char* tabel, const QString& nr)
     {
@@ -66,7 +68,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("groepDaarna");
         QTest::newRow("unused") << "" << 0 << false << QStringList{"POLITIE"} << "";
         QTest::newRow("enrolment, yes") << "CursusGegevens" << Antwoord::Ja << true << QStringList{"POLITIE"} << " ";
-        QTest::newRow("archived enrolment, yes") << "HistorieCursus" << Antwoord::Ja << true << QStringList{"POLITIE"} << " ";
+        QTest::newRow("archived enrolment, yes")
+            << "HistorieCursus" << Antwoord::Ja << true << QStringList{"POLITIE"} << " ";
         QTest::newRow("archived enrolment, cancel")
             << "HistorieCursus" << Antwoord::Annuleren << true << QStringList{"BRANDWEER", "POLITIE"} << "BRANDWEER";
     }
@@ -109,11 +112,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("getypt");
         QTest::addColumn<QString>("erin");
-        QTest::newRow("plain") << "AMBULANCE 2" << "AMBULANCE 2";
-        QTest::newRow("a NUL") << QString("AMBU") + QChar(0) + "LANCE" << "";
-        QTest::newRow("a line break") << "AMBU\nLANCE" << "";
-        QTest::newRow("a tab") << "AMBU\tLANCE" << "";
-        QTest::newRow("DEL") << "AMBU\x7f" "LANCE" << "";
+        QTest::newRow("plain") << "AMBULANCE 2"
+                               << "AMBULANCE 2";
+        QTest::newRow("a NUL") << QString("AMBU") + QChar(0) + "LANCE"
+                               << "";
+        QTest::newRow("a line break") << "AMBU\nLANCE"
+                                      << "";
+        QTest::newRow("a tab") << "AMBU\tLANCE"
+                               << "";
+        QTest::newRow("DEL") << "AMBU\x7f"
+                                "LANCE"
+                             << "";
     }
     void aCodeTakesNoControlCharacters()
     {

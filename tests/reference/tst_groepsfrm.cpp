@@ -57,10 +57,11 @@ struct Venster {
     {
         if (!l.groep.trimmed().isEmpty())
             exec("INSERT OR IGNORE INTO GroepsCode (GroepsCode) VALUES (?)", {l.groep});
-        exec("INSERT INTO CursusGegevens (CursistNr, CursusCode, GroepsCode, HHFreq, WeekDagen, VolgendeOproep, "
-             "DiplomaDatum) VALUES (?, ?, ?, ?, ?, ?, ?)",
-             {nr, cursus, l.groep, l.hhFreq, l.weekDagen, l.oproep.toString(Qt::ISODate),
-              l.diploma.isValid() ? QVariant(l.diploma.toString(Qt::ISODate)) : QVariant()});
+        exec(
+            "INSERT INTO CursusGegevens (CursistNr, CursusCode, GroepsCode, HHFreq, WeekDagen, VolgendeOproep, "
+            "DiplomaDatum) VALUES (?, ?, ?, ?, ?, ?, ?)",
+            {nr, cursus, l.groep, l.hhFreq, l.weekDagen, l.oproep.toString(Qt::ISODate),
+             l.diploma.isValid() ? QVariant(l.diploma.toString(Qt::ISODate)) : QVariant()});
     }
     void open()
     {
@@ -97,10 +98,12 @@ struct Venster {
     // "HHFreq/WeekDagen/VolgendeOproep" of an enrolment.
     QString opgeslagen(const QString& nr, const QString& cursus)
     {
-        QSqlQuery q = exec("SELECT HHFreq, WeekDagen, VolgendeOproep FROM CursusGegevens WHERE CursistNr = ? AND CursusCode = ?",
-                           {nr, cursus});
-        return q.next() ? QStringLiteral("%1/%2/%3").arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString())
-                        : QStringLiteral("<geen>");
+        QSqlQuery q = exec(
+            "SELECT HHFreq, WeekDagen, VolgendeOproep FROM CursusGegevens WHERE CursistNr = ? AND CursusCode = ?",
+            {nr, cursus});
+        return q.next()
+                   ? QStringLiteral("%1/%2/%3").arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString())
+                   : QStringLiteral("<geen>");
     }
 };
 }  // namespace
@@ -250,7 +253,8 @@ private Q_SLOTS:
         v.lid("000001", "EHBO", {.groep = "BRANDWEER"});
         v.open();
         v.kies("BRANDWEER", "EHBO");
-        v.exec("CREATE TRIGGER stuk BEFORE UPDATE OF HHFreq ON CursusGegevens BEGIN SELECT raise(abort, 'schijf vol'); END");
+        v.exec(
+            "CREATE TRIGGER stuk BEFORE UPDATE OF HHFreq ON CursusGegevens BEGIN SELECT raise(abort, 'schijf vol'); END");
         v.frm->Uitsluiten->Boxen()[1]->click();
         v.frm->OproepDatum->setDate(QDate(2027, 5, 3));
         v.frm->HHFSpin->setValue(6);

@@ -47,14 +47,18 @@ struct Venster {
     {
         QSqlQuery q = db.dm().storage().execNative(
             "select LokatieCode, Lokatie, WeekDagen from Lokatie where LokatieCode = ?", {code});
-        return q.next() ? QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()} : QStringList{};
+        return q.next() ? QStringList{q.value(0).toString(), q.value(1).toString(), q.value(2).toString()}
+                        : QStringList{};
     }
     int aantal()
     {
         QSqlQuery q = db.dm().storage().execNative("select count(*) from Lokatie");
         return q.next() ? q.value(0).toInt() : -1;
     }
-    bool bladert() const { return frm->NewBtn->isEnabled() && !frm->OpslaanBtn->isEnabled() && frm->ExitBtn->isEnabled(); }
+    bool bladert() const
+    {
+        return frm->NewBtn->isEnabled() && !frm->OpslaanBtn->isEnabled() && frm->ExitBtn->isEnabled();
+    }
 };
 }  // namespace
 
@@ -93,15 +97,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("naam");
         QTest::addColumn<QStringList>("meldingen");
-        QTest::newRow("blank in the code") << "AB C" << "Ergens" << QStringList{"Er mogen GEEN spaties in de LokatieCode zitten!"};
-        QTest::newRow("name empty") << "NIEUW" << "" << QStringList{"Veld is verplicht!"};
-        QTest::newRow("code empty") << "" << "Ergens" << QStringList{"Veld is verplicht!"};
-        QTest::newRow("code taken") << "AMS" << "Amstelveen"
+        QTest::newRow("blank in the code") << "AB C"
+                                           << "Ergens" << QStringList{"Er mogen GEEN spaties in de LokatieCode zitten!"};
+        QTest::newRow("name empty") << "NIEUW"
+                                    << "" << QStringList{"Veld is verplicht!"};
+        QTest::newRow("code empty") << ""
+                                    << "Ergens" << QStringList{"Veld is verplicht!"};
+        QTest::newRow("code taken") << "AMS"
+                                    << "Amstelveen"
                                     << QStringList{"LocatieCODE is al in gebruik!\rGeef een andere code op!",
                                                    "De code of de naam zijn niet UNIEK!"};
-        QTest::newRow("code taken in other case") << "zwl" << "Zwijndrecht"
-                                                  << QStringList{"LocatieCODE is al in gebruik!\rGeef een andere code op!",
-                                                                 "De code of de naam zijn niet UNIEK!"};
+        QTest::newRow("code taken in other case")
+            << "zwl"
+            << "Zwijndrecht"
+            << QStringList{"LocatieCODE is al in gebruik!\rGeef een andere code op!",
+                           "De code of de naam zijn niet UNIEK!"};
     }
     void aRefusedSaveTellsWhyAndStoresNothing()
     {
@@ -133,9 +143,10 @@ private Q_SLOTS:
                                       << "Op lokatie Amsterdam staan nog cursussen gereserveerd!\rKan deze dus NIET verwijderen."
                                       << false;
         QTest::newRow("used by an enrolment")
-            << "Utrecht" << int(Antwoord::Ja) << "Er zijn nog records in de hoofdtabel met deze lokatie!\rRecord wordt NIET verwijderd!"
-            << false;
-        QTest::newRow("system row") << "-" << int(Antwoord::Ja) << "Dit systeemrecord kan niet worden verwijderd!" << false;
+            << "Utrecht" << int(Antwoord::Ja)
+            << "Er zijn nog records in de hoofdtabel met deze lokatie!\rRecord wordt NIET verwijderd!" << false;
+        QTest::newRow("system row") << "-" << int(Antwoord::Ja) << "Dit systeemrecord kan niet worden verwijderd!"
+                                    << false;
     }
     void deletingFollowsTheRowRules()
     {

@@ -76,9 +76,14 @@ private Q_SLOTS:
             {"band height", [](DesignerDocument& d) { d.setBandHeight(0, 1, 90); }},
             {"band dataset", [](DesignerDocument& d) { d.setBandDataset(0, 1, QStringLiteral("BriefDataSet")); }},
             {"new object", [](DesignerDocument& d) { d.addObject(0, 0, memo(90, 0, 40, 5)); }},
-            {"remove two objects", [](DesignerDocument& d) { d.removeObjects({{0, 1, 0}, {0, 0, 0}}); }},
+            {"remove two objects",
+             [](DesignerDocument& d) {
+                 d.removeObjects({{0, 1, 0}, {0, 0, 0}});
+             }},
             {"move two objects",
-             [](DesignerDocument& d) { d.setGeometry({{{0, 1, 0}, QRectF(5, 5, 70, 15)}, {{0, 1, 1}, QRectF(90, 1, 50, 10)}}); }},
+             [](DesignerDocument& d) {
+                 d.setGeometry({{{0, 1, 0}, QRectF(5, 5, 70, 15)}, {{0, 1, 1}, QRectF(90, 1, 50, 10)}});
+             }},
             {"text",
              [](DesignerDocument& d) {
                  ReportObject o = d.object({0, 1, 1});
@@ -159,29 +164,25 @@ private Q_SLOTS:
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<ObjectRef>("ref");
         QTest::addColumn<QRectF>("rect");
-        QTest::newRow("moved past the lower right corner")
-            << Edit([](DesignerDocument& d) { d.setGeometry({{{0, 1, 0}, QRectF(150, 55, 70, 15)}}); })
-            << ObjectRef{0, 1, 0} << QRectF(100, 45, 70, 15);
-        QTest::newRow("resized beyond the band")
-            << Edit([](DesignerDocument& d) { d.setGeometry({{{0, 0, 0}, QRectF(100, 0, 120, 30)}}); })
-            << ObjectRef{0, 0, 0} << QRectF(50, 0, 120, 20);
+        QTest::newRow("moved past the lower right corner") << Edit([](DesignerDocument& d) {
+            d.setGeometry({{{0, 1, 0}, QRectF(150, 55, 70, 15)}});
+        }) << ObjectRef{0, 1, 0} << QRectF(100, 45, 70, 15);
+        QTest::newRow("resized beyond the band") << Edit([](DesignerDocument& d) {
+            d.setGeometry({{{0, 0, 0}, QRectF(100, 0, 120, 30)}});
+        }) << ObjectRef{0, 0, 0} << QRectF(50, 0, 120, 20);
         QTest::newRow("added larger than the band")
-            << Edit([](DesignerDocument& d) { d.addObject(0, 0, memo(10, 10, 300, 25)); })
-            << ObjectRef{0, 0, 1} << QRectF(0, 0, 170, 20);
-        QTest::newRow("property panel puts it outside")
-            << Edit([](DesignerDocument& d) {
-                   ReportObject o = d.object({0, 1, 1});
-                   o.x = 165;
-                   d.changeObject({0, 1, 1}, o);
-               })
-            << ObjectRef{0, 1, 1} << QRectF(120, 40, 50, 10);
-        QTest::newRow("narrower page pulls it back")
-            << Edit([](DesignerDocument& d) {
-                   ReportPage p = d.layout().pages[0];
-                   p.paper = PaperSize::A5;  // 148 wide: 108 between the margins
-                   d.setPageSetup(0, p);
-               })
-            << ObjectRef{0, 1, 1} << QRectF(58, 40, 50, 10);
+            << Edit([](DesignerDocument& d) { d.addObject(0, 0, memo(10, 10, 300, 25)); }) << ObjectRef{0, 0, 1}
+            << QRectF(0, 0, 170, 20);
+        QTest::newRow("property panel puts it outside") << Edit([](DesignerDocument& d) {
+            ReportObject o = d.object({0, 1, 1});
+            o.x = 165;
+            d.changeObject({0, 1, 1}, o);
+        }) << ObjectRef{0, 1, 1} << QRectF(120, 40, 50, 10);
+        QTest::newRow("narrower page pulls it back") << Edit([](DesignerDocument& d) {
+            ReportPage p = d.layout().pages[0];
+            p.paper = PaperSize::A5;  // 148 wide: 108 between the margins
+            d.setPageSetup(0, p);
+        }) << ObjectRef{0, 1, 1} << QRectF(58, 40, 50, 10);
     }
     void objectsNeverLeaveTheirBand()
     {
@@ -272,11 +273,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("saved");
-        QTest::newRow("as it should be") << "/d/Rap_Oproep_BHV.frf" << "/d/Rap_Oproep_BHV.frf";
-        QTest::newRow("no extension") << "/d/Rap_Oproep" << "/d/Rap_Oproep.frf";
-        QTest::newRow("no prefix") << "/d/Oproep.frf" << "/d/Rap_Oproep.frf";
-        QTest::newRow("neither") << "/d/Oproep" << "/d/Rap_Oproep.frf";
-        QTest::newRow("other letter case kept") << "/d/rap_brief.FRF" << "/d/rap_brief.FRF";
+        QTest::newRow("as it should be") << "/d/Rap_Oproep_BHV.frf"
+                                         << "/d/Rap_Oproep_BHV.frf";
+        QTest::newRow("no extension") << "/d/Rap_Oproep"
+                                      << "/d/Rap_Oproep.frf";
+        QTest::newRow("no prefix") << "/d/Oproep.frf"
+                                   << "/d/Rap_Oproep.frf";
+        QTest::newRow("neither") << "/d/Oproep"
+                                 << "/d/Rap_Oproep.frf";
+        QTest::newRow("other letter case kept") << "/d/rap_brief.FRF"
+                                                << "/d/rap_brief.FRF";
     }
     void layoutsAreSavedUnderTheNamesTheProgramLists()
     {

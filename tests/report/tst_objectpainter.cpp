@@ -40,7 +40,10 @@ QImage teken(const ReportObject& object, ObjectPainter::Use gebruik)
     return vel;
 }
 
-QColor pixelOp(const QImage& vel, double xMm, double yMm) { return vel.pixelColor(int(xMm * PixelsPerMm), int(yMm * PixelsPerMm)); }
+QColor pixelOp(const QImage& vel, double xMm, double yMm)
+{
+    return vel.pixelColor(int(xMm * PixelsPerMm), int(yMm * PixelsPerMm));
+}
 }  // namespace
 
 // The page and the designer draw through one painter; where they may differ

@@ -131,7 +131,9 @@ class ReportTest : public QObject {
             {BandKind::PageFooter, {}, 10, {memo({QStringLiteral("Pagina [Page] van [Pages]")})}},
             {BandKind::ReportTitle, {}, 10, {memo({QStringLiteral("Overzicht")})}},
             {BandKind::PageHeader, {}, 10, {memo({QStringLiteral("Kop")})}},
-            {BandKind::MasterData, QStringLiteral("Cursisten"), masterHeight,
+            {BandKind::MasterData,
+             QStringLiteral("Cursisten"),
+             masterHeight,
              {memo({QStringLiteral("[Cursisten.\"Naam\"]")})}},
             {BandKind::DetailData, QStringLiteral("Dagen"), 5, {memo({QStringLiteral("  [Dagen.Dag]")}, 10)}},
             {BandKind::ReportSummary, {}, 10, {memo({QStringLiteral("Einde")})}},
@@ -146,20 +148,34 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("field") << "Naam: [Cursisten.\"Naam\"]." << "Naam: Jansen.";
-        QTest::newRow("unquoted, other case") << "[cursisten.naam]" << "Jansen";
-        QTest::newRow("money as the one money text") << "[Cursisten.\"Saldo\"]" << "€ 1.234,50";
-        QTest::newRow("date-time as its text") << "[Cursisten.\"Datum\"]" << "12-03-2004 19:30";
-        QTest::newRow("date format") << "[Cursisten.\"Datum\" #dd-MM-yyyy]" << "12-03-2004";
-        QTest::newRow("time format") << "[Cursisten.\"Datum\" #hh:mm] uur" << "19:30 uur";
-        QTest::newRow("month name") << "[Cursisten.\"Datum\" #d MMMM yyyy]" << "12 maart 2004";
-        QTest::newRow("money format on a number") << "[Cursisten.\"Nr\" #bedrag]" << "€ 1,00";
-        QTest::newRow("variable value") << "<[var1]>" << "<eerste>";
-        QTest::newRow("variable without value") << "<[var2]>" << "<>";
-        QTest::newRow("variable with expression") << "[Naam]" << "Jansen";
-        QTest::newRow("literal bracket") << "[[var1]" << "[var1]";
-        QTest::newRow("open bracket") << "a [b" << "a [b";
-        QTest::newRow("two in one line") << "[Cursisten.Nr]/[var1]" << "1/eerste";
+        QTest::newRow("field") << "Naam: [Cursisten.\"Naam\"]."
+                               << "Naam: Jansen.";
+        QTest::newRow("unquoted, other case") << "[cursisten.naam]"
+                                              << "Jansen";
+        QTest::newRow("money as the one money text") << "[Cursisten.\"Saldo\"]"
+                                                     << "€ 1.234,50";
+        QTest::newRow("date-time as its text") << "[Cursisten.\"Datum\"]"
+                                               << "12-03-2004 19:30";
+        QTest::newRow("date format") << "[Cursisten.\"Datum\" #dd-MM-yyyy]"
+                                     << "12-03-2004";
+        QTest::newRow("time format") << "[Cursisten.\"Datum\" #hh:mm] uur"
+                                     << "19:30 uur";
+        QTest::newRow("month name") << "[Cursisten.\"Datum\" #d MMMM yyyy]"
+                                    << "12 maart 2004";
+        QTest::newRow("money format on a number") << "[Cursisten.\"Nr\" #bedrag]"
+                                                  << "€ 1,00";
+        QTest::newRow("variable value") << "<[var1]>"
+                                        << "<eerste>";
+        QTest::newRow("variable without value") << "<[var2]>"
+                                                << "<>";
+        QTest::newRow("variable with expression") << "[Naam]"
+                                                  << "Jansen";
+        QTest::newRow("literal bracket") << "[[var1]"
+                                         << "[var1]";
+        QTest::newRow("open bracket") << "a [b"
+                                      << "a [b";
+        QTest::newRow("two in one line") << "[Cursisten.Nr]/[var1]"
+                                         << "1/eerste";
         QTest::newRow("today") << "[Date]" << QDate::currentDate().toString(QStringLiteral("dd-MM-yyyy"));
     }
     void expressions()
@@ -187,10 +203,14 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("fragment");
-        QTest::newRow("dataset") << "[Hoofd.\"Naam\"]" << "onbekende dataset 'Hoofd'";
-        QTest::newRow("field") << "[Cursisten.\"Adres\"]" << "geen veld 'Adres'";
-        QTest::newRow("name") << "[Naaam]" << "[Naaam]: onbekend veld of onbekende variabele";
-        QTest::newRow("variable naming itself") << "[Zelf]" << "verwijst naar zichzelf";
+        QTest::newRow("dataset") << "[Hoofd.\"Naam\"]"
+                                 << "onbekende dataset 'Hoofd'";
+        QTest::newRow("field") << "[Cursisten.\"Adres\"]"
+                               << "geen veld 'Adres'";
+        QTest::newRow("name") << "[Naaam]"
+                              << "[Naaam]: onbekend veld of onbekende variabele";
+        QTest::newRow("variable naming itself") << "[Zelf]"
+                                                << "verwijst naar zichzelf";
     }
     void unknownNamesStopThePreparation()
     {
@@ -245,9 +265,14 @@ private slots:
         layout.variables = {{QStringLiteral("ZOL"), {{QStringLiteral("Naam"), QStringLiteral("[Cursisten.Naam]")}}}};
         layout.pages = {ReportPage{}};
         layout.pages[0].bands = {
-            {BandKind::MasterData, QStringLiteral("Cursisten"), 10,
+            {BandKind::MasterData,
+             QStringLiteral("Cursisten"),
+             10,
              {memo({QStringLiteral("[Cursisten.Nr]")}), memo({QStringLiteral("[Naam] ([Cursisten.Nr])")}, 10)}},
-            {BandKind::DetailData, QStringLiteral("Dagen"), 5, {memo({QStringLiteral("[Cursisten.Nr]"), QStringLiteral("[Dagen.Dag]")})}},
+            {BandKind::DetailData,
+             QStringLiteral("Dagen"),
+             5,
+             {memo({QStringLiteral("[Cursisten.Nr]"), QStringLiteral("[Dagen.Dag]")})}},
         };
         report.setLayout(layout);
         report.prepare();
@@ -263,8 +288,8 @@ private slots:
     {
         QTest::addColumn<double>("masterHeight");
         QTest::addColumn<int>("pages");
-        QTest::newRow("all on one page") << 40.0 << 1;        // 20 + 120 + 15 + 10 = 165
-        QTest::newRow("summary onto page 2") << 70.0 << 2;    // 20 + 210 + 15 = 245, summary to 255
+        QTest::newRow("all on one page") << 40.0 << 1;      // 20 + 120 + 15 + 10 = 165
+        QTest::newRow("summary onto page 2") << 70.0 << 2;  // 20 + 210 + 15 = 245, summary to 255
         QTest::newRow("a band per page") << 200.0 << 3;
     }
     void bandsThatDoNotFitStartANewPage()
@@ -291,22 +316,23 @@ private slots:
         offer(report);
         ReportLayout layout;
         layout.pages = {ReportPage{}};
-        layout.pages[0].bands = {{BandKind::MasterData, QStringLiteral("Cursisten"), 10,
+        layout.pages[0].bands = {{BandKind::MasterData,
+                                  QStringLiteral("Cursisten"),
+                                  10,
                                   {memo({QStringLiteral("[Tag]"), QStringLiteral("[Cursisten.Naam]")})}}};
         report.setLayout(layout);
         QStringList seen;
         report.setEnterRect([&](QStringList& lines, const ReportObject&) {
             seen << lines.first();
             // What the hook puts in is printed as it is, brackets and all.
-            lines[0] = QStringLiteral("[geen expressie] ") + report.datasets().find(QStringLiteral("Cursisten"))
-                                                                  ->value(QStringLiteral("Nr")).toString();
+            lines[0] = QStringLiteral("[geen expressie] ")
+                       + report.datasets().find(QStringLiteral("Cursisten"))->value(QStringLiteral("Nr")).toString();
         });
         report.prepare();
         QCOMPARE(seen, QStringList(3, QStringLiteral("[Tag]")));
-        QCOMPARE(preparedTexts(report),
-                 (QStringList{QStringLiteral("[geen expressie] 1\nJansen"),
-                              QStringLiteral("[geen expressie] 2\nPietersen"),
-                              QStringLiteral("[geen expressie] 3\nVisser")}));
+        QCOMPARE(preparedTexts(report), (QStringList{QStringLiteral("[geen expressie] 1\nJansen"),
+                                                     QStringLiteral("[geen expressie] 2\nPietersen"),
+                                                     QStringLiteral("[geen expressie] 3\nVisser")}));
     }
 
     void bandWithoutDatasetPrintsOnce()
@@ -336,7 +362,8 @@ private slots:
 
     void declaredVariablesJoinEveryLayout()
     {
-        const Variable a{QStringLiteral("a"), {}}, b{QStringLiteral("b"), {}}, eigen{QStringLiteral("eigen"), QStringLiteral("x")};
+        const Variable a{QStringLiteral("a"), {}}, b{QStringLiteral("b"), {}},
+            eigen{QStringLiteral("eigen"), QStringLiteral("x")};
         Report report;
         report.setDeclaredVariables({{QStringLiteral("ZOL"), {a, b}}});
         QCOMPARE(report.layout().variables, (QList<VariableCategory>{{QStringLiteral("ZOL"), {a, b}}}));
@@ -384,13 +411,12 @@ private slots:
         QTest::addColumn<int>("copies");
         QTest::addColumn<bool>("collate");
         QTest::addColumn<QStringList>("names");
-        QTest::newRow("all once") << 1 << 3 << 1 << true
-                                  << QStringList{"Jansen", "Pietersen", "Visser"};
+        QTest::newRow("all once") << 1 << 3 << 1 << true << QStringList{"Jansen", "Pietersen", "Visser"};
         QTest::newRow("first page only") << 1 << 1 << 1 << true << QStringList{"Jansen"};
         QTest::newRow("collated copies") << 2 << 3 << 2 << true
                                          << QStringList{"Pietersen", "Visser", "Pietersen", "Visser"};
-        QTest::newRow("uncollated copies") << 2 << 3 << 2 << false
-                                           << QStringList{"Pietersen", "Pietersen", "Visser", "Visser"};
+        QTest::newRow("uncollated copies")
+            << 2 << 3 << 2 << false << QStringList{"Pietersen", "Pietersen", "Visser", "Visser"};
         QTest::newRow("last page past the end") << 3 << 9 << 1 << true << QStringList{"Visser"};
     }
     void printsTheChosenPagesInCopies()
@@ -552,8 +578,8 @@ private slots:
         report.showPreview();
         QVERIFY2(last < 100, qPrintable(QString::number(last)));
         QVERIFY(!openPreview());
-        QCOMPARE(messages.texts(), fails ? QStringList{QStringLiteral("De gegevens konden niet worden gelezen.")}
-                                         : QStringList{});
+        QCOMPARE(messages.texts(),
+                 fails ? QStringList{QStringLiteral("De gegevens konden niet worden gelezen.")} : QStringList{});
         QCOMPARE(report.preparedPageCount(), 0);
     }
 

@@ -109,16 +109,16 @@ private slots:
         QTest::newRow("newer version") << QByteArray("<report version=\"2\"/>") << QStringLiteral("nieuwere versie (2)");
         QTest::newRow("unknown element") << QByteArray("<report version=\"1\"><page><circle/></page></report>")
                                          << QStringLiteral("onbekend element <circle>");
-        QTest::newRow("bad number")
-            << QByteArray("<report version=\"1\"><page><band kind=\"masterData\" height=\"10mm\"/></page></report>")
-            << QStringLiteral("'10mm' is geen getal");
+        QTest::newRow("bad number") << QByteArray(
+            "<report version=\"1\"><page><band kind=\"masterData\" height=\"10mm\"/></page></report>")
+                                    << QStringLiteral("'10mm' is geen getal");
         QTest::newRow("band kind") << QByteArray("<report version=\"1\"><page><band kind=\"groupHeader\"/></page></report>")
                                    << QStringLiteral("onbekende bandsoort 'groupHeader'");
         QTest::newRow("band without kind") << QByteArray("<report version=\"1\"><page><band/></page></report>")
                                            << QStringLiteral("attribuut 'kind' ontbreekt");
-        QTest::newRow("bad alignment")
-            << QByteArray("<report version=\"1\"><page><band kind=\"pageHeader\"><memo align=\"middle\"/></band></page></report>")
-            << QStringLiteral("'middle' is geen geldige waarde voor align");
+        QTest::newRow("bad alignment") << QByteArray(
+            "<report version=\"1\"><page><band kind=\"pageHeader\"><memo align=\"middle\"/></band></page></report>")
+                                       << QStringLiteral("'middle' is geen geldige waarde voor align");
         QTest::newRow("cut off") << QByteArray("<report version=\"1\"><page><band kind=\"pageHeader\">")
                                  << QStringLiteral("regel 1");
     }

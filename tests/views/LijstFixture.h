@@ -30,13 +30,15 @@ struct LijstFixture {
     {
         Storage& s = db.dm().storage();
         s.exec("insert into Steden (StadCode, Stad) values (1, 'Amsterdam'), (2, 'Amsterdam'), (3, 'Utrecht')");
-        s.exec("insert into Hoofd (CursistNr, Naam, Geslacht, StadCode) values "
-               "('000001', 'Jansen', 'M', 1), ('000002', 'Bakker', 'V', 2), ('000003', 'de Vries', 'M', 3), "
-               "('000045', 'Zwart', 'V', 3)");
-        s.exec("insert into CursusGegevens (CursistNr, CursusCode, GroepsCode, LokatieCode, Saldo) values "
-               "('000001', 'EHBO', 'A1', 'LOK1', 8250), ('000001', 'AED', 'A''1', 'LOK1', 0), "
-               "('000002', 'EHBO', 'A%_', 'LOK2', 1000), ('000003', 'AED', 'AX1', 'LOK2', 0), "
-               "('000045', 'EHBO', 'Ab1', 'LOK1', 0)");
+        s.exec(
+            "insert into Hoofd (CursistNr, Naam, Geslacht, StadCode) values "
+            "('000001', 'Jansen', 'M', 1), ('000002', 'Bakker', 'V', 2), ('000003', 'de Vries', 'M', 3), "
+            "('000045', 'Zwart', 'V', 3)");
+        s.exec(
+            "insert into CursusGegevens (CursistNr, CursusCode, GroepsCode, LokatieCode, Saldo) values "
+            "('000001', 'EHBO', 'A1', 'LOK1', 8250), ('000001', 'AED', 'A''1', 'LOK1', 0), "
+            "('000002', 'EHBO', 'A%_', 'LOK2', 1000), ('000003', 'AED', 'AX1', 'LOK2', 0), "
+            "('000045', 'EHBO', 'Ab1', 'LOK1', 0)");
         ::MaakProfielAlsOntbreekt(*db.dm().ProfielDB, "StandaardProfiel");
         ::MaakProfielAlsOntbreekt(*db.dm().ProfielDB, "DetailProfiel");
         paneel = std::make_unique<TLijstPaneel>(db.dm());

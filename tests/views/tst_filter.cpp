@@ -33,13 +33,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("conditie");
         QTest::newRow("plain base") << Plat << false << "";
         QTest::newRow("joined base") << Join << false << "";
-        QTest::newRow("plain with condition") << "select * from hoofd where Geslacht = 'V' order by Naam" << true
-                                              << "Geslacht = 'V'";
+        QTest::newRow("plain with condition")
+            << "select * from hoofd where Geslacht = 'V' order by Naam" << true << "Geslacht = 'V'";
         QTest::newRow("joined with condition")
             << "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and groepscode = 'A1' order by Naam"
             << true << "groepscode = 'A1'";
-        QTest::newRow("builder text without order") << "select * from hoofd  where CursistNr >'000045'" << true
-                                                    << "CursistNr >'000045'";
+        QTest::newRow("builder text without order")
+            << "select * from hoofd  where CursistNr >'000045'" << true << "CursistNr >'000045'";
         // Words inside a value are the value's own.
         QTest::newRow("value holding order and where")
             << "select * from hoofd where Naam = 'border where' order by Naam" << true << "Naam = 'border where'";
@@ -94,11 +94,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("cursusModus");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("sql");
-        const int nr = FilterVeldNr("CursistNr"), geslacht = FilterVeldNr("Geslacht"), groep = FilterVeldNr("GroepsCode"),
-                  stad = FilterVeldNr("Woonplaats");
-        QTest::newRow("number, plain")
-            << QList<Vergelijk>{{nr, Vergelijking::GroterDan, "000045", "45", Verbinding::Geen}} << false
-            << " CursistNr groter dan 45" << "select * from hoofd  where CursistNr >'000045'";
+        const int nr = FilterVeldNr("CursistNr"), geslacht = FilterVeldNr("Geslacht"),
+                  groep = FilterVeldNr("GroepsCode"), stad = FilterVeldNr("Woonplaats");
+        QTest::newRow("number, plain") << QList<Vergelijk>{{nr, Vergelijking::GroterDan, "000045", "45", Verbinding::Geen}}
+                                       << false << " CursistNr groter dan 45"
+                                       << "select * from hoofd  where CursistNr >'000045'";
         QTest::newRow("of without brackets")
             << QList<Vergelijk>{{geslacht, Vergelijking::GelijkAan, "M", "M", Verbinding::Of},
                                 {stad, Vergelijking::OngelijkAan, "3", "Utrecht", Verbinding::Geen}}
@@ -124,9 +124,9 @@ private Q_SLOTS:
             << QList<Vergelijk>{{groep, Vergelijking::GelijkAan, "A'1", "A'1", Verbinding::Geen}} << true
             << " GroepsCode gelijk aan A'1"
             << "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and GroepsCode = 'A''1'";
-        QTest::newRow("being composed")
-            << QList<Vergelijk>{{nr, Vergelijking::KleinerDan, {}, {}, Verbinding::Geen}} << false << " CursistNr kleiner dan"
-            << "select * from hoofd  where CursistNr < ";
+        QTest::newRow("being composed") << QList<Vergelijk>{{nr, Vergelijking::KleinerDan, {}, {}, Verbinding::Geen}}
+                                        << false << " CursistNr kleiner dan"
+                                        << "select * from hoofd  where CursistNr < ";
     }
     void rendering()
     {
@@ -316,7 +316,8 @@ private Q_SLOTS:
         f->paneel->CursusLijstModus = true;
         open();
         eenConditie("Lokatie", Vergelijking::OngelijkAan, "Lokatie een");
-        QVERIFY(f->paneel->LijstSQL.startsWith("select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and LokatieCode <> "));
+        QVERIFY(f->paneel->LijstSQL.startsWith(
+            "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and LokatieCode <> "));
         QVERIFY(f->paneel->CursusLijstModus);
         QCOMPARE(f->kolom("CursistNr"), (QStringList{"000002", "000003"}));
     }
@@ -405,10 +406,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QStringList>("nummers");
         QTest::newRow("group code") << 2 << "A'1" << true << "GroepsCode gelijk aan A'1" << QStringList{"000001"};
-        QTest::newRow("other course codes") << 7 << "EHBO" << true << "CursusCode ongelijk aan EHBO"
-                                            << QStringList{"000001", "000003"};
-        QTest::newRow("second Amsterdam, by its code") << 4 << "1" << false << "Woonplaats gelijk aan Amsterdam"
-                                                       << QStringList{"000002"};
+        QTest::newRow("other course codes")
+            << 7 << "EHBO" << true << "CursusCode ongelijk aan EHBO" << QStringList{"000001", "000003"};
+        QTest::newRow("second Amsterdam, by its code")
+            << 4 << "1" << false << "Woonplaats gelijk aan Amsterdam" << QStringList{"000002"};
         QTest::newRow("women") << 8 << "V" << false << "Geslacht is vrouw" << QStringList{"000002", "000045"};
     }
     void eachKindFiltersInItsMode()
@@ -433,8 +434,7 @@ private Q_SLOTS:
             frm->WoonplaatsBox->setCurrentIndex(waarde.toInt());
             invoer = frm->WoonplaatsBox;
             break;
-        default:
-            invoer = frm->RadioVrouw;
+        default: invoer = frm->RadioVrouw;
         }
         if (soort == 8)
             QTest::mouseClick(frm->RadioVrouw, Qt::LeftButton);

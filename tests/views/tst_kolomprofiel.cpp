@@ -30,10 +30,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("velden");
         QTest::addColumn<QList<int>>("breedtes");
         QTest::addColumn<QString>("gecodeerd");
-        QTest::newRow("default profile")
-            << QStringList{"CursistNr", "Naam", "Voorl", "MV", "Postcode", "Woonplaats", "Bijzonderheden", "Bank",
-                           "Tel_Werk", "Telefoon"}
-            << QList<int>{48, 126, 50, 20, 51, 100, 359, 40, 80, 80} << "3#10#16#8#12#17#2#1#13#14#";
+        QTest::newRow("default profile") << QStringList{"CursistNr",  "Naam",           "Voorl", "MV",       "Postcode",
+                                                        "Woonplaats", "Bijzonderheden", "Bank",  "Tel_Werk", "Telefoon"}
+                                         << QList<int>{48, 126, 50, 20, 51, 100, 359, 40, 80, 80}
+                                         << "3#10#16#8#12#17#2#1#13#14#";
         QTest::newRow("enrolment field gets a minus")
             << QStringList{"Naam", "Postcode", "GroepsCode"} << QList<int>{100, 50, 80} << "10#12#-8#";
         QTest::newRow("CursistNr is always the participant field")
@@ -69,12 +69,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("geladen");
         QTest::addColumn<QList<int>>("geladenBreedtes");
         QTest::newRow("main grid, field outside both tables")
-            << false << QStringList{"Naam", "Onbekend", "Adres"} << QList<int>{100, 33, 90} << "10#0#" << "100#90#"
-            << QStringList{"Naam", "Adres"} << QList<int>{100, 90};
+            << false << QStringList{"Naam", "Onbekend", "Adres"} << QList<int>{100, 33, 90} << "10#0#"
+            << "100#90#" << QStringList{"Naam", "Adres"} << QList<int>{100, 90};
         QTest::newRow("detail grid, participant field")
             << true << QStringList{"CursistNr", "CursusCode", "Naam", "Verzuimd"} << QList<int>{100, 60, 70, 80}
-            << "3#5#23#" << "100#60#80#" << QStringList{"CursistNr", "CursusCode", "Verzuimd"}
-            << QList<int>{100, 60, 80};
+            << "3#5#23#"
+            << "100#60#80#" << QStringList{"CursistNr", "CursusCode", "Verzuimd"} << QList<int>{100, 60, 80};
     }
     void aColumnThatIsNotStoredTakesItsWidthAlong()
     {
@@ -281,8 +281,8 @@ private Q_SLOTS:
         p.HuidigProfiel = "Weg";
         ScriptedMessages messages;
         const std::function<void()> routines[] = {[&] { QVERIFY(!p.LaadProfiel()); }, [&] { p.BewaarVelden(); },
-                                                  [&] { p.BewaarBreedtes(); },          [&] { p.BewaarFilter(); },
-                                                  [&] { p.BewaarDetailVelden(); },      [&] { p.BewaarDetailBreedtes(); },
+                                                  [&] { p.BewaarBreedtes(); },        [&] { p.BewaarFilter(); },
+                                                  [&] { p.BewaarDetailVelden(); },    [&] { p.BewaarDetailBreedtes(); },
                                                   [&] { p.ZetDetailKolommen(); }};
         routines[routine]();
         QCOMPARE(messages.texts(), QStringList{melding});
@@ -292,8 +292,9 @@ private Q_SLOTS:
 
     void rejectedProfileSqlShowsItsColumnsOverAllParticipants()
     {
-        db->dm().storage().exec("insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterSQL) "
-                                "values ('Kapot', '10#12#', '100#50#', 'Naam', 'select * from hoofd where nergens = 1')");
+        db->dm().storage().exec(
+            "insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterSQL) "
+            "values ('Kapot', '10#12#', '100#50#', 'Naam', 'select * from hoofd where nergens = 1')");
         paneel->HuidigProfiel = "Kapot";
         ScriptedMessages messages;
         QVERIFY(paneel->LaadProfiel());

@@ -93,11 +93,12 @@ class LijstExportTest : public QObject {
     {
         f->dm().storage().exec("update CursusGegevens set VolgendeOproep = '2024-03-05' where CursistNr = '000001'");
         f->dm().storage().exec("update Hoofd set Naam = 'Jansen; \"Jan\"' where CursistNr = '000001'");
-        const QList<Kolom> kolommen{{"CursistNr", 50, false}, {"Naam", 100, false}, {"MV", 20, false},
+        const QList<Kolom> kolommen{{"CursistNr", 50, false}, {"Naam", 100, false},          {"MV", 20, false},
                                     {"Saldo", 60, true},      {"VolgendeOproep", 80, false}, {"Oproep", 20, false}};
         f->paneel->CLijst->ZetKolommen(kolommen);
-        f->paneel->OpenLijst("select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and "
-                             "LokatieCode = 'LOK1' order by Saldo descending");
+        f->paneel->OpenLijst(
+            "select * from hoofd h,cursusgegevens d where h.cursistnr=d.cursistnr and "
+            "LokatieCode = 'LOK1' order by Saldo descending");
         return kolommen;
     }
 
@@ -153,8 +154,9 @@ private Q_SLOTS:
     void everyRowIsWrittenAndCancellingLeavesNoFile()
     {
         Storage& s = f->dm().storage();
-        s.execNative("insert into Hoofd (CursistNr, Naam) with recursive n(i) as "
-                     "(select 100 union all select i + 1 from n where i < 1299) select substr('00000' || i, -6), 'Veel' from n");
+        s.execNative(
+            "insert into Hoofd (CursistNr, Naam) with recursive n(i) as "
+            "(select 100 union all select i + 1 from n where i < 1299) select substr('00000' || i, -6), 'Veel' from n");
         f->paneel->OpenLijst("select * from hoofd where Naam = 'Veel' order by CursistNr descending");
         const QList<Kolom> kolommen{{"CursistNr", 50, false}};
         const QString pad = map.filePath("veel.csv");

@@ -218,11 +218,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("toestand");
         QTest::addColumn<QString>("aan");  // first prior next last insert delete edit post cancel
-        QTest::newRow("empty table") << "leeg" << "....+....";
-        QTest::newRow("on the first row") << "eerste" << "..>>+-E..";
-        QTest::newRow("on the last row") << "laatste" << "<<..+-E..";
-        QTest::newRow("editing") << "wijzigen" << "<<>>+-.PC";
-        QTest::newRow("inserting") << "invoegen" << "<<>>+-.PC";
+        QTest::newRow("empty table") << "leeg"
+                                     << "....+....";
+        QTest::newRow("on the first row") << "eerste"
+                                          << "..>>+-E..";
+        QTest::newRow("on the last row") << "laatste"
+                                         << "<<..+-E..";
+        QTest::newRow("editing") << "wijzigen"
+                                 << "<<>>+-.PC";
+        QTest::newRow("inserting") << "invoegen"
+                                   << "<<>>+-.PC";
     }
     void buttonsFollowTheStateOfTheHandle()
     {
@@ -350,10 +355,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("masker");
         QTest::addColumn<QString>("getypt");
         QTest::addColumn<QString>("waarde");
-        QTest::newRow("postcode") << "Postcode" << "0000 >LL;1;_" << "1234ab" << "1234 AB";
-        QTest::newRow("birth date") << "GebDatum" << "AA-AA-AAAA;1;_" << "01021980" << "01-02-1980";
-        QTest::newRow("sex") << "Geslacht" << ">L;1;_" << "v" << "V";
-        QTest::newRow("initials") << "Voorl" << ">cccccccc;1;_" << "jk" << "JK";
+        QTest::newRow("postcode") << "Postcode"
+                                  << "0000 >LL;1;_"
+                                  << "1234ab"
+                                  << "1234 AB";
+        QTest::newRow("birth date") << "GebDatum"
+                                    << "AA-AA-AAAA;1;_"
+                                    << "01021980"
+                                    << "01-02-1980";
+        QTest::newRow("sex") << "Geslacht"
+                             << ">L;1;_"
+                             << "v"
+                             << "V";
+        QTest::newRow("initials") << "Voorl"
+                                  << ">cccccccc;1;_"
+                                  << "jk"
+                                  << "JK";
     }
     void aClickIntoAnEmptyMaskedFieldStartsAtItsFirstBlank()
     {
@@ -389,13 +406,40 @@ private Q_SLOTS:
         QTest::addColumn<QString>("getoond");  // what the edit accepted
         QTest::addColumn<QString>("waarde");   // the field afterwards
         QTest::addColumn<QString>("fout");     // ControleerInvoer's text; "" = none
-        QTest::newRow("amount") << "Prijs" << "82,50" << "82,50" << "€ 82,50" << "";
-        QTest::newRow("amount with thousands") << "Prijs" << "1.234,5" << "1.234,5" << "€ 1.234,50" << "";
-        QTest::newRow("half-typed amount") << "Prijs" << "12," << "12," << "€ 12,00" << "'12,' is geen geldig bedrag";
-        QTest::newRow("letters in an amount") << "Prijs" << "12x" << "12" << "€ 12,00" << "";
-        QTest::newRow("number") << "MaxCursisten" << "16" << "16" << "16" << "";
-        QTest::newRow("letters in a number") << "MaxCursisten" << "1a2" << "12" << "12" << "";
-        QTest::newRow("a lone minus") << "MaxCursisten" << "-" << "-" << ""
+        QTest::newRow("amount") << "Prijs"
+                                << "82,50"
+                                << "82,50"
+                                << "€ 82,50"
+                                << "";
+        QTest::newRow("amount with thousands") << "Prijs"
+                                               << "1.234,5"
+                                               << "1.234,5"
+                                               << "€ 1.234,50"
+                                               << "";
+        QTest::newRow("half-typed amount") << "Prijs"
+                                           << "12,"
+                                           << "12,"
+                                           << "€ 12,00"
+                                           << "'12,' is geen geldig bedrag";
+        QTest::newRow("letters in an amount") << "Prijs"
+                                              << "12x"
+                                              << "12"
+                                              << "€ 12,00"
+                                              << "";
+        QTest::newRow("number") << "MaxCursisten"
+                                << "16"
+                                << "16"
+                                << "16"
+                                << "";
+        QTest::newRow("letters in a number") << "MaxCursisten"
+                                             << "1a2"
+                                             << "12"
+                                             << "12"
+                                             << "";
+        QTest::newRow("a lone minus") << "MaxCursisten"
+                                      << "-"
+                                      << "-"
+                                      << ""
                                       << "'-' is geen geldige waarde voor veld 'MaxCursisten'";
     }
     void aTypedNumberOrAmountIsStoredOnlyWhenItIsOne()
@@ -430,9 +474,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("masker");
         QTest::addColumn<QString>("waarde");
         QTest::addColumn<QString>("bewerkbaar");
-        QTest::newRow("initials") << "Voorl" << ">cccccccc;1;_" << "PK" << "PK______";
-        QTest::newRow("empty birth date") << "GebDatum" << "AA-AA-AAAA;1;_" << "" << "__-__-____";
-        QTest::newRow("blank fillers") << "Tel_Werk" << "99-99-99;1; " << "" << "  -  -  ";
+        QTest::newRow("initials") << "Voorl"
+                                  << ">cccccccc;1;_"
+                                  << "PK"
+                                  << "PK______";
+        QTest::newRow("empty birth date") << "GebDatum"
+                                          << "AA-AA-AAAA;1;_"
+                                          << ""
+                                          << "__-__-____";
+        QTest::newRow("blank fillers") << "Tel_Werk"
+                                       << "99-99-99;1; "
+                                       << ""
+                                       << "  -  -  ";
     }
     void aReadOnlyMaskedFieldShowsOnlyItsValue()
     {
@@ -573,9 +626,10 @@ private Q_SLOTS:
         TempDatabase db;
         Storage& st = db.dm().storage();
         const auto rij = [&](const QString& datum, int dag, const QString& nr, const QString& code, int id) {
-            st.execNative("INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                          "VALUES (?, ?, ?, ?, '-', ?)",
-                          {datum, dag, nr, code, id});
+            st.execNative(
+                "INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                "VALUES (?, ?, ?, ?, '-', ?)",
+                {datum, dag, nr, code, id});
         };
         rij("2026-03-21 19:00:00", 1, "000001", "REA002", 9);
         rij("2026-03-14 19:00:00", 1, "000001", "EHBO01", 7);
@@ -614,9 +668,10 @@ private Q_SLOTS:
         TempDatabase db;
         Storage& st = db.dm().storage();
         for (int id = 1; id <= 8; ++id)
-            st.execNative("INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
-                          "VALUES (?, 1, '000001', ?, '-', ?)",
-                          {QString("2026-03-%1 19:30:00").arg(id + 10), QString("REAH%1").arg(id), id});
+            st.execNative(
+                "INSERT INTO Cursussen (Datum, Dag, CursistNr, CursusCode, LokatieCode, CursusID) "
+                "VALUES (?, 1, '000001', ?, '-', ?)",
+                {QString("2026-03-%1 19:30:00").arg(id + 10), QString("REAH%1").arg(id), id});
         TCursusBar bar(st, "Bar");
         bar.ZetDatumFormaat("dd-MM-yyyy hh:mm");
         bar.resize(400, 56);
@@ -626,7 +681,8 @@ private Q_SLOTS:
         QTRY_VERIFY(bar.horizontalScrollBar()->maximum() > 0);
         for (QPushButton* knop : bar.Knoppen())
             QVERIFY2(knop->width() >= knop->sizeHint().width(),
-                     qPrintable(QString("%1: %2 of %3 px").arg(knop->text()).arg(knop->width()).arg(knop->sizeHint().width())));
+                     qPrintable(
+                         QString("%1: %2 of %3 px").arg(knop->text()).arg(knop->width()).arg(knop->sizeHint().width())));
     }
 };
 

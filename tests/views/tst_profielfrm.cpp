@@ -73,7 +73,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("naam");
         QTest::addColumn<QString>("huidig");
-        QTest::newRow("named") << "Smal" << "Smal";
+        QTest::newRow("named") << "Smal"
+                               << "Smal";
         QTest::newRow("naming dialog closed") << "" << VoorlopigeProfielNaam();
     }
     void aNewProfileIsNamedAndBecomesCurrent()
@@ -123,7 +124,8 @@ private Q_SLOTS:
         QVERIFY(!f->paneel->LayoutGewijzigd);
         // The detail layout is stored in its own row at the same time; one
         // never shown (the split view off) is no empty layout to store.
-        QCOMPARE(f->profielVeld("DetailProfiel", "Velden").toString(), QString("3#5#8#9#10#11#12#13#14#15#16#17#18#19#23#"));
+        QCOMPARE(f->profielVeld("DetailProfiel", "Velden").toString(),
+                 QString("3#5#8#9#10#11#12#13#14#15#16#17#18#19#23#"));
         f->paneel->ZetSplit(true);
         f->paneel->ClijstDetail->ZetKolommen({{"CursusCode", 70, false}});
         frm->OpslaanBtn->setEnabled(true);
@@ -133,9 +135,10 @@ private Q_SLOTS:
 
     void loadingTheChosenProfileClosesTheWindow()
     {
-        f->dm().storage().exec("insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterTxt, FilterSQL) "
-                               "values ('Vrouwen', '10#', '100#', 'Naam', 'Geslacht is vrouw', "
-                               "'select * from hoofd where Geslacht = ''V'' order by Naam')");
+        f->dm().storage().exec(
+            "insert into Profiel (Profielschets, Velden, VeldBreedte, SorteerVeld, FilterTxt, FilterSQL) "
+            "values ('Vrouwen', '10#', '100#', 'Naam', 'Geslacht is vrouw', "
+            "'select * from hoofd where Geslacht = ''V'' order by Naam')");
         open();
         QVERIFY(f->dm().ProfielDB->locate("Profielschets", {"Vrouwen"}));
         frm->PGridCellClick();

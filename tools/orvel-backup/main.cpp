@@ -32,9 +32,11 @@ enum Uitkomst { Gelukt = 0, Mislukt = 1, VerkeerdGebruik = 2 };
 
 const QList<std::pair<QString, TCompressionLevel>> kNiveaus = {
     {"fastest", clFastest}, {"none", clNone}, {"default", clDefault}, {"max", clMax}};
-const QList<std::pair<QString, TRestoreMode>> kHerstelWijzen = {
-    {"all", rmAll}, {"no-overwrite", rmNoOverwrite}, {"newer", rmNewer},
-    {"existing", rmExisting}, {"existing-newer", rmExistingNewer}};
+const QList<std::pair<QString, TRestoreMode>> kHerstelWijzen = {{"all", rmAll},
+                                                                {"no-overwrite", rmNoOverwrite},
+                                                                {"newer", rmNewer},
+                                                                {"existing", rmExisting},
+                                                                {"existing-newer", rmExistingNewer}};
 
 template <typename T>
 std::optional<T> kies(const QString& naam, const QList<std::pair<QString, T>>& keuzes)
@@ -74,8 +76,10 @@ int maak(TZolBackupFile& backup, const QStringList& args, const QCommandLinePars
 {
     const auto niveau = kies(parser.value("level"), kNiveaus);
     if (!niveau)
-        return meld(mFout, QStringLiteral("Onbekend compressieniveau: %1 (kies uit %2)")
-                               .arg(parser.value("level"), namen(kNiveaus)), VerkeerdGebruik);
+        return meld(
+            mFout,
+            QStringLiteral("Onbekend compressieniveau: %1 (kies uit %2)").arg(parser.value("level"), namen(kNiveaus)),
+            VerkeerdGebruik);
     bool getal = false;
     const qint64 volume = parser.value("volume-size").toLongLong(&getal);
     if (!getal || volume < 0)
@@ -83,16 +87,23 @@ int maak(TZolBackupFile& backup, const QStringList& args, const QCommandLinePars
                     VerkeerdGebruik);
     // Writing the archive over one of the files it stores would destroy it.
     if (TZolBackupFile::ValtOnder(args.mid(2), args[1]))
-        return meld(mFout, QStringLiteral("Het archief %1 valt onder de bestanden die worden bewaard.\rKies een "
-                                          "archief buiten deze bestanden.").arg(QDir::toNativeSeparators(args[1])),
+        return meld(mFout,
+                    QStringLiteral("Het archief %1 valt onder de bestanden die worden bewaard.\rKies een "
+                                   "archief buiten deze bestanden.")
+                        .arg(QDir::toNativeSeparators(args[1])),
                     VerkeerdGebruik);
     const QFileInfo bestaand(args[1]);
     if ((bestaand.exists() || bestaand.isSymLink()) && !TZolBackupFile::IsArchief(args[1]))
-        return meld(mFout, QStringLiteral("%1 is geen Orvel-archief en wordt NIET overschreven.\rKies een andere naam "
-                                          "voor het archief.").arg(QDir::toNativeSeparators(args[1])), Mislukt);
+        return meld(mFout,
+                    QStringLiteral("%1 is geen Orvel-archief en wordt NIET overschreven.\rKies een andere naam "
+                                   "voor het archief.")
+                        .arg(QDir::toNativeSeparators(args[1])),
+                    Mislukt);
     if (backup.Verzamel(args.mid(2), args[1]).isEmpty())
-        return meld(mFout, QStringLiteral("Geen bestanden gevonden bij: %1\rEr is geen Back-Up gemaakt.")
-                               .arg(args.mid(2).join(QStringLiteral(", "))), Mislukt);
+        return meld(mFout,
+                    QStringLiteral("Geen bestanden gevonden bij: %1\rEr is geen Back-Up gemaakt.")
+                        .arg(args.mid(2).join(QStringLiteral(", "))),
+                    Mislukt);
     backup.CompressionLevel = *niveau;
     backup.MaxSize = volume;
     backup.OnNeedDisk = [](quint16, bool&) {};
@@ -150,8 +161,10 @@ int herstel(TZolBackupFile& backup, const QStringList& args, const QCommandLineP
 {
     const auto wijze = kies(parser.value("mode"), kHerstelWijzen);
     if (!wijze)
-        return meld(mFout, QStringLiteral("Onbekende herstelwijze: %1 (kies uit %2)")
-                               .arg(parser.value("mode"), namen(kHerstelWijzen)), VerkeerdGebruik);
+        return meld(
+            mFout,
+            QStringLiteral("Onbekende herstelwijze: %1 (kies uit %2)").arg(parser.value("mode"), namen(kHerstelWijzen)),
+            VerkeerdGebruik);
     const QString& archief = args[1];
     const QString& map = args[2];
     // Without a folder the archived names would be used as they stand.
@@ -175,13 +188,16 @@ int herstel(TZolBackupFile& backup, const QStringList& args, const QCommandLineP
     try {
         const QString kopie = maakReserveKopie(archief, map);
         if (HerstelVeilig(backup, archief, map) == HerstelUitkomst::NietIngelezen)
-            return meld(mInformatie, QStringLiteral("Inlezen van de Back-Up is mislukt of afgebroken.\rUw vorige "
-                                                    "bestanden zijn ongewijzigd."), Mislukt);
-        return meld(mInformatie, QStringLiteral("Back-Up is ingelezen (%1 bestanden)").arg(backup.FileCount())
-                                     + (kopie.isEmpty() ? QString()
-                                                        : QStringLiteral("\rEr is een reservekopie gemaakt van uw "
-                                                                         "vorige bestanden.\rBestand: ")
-                                                              + QDir::toNativeSeparators(kopie)),
+            return meld(mInformatie,
+                        QStringLiteral("Inlezen van de Back-Up is mislukt of afgebroken.\rUw vorige "
+                                       "bestanden zijn ongewijzigd."),
+                        Mislukt);
+        return meld(mInformatie,
+                    QStringLiteral("Back-Up is ingelezen (%1 bestanden)").arg(backup.FileCount())
+                        + (kopie.isEmpty() ? QString()
+                                           : QStringLiteral("\rEr is een reservekopie gemaakt van uw "
+                                                            "vorige bestanden.\rBestand: ")
+                                                 + QDir::toNativeSeparators(kopie)),
                     Gelukt);
     } catch (const BackUpFout& fout) {
         return meld(mFout, fout.tekst(), Mislukt);
@@ -205,7 +221,8 @@ int main(int argc, char** argv)
                                  QStringLiteral("create ARCHIEF MASKER...  |  list ARCHIEF  |  restore ARCHIEF MAP"));
     parser.addOption({"level", QStringLiteral("Compressie bij create: %1.").arg(namen(kNiveaus)),
                       QStringLiteral("niveau"), QStringLiteral("fastest")});
-    parser.addOption({"volume-size", QStringLiteral("Grootste omvang van een archiefdeel in bytes bij create; 0 = niet splitsen."),
+    parser.addOption({"volume-size",
+                      QStringLiteral("Grootste omvang van een archiefdeel in bytes bij create; 0 = niet splitsen."),
                       QStringLiteral("bytes"), QStringLiteral("0")});
     parser.addOption({"mode", QStringLiteral("Welke bestanden restore schrijft: %1.").arg(namen(kHerstelWijzen)),
                       QStringLiteral("wijze"), QStringLiteral("all")});

@@ -47,10 +47,10 @@ QVariant eerste(Storage& s, const QString& sql, const QVariantList& waarden = {}
 
 void zetWaarde(TReportsFrm& r, const QString& naam, const QString& tekst)
 {
-    QString* velden[] = {&r.var1, &r.var2, &r.var3, &r.var4, &r.var5, &r.ReanimatieParner, &r.ContactPersoon,
-                         &r.ContactGegevens};
-    const char* namen[] = {"var1", "var2", "var3", "var4", "var5", "ReanimatieParner", "ContactPersoon",
-                           "ContactGegevens"};
+    QString* velden[] = {&r.var1,           &r.var2,           &r.var3, &r.var4, &r.var5, &r.ReanimatieParner,
+                         &r.ContactPersoon, &r.ContactGegevens};
+    const char* namen[] = {"var1",           "var2",           "var3", "var4", "var5", "ReanimatieParner",
+                           "ContactPersoon", "ContactGegevens"};
     for (int i = 0; i < 8; ++i)
         if (naam == QLatin1String(namen[i])) {
             *velden[i] = tekst;
@@ -82,10 +82,10 @@ void markeerCursus(Storage& s, int cursusID)
     };
     s.execNative(metPrint(QStringLiteral("Cursussen"),
                           QStringLiteral("case when CursusID = %1 then 1 else Print end").arg(cursusID)));
-    s.execNative(metPrint(QStringLiteral("Hoofd"),
-                          QStringLiteral("case when CursistNr in (select CursistNr from main.Cursussen "
-                                         "where CursusID = %1) then 1 else Print end")
-                              .arg(cursusID)));
+    s.execNative(
+        metPrint(QStringLiteral("Hoofd"), QStringLiteral("case when CursistNr in (select CursistNr from main.Cursussen "
+                                                         "where CursusID = %1) then 1 else Print end")
+                                              .arg(cursusID)));
 }
 
 // The files a database folder lives on: its database and journals, its
@@ -117,8 +117,7 @@ QString weigerPdf(const QString& pdf, const QString& databaseMap)
     const QFileInfo info(pdf);
     const QString naam = QDir::toNativeSeparators(info.absoluteFilePath());
     if (isBestandVanDatabaseMap(info.fileName()) && isDatabaseMap(info.absolutePath(), databaseMap))
-        return QStringLiteral("%1 is een bestand van de databasemap en wordt NIET vervangen door een PDF-bestand.")
-            .arg(naam);
+        return QStringLiteral("%1 is een bestand van de databasemap en wordt NIET vervangen door een PDF-bestand.").arg(naam);
     if ((info.exists() || info.isSymLink()) && !(info.isFile() && isPdf(pdf)))
         return QStringLiteral("%1 bestaat al en is geen PDF-bestand; het wordt NIET vervangen.").arg(naam);
     return {};
@@ -159,13 +158,14 @@ int maak(TDataModFrm& dm, const Opties& o)
     const QString cursus = o.cursus.isEmpty()
                                ? eerste(s, QStringLiteral("select min(CursusID) from Cursussen")).toString()
                                : o.cursus;
-    if (!o.cursus.isEmpty() && !eerste(s, QStringLiteral("select 1 from Cursussen where CursusID = ?"), {cursus.toInt()}).isValid())
+    if (!o.cursus.isEmpty()
+        && !eerste(s, QStringLiteral("select 1 from Cursussen where CursusID = ?"), {cursus.toInt()}).isValid())
         throw OrvelFout(QStringLiteral("Cursus %1 bestaat niet.").arg(cursus));
-    const QString cursist =
-        o.cursist.isEmpty()
-            ? eerste(s, QStringLiteral("select min(CursistNr) from Cursussen where CursusID = ?"), {cursus.toInt()})
-                  .toString()
-            : o.cursist;
+    const QString cursist = o.cursist.isEmpty()
+                                ? eerste(s, QStringLiteral("select min(CursistNr) from Cursussen where CursusID = ?"),
+                                         {cursus.toInt()})
+                                      .toString()
+                                : o.cursist;
     const QString pad = QFileInfo::exists(o.layout) ? o.layout : r.RapportPad(o.layout);
 
     bool geschreven = false;
@@ -190,9 +190,8 @@ int maak(TDataModFrm& dm, const Opties& o)
     }
     if (!geschreven)
         return Mislukt;
-    QTextStream(stdout) << QStringLiteral("%1 pagina('s) geschreven naar %2\n")
-                               .arg(r.frReport1.preparedPageCount())
-                               .arg(o.pdf);
+    QTextStream(stdout)
+        << QStringLiteral("%1 pagina('s) geschreven naar %2\n").arg(r.frReport1.preparedPageCount()).arg(o.pdf);
     return Gelukt;
 }
 }  // namespace
@@ -212,14 +211,17 @@ int main(int argc, char** argv)
     p.setApplicationDescription(QStringLiteral("Zet een rapportindeling (Rap_*.frf) om in een PDF-bestand."));
     p.addHelpOption();
     p.addVersionOption();
-    p.addPositionalArgument(QStringLiteral("indeling"), QStringLiteral("Het rapportbestand (pad, of naam in de databasemap)."));
-    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("De databasemap."), QStringLiteral("MAP"));
+    p.addPositionalArgument(QStringLiteral("indeling"),
+                            QStringLiteral("Het rapportbestand (pad, of naam in de databasemap)."));
+    const QCommandLineOption database(QStringLiteral("database"), QStringLiteral("De databasemap."),
+                                      QStringLiteral("MAP"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Het PDF-bestand dat wordt geschreven."),
                                  QStringLiteral("BESTAND"));
     const QCommandLineOption cursus(QStringLiteral("cursus"), QStringLiteral("CursusID (standaard de eerste cursus)."),
                                     QStringLiteral("ID"));
     const QCommandLineOption cursist(QStringLiteral("cursist"),
-                                     QStringLiteral("CursistNr (standaard de eerste van de cursus)."), QStringLiteral("NR"));
+                                     QStringLiteral("CursistNr (standaard de eerste van de cursus)."),
+                                     QStringLiteral("NR"));
     const QCommandLineOption volgorde(QStringLiteral("volgorde"), QStringLiteral("nummer of naam (standaard naam)."),
                                       QStringLiteral("VOLGORDE"), QStringLiteral("naam"));
     const QCommandLineOption waarde(QStringLiteral("waarde"), QStringLiteral("Vervangwaarde, bijvoorbeeld var4=2."),

@@ -26,7 +26,10 @@ public:
     int tussen(int van, int tot) { return van + onder(tot - van + 1); }
     bool kans(int procent) { return onder(100) < procent; }
     template <typename T>
-    const T& kies(const QList<T>& lijst) { return lijst[onder(int(lijst.size()))]; }
+    const T& kies(const QList<T>& lijst)
+    {
+        return lijst[onder(int(lijst.size()))];
+    }
 
 private:
     std::mt19937 m_motor;
@@ -77,32 +80,33 @@ const QList<Stad>& Steden()
 const QList<std::pair<QString, QString>>& Achternamen()  // name, particle
 {
     static const QList<std::pair<QString, QString>> namen{
-        {"Jansen", ""},      {"Berg", "van den"},  {"Vries", "de"},      {"Bakker", ""},       {"Visser", ""},
-        {"Smit", ""},        {"Meijer", ""},       {"Boer", "de"},       {"Mulder", ""},       {"Groot", "de"},
-        {"Bos", ""},         {"Vos", ""},          {"Peters", ""},       {"Hendriks", ""},     {"Leeuwen", "van"},
-        {"Dekker", ""},      {"Brouwer", ""},      {"Wit", "de"},        {"Dijkstra", ""},     {"Smits", ""},
-        {"Graaf", "de"},     {"Meer", "van der"},  {"Linden", "van der"}, {"Kok", ""},         {"Jacobs", ""},
-        {"Haan", "de"},      {"Vermeulen", ""},    {"Heuvel", "van den"}, {"Veen", "van der"}, {"Broek", "van den"},
-        {"Bruijn", "de"},    {"Schouten", ""},     {"Beek", "van"},      {"Willems", ""},      {"Vliet", "van"},
-        {"Hoekstra", ""},    {"Maas", ""},         {"Verhoeven", ""},    {"Koster", ""},       {"Dam", "van"},
-        {"Prins", ""},       {"Blom", ""},         {"Huisman", ""},      {"Kuipers", ""},      {"Veenstra", ""},
-        {"Kramer", ""},      {"Wal", "van der"},   {"Post", ""},         {"Vink", ""},         {"Timmermans", ""},
-        {"Gerritsen", ""},   {"Koning", "de"},     {"Bosch", "van den"}, {"Wijk", "van"},      {"Ruiter", "de"},
-        {"Hermans", ""},     {"Postma", ""},       {"Doorn", "van"},     {"Scholten", ""},     {"Verbeek", ""},
+        {"Jansen", ""},    {"Berg", "van den"}, {"Vries", "de"},       {"Bakker", ""},      {"Visser", ""},
+        {"Smit", ""},      {"Meijer", ""},      {"Boer", "de"},        {"Mulder", ""},      {"Groot", "de"},
+        {"Bos", ""},       {"Vos", ""},         {"Peters", ""},        {"Hendriks", ""},    {"Leeuwen", "van"},
+        {"Dekker", ""},    {"Brouwer", ""},     {"Wit", "de"},         {"Dijkstra", ""},    {"Smits", ""},
+        {"Graaf", "de"},   {"Meer", "van der"}, {"Linden", "van der"}, {"Kok", ""},         {"Jacobs", ""},
+        {"Haan", "de"},    {"Vermeulen", ""},   {"Heuvel", "van den"}, {"Veen", "van der"}, {"Broek", "van den"},
+        {"Bruijn", "de"},  {"Schouten", ""},    {"Beek", "van"},       {"Willems", ""},     {"Vliet", "van"},
+        {"Hoekstra", ""},  {"Maas", ""},        {"Verhoeven", ""},     {"Koster", ""},      {"Dam", "van"},
+        {"Prins", ""},     {"Blom", ""},        {"Huisman", ""},       {"Kuipers", ""},     {"Veenstra", ""},
+        {"Kramer", ""},    {"Wal", "van der"},  {"Post", ""},          {"Vink", ""},        {"Timmermans", ""},
+        {"Gerritsen", ""}, {"Koning", "de"},    {"Bosch", "van den"},  {"Wijk", "van"},     {"Ruiter", "de"},
+        {"Hermans", ""},   {"Postma", ""},      {"Doorn", "van"},      {"Scholten", ""},    {"Verbeek", ""},
     };
     return namen;
 }
 
-const QStringList Mannen{"Jan",  "Pieter", "Kees",   "Henk", "Bas",   "Thomas", "Daan", "Sander", "Mark", "Ruud",
-                         "Erik", "Joost",  "Wim",    "Gert", "Lucas", "Niels",  "Rob",  "Frank",  "Hans", "Martijn"};
-const QStringList Vrouwen{"Anna",  "Maria",   "Els",   "Ingrid", "Sanne", "Lisa",  "Eva",    "Femke",  "Marieke", "Linda",
-                          "Karin", "Monique", "Petra", "Anouk",  "Julia", "Fleur", "Esther", "Wendy", "Sophie", "Ilse"};
-const QStringList Straten{"Kerkstraat",   "Dorpsstraat",  "Molenweg",      "Stationsweg",   "Schoolstraat",
-                          "Julianalaan",  "Beatrixstraat", "Wilhelminastraat", "Lindelaan",  "Eikenlaan",
-                          "Beukenlaan",   "Kastanjelaan", "Berkenweg",     "Nieuwstraat",   "Hoofdstraat",
-                          "Raadhuisplein", "Zandweg",     "Meidoornstraat", "Sparrenlaan",  "Populierenlaan",
-                          "Rozenstraat",  "Tulpstraat",   "Narcislaan",    "Leliestraat",   "Rembrandtlaan",
-                          "Vermeerstraat", "Merelstraat", "Lijsterlaan",   "Akkerweg",      "Esdoornlaan"};
+const QStringList Mannen{"Jan",  "Pieter", "Kees", "Henk", "Bas",   "Thomas", "Daan", "Sander", "Mark", "Ruud",
+                         "Erik", "Joost",  "Wim",  "Gert", "Lucas", "Niels",  "Rob",  "Frank",  "Hans", "Martijn"};
+const QStringList Vrouwen{"Anna",  "Maria",   "Els",    "Ingrid", "Sanne",   "Lisa",  "Eva",
+                          "Femke", "Marieke", "Linda",  "Karin",  "Monique", "Petra", "Anouk",
+                          "Julia", "Fleur",   "Esther", "Wendy",  "Sophie",  "Ilse"};
+const QStringList Straten{"Kerkstraat",    "Dorpsstraat",   "Molenweg",         "Stationsweg", "Schoolstraat",
+                          "Julianalaan",   "Beatrixstraat", "Wilhelminastraat", "Lindelaan",   "Eikenlaan",
+                          "Beukenlaan",    "Kastanjelaan",  "Berkenweg",        "Nieuwstraat", "Hoofdstraat",
+                          "Raadhuisplein", "Zandweg",       "Meidoornstraat",   "Sparrenlaan", "Populierenlaan",
+                          "Rozenstraat",   "Tulpstraat",    "Narcislaan",       "Leliestraat", "Rembrandtlaan",
+                          "Vermeerstraat", "Merelstraat",   "Lijsterlaan",      "Akkerweg",    "Esdoornlaan"};
 const QStringList Letters{"A", "B", "C", "E", "G", "H", "J", "K", "L", "N", "P", "R", "T", "V", "W", "X", "Z"};
 const QStringList Banken{"ABNA", "INGB", "RABO", "SNSB", "TRIO", "ASNB"};
 const QStringList Groepen{"Particulier", "Veldkamp BV", "Gemeente", "Sportvereniging", "Zorgcentrum"};
@@ -367,7 +371,8 @@ void VoegInschrijving(Storage& s, Toeval& t, const QString& tabel, const Persoon
             {"Verzuimd", t.kans(5) ? 1 : 0}};
     if (nieuw) {
         const QDate aanmeld = vandaag.addDays(-t.tussen(1, 100));
-        rij << std::pair<QString, QVariant>{"AanmeldDatum", aanmeld} << std::pair<QString, QVariant>{"VolgendeOproep", aanmeld};
+        rij << std::pair<QString, QVariant>{"AanmeldDatum", aanmeld}
+            << std::pair<QString, QVariant>{"VolgendeOproep", aanmeld};
     } else {
         const int periode = profiel.hhFreq * 30 + 5;
         // The next call-up lies between two months ago and most of a period ahead.
@@ -375,7 +380,9 @@ void VoegInschrijving(Storage& s, Toeval& t, const QString& tabel, const Persoon
         const int herhalingen = t.tussen(0, 8);
         const QDate diploma = volgende.addDays(-periode * (herhalingen + 1));
         rij << std::pair<QString, QVariant>{"AanmeldDatum", diploma.addDays(-t.tussen(20, 120))}
-            << std::pair<QString, QVariant>{"DiplomaNr", QStringLiteral("%1%2").arg(profiel.diploma).arg(++diplomaNr, 5, 10, QLatin1Char('0'))}
+            << std::pair<QString, QVariant>{"DiplomaNr", QStringLiteral("%1%2")
+                                                             .arg(profiel.diploma)
+                                                             .arg(++diplomaNr, 5, 10, QLatin1Char('0'))}
             << std::pair<QString, QVariant>{"DiplomaDatum", diploma}
             << std::pair<QString, QVariant>{"VolgendeOproep", volgende};
         for (int h = 1; h <= std::min(herhalingen, 10); ++h)
@@ -386,8 +393,8 @@ void VoegInschrijving(Storage& s, Toeval& t, const QString& tabel, const Persoon
 
 void VulCursisten(Storage& s, Toeval& t, const QDate& vandaag, const VoorbeeldOmvang& omvang)
 {
-    const QStringList bijzonder{"Slechthorend, graag vooraan zetten", "Komt met de fiets",
-                                "Allergisch voor latex", "Liever niet op vrijdag", "BHV-er bij de werkgever"};
+    const QStringList bijzonder{"Slechthorend, graag vooraan zetten", "Komt met de fiets", "Allergisch voor latex",
+                                "Liever niet op vrijdag", "BHV-er bij de werkgever"};
     int diplomaNr = 0;
     const int totaal = omvang.cursisten + omvang.oudCursisten;
     for (int nummer = 1; nummer <= totaal; ++nummer) {
@@ -434,15 +441,17 @@ int PlanCursus(Storage& s, TZolDatum& nudat, const QString& code, const QString&
 {
     QStringList cursisten;
     QSqlQuery q = s.execNative(
-        QStringLiteral("SELECT CursistNr FROM CursusGegevens d WHERE CursusCode = ? AND VolgendeOproep <= ? "
-                       "AND NOT EXISTS (SELECT 1 FROM Cursussen c WHERE c.CursistNr = d.CursistNr AND c.CursusCode = d.CursusCode) "
-                       "ORDER BY LokatieCode <> ?, VolgendeOproep, CursistNr LIMIT ?"),
+        QStringLiteral(
+            "SELECT CursistNr FROM CursusGegevens d WHERE CursusCode = ? AND VolgendeOproep <= ? "
+            "AND NOT EXISTS (SELECT 1 FROM Cursussen c WHERE c.CursistNr = d.CursistNr AND c.CursusCode = d.CursusCode) "
+            "ORDER BY LokatieCode <> ?, VolgendeOproep, CursistNr LIMIT ?"),
         {code, dagen.first().addDays(30).toString(Qt::ISODate), lokatie, aantal});
     while (q.next())
         cursisten << q.value(0).toString();
     q.finish();
     const QString tijd = QStringLiteral("19:30");
-    const int id = *VrijCursusID(s, MaakCursusID(nudat, code, lokatie, MaakDatumTijd(DatumNaarTekst(dagen.first()), tijd)));
+    const int id = *VrijCursusID(
+        s, MaakCursusID(nudat, code, lokatie, MaakDatumTijd(DatumNaarTekst(dagen.first()), tijd)));
     SchrijfCursus(s, NieuweCursus{code, lokatie, tijd, dagen}, id, cursisten);
     SchrijfBegeleiding(s, id, int(dagen.size()), instructeur, begeleider);
     return id;
@@ -451,8 +460,8 @@ int PlanCursus(Storage& s, TZolDatum& nudat, const QString& code, const QString&
 void Betaal(Storage& s, Toeval& t, int cursusID, const QString& code, int procent)
 {
     QList<QPair<QString, bool>> betaald;
-    QSqlQuery q = s.execNative(QStringLiteral("SELECT DISTINCT CursistNr FROM Cursussen WHERE CursusID = ? ORDER BY CursistNr"),
-                               {cursusID});
+    QSqlQuery q = s.execNative(
+        QStringLiteral("SELECT DISTINCT CursistNr FROM Cursussen WHERE CursusID = ? ORDER BY CursistNr"), {cursusID});
     while (q.next())
         betaald.append({q.value(0).toString(), t.kans(procent)});
     q.finish();
@@ -469,7 +478,8 @@ void PlanCursussen(Storage& s, Toeval& t, const QDate& vandaag)
     // Planned.
     Betaal(s, t, PlanCursus(s, nudat, "REAH", "UTR1", {dag(9)}, 12, "MVE", "RBO"), "REAH", 30);
     const QDate eerste = dag(13);
-    Betaal(s, t, PlanCursus(s, nudat, "REA", "ZST1", {eerste, Werkdag(s, eerste.addDays(7))}, 10, "PKO", "TME"), "REA", 20);
+    Betaal(s, t, PlanCursus(s, nudat, "REA", "ZST1", {eerste, Werkdag(s, eerste.addDays(7))}, 10, "PKO", "TME"), "REA",
+           20);
     Betaal(s, t, PlanCursus(s, nudat, "AEDH", "VEEN1", {dag(16)}, 10, "SHU", "AVL"), "AEDH", 10);
     Betaal(s, t, PlanCursus(s, nudat, "KIND", "AMF1", {dag(27)}, 8, "JDB", QString()), "KIND", 0);
 }
@@ -490,7 +500,8 @@ void VulKalender(Storage& s, const QDate& vandaag, bool metVakanties)
     };
     for (QDate d = vandaag; d <= vandaag.addDays(365); d = d.addDays(1)) {
         nudat.ZetDDatum(QDateTime(d, QTime(0, 0)));
-        QString opmerking = nudat.IsFeestdag() ? QStringLiteral("(") + nudat.FeestdagNaam() + QStringLiteral(")") : vakantie(d);
+        QString opmerking = nudat.IsFeestdag() ? QStringLiteral("(") + nudat.FeestdagNaam() + QStringLiteral(")")
+                                               : vakantie(d);
         Voeg(s, "datums", {{"Datum", d}, {"Uitsluiten", !opmerking.isEmpty()}, {"Opmerking", opmerking}});
     }
 }

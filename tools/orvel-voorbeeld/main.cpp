@@ -66,7 +66,8 @@ void MaakSysteem(const QString& map, bool voorbeeld, quint32 zaad, const QDate& 
         // shows the list at once and letter mode starts without a complaint.
         TableHandle profielen(s, QStringLiteral("Profiel"));
         profielen.open();
-        for (const QString& profiel : {QStringLiteral("StandaardProfiel"), QStringLiteral("DetailProfiel"), BriefProfielNaam})
+        for (const QString& profiel :
+             {QStringLiteral("StandaardProfiel"), QStringLiteral("DetailProfiel"), BriefProfielNaam})
             MaakProfielAlsOntbreekt(profielen, profiel);
         profielen.close();
         // Compacted: the file holds its rows in one canonical order.
@@ -96,7 +97,8 @@ int main(int argc, char** argv)
     opties.addHelpOption();
     const QCommandLineOption zaadOptie(QStringLiteral("zaad"), QStringLiteral("Startwaarde van het toeval."),
                                        QStringLiteral("N"), QStringLiteral("2003"));
-    const QCommandLineOption datumOptie(QStringLiteral("datum"), QStringLiteral("De dag die 'vandaag' is in het voorbeeld."),
+    const QCommandLineOption datumOptie(QStringLiteral("datum"),
+                                        QStringLiteral("De dag die 'vandaag' is in het voorbeeld."),
                                         QStringLiteral("jjjj-mm-dd"), QStringLiteral("2026-12-07"));
     opties.addOption(zaadOptie);
     opties.addOption(datumOptie);
@@ -118,7 +120,8 @@ int main(int argc, char** argv)
     }
     try {
         for (const bool voorbeeld : {true, false}) {
-            const QString naam = voorbeeld ? QStringLiteral("Orvel_Voorbeeld.bck") : QStringLiteral("Orvel_LeegSysteem.bck");
+            const QString naam = voorbeeld ? QStringLiteral("Orvel_Voorbeeld.bck")
+                                           : QStringLiteral("Orvel_LeegSysteem.bck");
             const QString map = werk.filePath(voorbeeld ? QStringLiteral("voorbeeld") : QStringLiteral("leeg"));
             MaakSysteem(map, voorbeeld, zaad, vandaag);
             if (!Archiveer(map, QDir(uitvoer).filePath(naam)))
