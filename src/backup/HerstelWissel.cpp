@@ -91,15 +91,32 @@ QHash<QString, QString> namenInDatabase(const QString& bestand)
     return namen;
 }
 
-bool binnen(const QString& map, const QString& pad)
-{
-    const QString basis = QFileInfo(map).canonicalFilePath();
-    const QString ouder = QFileInfo(QFileInfo(pad).absolutePath()).canonicalFilePath();
-    return ouder.isEmpty() || ouder == basis || ouder.startsWith(basis + QLatin1Char('/'));
-}
+// Whether paths stay inside one folder once their links are followed; each
+// folder is resolved once, as a restore asks it for every file.
+class BinnenMap {
+public:
+    explicit BinnenMap(const QString& map) : m_basis(QFileInfo(map).canonicalFilePath()) {}
+    bool operator()(const QString& pad)
+    {
+        const QString map = QFileInfo(pad).absolutePath();
+        auto gevonden = m_ouders.constFind(map);
+        if (gevonden == m_ouders.constEnd())
+            gevonden = m_ouders.insert(map, QFileInfo(map).canonicalFilePath());
+        const QString& ouder = *gevonden;
+        return ouder.isEmpty() || ouder == m_basis || ouder.startsWith(m_basis + QLatin1Char('/'));
+    }
+
+private:
+    QString m_basis;
+    QHash<QString, QString> m_ouders;
+};
 
 void verplaats(const QString& van, const QString& naar)
 {
+    // The folder is there for all but the first file of a folder: it is made
+    // only when the move finds it missing.
+    if (QFile::rename(van, naar))
+        return;
     QDir().mkpath(QFileInfo(naar).absolutePath());
     if (!QFile::rename(van, naar))
         wisselMislukt();
@@ -246,9 +263,10 @@ private:
     void plan()
     {
         QSet<QString> oud;
+        BinnenMap binnen(m_map);
         for (const QString& relatief : bestandenOnder(m_nieuwMap)) {
             const QString doel = doelPad(m_gids, m_map, relatief);
-            const bool mag = !isBeschermd(relatief) && binnen(m_map, doel)
+            const bool mag = !isBeschermd(relatief) && binnen(doel)
                              && QFileInfo(doel).canonicalFilePath() != m_archief && !QFileInfo(doel).isDir()
                              && (m_opties.maskers.isEmpty() || TZolBackupFile::ValtOnder(m_opties.maskers, doel));
             if (!mag) {

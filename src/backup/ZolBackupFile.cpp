@@ -234,6 +234,7 @@ void TZolBackupFile::begin()
     m_aantal = 0;
     m_inArchief = 0;
     m_gids.vergeet();
+    m_bestaandeMappen.clear();
     m_volume = 1;
     m_totaal = 0;
     m_gedaan = 0;
@@ -684,10 +685,15 @@ void TZolBackupFile::kiesHerstellen(const QString& naam)
     }
     if (!moetHerstellen(bestaand.isEmpty() ? doel : bestaand, m_inzending.datum))
         return;
-    const QFileInfo info(doel);
-    QDir().mkpath(info.absolutePath());
-    if (!info.absoluteDir().exists())
-        return;
+    // Each folder is made, or found, once per run: a restore of many small
+    // files would otherwise ask the file system again for every one.
+    const QString map = QFileInfo(doel).absolutePath();
+    if (!m_bestaandeMappen.contains(map)) {
+        QDir().mkpath(map);
+        if (!QDir(map).exists())
+            return;
+        m_bestaandeMappen.insert(map);
+    }
     m_gids.gemaakt(doel);
     m_inzending.doel = doel;
     m_inzending.actie = Actie::Herstellen;
@@ -716,15 +722,22 @@ QStringList TZolBackupFile::doelDelen(const QString& naam) const
     return delen;
 }
 
-bool TZolBackupFile::isArchief(const QString& doel) const
+bool TZolBackupFile::isArchief(const QString& doel)
 {
-    const QString pad = QFileInfo(doel).canonicalFilePath();
+    // A name the folder does not hold is no archive (the folder's listing is
+    // read once and kept current); only an existing one has its links followed.
+    const QFileInfo info(doel);
+    if (!m_gids.spellingen(info.absolutePath(), info.fileName()).contains(info.fileName()))
+        return false;
+    const QString pad = info.canonicalFilePath();
     return !pad.isEmpty()
            && (pad == QFileInfo(m_archief).canonicalFilePath() || pad == QFileInfo(m_volumePad).canonicalFilePath());
 }
 
 bool TZolBackupFile::moetHerstellen(const QString& bestaand, quint32 datum) const
 {
+    if (RestoreMode == rmAll)
+        return true;
     const QFileInfo info(bestaand);
     const bool bestaat = info.exists();
     const bool ouder = bestaat && DosDatumTijd(info.lastModified()) < datum;

@@ -185,7 +185,7 @@ private:
     void kiesTellen(const QString& naam);
     void kiesHerstellen(const QString& naam);
     QStringList doelDelen(const QString& naam) const;
-    bool isArchief(const QString& doel) const;
+    bool isArchief(const QString& doel);
     bool moetHerstellen(const QString& bestaand, quint32 datum) const;
     void volgendVolumeLezen(const QString& marker);
     void leesSegment();
@@ -227,4 +227,5 @@ private:
     std::unique_ptr<Inpakker> m_inpakker;
     std::unique_ptr<Uitpakker> m_uitpakker;
     NaamGids m_gids;
+    QSet<QString> m_bestaandeMappen;  // folders this run made or found
 };
