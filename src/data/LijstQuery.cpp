@@ -13,7 +13,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int maxChunks = 64;
+constexpr int maxChunks = 128;
 
 // The text split into its part before the closing order clause and the
 // terms of that clause. SQLite does not drop an order inside a sub-select by
@@ -90,12 +90,12 @@ void LijstQuery::close()
     const bool wasOpen = m_open;
     m_open = false;
     m_kolommen.clear();
+    m_kolomNummers.clear();
     m_velden.clear();
     m_chunks.clear();
     m_chunkVolgorde.clear();
     m_rowCount = -1;
-    m_oproepGeladen = m_stedenGeladen = false;
-    m_steden.clear();
+    m_opzoekGecontroleerd = false;
     if (wasOpen)
         Q_EMIT dataChanged();
 }
@@ -106,7 +106,8 @@ void LijstQuery::open()
     bepaalVolgorde();
     // The first chunk runs now, so that a wrong text fails here and not
     // while drawing, and it gives the columns.
-    QSqlQuery q = voerChunkUit(0);
+    const ChunkPlek eerste = plekVan(0);
+    QSqlQuery q = voerChunkUit(eerste);
     const QSqlRecord record = q.record();
     QHash<QString, int> gezien;
     for (int i = 0; i < record.count(); ++i) {
@@ -125,8 +126,15 @@ void LijstQuery::open()
                    << QStringLiteral("Oproep");
     if (m_soort != Soort::Deelnemers)
         m_kolommen << QStringLiteral("LaatsteCursus");
+    // The first of equal names wins, as SQLite's own lookup by name does.
+    // The grid asks by name for every cell, nearly always in the spelling
+    // of the result, which is found without lowering it first.
+    for (int i = int(m_kolommen.size()) - 1; i >= 0; --i) {
+        m_kolomNummers.insert(m_kolommen[i].toLower(), i);
+        m_kolomNummers.insert(m_kolommen[i], i);
+    }
     m_open = true;
-    bewaarChunk(0, q);
+    bewaarChunk(eerste, q);
     Q_EMIT dataChanged();
 }
 
@@ -147,14 +155,14 @@ void LijstQuery::bepaalVolgorde()
     if (!sleutels.isEmpty() && !onleesbareOrder)
         m_volgorde += (m_volgorde.isEmpty() ? QString() : QStringLiteral(", ")) + sleutels;
     m_geordend = m_volgorde.isEmpty() ? vertaald : QStringLiteral("%1 ORDER BY %2").arg(m_basis, m_volgorde);
+    m_omgekeerd = m_volgorde.isEmpty() ? QString()
+                                       : QStringLiteral("%1 ORDER BY %2").arg(m_basis, omgekeerd(termenVan(m_volgorde)));
 }
 
 int LijstQuery::kolom(const QString& naam) const
 {
-    for (int i = 0; i < m_kolommen.size(); ++i)
-        if (m_kolommen[i].compare(naam, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    const auto gevonden = m_kolomNummers.constFind(naam);
+    return gevonden != m_kolomNummers.cend() ? *gevonden : m_kolomNummers.value(naam.toLower(), -1);
 }
 
 int LijstQuery::rowCount()
@@ -168,67 +176,65 @@ int LijstQuery::rowCount()
     return m_rowCount;
 }
 
-bool LijstQuery::vanAchteren(int chunk) const
+LijstQuery::ChunkPlek LijstQuery::plekVan(int index) const
 {
-    // Past the middle the rows are counted from the end in the reversed
-    // order, so the last screen skips a few rows rather than the whole list.
-    return !m_volgorde.isEmpty() && m_rowCount >= 0 && qint64(chunk) * chunkGrootte * 2 > m_rowCount;
-}
-
-QSqlQuery LijstQuery::voerChunkUit(int chunk)
-{
-    const qint64 begin = qint64(chunk) * chunkGrootte;
-    if (vanAchteren(chunk)) {
-        const qint64 einde = std::min<qint64>(begin + chunkGrootte, m_rowCount);
-        return m_storage.execNative(QStringLiteral("%1 ORDER BY %2 LIMIT %3 OFFSET %4")
-                                        .arg(m_basis, omgekeerd(termenVan(m_volgorde)))
-                                        .arg(std::max<qint64>(0, einde - begin))
-                                        .arg(m_rowCount - einde));
+    // Past the middle the rows are read from the end in the reversed order,
+    // in chunks counted from the last row, so the last screen is one short
+    // read from the end of the order instead of a walk down the whole list.
+    if (!m_volgorde.isEmpty() && m_rowCount >= 0 && qint64(index) * 2 > m_rowCount) {
+        const int vanEinde = (m_rowCount - 1 - index) / chunkGrootte;
+        const int einde = m_rowCount - vanEinde * chunkGrootte;
+        return {-(vanEinde + 1), std::max(0, einde - chunkGrootte), einde};
     }
-    // The statement itself carries the order; a sub-select would not keep it.
-    return m_storage.execNative(QStringLiteral("%1 LIMIT %2 OFFSET %3").arg(m_geordend).arg(chunkGrootte).arg(begin));
+    const int chunk = index / chunkGrootte;
+    return {chunk, chunk * chunkGrootte, (chunk + 1) * chunkGrootte};
 }
 
-void LijstQuery::bewaarChunk(int chunk, QSqlQuery& q)
+QSqlQuery LijstQuery::voerChunkUit(const ChunkPlek& plek)
+{
+    if (plek.sleutel < 0)
+        return m_storage.execNative(
+            QStringLiteral("%1 LIMIT %2 OFFSET %3").arg(m_omgekeerd).arg(plek.einde - plek.begin).arg(m_rowCount - plek.einde));
+    // The statement itself carries the order; a sub-select would not keep it.
+    return m_storage.execNative(
+        QStringLiteral("%1 LIMIT %2 OFFSET %3").arg(m_geordend).arg(plek.einde - plek.begin).arg(plek.begin));
+}
+
+void LijstQuery::bewaarChunk(const ChunkPlek& plek, QSqlQuery& q)
 {
     QVector<Rij> rijen;
-    rijen.reserve(chunkGrootte);
+    rijen.reserve(plek.einde - plek.begin);
     while (q.next()) {
         Rij r(m_aantalSqlKolommen);
         for (int i = 0; i < m_aantalSqlKolommen; ++i)
             r[i] = m_velden[i] ? TableHandle::uitOpslag(*m_velden[i], q.value(i)) : q.value(i);
         rijen.push_back(std::move(r));
     }
-    if (vanAchteren(chunk))
+    if (plek.sleutel < 0)
         std::reverse(rijen.begin(), rijen.end());
-    else if (rijen.size() < chunkGrootte && m_rowCount < 0)
-        m_rowCount = chunk * chunkGrootte + int(rijen.size());
-    m_chunks.insert(chunk, std::move(rijen));
-    m_chunkVolgorde.push_front(chunk);
+    else if (rijen.size() < plek.einde - plek.begin && m_rowCount < 0)
+        m_rowCount = plek.begin + int(rijen.size());
+    m_chunks.insert(plek.sleutel, std::move(rijen));
+    m_chunkVolgorde.push_front(plek.sleutel);
     while (int(m_chunkVolgorde.size()) > maxChunks) {
         m_chunks.remove(m_chunkVolgorde.back());
         m_chunkVolgorde.pop_back();
     }
 }
 
-void LijstQuery::laadChunk(int chunk)
-{
-    QSqlQuery q = voerChunkUit(chunk);
-    bewaarChunk(chunk, q);
-}
-
 const LijstQuery::Rij& LijstQuery::rij(int index)
 {
     static const Rij leeg;
-    const int chunk = index / chunkGrootte;
-    if (!m_chunks.contains(chunk))
-        laadChunk(chunk);
-    else if (m_chunkVolgorde.front() != chunk) {
-        m_chunkVolgorde.remove(chunk);
-        m_chunkVolgorde.push_front(chunk);
+    const ChunkPlek plek = plekVan(index);
+    if (!m_chunks.contains(plek.sleutel)) {
+        QSqlQuery q = voerChunkUit(plek);
+        bewaarChunk(plek, q);
+    } else if (m_chunkVolgorde.front() != plek.sleutel) {
+        m_chunkVolgorde.remove(plek.sleutel);
+        m_chunkVolgorde.push_front(plek.sleutel);
     }
-    const QVector<Rij>& rijen = m_chunks[chunk];
-    const int binnen = index % chunkGrootte;
+    const QVector<Rij>& rijen = m_chunks[plek.sleutel];
+    const int binnen = index - plek.begin;
     return binnen < rijen.size() ? rijen[binnen] : leeg;
 }
 
@@ -255,26 +261,34 @@ QVariant LijstQuery::waarde(int rijIndex, int kolomIndex)
     return woonplaats(r.value(kolom(QStringLiteral("StadCode"))));
 }
 
+void LijstQuery::controleerOpzoek()
+{
+    if (m_opzoekGecontroleerd)
+        return;
+    m_opzoekGecontroleerd = true;
+    // Few participants are planned at once and the places are few; one set
+    // of each serves every row, and both are read again only when the
+    // database changed since: total_changes() counts this connection's
+    // writes, data_version those of any other.
+    QSqlQuery stand = m_storage.execNative(
+        QStringLiteral("SELECT total_changes() || '/' || (SELECT data_version FROM pragma_data_version)"));
+    const QString nu = stand.next() ? stand.value(0).toString() : QString();
+    if (nu == m_opzoekStand && !nu.isEmpty())
+        return;
+    m_oproepNummers.clear();
+    QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT DISTINCT upper(CursistNr) FROM Cursussen"));
+    while (q.next())
+        m_oproepNummers.insert(q.value(0).toString());
+    m_steden.clear();
+    QSqlQuery steden = m_storage.execNative(QStringLiteral("SELECT StadCode, Stad FROM Steden"));
+    while (steden.next())
+        m_steden.insert(steden.value(0).toInt(), steden.value(1).toString());
+    m_opzoekStand = nu;
+}
+
 bool LijstQuery::opr(const QString& cursistNr)
 {
-    if (!m_oproepGeladen) {
-        // Few participants are planned at once; one set serves every row.
-        // Cursussen has no index on the participant, so the set is read
-        // again only when the database changed since: total_changes() counts
-        // this connection's writes, data_version those of any other.
-        QSqlQuery stand = m_storage.execNative(QStringLiteral("SELECT total_changes()"));
-        QSqlQuery versie = m_storage.execNative(QStringLiteral("PRAGMA data_version"));
-        const QString nu = QStringLiteral("%1/%2").arg(stand.next() ? stand.value(0).toString() : QString(),
-                                                       versie.next() ? versie.value(0).toString() : QString());
-        if (nu != m_oproepStand) {
-            m_oproepNummers.clear();
-            QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT DISTINCT upper(CursistNr) FROM Cursussen"));
-            while (q.next())
-                m_oproepNummers.insert(q.value(0).toString());
-            m_oproepStand = nu;
-        }
-        m_oproepGeladen = true;
-    }
+    controleerOpzoek();
     return m_oproepNummers.contains(cursistNr.toUpper());
 }
 
@@ -282,12 +296,7 @@ QString LijstQuery::woonplaats(const QVariant& stadCode)
 {
     if (stadCode.isNull())
         return {};
-    if (!m_stedenGeladen) {
-        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT StadCode, Stad FROM Steden"));
-        while (q.next())
-            m_steden.insert(q.value(0).toInt(), q.value(1).toString());
-        m_stedenGeladen = true;
-    }
+    controleerOpzoek();
     return m_steden.value(stadCode.toInt());
 }
 
@@ -305,35 +314,37 @@ QVariant LijstQuery::LaatsteCursus(const QVariantList& herhalingen)
 namespace {
 QString termNaam(int i) { return QStringLiteral("lijst_o%1").arg(i); }
 
-// The condition that a row comes before the one whose order values are
-// given, in the lexicographic order of the terms; NULL sorts first, as in
-// SQLite. Each range is one an index on the term can answer.
-QString eerderDan(const QList<Term>& termen, const QVariantList& waarden, QVariantList& binden)
+// The conditions, each excluding the others, under which a row comes before
+// the one whose order values are given, in the lexicographic order of the
+// terms; NULL sorts first, as in SQLite. Each is one range of an index on
+// its terms, so counting them one by one never collects rows to take out
+// doubles, as a count over their OR would.
+struct Deel {
+    QString sql;
+    QVariantList waarden;
+};
+QList<Deel> eerderDan(const QList<Term>& termen, const QVariantList& waarden)
 {
-    QStringList of;
+    QList<Deel> delen;
     QStringList gelijk;
+    QVariantList gelijkWaarden;
     for (int i = 0; i < termen.size(); ++i) {
         const QString t = termNaam(i);
         const bool leeg = waarden[i].isNull();
-        QString voor;
-        if (termen[i].aflopend)
-            voor = leeg ? t + QStringLiteral(" IS NOT NULL") : t + QStringLiteral(" > ?");
-        else
-            voor = leeg ? QStringLiteral("0") : QStringLiteral("(%1 IS NULL OR %1 < ?)").arg(t);
-        QVariantList hier;
-        for (int j = 0; j < i; ++j)
-            if (!waarden[j].isNull())
-                hier << waarden[j];
-        if (!leeg)
-            hier << waarden[i];
-        if (gelijk.isEmpty())
-            of << voor;
-        else
-            of << QStringLiteral("(%1 AND %2)").arg(gelijk.join(QStringLiteral(" AND ")), voor);
-        binden << hier;
+        QList<Deel> hier;
+        if (termen[i].aflopend && leeg)
+            hier << Deel{t + QStringLiteral(" IS NOT NULL"), {}};
+        else if (termen[i].aflopend)
+            hier << Deel{t + QStringLiteral(" > ?"), {waarden[i]}};
+        else if (!leeg)
+            hier << Deel{t + QStringLiteral(" IS NULL"), {}} << Deel{t + QStringLiteral(" < ?"), {waarden[i]}};
+        for (const Deel& d : hier)
+            delen << Deel{(gelijk + QStringList{d.sql}).join(QStringLiteral(" AND ")), gelijkWaarden + d.waarden};
         gelijk << (leeg ? t + QStringLiteral(" IS NULL") : t + QStringLiteral(" = ?"));
+        if (!leeg)
+            gelijkWaarden << waarden[i];
     }
-    return of.join(QStringLiteral(" OR "));
+    return delen;
 }
 }  // namespace
 
@@ -387,9 +398,14 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
     QVariantList waarden;
     for (int i = 0; i < termen.size(); ++i)
         waarden << doel.value(i);
+    QStringList tellingen;
     QVariantList binden;
-    const QString eerder = eerderDan(termen, waarden, binden);
-    QSqlQuery telling = m_storage.execNative(
-        QStringLiteral("SELECT count(*) FROM (%1) WHERE %2").arg(metTermen, eerder), binden);
+    for (const Deel& d : eerderDan(termen, waarden)) {
+        tellingen << QStringLiteral("(SELECT count(*) FROM (%1) WHERE %2)").arg(metTermen, d.sql);
+        binden << d.waarden;
+    }
+    if (tellingen.isEmpty())
+        return 0;
+    QSqlQuery telling = m_storage.execNative(QStringLiteral("SELECT ") + tellingen.join(QStringLiteral(" + ")), binden);
     return telling.next() ? telling.value(0).toInt() : -1;
 }

@@ -48,38 +48,47 @@ public:
     enum class Vergelijk { Gelijk, BeginMet };
     int zoekRij(const QString& kolom, const QString& tekst, Vergelijk vergelijk);
 
-    static constexpr int chunkGrootte = 200;
+    static constexpr int chunkGrootte = 50;
 
 Q_SIGNALS:
     void dataChanged();  // the view was (re)opened or closed
 
 private:
     using Rij = QVector<QVariant>;
+    // Where a row's chunk lies: its key (from the end when negative) and the
+    // rows it holds, [begin, einde).
+    struct ChunkPlek {
+        int sleutel;
+        int begin;
+        int einde;
+    };
     const Rij& rij(int index);
-    bool vanAchteren(int chunk) const;
-    QSqlQuery voerChunkUit(int chunk);
-    void bewaarChunk(int chunk, QSqlQuery& q);
-    void laadChunk(int chunk);
+    ChunkPlek plekVan(int index) const;
+    QSqlQuery voerChunkUit(const ChunkPlek& plek);
+    void bewaarChunk(const ChunkPlek& plek, QSqlQuery& q);
     void bepaalVolgorde();
+    void controleerOpzoek();
     bool opr(const QString& cursistNr);
     QString woonplaats(const QVariant& stadCode);
 
     Storage& m_storage;
     Soort m_soort;
     QString m_sql;
-    QString m_basis;     // translated, without its order clause
-    QString m_volgorde;  // the order terms, ending in what makes a row unique
-    QString m_geordend;  // translated, in that total order
+    QString m_basis;      // translated, without its order clause
+    QString m_volgorde;   // the order terms, ending in what makes a row unique
+    QString m_geordend;   // translated, in that total order
+    QString m_omgekeerd;  // the same the other way round
     bool m_open = false;
     QStringList m_kolommen;
-    QVector<const VeldDef*> m_velden;  // per result column; null when unknown
+    QHash<QString, int> m_kolomNummers;  // by the name as given and lowered
+    QVector<const VeldDef*> m_velden;    // per result column; null when unknown
     int m_aantalSqlKolommen = 0;
     int m_rowCount = -1;
     QHash<int, QVector<Rij>> m_chunks;
     std::list<int> m_chunkVolgorde;  // most recently used first
+    // The calculated Opr and Woonplaats look up these sets.
     QSet<QString> m_oproepNummers;
-    bool m_oproepGeladen = false;  // checked against the database since the last opening
-    QString m_oproepStand;         // the database's change marks when the set was read
     QHash<int, QString> m_steden;
-    bool m_stedenGeladen = false;
+    bool m_opzoekGecontroleerd = false;  // checked against the database since the last opening
+    QString m_opzoekStand;               // the database's change marks when the sets were read
 };

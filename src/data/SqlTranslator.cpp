@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QVector>
+#include <algorithm>
 
 namespace {
 
@@ -168,8 +169,17 @@ QString rijSleutels(const QString& localSql)
     // One table: its rowid, with which every index of the table ends, so an
     // order on an indexed field needs no sort. A join: each table's unique
     // key, which the join walks in key order, so the unsorted enrolment list
-    // needs no sort either.
-    const QList<TabelInJoin> tabellen = joinTabellen(tokenize(localSql));
+    // needs no sort either. The longest key comes first: in a join on part
+    // of it (the enrolments of each participant) it alone fixes the row and
+    // its index gives the order, where a shorter key first would leave the
+    // planner a sort whenever it starts from the longer one.
+    QList<TabelInJoin> tabellen = joinTabellen(tokenize(localSql));
+    const auto lengte = [](const TabelInJoin& t) {
+        return t.tabel->primaireSleutel && t.tabel->primaireSleutel->uniek ? t.tabel->primaireSleutel->velden.size()
+                                                                           : qsizetype(0);
+    };
+    std::stable_sort(tabellen.begin(), tabellen.end(),
+                     [&](const TabelInJoin& a, const TabelInJoin& b) { return lengte(a) > lengte(b); });
     QStringList sleutels;
     for (const TabelInJoin& t : tabellen) {
         const QString alias = Schema::quoteIdent(t.alias);

@@ -62,7 +62,7 @@ QVariant TableHandle::naarOpslag(const VeldDef& veld, const QVariant& waarde)
         return {};  // an empty field holds no value
     switch (veld.type) {
     case VeldType::Tekst:
-    case VeldType::Memo: return waarde.toString();
+    case VeldType::Memo: return waarde.typeId() == QMetaType::QString ? waarde : QVariant(waarde.toString());
     case VeldType::SmallInt:
     case VeldType::Integer:
     case VeldType::AutoInc: {
@@ -123,7 +123,7 @@ QVariant TableHandle::uitOpslag(const VeldDef& veld, const QVariant& waarde)
         return {};
     switch (veld.type) {
     case VeldType::Tekst:
-    case VeldType::Memo: return waarde.toString();
+    case VeldType::Memo: return waarde.typeId() == QMetaType::QString ? waarde : QVariant(waarde.toString());
     case VeldType::SmallInt:
     case VeldType::Integer:
     case VeldType::AutoInc: return waarde.toInt();

@@ -4,6 +4,8 @@
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
 #include "data/LijstQuery.h"
+#include "data/SqlTranslator.h"
+#include "data/Storage.h"
 #include "data/Zoeken.h"
 
 #include <QSignalSpy>
@@ -233,6 +235,51 @@ private Q_SLOTS:
             QCOMPARE(laatste.toDate(), QDate(2000 + verwacht, 1, 1));
     }
 
+    // The places and the planned participants are read once for many
+    // openings; a change made here or by another program in between shows
+    // at the next opening.
+    void woonplaatsAndOprFollowChangesAtTheNextOpening()
+    {
+        TempDatabase db;
+        TDataModFrm& dm = db.dm();
+        dm.storage().exec("insert into Steden (StadCode, Stad) values (7, 'ZWOLLE')");
+        dm.storage().exec("insert into Hoofd (CursistNr, Naam, StadCode) values ('000001', 'Jansen', 7)");
+        LijstQuery& lijst = *dm.LijstQ;
+        lijst.setSql("select * from hoofd");
+        const auto lees = [&] {
+            lijst.open();
+            return QStringList{lijst.waarde(0, "Woonplaats").toString(), lijst.waarde(0, "Opr").toString()};
+        };
+        QCOMPARE(lees(), (QStringList{"ZWOLLE", "false"}));
+        dm.storage().exec("update Steden set Stad = 'KAMPEN' where StadCode = 7");
+        dm.storage().exec(
+            "insert into Cursussen (Datum, Dag, CursistNr, CursusCode) values ('2027-01-11', 1, '000001', 'EHBO')");
+        QCOMPARE(lees(), (QStringList{"KAMPEN", "true"}));
+        {
+            Storage ander;
+            ander.open(dm.storage().map());
+            ander.exec("update Steden set Stad = 'HATTEM' where StadCode = 7");
+            ander.exec("delete from Cursussen");
+        }
+        QCOMPARE(lees(), (QStringList{"HATTEM", "false"}));
+    }
+
+    // The enrolment list ends its order in the rows' keys; the first screen
+    // must come from the keys' index without sorting every enrolment, also
+    // in a database without the planner's statistics.
+    void theEnrolmentListsFirstScreenNeedsNoSort()
+    {
+        TempDatabase db;
+        const QString sql = "select * from hoofd h, cursusgegevens d where h.CursistNr=d.CursistNr";
+        QSqlQuery plan = db.dm().storage().execNative(QString("EXPLAIN QUERY PLAN %1 ORDER BY %2 LIMIT %3")
+                                                          .arg(translateSql(sql), rijSleutels(sql))
+                                                          .arg(LijstQuery::chunkGrootte));
+        QStringList stappen;
+        while (plan.next())
+            stappen << plan.value(3).toString();
+        QVERIFY2(!stappen.join(" | ").contains("TEMP B-TREE"), qPrintable(stappen.join(" | ")));
+    }
+
     void joinedViewCarriesCalculatedFields()
     {
         TempDatabase db;
@@ -304,8 +351,9 @@ private Q_SLOTS:
         const int aantal = LijstQuery::chunkGrootte * 2 + 57;
         QStringList deelnemers, inschrijvingen;
         for (int i = 0; i < aantal; ++i) {
-            // Numbers inserted out of their order, so rowid and key differ.
-            const QString nr = QString::number((i * 37) % aantal + 1).rightJustified(6, '0');
+            // Numbers inserted out of their order, so rowid and key differ
+            // (a prime step visits every number once).
+            const QString nr = QString::number((i * 7919) % aantal + 1).rightJustified(6, '0');
             deelnemers << QString("('%1', '%2', %3)")
                               .arg(nr, QStringList{"Jansen", "de Vries", "Bakker"}[i % 3],
                                    QStringList{"null", "'A'", "'b'", "'B'"}[i % 4]);
@@ -318,15 +366,23 @@ private Q_SLOTS:
         lijst.open();
         QCOMPARE(lijst.rowCount(), aantal);
         QSet<QString> gezien;
+        QStringList achteruit(aantal);
         // Backwards, so chunks load in another order than they follow.
         for (int r = aantal - 1; r >= 0; --r) {
             const QString nr = lijst.waarde(r, "CursistNr").toString();
             QVERIFY2(!gezien.contains(nr), qPrintable(nr));
             gezien.insert(nr);
+            achteruit[r] = nr;
             if (r % 29 == 0)
                 QCOMPARE(lijst.zoekRij("CursistNr", nr, LijstQuery::Vergelijk::Gelijk), r);
         }
         QCOMPARE(int(gezien.size()), aantal);
+        // Read again from the top before anything is counted, so every
+        // chunk is read from the start: the rows read from the end must be
+        // the same rows in the same places.
+        lijst.open();
+        for (int r = 0; r < aantal; ++r)
+            QCOMPARE(lijst.waarde(r, "CursistNr").toString(), achteruit[r]);
     }
 };
 
