@@ -138,6 +138,42 @@ void Storage::open(const QString& map)
     }
     WerkTabellenBij(*this);
     maakEigenIndexen();
+    werkStatistiekBij();
+}
+
+void Storage::werkStatistiekBij()
+{
+    // Without statistics SQLite takes an equality on any index for a narrow
+    // one, so a filter on a course code (a handful of values over all
+    // enrolments) walks that index instead of the participants of one place,
+    // and a short first screen of the enrolments is sorted instead of read
+    // in key order. They are gathered once the enrolments are many enough
+    // for the choice to matter, and again when their number has grown or
+    // shrunk fourfold since; the largest rowid stands in for the count.
+    constexpr qint64 genoeg = 1000;
+    constexpr qint64 factor = 4;
+    try {
+        QSqlQuery grootte = execNative(QStringLiteral("SELECT max(rowid) FROM CursusGegevens"));
+        const qint64 nu = grootte.next() ? grootte.value(0).toLongLong() : 0;
+        grootte.finish();
+        if (nu < genoeg)
+            return;
+        QSqlQuery heeft = execNative(
+            QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'sqlite_stat1'"));
+        qint64 vorige = 0;
+        if (heeft.next()) {
+            heeft.finish();
+            QSqlQuery stat = execNative(QStringLiteral(
+                "SELECT stat FROM sqlite_stat1 WHERE tbl = 'CursusGegevens' COLLATE NOCASE AND idx IS NOT NULL LIMIT 1"));
+            vorige = stat.next() ? stat.value(0).toString().section(QLatin1Char(' '), 0, 0).toLongLong() : 0;
+        }
+        if (vorige > 0 && nu < vorige * factor && nu * factor > vorige)
+            return;
+        execNative(QStringLiteral("ANALYZE"));
+    } catch (const DatabaseError&) {
+        // Statistics only speed queries up; a database that cannot take them
+        // now is used as it is.
+    }
 }
 
 void Storage::maakEigenIndexen()

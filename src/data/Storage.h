@@ -94,6 +94,8 @@ private:
 
     // Our own indexes, made once (in one transaction) when the file lacks them.
     void maakEigenIndexen();
+    // The query planner's statistics, gathered when missing or far off.
+    void werkStatistiekBij();
     QString m_connectie;
     QString m_map;
     QString m_bestand;

@@ -200,6 +200,42 @@ private Q_SLOTS:
         QCOMPARE(herstel, 1);
     }
 
+    // The planner's statistics: none while the enrolments are few (they would
+    // be stale long before they mattered), gathered once they are many, kept
+    // while the number stays near what they describe, gathered again when
+    // it has grown fourfold.
+    void plannerStatisticsFollowTheNumberOfEnrolments()
+    {
+        QTemporaryDir dir;
+        const auto voegToe = [&](int vanaf, int tot) {
+            Storage s;
+            s.open(dir.path());
+            Transactie t(s);
+            for (int i = vanaf; i < tot; ++i)
+                s.execNative("INSERT INTO CursusGegevens (CursistNr, CursusCode) VALUES (?, 'EHBO')",
+                             {QString::number(i).rightJustified(6, '0')});
+            t.commit();
+        };
+        const auto beschreven = [&] {
+            Storage s;
+            s.open(dir.path());
+            QSqlQuery heeft = s.execNative("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'sqlite_stat1'");
+            if (!heeft.next())
+                return 0;
+            heeft.finish();
+            QSqlQuery stat = s.execNative("SELECT stat FROM sqlite_stat1 WHERE tbl = 'CursusGegevens' LIMIT 1");
+            return stat.next() ? stat.value(0).toString().section(' ', 0, 0).toInt() : 0;
+        };
+        voegToe(0, 999);
+        QCOMPARE(beschreven(), 0);
+        voegToe(999, 1200);
+        QCOMPARE(beschreven(), 1200);
+        voegToe(1200, 4000);
+        QCOMPARE(beschreven(), 1200);
+        voegToe(4000, 4800);
+        QCOMPARE(beschreven(), 4800);
+    }
+
     // A database made before our own indexes existed (or restored from such an
     // archive) gains them at its first opening and starts as any other.
     void aDatabaseWithoutOurIndexesGainsThemAndStarts()
