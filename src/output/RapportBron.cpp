@@ -7,6 +7,7 @@
 
 #include <QSqlError>
 #include <QSqlRecord>
+#include <algorithm>
 
 void RapportBron::vereisOpen() const
 {
@@ -101,6 +102,8 @@ void TabelBron::open()
 {
     m_open = true;
     m_geladen = false;
+    m_gelezen.clear();
+    m_gelezenRijen = 0;
     m_masterVelden.clear();
     for (const auto& [veld, masterVeld] : m_koppeling)
         m_masterVelden << m_master->fieldIndex(masterVeld);
@@ -112,6 +115,8 @@ void TabelBron::close()
     m_geladen = false;
     m_rijen.clear();
     m_zoek = QSqlQuery();
+    m_gelezen.clear();
+    m_gelezenRijen = 0;
 }
 
 QVariantList TabelBron::masterSleutel() const
@@ -131,8 +136,31 @@ void TabelBron::volgMaster() const
         laad(sleutel);
 }
 
+namespace {
+// The link values as one text, with each value's type: a number and the
+// same digits as text may find different rows.
+QString sleutelTekst(const QVariantList& sleutel)
+{
+    QString tekst;
+    for (const QVariant& waarde : sleutel)
+        tekst += waarde.isNull() ? QStringLiteral("-\x1f")
+                                 : QString::number(waarde.typeId()) + QLatin1Char(':') + waarde.toString() + QChar(0x1f);
+    return tekst;
+}
+
+constexpr int maxGelezenRijen = 4096;
+}  // namespace
+
 void TabelBron::laad(const QVariantList& sleutel) const
 {
+    const QString tekst = sleutelTekst(sleutel);
+    if (const auto gelezen = m_gelezen.constFind(tekst); gelezen != m_gelezen.cend()) {
+        m_rijen = *gelezen;
+        m_sleutel = sleutel;
+        m_geladen = true;
+        m_index = 0;
+        return;
+    }
     if (m_zoek.lastQuery().isEmpty()) {
         QStringList voorwaarden;
         for (const auto& [veld, masterVeld] : m_koppeling)
@@ -173,6 +201,12 @@ void TabelBron::laad(const QVariantList& sleutel) const
     m_sleutel = sleutel;
     m_geladen = true;
     m_index = 0;
+    if (m_gelezenRijen + m_rijen.size() > maxGelezenRijen) {
+        m_gelezen.clear();
+        m_gelezenRijen = 0;
+    }
+    m_gelezen.insert(tekst, m_rijen);
+    m_gelezenRijen += std::max(1, int(m_rijen.size()));  // an empty answer takes room too
 }
 
 void TabelBron::first()

@@ -105,6 +105,11 @@ private:
     mutable QVariantList m_sleutel;
     mutable bool m_geladen = false;
     mutable int m_index = 0;
+    // Rows already read this opening, by their link values: a list of every
+    // participant asks the few places over and over. Bounded, so a detail
+    // read once per master row costs no more memory than a screenful.
+    mutable QHash<QString, QList<QVariantList>> m_gelezen;
+    mutable int m_gelezenRijen = 0;
 };
 
 // A range of exactly one record without fields: a band bound to it prints

@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "data/DataModFrm.h"
 #include "data/DatabaseError.h"
+#include "data/Storage.h"
 #include "output/ReportsFrm.h"
 #include "report/ReportFile.h"
 
@@ -165,6 +166,32 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(DatabaseError, r.HoofdDB.value("Naam"));
         QStringList memo{"[Aanhef]"};
         QVERIFY_THROWS_EXCEPTION(DatabaseError, r.frReport1EnterRect(memo, ReportObject{}));
+    }
+
+    // The place of every participant of the overview is read once per run:
+    // a place asked again comes from what was read, a participant without a
+    // place has none, and a place changed between two runs shows in the
+    // second.
+    void detailRowsAreReadOncePerRunAndAfreshTheNext()
+    {
+        TempDatabase db;
+        Storage& s = db.dm().storage();
+        s.exec("insert into Steden (StadCode, Stad) values (1, 'Zwolle'), (2, 'Kampen')");
+        s.exec(
+            "insert into Hoofd (CursistNr, Naam, StadCode) values ('000001', 'A', 1), ('000002', 'B', 2), "
+            "('000003', 'C', 1), ('000004', 'D', null)");
+        TReportsFrm r(db.dm());
+        const auto steden = [&] {
+            QStringList uit;
+            r.SetDatabases(true);
+            for (r.QOverzicht.first(); !r.QOverzicht.eof(); r.QOverzicht.next())
+                uit << r.QOverzichtSteden.value("Stad").toString();
+            r.SetDatabases(false);
+            return uit;
+        };
+        QCOMPARE(steden(), (QStringList{"Zwolle", "Kampen", "Zwolle", ""}));
+        s.exec("update Steden set Stad = 'Hattem' where StadCode = 1");
+        QCOMPARE(steden(), (QStringList{"Hattem", "Kampen", "Hattem", ""}));
     }
 
     // A call-up list: participants (master) with their course days (detail),
