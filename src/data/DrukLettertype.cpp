@@ -1,6 +1,8 @@
 #include "DrukLettertype.h"
 
 #include <QFontDatabase>
+#include <QMutex>
+#include <QSet>
 #include <QList>
 #include <utility>
 
@@ -10,10 +12,20 @@ QFont DrukLettertype(const QString& family, double pointSize)
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
         {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
         {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")}};
-    for (const auto& [original, substitute] : substitutes)
-        if (family == original && !QFontDatabase::hasFamily(original) && QFontDatabase::hasFamily(substitute)
-            && !QFont::substitutes(original).contains(substitute))
-            QFont::insertSubstitution(original, substitute);
+    // Asking the font database costs a font configuration lookup; every
+    // text of every page asks, so each family is settled once.
+    static QMutex slot;
+    static QSet<QString> geregeld;
+    {
+        const QMutexLocker vast(&slot);
+        if (!geregeld.contains(family)) {
+            for (const auto& [original, substitute] : substitutes)
+                if (family == original && !QFontDatabase::hasFamily(original) && QFontDatabase::hasFamily(substitute)
+                    && !QFont::substitutes(original).contains(substitute))
+                    QFont::insertSubstitution(original, substitute);
+            geregeld.insert(family);
+        }
+    }
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setStyleStrategy(QFont::PreferOutline);
