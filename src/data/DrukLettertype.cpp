@@ -1,9 +1,9 @@
 #include "DrukLettertype.h"
 
 #include <QFontDatabase>
+#include <QList>
 #include <QMutex>
 #include <QSet>
-#include <QList>
 #include <utility>
 
 QFont DrukLettertype(const QString& family, double pointSize)
