@@ -204,6 +204,36 @@ QList<Meting> meetLijst(TDataModFrm& dm, int deelnemers)
                       leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h"), QStringLiteral("h.CursistNr DESC"))));
                   })};
 
+    // Scrolling down the list sorted by name, halfway: the next screen
+    // after the one shown, as the grid asks for it.
+    const QString opNaam = QStringLiteral("select * from hoofd order by Naam");
+    const int midden = deelnemers / 2;
+    QString laatsteNaam;
+    qint64 laatsteRij = 0;
+    uit << Meting{
+        QStringLiteral("middle screen, scrolling down"),
+        mediaan(
+            [&] {
+                lijst = open(opNaam, false);
+                leesScherm(*lijst, midden);
+            },
+            [&] { leesScherm(*lijst, midden + 50); }),
+        mediaan(
+            [&] {
+                QSqlQuery q = s.execNative(QStringLiteral("SELECT Naam, rowid FROM Hoofd ORDER BY Naam COLLATE NOCASE, rowid "
+                                                          "LIMIT 1 OFFSET %1")
+                                               .arg(midden + 49));
+                q.next();
+                laatsteNaam = q.value(0).toString();
+                laatsteRij = q.value(1).toLongLong();
+            },
+            [&] {
+                leesAlles(s.execNative(vloerScherm(QStringLiteral("Hoofd h WHERE h.Naam >= ? COLLATE NOCASE AND "
+                                                                  "(h.Naam > ? COLLATE NOCASE OR h.rowid > ?)"),
+                                                   QStringLiteral("h.Naam COLLATE NOCASE, h.rowid")),
+                                       {laatsteNaam, laatsteNaam, laatsteRij}));
+            })};
+
     // A participant near the end of the list: the search must not walk there.
     const QString nummer = QString::number(deelnemers - deelnemers / 10);
     const QString nummerVol = nummer.rightJustified(6, QLatin1Char('0'));

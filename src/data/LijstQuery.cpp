@@ -32,10 +32,9 @@ Gesplitst splitsOrder(const QString& sql)
     return {sql.left(m.capturedStart()), m.captured(1).trimmed()};
 }
 
-struct Term {
-    QString expressie;
-    bool aflopend = false;
-};
+using Term = LijstOrdeTerm;
+
+QString termNaam(int i) { return QStringLiteral("lijst_o%1").arg(i); }
 
 // The terms of an order clause, each with its direction.
 QList<Term> termenVan(const QString& volgorde)
@@ -94,6 +93,7 @@ void LijstQuery::close()
     m_velden.clear();
     m_chunks.clear();
     m_chunkVolgorde.clear();
+    m_huidige = nullptr;
     m_rowCount = -1;
     m_opzoekGecontroleerd = false;
     if (wasOpen)
@@ -110,7 +110,7 @@ void LijstQuery::open()
     QSqlQuery q = voerChunkUit(eerste);
     const QSqlRecord record = q.record();
     QHash<QString, int> gezien;
-    for (int i = 0; i < record.count(); ++i) {
+    for (int i = int(m_termen.size()); i < record.count(); ++i) {
         // SQLite names a repeated column "CursistNr:1"; the program knows it
         // as CursistNr_1.
         QString naam = record.fieldName(i).section(QLatin1Char(':'), 0, 0);
@@ -154,9 +154,24 @@ void LijstQuery::bepaalVolgorde()
                                                                          QRegularExpression::CaseInsensitiveOption));
     if (!sleutels.isEmpty() && !onleesbareOrder)
         m_volgorde += (m_volgorde.isEmpty() ? QString() : QStringLiteral(", ")) + sleutels;
-    m_geordend = m_volgorde.isEmpty() ? vertaald : QStringLiteral("%1 ORDER BY %2").arg(m_basis, m_volgorde);
-    m_omgekeerd = m_volgorde.isEmpty() ? QString()
-                                       : QStringLiteral("%1 ORDER BY %2").arg(m_basis, omgekeerd(termenVan(m_volgorde)));
+    m_termen = m_volgorde.isEmpty() ? QList<Term>() : termenVan(m_volgorde);
+    // Every row carries its order values in front (as lijst_o0, ...): the
+    // next chunk down starts right after the last row read, from the index,
+    // and a search counts the rows before a found one by them.
+    static const QRegularExpression select(QStringLiteral("^\\s*select\\b"), QRegularExpression::CaseInsensitiveOption);
+    m_metTermen = m_basis;
+    if (!m_termen.isEmpty() && select.match(m_basis).hasMatch()) {
+        QStringList kolommen;
+        for (int i = 0; i < m_termen.size(); ++i)
+            kolommen << QStringLiteral("%1 AS %2").arg(m_termen[i].expressie, termNaam(i));
+        m_metTermen.replace(select, QStringLiteral("SELECT %1, ").arg(kolommen.join(QStringLiteral(", "))));
+    } else {
+        m_termen.clear();
+    }
+    m_geordend = m_volgorde.isEmpty() ? vertaald : QStringLiteral("%1 ORDER BY %2").arg(m_metTermen, m_volgorde);
+    m_omgekeerd = m_volgorde.isEmpty()
+                      ? QString()
+                      : QStringLiteral("%1 ORDER BY %2").arg(m_metTermen, omgekeerd(termenVan(m_volgorde)));
 }
 
 int LijstQuery::kolom(const QString& naam) const
@@ -178,20 +193,52 @@ int LijstQuery::rowCount()
 
 LijstQuery::ChunkPlek LijstQuery::plekVan(int index) const
 {
+    const int chunk = index / chunkGrootte;
+    const ChunkPlek vanBoven{chunk, chunk * chunkGrootte, (chunk + 1) * chunkGrootte};
+    if (m_volgorde.isEmpty() || m_rowCount < 0)
+        return vanBoven;
+    const int vanEinde = (m_rowCount - 1 - index) / chunkGrootte;
+    const int einde = m_rowCount - vanEinde * chunkGrootte;
+    const ChunkPlek vanOnder{-(vanEinde + 1), std::max(0, einde - chunkGrootte), einde};
+    // A chunk already read serves, from whichever end it was counted.
+    if (m_chunks.contains(vanBoven.sleutel))
+        return vanBoven;
+    if (m_chunks.contains(vanOnder.sleutel))
+        return vanOnder;
+    // Scrolling down, the next chunk follows the one above it.
+    if (const auto boven = m_chunks.constFind(chunk - 1);
+        chunk > 0 && boven != m_chunks.cend() && !boven->laatste.isEmpty())
+        return vanBoven;
     // Past the middle the rows are read from the end in the reversed order,
     // in chunks counted from the last row, so the last screen is one short
     // read from the end of the order instead of a walk down the whole list.
-    if (!m_volgorde.isEmpty() && m_rowCount >= 0 && qint64(index) * 2 > m_rowCount) {
-        const int vanEinde = (m_rowCount - 1 - index) / chunkGrootte;
-        const int einde = m_rowCount - vanEinde * chunkGrootte;
-        return {-(vanEinde + 1), std::max(0, einde - chunkGrootte), einde};
-    }
-    const int chunk = index / chunkGrootte;
-    return {chunk, chunk * chunkGrootte, (chunk + 1) * chunkGrootte};
+    return qint64(index) * 2 > m_rowCount ? vanOnder : vanBoven;
 }
 
 QSqlQuery LijstQuery::voerChunkUit(const ChunkPlek& plek)
 {
+    // Scrolling down, the chunk above is there: the next rows follow its
+    // last one, found by its order values instead of skipping every row
+    // above. Only an order that runs up on every term, past a row without
+    // empty values, has one range that an index on its first term seeks.
+    const auto boven = m_chunks.constFind(plek.sleutel - 1);
+    if (plek.sleutel > 0 && boven != m_chunks.cend() && !boven->laatste.isEmpty()) {
+        const QVariantList& v = boven->laatste;
+        // After the row: t0 > v0, or t0 = v0 and after it on t1, and so on.
+        QString na = termNaam(int(m_termen.size()) - 1) + QStringLiteral(" > ?");
+        QVariantList binden{v.last()};
+        for (int i = int(m_termen.size()) - 2; i >= 0; --i) {
+            na = QStringLiteral("%1 > ? OR (%1 = ? AND (%2))").arg(termNaam(i), na);
+            binden = QVariantList{v[i], v[i]} + binden;
+        }
+        QStringList orde;
+        for (int i = 0; i < m_termen.size(); ++i)
+            orde << termNaam(i);
+        return m_storage.execNative(QStringLiteral("SELECT * FROM (%1) WHERE %2 >= ? AND (%3) ORDER BY %4 LIMIT %5")
+                                        .arg(m_metTermen, termNaam(0), na, orde.join(QStringLiteral(", ")))
+                                        .arg(plek.einde - plek.begin),
+                                    QVariantList{v.first()} + binden);
+    }
     if (plek.sleutel < 0)
         return m_storage.execNative(
             QStringLiteral("%1 LIMIT %2 OFFSET %3").arg(m_omgekeerd).arg(plek.einde - plek.begin).arg(m_rowCount - plek.einde));
@@ -202,19 +249,33 @@ QSqlQuery LijstQuery::voerChunkUit(const ChunkPlek& plek)
 
 void LijstQuery::bewaarChunk(const ChunkPlek& plek, QSqlQuery& q)
 {
-    QVector<Rij> rijen;
-    rijen.reserve(plek.einde - plek.begin);
+    Chunk chunk;
+    chunk.rijen.reserve(plek.einde - plek.begin);
+    const int termen = int(m_termen.size());
+    // The order values of a downward chunk's last row, when the next chunk
+    // can start from them: every term runs up and none of them is empty.
+    const bool volgt = plek.sleutel >= 0 && termen > 0
+                       && std::none_of(m_termen.cbegin(), m_termen.cend(), [](const Term& t) { return t.aflopend; });
     while (q.next()) {
         Rij r(m_aantalSqlKolommen);
-        for (int i = 0; i < m_aantalSqlKolommen; ++i)
-            r[i] = m_velden[i] ? TableHandle::uitOpslag(*m_velden[i], q.value(i)) : q.value(i);
-        rijen.push_back(std::move(r));
+        for (int i = 0; i < m_aantalSqlKolommen; ++i) {
+            const QVariant waarde = q.value(termen + i);
+            r[i] = m_velden[i] ? TableHandle::uitOpslag(*m_velden[i], waarde) : waarde;
+        }
+        chunk.rijen.push_back(std::move(r));
+        if (volgt && chunk.rijen.size() == plek.einde - plek.begin) {
+            for (int i = 0; i < termen; ++i)
+                chunk.laatste << q.value(i);
+        }
     }
+    if (std::any_of(chunk.laatste.cbegin(), chunk.laatste.cend(), [](const QVariant& v) { return v.isNull(); }))
+        chunk.laatste.clear();
     if (plek.sleutel < 0)
-        std::reverse(rijen.begin(), rijen.end());
-    else if (rijen.size() < plek.einde - plek.begin && m_rowCount < 0)
-        m_rowCount = plek.begin + int(rijen.size());
-    m_chunks.insert(plek.sleutel, std::move(rijen));
+        std::reverse(chunk.rijen.begin(), chunk.rijen.end());
+    else if (chunk.rijen.size() < plek.einde - plek.begin && m_rowCount < 0)
+        m_rowCount = plek.begin + int(chunk.rijen.size());
+    m_huidige = nullptr;  // the hash may move its entries
+    m_chunks.insert(plek.sleutel, std::move(chunk));
     m_chunkVolgorde.push_front(plek.sleutel);
     while (int(m_chunkVolgorde.size()) > maxChunks) {
         m_chunks.remove(m_chunkVolgorde.back());
@@ -225,17 +286,22 @@ void LijstQuery::bewaarChunk(const ChunkPlek& plek, QSqlQuery& q)
 const LijstQuery::Rij& LijstQuery::rij(int index)
 {
     static const Rij leeg;
-    const ChunkPlek plek = plekVan(index);
-    if (!m_chunks.contains(plek.sleutel)) {
-        QSqlQuery q = voerChunkUit(plek);
-        bewaarChunk(plek, q);
-    } else if (m_chunkVolgorde.front() != plek.sleutel) {
-        m_chunkVolgorde.remove(plek.sleutel);
-        m_chunkVolgorde.push_front(plek.sleutel);
+    // The grid asks cell after cell of the same rows: the chunk of the last
+    // question answers the next one without looking it up.
+    if (!m_huidige || index < m_huidigePlek.begin || index >= m_huidigePlek.einde) {
+        const ChunkPlek plek = plekVan(index);
+        if (!m_chunks.contains(plek.sleutel)) {
+            QSqlQuery q = voerChunkUit(plek);
+            bewaarChunk(plek, q);
+        } else if (m_chunkVolgorde.front() != plek.sleutel) {
+            m_chunkVolgorde.remove(plek.sleutel);
+            m_chunkVolgorde.push_front(plek.sleutel);
+        }
+        m_huidigePlek = plek;
+        m_huidige = &m_chunks[plek.sleutel].rijen;
     }
-    const QVector<Rij>& rijen = m_chunks[plek.sleutel];
-    const int binnen = index - plek.begin;
-    return binnen < rijen.size() ? rijen[binnen] : leeg;
+    const int binnen = index - m_huidigePlek.begin;
+    return binnen < m_huidige->size() ? (*m_huidige)[binnen] : leeg;
 }
 
 QVariant LijstQuery::waarde(int rijIndex, int kolomIndex)
@@ -312,7 +378,6 @@ QVariant LijstQuery::LaatsteCursus(const QVariantList& herhalingen)
 }
 
 namespace {
-QString termNaam(int i) { return QStringLiteral("lijst_o%1").arg(i); }
 
 // The conditions, each excluding the others, under which a row comes before
 // the one whose order values are given, in the lexicographic order of the
@@ -378,17 +443,15 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
     // The first row that matches, in the list's order, then its place: the
     // number of rows before it, which the order's indexes count without
     // numbering the whole list.
-    const QList<Term> termen = termenVan(m_volgorde);
-    QStringList kolommen, orde;
+    const QList<Term>& termen = m_termen;
+    if (termen.isEmpty())
+        return -1;
+    const QString& metTermen = m_metTermen;
+    QStringList namen, orde;
     for (int i = 0; i < termen.size(); ++i) {
-        kolommen << QStringLiteral("%1 AS %2").arg(termen[i].expressie, termNaam(i));
+        namen << termNaam(i);
         orde << termNaam(i) + (termen[i].aflopend ? QStringLiteral(" DESC") : QString());
     }
-    QString metTermen = m_basis;
-    metTermen.replace(select, QStringLiteral("SELECT %1, ").arg(kolommen.join(QStringLiteral(", "))));
-    QStringList namen;
-    for (int i = 0; i < termen.size(); ++i)
-        namen << termNaam(i);
     QSqlQuery doel = m_storage.execNative(
         QStringLiteral("SELECT %1 FROM (%2) WHERE %3 ORDER BY %4 LIMIT 1")
             .arg(namen.join(QStringLiteral(", ")), metTermen, voorwaarde, orde.join(QStringLiteral(", "))),

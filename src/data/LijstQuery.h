@@ -15,6 +15,12 @@
 class Storage;
 struct VeldDef;
 
+// One term of a list's order clause.
+struct LijstOrdeTerm {
+    QString expressie;
+    bool aflopend = false;
+};
+
 class LijstQuery : public QObject {
     Q_OBJECT
 public:
@@ -74,18 +80,26 @@ private:
     Storage& m_storage;
     Soort m_soort;
     QString m_sql;
-    QString m_basis;      // translated, without its order clause
-    QString m_volgorde;   // the order terms, ending in what makes a row unique
-    QString m_geordend;   // translated, in that total order
-    QString m_omgekeerd;  // the same the other way round
+    QString m_basis;                // translated, without its order clause
+    QString m_volgorde;             // the order terms, ending in what makes a row unique
+    QString m_geordend;             // translated, in that total order
+    QString m_omgekeerd;            // the same the other way round
+    QList<LijstOrdeTerm> m_termen;  // the order's terms, carried in front of every row
+    QString m_metTermen;            // m_basis with those terms as its first columns
     bool m_open = false;
     QStringList m_kolommen;
     QHash<QString, int> m_kolomNummers;  // by the name as given and lowered
     QVector<const VeldDef*> m_velden;    // per result column; null when unknown
     int m_aantalSqlKolommen = 0;
     int m_rowCount = -1;
-    QHash<int, QVector<Rij>> m_chunks;
-    std::list<int> m_chunkVolgorde;  // most recently used first
+    struct Chunk {
+        QVector<Rij> rijen;
+        QVariantList laatste;  // the last row's order values, when the next chunk may start from them
+    };
+    QHash<int, Chunk> m_chunks;
+    std::list<int> m_chunkVolgorde;           // most recently used first
+    const QVector<Rij>* m_huidige = nullptr;  // the rows of the chunk asked last
+    ChunkPlek m_huidigePlek{0, 0, 0};
     // The calculated Opr and Woonplaats look up these sets.
     QSet<QString> m_oproepNummers;
     QHash<int, QString> m_steden;
