@@ -295,16 +295,19 @@ MenuTellingen TDataModFrm::Tellingen()
     if (!m_storage.isOpen())
         return t;
     // Whole tables, counted past the shared handles and whatever filter a
-    // window has set on them.
-    const auto tel = [this](const char* sql) {
-        QSqlQuery q = m_storage.execNative(QLatin1String(sql));
+    // window has set on them. A command only asks whether rows exist, so
+    // each count stops at the first row: counting every enrolment of a large
+    // database would hold up the start and every window that closes.
+    const auto tel = [this](const char* tabelEnVoorwaarde) {
+        QSqlQuery q = m_storage.execNative(QStringLiteral("SELECT EXISTS (SELECT 1 FROM %1)")
+                                               .arg(QLatin1String(tabelEnVoorwaarde)));
         return q.next() ? q.value(0).toInt() : 0;
     };
-    t.hoofd = tel("SELECT count(*) FROM Hoofd");
-    t.historie = tel("SELECT count(*) FROM Historie");
-    t.cursusGegevens = tel("SELECT count(*) FROM CursusGegevens");
-    t.cursussenZonderTelLijst = tel("SELECT count(*) FROM Cursussen WHERE LokatieCode <> 'TELYST'");
-    t.begeleiding = tel("SELECT count(*) FROM Begeleiding");
+    t.hoofd = tel("Hoofd");
+    t.historie = tel("Historie");
+    t.cursusGegevens = tel("CursusGegevens");
+    t.cursussenZonderTelLijst = tel("Cursussen WHERE LokatieCode <> 'TELYST'");
+    t.begeleiding = tel("Begeleiding");
     return t;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The row counts from which the main window decides which commands are enabled.
+// Which tables hold rows (0 when empty), from which the main window decides
+// which commands are enabled.
 struct MenuTellingen {
     int hoofd = 0;
     int historie = 0;
