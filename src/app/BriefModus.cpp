@@ -199,12 +199,12 @@ void TBriefModus::OpenDialogBtnClick()
         return;
     rapporten->ZetOpenDialog(QStringLiteral("Brief (Rap_BriefMode_*.frf)|Rap_BriefMode_*.frf"),
                              QStringLiteral("Brief kiezen"));
-    rapporten->OpenDialog->setDirectory(m_dm.storage().map());
-    const bool gekozen = rapporten->OpenDialog->exec() == QDialog::Accepted
-                         && !rapporten->OpenDialog->selectedFiles().isEmpty();
+    rapporten->OpenDialog()->setDirectory(m_dm.storage().map());
+    const bool gekozen = rapporten->OpenDialog()->exec() == QDialog::Accepted
+                         && !rapporten->OpenDialog()->selectedFiles().isEmpty();
     rapporten->ZetOpenDialog(RapportFilter, RapportTitel);
     if (gekozen)
-        KiesBrief(rapporten->OpenDialog->selectedFiles().constFirst());
+        KiesBrief(rapporten->OpenDialog()->selectedFiles().constFirst());
 }
 
 void TBriefModus::KiesBrief(const QString& pad)

@@ -28,13 +28,13 @@ void TMainFrm::Designer1Click()
     }
     rapporten.ZetOpenDialog(QStringLiteral("Rapport (Rap_*.frf)|Rap_*.frf"),
                             QStringLiteral("Rapport openen voor designer"));
-    rapporten.OpenDialog->setDirectory(m_dm.storage().map());
+    rapporten.OpenDialog()->setDirectory(m_dm.storage().map());
     // The provider is closed before an error is shown, as after every run.
     QString fout;
-    if (rapporten.OpenDialog->exec() == QDialog::Accepted && !rapporten.OpenDialog->selectedFiles().isEmpty()) {
+    if (rapporten.OpenDialog()->exec() == QDialog::Accepted && !rapporten.OpenDialog()->selectedFiles().isEmpty()) {
         try {
             rapporten.frReport1.clear();
-            rapporten.frReport1.loadFromFile(rapporten.OpenDialog->selectedFiles().first());
+            rapporten.frReport1.loadFromFile(rapporten.OpenDialog()->selectedFiles().first());
             rapporten.Ontwerp(this);
         } catch (const OrvelFout& e) {
             fout = e.tekst();

@@ -127,10 +127,6 @@ TReportsFrm::TReportsFrm(TDataModFrm& dm, QWidget* parent)
         [this](const QString& naam) { return TagWaarde(QLatin1Char('[') + naam + QLatin1Char(']')); });
     frReport1.setSinkFactory([](const QString& naam) { return std::make_unique<PrintJobSink>(naam); });
 
-    OpenDialog = new QFileDialog(this);
-    OpenDialog->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog->setSizeGripEnabled(true);
     ZetOpenDialog(QStringLiteral("Rapporten (Rap_*.frf)|Rap_*.frf"), QStringLiteral("Rapport openen voor designer"));
 }
 
@@ -285,9 +281,28 @@ QString TReportsFrm::RapportPad(const QString& bestandsNaam) const
 void TReportsFrm::ZetOpenDialog(const QString& filter, const QString& titel)
 {
     m_filter = filter;
-    const QString tekst = filter.section(QLatin1Char('|'), 0, 0);
-    const QString patroon = filter.section(QLatin1Char('|'), 1, 1);
-    OpenDialog->setNameFilter(
+    m_openDialogTitel = titel;
+    if (m_openDialog)
+        PasOpenDialogToe();
+}
+
+QFileDialog* TReportsFrm::OpenDialog()
+{
+    if (!m_openDialog) {
+        m_openDialog = new QFileDialog(this);
+        m_openDialog->setFileMode(QFileDialog::ExistingFile);
+        m_openDialog->setAcceptMode(QFileDialog::AcceptOpen);
+        m_openDialog->setSizeGripEnabled(true);
+        PasOpenDialogToe();
+    }
+    return m_openDialog;
+}
+
+void TReportsFrm::PasOpenDialogToe()
+{
+    const QString tekst = m_filter.section(QLatin1Char('|'), 0, 0);
+    const QString patroon = m_filter.section(QLatin1Char('|'), 1, 1);
+    m_openDialog->setNameFilter(
         tekst.contains(QLatin1Char('(')) || patroon.isEmpty() ? tekst : QStringLiteral("%1 (%2)").arg(tekst, patroon));
-    OpenDialog->setWindowTitle(titel);
+    m_openDialog->setWindowTitle(m_openDialogTitel);
 }

@@ -55,7 +55,10 @@ public:
     QString RapportPad(const QString& bestandsNaam) const;
 
     report::Report frReport1;
-    QFileDialog* OpenDialog;
+    // The dialog with which layouts are chosen, made at its first use: a
+    // file dialog costs more to build than the rest of this window, and the
+    // start waits for this window.
+    QFileDialog* OpenDialog();
 
     // What the print centre has chosen; SetQueries reads the course
     // identifier and the current participant number.
@@ -100,6 +103,9 @@ public:
     QString OpenDialogFilter() const { return m_filter; }
 
 private:
+    QFileDialog* m_openDialog = nullptr;
+    QString m_openDialogTitel;
+    void PasOpenDialogToe();
     QList<RapportBron*> alleBronnen();
     std::optional<QString> TagWaarde(const QString& regel) const;
     // The payment code of the participant being printed (the master row),

@@ -348,7 +348,7 @@ private Q_SLOTS:
         f.briefmodeAan();
         QString titel, filter;
         QTimer::singleShot(0, [&] {
-            QFileDialog* dialoog = f.rapporten->OpenDialog;
+            QFileDialog* dialoog = f.rapporten->OpenDialog();
             titel = dialoog->windowTitle();
             filter = f.rapporten->OpenDialogFilter();
             if (kiezen) {
@@ -361,7 +361,7 @@ private Q_SLOTS:
         h.OpenDialogBtn->click();
         QCOMPARE(titel, QString("Brief kiezen"));
         QCOMPARE(filter, QString("Brief (Rap_BriefMode_*.frf)|Rap_BriefMode_*.frf"));
-        QCOMPARE(f.rapporten->OpenDialog->windowTitle(), QString("Rapport openen voor designer"));
+        QCOMPARE(f.rapporten->OpenDialog()->windowTitle(), QString("Rapport openen voor designer"));
         QCOMPARE(f.rapporten->OpenDialogFilter(), QString("Rapport (Rap_*.frf)|Rap_*.frf"));
         QCOMPARE(h.BriefDesignerBtn->isEnabled(), kiezen);
         QCOMPARE(QFileInfo(h.BriefBox->currentText()).fileName(),
@@ -532,7 +532,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, [&] {
             filter = f.rapporten->OpenDialogFilter();
             voorbeeldData = f.rapporten->QMaster.isOpen();
-            f.rapporten->OpenDialog->reject();
+            f.rapporten->OpenDialog()->reject();
         });
         f.hoofd->DesignerBtn->click();
         QCOMPARE(filter, QString("Rapport (Rap_*.frf)|Rap_*.frf"));

@@ -317,12 +317,12 @@ private Q_SLOTS:
     {
         TempDatabase db;
         TReportsFrm r(db.dm());
-        QCOMPARE(r.OpenDialog->windowTitle(), "Rapport openen voor designer");
-        QCOMPARE(r.OpenDialog->nameFilters(), QStringList{"Rapporten (Rap_*.frf)"});
-        QCOMPARE(r.OpenDialog->fileMode(), QFileDialog::ExistingFile);
+        QCOMPARE(r.OpenDialog()->windowTitle(), "Rapport openen voor designer");
+        QCOMPARE(r.OpenDialog()->nameFilters(), QStringList{"Rapporten (Rap_*.frf)"});
+        QCOMPARE(r.OpenDialog()->fileMode(), QFileDialog::ExistingFile);
         r.ZetOpenDialog("Brief (Rap_BriefMode_*.frf)|Rap_BriefMode_*.frf", "Brief kiezen");
-        QCOMPARE(r.OpenDialog->nameFilters(), QStringList{"Brief (Rap_BriefMode_*.frf)"});
-        QCOMPARE(r.OpenDialog->windowTitle(), "Brief kiezen");
+        QCOMPARE(r.OpenDialog()->nameFilters(), QStringList{"Brief (Rap_BriefMode_*.frf)"});
+        QCOMPARE(r.OpenDialog()->windowTitle(), "Brief kiezen");
         QCOMPARE(r.OpenDialogFilter(), "Brief (Rap_BriefMode_*.frf)|Rap_BriefMode_*.frf");
     }
 };
