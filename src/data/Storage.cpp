@@ -119,6 +119,11 @@ void Storage::open(const QString& map)
     }
     // A foreign or damaged file fails here, before anything is read from it.
     execNative(QStringLiteral("PRAGMA schema_version"));
+    // A list counts its rows by walking a whole index; in SQLite's default
+    // cache of 2 MB that walk pushes out the rows on screen, and the next
+    // screen reads them from the disk again. 16 MB holds both for some
+    // hundred thousand participants; the cache only grows as pages are read.
+    execNative(QStringLiteral("PRAGMA cache_size = -16384"));
     // A database that cannot be written to fails now rather than halfway
     // through the user's first change: a page is really written, with its own
     // value, and rolled back (SQLite grants the write lock even on a read-only
