@@ -87,6 +87,13 @@ void LijstQuery::setSql(const QString& localSql)
 void LijstQuery::close()
 {
     const bool wasOpen = m_open;
+    leeg();
+    if (wasOpen)
+        Q_EMIT dataChanged();
+}
+
+void LijstQuery::leeg()
+{
     m_open = false;
     m_kolommen.clear();
     m_kolomNummers.clear();
@@ -96,13 +103,33 @@ void LijstQuery::close()
     m_huidige = nullptr;
     m_rowCount = -1;
     m_opzoekGecontroleerd = false;
-    if (wasOpen)
-        Q_EMIT dataChanged();
 }
 
 void LijstQuery::open()
 {
-    close();
+    // One signal for the reopened list, not one for the closed list before
+    // it: a list opened again with as many rows keeps its grid as it is.
+    const bool wasOpen = m_open;
+    leeg();
+    try {
+        leesEersteChunk();
+    } catch (...) {
+        leeg();
+        if (wasOpen)
+            Q_EMIT dataChanged();
+        throw;
+    }
+    Q_EMIT dataChanged();
+}
+
+void LijstQuery::open(const QString& localSql)
+{
+    m_sql = localSql;
+    open();
+}
+
+void LijstQuery::leesEersteChunk()
+{
     bepaalVolgorde();
     // The first chunk runs now, so that a wrong text fails here and not
     // while drawing, and it gives the columns.
@@ -135,7 +162,6 @@ void LijstQuery::open()
     }
     m_open = true;
     bewaarChunk(eerste, q);
-    Q_EMIT dataChanged();
 }
 
 void LijstQuery::bepaalVolgorde()

@@ -33,6 +33,8 @@ public:
     void setSql(const QString& localSql);
     QString sql() const { return m_sql; }
     void open();  // throws DatabaseError
+    // Opens with another text; the views hear of it once, when it is open.
+    void open(const QString& localSql);
     void close();
     bool isOpen() const { return m_open; }
 
@@ -60,6 +62,8 @@ Q_SIGNALS:
     void dataChanged();  // the view was (re)opened or closed
 
 private:
+    void leeg();  // closes without telling the views
+    void leesEersteChunk();
     using Rij = QVector<QVariant>;
     // Where a row's chunk lies: its key (from the end when negative) and the
     // rows it holds, [begin, einde).

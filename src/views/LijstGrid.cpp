@@ -32,34 +32,63 @@ const QPixmap& Plaatje(const char* naam)
     }
     return *it;
 }
+
+// The row header has one fixed width. Qt's own header would measure the
+// titles of up to two hundred rows for a width it never uses, every time the
+// list is opened again.
+class RijKop : public QHeaderView {
+public:
+    explicit RijKop(QWidget* parent) : QHeaderView(Qt::Vertical, parent)
+    {
+        setSectionsClickable(true);
+        setHighlightSections(true);
+    }
+    QSize sizeHint() const override { return {minimumWidth(), RijHoogte}; }
+};
 }  // namespace
 
 LijstModel::LijstModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void LijstModel::setBron(LijstQuery* bron)
+void LijstModel::reset(const std::function<void()>& wijzig)
 {
     beginResetModel();
-    if (m_bron)
-        disconnect(m_bron, nullptr, this, nullptr);
-    m_bron = bron;
-    if (m_bron)
-        connect(m_bron, &LijstQuery::dataChanged, this, &LijstModel::herlaad);
+    wijzig();
     m_huidigeRij = -1;
     endResetModel();
+    m_rijen = rowCount();
+}
+
+void LijstModel::setBron(LijstQuery* bron)
+{
+    reset([&] {
+        if (m_bron)
+            disconnect(m_bron, nullptr, this, nullptr);
+        m_bron = bron;
+        if (m_bron)
+            connect(m_bron, &LijstQuery::dataChanged, this, &LijstModel::herlaad);
+    });
 }
 
 void LijstModel::herlaad()
 {
-    beginResetModel();
+    // A reset makes the view build its row header again, one entry per row,
+    // which for a long list costs more than reading the rows on screen. The
+    // same list opened again (after every window that changes the data)
+    // has as many rows: the views are told that every row changed instead.
+    const int rijen = rowCount();
+    if (rijen == 0 || rijen != m_rijen || m_kolommen.isEmpty()) {
+        reset([] {});
+        return;
+    }
     m_huidigeRij = -1;
-    endResetModel();
+    Q_EMIT dataChanged(index(0, 0), index(rijen - 1, columnCount() - 1));
+    Q_EMIT headerDataChanged(Qt::Vertical, 0, rijen - 1);
+    Q_EMIT rijenVervangen();
 }
 
 void LijstModel::setKolommen(const QList<Kolom>& kolommen)
 {
-    beginResetModel();
-    m_kolommen = kolommen;
-    endResetModel();
+    reset([&] { m_kolommen = kolommen; });
 }
 
 void LijstModel::setOproepInspringing(int pixels) { m_oproepInspringing = pixels; }
@@ -210,6 +239,7 @@ TLijstGrid::TLijstGrid(const QString& naam, QWidget* parent) : QTableView(parent
     setFont(QFont(QStringLiteral("Arial"), 8));
     auto* kop = new LijstKop(this);
     setHorizontalHeader(kop);
+    setVerticalHeader(new RijKop(this));
     connect(kop, &LijstKop::titelsGewijzigd, this, &TLijstGrid::ZetBreedtes);
     setModel(m_model);
     setItemDelegate(new IcoonDelegate(this));
@@ -232,13 +262,21 @@ TLijstGrid::TLijstGrid(const QString& naam, QWidget* parent) : QTableView(parent
     horizontalHeader()->setMinimumSectionSize(4);
     connect(horizontalHeader(), &QHeaderView::sectionMoved, this, [this] { Q_EMIT LayoutGewijzigd(); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &TLijstGrid::TitelGeklikt);
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
-        // A reopened list starts at its first row, as the original did.
-        if (m_model->rowCount() > 0)
-            GaNaarRij(0);
-        else
-            Q_EMIT RijGewijzigd(-1);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TLijstGrid::BeginBovenaan);
+    connect(m_model, &LijstModel::rijenVervangen, this, [this] {
+        // As after a reset: nothing chosen, no current row.
+        selectionModel()->clear();
+        BeginBovenaan();
     });
+}
+
+void TLijstGrid::BeginBovenaan()
+{
+    // A reopened list starts at its first row, as the original did.
+    if (m_model->rowCount() > 0)
+        GaNaarRij(0);
+    else
+        Q_EMIT RijGewijzigd(-1);
 }
 
 QList<Kolom> TLijstGrid::Kolommen() const

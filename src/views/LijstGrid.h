@@ -47,13 +47,20 @@ public:
     // The icon of a cell of the MV or Oproep column; null for any other.
     static QPixmap Icoon(const QString& veld, const QVariant& geslacht, bool opr);
 
+Q_SIGNALS:
+    // The list was read again with as many rows as before: every row is new
+    // but the views keep their row headers (no reset of the model).
+    void rijenVervangen();
+
 private:
     QVariant waarde(int rij, const QString& veld) const;
+    void reset(const std::function<void()>& wijzig);
 
     LijstQuery* m_bron = nullptr;
     QList<Kolom> m_kolommen;
     int m_huidigeRij = -1;
     int m_oproepInspringing = 2;
+    int m_rijen = 0;  // the row count the views were last told
 };
 
 class TLijstGrid : public QTableView {
@@ -100,6 +107,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // A list read again starts at its first row, with no rows chosen.
+    void BeginBovenaan();
     bool NeemtDrop(const QMimeData* mime) const;
     // Widens the columns the user has not sized to their titles.
     void ZetBreedtes();

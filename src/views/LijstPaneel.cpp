@@ -55,11 +55,12 @@ void TLijstPaneel::SluitLijsten()
 bool TLijstPaneel::OpenLijst(const QString& sql)
 {
     try {
-        SluitLijsten();
         CursusLijstModus = IsCursusLijstSql(sql);
         LijstQuery* lijst = CursusLijstModus ? m_dm.LijstQ2 : m_dm.LijstQ;
-        lijst->setSql(sql);
-        lijst->open();
+        (CursusLijstModus ? m_dm.LijstQ : m_dm.LijstQ2)->close();
+        // Not closed first: the list opened again tells the grid once, and
+        // with as many rows as before the grid keeps its row header.
+        lijst->open(sql);
         if (CLijst->Model()->bron() != lijst)
             CLijst->setBron(lijst);
         CLijst->Model()->setOproepInspringing(CursusLijstModus ? 3 : 2);

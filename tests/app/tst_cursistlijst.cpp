@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -387,6 +388,38 @@ private Q_SLOTS:
         venster->close();
         QCOMPARE(QSettings(QStringLiteral("Talvinord"), QStringLiteral("Orvel2003")).value("SplitScreen").toString(),
                  QString("0"));
+    }
+
+    // The list read again with as many rows (after every window that changes
+    // data) shows the new values from its first row, with nothing chosen, and
+    // the split view follows that row even when it was current already.
+    void aListReadAgainStartsAtTheTopWithTheNewValues()
+    {
+        venster->SplitBtn->setChecked(true);
+        TLijstGrid* grid = venster->CLijst;
+        const QString eerste = HuidigNummer();
+        grid->GaNaarRij(2);
+        Storage& s = db->dm().storage();
+        s.exec(QString("update Hoofd set Naam = 'Veranderd' where CursistNr = '%1'").arg(eerste));
+        s.exec(QString("insert into CursusGegevens (CursistNr, CursusCode) values ('%1', 'BHV')").arg(eerste));
+        QSignalSpy reset(grid->Model(), &QAbstractItemModel::modelReset);
+        QVERIFY(venster->Lijst->OpenLijst(venster->Lijst->LijstSQL));
+        QCOMPARE(reset.count(), 0);  // the grid kept its rows' header
+        QCOMPARE(HuidigNummer(), eerste);
+        QCOMPARE(grid->Model()->data(grid->Model()->index(0, KolomVan("Naam"))).toString(), QString("Veranderd"));
+        QVERIFY(!grid->selectionModel()->isRowSelected(2, {}));
+        QCOMPARE(venster->ClijstDetail->Model()->rowCount(), 1);
+
+        s.exec(QString("insert into CursusGegevens (CursistNr, CursusCode) values ('%1', 'EHBO')").arg(eerste));
+        QVERIFY(venster->Lijst->OpenLijst(venster->Lijst->LijstSQL));
+        QCOMPARE(venster->ClijstDetail->Model()->rowCount(), 2);
+
+        // Fewer rows: the grid is reset and shows them.
+        s.exec("delete from Hoofd where CursistNr = '000020'");
+        QVERIFY(venster->Lijst->OpenLijst(venster->Lijst->LijstSQL));
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(grid->Model()->rowCount(), 3);
+        QCOMPARE(HuidigNummer(), eerste);
     }
 
     // The participant of the list row goes, also right after a search moved
