@@ -36,6 +36,14 @@ using Term = LijstOrdeTerm;
 
 QString termNaam(int i) { return QStringLiteral("lijst_o%1").arg(i); }
 
+QStringList termNamen(qsizetype aantal)
+{
+    QStringList namen;
+    for (int i = 0; i < aantal; ++i)
+        namen << termNaam(i);
+    return namen;
+}
+
 // The terms of an order clause, each with its direction.
 QList<Term> termenVan(const QString& volgorde)
 {
@@ -180,7 +188,8 @@ void LijstQuery::bepaalVolgorde()
                                                                          QRegularExpression::CaseInsensitiveOption));
     if (!sleutels.isEmpty() && !onleesbareOrder)
         m_volgorde += (m_volgorde.isEmpty() ? QString() : QStringLiteral(", ")) + sleutels;
-    m_termen = m_volgorde.isEmpty() ? QList<Term>() : termenVan(m_volgorde);
+    const QList<Term> termen = m_volgorde.isEmpty() ? QList<Term>() : termenVan(m_volgorde);
+    m_termen = termen;
     // Every row carries its order values in front (as lijst_o0, ...): the
     // next chunk down starts right after the last row read, from the index,
     // and a search counts the rows before a found one by them.
@@ -197,7 +206,7 @@ void LijstQuery::bepaalVolgorde()
     m_geordend = m_volgorde.isEmpty() ? vertaald : QStringLiteral("%1 ORDER BY %2").arg(m_metTermen, m_volgorde);
     m_omgekeerd = m_volgorde.isEmpty()
                       ? QString()
-                      : QStringLiteral("%1 ORDER BY %2").arg(m_metTermen, omgekeerd(termenVan(m_volgorde)));
+                      : QStringLiteral("%1 ORDER BY %2").arg(m_metTermen, omgekeerd(termen));
 }
 
 int LijstQuery::kolom(const QString& naam) const
@@ -232,13 +241,18 @@ LijstQuery::ChunkPlek LijstQuery::plekVan(int index) const
     if (m_chunks.contains(vanOnder.sleutel))
         return vanOnder;
     // Scrolling down, the next chunk follows the one above it.
-    if (const auto boven = m_chunks.constFind(chunk - 1);
-        chunk > 0 && boven != m_chunks.cend() && !boven->laatste.isEmpty())
+    if (laatsteErboven(chunk))
         return vanBoven;
     // Past the middle the rows are read from the end in the reversed order,
     // in chunks counted from the last row, so the last screen is one short
     // read from the end of the order instead of a walk down the whole list.
     return qint64(index) * 2 > m_rowCount ? vanOnder : vanBoven;
+}
+
+const QVariantList* LijstQuery::laatsteErboven(int sleutel) const
+{
+    const auto boven = m_chunks.constFind(sleutel - 1);
+    return sleutel > 0 && boven != m_chunks.cend() && !boven->laatste.isEmpty() ? &boven->laatste : nullptr;
 }
 
 QSqlQuery LijstQuery::voerChunkUit(const ChunkPlek& plek)
@@ -247,9 +261,8 @@ QSqlQuery LijstQuery::voerChunkUit(const ChunkPlek& plek)
     // last one, found by its order values instead of skipping every row
     // above. Only an order that runs up on every term, past a row without
     // empty values, has one range that an index on its first term seeks.
-    const auto boven = m_chunks.constFind(plek.sleutel - 1);
-    if (plek.sleutel > 0 && boven != m_chunks.cend() && !boven->laatste.isEmpty()) {
-        const QVariantList& v = boven->laatste;
+    if (const QVariantList* laatste = laatsteErboven(plek.sleutel)) {
+        const QVariantList& v = *laatste;
         // After the row: t0 > v0, or t0 = v0 and after it on t1, and so on.
         QString na = termNaam(int(m_termen.size()) - 1) + QStringLiteral(" > ?");
         QVariantList binden{v.last()};
@@ -257,11 +270,9 @@ QSqlQuery LijstQuery::voerChunkUit(const ChunkPlek& plek)
             na = QStringLiteral("%1 > ? OR (%1 = ? AND (%2))").arg(termNaam(i), na);
             binden = QVariantList{v[i], v[i]} + binden;
         }
-        QStringList orde;
-        for (int i = 0; i < m_termen.size(); ++i)
-            orde << termNaam(i);
         return m_storage.execNative(QStringLiteral("SELECT * FROM (%1) WHERE %2 >= ? AND (%3) ORDER BY %4 LIMIT %5")
-                                        .arg(m_metTermen, termNaam(0), na, orde.join(QStringLiteral(", ")))
+                                        .arg(m_metTermen, termNaam(0), na,
+                                             termNamen(m_termen.size()).join(QStringLiteral(", ")))
                                         .arg(plek.einde - plek.begin),
                                     QVariantList{v.first()} + binden);
     }
@@ -473,11 +484,10 @@ int LijstQuery::zoekRij(const QString& kolomNaam, const QString& tekst, Vergelij
     if (termen.isEmpty())
         return -1;
     const QString& metTermen = m_metTermen;
-    QStringList namen, orde;
-    for (int i = 0; i < termen.size(); ++i) {
-        namen << termNaam(i);
-        orde << termNaam(i) + (termen[i].aflopend ? QStringLiteral(" DESC") : QString());
-    }
+    const QStringList namen = termNamen(termen.size());
+    QStringList orde;
+    for (int i = 0; i < termen.size(); ++i)
+        orde << namen[i] + (termen[i].aflopend ? QStringLiteral(" DESC") : QString());
     QSqlQuery doel = m_storage.execNative(
         QStringLiteral("SELECT %1 FROM (%2) WHERE %3 ORDER BY %4 LIMIT 1")
             .arg(namen.join(QStringLiteral(", ")), metTermen, voorwaarde, orde.join(QStringLiteral(", "))),

@@ -74,6 +74,9 @@ private:
     };
     const Rij& rij(int index);
     ChunkPlek plekVan(int index) const;
+    // The order values of the last row of the chunk above, when the chunk
+    // `sleutel` may start right after it; null otherwise.
+    const QVariantList* laatsteErboven(int sleutel) const;
     QSqlQuery voerChunkUit(const ChunkPlek& plek);
     void bewaarChunk(const ChunkPlek& plek, QSqlQuery& q);
     void bepaalVolgorde();

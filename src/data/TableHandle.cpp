@@ -51,6 +51,12 @@ QDateTime leesDatumTijd(const QString& tekst)
 {
     throw DatabaseError(QStringLiteral("'%1' is geen geldige waarde voor veld '%2'").arg(waarde.toString(), veld.naam));
 }
+
+// A text as it is, without a copy: lists convert every cell.
+QVariant alsTekst(const QVariant& waarde)
+{
+    return waarde.typeId() == QMetaType::QString ? waarde : QVariant(waarde.toString());
+}
 }  // namespace
 
 QVariant TableHandle::naarOpslag(const VeldDef& veld, const QVariant& waarde)
@@ -62,7 +68,7 @@ QVariant TableHandle::naarOpslag(const VeldDef& veld, const QVariant& waarde)
         return {};  // an empty field holds no value
     switch (veld.type) {
     case VeldType::Tekst:
-    case VeldType::Memo: return waarde.typeId() == QMetaType::QString ? waarde : QVariant(waarde.toString());
+    case VeldType::Memo: return alsTekst(waarde);
     case VeldType::SmallInt:
     case VeldType::Integer:
     case VeldType::AutoInc: {
@@ -123,7 +129,7 @@ QVariant TableHandle::uitOpslag(const VeldDef& veld, const QVariant& waarde)
         return {};
     switch (veld.type) {
     case VeldType::Tekst:
-    case VeldType::Memo: return waarde.typeId() == QMetaType::QString ? waarde : QVariant(waarde.toString());
+    case VeldType::Memo: return alsTekst(waarde);
     case VeldType::SmallInt:
     case VeldType::Integer:
     case VeldType::AutoInc: return waarde.toInt();

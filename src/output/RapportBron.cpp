@@ -102,8 +102,7 @@ void TabelBron::open()
 {
     m_open = true;
     m_geladen = false;
-    m_gelezen.clear();
-    m_gelezenRijen = 0;
+    vergeetGelezen();
     m_masterVelden.clear();
     for (const auto& [veld, masterVeld] : m_koppeling)
         m_masterVelden << m_master->fieldIndex(masterVeld);
@@ -115,6 +114,11 @@ void TabelBron::close()
     m_geladen = false;
     m_rijen.clear();
     m_zoek = QSqlQuery();
+    vergeetGelezen();
+}
+
+void TabelBron::vergeetGelezen() const
+{
     m_gelezen.clear();
     m_gelezenRijen = 0;
 }
@@ -156,11 +160,20 @@ void TabelBron::laad(const QVariantList& sleutel) const
     const QString tekst = sleutelTekst(sleutel);
     if (const auto gelezen = m_gelezen.constFind(tekst); gelezen != m_gelezen.cend()) {
         m_rijen = *gelezen;
-        m_sleutel = sleutel;
-        m_geladen = true;
-        m_index = 0;
-        return;
+    } else {
+        m_rijen = leesRijen(sleutel);
+        if (m_gelezenRijen + m_rijen.size() > maxGelezenRijen)
+            vergeetGelezen();
+        m_gelezen.insert(tekst, m_rijen);
+        m_gelezenRijen += std::max(1, int(m_rijen.size()));  // an empty answer takes room too
     }
+    m_sleutel = sleutel;
+    m_geladen = true;
+    m_index = 0;
+}
+
+QList<QVariantList> TabelBron::leesRijen(const QVariantList& sleutel) const
+{
     if (m_zoek.lastQuery().isEmpty()) {
         QStringList voorwaarden;
         for (const auto& [veld, masterVeld] : m_koppeling)
@@ -190,23 +203,15 @@ void TabelBron::laad(const QVariantList& sleutel) const
     }
     if (!m_zoek.exec())
         throw DatabaseError(m_storage.foutTekst(m_zoek.lastError()));
-    m_rijen.clear();
+    QList<QVariantList> rijen;
     while (m_zoek.next()) {
         QVariantList rij;
         for (int i = 0; i < m_def.velden.size(); ++i)
             rij << TableHandle::uitOpslag(m_def.velden[i], m_zoek.value(i));
-        m_rijen.append(rij);
+        rijen.append(rij);
     }
     m_zoek.finish();
-    m_sleutel = sleutel;
-    m_geladen = true;
-    m_index = 0;
-    if (m_gelezenRijen + m_rijen.size() > maxGelezenRijen) {
-        m_gelezen.clear();
-        m_gelezenRijen = 0;
-    }
-    m_gelezen.insert(tekst, m_rijen);
-    m_gelezenRijen += std::max(1, int(m_rijen.size()));  // an empty answer takes room too
+    return rijen;
 }
 
 void TabelBron::first()

@@ -93,6 +93,8 @@ private:
     QVariantList masterSleutel() const;
     void volgMaster() const;
     void laad(const QVariantList& sleutel) const;
+    QList<QVariantList> leesRijen(const QVariantList& sleutel) const;
+    void vergeetGelezen() const;
 
     Storage& m_storage;
     const TabelDef& m_def;
