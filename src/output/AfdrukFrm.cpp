@@ -832,8 +832,7 @@ void TAfdrukFrm::VulCursusQ()
 
 QString TAfdrukFrm::KiesRapport(const QString& filter)
 {
-    OpenReport->setNameFilter(
-        QStringLiteral("%1 (%2)").arg(filter.section(QLatin1Char('|'), 0, 0), filter.section(QLatin1Char('|'), 1, 1)));
+    OpenReport->setNameFilter(NaamFilter(filter));
     OpenReport->setDirectory(m_dm.storage().map());
     OpenReport->selectFile({});
     if (OpenReport->exec() != QDialog::Accepted || OpenReport->selectedFiles().isEmpty())

@@ -298,11 +298,15 @@ QFileDialog* TReportsFrm::OpenDialog()
     return m_openDialog;
 }
 
+QString NaamFilter(const QString& filter)
+{
+    const QString tekst = filter.section(QLatin1Char('|'), 0, 0);
+    const QString patroon = filter.section(QLatin1Char('|'), 1, 1);
+    return tekst.contains(QLatin1Char('(')) || patroon.isEmpty() ? tekst : QStringLiteral("%1 (%2)").arg(tekst, patroon);
+}
+
 void TReportsFrm::PasOpenDialogToe()
 {
-    const QString tekst = m_filter.section(QLatin1Char('|'), 0, 0);
-    const QString patroon = m_filter.section(QLatin1Char('|'), 1, 1);
-    m_openDialog->setNameFilter(
-        tekst.contains(QLatin1Char('(')) || patroon.isEmpty() ? tekst : QStringLiteral("%1 (%2)").arg(tekst, patroon));
+    m_openDialog->setNameFilter(NaamFilter(m_filter));
     m_openDialog->setWindowTitle(m_openDialogTitel);
 }

@@ -26,6 +26,10 @@ QString VolledigeNaam(const QStringList& delen);
 // initials when the sex is not known.
 QString BriefAanhef(const QString& geslacht, const QString& voorl, const QString& tussenv, const QString& naam);
 
+// A file filter as the program writes it ("Rapporten|Rap_*.frf": text,
+// bar, pattern) as a file dialog takes it ("Rapporten (Rap_*.frf)").
+QString NaamFilter(const QString& filter);
+
 class TReportsFrm : public QWidget {
     Q_OBJECT
 public:
